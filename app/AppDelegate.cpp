@@ -1,0 +1,29 @@
+#include "app/AppDelegate.h"
+
+#include "platform/Diagnostics.h"
+#include "platform/Emulator.h"
+#include "platform/Prompter.h"
+#include "platform/SystemServices.h"
+
+#include <QCoreApplication>
+
+namespace AppDelegate {
+
+void checkDosboxXPath(const Emulator& emulator, Prompter& prompter, SystemServices& services)
+{
+    if (emulator.isInstalled()) {
+        logLine(emulator.foundLine());
+        return;
+    }
+    const Prompter::Question question{
+        emulator.missingTitle(),
+        emulator.missingText(),
+        Prompter::Style::Warning,
+        {QCoreApplication::translate("AppDelegate", "Open Download"),
+         QCoreApplication::translate("AppDelegate", "Cancel")},
+    };
+    if (prompter.ask(question) == 0)
+        services.openUrl(Emulator::downloadPage());
+}
+
+} // namespace AppDelegate

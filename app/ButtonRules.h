@@ -1,0 +1,28 @@
+#pragma once
+
+#include "library/ConfigEntry.h"
+
+#include <optional>
+
+// When the main window's buttons are enabled, from the selection alone.
+struct ButtonStates
+{
+    bool launchSetup = false;
+    bool launchGame = false;
+    bool launchMSDos = false;
+    bool edit = false;
+    bool remove = false;
+    bool gotoC = false;
+    bool exportGame = false;
+};
+
+namespace ButtonRules {
+
+// selectedRowCount: how many rows the table reports selected; selected: the entry of the
+// table's current row. Reads the configuration file afresh for the game button.
+ButtonStates evaluate(int selectedRowCount, const std::optional<ConfigEntry>& selected);
+
+// The game button's rule: any line beginning with "game_exe=" with a non-blank value.
+bool namesGameExecutable(const QString& configFilePath);
+
+} // namespace ButtonRules

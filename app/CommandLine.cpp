@@ -1,0 +1,179 @@
+#include "app/CommandLine.h"
+
+#include "library/LibraryLoader.h"
+#include "platform/ConsolePrompter.h"
+#include "platform/Paths.h"
+
+#include <functional>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <span>
+
+namespace CommandLine {
+
+namespace {
+
+enum ExitStatus
+{
+    Success = 0,
+    Failure = 1,
+    UsageError = 2
+};
+
+struct Context
+{
+    QStringList operands;
+    QSet<QString> options;
+    Streams& streams;
+    Prompter& prompter;
+    SystemServices& services;
+};
+
+struct Command
+{
+    QString name;
+    QString synopsis; // what follows the name in the usage text
+    QString summary;
+    QStringList options;
+    int minimumOperands = 0;
+    int maximumOperands = 0;
+    std::function<int(Context&)> run;
+};
+
+int listLibrary(Context& context)
+{
+    const QList<ConfigEntry> entries =
+        LibraryLoader::load(Paths::libraryFolder()).value_or(QList<ConfigEntry>());
+    QTextStream& out = context.streams.out;
+    if (context.options.contains(QStringLiteral("--json"))) {
+        QJsonArray array;
+        for (const ConfigEntry& entry : entries) {
+            QJsonObject object;
+            object.insert(QStringLiteral("title"), entry.title);
+            object.insert(QStringLiteral("filePath"), entry.filePath);
+            object.insert(QStringLiteral("setupPath"),
+                          entry.setupPath ? QJsonValue(*entry.setupPath) : QJsonValue(QJsonValue::Null));
+            array.append(object);
+        }
+        out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    } else {
+        for (const ConfigEntry& entry : entries)
+            out << entry.title << '\t' << entry.filePath << '\n';
+    }
+    out.flush();
+    return Success;
+}
+
+const std::span<const Command> commands()
+{
+    static const Command table[] = {
+        {QStringLiteral("list"),
+         QStringLiteral("[--json]"),
+         QStringLiteral("print the library: title, a tab and the configuration file, one game a line"),
+         {QStringLiteral("--json")},
+         0,
+         0,
+         listLibrary},
+    };
+    return table;
+}
+
+const Command* findCommand(const QString& name)
+{
+    for (const Command& command : commands()) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+QString usage()
+{
+    QString text = QStringLiteral("Usage: tandril [COMMAND [OPTION]... [ARGUMENT]...]\n"
+                                  "Keeps a library of DOS games and starts them in DOSBox-X.\n"
+                                  "Without a command, opens the library window.\n\n"
+                                  "Commands:\n");
+    for (const Command& command : commands()) {
+        const QString head = command.name + u' ' + command.synopsis;
+        text += QStringLiteral("  %1  %2\n").arg(head, -24).arg(command.summary);
+    }
+    text += QStringLiteral("\nOptions:\n"
+                           "  --yes                     answer every question with its first button\n"
+                           "  --help                    show this help and exit\n"
+                           "  --version                 show the version and exit\n");
+    return text;
+}
+
+int usageError(Streams& streams, const QString& problem)
+{
+    streams.err << "tandril: " << problem << '\n' << usage();
+    streams.err.flush();
+    return UsageError;
+}
+
+} // namespace
+
+bool wantsCommand(const QStringList& arguments)
+{
+    return arguments.size() > 1;
+}
+
+int run(const QStringList& arguments, Streams streams, SystemServices& services)
+{
+    const QStringList words = arguments.mid(1);
+    if (words.isEmpty())
+        return usageError(streams, QStringLiteral("missing command"));
+    const QString& first = words.first();
+    if (first == u"--help" || first == u"-h") {
+        streams.out << usage();
+        streams.out.flush();
+        return Success;
+    }
+    if (first == u"--version") {
+        streams.out << "tandril " << TANDRIL_VERSION << '\n';
+        streams.out.flush();
+        return Success;
+    }
+
+    bool assumeYes = false;
+    qsizetype commandIndex = 0;
+    while (commandIndex < words.size() && words.at(commandIndex) == u"--yes") {
+        assumeYes = true;
+        ++commandIndex;
+    }
+    if (commandIndex >= words.size())
+        return usageError(streams, QStringLiteral("missing command"));
+    const Command* command = findCommand(words.at(commandIndex));
+    if (!command)
+        return usageError(streams, QStringLiteral("unknown command '%1'").arg(words.at(commandIndex)));
+
+    QStringList operands;
+    QSet<QString> options;
+    bool optionsEnded = false;
+    for (const QString& word : words.mid(commandIndex + 1)) {
+        if (!optionsEnded && word == u"--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && word == u"--yes") {
+            assumeYes = true;
+        } else if (!optionsEnded && word.startsWith(u'-') && word.size() > 1) {
+            if (!command->options.contains(word))
+                return usageError(streams,
+                                  QStringLiteral("unknown option '%1' for %2").arg(word, command->name));
+            options.insert(word);
+        } else {
+            operands.append(word);
+        }
+    }
+    if (operands.size() < command->minimumOperands || operands.size() > command->maximumOperands)
+        return usageError(streams, QStringLiteral("wrong number of arguments for %1").arg(command->name));
+
+    ConsolePrompter prompter(streams.in, streams.err, streams.inputIsTerminal, assumeYes);
+    Context context{operands, options, streams, prompter, services};
+    const int status = command->run(context);
+    // A command that ended with an alert reported a failure or a refusal.
+    return status == Success && prompter.alertShown() ? Failure : status;
+}
+
+} // namespace CommandLine

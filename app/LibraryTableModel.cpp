@@ -1,0 +1,76 @@
+#include "app/LibraryTableModel.h"
+
+#include "platform/Collation.h"
+
+#include <algorithm>
+
+LibraryTableModel::LibraryTableModel(QIcon folderIcon, QObject* parent)
+    : QAbstractTableModel(parent), m_folderIcon(std::move(folderIcon))
+{}
+
+void LibraryTableModel::setConfigEntries(QList<ConfigEntry> entries)
+{
+    beginResetModel();
+    m_entries = std::move(entries);
+    endResetModel();
+}
+
+void LibraryTableModel::removeEntry(int row)
+{
+    if (row < 0 || row >= m_entries.size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_entries.removeAt(row);
+    endRemoveRows();
+}
+
+int LibraryTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+int LibraryTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant LibraryTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return {};
+    const ConfigEntry& entry = m_entries.at(index.row());
+    switch (index.column()) {
+    case ImageColumn:
+        if (role == Qt::DecorationRole)
+            return m_folderIcon;
+        break;
+    case TitleColumn:
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+            return entry.title;
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+QVariant LibraryTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return section == TitleColumn ? tr("Title") : QString();
+}
+
+void LibraryTableModel::sort(int column, Qt::SortOrder order)
+{
+    if (column != TitleColumn)
+        return;
+    const QCollator collator = Collation::titleCollator();
+    // The persistent indexes are left where they are: the selected row index stays selected.
+    Q_EMIT layoutAboutToBeChanged();
+    std::stable_sort(m_entries.begin(), m_entries.end(), [&](const ConfigEntry& a, const ConfigEntry& b) {
+        const int comparison = collator.compare(a.title, b.title);
+        return order == Qt::AscendingOrder ? comparison < 0 : comparison > 0;
+    });
+    Q_EMIT layoutChanged();
+}

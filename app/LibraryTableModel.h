@@ -1,0 +1,39 @@
+#pragma once
+
+#include "library/ConfigEntry.h"
+
+#include <QAbstractTableModel>
+#include <QIcon>
+
+// The library table: a folder icon and the title of every entry, in the list's order.
+class LibraryTableModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column
+    {
+        ImageColumn,
+        TitleColumn,
+        ColumnCount
+    };
+
+    explicit LibraryTableModel(QIcon folderIcon, QObject* parent = nullptr);
+
+    const QList<ConfigEntry>& configEntries() const { return m_entries; }
+    void setConfigEntries(QList<ConfigEntry> entries);
+    void removeEntry(int row);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // Only the title column sorts (locale-aware, case ignored). Rows keep their selection by
+    // index, not by game; the next load restores file-name order.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    QIcon m_folderIcon;
+    QList<ConfigEntry> m_entries;
+};

@@ -1,0 +1,296 @@
+#include "app/MainWindow.h"
+
+#include "app/LibraryTableModel.h"
+#include "app/Mt32Folder.h"
+#include "app/StatusLight.h"
+#include "library/LibraryLoader.h"
+#include "platform/ConfigNotifier.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+#include "platform/SystemServices.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& text,
+                        const QString& toolTip)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QProgressBar* makeBusyIndicator(QWidget* parent, const QString& objectName)
+{
+    auto* indicator = new QProgressBar(parent);
+    indicator->setObjectName(objectName);
+    indicator->setRange(0, 0); // busy: animates without a known amount
+    indicator->setTextVisible(false);
+    indicator->setMaximumHeight(8);
+    indicator->hide();
+    return indicator;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Prompter& prompter, SystemServices& services, Emulator emulator, QWidget* parent)
+    : QWidget(parent), m_prompter(prompter), m_services(services), m_emulator(std::move(emulator))
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(tr("Tandril"));
+    buildInterface();
+
+    Mt32Folder::createIfNeeded();
+    loadConfigFiles();
+    connect(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated, this,
+            &MainWindow::reloadTable);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildInterface()
+{
+    m_model = new LibraryTableModel(style()->standardIcon(QStyle::SP_DirIcon), this);
+
+    m_tableView = new QTableView(this);
+    m_tableView->setObjectName(QStringLiteral("tableView"));
+    m_tableView->setModel(m_model);
+    m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tableView->setShowGrid(false);
+    m_tableView->setAlternatingRowColors(true);
+    m_tableView->setWordWrap(false);
+    m_tableView->verticalHeader()->hide();
+    m_tableView->horizontalHeader()->setSectionResizeMode(LibraryTableModel::ImageColumn, QHeaderView::Fixed);
+    m_tableView->horizontalHeader()->resizeSection(LibraryTableModel::ImageColumn, 32);
+    m_tableView->horizontalHeader()->setSectionResizeMode(LibraryTableModel::TitleColumn,
+                                                          QHeaderView::Stretch);
+    m_tableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_tableView->setSortingEnabled(true);
+    m_tableView->horizontalHeader()->setSortIndicatorShown(true);
+    connect(m_tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::tableSelectionChanged);
+    connect(m_tableView, &QTableView::doubleClicked, this, [this] {
+        if (m_launchGameButton->isEnabled())
+            launchGame();
+    });
+
+    m_launchGameButton = makeButton(this, QStringLiteral("launchGameButton"), tr("Play Game"),
+                                    tr("Start the game in DOSBox-X"));
+    m_launchSetupButton = makeButton(this, QStringLiteral("launchSetupButton"), tr("Run Setup"),
+                                     tr("Start the game's setup program"));
+    m_launchMSDosButton = makeButton(this, QStringLiteral("launchMSDosButton"), tr("DOS Prompt"),
+                                     tr("Start a DOS prompt with the game's drives"));
+    m_addButton = makeButton(this, QStringLiteral("addButton"), tr("Add Game…"), tr("Add a new game"));
+    m_editButton =
+        makeButton(this, QStringLiteral("EditButton"), tr("Settings…"), tr("Edit the game's settings"));
+    m_deleteButton =
+        makeButton(this, QStringLiteral("DeleteButton"), tr("Delete…"), tr("Delete the game and its folder"));
+    m_gotoCButton = makeButton(this, QStringLiteral("GotoCButton"), tr("Show Drive C"),
+                               tr("Show the game folder in the file manager"));
+    m_exportGameButton = makeButton(this, QStringLiteral("export_game"), tr("Export…"),
+                                    tr("Pack the game into a .tdl file on the Desktop"));
+    m_importGameButton = makeButton(this, QStringLiteral("import_game"), tr("Import…"),
+                                    tr("Bring a .tdl file into the library"));
+    m_selectMt32RomsButton = makeButton(this, QStringLiteral("selectMT32Roms"), tr("MT-32 ROMs"),
+                                        tr("Open the folder for the two MT-32 ROM files"));
+    m_progressIndicatorExport = makeBusyIndicator(this, QStringLiteral("progressIndicator_export"));
+    m_progressIndicatorImport = makeBusyIndicator(this, QStringLiteral("progressIndicator_import"));
+    m_mt32RomStatus = new QLabel(this);
+    m_mt32RomStatus->setObjectName(QStringLiteral("mt32RomStatus"));
+    m_mt32RomStatus->setFixedSize(16, 16);
+
+    connect(m_addButton, &QPushButton::clicked, this, &MainWindow::askForTitleAndCreateEntry);
+    connect(m_editButton, &QPushButton::clicked, this, &MainWindow::openPreferencesClicked);
+    connect(m_deleteButton, &QPushButton::clicked, this, &MainWindow::deleteSelectedEntry);
+    connect(m_launchGameButton, &QPushButton::clicked, this, &MainWindow::launchGame);
+    connect(m_launchSetupButton, &QPushButton::clicked, this, &MainWindow::launchSetup);
+    connect(m_launchMSDosButton, &QPushButton::clicked, this, &MainWindow::launchMSDos);
+    connect(m_gotoCButton, &QPushButton::clicked, this, &MainWindow::gotoDriveC);
+    connect(m_exportGameButton, &QPushButton::clicked, this, &MainWindow::export_game);
+    connect(m_importGameButton, &QPushButton::clicked, this, &MainWindow::import_game);
+    connect(m_selectMt32RomsButton, &QPushButton::clicked, this, &MainWindow::selectMT32Roms);
+
+    auto* playGroup = new QGroupBox(tr("Play"), this);
+    auto* playLayout = new QVBoxLayout(playGroup);
+    playLayout->addWidget(m_launchGameButton);
+    playLayout->addWidget(m_launchSetupButton);
+    playLayout->addWidget(m_launchMSDosButton);
+
+    auto* gameGroup = new QGroupBox(tr("Game"), this);
+    auto* gameLayout = new QVBoxLayout(gameGroup);
+    gameLayout->addWidget(m_addButton);
+    gameLayout->addWidget(m_editButton);
+    gameLayout->addWidget(m_deleteButton);
+    gameLayout->addWidget(m_gotoCButton);
+
+    auto* exchangeGroup = new QGroupBox(tr("Exchange"), this);
+    auto* exchangeLayout = new QVBoxLayout(exchangeGroup);
+    exchangeLayout->addWidget(m_exportGameButton);
+    exchangeLayout->addWidget(m_progressIndicatorExport);
+    exchangeLayout->addWidget(m_importGameButton);
+    exchangeLayout->addWidget(m_progressIndicatorImport);
+
+    auto* mt32Row = new QHBoxLayout;
+    mt32Row->addWidget(m_mt32RomStatus);
+    mt32Row->addWidget(m_selectMt32RomsButton, 1);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(playGroup);
+    side->addWidget(gameGroup);
+    side->addWidget(exchangeGroup);
+    side->addStretch(1);
+    side->addLayout(mt32Row);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_tableView, 1);
+    layout->addLayout(side);
+
+    setMinimumSize(FixedWidth, MinimumHeight);
+    setMaximumSize(FixedWidth, MaximumHeight);
+    resize(FixedWidth, 520);
+}
+
+const QList<ConfigEntry>& MainWindow::configEntries() const
+{
+    return m_model->configEntries();
+}
+
+int MainWindow::selectedRow() const
+{
+    const QItemSelectionModel* selection = m_tableView->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    if (current.isValid() && selection->isRowSelected(current.row(), {}))
+        return current.row();
+    const QModelIndexList rows = selection->selectedRows();
+    return rows.isEmpty() ? -1 : rows.last().row();
+}
+
+std::optional<ConfigEntry> MainWindow::selectedConfig() const
+{
+    const int row = selectedRow();
+    if (row < 0 || row >= configEntries().size())
+        return std::nullopt;
+    return configEntries().at(row);
+}
+
+void MainWindow::showAlert(const QString& title, const QString& message)
+{
+    m_prompter.showAlert(title, message);
+}
+
+void MainWindow::loadConfigFiles()
+{
+    std::optional<QList<ConfigEntry>> entries = LibraryLoader::load(Paths::libraryFolder());
+    if (!entries)
+        return; // a library that cannot be listed leaves the previous list shown
+    // A load always shows file-name order, whatever sort the header had.
+    m_tableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_model->setConfigEntries(std::move(*entries));
+    updateAllButtonStates();
+    if (const std::optional<int> row =
+            LibraryLoader::rowToRestore(m_defaults.lastSelectedConfigRow(), m_model->rowCount()))
+        selectRow(*row);
+}
+
+void MainWindow::reloadTable()
+{
+    loadConfigFiles();
+}
+
+void MainWindow::selectRow(int row)
+{
+    m_tableView->selectionModel()->setCurrentIndex(m_model->index(row, LibraryTableModel::TitleColumn),
+                                                   QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+    m_tableView->scrollTo(m_model->index(row, LibraryTableModel::TitleColumn));
+}
+
+void MainWindow::tableSelectionChanged()
+{
+    updateAllButtonStates();
+    const int row = selectedRow();
+    if (row < 0)
+        m_defaults.removeLastSelectedConfigRow();
+    else
+        m_defaults.setLastSelectedConfigRow(row);
+}
+
+void MainWindow::updateAllButtonStates()
+{
+    const int selectedCount = int(m_tableView->selectionModel()->selectedRows().size());
+    applyButtonStates(ButtonRules::evaluate(selectedCount, selectedConfig()));
+}
+
+void MainWindow::applyButtonStates(const ButtonStates& states)
+{
+    m_launchSetupButton->setEnabled(states.launchSetup);
+    m_launchGameButton->setEnabled(states.launchGame);
+    m_launchMSDosButton->setEnabled(states.launchMSDos);
+    m_editButton->setEnabled(states.edit);
+    m_deleteButton->setEnabled(states.remove);
+    m_gotoCButton->setEnabled(states.gotoC);
+    m_exportGameButton->setEnabled(states.exportGame);
+}
+
+bool MainWindow::checkTwoROMFilesInMt32()
+{
+    const bool available = Mt32Folder::hasTwoRomFiles();
+    m_mt32RomStatus->setPixmap(statusLight(available, 16, devicePixelRatioF()));
+    m_mt32RomStatus->setProperty("available", available);
+    m_mt32RomStatus->setToolTip(available ? tr("The MT-32 ROM files are in place.")
+                                          : tr("The MT-32 ROM files are missing."));
+    return available;
+}
+
+void MainWindow::selectMT32Roms()
+{
+    const QString folder = Mt32Folder::path();
+    if (!QFileInfo::exists(folder))
+        return;
+    m_services.openFolder(folder);
+    if (!checkTwoROMFilesInMt32())
+        showAlert(tr("Attention"),
+                  tr("You need two ROM files inside the mt32 folder\n\nMT32_CONTROL.ROM \nMT32_PCM.ROM\n"));
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    checkTwoROMFilesInMt32();
+    const double stored = m_defaults.mainWindowHeight();
+    const int height = stored > 0 ? qRound(stored) : this->height();
+    resize(FixedWidth, std::clamp(height, MinimumHeight, MaximumHeight));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_defaults.setMainWindowHeight(height());
+    QWidget::closeEvent(event);
+}
+
+// The commands below arrive with the issues that build them.
+void MainWindow::askForTitleAndCreateEntry() {}
+void MainWindow::openPreferencesClicked() {}
+void MainWindow::deleteSelectedEntry() {}
+void MainWindow::launchGame() {}
+void MainWindow::launchSetup() {}
+void MainWindow::launchMSDos() {}
+void MainWindow::gotoDriveC() {}
+void MainWindow::export_game() {}
+void MainWindow::import_game() {}

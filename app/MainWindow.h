@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/ButtonRules.h"
+#include "library/ConfigEntry.h"
+#include "platform/Emulator.h"
+#include "platform/UserDefaults.h"
+
+#include <optional>
+#include <QWidget>
+
+class LibraryTableModel;
+class Prompter;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class SystemServices;
+
+// The library window: the table of games and the commands on the selected game.
+class MainWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int FixedWidth = 715;
+    static constexpr int MinimumHeight = 375;
+    static constexpr int MaximumHeight = 4000;
+
+    MainWindow(Prompter& prompter, SystemServices& services, Emulator emulator, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const QList<ConfigEntry>& configEntries() const;
+    std::optional<ConfigEntry> selectedConfig() const;
+    int selectedRow() const;
+
+    void showAlert(const QString& title, const QString& message);
+    bool checkTwoROMFilesInMt32();
+    void updateAllButtonStates();
+
+public Q_SLOTS:
+    void loadConfigFiles();
+    void reloadTable();
+
+    void askForTitleAndCreateEntry();
+    void openPreferencesClicked();
+    void deleteSelectedEntry();
+    void launchGame();
+    void launchSetup();
+    void launchMSDos();
+    void gotoDriveC();
+    void export_game();
+    void import_game();
+    void selectMT32Roms();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildInterface();
+    void applyButtonStates(const ButtonStates& states);
+    void tableSelectionChanged();
+    void selectRow(int row);
+
+    Prompter& m_prompter;
+    SystemServices& m_services;
+    Emulator m_emulator;
+    UserDefaults m_defaults;
+
+    LibraryTableModel* m_model = nullptr;
+    QTableView* m_tableView = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_editButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_launchGameButton = nullptr;
+    QPushButton* m_launchSetupButton = nullptr;
+    QPushButton* m_launchMSDosButton = nullptr;
+    QPushButton* m_gotoCButton = nullptr;
+    QPushButton* m_exportGameButton = nullptr;
+    QPushButton* m_importGameButton = nullptr;
+    QPushButton* m_selectMt32RomsButton = nullptr;
+    QLabel* m_mt32RomStatus = nullptr;
+    QProgressBar* m_progressIndicatorExport = nullptr;
+    QProgressBar* m_progressIndicatorImport = nullptr;
+};

@@ -1,0 +1,28 @@
+#include "app/Application.h"
+#include "app/CommandLine.h"
+#include "platform/ConsoleServices.h"
+
+#include <cstdio>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (!CommandLine::wantsCommand(arguments))
+        return runWindow(argc, argv);
+
+    // Commands never need a display.
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tandril"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tandril"));
+    QTextStream in(stdin);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    ConsoleServices services;
+    return CommandLine::run(QCoreApplication::arguments(), {in, out, err, isatty(STDIN_FILENO) == 1},
+                            services);
+}

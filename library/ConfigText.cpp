@@ -1,0 +1,120 @@
+#include "library/ConfigText.h"
+
+#include <QRegularExpression>
+
+namespace ConfigText {
+
+namespace {
+
+// "(*ANY)": "." stops at, and "$" and "\Z" see, every kind of line break, so a key line of a
+// file with CR LF ends keeps its carriage return.
+QRegularExpression pattern(const QString& expression,
+                           QRegularExpression::PatternOptions options = QRegularExpression::NoPatternOption)
+{
+    return QRegularExpression(QStringLiteral("(*ANY)") + expression, options);
+}
+
+QString keyLine(const QString& key, const QString& value)
+{
+    return key + u'=' + value;
+}
+
+// Replaces every match with the replacement taken literally. False when nothing matched or the
+// expression is invalid.
+bool replaceEveryMatch(QString& text, const QRegularExpression& expression, const QString& replacement)
+{
+    if (!expression.isValid())
+        return false;
+    QRegularExpressionMatchIterator matches = expression.globalMatch(text);
+    if (!matches.hasNext())
+        return false;
+    QString result;
+    result.reserve(text.size() + replacement.size());
+    qsizetype copiedUpTo = 0;
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        result.append(QStringView(text).mid(copiedUpTo, match.capturedStart() - copiedUpTo));
+        result.append(replacement);
+        copiedUpTo = match.capturedEnd();
+    }
+    result.append(QStringView(text).mid(copiedUpTo));
+    text = std::move(result);
+    return true;
+}
+
+template <typename Visit> void forEachNonEmptyLine(QStringView text, Visit visit)
+{
+    for (const QStringView line : text.tokenize(u'\n', Qt::SkipEmptyParts)) {
+        if (!visit(line))
+            return;
+    }
+}
+
+} // namespace
+
+void replaceOrAppend(const QString& key, const QString& value, QString& text)
+{
+    const QString line = keyLine(key, value);
+    if (!replaceEveryMatch(text, pattern(key + QStringLiteral("=.*")), line))
+        text += u'\n' + line;
+}
+
+void replaceInSection(const QString& section, const QString& key, const QString& value, QString& text)
+{
+    const QRegularExpression sectionPattern =
+        pattern(QStringLiteral("\\[") + section + QStringLiteral("\\](.*?)(\\n\\[|$)"),
+                QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match =
+        sectionPattern.isValid() ? sectionPattern.match(text) : QRegularExpressionMatch();
+    if (!match.hasMatch()) {
+        text += QStringLiteral("\n[") + section + QStringLiteral("]\n") + keyLine(key, value);
+        return;
+    }
+    QString body = match.captured(1);
+    replaceOrAppend(key, value, body);
+    text.replace(match.capturedStart(1), match.capturedLength(1), body);
+}
+
+void saveAutoexecToConfig(const QString& autoexecText, QString& text)
+{
+    const QString trimmed = autoexecText.trimmed();
+    if (trimmed.isEmpty())
+        return;
+    const QString block = AutoexecHeader.toString() + u'\n' + trimmed;
+    static const QRegularExpression sectionPattern =
+        pattern(QStringLiteral("(?s)\\[tandril autoexec\\].*?(\\Z|\\n\\[)"));
+    const QRegularExpressionMatch match = sectionPattern.match(text);
+    if (!match.hasMatch()) {
+        text += u'\n' + block + u'\n';
+        return;
+    }
+    // The section ends before the final line feed or before the line feed of the next header.
+    const qsizetype start = match.capturedStart(0);
+    text.replace(start, match.capturedStart(1) - start, block + u'\n');
+}
+
+std::optional<QString> firstLineValue(QStringView text, QStringView key)
+{
+    std::optional<QString> value;
+    forEachNonEmptyLine(text, [&](QStringView line) {
+        if (!line.startsWith(key))
+            return true;
+        value = line.mid(key.size()).trimmed().toString();
+        return false;
+    });
+    return value;
+}
+
+std::optional<QString> lastTrimmedLineValue(QStringView text, QStringView key)
+{
+    std::optional<QString> value;
+    forEachNonEmptyLine(text, [&](QStringView line) {
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.startsWith(key))
+            value = trimmed.mid(key.size()).toString();
+        return true;
+    });
+    return value;
+}
+
+} // namespace ConfigText

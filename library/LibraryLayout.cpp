@@ -1,0 +1,61 @@
+#include "library/LibraryLayout.h"
+
+#include <QFileInfo>
+
+namespace LibraryLayout {
+
+QString removeForbiddenCharacters(const QString& title)
+{
+    static constexpr QStringView Forbidden = u"/\\:?%*|\"<>";
+    QString result;
+    result.reserve(title.size());
+    for (const QChar c : title) {
+        if (!Forbidden.contains(c))
+            result.append(c);
+    }
+    return result;
+}
+
+QString baseNameForTitle(const QString& title)
+{
+    return removeForbiddenCharacters(title.trimmed());
+}
+
+QString baseNameOfConfigFile(const QString& configFilePath)
+{
+    const QString name = QFileInfo(configFilePath).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? name : name.left(dot);
+}
+
+QString configFilePath(const QString& libraryFolder, const QString& baseName)
+{
+    return libraryFolder + u'/' + baseName + u'.' + ConfigExtension;
+}
+
+QString gameFolder(const QString& libraryFolder, const QString& baseName)
+{
+    return libraryFolder + u'/' + baseName;
+}
+
+QString floppyFolder(const QString& gameFolder)
+{
+    return gameFolder + u'/' + FloppyFolderName;
+}
+
+QString cdImageFolder(const QString& gameFolder)
+{
+    return gameFolder + u'/' + CdImageFolderName;
+}
+
+QString mt32Folder(const QString& libraryFolder)
+{
+    return libraryFolder + u'/' + Mt32FolderName;
+}
+
+QString gameFolderOfConfigFile(const QString& libraryFolder, const QString& configFilePath)
+{
+    return gameFolder(libraryFolder, baseNameOfConfigFile(configFilePath));
+}
+
+} // namespace LibraryLayout

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "library/ConfigEntry.h"
+
+#include <optional>
+#include <QList>
+#include <QString>
+
+namespace LibraryLoader {
+
+// Every configuration file directly inside the library folder that has a title line, in
+// file-name order (case ignored, digit runs compared by value: game9 before game10). Files that
+// cannot be read, are not UTF-8 or have no title line are skipped. Nothing when the folder
+// cannot be listed; the caller then keeps what it showed.
+std::optional<QList<ConfigEntry>> load(const QString& libraryFolder);
+
+// The entry one configuration file (an absolute path) gives, if any.
+std::optional<ConfigEntry> readEntry(const QString& configFilePath);
+
+// Sorts file names as the file manager does.
+void sortFileNames(QStringList& names);
+
+// The row to select after a load: the stored row (0 when never stored) when it is in range.
+std::optional<int> rowToRestore(std::optional<int> storedRow, qsizetype entryCount);
+
+} // namespace LibraryLoader

@@ -1,0 +1,41 @@
+#include "platform/ConsolePrompter.h"
+
+ConsolePrompter::ConsolePrompter(QTextStream& input, QTextStream& error, bool inputIsTerminal, bool assumeYes)
+    : m_input(input), m_error(error), m_inputIsTerminal(inputIsTerminal), m_assumeYes(assumeYes)
+{}
+
+void ConsolePrompter::showAlert(const QString& title, const QString& message)
+{
+    m_alertShown = true;
+    m_error << title << ": " << message << Qt::endl;
+}
+
+int ConsolePrompter::ask(const Question& question)
+{
+    if (question.buttons.isEmpty())
+        return 0;
+    const int cancel = int(question.buttons.size()) - 1;
+    if (m_assumeYes)
+        return 0;
+    if (!m_inputIsTerminal)
+        return cancel;
+
+    m_error << question.title << Qt::endl << question.text << Qt::endl;
+    for (int i = 0; i < question.buttons.size(); ++i)
+        m_error << "  " << (i + 1) << ") " << question.buttons.at(i) << Qt::endl;
+    for (;;) {
+        m_error << "> " << Qt::flush;
+        QString line;
+        if (!m_input.readLineInto(&line))
+            return cancel; // end of input counts as cancel
+        line = line.trimmed();
+        bool isNumber = false;
+        const int number = line.toInt(&isNumber);
+        if (isNumber && number >= 1 && number <= question.buttons.size())
+            return number - 1;
+        for (int i = 0; i < question.buttons.size(); ++i) {
+            if (line.compare(question.buttons.at(i), Qt::CaseInsensitive) == 0)
+                return i;
+        }
+    }
+}

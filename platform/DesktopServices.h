@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/SystemServices.h"
+
+// System services for the window: the desktop's file manager and web browser.
+class DesktopServices final : public SystemServices
+{
+public:
+    void openFolder(const QString& path) override;
+    void openUrl(const QUrl& url) override;
+};

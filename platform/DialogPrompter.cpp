@@ -1,0 +1,68 @@
+#include "platform/DialogPrompter.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon iconFor(Prompter::Style style)
+{
+    switch (style) {
+    case Prompter::Style::Critical:
+        return QMessageBox::Critical;
+    case Prompter::Style::Informational:
+        return QMessageBox::Information;
+    case Prompter::Style::Warning:
+        break;
+    }
+    return QMessageBox::Warning;
+}
+
+} // namespace
+
+DialogPrompter::DialogPrompter(QObject* parent) : QObject(parent) {}
+
+void DialogPrompter::setWindow(QWidget* window)
+{
+    m_window = window;
+}
+
+void DialogPrompter::showAlert(const QString& title, const QString& message)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, title, message] {
+            QWidget* window = m_window && m_window->isVisible() ? m_window.data() : nullptr;
+            auto* box = new QMessageBox(QMessageBox::Warning, title, title, QMessageBox::Ok, window);
+            box->setInformativeText(message);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            if (window) {
+                box->setWindowModality(Qt::WindowModal);
+                box->open();
+            } else {
+                box->exec();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+int DialogPrompter::ask(const Question& question)
+{
+    QWidget* window = m_window && m_window->isVisible() ? m_window.data() : nullptr;
+    QMessageBox box(iconFor(question.style), question.title, question.title, QMessageBox::NoButton, window);
+    box.setInformativeText(question.text);
+    if (window)
+        box.setWindowModality(Qt::WindowModal);
+    QList<QAbstractButton*> buttons;
+    for (qsizetype i = 0; i < question.buttons.size(); ++i) {
+        const bool isLast = i == question.buttons.size() - 1 && question.buttons.size() > 1;
+        buttons.append(box.addButton(question.buttons.at(i),
+                                     isLast ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    // Closing the box without a button counts as the last one ("Cancel").
+    return chosen >= 0 ? int(chosen) : int(buttons.size()) - 1;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Prompter.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+// Alerts and questions as message boxes. Alerts are queued to the event loop so that they
+// appear after the current action has returned: window-modal on the main window while it is
+// shown, application-modal otherwise.
+class DialogPrompter final : public QObject, public Prompter
+{
+    Q_OBJECT
+
+public:
+    explicit DialogPrompter(QObject* parent = nullptr);
+
+    void setWindow(QWidget* window);
+
+    void showAlert(const QString& title, const QString& message) override;
+    int ask(const Question& question) override;
+
+private:
+    QPointer<QWidget> m_window;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Where things live on this machine. The library folder keeps the same place on every
+// operating system so that exchange archives and their rewritten paths move between machines.
+namespace Paths {
+
+QString homeFolder();
+QString libraryFolder();
+QString temporaryFolder();
+// A fresh name for a staging folder: a new UUID in upper case, without braces.
+QString newUuidName();
+
+} // namespace Paths

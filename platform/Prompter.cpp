@@ -1,0 +1,3 @@
+#include "platform/Prompter.h"
+
+Prompter::~Prompter() = default;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The one door through which the program shows alerts and asks questions. The window shows
+// dialogs, the command line uses the terminal, and tests answer from a script.
+class Prompter
+{
+public:
+    enum class Style
+    {
+        Warning,
+        Critical,
+        Informational
+    };
+
+    struct Question
+    {
+        QString title; // the bold message text
+        QString text;  // the informative text
+        Style style = Style::Warning;
+        QStringList buttons; // the affirmative one first, "Cancel" last
+    };
+
+    virtual ~Prompter();
+
+    // A warning with one "OK" button that reports a failure or a refusal. The window shows it
+    // after the current action has returned.
+    virtual void showAlert(const QString& title, const QString& message) = 0;
+
+    // Blocks until answered; returns the index of the chosen button.
+    virtual int ask(const Question& question) = 0;
+};

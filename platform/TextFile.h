@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+
+// Reading and writing whole text files as UTF-8.
+namespace TextFile {
+
+enum class ReadStatus
+{
+    Ok,
+    Unreadable,
+    InvalidUtf8,
+    TooLarge
+};
+
+struct ReadResult
+{
+    ReadStatus status = ReadStatus::Unreadable;
+    QString text;
+    QString error; // the system's description when status is not Ok
+
+    bool ok() const { return status == ReadStatus::Ok; }
+};
+
+// Nothing the program reads as text is anywhere near this size; larger files are refused
+// instead of being pulled into memory.
+inline constexpr qint64 MaximumTextSize = 64LL * 1024 * 1024;
+
+ReadResult readUtf8(const QString& path, qint64 maximumSize = MaximumTextSize);
+
+// Replaces the file atomically (a temporary file moved into place). Returns the error's
+// description on failure, nothing on success.
+std::optional<QString> writeUtf8Atomically(const QString& path, const QString& text);
+
+} // namespace TextFile

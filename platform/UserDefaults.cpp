@@ -1,0 +1,36 @@
+#include "platform/UserDefaults.h"
+
+namespace {
+const QString LastSelectedConfigRowKey = QStringLiteral("LastSelectedConfigRow");
+const QString MainWindowHeightKey = QStringLiteral("MainWindowHeight");
+} // namespace
+
+UserDefaults::UserDefaults() : m_settings(QStringLiteral("Tandril"), QStringLiteral("Tandril")) {}
+
+std::optional<int> UserDefaults::lastSelectedConfigRow() const
+{
+    m_settings.sync(); // another process (the command line) may have written it
+    bool ok = false;
+    const int row = m_settings.value(LastSelectedConfigRowKey).toInt(&ok);
+    return ok ? std::optional<int>(row) : std::nullopt;
+}
+
+void UserDefaults::setLastSelectedConfigRow(int row)
+{
+    m_settings.setValue(LastSelectedConfigRowKey, row);
+}
+
+void UserDefaults::removeLastSelectedConfigRow()
+{
+    m_settings.remove(LastSelectedConfigRowKey);
+}
+
+double UserDefaults::mainWindowHeight() const
+{
+    return m_settings.value(MainWindowHeightKey, 0.0).toDouble();
+}
+
+void UserDefaults::setMainWindowHeight(double height)
+{
+    m_settings.setValue(MainWindowHeightKey, height);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <QSettings>
+
+// The two values that survive between runs besides the library itself.
+class UserDefaults
+{
+public:
+    UserDefaults();
+
+    std::optional<int> lastSelectedConfigRow() const;
+    void setLastSelectedConfigRow(int row);
+    void removeLastSelectedConfigRow();
+
+    // 0 when never stored.
+    double mainWindowHeight() const;
+    void setMainWindowHeight(double height);
+
+private:
+    mutable QSettings m_settings;
+};

@@ -1,0 +1,410 @@
+#include "app/AppDelegate.h"
+#include "app/LibraryTableModel.h"
+#include "app/MainWindow.h"
+#include "common/RecordingServices.h"
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "platform/ConfigNotifier.h"
+#include "platform/DialogPrompter.h"
+#include "platform/UserDefaults.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+// The library window, shown offscreen, with its alerts answered by a script.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { isolateUserDefaults(); }
+    void init();
+    void cleanup();
+
+    void tableShowsLibraryInFileNameOrder();
+    void restoresRememberedRow_data();
+    void restoresRememberedRow();
+    void selectionIsRemembered();
+    void sortsByTitleOnly();
+    void buttonStates_data();
+    void buttonStates();
+    void twoSelectedRows();
+    void notificationReloads();
+    void heightIsRememberedWidthFixed();
+    void alertAppearsAfterTheActionReturns();
+    void alertWithoutWindowIsApplicationModal();
+    void mt32Light_data();
+    void mt32Light();
+    void mt32ButtonOpensFolderAndWarns();
+    void mt32ButtonWithoutFolderDoesNothing();
+    void presenceCheck_data();
+    void presenceCheck();
+    void shaderFolderBesideTheProgram();
+
+private:
+    std::unique_ptr<MainWindow> makeWindow();
+    QTableView* table(MainWindow& window)
+    {
+        return window.findChild<QTableView*>(QStringLiteral("tableView"));
+    }
+    QPushButton* button(MainWindow& window, const char* name)
+    {
+        return window.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    void select(MainWindow& window, const QList<int>& rows);
+    QStringList titles(const MainWindow& window);
+
+    std::unique_ptr<TestHome> m_home;
+    ScriptedPrompter m_prompter;
+    RecordingServices m_services;
+};
+
+void MainWindowTest::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_prompter = {};
+    m_services = {};
+}
+
+void MainWindowTest::cleanup()
+{
+    // An alert that a test did not expect is a failure.
+    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>());
+    QVERIFY(m_prompter.questions.isEmpty());
+    m_home.reset();
+}
+
+std::unique_ptr<MainWindow> MainWindowTest::makeWindow()
+{
+    return std::make_unique<MainWindow>(m_prompter, m_services, Emulator({m_home->path()}));
+}
+
+void MainWindowTest::select(MainWindow& window, const QList<int>& rows)
+{
+    QItemSelectionModel* selection = table(window)->selectionModel();
+    selection->clearSelection();
+    for (const int row : rows)
+        selection->setCurrentIndex(table(window)->model()->index(row, 1),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+QStringList MainWindowTest::titles(const MainWindow& window)
+{
+    QStringList result;
+    for (const ConfigEntry& entry : window.configEntries())
+        result << entry.title;
+    return result;
+}
+
+void MainWindowTest::tableShowsLibraryInFileNameOrder()
+{
+    m_home->writeConfig(QStringLiteral("game10"), "game_title=b ten\n");
+    m_home->writeConfig(QStringLiteral("game9"), "game_title=C nine\n");
+    m_home->writeConfig(QStringLiteral("Alpha"), "game_title=z alpha\n");
+    m_home->writeConfig(QStringLiteral("untitled"), "[sdl]\n");
+    const auto window = makeWindow();
+    QCOMPARE(titles(*window), (QStringList{"z alpha", "C nine", "b ten"}));
+    const QAbstractItemModel* model = table(*window)->model();
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->index(1, LibraryTableModel::TitleColumn).data().toString(), QStringLiteral("C nine"));
+    QVERIFY(
+        !model->index(1, LibraryTableModel::ImageColumn).data(Qt::DecorationRole).value<QIcon>().isNull());
+    // The MT-32 folder (and with it the library folder) is made at start.
+    QVERIFY(QFileInfo(m_home->libraryFolder() + QStringLiteral("/mt32")).isDir());
+}
+
+void MainWindowTest::restoresRememberedRow_data()
+{
+    QTest::addColumn<int>("stored"); // -100: never stored
+    QTest::addColumn<int>("selected");
+    QTest::newRow("stored row") << 2 << 2;
+    QTest::newRow("out of range selects nothing") << 5 << -1;
+    QTest::newRow("never stored selects the first") << -100 << 0;
+}
+
+void MainWindowTest::restoresRememberedRow()
+{
+    QFETCH(int, stored);
+    QFETCH(int, selected);
+    for (const char* name : {"a", "b", "c"})
+        m_home->writeConfig(QString::fromLatin1(name), QByteArray("game_title=") + name + '\n');
+    if (stored != -100)
+        UserDefaults().setLastSelectedConfigRow(stored);
+    const auto window = makeWindow();
+    QCOMPARE(window->selectedRow(), selected);
+    QCOMPARE(table(*window)->selectionModel()->selectedRows().size(), selected < 0 ? 0 : 1);
+    QCOMPARE(window->selectedConfig().has_value(), selected >= 0);
+}
+
+void MainWindowTest::selectionIsRemembered()
+{
+    for (const char* name : {"a", "b", "c"})
+        m_home->writeConfig(QString::fromLatin1(name), QByteArray("game_title=") + name + '\n');
+    const auto window = makeWindow();
+    select(*window, {1});
+    QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::optional<int>(1));
+    table(*window)->clearSelection();
+    QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::nullopt);
+}
+
+void MainWindowTest::sortsByTitleOnly()
+{
+    m_home->writeConfig(QStringLiteral("1"), "game_title=banana\n");
+    m_home->writeConfig(QStringLiteral("2"), "game_title=Apple\n");
+    m_home->writeConfig(QStringLiteral("3"), "game_title=cherry\n");
+    const auto window = makeWindow();
+    select(*window, {0});
+    QHeaderView* header = table(*window)->horizontalHeader();
+
+    header->setSortIndicator(LibraryTableModel::ImageColumn, Qt::AscendingOrder);
+    QCOMPARE(titles(*window), (QStringList{"banana", "Apple", "cherry"}));
+    header->setSortIndicator(LibraryTableModel::TitleColumn, Qt::AscendingOrder);
+    QCOMPARE(titles(*window), (QStringList{"Apple", "banana", "cherry"}));
+    header->setSortIndicator(LibraryTableModel::TitleColumn, Qt::DescendingOrder);
+    QCOMPARE(titles(*window), (QStringList{"cherry", "banana", "Apple"}));
+    // The selected row index stays; it now shows another game.
+    QCOMPARE(window->selectedRow(), 0);
+    QCOMPARE(window->selectedConfig()->title, QStringLiteral("cherry"));
+
+    window->loadConfigFiles();
+    QCOMPARE(titles(*window), (QStringList{"banana", "Apple", "cherry"}));
+}
+
+void MainWindowTest::buttonStates_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("select");
+    QTest::addColumn<QString>("expected"); // enabled buttons: Game Setup Dos Edit Delete GotoC Export
+
+    QTest::newRow("nothing selected") << QByteArray("game_title=A\ngame_exe=A.EXE\n") << false << "-------";
+    QTest::newRow("executable and setup")
+        << QByteArray("game_title=A\ngame_exe=A.EXE\nsetup_exe=/s/SETUP.EXE\n") << true << "GSDEXCP";
+    QTest::newRow("blank executable")
+        << QByteArray("game_title=A\ngame_exe=  \nsetup_exe=\n") << true << "--DEXCP";
+    QTest::newRow("later executable line counts")
+        << QByteArray("game_title=A\ngame_exe=\ngame_exe=B.EXE\n") << true << "G-DEXCP";
+    QTest::newRow("indented executable line does not")
+        << QByteArray("game_title=A\n game_exe=B.EXE\n") << true << "--DEXCP";
+}
+
+void MainWindowTest::buttonStates()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, select);
+    QFETCH(QString, expected);
+    m_home->writeConfig(QStringLiteral("a"), content);
+    UserDefaults().setLastSelectedConfigRow(select ? 0 : 7);
+    const auto window = makeWindow();
+    QString actual;
+    const std::pair<const char*, QChar> buttons[] = {
+        {"launchGameButton", u'G'}, {"launchSetupButton", u'S'}, {"launchMSDosButton", u'D'},
+        {"EditButton", u'E'},       {"DeleteButton", u'X'},      {"GotoCButton", u'C'},
+        {"export_game", u'P'},
+    };
+    for (const auto& [name, letter] : buttons)
+        actual += button(*window, name)->isEnabled() ? letter : u'-';
+    QCOMPARE(actual, expected);
+}
+
+void MainWindowTest::twoSelectedRows()
+{
+    m_home->writeConfig(QStringLiteral("a"), "game_title=A\n");
+    m_home->writeConfig(QStringLiteral("b"), "game_title=B\ngame_exe=B.EXE\n");
+    const auto window = makeWindow();
+    select(*window, {0, 1});
+    QVERIFY(!button(*window, "EditButton")->isEnabled());
+    QVERIFY(button(*window, "DeleteButton")->isEnabled());
+    QVERIFY(button(*window, "GotoCButton")->isEnabled());
+    QVERIFY(button(*window, "export_game")->isEnabled());
+    QVERIFY(button(*window, "launchGameButton")->isEnabled()); // the current row, B, names a program
+    QCOMPARE(window->selectedConfig()->title, QStringLiteral("B"));
+}
+
+void MainWindowTest::notificationReloads()
+{
+    m_home->writeConfig(QStringLiteral("a"), "game_title=A\n");
+    const auto window = makeWindow();
+    m_home->writeConfig(QStringLiteral("b"), "game_title=B\n");
+    QCOMPARE(titles(*window), QStringList{"A"});
+    ConfigNotifier::instance().post();
+    QCOMPARE(titles(*window), (QStringList{"A", "B"}));
+}
+
+void MainWindowTest::heightIsRememberedWidthFixed()
+{
+    UserDefaults().setMainWindowHeight(640);
+    {
+        const auto window = makeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->width(), MainWindow::FixedWidth);
+        QCOMPARE(window->height(), 640);
+        QCOMPARE(window->minimumSize(), QSize(715, 375));
+        QCOMPARE(window->maximumSize(), QSize(715, 4000));
+        window->resize(715, 480);
+        window->close();
+    }
+    QCOMPARE(UserDefaults().mainWindowHeight(), 480.0);
+
+    UserDefaults().setMainWindowHeight(0);
+    const auto window = makeWindow();
+    const int before = window->height();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(window->size(), QSize(715, before));
+}
+
+void MainWindowTest::alertAppearsAfterTheActionReturns()
+{
+    DialogPrompter prompter;
+    MainWindow window(prompter, m_services, Emulator({m_home->path()}));
+    prompter.setWindow(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    window.showAlert(QStringLiteral("Error"), QStringLiteral("Could not read the config file."));
+    QVERIFY(window.findChildren<QMessageBox*>().isEmpty());
+    QTRY_COMPARE(window.findChildren<QMessageBox*>().size(), 1);
+    QMessageBox* box = window.findChildren<QMessageBox*>().first();
+    QCOMPARE(box->text(), QStringLiteral("Error"));
+    QCOMPARE(box->informativeText(), QStringLiteral("Could not read the config file."));
+    QCOMPARE(box->icon(), QMessageBox::Warning);
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QCOMPARE(box->buttons().size(), 1);
+    box->button(QMessageBox::Ok)->click();
+}
+
+void MainWindowTest::alertWithoutWindowIsApplicationModal()
+{
+    DialogPrompter prompter;
+    MainWindow window(prompter, m_services, Emulator({m_home->path()}));
+    prompter.setWindow(&window); // never shown
+    Qt::WindowModality seen = Qt::NonModal;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = box->windowModality();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start(20);
+    window.showAlert(QStringLiteral("Attention"), QStringLiteral("x"));
+    QTRY_COMPARE(seen, Qt::ApplicationModal);
+}
+
+void MainWindowTest::mt32Light_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("removeFolder");
+    QTest::addColumn<bool>("available");
+    QTest::newRow("empty folder") << QStringList{} << false << false;
+    QTest::newRow("the two ROMs") << QStringList{"MT32_CONTROL.ROM", "MT32_PCM.ROM"} << false << true;
+    QTest::newRow("any two names in any case")
+        << QStringList{"a.rom", "b.ROM", "readme.txt"} << false << true;
+    QTest::newRow("three ROMs") << QStringList{"a.rom", "b.rom", "c.rom"} << false << false;
+    QTest::newRow("folder deleted") << QStringList{} << true << false;
+}
+
+void MainWindowTest::mt32Light()
+{
+    QFETCH(QStringList, files);
+    QFETCH(bool, removeFolder);
+    QFETCH(bool, available);
+    const auto window = makeWindow();
+    const QString folder = m_home->libraryFolder() + QStringLiteral("/mt32");
+    for (const QString& name : files)
+        m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/") + name, "rom");
+    if (removeFolder)
+        QVERIFY(QDir(folder).removeRecursively());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QLabel* light = window->findChild<QLabel*>(QStringLiteral("mt32RomStatus"));
+    QCOMPARE(light->property("available").toBool(), available);
+    QVERIFY(!light->pixmap().isNull());
+}
+
+void MainWindowTest::mt32ButtonOpensFolderAndWarns()
+{
+    const auto window = makeWindow();
+    button(*window, "selectMT32Roms")->click();
+    QCOMPARE(m_services.openedFolders, QStringList{m_home->libraryFolder() + QStringLiteral("/mt32")});
+    const ScriptedPrompter::Alert attention{QStringLiteral("Attention"),
+                                            QStringLiteral("You need two ROM files inside the mt32 folder\n\n"
+                                                           "MT32_CONTROL.ROM \nMT32_PCM.ROM\n")};
+    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>{attention});
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/MT32_CONTROL.ROM"), "c");
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/MT32_PCM.ROM"), "p");
+    button(*window, "selectMT32Roms")->click();
+    QCOMPARE(m_services.openedFolders.size(), 2);
+}
+
+void MainWindowTest::mt32ButtonWithoutFolderDoesNothing()
+{
+    const auto window = makeWindow();
+    QVERIFY(QDir(m_home->libraryFolder() + QStringLiteral("/mt32")).removeRecursively());
+    button(*window, "selectMT32Roms")->click();
+    QVERIFY(m_services.openedFolders.isEmpty());
+    QVERIFY(!QFileInfo::exists(m_home->libraryFolder() + QStringLiteral("/mt32")));
+}
+
+void MainWindowTest::presenceCheck_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("browserOpened");
+    QTest::newRow("installed") << true << -1 << false;
+    QTest::newRow("missing, Open Download") << false << 0 << true;
+    QTest::newRow("missing, Cancel") << false << 1 << false;
+}
+
+void MainWindowTest::presenceCheck()
+{
+    QFETCH(bool, installed);
+    QFETCH(int, answer);
+    QFETCH(bool, browserOpened);
+    const QString bin = m_home->path() + QStringLiteral("/bin");
+    if (installed) {
+        const QString program = m_home->writeFile(QStringLiteral("bin/dosbox-x"), "#!/bin/sh\n");
+        QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+    }
+    const Emulator emulator({bin});
+    QCOMPARE(emulator.isInstalled(), installed);
+    if (answer >= 0)
+        m_prompter.answers = {answer};
+    AppDelegate::checkDosboxXPath(emulator, m_prompter, m_services);
+    if (installed) {
+        QCOMPARE(emulator.foundLine(), QStringLiteral("dosbox-x found at %1/dosbox-x.").arg(bin));
+        QVERIFY(m_prompter.questions.isEmpty());
+    } else {
+        QCOMPARE(m_prompter.questions.size(), 1);
+        const Prompter::Question question = m_prompter.questions.takeFirst();
+        QCOMPARE(question.title, QStringLiteral("DOSBox-X Not Found"));
+        QCOMPARE(question.text, QStringLiteral("The dosbox-x program was not found on this system.\n"
+                                               "Please install it so Tandril works properly."));
+        QCOMPARE(question.buttons, (QStringList{"Open Download", "Cancel"}));
+    }
+    QCOMPARE(m_services.openedUrls.size(), browserOpened ? 1 : 0);
+    if (browserOpened)
+        QVERIFY(
+            m_services.openedUrls.first().toString().contains(QStringLiteral("dosbox-x/releases/latest")));
+}
+
+void MainWindowTest::shaderFolderBesideTheProgram()
+{
+    const QString program = m_home->writeFile(QStringLiteral("prefix/bin/dosbox-x"), "#!/bin/sh\n");
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+    QVERIFY(QFile::link(program, m_home->path() + QStringLiteral("/dosbox-x")));
+    QCOMPARE(Emulator({m_home->path()}).shaderFolder(),
+             m_home->path() + QStringLiteral("/prefix/share/dosbox-x/glshaders"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

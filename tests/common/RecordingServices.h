@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/SystemServices.h"
+
+#include <QList>
+#include <QStringList>
+
+// Remembers what the program asked the desktop to do, and does none of it.
+class RecordingServices final : public SystemServices
+{
+public:
+    void openFolder(const QString& path) override { openedFolders.append(path); }
+    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+
+    QStringList openedFolders;
+    QList<QUrl> openedUrls;
+};

@@ -1,0 +1,50 @@
+#include "common/TestHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+TestHome::TestHome() : m_previousHome(qgetenv("HOME"))
+{
+    QVERIFY2(m_dir.isValid(), "cannot make a temporary home folder");
+    qputenv("HOME", QFile::encodeName(m_dir.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/.local/share")));
+    QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
+}
+
+TestHome::~TestHome()
+{
+    QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
+    qputenv("HOME", m_previousHome);
+}
+
+QString TestHome::libraryFolder() const
+{
+    return m_dir.path() + QStringLiteral("/Library/Application Support/Tandril");
+}
+
+QString TestHome::writeFile(const QString& relativePath, const QByteArray& content) const
+{
+    const QString path = QDir(m_dir.path()).absoluteFilePath(relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write test file %s", qPrintable(path));
+    return path;
+}
+
+QString TestHome::writeConfig(const QString& baseName, const QByteArray& content) const
+{
+    return writeFile(
+        QStringLiteral("Library/Application Support/Tandril/") + baseName + QStringLiteral(".conf"), content);
+}
+
+void isolateUserDefaults()
+{
+    static QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+    QStandardPaths::setTestModeEnabled(true);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A throw-away home folder: HOME and the XDG folders point into a fresh temporary folder for as
+// long as the object lives, and the user defaults start empty.
+class TestHome
+{
+public:
+    TestHome();
+    ~TestHome();
+    TestHome(const TestHome&) = delete;
+    TestHome& operator=(const TestHome&) = delete;
+
+    QString path() const { return m_dir.path(); }
+    QString libraryFolder() const;
+
+    // Writes a file (making its folders) and returns its absolute path.
+    QString writeFile(const QString& relativePath, const QByteArray& content) const;
+    // A configuration file in the library folder with the given text.
+    QString writeConfig(const QString& baseName, const QByteArray& content) const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previousHome;
+};
+
+// QSettings keeps the configuration folder it saw first, so the whole test program shares one;
+// call from initTestCase().
+void isolateUserDefaults();

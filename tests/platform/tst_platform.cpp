@@ -1,0 +1,168 @@
+#include "common/TestHome.h"
+#include "platform/ConfigNotifier.h"
+#include "platform/ConsolePrompter.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "platform/UserDefaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+// The thin layer over the system that everything else stands on.
+class PlatformTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { isolateUserDefaults(); }
+    void pathsFollowHome();
+    void readStatus_data();
+    void readStatus();
+    void atomicWriteReplacesWholeFile();
+    void atomicWriteReportsFailure();
+    void consoleAnswers_data();
+    void consoleAnswers();
+    void consoleAlertGoesToStandardError();
+    void userDefaultsRoundTrip();
+    void notificationReachesEverySubscriber();
+};
+
+void PlatformTest::pathsFollowHome()
+{
+    const TestHome home;
+    QCOMPARE(Paths::homeFolder(), home.path());
+    QCOMPARE(Paths::libraryFolder(), home.path() + QStringLiteral("/Library/Application Support/Tandril"));
+    const QString name = Paths::newUuidName();
+    QVERIFY2(QRegularExpression(QStringLiteral("^[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"))
+                 .match(name)
+                 .hasMatch(),
+             qPrintable(name));
+    QVERIFY(name != Paths::newUuidName());
+}
+
+void PlatformTest::readStatus_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("UTF-8") << QByteArray("größe=1\n") << TextFile::MaximumTextSize
+                           << int(TextFile::ReadStatus::Ok) << "größe=1\n";
+    QTest::newRow("empty file is text")
+        << QByteArray() << TextFile::MaximumTextSize << int(TextFile::ReadStatus::Ok) << "";
+    QTest::newRow("Latin-1 is not UTF-8") << QByteArray("gr\xf6\xdf") << TextFile::MaximumTextSize
+                                          << int(TextFile::ReadStatus::InvalidUtf8) << "";
+    QTest::newRow("too large") << QByteArray(100, 'x') << qint64(99) << int(TextFile::ReadStatus::TooLarge)
+                               << "";
+}
+
+void PlatformTest::readStatus()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, limit);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    const TestHome home;
+    const TextFile::ReadResult result =
+        TextFile::readUtf8(home.writeFile(QStringLiteral("f.conf"), content), limit);
+    QCOMPARE(int(result.status), status);
+    QCOMPARE(result.text, text);
+    QCOMPARE(result.error.isEmpty(), result.ok());
+
+    const TextFile::ReadResult missing = TextFile::readUtf8(home.path() + QStringLiteral("/missing.conf"));
+    QCOMPARE(missing.status, TextFile::ReadStatus::Unreadable);
+    QVERIFY(!missing.error.isEmpty());
+}
+
+void PlatformTest::atomicWriteReplacesWholeFile()
+{
+    const TestHome home;
+    const QString path = home.writeFile(QStringLiteral("a.conf"), QByteArray(10000, 'o'));
+    QCOMPARE(TextFile::writeUtf8Atomically(path, QStringLiteral("neu ✓\n")), std::nullopt);
+    QCOMPARE(TextFile::readUtf8(path).text, QStringLiteral("neu ✓\n"));
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"a.conf"}); // no temporary file left
+}
+
+void PlatformTest::atomicWriteReportsFailure()
+{
+    const TestHome home;
+    const std::optional<QString> error = TextFile::writeUtf8Atomically(
+        home.path() + QStringLiteral("/no/such/folder/a.conf"), QStringLiteral("x"));
+    QVERIFY(error.has_value());
+    QVERIFY(!error->isEmpty());
+}
+
+void PlatformTest::consoleAnswers_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("no terminal answers Cancel") << "1\n" << false << false << 1;
+    QTest::newRow("--yes answers the first button") << "" << false << true << 0;
+    QTest::newRow("number typed") << "2\n" << true << false << 1;
+    QTest::newRow("button name typed") << "overwrite\n" << true << false << 0;
+    QTest::newRow("nonsense, then a number") << "maybe\n1\n" << true << false << 0;
+    QTest::newRow("end of input cancels") << "" << true << false << 1;
+}
+
+void PlatformTest::consoleAnswers()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, terminal);
+    QFETCH(bool, yes);
+    QFETCH(int, answer);
+    QString input = typed;
+    QString errors;
+    QTextStream in(&input);
+    QTextStream err(&errors);
+    ConsolePrompter prompter(in, err, terminal, yes);
+    const int chosen = prompter.ask({QStringLiteral("Configuration already exists"),
+                                     QStringLiteral("Replace it?"),
+                                     Prompter::Style::Warning,
+                                     {QStringLiteral("Overwrite"), QStringLiteral("Cancel")}});
+    QCOMPARE(chosen, answer);
+    QVERIFY(!prompter.alertShown());
+}
+
+void PlatformTest::consoleAlertGoesToStandardError()
+{
+    QString input;
+    QString errors;
+    QTextStream in(&input);
+    QTextStream err(&errors);
+    ConsolePrompter prompter(in, err, false, false);
+    prompter.showAlert(QStringLiteral("No Selection"), QStringLiteral("Please select."));
+    QCOMPARE(errors, QStringLiteral("No Selection: Please select.\n"));
+    QVERIFY(prompter.alertShown());
+}
+
+void PlatformTest::userDefaultsRoundTrip()
+{
+    const TestHome home;
+    UserDefaults defaults;
+    QCOMPARE(defaults.lastSelectedConfigRow(), std::nullopt);
+    QCOMPARE(defaults.mainWindowHeight(), 0.0);
+    defaults.setLastSelectedConfigRow(4);
+    defaults.setMainWindowHeight(612.5);
+    QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::optional<int>(4));
+    QCOMPARE(UserDefaults().mainWindowHeight(), 612.5);
+    defaults.removeLastSelectedConfigRow();
+    QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::nullopt);
+}
+
+void PlatformTest::notificationReachesEverySubscriber()
+{
+    QSignalSpy first(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
+    QSignalSpy second(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
+    ConfigNotifier::instance().post();
+    QCOMPARE(first.count(), 1);
+    QCOMPARE(second.count(), 1);
+    QCOMPARE(ConfigNotifier::Name, QStringLiteral("TandrilConfigUpdated"));
+}
+
+QTEST_GUILESS_MAIN(PlatformTest)
+#include "tst_platform.moc"
