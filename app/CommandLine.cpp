@@ -1,10 +1,16 @@
 #include "app/CommandLine.h"
 
+#include "app/DesktopShortcut.h"
+#include "app/GameLookup.h"
+#include "launch/Launcher.h"
 #include "library/LibraryLoader.h"
 #include "platform/ConsolePrompter.h"
+#include "platform/Diagnostics.h"
 #include "platform/Paths.h"
+#include "platform/PreferredLanguages.h"
 
 #include <functional>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -66,6 +72,48 @@ int listLibrary(Context& context)
     return Success;
 }
 
+// The game named by the first operand; a lookup failure is reported on standard error.
+std::optional<ConfigEntry> gameOperand(Context& context)
+{
+    std::variant<ConfigEntry, QString> found = findGame(context.operands.first());
+    if (const auto* error = std::get_if<QString>(&found)) {
+        context.streams.err << "tandril: " << *error << '\n';
+        context.streams.err.flush();
+        return std::nullopt;
+    }
+    return std::get<ConfigEntry>(std::move(found));
+}
+
+int launchGame(Context& context)
+{
+    const bool setup = context.options.contains(QStringLiteral("--setup"));
+    const bool dos = context.options.contains(QStringLiteral("--dos"));
+    if (setup && dos)
+        return UsageError;
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    Launcher launcher(Emulator(), context.prompter, context.services, preferredLanguages);
+    const LaunchMode mode = setup ? LaunchMode::Setup : dos ? LaunchMode::DosPrompt : LaunchMode::Game;
+    return launcher.launch(mode, entry) ? Success : Failure;
+}
+
+int writeShortcut(Context& context)
+{
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    QString path;
+    if (const std::optional<QString> error =
+            DesktopShortcut::write(*entry, QCoreApplication::applicationFilePath(), &path)) {
+        context.streams.err << "tandril: " << *error << '\n';
+        context.streams.err.flush();
+        return Failure;
+    }
+    logLine(QStringLiteral("✅ Shortcut written: ") + path);
+    return Success;
+}
+
 const std::span<const Command> commands()
 {
     static const Command table[] = {
@@ -76,6 +124,20 @@ const std::span<const Command> commands()
          0,
          0,
          listLibrary},
+        {QStringLiteral("launch"),
+         QStringLiteral("GAME [--setup | --dos]"),
+         QStringLiteral("start the game, its setup program or a DOS prompt in DOSBox-X"),
+         {QStringLiteral("--setup"), QStringLiteral("--dos")},
+         1,
+         1,
+         launchGame},
+        {QStringLiteral("shortcut"),
+         QStringLiteral("GAME"),
+         QStringLiteral("put the game into the desktop's applications menu"),
+         {},
+         1,
+         1,
+         writeShortcut},
     };
     return table;
 }
@@ -93,16 +155,17 @@ QString usage()
 {
     QString text = QStringLiteral("Usage: tandril [COMMAND [OPTION]... [ARGUMENT]...]\n"
                                   "Keeps a library of DOS games and starts them in DOSBox-X.\n"
-                                  "Without a command, opens the library window.\n\n"
+                                  "Without a command, opens the library window.\n"
+                                  "GAME is a configuration file, a base name or a title.\n\n"
                                   "Commands:\n");
     for (const Command& command : commands()) {
         const QString head = command.name + u' ' + command.synopsis;
-        text += QStringLiteral("  %1  %2\n").arg(head, -24).arg(command.summary);
+        text += QStringLiteral("  %1  %2\n").arg(head, -30).arg(command.summary);
     }
     text += QStringLiteral("\nOptions:\n"
-                           "  --yes                     answer every question with its first button\n"
-                           "  --help                    show this help and exit\n"
-                           "  --version                 show the version and exit\n");
+                           "  --yes                           answer every question with its first button\n"
+                           "  --help                          show this help and exit\n"
+                           "  --version                       show the version and exit\n");
     return text;
 }
 
@@ -172,6 +235,8 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
     ConsolePrompter prompter(streams.in, streams.err, streams.inputIsTerminal, assumeYes);
     Context context{operands, options, streams, prompter, services};
     const int status = command->run(context);
+    if (status == UsageError)
+        return usageError(streams, QStringLiteral("conflicting options for %1").arg(command->name));
     // A command that ended with an alert reported a failure or a refusal.
     return status == Success && prompter.alertShown() ? Failure : status;
 }

@@ -6,6 +6,7 @@
 #include "library/LibraryLoader.h"
 #include "platform/ConfigNotifier.h"
 #include "platform/Paths.h"
+#include "platform/PreferredLanguages.h"
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
 
@@ -46,7 +47,8 @@ QProgressBar* makeBusyIndicator(QWidget* parent, const QString& objectName)
 } // namespace
 
 MainWindow::MainWindow(Prompter& prompter, SystemServices& services, Emulator emulator, QWidget* parent)
-    : QWidget(parent), m_prompter(prompter), m_services(services), m_emulator(std::move(emulator))
+    : QWidget(parent), m_prompter(prompter), m_services(services), m_emulator(emulator),
+      m_launcher(std::move(emulator), prompter, services, preferredLanguages)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(tr("Tandril"));
@@ -284,13 +286,29 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
+void MainWindow::launchGame()
+{
+    m_launcher.launch(LaunchMode::Game, selectedConfig());
+}
+
+void MainWindow::launchSetup()
+{
+    m_launcher.launch(LaunchMode::Setup, selectedConfig());
+}
+
+void MainWindow::launchMSDos()
+{
+    m_launcher.launch(LaunchMode::DosPrompt, selectedConfig());
+}
+
+void MainWindow::gotoDriveC()
+{
+    m_launcher.gotoDriveC(selectedConfig());
+}
+
 // The commands below arrive with the issues that build them.
 void MainWindow::askForTitleAndCreateEntry() {}
 void MainWindow::openPreferencesClicked() {}
 void MainWindow::deleteSelectedEntry() {}
-void MainWindow::launchGame() {}
-void MainWindow::launchSetup() {}
-void MainWindow::launchMSDos() {}
-void MainWindow::gotoDriveC() {}
 void MainWindow::export_game() {}
 void MainWindow::import_game() {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ButtonRules.h"
+#include "launch/Launcher.h"
 #include "library/ConfigEntry.h"
 #include "platform/Emulator.h"
 #include "platform/UserDefaults.h"
@@ -65,6 +66,7 @@ private:
     Prompter& m_prompter;
     SystemServices& m_services;
     Emulator m_emulator;
+    Launcher m_launcher;
     UserDefaults m_defaults;
 
     LibraryTableModel* m_model = nullptr;

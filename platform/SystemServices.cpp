@@ -10,8 +10,6 @@ std::optional<QString> SystemServices::startDetached(const QString& program, con
     process.setProgram(program);
     process.setArguments(arguments);
     // Standard streams stay the user's; QProcess reaps the detached child itself.
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
     if (process.startDetached())
         return std::nullopt;
     return process.errorString();

@@ -1,3 +1,4 @@
+#include "common/RecordingEmulator.h"
 #include "common/TestHome.h"
 
 #include <QJsonArray>
@@ -17,6 +18,12 @@ private Q_SLOTS:
     void listOfMissingLibraryIsEmpty();
     void usage_data();
     void usage();
+    void launchModes_data();
+    void launchModes();
+    void launchNamesOneGame_data();
+    void launchNamesOneGame();
+    void launchFailureIsAnAlert();
+    void shortcutStartsTheGame();
 
 private:
     struct Run
@@ -25,14 +32,20 @@ private:
         QString out;
         QString err;
     };
-    static Run tandril(const TestHome& home, const QStringList& arguments);
+    static Run tandril(const TestHome& home, const QStringList& arguments, const QString& path = {});
     static void writeLibrary(const TestHome& home);
 };
 
-CommandLineTest::Run CommandLineTest::tandril(const TestHome& home, const QStringList& arguments)
+CommandLineTest::Run CommandLineTest::tandril(const TestHome& home, const QStringList& arguments,
+                                              const QString& path)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de_DE"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/.local/share"));
+    if (!path.isEmpty())
+        environment.insert(QStringLiteral("PATH"), path + u':' + environment.value(QStringLiteral("PATH")));
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -132,6 +145,178 @@ void CommandLineTest::usage()
         QVERIFY2(run.err.contains(expectedErr), qPrintable(run.err));
         QVERIFY(run.err.contains(QStringLiteral("Usage: tandril")));
     }
+}
+
+void CommandLineTest::launchModes_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("tail"); // the arguments after the drive C mount
+    QTest::newRow("game") << QStringList{} << QStringList{"-c",  "c:", "-c",  "keyb gr", "-c",
+                                                          "clr", "-c", "cd ", "-c",      "DOOM.EXE"};
+    QTest::newRow("setup") << QStringList{"--setup"}
+                           << QStringList{"-c", "mount d \"$HOME\"", "-c", "d:", "-c", "keyb gr",
+                                          "-c", "SETUP.EXE",         "-c", "c:"};
+    QTest::newRow("DOS prompt") << QStringList{"--dos"} << QStringList{"-c", "c:", "-c", "keyb gr"};
+}
+
+void CommandLineTest::launchModes()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, tail);
+    const TestHome home;
+    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
+    const QString setup = home.writeFile(QStringLiteral("SETUP.EXE"), "MZ");
+    const QString conf = home.writeConfig(
+        QStringLiteral("Doom"), "game_title=Doom\ngame_exe=DOOM.EXE\nsetup_exe=" + setup.toUtf8() + '\n');
+    const Run run = tandril(home, QStringList{QStringLiteral("launch"), QStringLiteral("Doom")} + options,
+                            emulator.folder());
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    const std::optional<QStringList> arguments = emulator.takeArguments();
+    QVERIFY(arguments.has_value());
+    for (QString& item : tail)
+        item.replace(QStringLiteral("$HOME"), home.path());
+    QCOMPARE(*arguments, (QStringList{"-conf", conf, "-set", "language=de_DE.lng", "-c",
+                                      "mount c \"" + home.libraryFolder() + "/Doom\""} +
+                          tail));
+}
+
+void CommandLineTest::launchNamesOneGame_data()
+{
+    QTest::addColumn<QString>("game"); // "$LIB" stands for the library folder
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("configuration file") << "$LIB/b.conf" << 0 << "";
+    QTest::newRow("base name") << "b" << 0 << "";
+    QTest::newRow("unique title") << "Keen 4" << 0 << "";
+    QTest::newRow("shared title")
+        << "Twin" << 1
+        << "tandril: Several games are called \"Twin\"; name one by its configuration file:\n"
+           "  $LIB/a.conf\n  $LIB/c.conf\n";
+    QTest::newRow("unknown") << "Nothing" << 1 << "tandril: No game is called \"Nothing\".\n";
+    QTest::newRow("both modes") << "b" << 2 << "";
+}
+
+void CommandLineTest::launchNamesOneGame()
+{
+    QFETCH(QString, game);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    const TestHome home;
+    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
+    home.writeConfig(QStringLiteral("a"), "game_title=Twin\n");
+    home.writeConfig(QStringLiteral("b"), "game_title=Keen 4\n");
+    home.writeConfig(QStringLiteral("c"), "game_title=Twin\n");
+    QStringList arguments{QStringLiteral("launch"),
+                          game.replace(QStringLiteral("$LIB"), home.libraryFolder()),
+                          QStringLiteral("--dos")};
+    if (exitCode == 2)
+        arguments << QStringLiteral("--setup");
+    const Run run = tandril(home, arguments, emulator.folder());
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode == 2) {
+        QVERIFY(run.err.contains(QStringLiteral("Usage: tandril")));
+    } else {
+        QCOMPARE(run.err, error.replace(QStringLiteral("$LIB"), home.libraryFolder()));
+    }
+    const std::optional<QStringList> started = emulator.takeArguments(exitCode == 0 ? 10000 : 300);
+    QCOMPARE(started.has_value(), exitCode == 0);
+    if (started)
+        QCOMPARE(started->at(1), home.libraryFolder() + QStringLiteral("/b.conf"));
+}
+
+void CommandLineTest::launchFailureIsAnAlert()
+{
+    const TestHome home;
+    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
+    home.writeConfig(QStringLiteral("a"), "game_title=A\n");
+    const Run run = tandril(home, {QStringLiteral("launch"), QStringLiteral("a")}, emulator.folder());
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QStringLiteral("No Executable: No executable path found in the selected config.\n"));
+    QVERIFY(!emulator.takeArguments(300).has_value());
+}
+
+namespace {
+
+// Splits an Exec value as the desktop entry format says: string escapes first, then quoting.
+QStringList splitExec(const QString& value)
+{
+    QString unescaped;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value.at(i) == u'\\' && i + 1 < value.size()) {
+            const QChar next = value.at(++i);
+            unescaped += next == u's'   ? QChar(u' ')
+                         : next == u'n' ? QChar(u'\n')
+                         : next == u't' ? QChar(u'\t')
+                                        : next;
+        } else {
+            unescaped += value.at(i);
+        }
+    }
+    QStringList arguments;
+    QString current;
+    bool inQuotes = false;
+    bool hasArgument = false;
+    for (qsizetype i = 0; i < unescaped.size(); ++i) {
+        const QChar c = unescaped.at(i);
+        if (inQuotes) {
+            if (c == u'\\' && i + 1 < unescaped.size())
+                current += unescaped.at(++i);
+            else if (c == u'"')
+                inQuotes = false;
+            else
+                current += c;
+        } else if (c == u' ') {
+            if (hasArgument)
+                arguments << current;
+            current.clear();
+            hasArgument = false;
+        } else if (c == u'"') {
+            inQuotes = true;
+            hasArgument = true;
+        } else {
+            current += c;
+            hasArgument = true;
+        }
+    }
+    if (hasArgument)
+        arguments << current;
+    for (QString& argument : arguments)
+        argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
+    return arguments;
+}
+
+} // namespace
+
+void CommandLineTest::shortcutStartsTheGame()
+{
+    const TestHome home;
+    const QString conf = home.writeConfig(QStringLiteral("Cost $5 \\ \"Deluxe\" 100%"),
+                                          "game_title=Cost $5 \\ \"Deluxe\" 100%\n");
+    const Run run = tandril(home, {QStringLiteral("shortcut"), conf});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    const QString entryPath =
+        home.path() + QStringLiteral("/.local/share/applications/tandril-Cost $5 \\ \"Deluxe\" 100%.desktop");
+    QVERIFY2(QFile::exists(entryPath), qPrintable(run.out));
+    QVERIFY(run.out.contains(QStringLiteral("✅ Shortcut written: ") + entryPath));
+
+    QProcess validate;
+    validate.start(QStringLiteral("desktop-file-validate"), {entryPath});
+    if (!validate.waitForStarted())
+        QSKIP("desktop-file-validate is not installed");
+    QVERIFY(validate.waitForFinished());
+    QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
+
+    QFile entry(entryPath);
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(entry.readAll()).split(u'\n');
+    QVERIFY(lines.contains(QStringLiteral("Categories=Game;")));
+    QVERIFY(lines.contains(QStringLiteral("Icon=tandril")));
+    const auto exec = std::find_if(lines.begin(), lines.end(),
+                                   [](const QString& l) { return l.startsWith(QStringLiteral("Exec=")); });
+    QVERIFY(exec != lines.end());
+    QCOMPARE(splitExec(exec->mid(5)), (QStringList{QStringLiteral(TANDRIL_EXECUTABLE), "launch", conf}));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
+#include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void presenceCheck_data();
     void presenceCheck();
     void shaderFolderBesideTheProgram();
+    void launchButtonsStartTheEmulator();
+    void launchWithoutSelectionAlerts();
 
 private:
     std::unique_ptr<MainWindow> makeWindow();
@@ -404,6 +407,42 @@ void MainWindowTest::shaderFolderBesideTheProgram()
     QVERIFY(QFile::link(program, m_home->path() + QStringLiteral("/dosbox-x")));
     QCOMPARE(Emulator({m_home->path()}).shaderFolder(),
              m_home->path() + QStringLiteral("/prefix/share/dosbox-x/glshaders"));
+}
+
+void MainWindowTest::launchButtonsStartTheEmulator()
+{
+    RecordingEmulator emulator(m_home->path() + QStringLiteral("/bin"));
+    const QString conf =
+        m_home->writeConfig(QStringLiteral("Keen"), "game_title=Keen\ngame_exe=C:\\KEEN.EXE\n");
+    MainWindow window(m_prompter, m_services, Emulator({emulator.folder()}));
+    button(window, "launchGameButton")->click();
+    const std::optional<QStringList> game = emulator.takeArguments();
+    QVERIFY(game.has_value());
+    QCOMPARE(game->mid(0, 2), (QStringList{"-conf", conf}));
+    QCOMPARE(game->last(), QStringLiteral("KEEN.EXE"));
+
+    button(window, "launchMSDosButton")->click();
+    const std::optional<QStringList> dos = emulator.takeArguments();
+    QVERIFY(dos.has_value());
+    QCOMPARE(dos->last().left(5), QStringLiteral("keyb "));
+
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Keen/KEEN.EXE"), "MZ");
+    button(window, "GotoCButton")->click();
+    QCOMPARE(m_services.openedFolders, QStringList{m_home->libraryFolder() + QStringLiteral("/Keen")});
+}
+
+void MainWindowTest::launchWithoutSelectionAlerts()
+{
+    m_home->writeConfig(QStringLiteral("Keen"), "game_title=Keen\n");
+    const auto window = makeWindow();
+    table(*window)->clearSelection();
+    window->launchSetup();
+    window->gotoDriveC();
+    const ScriptedPrompter::Alert noSelection{
+        QStringLiteral("No Selection"),
+        QStringLiteral("Please select a game from the list to launch the setup.")};
+    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>{noSelection});
+    QVERIFY(m_services.openedFolders.isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,48 @@
+#include "app/GameLookup.h"
+
+#include "library/LibraryLayout.h"
+#include "library/LibraryLoader.h"
+#include "platform/Paths.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+
+// A configuration file that cannot be read still names a game: a DOS prompt starts without it.
+ConfigEntry entryForFile(const QString& path)
+{
+    return LibraryLoader::readEntry(path).value_or(ConfigEntry{QString(), path, std::nullopt});
+}
+
+} // namespace
+
+std::variant<ConfigEntry, QString> findGame(const QString& game)
+{
+    const QFileInfo asPath(game);
+    if (game.endsWith(QStringLiteral(".conf")) && asPath.isFile())
+        return entryForFile(asPath.absoluteFilePath());
+
+    const QString library = Paths::libraryFolder();
+    if (!game.contains(u'/')) {
+        const QFileInfo byBaseName(LibraryLayout::configFilePath(library, game));
+        if (byBaseName.isFile())
+            return entryForFile(byBaseName.absoluteFilePath());
+    }
+
+    QList<ConfigEntry> matches;
+    for (const ConfigEntry& entry : LibraryLoader::load(library).value_or(QList<ConfigEntry>())) {
+        if (entry.title == game)
+            matches.append(entry);
+    }
+    if (matches.size() == 1)
+        return matches.first();
+    if (matches.isEmpty())
+        return QCoreApplication::translate("GameLookup", "No game is called \"%1\".").arg(game);
+    QString error = QCoreApplication::translate(
+                        "GameLookup", "Several games are called \"%1\"; name one by its configuration file:")
+                        .arg(game);
+    for (const ConfigEntry& entry : std::as_const(matches))
+        error += QStringLiteral("\n  ") + entry.filePath;
+    return error;
+}

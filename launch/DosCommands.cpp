@@ -1,0 +1,135 @@
+#include "launch/DosCommands.h"
+
+#include "library/LibraryLayout.h"
+
+#include <algorithm>
+#include <QDir>
+#include <QRegularExpression>
+
+namespace DosCommands {
+
+namespace {
+
+QString quoted(const QString& path)
+{
+    return u'"' + path + u'"';
+}
+
+QString withoutTrailingSeparators(const QString& path)
+{
+    qsizetype end = path.size();
+    while (end > 1 && path.at(end - 1) == u'/')
+        --end;
+    return path.left(end);
+}
+
+} // namespace
+
+QStringList autoexecBlock(const QString& configText)
+{
+    static const QRegularExpression section(QStringLiteral("\\[tandril autoexec\\](.*?)(\\n\\[|\\z)"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = section.match(configText);
+    if (!match.hasMatch())
+        return {};
+    QStringList lines;
+    for (const QStringView piece : match.capturedView(1).tokenize(u'\n', Qt::SkipEmptyParts)) {
+        const QStringView line = piece.trimmed();
+        if (!line.isEmpty() && !line.startsWith(u'#'))
+            lines.append(line.toString());
+    }
+    return lines;
+}
+
+QStringList dosCommands(const QString& dosPath)
+{
+    static const QRegularExpression drivePath(QStringLiteral("^([a-zA-Z]):[\\\\/](.*)$"));
+    const QRegularExpressionMatch match = drivePath.match(dosPath);
+    if (!match.hasMatch())
+        return {};
+    const QStringList parts = match.captured(2).split(QRegularExpression(QStringLiteral("[\\\\/]")));
+    QStringList commands{match.captured(1).toUpper() + u':'};
+    const QStringList folders = parts.mid(0, parts.size() - 1);
+    if (!folders.isEmpty())
+        commands.append(QStringLiteral("cd ") + folders.join(u'\\'));
+    commands.append(programCommand(parts.last()));
+    return commands;
+}
+
+QString programCommand(const QString& program)
+{
+    if (program.endsWith(QStringLiteral(".bat"), Qt::CaseInsensitive))
+        return QStringLiteral("call ") + program;
+    return program;
+}
+
+QStringList gameStartCommands(const QString& gameExe)
+{
+    const QStringList commands = dosCommands(gameExe);
+    if (!commands.isEmpty())
+        return commands;
+    const QString path = withoutTrailingSeparators(gameExe);
+    const qsizetype separator = path.lastIndexOf(u'/');
+    const QString folder = separator < 0    ? QString()
+                           : separator == 0 ? QStringLiteral("/")
+                                            : path.left(separator);
+    return {QStringLiteral("cd ") + folder, programCommand(path.mid(separator + 1))};
+}
+
+QString lastPathComponent(const QString& path)
+{
+    const QString trimmed = withoutTrailingSeparators(path);
+    if (trimmed == u"/")
+        return trimmed;
+    return trimmed.mid(trimmed.lastIndexOf(u'/') + 1);
+}
+
+QString deletingLastPathComponent(const QString& path)
+{
+    const QString trimmed = withoutTrailingSeparators(path);
+    const qsizetype separator = trimmed.lastIndexOf(u'/');
+    if (separator < 0)
+        return {};
+    if (separator == 0)
+        return QStringLiteral("/");
+    return trimmed.left(separator);
+}
+
+QString mountDriveC(const QString& gameFolder)
+{
+    return QStringLiteral("mount c ") + quoted(gameFolder);
+}
+
+QString mountSetupFolder(const QString& setupPath)
+{
+    return QStringLiteral("mount d ") + quoted(deletingLastPathComponent(setupPath));
+}
+
+std::optional<QString> mountCdImage(const QString& cdImagePath)
+{
+    if (cdImagePath.trimmed().isEmpty())
+        return std::nullopt;
+    return QStringLiteral("imgmount d ") + quoted(cdImagePath) + QStringLiteral(" -t iso -fs iso");
+}
+
+std::optional<QString> mountFloppies(const QString& gameFolder)
+{
+    const QDir folder(LibraryLayout::floppyFolder(gameFolder));
+    QStringList names =
+        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString& name) {
+                                   const qsizetype dot = name.lastIndexOf(u'.');
+                                   return dot < 0 || name.mid(dot + 1).toLower() != u"ima";
+                               }),
+                names.end());
+    if (names.isEmpty())
+        return std::nullopt;
+    std::sort(names.begin(), names.end()); // by character code: upper case before lower case
+    QStringList paths;
+    for (const QString& name : std::as_const(names))
+        paths.append(quoted(folder.absoluteFilePath(name)));
+    return QStringLiteral("imgmount a -t floppy ") + paths.join(u' ');
+}
+
+} // namespace DosCommands

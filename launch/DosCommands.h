@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+#include <QStringList>
+
+// The DOS commands the emulator runs at start-up, built from a configuration text and paths.
+// Paths inside a command are only enclosed in double quotes.
+namespace DosCommands {
+
+// The user's start-up lines: the "[tandril autoexec]" section up to the next section, each
+// line trimmed, blank lines and "#" comments dropped.
+QStringList autoexecBlock(const QString& configText);
+
+// "C:\GAMES\DOOM\DOOM.EXE" gives "C:", "cd GAMES\DOOM", "DOOM.EXE"; nothing for a path
+// without a drive letter.
+QStringList dosCommands(const QString& dosPath);
+
+// The commands that start the game_exe value: its DOS path, or else "cd" to its folder and its
+// name. A batch file is started with "call", or the lines after it would never run.
+QStringList gameStartCommands(const QString& gameExe);
+
+// The program part of a command list's last command, with "call " for a batch file.
+QString programCommand(const QString& program);
+
+QString mountDriveC(const QString& gameFolder);
+QString mountSetupFolder(const QString& setupPath);
+// Only for a non-blank image path.
+std::optional<QString> mountCdImage(const QString& cdImagePath);
+// The "*.ima" images of the game's FLOPPIES folder, when there are any.
+std::optional<QString> mountFloppies(const QString& gameFolder);
+
+// Host path parts, "/" the only separator and trailing separators ignored.
+QString lastPathComponent(const QString& path);
+QString deletingLastPathComponent(const QString& path);
+
+} // namespace DosCommands

@@ -1,0 +1,139 @@
+#include "launch/LaunchPlan.h"
+
+#include "launch/DosCommands.h"
+#include "launch/LanguageKeyboard.h"
+#include "library/ConfigText.h"
+#include "library/LibraryLayout.h"
+#include "platform/TextFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Launch", text);
+}
+
+QString noSelectionMessage(LaunchMode mode)
+{
+    switch (mode) {
+    case LaunchMode::Game:
+        return tr("Please select a game from the list to run the live test.");
+    case LaunchMode::Setup:
+        return tr("Please select a game from the list to launch the setup.");
+    case LaunchMode::DosPrompt:
+        break;
+    }
+    return tr("Please select a game from the list to launch MS-DOS.");
+}
+
+// Builds "-c" pairs after the fixed head.
+class Arguments
+{
+public:
+    explicit Arguments(const QString& configFile) : m_list{QStringLiteral("-conf"), configFile} {}
+
+    void language(const LanguageChoice& choice)
+    {
+        m_list << QStringLiteral("-set") << QStringLiteral("language=") + choice.languageFile;
+    }
+    void command(const QString& command) { m_list << QStringLiteral("-c") << command; }
+    void command(const std::optional<QString>& command)
+    {
+        if (command)
+            this->command(*command);
+    }
+    void commands(const QStringList& commands)
+    {
+        for (const QString& command : commands)
+            this->command(command);
+    }
+    int commandCount() const { return int(m_list.count(QStringLiteral("-c"))); }
+    const QStringList& list() const { return m_list; }
+
+private:
+    QStringList m_list;
+};
+
+} // namespace
+
+std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry,
+                                                    const QString& libraryFolder,
+                                                    const QStringList& preferredLanguages)
+{
+    if (!entry)
+        return LaunchRefusal{tr("No Selection"), noSelectionMessage(mode)};
+
+    const TextFile::ReadResult read = TextFile::readUtf8(entry->filePath);
+    const QString gameFolder = LibraryLayout::gameFolderOfConfigFile(libraryFolder, entry->filePath);
+    const QString& text = read.text;
+    Arguments arguments(entry->filePath);
+
+    switch (mode) {
+    case LaunchMode::Game: {
+        if (!read.ok())
+            return LaunchRefusal{tr("Error"), tr("Could not read the config file.")};
+        const QString gameExe = ConfigText::firstLineValue(text, u"game_exe=").value_or(QString());
+        if (gameExe.isEmpty())
+            return LaunchRefusal{tr("No Executable"), tr("No executable path found in the selected config.")};
+        const std::optional<QString> cdMount =
+            DosCommands::mountCdImage(ConfigText::firstLineValue(text, u"cd_image=").value_or(QString()));
+        const LanguageChoice language = languageAndKeyboard(preferredLanguages);
+        arguments.command(cdMount);
+        arguments.language(language);
+        arguments.command(DosCommands::mountDriveC(gameFolder));
+        arguments.command(QStringLiteral("c:"));
+        arguments.command(keyboardCommand(language.layout));
+        arguments.command(QStringLiteral("clr"));
+        arguments.commands(DosCommands::gameStartCommands(gameExe));
+        arguments.commands(DosCommands::autoexecBlock(text));
+        break;
+    }
+    case LaunchMode::Setup: {
+        const LaunchRefusal noSetup{tr("No Setup"), tr("No setup path found in the selected config.")};
+        if (!read.ok())
+            return noSetup;
+        const QString setupPath = entry->setupPath.value_or(QString());
+        if (setupPath.isEmpty())
+            return noSetup;
+        if (!QFileInfo::exists(setupPath))
+            return LaunchRefusal{tr("File Not Found"),
+                                 tr("The setup file was not found at:\n%1").arg(setupPath)};
+        const LanguageChoice language = languageAndKeyboard(preferredLanguages);
+        arguments.language(language);
+        arguments.command(DosCommands::mountDriveC(gameFolder));
+        arguments.command(DosCommands::mountSetupFolder(setupPath));
+        arguments.command(QStringLiteral("d:"));
+        arguments.command(keyboardCommand(language.layout));
+        arguments.command(DosCommands::programCommand(DosCommands::lastPathComponent(setupPath)));
+        arguments.command(QStringLiteral("c:"));
+        arguments.commands(DosCommands::autoexecBlock(text));
+        break;
+    }
+    case LaunchMode::DosPrompt: {
+        // An unreadable file still gives a prompt, without CD image and start-up lines.
+        const LanguageChoice language = languageAndKeyboard(preferredLanguages);
+        arguments.language(language);
+        arguments.command(DosCommands::mountDriveC(gameFolder));
+        if (read.ok())
+            arguments.command(DosCommands::mountCdImage(
+                ConfigText::firstLineValue(text, u"cd_image=").value_or(QString())));
+        arguments.command(DosCommands::mountFloppies(gameFolder));
+        arguments.command(QStringLiteral("c:"));
+        arguments.command(keyboardCommand(language.layout));
+        if (read.ok())
+            arguments.commands(DosCommands::autoexecBlock(text));
+        break;
+    }
+    }
+
+    if (arguments.commandCount() > MaximumStartupCommands)
+        return LaunchRefusal{
+            tr("Too Many Start-up Commands"),
+            tr("DOSBox-X runs at most 11 start-up commands; this launch needs %1. Remove some "
+               "lines from the game's start-up commands.")
+                .arg(arguments.commandCount())};
+    return arguments.list();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "library/ConfigEntry.h"
+
+#include <optional>
+#include <QStringList>
+#include <variant>
+
+enum class LaunchMode
+{
+    Game,
+    Setup,
+    DosPrompt
+};
+
+// Why a launch does not start: the alert the user sees.
+struct LaunchRefusal
+{
+    QString title;
+    QString message;
+    bool operator==(const LaunchRefusal&) const = default;
+};
+
+// DOSBox-X runs at most this many -c commands and silently drops the rest.
+inline constexpr int MaximumStartupCommands = 11;
+
+// The emulator's argument list for a mode, or the alert that stops it. Reads the configuration
+// file and the floppy folder; writes nothing.
+std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry,
+                                                    const QString& libraryFolder,
+                                                    const QStringList& preferredLanguages);

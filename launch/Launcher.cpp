@@ -1,0 +1,40 @@
+#include "launch/Launcher.h"
+
+#include "library/LibraryLayout.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+#include "platform/SystemServices.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+Launcher::Launcher(Emulator emulator, Prompter& prompter, SystemServices& services, LanguageSource languages)
+    : m_emulator(std::move(emulator)), m_prompter(prompter), m_services(services),
+      m_languages(std::move(languages))
+{}
+
+bool Launcher::launch(LaunchMode mode, const std::optional<ConfigEntry>& entry)
+{
+    const std::variant<QStringList, LaunchRefusal> plan =
+        planLaunch(mode, entry, Paths::libraryFolder(), m_languages());
+    if (const auto* refusal = std::get_if<LaunchRefusal>(&plan)) {
+        m_prompter.showAlert(refusal->title, refusal->message);
+        return false;
+    }
+    // Without an installed emulator the start fails and is reported like any failed start.
+    const QString program = m_emulator.executable().value_or(m_emulator.programName());
+    if (const std::optional<QString> error = m_services.startDetached(program, std::get<QStringList>(plan))) {
+        m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *error);
+        return false;
+    }
+    return true;
+}
+
+void Launcher::gotoDriveC(const std::optional<ConfigEntry>& entry)
+{
+    if (!entry)
+        return;
+    const QString folder = LibraryLayout::gameFolderOfConfigFile(Paths::libraryFolder(), entry->filePath);
+    if (QFileInfo::exists(folder))
+        m_services.openFolder(folder);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// The user's languages, most preferred first, as identifiers such as "de-DE" or "zh-Hant-TW".
+QStringList preferredLanguages();

@@ -1,0 +1,50 @@
+#include "common/RecordingEmulator.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+RecordingEmulator::RecordingEmulator(const QString& folder)
+    : m_folder(folder), m_record(folder + QStringLiteral("/arguments"))
+{
+    QDir().mkpath(folder);
+    const QString program = folder + QStringLiteral("/dosbox-x");
+    QFile script(program);
+    if (!script.open(QIODevice::WriteOnly))
+        qFatal("cannot write the recording emulator");
+    // Written beside, then moved, so that a reader never sees half a record.
+    script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + QFile::encodeName(m_record) + ".part' && mv '" +
+                 QFile::encodeName(m_record) + ".part' '" + QFile::encodeName(m_record) + "'\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+}
+
+std::optional<QStringList> RecordingEmulator::takeArguments(int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!QFile::exists(m_record)) {
+        if (timer.hasExpired(timeoutMs))
+            return std::nullopt;
+        QTest::qWait(10);
+    }
+    QFile file(m_record);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    file.remove();
+    if (bytes.endsWith('\0'))
+        bytes.chop(1);
+    QStringList arguments;
+    if (bytes.isEmpty())
+        return arguments;
+    for (const QByteArray& argument : bytes.split('\0'))
+        arguments.append(QString::fromUtf8(argument));
+    return arguments;
+}
+
+bool RecordingEmulator::wasStarted() const
+{
+    return QFile::exists(m_record);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+#include <QStringList>
+
+// A stand-in for DOSBox-X: a small program named dosbox-x that writes its arguments,
+// NUL-separated, to a file and exits.
+class RecordingEmulator
+{
+public:
+    // Makes folder/dosbox-x.
+    explicit RecordingEmulator(const QString& folder);
+
+    QString folder() const { return m_folder; }
+    // Waits for the next recorded start and returns its arguments (and forgets them).
+    std::optional<QStringList> takeArguments(int timeoutMs = 10000);
+    bool wasStarted() const;
+
+private:
+    QString m_folder;
+    QString m_record;
+};

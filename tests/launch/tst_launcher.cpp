@@ -1,0 +1,293 @@
+#include "common/RecordingEmulator.h"
+#include "common/RecordingServices.h"
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "launch/Launcher.h"
+#include "library/LibraryLoader.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+// The three launch modes: their argument lists, their alerts and the start of the emulator.
+class LauncherTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void argumentLists_data();
+    void argumentLists();
+    void refusals_data();
+    void refusals();
+    void startupCommandLimit_data();
+    void startupCommandLimit();
+    void emulatorReceivesEachArgumentWhole();
+    void emulatorThatCannotStart();
+    void launchingWritesNothing();
+    void gotoDriveC();
+};
+
+namespace {
+
+const QStringList German{QStringLiteral("de-DE")};
+
+// "$CONF", "$GAME" and "$SETUP" in expected lists stand for the paths of the test's game.
+QStringList expand(QStringList list, const QString& conf, const QString& game, const QString& setupFolder)
+{
+    for (QString& item : list)
+        item.replace(QStringLiteral("$CONF"), conf)
+            .replace(QStringLiteral("$GAME"), game)
+            .replace(QStringLiteral("$SETUP"), setupFolder);
+    return list;
+}
+
+} // namespace
+
+void LauncherTest::argumentLists_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QByteArray>("config"); // empty: the file is not valid UTF-8
+    QTest::addColumn<bool>("floppies");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList head{"-conf", "$CONF", "-set", "language=de_DE.lng", "-c", "mount c \"$GAME\""};
+    QTest::newRow("game") << int(LaunchMode::Game) << QByteArray("game_title=G\ngame_exe=C:\\G\\G.EXE\n")
+                          << true << head + QStringList{"-c", "c:", "-c", "keyb gr", "-c", "clr",
+                                                        "-c", "C:", "-c", "cd G",    "-c", "G.EXE"};
+    QTest::newRow("game with CD image and autoexec")
+        << int(LaunchMode::Game)
+        << QByteArray("game_exe=G.EXE\ncd_image=/cds/g.iso\n[tandril autoexec]\n# c\n\n echo hi \n[x]\nno\n")
+        << false << QStringList{"-conf", "$CONF",
+                                "-c",    "imgmount d \"/cds/g.iso\" -t iso -fs iso",
+                                "-set",  "language=de_DE.lng",
+                                "-c",    "mount c \"$GAME\"",
+                                "-c",    "c:",
+                                "-c",    "keyb gr",
+                                "-c",    "clr",
+                                "-c",    "cd ",
+                                "-c",    "G.EXE",
+                                "-c",    "echo hi"};
+    QTest::newRow("game uses the first game_exe line")
+        << int(LaunchMode::Game) << QByteArray("game_exe=A/A.BAT\ngame_exe=B.EXE\n") << false
+        << head + QStringList{"-c", "c:", "-c", "keyb gr", "-c", "clr", "-c", "cd A", "-c", "call A.BAT"};
+    QTest::newRow("setup never mounts the CD")
+        << int(LaunchMode::Setup) << QByteArray("cd_image=/cds/g.iso\n[tandril autoexec]\nexit\n") << false
+        << head + QStringList{"-c", "mount d \"$SETUP\"", "-c", "d:", "-c", "keyb gr",
+                              "-c", "SETUP.EXE",          "-c", "c:", "-c", "exit"};
+    QTest::newRow("DOS prompt with CD and floppies")
+        << int(LaunchMode::DosPrompt) << QByteArray("cd_image=/cds/g.iso\n[tandril autoexec]\nver\n") << true
+        << head + QStringList{"-c", "imgmount d \"/cds/g.iso\" -t iso -fs iso",
+                              "-c", "imgmount a -t floppy \"$GAME/FLOPPIES/A.IMA\"",
+                              "-c", "c:",
+                              "-c", "keyb gr",
+                              "-c", "ver"};
+    QTest::newRow("DOS prompt with an unreadable file still mounts floppies")
+        << int(LaunchMode::DosPrompt) << QByteArray() << true
+        << head + QStringList{"-c",     "imgmount a -t floppy \"$GAME/FLOPPIES/A.IMA\"", "-c", "c:", "-c",
+                              "keyb gr"};
+}
+
+void LauncherTest::argumentLists()
+{
+    QFETCH(int, mode);
+    QFETCH(QByteArray, config);
+    QFETCH(bool, floppies);
+    QFETCH(QStringList, expected);
+    const TestHome home;
+    const QString conf =
+        home.writeConfig(QStringLiteral("Game"), config.isEmpty() ? QByteArray("\xff\xfe") : config);
+    const QString setup = home.writeFile(QStringLiteral("setups/Game/SETUP.EXE"), "MZ");
+    if (floppies)
+        home.writeFile(QStringLiteral("Library/Application Support/Tandril/Game/FLOPPIES/A.IMA"), "x");
+    const ConfigEntry entry{QStringLiteral("G"), conf, setup};
+
+    const auto plan = planLaunch(LaunchMode(mode), entry, home.libraryFolder(), German);
+    QVERIFY(std::holds_alternative<QStringList>(plan));
+    QCOMPARE(std::get<QStringList>(plan),
+             expand(expected, conf, home.libraryFolder() + QStringLiteral("/Game"),
+                    home.path() + QStringLiteral("/setups/Game")));
+}
+
+void LauncherTest::refusals_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<QByteArray>("config"); // empty: not UTF-8
+    QTest::addColumn<QString>("setupPath"); // "-": absent, "@": an existing file
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("game, nothing selected") << int(LaunchMode::Game) << false << QByteArray("x") << "-"
+                                            << "No Selection"
+                                            << "Please select a game from the list to run the live test.";
+    QTest::newRow("setup, nothing selected") << int(LaunchMode::Setup) << false << QByteArray("x") << "-"
+                                             << "No Selection"
+                                             << "Please select a game from the list to launch the setup.";
+    QTest::newRow("DOS, nothing selected") << int(LaunchMode::DosPrompt) << false << QByteArray("x") << "-"
+                                           << "No Selection"
+                                           << "Please select a game from the list to launch MS-DOS.";
+    QTest::newRow("game, unreadable") << int(LaunchMode::Game) << true << QByteArray() << "-"
+                                      << "Error"
+                                      << "Could not read the config file.";
+    QTest::newRow("game, first game_exe empty")
+        << int(LaunchMode::Game) << true << QByteArray("game_exe=\ngame_exe=B.EXE\n") << "-"
+        << "No Executable"
+        << "No executable path found in the selected config.";
+    QTest::newRow("setup, unreadable") << int(LaunchMode::Setup) << true << QByteArray() << "@"
+                                       << "No Setup"
+                                       << "No setup path found in the selected config.";
+    QTest::newRow("setup, no setup path") << int(LaunchMode::Setup) << true << QByteArray("x\n") << "-"
+                                          << "No Setup"
+                                          << "No setup path found in the selected config.";
+    QTest::newRow("setup, empty setup path") << int(LaunchMode::Setup) << true << QByteArray("x\n") << ""
+                                             << "No Setup"
+                                             << "No setup path found in the selected config.";
+    QTest::newRow("setup file missing")
+        << int(LaunchMode::Setup) << true << QByteArray("x\n") << "/no/SETUP.EXE"
+        << "File Not Found"
+        << "The setup file was not found at:\n/no/SETUP.EXE";
+}
+
+void LauncherTest::refusals()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, selected);
+    QFETCH(QByteArray, config);
+    QFETCH(QString, setupPath);
+    QFETCH(QString, title);
+    QFETCH(QString, message);
+    const TestHome home;
+    const QString conf =
+        home.writeConfig(QStringLiteral("Game"), config.isEmpty() ? QByteArray("\xff") : config);
+    std::optional<QString> setup;
+    if (setupPath == u"@")
+        setup = home.writeFile(QStringLiteral("SETUP.EXE"), "MZ");
+    else if (setupPath != u"-")
+        setup = setupPath;
+    const std::optional<ConfigEntry> entry =
+        selected ? std::optional<ConfigEntry>(ConfigEntry{QStringLiteral("G"), conf, setup}) : std::nullopt;
+
+    const auto plan = planLaunch(LaunchMode(mode), entry, home.libraryFolder(), German);
+    QVERIFY(std::holds_alternative<LaunchRefusal>(plan));
+    QCOMPARE(std::get<LaunchRefusal>(plan), (LaunchRefusal{title, message}));
+}
+
+void LauncherTest::startupCommandLimit_data()
+{
+    QTest::addColumn<int>("autoexecLines");
+    QTest::addColumn<bool>("starts");
+    // Game mode with a DOS path needs 7 commands of its own: mount, c:, keyb, clr, drive, cd, program.
+    QTest::newRow("11 commands run") << 4 << true;
+    QTest::newRow("12 are refused") << 5 << false;
+}
+
+void LauncherTest::startupCommandLimit()
+{
+    QFETCH(int, autoexecLines);
+    QFETCH(bool, starts);
+    const TestHome home;
+    QByteArray config = "game_exe=C:\\G\\G.EXE\n[tandril autoexec]\n";
+    for (int i = 0; i < autoexecLines; ++i)
+        config += "echo " + QByteArray::number(i) + '\n';
+    const QString conf = home.writeConfig(QStringLiteral("Game"), config);
+    const auto plan =
+        planLaunch(LaunchMode::Game, ConfigEntry{QStringLiteral("G"), conf}, home.libraryFolder(), German);
+    QCOMPARE(std::holds_alternative<QStringList>(plan), starts);
+    if (!starts)
+        QCOMPARE(
+            std::get<LaunchRefusal>(plan),
+            (LaunchRefusal{QStringLiteral("Too Many Start-up Commands"),
+                           QStringLiteral("DOSBox-X runs at most 11 start-up commands; this launch needs 12. "
+                                          "Remove some lines from the game's start-up commands.")}));
+}
+
+void LauncherTest::emulatorReceivesEachArgumentWhole()
+{
+    const TestHome home;
+    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
+    const QString conf = home.writeConfig(QStringLiteral("Höhle der Drachen 2"),
+                                          "game_title=Höhle\ngame_exe=C:\\HÖHLE\\START.EXE\n"
+                                          "[tandril autoexec]\necho \"quoted\" $HOME `x`\n");
+    ScriptedPrompter prompter;
+    RecordingServices services;
+    Launcher launcher(Emulator({emulator.folder()}), prompter, services, [] { return QStringList{"it-IT"}; });
+    QVERIFY(launcher.launch(LaunchMode::Game, LibraryLoader::readEntry(conf)));
+    const std::optional<QStringList> arguments = emulator.takeArguments();
+    QVERIFY(arguments.has_value());
+    const QString game = home.libraryFolder() + QStringLiteral("/Höhle der Drachen 2");
+    QCOMPARE(*arguments, (QStringList{"-conf", conf,
+                                      "-set",  "language=it_IT.lng",
+                                      "-c",    "mount c \"" + game + "\"",
+                                      "-c",    "c:",
+                                      "-c",    "keyb it 437",
+                                      "-c",    "clr",
+                                      "-c",    "C:",
+                                      "-c",    "cd HÖHLE",
+                                      "-c",    "START.EXE",
+                                      "-c",    "echo \"quoted\" $HOME `x`"}));
+    QVERIFY(prompter.alerts.isEmpty());
+}
+
+void LauncherTest::emulatorThatCannotStart()
+{
+    const TestHome home;
+    const QString conf = home.writeConfig(QStringLiteral("Game"), "game_title=G\n");
+    // A "dosbox-x" that is no program at all.
+    const QString broken = home.writeFile(QStringLiteral("bin/dosbox-x"), "not a program");
+    QFile::setPermissions(broken, QFile::permissions(broken) | QFileDevice::ExeOwner);
+    ScriptedPrompter prompter;
+    RecordingServices services;
+    Launcher launcher(Emulator({home.path() + QStringLiteral("/bin")}), prompter, services,
+                      [] { return German; });
+    QVERIFY(!launcher.launch(LaunchMode::DosPrompt, ConfigEntry{QStringLiteral("G"), conf}));
+    QCOMPARE(prompter.alerts.size(), 1);
+    QCOMPARE(prompter.alerts.first().title, QStringLiteral("Error Launching"));
+    QVERIFY(!prompter.alerts.first().message.isEmpty());
+}
+
+void LauncherTest::launchingWritesNothing()
+{
+    const TestHome home;
+    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
+    const QString conf =
+        home.writeConfig(QStringLiteral("Game"), "game_title=G\ngame_exe=G.EXE\nsetup_exe=/\n");
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril/Game/G.EXE"), "MZ");
+    auto snapshot = [&] {
+        QStringList files;
+        QDirIterator it(home.libraryFolder(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            files << it.filePath() + QString::number(it.fileInfo().lastModified().toMSecsSinceEpoch());
+        }
+        return files;
+    };
+    const QStringList before = snapshot();
+    ScriptedPrompter prompter;
+    RecordingServices services;
+    Launcher launcher(Emulator({emulator.folder()}), prompter, services, [] { return German; });
+    for (const LaunchMode mode : {LaunchMode::Game, LaunchMode::Setup, LaunchMode::DosPrompt}) {
+        QVERIFY(launcher.launch(mode, LibraryLoader::readEntry(conf)));
+        QVERIFY(emulator.takeArguments().has_value());
+    }
+    QCOMPARE(snapshot(), before);
+}
+
+void LauncherTest::gotoDriveC()
+{
+    const TestHome home;
+    const QString conf = home.writeConfig(QStringLiteral("ACDC"), "game_title=AC/DC\n");
+    ScriptedPrompter prompter;
+    RecordingServices services;
+    Launcher launcher(Emulator({home.path()}), prompter, services, [] { return German; });
+    launcher.gotoDriveC(std::nullopt);
+    launcher.gotoDriveC(ConfigEntry{QStringLiteral("AC/DC"), conf});
+    QVERIFY(services.openedFolders.isEmpty()); // no game folder yet
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril/ACDC/X.EXE"), "MZ");
+    launcher.gotoDriveC(ConfigEntry{QStringLiteral("AC/DC"), conf});
+    QCOMPARE(services.openedFolders, QStringList{home.libraryFolder() + QStringLiteral("/ACDC")});
+    QVERIFY(prompter.alerts.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(LauncherTest)
+#include "tst_launcher.moc"
