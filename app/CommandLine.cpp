@@ -3,6 +3,8 @@
 #include "app/DesktopShortcut.h"
 #include "app/GameLookup.h"
 #include "launch/Launcher.h"
+#include "library/EntryCreation.h"
+#include "library/EntryDeletion.h"
 #include "library/LibraryLoader.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/Diagnostics.h"
@@ -114,6 +116,33 @@ int writeShortcut(Context& context)
     return Success;
 }
 
+int addGame(Context& context)
+{
+    const std::optional<QString> configFile =
+        EntryCreation::createConfigEntryAndFolder(context.operands.first(), context.prompter);
+    if (!configFile)
+        return context.operands.first().trimmed().isEmpty() ? UsageError : Failure;
+    logLine(QStringLiteral("✅ Game added: ") + *configFile);
+    return Success;
+}
+
+int deleteGame(Context& context)
+{
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    switch (EntryDeletion::deleteSelectedEntry(entry, context.prompter)) {
+    case EntryDeletion::Outcome::Deleted:
+        logLine(QStringLiteral("✅ Game deleted: ") + entry->filePath);
+        return Success;
+    case EntryDeletion::Outcome::NotDeleted:
+        break;
+    case EntryDeletion::Outcome::Failed:
+        return Failure;
+    }
+    return Failure; // cancelled: the game is still there
+}
+
 const std::span<const Command> commands()
 {
     static const Command table[] = {
@@ -138,6 +167,20 @@ const std::span<const Command> commands()
          1,
          1,
          writeShortcut},
+        {QStringLiteral("add"),
+         QStringLiteral("TITLE"),
+         QStringLiteral("add a new game with its folder and configuration"),
+         {},
+         1,
+         1,
+         addGame},
+        {QStringLiteral("delete"),
+         QStringLiteral("GAME"),
+         QStringLiteral("delete the game's configuration and its whole folder"),
+         {},
+         1,
+         1,
+         deleteGame},
     };
     return table;
 }
@@ -236,7 +279,7 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
     Context context{operands, options, streams, prompter, services};
     const int status = command->run(context);
     if (status == UsageError)
-        return usageError(streams, QStringLiteral("conflicting options for %1").arg(command->name));
+        return usageError(streams, QStringLiteral("invalid arguments for %1").arg(command->name));
     // A command that ended with an alert reported a failure or a refusal.
     return status == Success && prompter.alertShown() ? Failure : status;
 }

@@ -1,8 +1,11 @@
 #include "app/MainWindow.h"
 
+#include "app/EnterTitleController.h"
 #include "app/LibraryTableModel.h"
 #include "app/Mt32Folder.h"
 #include "app/StatusLight.h"
+#include "library/EntryCreation.h"
+#include "library/EntryDeletion.h"
 #include "library/LibraryLoader.h"
 #include "platform/ConfigNotifier.h"
 #include "platform/Paths.h"
@@ -16,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -306,9 +310,47 @@ void MainWindow::gotoDriveC()
     m_launcher.gotoDriveC(selectedConfig());
 }
 
+void MainWindow::askForTitleAndCreateEntry()
+{
+    auto* sheet = new EnterTitleController(this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->setWindowModality(Qt::WindowModal);
+    const QPointer<MainWindow> window(this);
+    sheet->setCompletionHandler([window](const std::optional<QString>& title) {
+        if (title && window)
+            window->createConfigEntryAndFolder(*title);
+    });
+    sheet->open();
+}
+
+void MainWindow::createConfigEntryAndFolder(const QString& title)
+{
+    const std::optional<QString> configFile = EntryCreation::createConfigEntryAndFolder(title, m_prompter);
+    if (!configFile)
+        return;
+    loadConfigFiles();
+    const QList<ConfigEntry>& entries = configEntries();
+    const auto found = std::find_if(entries.cbegin(), entries.cend(),
+                                    [&](const ConfigEntry& entry) { return entry.filePath == *configFile; });
+    if (found == entries.cend())
+        return;
+    const int row = int(found - entries.cbegin());
+    selectRow(row);
+    m_defaults.setLastSelectedConfigRow(row);
+}
+
+void MainWindow::deleteSelectedEntry()
+{
+    const int row = selectedRow();
+    const std::optional<ConfigEntry> entry = selectedConfig();
+    if (EntryDeletion::deleteSelectedEntry(row < 0 ? std::nullopt : entry, m_prompter) !=
+        EntryDeletion::Outcome::Deleted)
+        return;
+    m_model->removeEntry(row);
+    updateAllButtonStates();
+}
+
 // The commands below arrive with the issues that build them.
-void MainWindow::askForTitleAndCreateEntry() {}
 void MainWindow::openPreferencesClicked() {}
-void MainWindow::deleteSelectedEntry() {}
 void MainWindow::export_game() {}
 void MainWindow::import_game() {}

@@ -37,6 +37,8 @@ public:
     void showAlert(const QString& title, const QString& message);
     bool checkTwoROMFilesInMt32();
     void updateAllButtonStates();
+    // Makes the game, loads the library again and selects the new row.
+    void createConfigEntryAndFolder(const QString& title);
 
 public Q_SLOTS:
     void loadConfigFiles();

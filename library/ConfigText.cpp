@@ -52,11 +52,15 @@ template <typename Visit> void forEachNonEmptyLine(QStringView text, Visit visit
 
 } // namespace
 
+bool replaceKeyLines(const QString& key, const QString& value, QString& text)
+{
+    return replaceEveryMatch(text, pattern(key + QStringLiteral("=.*")), keyLine(key, value));
+}
+
 void replaceOrAppend(const QString& key, const QString& value, QString& text)
 {
-    const QString line = keyLine(key, value);
-    if (!replaceEveryMatch(text, pattern(key + QStringLiteral("=.*")), line))
-        text += u'\n' + line;
+    if (!replaceKeyLines(key, value, text))
+        text += u'\n' + keyLine(key, value);
 }
 
 void replaceInSection(const QString& section, const QString& key, const QString& value, QString& text)

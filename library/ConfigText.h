@@ -8,6 +8,9 @@
 // blocks are inserted verbatim ("$" and "\" are never template syntax).
 namespace ConfigText {
 
+// Sets every match of key= to the end of its line to key=value; false when there is none.
+bool replaceKeyLines(const QString& key, const QString& value, QString& text);
+
 // Sets every line that holds key= (the key is a pattern, not anchored to the line start; "."
 // in it matches any character) to key=value, or appends "\n" + key=value to the end.
 void replaceOrAppend(const QString& key, const QString& value, QString& text);

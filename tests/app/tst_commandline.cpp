@@ -24,6 +24,8 @@ private Q_SLOTS:
     void launchNamesOneGame();
     void launchFailureIsAnAlert();
     void shortcutStartsTheGame();
+    void addAndDelete_data();
+    void addAndDelete();
 
 private:
     struct Run
@@ -317,6 +319,49 @@ void CommandLineTest::shortcutStartsTheGame()
                                    [](const QString& l) { return l.startsWith(QStringLiteral("Exec=")); });
     QVERIFY(exec != lines.end());
     QCOMPARE(splitExec(exec->mid(5)), (QStringList{QStringLiteral(TANDRIL_EXECUTABLE), "launch", conf}));
+}
+
+void CommandLineTest::addAndDelete_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("titles"); // the library afterwards
+    QTest::addColumn<QString>("err");
+    QTest::newRow("add") << QStringList{"add", "Loom: Deluxe"} << 0 << QStringList{"Doom", "Loom: Deluxe"}
+                         << "";
+    QTest::newRow("add over an existing game, no terminal")
+        << QStringList{"add", "Doom"} << 1 << QStringList{"Doom"} << "";
+    QTest::newRow("add over an existing game, --yes")
+        << QStringList{"--yes", "add", "Doom"} << 0 << QStringList{"Doom"} << "";
+    QTest::newRow("add an unusable title")
+        << QStringList{"add", "???"} << 1 << QStringList{"Doom"}
+        << "Invalid Title: The title must contain at least one character that "
+           "can be used in a file name.\n";
+    QTest::newRow("delete without an answer")
+        << QStringList{"delete", "Doom"} << 1 << QStringList{"Doom"} << "";
+    QTest::newRow("delete --yes") << QStringList{"delete", "Doom", "--yes"} << 0 << QStringList{} << "";
+}
+
+void CommandLineTest::addAndDelete()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, err);
+    const TestHome home;
+    home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
+    const QString gameFile =
+        home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
+    const Run run = tandril(home, arguments);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.exitCode, exitCode);
+    const Run list = tandril(home, {QStringLiteral("list")});
+    QStringList listed;
+    for (const QString& line : list.out.split(u'\n', Qt::SkipEmptyParts))
+        listed << line.section(u'\t', 0, 0);
+    QCOMPARE(listed, titles);
+    // Only a confirmed question removes the old game's files.
+    QCOMPARE(QFile::exists(gameFile), exitCode != 0 || arguments.contains(QStringLiteral("Loom: Deluxe")));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

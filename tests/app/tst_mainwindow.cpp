@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "app/EnterTitleController.h"
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
 #include "common/RecordingEmulator.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
@@ -51,6 +53,9 @@ private Q_SLOTS:
     void shaderFolderBesideTheProgram();
     void launchButtonsStartTheEmulator();
     void launchWithoutSelectionAlerts();
+    void addGameThroughTheSheet_data();
+    void addGameThroughTheSheet();
+    void deleteRemovesTheRow();
 
 private:
     std::unique_ptr<MainWindow> makeWindow();
@@ -443,6 +448,58 @@ void MainWindowTest::launchWithoutSelectionAlerts()
         QStringLiteral("Please select a game from the list to launch the setup.")};
     QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>{noSelection});
     QVERIFY(m_services.openedFolders.isEmpty());
+}
+
+void MainWindowTest::addGameThroughTheSheet_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("confirmed") << "  Beneath a Steel Sky " << true
+                               << QStringList{"Alpha", "Beneath a Steel Sky", "Zak"} << 1;
+    QTest::newRow("blank") << "   " << true << QStringList{"Alpha", "Zak"} << 0;
+    QTest::newRow("cancelled") << "Loom" << false << QStringList{"Alpha", "Zak"} << 0;
+}
+
+void MainWindowTest::addGameThroughTheSheet()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, confirm);
+    QFETCH(QStringList, listed);
+    QFETCH(int, selected);
+    m_home->writeConfig(QStringLiteral("Alpha"), "game_title=Alpha\n");
+    m_home->writeConfig(QStringLiteral("Zak"), "game_title=Zak\n");
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    button(*window, "addButton")->click();
+    auto* sheet = window->findChild<EnterTitleController*>();
+    QVERIFY(sheet);
+    QCOMPARE(sheet->windowModality(), Qt::WindowModal);
+    sheet->titleInputField()->setText(typed);
+    sheet->findChild<QPushButton*>(QString::fromLatin1(confirm ? "confirmButton" : "cancelButton"))->click();
+    QTRY_VERIFY(window->findChild<EnterTitleController*>() == nullptr);
+    QCOMPARE(titles(*window), listed);
+    QCOMPARE(window->selectedRow(), selected);
+    QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::optional<int>(selected));
+}
+
+void MainWindowTest::deleteRemovesTheRow()
+{
+    m_home->writeConfig(QStringLiteral("a"), "game_title=A\n");
+    m_home->writeConfig(QStringLiteral("b"), "game_title=B\n");
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/b/B.EXE"), "MZ");
+    const auto window = makeWindow();
+    select(*window, {1});
+    m_prompter.answers = {0};
+    button(*window, "DeleteButton")->click();
+    QCOMPARE(m_prompter.questions.size(), 1);
+    m_prompter.questions.clear();
+    QCOMPARE(titles(*window), QStringList{"A"});
+    QCOMPARE(table(*window)->model()->rowCount(), 1);
+    QVERIFY(!QFileInfo::exists(m_home->libraryFolder() + QStringLiteral("/b")));
+    QVERIFY(QFileInfo::exists(m_home->libraryFolder() + QStringLiteral("/a.conf")));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,115 @@
+#include "library/EntryCreation.h"
+
+#include "library/ConfigText.h"
+#include "library/LibraryLayout.h"
+#include "platform/Diagnostics.h"
+#include "platform/FileOperations.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+#include "platform/TextFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace EntryCreation {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("EntryCreation", text);
+}
+
+// Most file systems allow 255 bytes in a name; the configuration file adds ".conf".
+constexpr qsizetype MaximumNameBytes = 255;
+
+void reportFailure(Prompter& prompter, const QString& error)
+{
+    logLine(QStringLiteral("❌ Error creating config: ") + error);
+    prompter.showAlert(tr("Could Not Create Game"), error);
+}
+
+} // namespace
+
+std::optional<QString> titleProblem(const QString& baseName)
+{
+    // "." and ".." would make the library folder or its parent the game folder.
+    if (baseName.isEmpty() || baseName == u"." || baseName == u"..")
+        return tr("The title must contain at least one character that can be used in a file name.");
+    if (baseName == LibraryLayout::Mt32FolderName)
+        return tr(
+            "The name \"mt32\" belongs to the folder of the MT-32 ROM files. Please choose another title.");
+    if ((baseName + u'.' + LibraryLayout::ConfigExtension).toUtf8().size() > MaximumNameBytes)
+        return tr("The title is too long to be used as a file name. Please choose a shorter title.");
+    return std::nullopt;
+}
+
+std::optional<QString> templateText()
+{
+    QFile file(QStringLiteral(":/config/sample.conf"));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return QString::fromUtf8(file.readAll());
+}
+
+QString withTitleLine(QString text, const QString& title)
+{
+    if (!ConfigText::replaceKeyLines(QStringLiteral("game_title"), title, text))
+        text += QStringLiteral("\ngame_title=") + title + u'\n';
+    return text;
+}
+
+std::optional<QString> createConfigEntryAndFolder(const QString& title, Prompter& prompter)
+{
+    const QString trimmed = title.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    const QString baseName = LibraryLayout::removeForbiddenCharacters(trimmed);
+    if (const std::optional<QString> problem = titleProblem(baseName)) {
+        prompter.showAlert(tr("Invalid Title"), *problem);
+        return std::nullopt;
+    }
+
+    const QString library = Paths::libraryFolder();
+    const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
+    const QString configFile = LibraryLayout::configFilePath(library, baseName);
+
+    // Only the configuration file is tested: a game folder without one is reused as it is.
+    if (FileOperations::itemExists(configFile)) {
+        const Prompter::Question question{
+            tr("Configuration already exists"),
+            tr("A configuration with this name already exists. Do you want to replace it?"),
+            Prompter::Style::Warning,
+            {tr("Overwrite"), tr("Cancel")},
+        };
+        if (prompter.ask(question) != 0)
+            return std::nullopt;
+        if (const std::optional<QString> error = FileOperations::removeItem(configFile)) {
+            prompter.showAlert(tr("Could Not Replace Game"), error.value());
+            return std::nullopt;
+        }
+        if (FileOperations::itemExists(gameFolder))
+            FileOperations::removeItem(gameFolder); // what cannot be removed is reused
+    }
+
+    for (const QString& folder : {gameFolder, LibraryLayout::floppyFolder(gameFolder)}) {
+        if (const std::optional<QString> error = FileOperations::makeFolder(folder)) {
+            reportFailure(prompter, *error);
+            return std::nullopt;
+        }
+    }
+
+    const std::optional<QString> text = templateText();
+    if (!text)
+        return std::nullopt;
+    // Written in one atomic step: never a copied but unedited template.
+    if (const std::optional<QString> error =
+            TextFile::writeUtf8Atomically(configFile, withTitleLine(*text, trimmed))) {
+        reportFailure(prompter, *error);
+        return std::nullopt;
+    }
+    return QFileInfo(configFile).absoluteFilePath();
+}
+
+} // namespace EntryCreation

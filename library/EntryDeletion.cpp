@@ -1,0 +1,77 @@
+#include "library/EntryDeletion.h"
+
+#include "library/LibraryLayout.h"
+#include "platform/Diagnostics.h"
+#include "platform/FileOperations.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace EntryDeletion {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("EntryDeletion", text);
+}
+
+// A game folder is removed only when it is a real game's folder inside the library: never the
+// library itself, its parent, or the MT-32 folder.
+bool isRemovableGameFolder(const QString& baseName)
+{
+    return !baseName.isEmpty() && baseName != u"." && baseName != u".." &&
+           baseName != LibraryLayout::Mt32FolderName && !baseName.contains(u'/');
+}
+
+bool isInLibraryFolder(const QString& configFile, const QString& library)
+{
+    return QFileInfo(QFileInfo(configFile).absolutePath()).canonicalFilePath() ==
+           QFileInfo(library).canonicalFilePath();
+}
+
+} // namespace
+
+Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& prompter)
+{
+    if (!entry) {
+        prompter.showAlert(tr("No Selection"),
+                           tr("Please select an entry from the list before attempting to delete it."));
+        return Outcome::NotDeleted;
+    }
+    const QString library = Paths::libraryFolder();
+    if (!isInLibraryFolder(entry->filePath, library)) {
+        prompter.showAlert(
+            tr("Delete Not Possible"),
+            tr("The configuration file %1 is not in the library folder.").arg(entry->filePath));
+        return Outcome::NotDeleted;
+    }
+    const QString baseName = LibraryLayout::baseNameOfConfigFile(entry->filePath);
+
+    const Prompter::Question question{
+        tr("Delete Configuration?"),
+        tr("Are you sure you want to delete the configuration for \"%1\"?").arg(entry->title),
+        Prompter::Style::Critical,
+        {tr("Delete"), tr("Cancel")},
+    };
+    if (prompter.ask(question) != 0)
+        return Outcome::NotDeleted;
+
+    if (const std::optional<QString> error = FileOperations::removeItem(entry->filePath)) {
+        logLine(QStringLiteral("❌ Error deleting file or folder: ") + *error);
+        return Outcome::Failed;
+    }
+    const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
+    if (isRemovableGameFolder(baseName) && FileOperations::itemExists(gameFolder)) {
+        if (const std::optional<QString> error = FileOperations::removeItem(gameFolder)) {
+            logLine(QStringLiteral("❌ Error deleting file or folder: ") + *error);
+            return Outcome::Failed;
+        }
+    }
+    return Outcome::Deleted;
+}
+
+} // namespace EntryDeletion

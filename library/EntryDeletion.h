@@ -1,0 +1,22 @@
+#pragma once
+
+#include "library/ConfigEntry.h"
+
+#include <optional>
+
+class Prompter;
+
+namespace EntryDeletion {
+
+enum class Outcome
+{
+    NotDeleted, // nothing selected, refused or cancelled: nothing changed
+    Failed,     // a removal failed; what was removed before stays removed
+    Deleted,    // the configuration file and the game folder are gone
+};
+
+// Deletes a game after asking: its configuration file, then its whole game folder, found from
+// the file's name and never from the title.
+Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& prompter);
+
+} // namespace EntryDeletion

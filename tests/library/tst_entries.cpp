@@ -1,0 +1,294 @@
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "library/EntryCreation.h"
+#include "library/EntryDeletion.h"
+#include "library/LibraryLoader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+// Adding a game from a title and deleting one with its folder.
+class EntriesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void creation_data();
+    void creation();
+    void titleLine_data();
+    void titleLine();
+    void refusedTitles_data();
+    void refusedTitles();
+    void overwrite_data();
+    void overwrite();
+    void leftoverFolderIsReused();
+    void unwritableLibraryIsReported();
+    void deletion_data();
+    void deletion();
+    void deletionAsksWithTheTitle();
+    void deletionKeepsWhatIsNotTheGame_data();
+    void deletionKeepsWhatIsNotTheGame();
+    void deletionOutsideTheLibraryIsRefused();
+};
+
+namespace {
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList configFiles(const TestHome& home)
+{
+    return QDir(home.libraryFolder()).entryList({QStringLiteral("*.conf")}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+void EntriesTest::creation_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("baseName");
+    QTest::addColumn<QString>("titleLine");
+    QTest::newRow("colon dropped from the name, kept in the title") << "  Cave Run: Part 1 "
+                                                                    << "Cave Run Part 1"
+                                                                    << "game_title=Cave Run: Part 1";
+    QTest::newRow("dollar and backslash verbatim") << "Cost $5 \\ Deluxe"
+                                                   << "Cost $5  Deluxe"
+                                                   << "game_title=Cost $5 \\ Deluxe";
+    QTest::newRow("non-ASCII and emoji") << "Über Höhlen 🐉"
+                                         << "Über Höhlen 🐉"
+                                         << "game_title=Über Höhlen 🐉";
+    QTest::newRow("leading dot") << ".Hidden Game"
+                                 << ".Hidden Game"
+                                 << "game_title=.Hidden Game";
+}
+
+void EntriesTest::creation()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, baseName);
+    QFETCH(QString, titleLine);
+    const TestHome home;
+    ScriptedPrompter prompter;
+    const std::optional<QString> created = EntryCreation::createConfigEntryAndFolder(title, prompter);
+    const QString configFile = home.libraryFolder() + u'/' + baseName + QStringLiteral(".conf");
+    QCOMPARE(created, std::optional<QString>(configFile));
+    QVERIFY(QFileInfo(home.libraryFolder() + u'/' + baseName + QStringLiteral("/FLOPPIES")).isDir());
+    const QString text = QString::fromUtf8(read(configFile));
+    QCOMPARE(text, EntryCreation::withTitleLine(*EntryCreation::templateText(), title.trimmed()));
+    QVERIFY(text.split(u'\n').contains(titleLine));
+    QCOMPARE(LibraryLoader::readEntry(configFile)->title, title.trimmed());
+    QVERIFY(prompter.alerts.isEmpty());
+    QVERIFY(prompter.questions.isEmpty());
+}
+
+void EntriesTest::titleLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("appended with line feeds around it") << "[sdl]\nx=1"
+                                                        << "[sdl]\nx=1\ngame_title=$1 \\0\n";
+    QTest::newRow("two lines rewritten") << "game_title=a\n[t]\ngame_title=\n"
+                                         << "game_title=$1 \\0\n[t]\ngame_title=$1 \\0\n";
+}
+
+void EntriesTest::titleLine()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(EntryCreation::withTitleLine(text, QStringLiteral("$1 \\0")), expected);
+}
+
+void EntriesTest::refusedTitles_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("message"); // empty: refused silently
+    const QString unusable =
+        QStringLiteral("The title must contain at least one character that can be used in a file name.");
+    QTest::newRow("blank") << " \t\n "
+                           << "";
+    QTest::newRow("only removed characters") << " ??? " << unusable;
+    QTest::newRow("two dots") << ".." << unusable;
+    QTest::newRow("dots and removed characters") << ".:." << unusable;
+    QTest::newRow("the MT-32 folder")
+        << "mt32"
+        << "The name \"mt32\" belongs to the folder of the MT-32 ROM files. Please choose another title.";
+    QTest::newRow("longer than a file name may be")
+        << QString(251, u'x')
+        << "The title is too long to be used as a file name. Please choose a shorter title.";
+}
+
+void EntriesTest::refusedTitles()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, message);
+    const TestHome home;
+    ScriptedPrompter prompter;
+    QCOMPARE(EntryCreation::createConfigEntryAndFolder(title, prompter), std::nullopt);
+    if (message.isEmpty())
+        QVERIFY(prompter.alerts.isEmpty());
+    else
+        QCOMPARE(prompter.takeAlerts(),
+                 QList<ScriptedPrompter::Alert>({{QStringLiteral("Invalid Title"), message}}));
+    QVERIFY(!QFileInfo::exists(home.libraryFolder())); // nothing made at all
+    // 250 characters and ".conf" still fit.
+    QVERIFY(EntryCreation::createConfigEntryAndFolder(QString(250, u'y'), prompter).has_value());
+}
+
+void EntriesTest::overwrite_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Overwrite") << 0 << true;
+    QTest::newRow("Cancel") << 1 << false;
+}
+
+void EntriesTest::overwrite()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    const TestHome home;
+    const QString configFile = home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\ncycles=max\n");
+    const QString gameFile =
+        home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
+    ScriptedPrompter prompter;
+    prompter.answers = {answer};
+    const std::optional<QString> created =
+        EntryCreation::createConfigEntryAndFolder(QStringLiteral("Doom"), prompter);
+    QCOMPARE(prompter.questions.size(), 1);
+    const Prompter::Question& question = prompter.questions.first();
+    QCOMPARE(question.title, QStringLiteral("Configuration already exists"));
+    QCOMPARE(question.text,
+             QStringLiteral("A configuration with this name already exists. Do you want to replace it?"));
+    QCOMPARE(question.buttons, (QStringList{"Overwrite", "Cancel"}));
+    QCOMPARE(created.has_value(), replaced);
+    QCOMPARE(QFile::exists(gameFile), !replaced);
+    QCOMPARE(read(configFile).contains("cycles=max"), !replaced);
+    QVERIFY(QFileInfo(home.libraryFolder() + QStringLiteral("/Doom/FLOPPIES")).isDir() == replaced);
+}
+
+void EntriesTest::leftoverFolderIsReused()
+{
+    const TestHome home;
+    const QString kept =
+        home.writeFile(QStringLiteral("Library/Application Support/Tandril/Keen/KEEN4.EXE"), "MZ");
+    ScriptedPrompter prompter;
+    QVERIFY(EntryCreation::createConfigEntryAndFolder(QStringLiteral("Keen"), prompter).has_value());
+    QVERIFY(QFile::exists(kept));
+    QVERIFY(prompter.questions.isEmpty());
+}
+
+void EntriesTest::unwritableLibraryIsReported()
+{
+    const TestHome home;
+    // A file where the library folder should be: nothing can be made below it.
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril"), "not a folder");
+    ScriptedPrompter prompter;
+    QCOMPARE(EntryCreation::createConfigEntryAndFolder(QStringLiteral("Doom"), prompter), std::nullopt);
+    QCOMPARE(prompter.alerts.size(), 1);
+    QCOMPARE(prompter.alerts.first().title, QStringLiteral("Could Not Create Game"));
+    QVERIFY(QFileInfo(home.libraryFolder()).isFile());
+}
+
+void EntriesTest::deletion_data()
+{
+    QTest::addColumn<bool>("withFolder");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("config and folder named after the file")
+        << true << 0 << int(EntryDeletion::Outcome::Deleted);
+    QTest::newRow("missing folder") << false << 0 << int(EntryDeletion::Outcome::Deleted);
+    QTest::newRow("cancel") << true << 1 << int(EntryDeletion::Outcome::NotDeleted);
+}
+
+void EntriesTest::deletion()
+{
+    QFETCH(bool, withFolder);
+    QFETCH(int, answer);
+    QFETCH(int, outcome);
+    const TestHome home;
+    const QString configFile = home.writeConfig(QStringLiteral("ACDC"), "game_title=AC/DC\n");
+    if (withFolder)
+        home.writeFile(QStringLiteral("Library/Application Support/Tandril/ACDC/FLOPPIES/A.IMA"), "x");
+    const QString other =
+        home.writeFile(QStringLiteral("Library/Application Support/Tandril/ACDC 2/G.EXE"), "MZ");
+    const QString rom = home.writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/A.ROM"), "r");
+    ScriptedPrompter prompter;
+    prompter.answers = {answer};
+    const auto result = EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter);
+    QCOMPARE(int(result), outcome);
+    const bool deleted = outcome == int(EntryDeletion::Outcome::Deleted);
+    QCOMPARE(QFile::exists(configFile), !deleted);
+    QCOMPARE(QFileInfo::exists(home.libraryFolder() + QStringLiteral("/ACDC")), withFolder && !deleted);
+    QVERIFY(QFile::exists(other));
+    QVERIFY(QFile::exists(rom));
+}
+
+void EntriesTest::deletionAsksWithTheTitle()
+{
+    const TestHome home;
+    ScriptedPrompter prompter;
+    QCOMPARE(EntryDeletion::deleteSelectedEntry(std::nullopt, prompter), EntryDeletion::Outcome::NotDeleted);
+    QCOMPARE(prompter.takeAlerts(),
+             QList<ScriptedPrompter::Alert>({{QStringLiteral("No Selection"),
+                                              QStringLiteral("Please select an entry from the list before "
+                                                             "attempting to delete it.")}}));
+    const QString configFile = home.writeConfig(QStringLiteral("ACDC"), "game_title=AC/DC\n");
+    EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter);
+    QCOMPARE(prompter.questions.size(), 1);
+    const Prompter::Question& question = prompter.questions.first();
+    QCOMPARE(question.title, QStringLiteral("Delete Configuration?"));
+    QCOMPARE(question.text,
+             QStringLiteral("Are you sure you want to delete the configuration for \"AC/DC\"?"));
+    QCOMPARE(question.style, Prompter::Style::Critical);
+    QCOMPARE(question.buttons, (QStringList{"Delete", "Cancel"}));
+    QVERIFY(QFile::exists(configFile)); // unscripted: answered "Cancel"
+}
+
+void EntriesTest::deletionKeepsWhatIsNotTheGame_data()
+{
+    QTest::addColumn<QString>("baseName");
+    QTest::newRow("..conf would name the library itself") << ".";
+    QTest::newRow("...conf would name its parent") << "..";
+    QTest::newRow("mt32.conf would name the ROM folder") << "mt32";
+}
+
+void EntriesTest::deletionKeepsWhatIsNotTheGame()
+{
+    QFETCH(QString, baseName);
+    const TestHome home;
+    const QString configFile = home.writeConfig(baseName, "game_title=Odd\n");
+    const QString rom = home.writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/A.ROM"), "r");
+    const QString other = home.writeConfig(QStringLiteral("Other"), "game_title=Other\n");
+    const QString outside = home.writeFile(QStringLiteral("Library/Application Support/keep.txt"), "k");
+    ScriptedPrompter prompter;
+    prompter.answers = {0};
+    QCOMPARE(EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter),
+             EntryDeletion::Outcome::Deleted);
+    QVERIFY(!QFile::exists(configFile));
+    for (const QString& path : {rom, other, outside})
+        QVERIFY2(QFile::exists(path), qPrintable(path));
+}
+
+void EntriesTest::deletionOutsideTheLibraryIsRefused()
+{
+    const TestHome home;
+    home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
+    const QString game =
+        home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/D.EXE"), "MZ");
+    const QString stray = home.writeFile(QStringLiteral("elsewhere/Doom.conf"), "game_title=Doom\n");
+    ScriptedPrompter prompter;
+    prompter.answers = {0};
+    QCOMPARE(EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(stray), prompter),
+             EntryDeletion::Outcome::NotDeleted);
+    QCOMPARE(prompter.takeAlerts().size(), 1);
+    QVERIFY(QFile::exists(stray));
+    QVERIFY(QFile::exists(game));
+    QCOMPARE(configFiles(home), QStringList{"Doom.conf"});
+}
+
+QTEST_GUILESS_MAIN(EntriesTest)
+#include "tst_entries.moc"
