@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/MainWindow.h"
 #include "platform/DesktopServices.h"
+#include "platform/DialogFilePanel.h"
 #include "platform/DialogPrompter.h"
 #include "platform/Emulator.h"
 
@@ -22,9 +23,11 @@ int runWindow(int& argc, char** argv)
 
     DialogPrompter prompter;
     DesktopServices services;
+    DialogFilePanel filePanel;
     const Emulator emulator;
-    MainWindow window(prompter, services, emulator);
+    MainWindow window({prompter, services, filePanel}, emulator);
     prompter.setWindow(&window);
+    filePanel.setWindow(&window);
     window.show();
 
     // Once the loop runs: the window is up before the presence question is asked.

@@ -12,6 +12,7 @@
 #include "platform/PreferredLanguages.h"
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
+#include "settings/Preferences.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -50,9 +51,9 @@ QProgressBar* makeBusyIndicator(QWidget* parent, const QString& objectName)
 
 } // namespace
 
-MainWindow::MainWindow(Prompter& prompter, SystemServices& services, Emulator emulator, QWidget* parent)
-    : QWidget(parent), m_prompter(prompter), m_services(services), m_emulator(emulator),
-      m_launcher(std::move(emulator), prompter, services, preferredLanguages)
+MainWindow::MainWindow(Host host, Emulator emulator, QWidget* parent)
+    : QWidget(parent), m_host(host), m_prompter(host.prompter), m_services(host.services),
+      m_emulator(emulator), m_launcher(std::move(emulator), host.prompter, host.services, preferredLanguages)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(tr("Tandril"));
@@ -351,6 +352,24 @@ void MainWindow::deleteSelectedEntry()
 }
 
 // The commands below arrive with the issues that build them.
-void MainWindow::openPreferencesClicked() {}
+Preferences* MainWindow::preferencesWindowController() const
+{
+    return m_preferencesWindowController;
+}
+
+void MainWindow::openPreferencesClicked()
+{
+    const std::optional<ConfigEntry> entry = selectedConfig();
+    if (!entry) {
+        showAlert(tr("No Selection"), tr("Please select an entry from the list before opening preferences."));
+        return;
+    }
+    auto* editor = new Preferences(m_host, m_emulator.shaderFolder(), this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setWindowModality(Qt::WindowModal);
+    editor->loadConfigFile(entry->filePath);
+    m_preferencesWindowController = editor;
+    editor->open();
+}
 void MainWindow::export_game() {}
 void MainWindow::import_game() {}

@@ -4,12 +4,15 @@
 #include "launch/Launcher.h"
 #include "library/ConfigEntry.h"
 #include "platform/Emulator.h"
+#include "platform/Host.h"
 #include "platform/UserDefaults.h"
 
 #include <optional>
+#include <QPointer>
 #include <QWidget>
 
 class LibraryTableModel;
+class Preferences;
 class Prompter;
 class QLabel;
 class QProgressBar;
@@ -27,7 +30,7 @@ public:
     static constexpr int MinimumHeight = 375;
     static constexpr int MaximumHeight = 4000;
 
-    MainWindow(Prompter& prompter, SystemServices& services, Emulator emulator, QWidget* parent = nullptr);
+    MainWindow(Host host, Emulator emulator, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const QList<ConfigEntry>& configEntries() const;
@@ -37,6 +40,7 @@ public:
     void showAlert(const QString& title, const QString& message);
     bool checkTwoROMFilesInMt32();
     void updateAllButtonStates();
+    Preferences* preferencesWindowController() const;
     // Makes the game, loads the library again and selects the new row.
     void createConfigEntryAndFolder(const QString& title);
 
@@ -65,6 +69,7 @@ private:
     void tableSelectionChanged();
     void selectRow(int row);
 
+    Host m_host;
     Prompter& m_prompter;
     SystemServices& m_services;
     Emulator m_emulator;
@@ -86,4 +91,5 @@ private:
     QLabel* m_mt32RomStatus = nullptr;
     QProgressBar* m_progressIndicatorExport = nullptr;
     QProgressBar* m_progressIndicatorImport = nullptr;
+    QPointer<Preferences> m_preferencesWindowController; // the editor currently or last shown
 };

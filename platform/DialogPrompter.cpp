@@ -1,5 +1,6 @@
 #include "platform/DialogPrompter.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -32,7 +33,7 @@ void DialogPrompter::showAlert(const QString& title, const QString& message)
     QMetaObject::invokeMethod(
         this,
         [this, title, message] {
-            QWidget* window = m_window && m_window->isVisible() ? m_window.data() : nullptr;
+            QWidget* window = parentWindow();
             auto* box = new QMessageBox(QMessageBox::Warning, title, title, QMessageBox::Ok, window);
             box->setInformativeText(message);
             box->setAttribute(Qt::WA_DeleteOnClose);
@@ -46,9 +47,17 @@ void DialogPrompter::showAlert(const QString& title, const QString& message)
         Qt::QueuedConnection);
 }
 
+QWidget* DialogPrompter::parentWindow() const
+{
+    // Over an open dialog (the settings editor) rather than behind it.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_window && m_window->isVisible() ? m_window.data() : nullptr;
+}
+
 int DialogPrompter::ask(const Question& question)
 {
-    QWidget* window = m_window && m_window->isVisible() ? m_window.data() : nullptr;
+    QWidget* window = parentWindow();
     QMessageBox box(iconFor(question.style), question.title, question.title, QMessageBox::NoButton, window);
     box.setInformativeText(question.text);
     if (window)

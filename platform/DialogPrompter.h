@@ -22,5 +22,7 @@ public:
     int ask(const Question& question) override;
 
 private:
+    QWidget* parentWindow() const;
+
     QPointer<QWidget> m_window;
 };

@@ -1,9 +1,12 @@
 // Renders the library window into a PNG without a display:
-//   QT_QPA_PLATFORM=offscreen render_main_window OUTPUT.png [HOME]
-// With HOME, the library of that home folder is shown.
+//   QT_QPA_PLATFORM=offscreen render_main_window OUTPUT.png [HOME [editor]]
+// With HOME, the library of that home folder is shown; with "editor", the settings editor of the
+// selected game is drawn instead.
 #include "app/MainWindow.h"
 #include "platform/ConsoleServices.h"
+#include "platform/DialogFilePanel.h"
 #include "platform/DialogPrompter.h"
+#include "settings/Preferences.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -19,10 +22,18 @@ int main(int argc, char** argv)
     }
     DialogPrompter prompter;
     ConsoleServices services;
-    MainWindow window(prompter, services, Emulator());
+    DialogFilePanel filePanel;
+    MainWindow window({prompter, services, filePanel}, Emulator());
     window.show();
     QApplication::processEvents();
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
+    QWidget* shown = &window;
+    if (argc > 3 && qstrcmp(argv[3], "editor") == 0) {
+        window.openPreferencesClicked();
+        QApplication::processEvents();
+        if (window.preferencesWindowController())
+            shown = window.preferencesWindowController();
+    }
+    if (!shown->grab().save(QString::fromLocal8Bit(argv[1]))) {
         QTextStream(stderr) << "cannot write " << argv[1] << "\n";
         return 1;
     }

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
+#include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "platform/ConfigNotifier.h"
@@ -73,6 +74,8 @@ private:
     std::unique_ptr<TestHome> m_home;
     ScriptedPrompter m_prompter;
     RecordingServices m_services;
+    ScriptedFilePanel m_filePanel;
+    Host host() { return {m_prompter, m_services, m_filePanel}; }
 };
 
 void MainWindowTest::init()
@@ -92,7 +95,7 @@ void MainWindowTest::cleanup()
 
 std::unique_ptr<MainWindow> MainWindowTest::makeWindow()
 {
-    return std::make_unique<MainWindow>(m_prompter, m_services, Emulator({m_home->path()}));
+    return std::make_unique<MainWindow>(host(), Emulator({m_home->path()}));
 }
 
 void MainWindowTest::select(MainWindow& window, const QList<int>& rows)
@@ -273,7 +276,7 @@ void MainWindowTest::heightIsRememberedWidthFixed()
 void MainWindowTest::alertAppearsAfterTheActionReturns()
 {
     DialogPrompter prompter;
-    MainWindow window(prompter, m_services, Emulator({m_home->path()}));
+    MainWindow window({prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
     prompter.setWindow(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -293,7 +296,7 @@ void MainWindowTest::alertAppearsAfterTheActionReturns()
 void MainWindowTest::alertWithoutWindowIsApplicationModal()
 {
     DialogPrompter prompter;
-    MainWindow window(prompter, m_services, Emulator({m_home->path()}));
+    MainWindow window({prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
     prompter.setWindow(&window); // never shown
     Qt::WindowModality seen = Qt::NonModal;
     QTimer closer;
@@ -419,7 +422,7 @@ void MainWindowTest::launchButtonsStartTheEmulator()
     RecordingEmulator emulator(m_home->path() + QStringLiteral("/bin"));
     const QString conf =
         m_home->writeConfig(QStringLiteral("Keen"), "game_title=Keen\ngame_exe=C:\\KEEN.EXE\n");
-    MainWindow window(m_prompter, m_services, Emulator({emulator.folder()}));
+    MainWindow window(host(), Emulator({emulator.folder()}));
     button(window, "launchGameButton")->click();
     const std::optional<QStringList> game = emulator.takeArguments();
     QVERIFY(game.has_value());

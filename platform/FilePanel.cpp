@@ -1,0 +1,3 @@
+#include "platform/FilePanel.h"
+
+FilePanel::~FilePanel() = default;

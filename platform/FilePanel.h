@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <QString>
+#include <QStringList>
+
+// Lets the user choose one file without blocking; the answer comes later through the callback,
+// which is not called when the user cancels. Replaced by a script in tests.
+class FilePanel
+{
+public:
+    struct Request
+    {
+        QString title;
+        QStringList extensions; // matched in any letter case
+        QString startFolder;    // empty: wherever the panel likes
+    };
+
+    virtual ~FilePanel();
+    virtual void chooseFile(const Request& request, std::function<void(const QString&)> chosen) = 0;
+};

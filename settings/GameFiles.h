@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+#include <QStringList>
+#include <variant>
+
+// The settings editor's rules for the game's files: stored path forms, short folder names,
+// the cycles field and the shader list.
+namespace GameFiles {
+
+// What a chosen game executable is stored as: the path below any game folder of the library,
+// empty directly in the library folder, the full path elsewhere.
+QString storedGameExePath(const QString& chosenPath);
+
+// Folder parts longer than 8 user-perceived characters become their first 6 and "~1"; the file
+// name never changes. Nothing for a blank text.
+std::optional<QString> shortFolderNames(const QString& gameExe);
+
+struct CyclesFilter
+{
+    QString text; // what the field shows afterwards
+    bool invalid; // something other than a digit, or more than 1000000
+};
+inline constexpr qint64 MaximumCycles = 1000000;
+CyclesFilter filterCycles(const QString& typed);
+
+// Whether a chosen file has one of the extensions, in any letter case.
+bool hasExtension(const QString& path, const QStringList& extensions);
+
+// The file name of a CD image path, for display.
+QString cdImageDisplayName(const QString& cdImagePath);
+
+// The FLOPPIES folder of the game the title names (the title as typed, trimmed).
+QString floppyFolderForTitle(const QString& title);
+
+// The names of the non-empty "*.glsl" shader files in the folder, sorted ignoring case, or the
+// error's description when the folder cannot be listed.
+std::variant<QStringList, QString> shaderNames(const QString& folder);
+
+} // namespace GameFiles

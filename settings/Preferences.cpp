@@ -1,0 +1,440 @@
+#include "settings/Preferences.h"
+
+#include "app/Mt32Folder.h"
+#include "library/LibraryLayout.h"
+#include "platform/Diagnostics.h"
+#include "platform/FilePanel.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+#include "platform/SystemServices.h"
+#include "platform/TextFile.h"
+#include "settings/GameFiles.h"
+#include "settings/SoundMenus.h"
+#include "settings/SoundSettings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename Widget> Widget* named(Widget* widget, const char* objectName)
+{
+    widget->setObjectName(QString::fromLatin1(objectName));
+    return widget;
+}
+
+QPushButton* actionButton(QWidget* parent, const char* objectName, const QString& text)
+{
+    return named(new QPushButton(text, parent), objectName);
+}
+
+QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets, int stretchIndex = 0)
+{
+    auto* container = new QWidget(parent);
+    auto* layout = new QHBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    int index = 0;
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget, index++ == stretchIndex ? 1 : 0);
+    return container;
+}
+
+} // namespace
+
+Preferences::Preferences(Host host, QString shaderFolder, QWidget* parent)
+    : QDialog(parent), m_host(host), m_shaderFolder(std::move(shaderFolder))
+{
+    setObjectName(QStringLiteral("PreferencesWindow"));
+    setWindowTitle(tr("Game Settings"));
+    buildInterface();
+
+    for (int i = 0; i < SettingsForm::frameskipItems().size(); ++i)
+        m_frameskip->addItem(SettingsForm::frameskipItems().at(i));
+    SoundMenus{m_soundcard, m_sbbase, m_irq, m_dma, m_hdma}.setupInitialSoundMenus();
+    checkTwoROMFilesInMt32();
+    populateGLShaderMenu(m_glshaders);
+}
+
+void Preferences::buildInterface()
+{
+    // Takes the focus when the editor opens, so that no field starts in editing.
+    m_dummy = named(new QWidget(this), "dummy");
+    m_dummy->setFocusPolicy(Qt::StrongFocus);
+    m_dummy->setFixedSize(0, 0);
+
+    m_titleName = named(new QLineEdit(this), "title_name");
+    QFont titleFont = m_titleName->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    titleFont.setBold(true);
+    m_titleName->setFont(titleFont);
+    m_titleName->setPlaceholderText(tr("Title"));
+
+    m_gameExe = named(new QLineEdit(this), "game_exe");
+    m_gameExe->setPlaceholderText(tr("GAME.EXE, a path below the game folder, or C:\\GAME\\GAME.EXE"));
+    m_setupExe = named(new QLineEdit(this), "setup_exe");
+    m_cdImage = named(new QLineEdit(this), "cd_image");
+    m_cdImage->hide(); // holds the full path; the name is shown in cd_imageless
+    m_cdImageless = named(new QLineEdit(this), "cd_imageless");
+    m_cdImageless->setReadOnly(true);
+    m_cdImageless->setPlaceholderText(tr("No CD image"));
+
+    auto* chooseGame = actionButton(this, "selectGameExe", tr("Choose…"));
+    auto* chooseSetup = actionButton(this, "selectSetupExe", tr("Choose…"));
+    auto* chooseIso = actionButton(this, "s_iso", tr("Choose…"));
+    auto* ejectIso = actionButton(this, "iso_eject", tr("Eject"));
+    auto* floppies = actionButton(this, "openFDFolder", tr("Show Floppy Folder"));
+    connect(chooseGame, &QPushButton::clicked, this, &Preferences::selectGameExe);
+    connect(chooseSetup, &QPushButton::clicked, this, &Preferences::selectSetupExe);
+    connect(chooseIso, &QPushButton::clicked, this, &Preferences::selectISOFile);
+    connect(ejectIso, &QPushButton::clicked, this, &Preferences::ejectISOFile);
+    connect(floppies, &QPushButton::clicked, this, &Preferences::openFDFolder);
+
+    auto* gameGroup = new QGroupBox(tr("Game"), this);
+    auto* gameForm = new QFormLayout(gameGroup);
+    gameForm->addRow(tr("Program:"), row(this, {m_gameExe, chooseGame}));
+    gameForm->addRow(tr("Setup:"), row(this, {m_setupExe, chooseSetup}));
+    gameForm->addRow(tr("CD image:"), row(this, {m_cdImageless, chooseIso, ejectIso}));
+    gameForm->addRow(tr("Floppies:"), row(this, {floppies, new QWidget(this)}, 1));
+
+    // The eight on/off options, bound to their keys by one table.
+    for (const SettingsForm::CheckboxBinding& binding : SettingsForm::checkboxMapping()) {
+        auto* box = new QCheckBox(this);
+        box->setObjectName(binding.objectName);
+        m_checkboxMapping.append({box, binding.key});
+    }
+    checkbox(QStringLiteral("xms"))->setText(tr("XMS memory"));
+    checkbox(QStringLiteral("ems"))->setText(tr("EMS memory"));
+    checkbox(QStringLiteral("umb"))->setText(tr("Upper memory blocks"));
+    checkbox(QStringLiteral("ipx"))->setText(tr("IPX network"));
+    checkbox(QStringLiteral("fullscreen"))->setText(tr("Full screen"));
+    checkbox(QStringLiteral("fulldouble"))->setText(tr("Double buffering"));
+    checkbox(QStringLiteral("aspect"))->setText(tr("Correct aspect ratio"));
+    checkbox(QStringLiteral("autolock"))->setText(tr("Capture mouse on click"));
+
+    m_windowWidth = named(new QLineEdit(this), "s_window_width");
+    m_windowHeight = named(new QLineEdit(this), "s_window_height");
+    for (QLineEdit* field : {m_windowWidth, m_windowHeight}) {
+        field->setMaximumWidth(70);
+        field->setPlaceholderText(tr("auto"));
+    }
+    auto* resetResolution = actionButton(this, "resetWindowResolution", tr("1024 × 768"));
+    connect(resetResolution, &QPushButton::clicked, this, &Preferences::resetWindowResolution);
+    m_frameskip = named(new QComboBox(this), "s_frameskip");
+    m_cycles = named(new QLineEdit(this), "s_cycles");
+    m_cycles->setMaximumWidth(110);
+    connect(m_cycles, &QLineEdit::textEdited, this, &Preferences::cyclesEdited);
+    m_sensitivity = named(new QLineEdit(this), "s_sensitivity");
+    m_sensitivity->setMaximumWidth(70);
+    m_glshaders = named(new QComboBox(this), "s_glshaders");
+
+    auto* memoryRow = new QHBoxLayout;
+    for (const char* key : {"xms", "ems", "umb", "ipx"})
+        memoryRow->addWidget(checkbox(QString::fromLatin1(key)));
+    memoryRow->addStretch(1);
+    auto* displayGrid = new QGridLayout;
+    displayGrid->addWidget(checkbox(QStringLiteral("fullscreen")), 0, 0);
+    displayGrid->addWidget(checkbox(QStringLiteral("fulldouble")), 0, 1);
+    displayGrid->addWidget(checkbox(QStringLiteral("aspect")), 1, 0);
+    displayGrid->addWidget(checkbox(QStringLiteral("autolock")), 1, 1);
+    auto* resolutionRow = new QHBoxLayout;
+    resolutionRow->addWidget(m_windowWidth);
+    resolutionRow->addWidget(new QLabel(QStringLiteral("×"), this));
+    resolutionRow->addWidget(m_windowHeight);
+    resolutionRow->addWidget(resetResolution);
+    resolutionRow->addStretch(1);
+
+    auto* emulatorGroup = new QGroupBox(tr("Emulator"), this);
+    auto* emulatorForm = new QFormLayout(emulatorGroup);
+    emulatorForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    m_glshaders->setMinimumWidth(200);
+    m_glshaders->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    emulatorForm->addRow(tr("Memory:"), memoryRow);
+    emulatorForm->addRow(tr("Display:"), displayGrid);
+    emulatorForm->addRow(tr("Window size:"), resolutionRow);
+    emulatorForm->addRow(tr("CPU cycles:"), m_cycles);
+    emulatorForm->addRow(tr("Frame skip:"), m_frameskip);
+    emulatorForm->addRow(tr("Mouse sensitivity:"), m_sensitivity);
+    emulatorForm->addRow(tr("Shader:"), m_glshaders);
+
+    m_soundcard = named(new QComboBox(this), "s_soundcard");
+    m_sbbase = named(new QComboBox(this), "s_sbbase");
+    m_irq = named(new QComboBox(this), "s_irq");
+    m_dma = named(new QComboBox(this), "s_dma");
+    m_hdma = named(new QComboBox(this), "s_hdma");
+    m_mt32Support = named(new QCheckBox(tr("Roland MT-32 music"), this), "mt32Support");
+    auto* resetSound = actionButton(this, "resetSoundcardSettings", tr("Defaults"));
+    connect(resetSound, &QPushButton::clicked, this, &Preferences::resetSoundcardSettings);
+    auto* resourceRow = new QHBoxLayout;
+    for (const auto& [label, menu] : {std::pair{tr("Port"), m_sbbase}, std::pair{tr("IRQ"), m_irq},
+                                      std::pair{tr("DMA"), m_dma}, std::pair{tr("High DMA"), m_hdma}}) {
+        resourceRow->addWidget(new QLabel(label, this));
+        resourceRow->addWidget(menu);
+    }
+    resourceRow->addStretch(1);
+    auto* soundGroup = new QGroupBox(tr("Sound"), this);
+    auto* soundForm = new QFormLayout(soundGroup);
+    soundForm->addRow(tr("Card:"), row(this, {m_soundcard, resetSound}));
+    soundForm->addRow(tr("Resources:"), resourceRow);
+    soundForm->addRow(QString(), m_mt32Support);
+
+    m_autoexecTextView = named(new QPlainTextEdit(this), "autoexecTextView");
+    m_autoexecTextView->setPlaceholderText(tr("DOS commands to run after the game starts, one a line"));
+    m_autoexecTextView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* autoexecGroup = new QGroupBox(tr("Start-up commands"), this);
+    auto* autoexecLayout = new QVBoxLayout(autoexecGroup);
+    autoexecLayout->addWidget(m_autoexecTextView);
+
+    m_dropTargetView = named(
+        new QLabel(tr("Drop game files and folders here\nto copy them to drive C"), this), "dropTargetView");
+    m_dropTargetViewISO = named(new QLabel(tr("Drop CD images here\nto copy them to the ISO folder"), this),
+                                "dropTargetViewISO");
+    for (QWidget* area : {m_dropTargetView, m_dropTargetViewISO}) {
+        static_cast<QLabel*>(area)->setAlignment(Qt::AlignCenter);
+        static_cast<QLabel*>(area)->setFrameShape(QFrame::StyledPanel);
+        area->setMinimumHeight(64);
+    }
+    m_statusLabel = named(new QLabel(this), "statusLabel");
+    m_statusLabel->hide();
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* save = buttons->addButton(tr("Save"), QDialogButtonBox::AcceptRole);
+    save->setObjectName(QStringLiteral("createConfigFileFromTitle"));
+    save->setDefault(true);
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Cancel);
+    close->setObjectName(QStringLiteral("close_window"));
+    connect(save, &QPushButton::clicked, this, &Preferences::createConfigFileFromTitle);
+    connect(close, &QPushButton::clicked, this, &Preferences::close_window);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(gameGroup);
+    left->addWidget(autoexecGroup, 1);
+    auto* dropRow = new QHBoxLayout;
+    dropRow->addWidget(m_dropTargetView);
+    dropRow->addWidget(m_dropTargetViewISO);
+    left->addLayout(dropRow);
+    auto* right = new QVBoxLayout;
+    right->addWidget(emulatorGroup);
+    right->addWidget(soundGroup);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_statusLabel, 1);
+    bottom->addWidget(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_dummy);
+    layout->addWidget(m_titleName);
+    layout->addLayout(columns, 1);
+    layout->addLayout(bottom);
+    resize(900, 600);
+}
+
+QCheckBox* Preferences::checkbox(const QString& key) const
+{
+    for (const auto& [box, boxKey] : m_checkboxMapping) {
+        if (boxKey == key)
+            return box;
+    }
+    return nullptr;
+}
+
+void Preferences::loadConfigFile(const QString& path)
+{
+    const TextFile::ReadResult read = TextFile::readUtf8(path);
+    if (!read.ok())
+        return;
+    const SettingsForm::LoadedValues values = SettingsForm::load(read.text);
+
+    int cardIndex = 0;
+    if (values.sbtype) {
+        if (const std::optional<QString> title =
+                SoundSettings::titleForSbtype(*values.sbtype, SoundSettings::soundCardOptions()))
+            cardIndex = std::max(0, m_soundcard->findText(*title));
+    }
+    m_soundcard->setCurrentIndex(cardIndex);
+    const std::pair<QComboBox*, const std::optional<QString>*> resources[] = {
+        {m_sbbase, &values.sbbase}, {m_irq, &values.irq}, {m_dma, &values.dma}, {m_hdma, &values.hdma}};
+    for (const auto& [menu, value] : resources)
+        menu->setCurrentIndex(*value ? std::max(0, menu->findText(**value)) : 0);
+
+    m_titleName->setText(values.title);
+    m_gameExe->setText(values.gameExe);
+    m_setupExe->setText(values.setupExe);
+    m_cdImage->setText(values.cdImage);
+    m_cycles->setText(values.cycles);
+    m_sensitivity->setText(values.sensitivity);
+    for (const auto& [box, key] : std::as_const(m_checkboxMapping))
+        box->setChecked(values.checkValues.value(key, false));
+    m_frameskip->setCurrentIndex(std::max(0, m_frameskip->findText(values.frameskip)));
+    m_mt32Support->setChecked(values.mt32);
+    if (!values.glshader) {
+        m_glshaders->setCurrentIndex(0);
+    } else {
+        const QString name = SettingsForm::shaderName(*values.glshader);
+        const int index = name.isEmpty() ? -1 : m_glshaders->findText(name);
+        m_glshaders->setCurrentIndex(std::max(0, index));
+    }
+    if (values.windowResolution) {
+        m_windowWidth->setText(values.windowResolution->first);
+        m_windowHeight->setText(values.windowResolution->second);
+    }
+    if (values.autoexec)
+        m_autoexecTextView->setPlainText(*values.autoexec);
+    m_titleName->setText(values.title);
+    m_previouslyLoadedTitle = values.title;
+    updateCDImageDisplay();
+}
+
+void Preferences::populateGLShaderMenu(QComboBox* menu)
+{
+    menu->clear();
+    const std::variant<QStringList, QString> names = GameFiles::shaderNames(m_shaderFolder);
+    if (const auto* error = std::get_if<QString>(&names)) {
+        logLine(QStringLiteral("❌ Error loading shader files: ") + *error);
+        return;
+    }
+    menu->addItem(tr("No Shader"));
+    menu->insertSeparator(1);
+    menu->addItems(std::get<QStringList>(names));
+    menu->setCurrentIndex(0);
+}
+
+void Preferences::updateCDImageDisplay()
+{
+    m_cdImageless->setText(GameFiles::cdImageDisplayName(m_cdImage->text()));
+    m_cdImageless->setToolTip(m_cdImage->text().trimmed());
+}
+
+void Preferences::checkTwoROMFilesInMt32()
+{
+    const bool available = Mt32Folder::hasTwoRomFiles();
+    QMetaObject::invokeMethod(
+        this,
+        [this, available] {
+            m_mt32Support->setEnabled(available);
+            m_mt32SupportEnabled = available;
+        },
+        Qt::QueuedConnection);
+}
+
+void Preferences::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_dummy->setFocus();
+    updateCDImageDisplay();
+    m_titleName->setFrame(false);
+    m_titleName->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+    checkTwoROMFilesInMt32();
+}
+
+void Preferences::showAlert(const QString& title, const QString& message)
+{
+    // The editor's alerts are modal: they block until dismissed.
+    m_host.prompter.ask({title, message, Prompter::Style::Warning, {tr("OK")}});
+}
+
+void Preferences::selectGameExe()
+{
+    FilePanel::Request request{
+        tr("Choose Game EXE"), {QStringLiteral("exe"), QStringLiteral("bat")}, QString()};
+    const QString title = m_titleName->text().trimmed();
+    if (!title.isEmpty()) {
+        const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(),
+                                                             LibraryLayout::removeForbiddenCharacters(title));
+        if (QFileInfo(gameFolder).isDir())
+            request.startFolder = gameFolder;
+    }
+    const QPointer<Preferences> editor(this);
+    m_host.filePanel.chooseFile(request, [editor](const QString& path) {
+        if (editor)
+            editor->m_gameExe->setText(GameFiles::storedGameExePath(QFileInfo(path).absoluteFilePath()));
+    });
+}
+
+void Preferences::selectSetupExe()
+{
+    const QPointer<Preferences> editor(this);
+    m_host.filePanel.chooseFile({tr("Choose Setup EXE"), {QStringLiteral("exe")}, QString()},
+                                [editor](const QString& path) {
+                                    if (editor)
+                                        editor->m_setupExe->setText(QFileInfo(path).absoluteFilePath());
+                                });
+}
+
+void Preferences::selectISOFile()
+{
+    const QPointer<Preferences> editor(this);
+    m_host.filePanel.chooseFile(
+        {tr("ISO-Datei auswählen"), {QStringLiteral("iso"), QStringLiteral("cue")}, QString()},
+        [editor](const QString& path) {
+            if (!editor)
+                return;
+            editor->m_cdImage->setText(QFileInfo(path).absoluteFilePath());
+            editor->m_cdImageless->setText(QFileInfo(path).fileName());
+        });
+}
+
+void Preferences::ejectISOFile()
+{
+    m_cdImage->clear();
+    m_cdImageless->clear();
+}
+
+void Preferences::fixGameExePath()
+{
+    if (const std::optional<QString> shortened = GameFiles::shortFolderNames(m_gameExe->text()))
+        m_gameExe->setText(*shortened);
+}
+
+void Preferences::cyclesEdited(const QString& text)
+{
+    const GameFiles::CyclesFilter filtered = GameFiles::filterCycles(text);
+    if (filtered.invalid)
+        showAlert(tr("Invalid Input"), tr("Please enter a numeric value between 0 and 1000000."));
+    m_cycles->setText(filtered.text);
+}
+
+void Preferences::openFDFolder()
+{
+    const QString folder = GameFiles::floppyFolderForTitle(m_titleName->text());
+    if (QFileInfo::exists(folder))
+        m_host.services.openFolder(folder);
+    else
+        logLine(QStringLiteral("⚠️ FLOPPIES folder not found: ") + folder);
+}
+
+void Preferences::resetWindowResolution()
+{
+    m_windowWidth->setText(QStringLiteral("1024"));
+    m_windowHeight->setText(QStringLiteral("768"));
+}
+
+void Preferences::resetSoundcardSettings()
+{
+    SoundMenus{m_soundcard, m_sbbase, m_irq, m_dma, m_hdma}.reset(SoundSettings::DefaultSbtype,
+                                                                  m_host.prompter);
+}
+
+void Preferences::createConfigFileFromTitle()
+{
+    close_window(); // saving arrives with its own change
+}
+
+void Preferences::close_window()
+{
+    reject();
+}

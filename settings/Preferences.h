@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/Host.h"
+#include "settings/SettingsForm.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The settings editor for one game: a window-modal dialog over the library window, made anew
+// for every opening, that loads the game's configuration file into its form.
+class Preferences final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Preferences(Host host, QString shaderFolder, QWidget* parent = nullptr);
+
+    void loadConfigFile(const QString& path);
+
+    QString previouslyLoadedTitle() const { return m_previouslyLoadedTitle; }
+    bool mt32SupportEnabled() const { return m_mt32SupportEnabled; }
+
+    void populateGLShaderMenu(QComboBox* menu);
+    void updateCDImageDisplay();
+    void checkTwoROMFilesInMt32();
+    void fixGameExePath();
+    void showAlert(const QString& title, const QString& message);
+
+public Q_SLOTS:
+    void selectGameExe();
+    void selectSetupExe();
+    void selectISOFile();
+    void ejectISOFile();
+    void openFDFolder();
+    void resetWindowResolution();
+    void resetSoundcardSettings();
+    void createConfigFileFromTitle();
+    void close_window();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildInterface();
+    void cyclesEdited(const QString& text);
+    QCheckBox* checkbox(const QString& key) const;
+
+    Host m_host;
+    QString m_shaderFolder;
+    QString m_previouslyLoadedTitle;
+    bool m_mt32SupportEnabled = false;
+
+    QWidget* m_dummy = nullptr;
+    QLineEdit* m_titleName = nullptr;
+    QLineEdit* m_gameExe = nullptr;
+    QLineEdit* m_setupExe = nullptr;
+    QLineEdit* m_cdImage = nullptr;
+    QLineEdit* m_cdImageless = nullptr;
+    QList<std::pair<QCheckBox*, QString>> m_checkboxMapping;
+    QLineEdit* m_windowWidth = nullptr;
+    QLineEdit* m_windowHeight = nullptr;
+    QComboBox* m_frameskip = nullptr;
+    QLineEdit* m_cycles = nullptr;
+    QComboBox* m_soundcard = nullptr;
+    QComboBox* m_sbbase = nullptr;
+    QComboBox* m_irq = nullptr;
+    QComboBox* m_dma = nullptr;
+    QComboBox* m_hdma = nullptr;
+    QLineEdit* m_sensitivity = nullptr;
+    QPlainTextEdit* m_autoexecTextView = nullptr;
+    QWidget* m_dropTargetView = nullptr;
+    QWidget* m_dropTargetViewISO = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    QComboBox* m_glshaders = nullptr;
+    QCheckBox* m_mt32Support = nullptr;
+};

@@ -1,0 +1,342 @@
+#include "app/MainWindow.h"
+#include "common/RecordingServices.h"
+#include "common/ScriptedFilePanel.h"
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "settings/Preferences.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+// The settings editor's form: how a configuration file fills it and what its controls do.
+class PreferencesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { isolateUserDefaults(); }
+    void init();
+    void cleanup();
+
+    void editButtonOpensTheSelectedGame();
+    void editWithoutSelectionAlerts();
+    void loadFillsTheForm();
+    void menusFallBackToTheirFirstItem_data();
+    void menusFallBackToTheirFirstItem();
+    void unreadableFileKeepsTheSetUp();
+    void soundReset_data();
+    void soundReset();
+    void cyclesFieldFilters();
+    void gameExecutableChooser();
+    void setupAndCdImageChoosers();
+    void chooserAnsweredAfterTheEditorClosed();
+    void floppyFolder();
+    void mt32Option_data();
+    void mt32Option();
+    void shaderMenu();
+    void shortFolderNamesInTheField();
+
+private:
+    std::unique_ptr<Preferences> makeEditor(const QString& configFile = {});
+    template <typename T> T* control(Preferences& editor, const char* name)
+    {
+        T* widget = editor.findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+
+    std::unique_ptr<TestHome> m_home;
+    ScriptedPrompter m_prompter;
+    RecordingServices m_services;
+    ScriptedFilePanel m_filePanel;
+};
+
+void PreferencesTest::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_prompter = {};
+    m_services = {};
+    m_filePanel = {};
+}
+
+void PreferencesTest::cleanup()
+{
+    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>());
+    QCOMPARE(m_prompter.questions.size(), 0);
+    m_home.reset();
+}
+
+std::unique_ptr<Preferences> PreferencesTest::makeEditor(const QString& configFile)
+{
+    auto editor = std::make_unique<Preferences>(Host{m_prompter, m_services, m_filePanel},
+                                                m_home->path() + QStringLiteral("/glshaders"));
+    if (!configFile.isEmpty())
+        editor->loadConfigFile(configFile);
+    return editor;
+}
+
+void PreferencesTest::editButtonOpensTheSelectedGame()
+{
+    m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom II\n");
+    MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QPushButton*>(QStringLiteral("EditButton"))->click();
+    Preferences* editor = window.preferencesWindowController();
+    QVERIFY(editor);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->windowModality(), Qt::WindowModal);
+    QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), QStringLiteral("Doom II"));
+    QCOMPARE(editor->previouslyLoadedTitle(), QStringLiteral("Doom II"));
+    control<QPushButton>(*editor, "close_window")->click();
+    QTRY_VERIFY(!window.preferencesWindowController()); // closed and gone
+    QVERIFY(QFile::exists(m_home->libraryFolder() + QStringLiteral("/Doom.conf")));
+}
+
+void PreferencesTest::editWithoutSelectionAlerts()
+{
+    MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
+    window.openPreferencesClicked();
+    QVERIFY(!window.preferencesWindowController());
+    QCOMPARE(
+        m_prompter.takeAlerts(),
+        QList<ScriptedPrompter::Alert>({{QStringLiteral("No Selection"),
+                                         QStringLiteral("Please select an entry from the list before opening "
+                                                        "preferences.")}}));
+}
+
+void PreferencesTest::loadFillsTheForm()
+{
+    m_home->writeFile(QStringLiteral("glshaders/sharp.glsl"), "shader");
+    const QString conf = m_home->writeConfig(
+        QStringLiteral("Doom"),
+        "[sdl]\nfullscreen=YES\n  autolock=1\naspect=on\nwindowresolution=1024x768\nsensitivity=80\n"
+        "[render]\nframeskip=2\nglshader=/usr/share/dosbox-x/glshaders/sharp.glsl\n[cpu]\ncycles=25000\n"
+        "[midi]\nmididevice=mt32\n[sblaster]\nsbtype=sb16\nsbbase=240\nirq=7\ndma=3\nhdma=7\n"
+        "[tandril]\ngame_title=Doom\ngame_exe=DOOM.EXE\nsetup_exe=/s/SETUP.EXE\ncd_image=/x/ISO/doom.cue\n"
+        "[tandril autoexec]\necho hi\n");
+    const auto editor = makeEditor(conf);
+    editor->show();
+    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("DOOM.EXE"));
+    QCOMPARE(control<QLineEdit>(*editor, "setup_exe")->text(), QStringLiteral("/s/SETUP.EXE"));
+    QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QStringLiteral("/x/ISO/doom.cue"));
+    QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), QStringLiteral("doom.cue"));
+    QVERIFY(control<QCheckBox>(*editor, "s_fullscreen")->isChecked());
+    QVERIFY(control<QCheckBox>(*editor, "s_autolock")->isChecked());
+    QVERIFY(!control<QCheckBox>(*editor, "s_aspect")->isChecked());
+    QVERIFY(!control<QCheckBox>(*editor, "s_xms")->isChecked());
+    QCOMPARE(control<QLineEdit>(*editor, "s_window_width")->text(), QStringLiteral("1024"));
+    QCOMPARE(control<QLineEdit>(*editor, "s_window_height")->text(), QStringLiteral("768"));
+    QCOMPARE(control<QLineEdit>(*editor, "s_sensitivity")->text(), QStringLiteral("80"));
+    QCOMPARE(control<QLineEdit>(*editor, "s_cycles")->text(), QStringLiteral("25000"));
+    QCOMPARE(control<QComboBox>(*editor, "s_frameskip")->currentText(), QStringLiteral("2"));
+    QCOMPARE(control<QComboBox>(*editor, "s_glshaders")->currentText(), QStringLiteral("sharp"));
+    QCOMPARE(control<QComboBox>(*editor, "s_soundcard")->currentText(), QStringLiteral("Sound Blaster 16"));
+    QCOMPARE(control<QComboBox>(*editor, "s_sbbase")->currentText(), QStringLiteral("240"));
+    QCOMPARE(control<QComboBox>(*editor, "s_irq")->currentText(), QStringLiteral("7"));
+    QCOMPARE(control<QComboBox>(*editor, "s_dma")->currentText(), QStringLiteral("3"));
+    QCOMPARE(control<QComboBox>(*editor, "s_hdma")->currentText(), QStringLiteral("7"));
+    QVERIFY(control<QCheckBox>(*editor, "mt32Support")->isChecked());
+    QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(), QStringLiteral("echo hi"));
+    QVERIFY(control<QWidget>(*editor, "dummy")->hasFocus() || !editor->isActiveWindow());
+}
+
+void PreferencesTest::menusFallBackToTheirFirstItem_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("sbtype in the wrong case") << QByteArray("sbtype=SB16\n") << "s_soundcard"
+                                              << "None (Keine)";
+    QTest::newRow("no sbtype") << QByteArray("x=1\n") << "s_soundcard"
+                               << "None (Keine)";
+    QTest::newRow("gb is the Game Blaster") << QByteArray("sbtype=gb\n") << "s_soundcard"
+                                            << "Game Blaster";
+    QTest::newRow("unknown port") << QByteArray("sbbase=330\n") << "s_sbbase"
+                                  << "220";
+    QTest::newRow("irq missing") << QByteArray("x=1\n") << "s_irq"
+                                 << "2";
+    QTest::newRow("frameskip=12") << QByteArray("frameskip=12\n") << "s_frameskip"
+                                  << "0";
+    QTest::newRow("unknown shader") << QByteArray("glshader=crt.glsl\n") << "s_glshaders"
+                                    << "No Shader";
+}
+
+void PreferencesTest::menusFallBackToTheirFirstItem()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QString, menu);
+    QFETCH(QString, shown);
+    m_home->writeFile(QStringLiteral("glshaders/sharp.glsl"), "shader");
+    const auto editor = makeEditor(m_home->writeConfig(QStringLiteral("G"), config));
+    QCOMPARE(control<QComboBox>(*editor, menu.toLatin1().constData())->currentText(), shown);
+}
+
+void PreferencesTest::unreadableFileKeepsTheSetUp()
+{
+    const auto editor =
+        makeEditor(m_home->writeConfig(QStringLiteral("G"), "game_title=Caf\xe9\ncycles=1\n"));
+    QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), QString());
+    QCOMPARE(control<QLineEdit>(*editor, "s_cycles")->text(), QString());
+    QCOMPARE(control<QComboBox>(*editor, "s_soundcard")->currentText(), QStringLiteral("Sound Blaster 1"));
+    QCOMPARE(control<QComboBox>(*editor, "s_irq")->currentText(), QStringLiteral("5"));
+    QCOMPARE(control<QComboBox>(*editor, "s_frameskip")->currentText(), QStringLiteral("0"));
+    QCOMPARE(editor->previouslyLoadedTitle(), QString());
+}
+
+void PreferencesTest::soundReset_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("OK") << 0 << QStringList{"Sound Blaster 1", "220", "5", "1", "5"};
+    QTest::newRow("Cancel") << 1 << QStringList{"ESS688", "280", "10", "7", "0"};
+}
+
+void PreferencesTest::soundReset()
+{
+    QFETCH(int, answer);
+    QFETCH(QStringList, shown);
+    const auto editor = makeEditor(
+        m_home->writeConfig(QStringLiteral("G"), "sbtype=ess688\nsbbase=280\nirq=10\ndma=7\nhdma=0\n"));
+    m_prompter.answers = {answer};
+    control<QPushButton>(*editor, "resetSoundcardSettings")->click();
+    QCOMPARE(m_prompter.questions.size(), 1);
+    const Prompter::Question question = m_prompter.questions.takeFirst();
+    QCOMPARE(question.title, QStringLiteral("Reset Soundcard Settings"));
+    QCOMPARE(question.buttons, (QStringList{"OK", "Cancel"}));
+    QStringList actual;
+    for (const char* menu : {"s_soundcard", "s_sbbase", "s_irq", "s_dma", "s_hdma"})
+        actual << control<QComboBox>(*editor, menu)->currentText();
+    QCOMPARE(actual, shown);
+}
+
+void PreferencesTest::cyclesFieldFilters()
+{
+    const auto editor = makeEditor();
+    QLineEdit* cycles = control<QLineEdit>(*editor, "s_cycles");
+    cycles->clear();
+    QTest::keyClicks(cycles, QStringLiteral("12"));
+    QCOMPARE(cycles->text(), QStringLiteral("12"));
+    QVERIFY(m_prompter.questions.isEmpty());
+    QTest::keyClicks(cycles, QStringLiteral("a"));
+    QCOMPARE(cycles->text(), QStringLiteral("12"));
+    QCOMPARE(m_prompter.questions.size(), 1);
+    QCOMPARE(m_prompter.questions.first().title, QStringLiteral("Invalid Input"));
+    QCOMPARE(m_prompter.questions.first().text,
+             QStringLiteral("Please enter a numeric value between 0 and 1000000."));
+    QCOMPARE(m_prompter.questions.first().buttons, QStringList{"OK"});
+    m_prompter.questions.clear();
+    // Other fields are not filtered.
+    QTest::keyClicks(control<QLineEdit>(*editor, "s_sensitivity"), QStringLiteral("x"));
+    QVERIFY(m_prompter.questions.isEmpty());
+}
+
+void PreferencesTest::gameExecutableChooser()
+{
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
+    const auto editor = makeEditor(m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom?\n"));
+    control<QPushButton>(*editor, "selectGameExe")->click();
+    QCOMPARE(m_filePanel.requests.size(), 1);
+    const FilePanel::Request request = m_filePanel.requests.first();
+    QCOMPARE(request.title, QStringLiteral("Choose Game EXE"));
+    QCOMPARE(request.extensions, (QStringList{"exe", "bat"}));
+    QCOMPARE(request.startFolder, m_home->libraryFolder() + QStringLiteral("/Doom"));
+    m_filePanel.choose(m_home->libraryFolder() + QStringLiteral("/Doom/SOUNDCARD/SETUP.EXE"));
+    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("SOUNDCARD/SETUP.EXE"));
+
+    control<QLineEdit>(*editor, "title_name")->setText(QStringLiteral("Unsaved"));
+    control<QPushButton>(*editor, "selectGameExe")->click();
+    QCOMPARE(m_filePanel.requests.last().startFolder, QString()); // no such game folder
+}
+
+void PreferencesTest::setupAndCdImageChoosers()
+{
+    const auto editor = makeEditor();
+    control<QPushButton>(*editor, "selectSetupExe")->click();
+    QCOMPARE(m_filePanel.requests.last().title, QStringLiteral("Choose Setup EXE"));
+    QCOMPARE(m_filePanel.requests.last().extensions, QStringList{"exe"});
+    m_filePanel.choose(QStringLiteral("/games/x/INSTALL.EXE"));
+    QCOMPARE(control<QLineEdit>(*editor, "setup_exe")->text(), QStringLiteral("/games/x/INSTALL.EXE"));
+
+    control<QPushButton>(*editor, "s_iso")->click();
+    QCOMPARE(m_filePanel.requests.last().title, QStringLiteral("ISO-Datei auswählen"));
+    QCOMPARE(m_filePanel.requests.last().extensions, (QStringList{"iso", "cue"}));
+    m_filePanel.choose(QStringLiteral("/cds/Game Disc.CUE"));
+    QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QStringLiteral("/cds/Game Disc.CUE"));
+    QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), QStringLiteral("Game Disc.CUE"));
+
+    control<QPushButton>(*editor, "iso_eject")->click();
+    QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QString());
+    QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), QString());
+}
+
+void PreferencesTest::chooserAnsweredAfterTheEditorClosed()
+{
+    auto editor = makeEditor();
+    control<QPushButton>(*editor, "selectGameExe")->click();
+    editor.reset();
+    m_filePanel.choose(QStringLiteral("/games/GAME.EXE")); // must not touch the gone editor
+    QCOMPARE(m_filePanel.requests.size(), 1);
+}
+
+void PreferencesTest::floppyFolder()
+{
+    const auto editor = makeEditor(m_home->writeConfig(QStringLiteral("Keen"), "game_title= Keen: 4 \n"));
+    control<QPushButton>(*editor, "openFDFolder")->click();
+    QVERIFY(m_services.openedFolders.isEmpty());
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Keen 4/FLOPPIES/A.IMA"), "x");
+    control<QPushButton>(*editor, "openFDFolder")->click();
+    QCOMPARE(m_services.openedFolders,
+             QStringList{m_home->libraryFolder() + QStringLiteral("/Keen 4/FLOPPIES")});
+}
+
+void PreferencesTest::mt32Option_data()
+{
+    QTest::addColumn<int>("roms");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("two ROMs") << 2 << true;
+    QTest::newRow("one ROM") << 1 << false;
+}
+
+void PreferencesTest::mt32Option()
+{
+    QFETCH(int, roms);
+    QFETCH(bool, enabled);
+    for (int i = 0; i < roms; ++i)
+        m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/%1.ROM").arg(i), "rom");
+    const auto editor = makeEditor();
+    QCoreApplication::processEvents(); // the result is applied through the event loop
+    QCOMPARE(control<QCheckBox>(*editor, "mt32Support")->isEnabled(), enabled);
+    QCOMPARE(editor->mt32SupportEnabled(), enabled);
+}
+
+void PreferencesTest::shaderMenu()
+{
+    m_home->writeFile(QStringLiteral("glshaders/crt.GLSL"), "x");
+    m_home->writeFile(QStringLiteral("glshaders/empty.glsl"), "");
+    m_home->writeFile(QStringLiteral("glshaders/sharp.glsl"), "x");
+    m_home->writeFile(QStringLiteral("glshaders/Bilinear.glsl"), "x");
+    const auto editor = makeEditor();
+    QComboBox* menu = control<QComboBox>(*editor, "s_glshaders");
+    QStringList items;
+    for (int i = 0; i < menu->count(); ++i)
+        items << menu->itemText(i);
+    QCOMPARE(items, (QStringList{"No Shader", "", "Bilinear", "sharp"}));
+    QCOMPARE(menu->currentIndex(), 0);
+}
+
+void PreferencesTest::shortFolderNamesInTheField()
+{
+    const auto editor =
+        makeEditor(m_home->writeConfig(QStringLiteral("G"), "game_exe=SOUNDCARD/SETUP.EXE\n"));
+    editor->fixGameExePath();
+    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("SOUNDC~1/SETUP.EXE"));
+}
+
+QTEST_MAIN(PreferencesTest)
+#include "tst_preferences.moc"
