@@ -8,6 +8,8 @@
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
 #include "platform/TextFile.h"
+#include "settings/DropCopyJob.h"
+#include "settings/DropTargetView.h"
 #include "settings/GameFiles.h"
 #include "settings/SoundMenus.h"
 #include "settings/SoundSettings.h"
@@ -25,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -196,15 +199,10 @@ void Preferences::buildInterface()
     auto* autoexecLayout = new QVBoxLayout(autoexecGroup);
     autoexecLayout->addWidget(m_autoexecTextView);
 
-    m_dropTargetView = named(
-        new QLabel(tr("Drop game files and folders here\nto copy them to drive C"), this), "dropTargetView");
-    m_dropTargetViewISO = named(new QLabel(tr("Drop CD images here\nto copy them to the ISO folder"), this),
-                                "dropTargetViewISO");
-    for (QWidget* area : {m_dropTargetView, m_dropTargetViewISO}) {
-        static_cast<QLabel*>(area)->setAlignment(Qt::AlignCenter);
-        static_cast<QLabel*>(area)->setFrameShape(QFrame::StyledPanel);
-        area->setMinimumHeight(64);
-    }
+    m_dropTargetView = named<DropTargetView>(new DropTargetView(this), "dropTargetView");
+    m_dropTargetViewISO = named<DropTargetView>(new DropTargetViewISO(this), "dropTargetViewISO");
+    m_dropTargetView->setPreferencesController(this);
+    m_dropTargetViewISO->setPreferencesController(this);
     m_statusLabel = named(new QLabel(this), "statusLabel");
     m_statusLabel->hide();
 
@@ -429,9 +427,66 @@ void Preferences::resetSoundcardSettings()
                                                                   m_host.prompter);
 }
 
+SettingsSaver::Form Preferences::form() const
+{
+    SettingsSaver::Form form;
+    form.title = m_titleName->text();
+    form.gameExe = m_gameExe->text();
+    form.setupExe = m_setupExe->text();
+    form.cdImage = m_cdImage->text();
+    for (const auto& [box, key] : m_checkboxMapping)
+        form.checkboxes.insert(key, box->isChecked());
+    form.frameskip = m_frameskip->currentText();
+    form.cycles = m_cycles->text();
+    form.sensitivity = m_sensitivity->text();
+    form.windowWidth = m_windowWidth->text();
+    form.windowHeight = m_windowHeight->text();
+    form.mt32 = m_mt32Support->isChecked();
+    form.soundCard = m_soundcard->currentText();
+    form.sbbase = m_sbbase->currentText();
+    form.irq = m_irq->currentText();
+    form.dma = m_dma->currentText();
+    form.hdma = m_hdma->currentText();
+    form.glshader = m_glshaders->currentText();
+    form.autoexec = m_autoexecTextView->toPlainText();
+    return form;
+}
+
 void Preferences::createConfigFileFromTitle()
 {
-    close_window(); // saving arrives with its own change
+    fixGameExePath();
+    if (SettingsSaver::save(form(), m_previouslyLoadedTitle, m_mt32SupportEnabled, m_host.prompter) ==
+        SettingsSaver::Outcome::Saved)
+        accept();
+}
+
+void Preferences::copyDroppedItems(const QStringList& paths, DropCopy::Target target)
+{
+    QList<DropCopy::Task> tasks = DropCopy::plan(paths, m_titleName->text(), target, m_host.prompter);
+    if (tasks.isEmpty())
+        return;
+    // One drop at a time, so that "Keep both" sees the names the last drop made.
+    m_dropTargetView->setAcceptDrops(false);
+    m_dropTargetViewISO->setAcceptDrops(false);
+    DropCopyJob* job = DropCopyJob::start(std::move(tasks));
+    connect(job, &DropCopyJob::finished, this, [this](int copied) {
+        m_dropTargetView->setAcceptDrops(true);
+        m_dropTargetViewISO->setAcceptDrops(true);
+        if (copied > 0)
+            showCopiedFilesStatus(copied);
+        Q_EMIT droppedItemsCopied(copied);
+    });
+}
+
+void Preferences::showCopiedFilesStatus(int count)
+{
+    QString text = count == 1 ? tr("File/Folder copied") : tr("Files/Folders copied");
+    if (text.contains(QStringLiteral("%1"))) // a translation may show the number
+        text = text.arg(count);
+    m_statusLabel->setText(text);
+    m_statusLabel->show();
+    // Every call hides the line 3 seconds later, whatever came in between.
+    QTimer::singleShot(3000, m_statusLabel, &QLabel::hide);
 }
 
 void Preferences::close_window()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/Host.h"
+#include "settings/DropCopy.h"
 #include "settings/SettingsForm.h"
+#include "settings/SettingsSaver.h"
 
 #include <QDialog>
 
@@ -11,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class DropTargetView;
 
 // The settings editor for one game: a window-modal dialog over the library window, made anew
 // for every opening, that loads the game's configuration file into its form.
@@ -31,6 +34,17 @@ public:
     void checkTwoROMFilesInMt32();
     void fixGameExePath();
     void showAlert(const QString& title, const QString& message);
+
+    // Copies dropped items into the game folder named by the title in the form; the copies run
+    // in the background and the status line counts them when they are done.
+    void copyDroppedItems(const QStringList& paths, DropCopy::Target target);
+    void showCopiedFilesStatus(int count);
+    // The form as the save reads it.
+    SettingsSaver::Form form() const;
+
+Q_SIGNALS:
+    // A drop's copies are done (for those who wait on them).
+    void droppedItemsCopied(int count);
 
 public Q_SLOTS:
     void selectGameExe();
@@ -74,8 +88,8 @@ private:
     QComboBox* m_hdma = nullptr;
     QLineEdit* m_sensitivity = nullptr;
     QPlainTextEdit* m_autoexecTextView = nullptr;
-    QWidget* m_dropTargetView = nullptr;
-    QWidget* m_dropTargetViewISO = nullptr;
+    DropTargetView* m_dropTargetView = nullptr;
+    DropTargetView* m_dropTargetViewISO = nullptr;
     QLabel* m_statusLabel = nullptr;
     QComboBox* m_glshaders = nullptr;
     QCheckBox* m_mt32Support = nullptr;

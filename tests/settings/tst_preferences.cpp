@@ -3,6 +3,7 @@
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
+#include "platform/TextFile.h"
 #include "settings/Preferences.h"
 
 #include <QCheckBox>
@@ -39,6 +40,7 @@ private Q_SLOTS:
     void mt32Option();
     void shaderMenu();
     void shortFolderNamesInTheField();
+    void saveWritesRenamesAndReloads();
 
 private:
     std::unique_ptr<Preferences> makeEditor(const QString& configFile = {});
@@ -336,6 +338,29 @@ void PreferencesTest::shortFolderNamesInTheField()
         makeEditor(m_home->writeConfig(QStringLiteral("G"), "game_exe=SOUNDCARD/SETUP.EXE\n"));
     editor->fixGameExePath();
     QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("SOUNDC~1/SETUP.EXE"));
+}
+
+void PreferencesTest::saveWritesRenamesAndReloads()
+{
+    m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom\ngame_exe=LONGFOLDER/DOOM.EXE\n");
+    MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.openPreferencesClicked();
+    QPointer<Preferences> editor = window.preferencesWindowController();
+    QVERIFY(editor);
+    control<QLineEdit>(*editor, "title_name")->setText(QStringLiteral("Doom: Reloaded"));
+    control<QLineEdit>(*editor, "s_cycles")->setText(QStringLiteral("12000"));
+    control<QPushButton>(*editor, "createConfigFileFromTitle")->click();
+    QTRY_VERIFY(!editor);
+    const QString file = m_home->libraryFolder() + QStringLiteral("/Doom Reloaded.conf");
+    const QString text = TextFile::readUtf8(file).text;
+    QVERIFY(text.contains(QStringLiteral("\ncycles=12000\n")));
+    QVERIFY(text.contains(QStringLiteral("\ngame_exe=LONGFO~1/DOOM.EXE\n")));
+    QVERIFY(text.contains(QStringLiteral("\ngame_title=Doom: Reloaded\n")));
+    QVERIFY(!QFile::exists(m_home->libraryFolder() + QStringLiteral("/Doom.conf")));
+    QCOMPARE(window.configEntries().size(), 1);
+    QCOMPARE(window.configEntries().first().title, QStringLiteral("Doom: Reloaded"));
 }
 
 QTEST_MAIN(PreferencesTest)

@@ -1,0 +1,197 @@
+#include "settings/DropCopy.h"
+
+#include "library/LibraryLayout.h"
+#include "platform/Diagnostics.h"
+#include "platform/FileOperations.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace DropCopy {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("DropCopy", text);
+}
+
+enum class Choice
+{
+    Replace,
+    KeepBoth,
+    Cancel
+};
+
+Choice askUserWhatToDo(const QString& itemName, Prompter& prompter)
+{
+    QString text = tr("The File/Folder you dropped are already existant");
+    if (text.contains(QStringLiteral("%1"))) // a translation may name the item
+        text = text.arg(itemName);
+    const int answer = prompter.ask({tr("File/Folder already exists"),
+                                     text,
+                                     Prompter::Style::Warning,
+                                     {tr("Replace"), tr("Keep both"), tr("Cancel")}});
+    return answer == 0 ? Choice::Replace : answer == 1 ? Choice::KeepBoth : Choice::Cancel;
+}
+
+bool isInside(const QString& path, const QString& folder)
+{
+    return path == folder || path.startsWith(folder + u'/');
+}
+
+bool copyFile(const QString& source, const QString& destination)
+{
+    QFile file(source);
+    if (file.copy(destination))
+        return true;
+    logLine(QStringLiteral("❌ Error copying file: ") + source + QStringLiteral(": ") + file.errorString());
+    return false;
+}
+
+bool copyFolder(const QString& source, const QString& destination)
+{
+    const QString root = QFileInfo(source).canonicalFilePath();
+    if (!QDir().mkpath(destination)) {
+        logLine(QStringLiteral("❌ Error copying file: ") +
+                tr("Could not create the folder %1.").arg(destination));
+        return false;
+    }
+    QDirIterator it(source, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString target = destination + it.filePath().mid(source.size());
+        if (info.isSymLink()) {
+            // Never follow a link out of the dropped folder into the rest of the disk.
+            const QString linked = info.canonicalFilePath();
+            if (linked.isEmpty() || !isInside(linked, root) || info.isDir()) {
+                logLine(QStringLiteral("⚠️ Link not copied: ") + it.filePath());
+                continue;
+            }
+            copyFile(it.filePath(), target);
+        } else if (info.isDir()) {
+            QDir().mkpath(target);
+        } else {
+            copyFile(it.filePath(), target); // a failure is logged; the rest is still copied
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QString destinationFolder(const QString& title, Target target)
+{
+    const QString name = LibraryLayout::baseNameForTitle(title);
+    if (name.isEmpty())
+        return {};
+    const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), name);
+    return target == Target::GameFolder ? gameFolder : LibraryLayout::cdImageFolder(gameFolder);
+}
+
+QString uniqueDestination(const QString& destination, const QStringList& alsoTaken)
+{
+    const QFileInfo info(destination);
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString base = dot < 0 ? name : name.left(dot);
+    const QString extension = dot < 0 ? QString() : name.mid(dot);
+    for (int n = 2;; ++n) {
+        const QString candidate = info.dir().filePath(base + u' ' + QString::number(n) + extension);
+        if (!FileOperations::itemExists(candidate) && !alsoTaken.contains(candidate))
+            return candidate;
+    }
+}
+
+QList<Task> plan(const QStringList& sources, const QString& title, Target target, Prompter& prompter)
+{
+    QList<Task> tasks;
+    QStringList planned;
+    for (const QString& source : sources) {
+        const QFileInfo item(source);
+        if (target == Target::CdImageFolder && (!item.exists() || item.isDir()))
+            continue;
+        const QString folder = destinationFolder(title, target);
+        if (folder.isEmpty()) {
+            logLine(QStringLiteral("⚠️ No title entered, folder name is empty."));
+            continue;
+        }
+        if (const std::optional<QString> error = FileOperations::makeFolder(folder)) {
+            logLine(QStringLiteral("❌ Error copying file: ") + *error);
+            continue;
+        }
+        const QString name = item.fileName();
+        Task task{source, QDir(folder).filePath(name), false, QStringLiteral("✅ File copied to: ")};
+        task.report += task.destination;
+        if (FileOperations::itemExists(task.destination) || planned.contains(task.destination)) {
+            switch (askUserWhatToDo(name, prompter)) {
+            case Choice::Replace:
+                task.replacesExisting = true;
+                task.report = QStringLiteral("✅ File replaced: ") + name;
+                break;
+            case Choice::KeepBoth:
+                task.destination = uniqueDestination(task.destination, planned);
+                task.report = QStringLiteral("✅ File copied as: ") + QFileInfo(task.destination).fileName();
+                break;
+            case Choice::Cancel:
+                logLine(QStringLiteral("⚠️ User canceled copy for: ") + name);
+                continue;
+            }
+        }
+        planned.append(task.destination);
+        tasks.append(task);
+    }
+    return tasks;
+}
+
+bool copyItem(const QString& source, const QString& destination)
+{
+    const QFileInfo info(source);
+    if (!info.exists()) {
+        logLine(QStringLiteral("❌ Error copying file: ") + tr("%1 does not exist.").arg(source));
+        return false;
+    }
+    return info.isDir() ? copyFolder(source, destination) : copyFile(source, destination);
+}
+
+int run(const QList<Task>& tasks)
+{
+    int copied = 0;
+    for (const Task& task : tasks) {
+        if (!task.replacesExisting) {
+            if (copyItem(task.source, task.destination)) {
+                logLine(task.report);
+                ++copied;
+            }
+            continue;
+        }
+        // The old item goes only once the new one is complete beside it.
+        const QString staged = uniqueDestination(task.destination + QStringLiteral(".tandril-new"));
+        if (!copyItem(task.source, staged)) {
+            FileOperations::removeItem(staged);
+            continue;
+        }
+        if (const std::optional<QString> error = FileOperations::removeItem(task.destination)) {
+            logLine(QStringLiteral("❌ Error copying file: ") + *error);
+            FileOperations::removeItem(staged);
+            continue;
+        }
+        if (!QDir().rename(staged, task.destination)) {
+            logLine(QStringLiteral("❌ Error copying file: ") +
+                    tr("Could not move %1 into place.").arg(staged));
+            continue;
+        }
+        logLine(task.report);
+        ++copied;
+    }
+    return copied;
+}
+
+} // namespace DropCopy

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class Prompter;
+
+// Copying files and folders dropped on the settings editor into the game folder (or its "ISO"
+// folder). The plan is made first, asking about every name clash; the copies then run on their
+// own, away from the window.
+namespace DropCopy {
+
+enum class Target
+{
+    GameFolder,
+    CdImageFolder
+};
+
+struct Task
+{
+    QString source;
+    QString destination;
+    bool replacesExisting = false; // copied beside it first, then swapped in
+    QString report;                // the line logged when the copy worked
+};
+
+// The destination folder for the title as typed in the form; empty when the title gives no name.
+QString destinationFolder(const QString& title, Target target);
+
+// A free name beside the destination: "game 2.exe", "game 3.exe", "DATA 2".
+QString uniqueDestination(const QString& destination, const QStringList& alsoTaken = {});
+
+// What to copy where. Items the CD image area does not take (folders, missing items) are left
+// out; clashes are settled by asking "Replace", "Keep both" or "Cancel".
+QList<Task> plan(const QStringList& sources, const QString& title, Target target, Prompter& prompter);
+
+// Runs the copies and returns how many worked. Safe to call on a worker thread.
+int run(const QList<Task>& tasks);
+
+// Copies one file, or a folder with everything in it. Links inside a folder are copied only when
+// they point inside it; an item that cannot be read is logged and the rest still copied.
+bool copyItem(const QString& source, const QString& destination);
+
+} // namespace DropCopy

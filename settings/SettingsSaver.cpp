@@ -1,0 +1,138 @@
+#include "settings/SettingsSaver.h"
+
+#include "app/Mt32Folder.h"
+#include "library/ConfigText.h"
+#include "library/EntryCreation.h"
+#include "library/LibraryLayout.h"
+#include "platform/ConfigNotifier.h"
+#include "platform/Diagnostics.h"
+#include "platform/FileOperations.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+#include "platform/TextFile.h"
+#include "settings/SettingsForm.h"
+#include "settings/SoundSettings.h"
+#include "settings/TitleChange.h"
+
+#include <QCoreApplication>
+
+namespace SettingsSaver {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("SettingsSaver", text);
+}
+
+QString noShaderTitle()
+{
+    return QCoreApplication::translate("Preferences", "No Shader");
+}
+
+} // namespace
+
+QString configText(const QString& templateText, const Form& form, bool mt32SupportEnabled)
+{
+    QString text = templateText;
+    const QString title = form.title.trimmed();
+    const QString gameExe = form.gameExe.trimmed();
+    const QString setupExe = form.setupExe.trimmed();
+    const QString cdImage = form.cdImage.trimmed();
+
+    // The order decides where keys missing from the template are appended; "title" must follow
+    // "game_title", whose line it also hits.
+    ConfigText::replaceOrAppend(QStringLiteral("game_title"), title, text);
+    ConfigText::replaceOrAppend(QStringLiteral("title"), title, text);
+    if (!gameExe.isEmpty())
+        ConfigText::replaceOrAppend(QStringLiteral("game_exe"), gameExe, text);
+    if (!setupExe.isEmpty())
+        ConfigText::replaceOrAppend(QStringLiteral("setup_exe"), setupExe, text);
+    for (const SettingsForm::CheckboxBinding& binding : SettingsForm::checkboxMapping()) {
+        const bool on = form.checkboxes.value(binding.key, false);
+        ConfigText::replaceOrAppend(binding.key, on ? QStringLiteral("true") : QStringLiteral("false"), text);
+    }
+    ConfigText::replaceOrAppend(QStringLiteral("frameskip"),
+                                form.frameskip.isEmpty() ? QStringLiteral("0") : form.frameskip, text);
+    if (const QString cycles = form.cycles.trimmed(); !cycles.isEmpty())
+        ConfigText::replaceOrAppend(QStringLiteral("cycles"), cycles, text);
+    if (const QString sensitivity = form.sensitivity.trimmed(); !sensitivity.isEmpty())
+        ConfigText::replaceOrAppend(QStringLiteral("sensitivity"), sensitivity, text);
+    const QString width = form.windowWidth.trimmed();
+    const QString height = form.windowHeight.trimmed();
+    if (!width.isEmpty() && !height.isEmpty())
+        ConfigText::replaceOrAppend(QStringLiteral("windowresolution"), width + u'x' + height, text);
+    ConfigText::replaceOrAppend(QStringLiteral("mididevice"), form.mt32 ? QStringLiteral("mt32") : QString(),
+                                text);
+    SoundSettings(form.soundCard, SoundSettings::soundCardOptions(), form.sbbase, form.irq, form.dma,
+                  form.hdma)
+        .writeToConfig(text);
+    if (!cdImage.isEmpty())
+        ConfigText::replaceInSection(QStringLiteral("tandril"), QStringLiteral("cd_image"), cdImage, text);
+    if (mt32SupportEnabled)
+        ConfigText::replaceOrAppend(QStringLiteral("mt32.romdir"), Mt32Folder::path(), text);
+
+    QString shader;
+    if (!form.glshader.isEmpty() && form.glshader != noShaderTitle())
+        shader = form.glshader.endsWith(QStringLiteral(".glsl")) ? form.glshader
+                                                                 : form.glshader + QStringLiteral(".glsl");
+    ConfigText::replaceOrAppend(QStringLiteral("glshader"), shader, text);
+
+    // Last, so that the autoexec section stays the last section.
+    ConfigText::saveAutoexecToConfig(form.autoexec, text);
+    return text;
+}
+
+Outcome save(const Form& form, const QString& previousTitle, bool mt32SupportEnabled, Prompter& prompter)
+{
+    const QString title = form.title.trimmed();
+    if (title.isEmpty()) {
+        logLine(QStringLiteral("⚠️ No title entered."));
+        return Outcome::KeepEditorOpen;
+    }
+    const QString baseName = LibraryLayout::removeForbiddenCharacters(title);
+    if (const std::optional<QString> problem = EntryCreation::titleProblem(baseName)) {
+        prompter.ask({tr("Invalid Title"), *problem, Prompter::Style::Warning, {tr("OK")}});
+        return Outcome::KeepEditorOpen;
+    }
+    const QString library = Paths::libraryFolder();
+    const QString configFile = LibraryLayout::configFilePath(library, baseName);
+    const bool titleChanged = !previousTitle.isEmpty() && previousTitle != title;
+
+    if (!titleChanged)
+        TitleChange::prepareFolders(baseName);
+
+    const std::optional<QString> templateText = EntryCreation::templateText();
+    if (!templateText) {
+        logLine(QStringLiteral("❌ sample.conf could not be loaded"));
+        return Outcome::KeepEditorOpen;
+    }
+    const QString text = configText(*templateText, form, mt32SupportEnabled);
+
+    if (titleChanged) {
+        const TitleChange::RenameOutcome renamed =
+            TitleChange::renameConfigIfTitleChanged(previousTitle, title, prompter);
+        // Never write over the configuration of the game that owns the new name.
+        if (renamed == TitleChange::RenameOutcome::Refused || renamed == TitleChange::RenameOutcome::Failed)
+            return Outcome::KeepEditorOpen;
+    }
+
+    std::optional<QString> error = FileOperations::makeFolder(library);
+    if (!error)
+        error = TextFile::writeUtf8Atomically(configFile, text);
+    if (error)
+        logLine(QStringLiteral("❌ Error writing file: ") + *error);
+    else
+        logLine(QStringLiteral("✅ File saved at: ") + configFile);
+    ConfigNotifier::instance().post();
+    if (error) {
+        prompter.ask({tr("Could Not Save"),
+                      tr("The settings could not be written to %1:\n%2").arg(configFile, *error),
+                      Prompter::Style::Warning,
+                      {tr("OK")}});
+        return Outcome::KeepEditorOpen;
+    }
+    return Outcome::Saved;
+}
+
+} // namespace SettingsSaver

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <QHash>
+#include <QString>
+
+class Prompter;
+
+// Writing the settings form into the game's configuration file, always starting again from the
+// template, so that every line the form does not set returns to the template's.
+namespace SettingsSaver {
+
+// The form as the save reads it: texts as typed, menu titles as selected (empty: none).
+struct Form
+{
+    QString title;
+    QString gameExe;
+    QString setupExe;
+    QString cdImage;
+    QHash<QString, bool> checkboxes; // configuration key → on
+    QString frameskip;
+    QString cycles;
+    QString sensitivity;
+    QString windowWidth;
+    QString windowHeight;
+    bool mt32 = false;
+    QString soundCard;
+    QString sbbase;
+    QString irq;
+    QString dma;
+    QString hdma;
+    QString glshader;
+    QString autoexec;
+};
+
+// The configuration text the form gives on top of the template.
+QString configText(const QString& templateText, const Form& form, bool mt32SupportEnabled);
+
+enum class Outcome
+{
+    Saved,          // written; the editor closes
+    KeepEditorOpen, // stopped before writing, or the write failed: the user's edits stay
+};
+
+// Saves: prepares or renames the game's file and folder, writes the file atomically and posts
+// "TandrilConfigUpdated". The form's game executable is expected with short folder names.
+Outcome save(const Form& form, const QString& previousTitle, bool mt32SupportEnabled, Prompter& prompter);
+
+} // namespace SettingsSaver

@@ -1,0 +1,85 @@
+#include "settings/TitleChange.h"
+
+#include "library/LibraryLayout.h"
+#include "platform/Diagnostics.h"
+#include "platform/FileOperations.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace TitleChange {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("TitleChange", text);
+}
+
+std::optional<QString> move(const QString& from, const QString& to)
+{
+    if (QDir().rename(from, to))
+        return std::nullopt;
+    return tr("Could not move %1 to %2.").arg(from, to);
+}
+
+} // namespace
+
+void prepareFolders(const QString& baseName)
+{
+    const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), baseName);
+    std::optional<QString> error = FileOperations::makeFolder(gameFolder);
+    if (!error)
+        error = FileOperations::makeFolder(LibraryLayout::floppyFolder(gameFolder));
+    if (error)
+        logLine(QStringLiteral("❌ Error creating mount/FLOPPIES folder: ") + *error);
+}
+
+RenameOutcome renameConfigIfTitleChanged(const QString& oldTitle, const QString& newTitle, Prompter& prompter)
+{
+    const QString oldName = LibraryLayout::removeForbiddenCharacters(oldTitle);
+    const QString newName = LibraryLayout::removeForbiddenCharacters(newTitle);
+    if (oldName == newName)
+        return RenameOutcome::NothingToDo;
+
+    const QString library = Paths::libraryFolder();
+    const QString oldFile = LibraryLayout::configFilePath(library, oldName);
+    const QString newFile = LibraryLayout::configFilePath(library, newName);
+    const QString oldFolder = LibraryLayout::gameFolder(library, oldName);
+    const QString newFolder = LibraryLayout::gameFolder(library, newName);
+
+    if (FileOperations::itemExists(newFile) || FileOperations::itemExists(newFolder)) {
+        prompter.ask(
+            {tr("Rename Not Possible"),
+             tr("A configuration or folder with the new name already exists. Please delete it before "
+                "renaming or choose another name."),
+             Prompter::Style::Warning,
+             {tr("OK")}});
+        return RenameOutcome::Refused;
+    }
+
+    const bool fileMoves = FileOperations::itemExists(oldFile);
+    if (fileMoves) {
+        if (const std::optional<QString> error = move(oldFile, newFile)) {
+            logLine(QStringLiteral("❌ Error renaming config: ") + *error);
+            prompter.ask({tr("Rename Failed"), *error, Prompter::Style::Warning, {tr("OK")}});
+            return RenameOutcome::Failed;
+        }
+    }
+    if (FileOperations::itemExists(oldFolder)) {
+        if (const std::optional<QString> error = move(oldFolder, newFolder)) {
+            logLine(QStringLiteral("❌ Error renaming config: ") + *error);
+            // A configuration file never stays apart from its game folder.
+            if (fileMoves)
+                move(newFile, oldFile);
+            prompter.ask({tr("Rename Failed"), *error, Prompter::Style::Warning, {tr("OK")}});
+            return RenameOutcome::Failed;
+        }
+    }
+    return RenameOutcome::Renamed;
+}
+
+} // namespace TitleChange

@@ -1,0 +1,242 @@
+#include "common/RecordingServices.h"
+#include "common/ScriptedFilePanel.h"
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "settings/DropCopy.h"
+#include "settings/DropTargetView.h"
+#include "settings/Preferences.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+// Files and folders dropped on the settings editor, copied into the game folder.
+class DropsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void newItemsAreCopied();
+    void clash_data();
+    void clash();
+    void keepBothTwice();
+    void cdImageAreaTakesFilesOnly();
+    void emptyTitleCopiesNothing();
+    void replaceFailureKeepsTheOldItem();
+    void linksNeverLeadOutOfTheDroppedFolder();
+    void uniqueNames_data();
+    void uniqueNames();
+    void dropOnTheAreaCopiesAndReports();
+    void statusLineHidesItself();
+
+private:
+    QByteArray read(const QString& path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString game(const QString& relative = {}) const
+    {
+        return m_home->libraryFolder() + QStringLiteral("/Doom") +
+               (relative.isEmpty() ? QString() : u'/' + relative);
+    }
+    int drop(const QStringList& sources, DropCopy::Target target = DropCopy::Target::GameFolder,
+             const QString& title = QStringLiteral("Doom"))
+    {
+        return DropCopy::run(DropCopy::plan(sources, title, target, m_prompter));
+    }
+
+    std::unique_ptr<TestHome> m_home;
+    ScriptedPrompter m_prompter;
+};
+
+void DropsTest::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_prompter = {};
+}
+
+void DropsTest::cleanup()
+{
+    QVERIFY(m_prompter.answers.isEmpty()); // every scripted answer was asked for
+    m_home.reset();
+}
+
+void DropsTest::newItemsAreCopied()
+{
+    const QString exe = m_home->writeFile(QStringLiteral("src/DOOM.EXE"), "MZ");
+    m_home->writeFile(QStringLiteral("src/DATA/WAD/DOOM.WAD"), "IWAD");
+    m_home->writeFile(QStringLiteral("src/DATA/.hidden"), "h");
+    QCOMPARE(drop({exe, m_home->path() + QStringLiteral("/src/DATA")}), 2);
+    QCOMPARE(read(game(QStringLiteral("DOOM.EXE"))), QByteArray("MZ"));
+    QCOMPARE(read(game(QStringLiteral("DATA/WAD/DOOM.WAD"))), QByteArray("IWAD"));
+    QCOMPARE(read(game(QStringLiteral("DATA/.hidden"))), QByteArray("h"));
+    QVERIFY(m_prompter.questions.isEmpty());
+}
+
+void DropsTest::clash_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("copied");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("Replace") << 0 << 1 << QStringList{"game.exe"} << QByteArray("new");
+    QTest::newRow("Keep both") << 1 << 1 << QStringList{"game 2.exe", "game.exe"} << QByteArray("old");
+    QTest::newRow("Cancel") << 2 << 0 << QStringList{"game.exe"} << QByteArray("old");
+}
+
+void DropsTest::clash()
+{
+    QFETCH(int, answer);
+    QFETCH(int, copied);
+    QFETCH(QStringList, files);
+    QFETCH(QByteArray, content);
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/game.exe"), "old");
+    const QString source = m_home->writeFile(QStringLiteral("src/game.exe"), "new");
+    m_prompter.answers = {answer};
+    QCOMPARE(drop({source}), copied);
+    QCOMPARE(m_prompter.questions.size(), 1);
+    QCOMPARE(m_prompter.questions.first().title, QStringLiteral("File/Folder already exists"));
+    QCOMPARE(m_prompter.questions.first().text,
+             QStringLiteral("The File/Folder you dropped are already existant"));
+    QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Replace", "Keep both", "Cancel"}));
+    QCOMPARE(QDir(game()).entryList(QDir::Files), files);
+    QCOMPARE(read(game(QStringLiteral("game.exe"))), content);
+}
+
+void DropsTest::keepBothTwice()
+{
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/game.exe"), "old");
+    const QString source = m_home->writeFile(QStringLiteral("src/game.exe"), "new");
+    m_prompter.answers = {1, 1};
+    QCOMPARE(drop({source}), 1);
+    QCOMPARE(drop({source}), 1);
+    QCOMPARE(QDir(game()).entryList(QDir::Files), (QStringList{"game 2.exe", "game 3.exe", "game.exe"}));
+}
+
+void DropsTest::cdImageAreaTakesFilesOnly()
+{
+    const QString image = m_home->writeFile(QStringLiteral("src/disc.iso"), "CD001");
+    m_home->writeFile(QStringLiteral("src/folder/x"), "x");
+    QCOMPARE(drop({m_home->path() + QStringLiteral("/src/folder"),
+                   m_home->path() + QStringLiteral("/src/missing.iso"), image},
+                  DropCopy::Target::CdImageFolder),
+             1);
+    QCOMPARE(QDir(game(QStringLiteral("ISO"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"disc.iso"});
+}
+
+void DropsTest::emptyTitleCopiesNothing()
+{
+    const QString source = m_home->writeFile(QStringLiteral("src/game.exe"), "x");
+    QCOMPARE(drop({source}, DropCopy::Target::GameFolder, QStringLiteral(" :?* ")), 0);
+    QVERIFY(!QFileInfo::exists(m_home->libraryFolder()));
+}
+
+void DropsTest::replaceFailureKeepsTheOldItem()
+{
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/game.exe"), "old");
+    const QString source = m_home->writeFile(QStringLiteral("src/game.exe"), "new");
+    m_prompter.answers = {0};
+    const QList<DropCopy::Task> tasks =
+        DropCopy::plan({source}, QStringLiteral("Doom"), DropCopy::Target::GameFolder, m_prompter);
+    QVERIFY(QFile::remove(source)); // gone before the copy could start
+    QCOMPARE(DropCopy::run(tasks), 0);
+    QCOMPARE(read(game(QStringLiteral("game.exe"))), QByteArray("old"));
+    QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"game.exe"});
+}
+
+void DropsTest::linksNeverLeadOutOfTheDroppedFolder()
+{
+    const QString secret = m_home->writeFile(QStringLiteral("secret.txt"), "secret");
+    m_home->writeFile(QStringLiteral("src/GAME/README.TXT"), "readme");
+    const QString folder = m_home->path() + QStringLiteral("/src/GAME");
+    QVERIFY(QFile::link(secret, folder + QStringLiteral("/outside.txt")));
+    QVERIFY(QFile::link(m_home->path(), folder + QStringLiteral("/home")));
+    QVERIFY(QFile::link(folder + QStringLiteral("/README.TXT"), folder + QStringLiteral("/inside.txt")));
+    const QString linkedFile = m_home->path() + QStringLiteral("/link-to-secret.txt");
+    QVERIFY(QFile::link(secret, linkedFile));
+
+    QCOMPARE(drop({folder, linkedFile}), 2);
+    QCOMPARE(read(game(QStringLiteral("GAME/inside.txt"))), QByteArray("readme"));
+    QVERIFY(!QFileInfo(game(QStringLiteral("GAME/inside.txt"))).isSymLink());
+    QVERIFY(!QFileInfo::exists(game(QStringLiteral("GAME/outside.txt"))));
+    QVERIFY(!QFileInfo::exists(game(QStringLiteral("GAME/home"))));
+    // A dropped link to a file brings the file's content.
+    QCOMPARE(read(game(QStringLiteral("link-to-secret.txt"))), QByteArray("secret"));
+}
+
+void DropsTest::uniqueNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("file") << "game.exe" << QStringList{"game.exe"} << "game 2.exe";
+    QTest::newRow("next free") << "game.exe" << QStringList{"game.exe", "game 2.exe"} << "game 3.exe";
+    QTest::newRow("folder") << "DATA" << QStringList{"DATA"} << "DATA 2";
+    QTest::newRow("last dot counts") << "a.tar.gz" << QStringList{"a.tar.gz"} << "a.tar 2.gz";
+}
+
+void DropsTest::uniqueNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, existing);
+    QFETCH(QString, expected);
+    for (const QString& file : existing)
+        m_home->writeFile(QStringLiteral("d/") + file, "x");
+    QCOMPARE(DropCopy::uniqueDestination(m_home->path() + QStringLiteral("/d/") + name),
+             m_home->path() + QStringLiteral("/d/") + expected);
+}
+
+void DropsTest::dropOnTheAreaCopiesAndReports()
+{
+    RecordingServices services;
+    ScriptedFilePanel panel;
+    Preferences editor({m_prompter, services, panel}, m_home->path());
+    editor.findChild<QLineEdit*>(QStringLiteral("title_name"))->setText(QStringLiteral("Doom (unsaved)"));
+    const QString a = m_home->writeFile(QStringLiteral("src/A.EXE"), "a");
+    const QString b = m_home->writeFile(QStringLiteral("src/B.EXE"), "b");
+
+    auto* area = editor.findChild<DropTargetView*>(QStringLiteral("dropTargetView"));
+    QVERIFY(area);
+    QMimeData data;
+    data.setUrls(
+        {QUrl::fromLocalFile(a), QUrl::fromLocalFile(b), QUrl(QStringLiteral("https://example.org/x"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(area, &enter);
+    QVERIFY(area->isReceivingDrag());
+    QSignalSpy copied(&editor, &Preferences::droppedItemsCopied);
+    QDropEvent dropEvent(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(area, &dropEvent);
+    QVERIFY(!area->isReceivingDrag());
+    QVERIFY(copied.wait(10000));
+    QCOMPARE(copied.first().first().toInt(), 2);
+    QVERIFY(QFile::exists(m_home->libraryFolder() + QStringLiteral("/Doom (unsaved)/B.EXE")));
+    auto* status = editor.findChild<QLabel*>(QStringLiteral("statusLabel"));
+    QCOMPARE(status->text(), QStringLiteral("Files/Folders copied"));
+    QVERIFY(!status->isHidden());
+}
+
+void DropsTest::statusLineHidesItself()
+{
+    RecordingServices services;
+    ScriptedFilePanel panel;
+    Preferences editor({m_prompter, services, panel}, m_home->path());
+    auto* status = editor.findChild<QLabel*>(QStringLiteral("statusLabel"));
+    editor.showCopiedFilesStatus(1);
+    QCOMPARE(status->text(), QStringLiteral("File/Folder copied"));
+    QVERIFY(!status->isHidden());
+    QTest::qWait(1500);
+    editor.showCopiedFilesStatus(3);
+    // Hidden 3 seconds after the first call, although the second came later.
+    QTRY_VERIFY_WITH_TIMEOUT(status->isHidden(), 2500);
+}
+
+QTEST_MAIN(DropsTest)
+#include "tst_drops.moc"
