@@ -26,4 +26,12 @@ void checkDosboxXPath(const Emulator& emulator, Prompter& prompter, SystemServic
         services.openUrl(Emulator::downloadPage());
 }
 
+bool openFile(const QString& path, const std::function<void(const QString&)>& importTDLFile)
+{
+    if (!path.endsWith(QStringLiteral(".tdl")) || !importTDLFile)
+        return false;
+    importTDLFile(path);
+    return true;
+}
+
 } // namespace AppDelegate

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <QString>
+
 class Emulator;
 class Prompter;
 class SystemServices;
@@ -10,5 +13,9 @@ namespace AppDelegate {
 // Tells the user once per start when DOSBox-X is missing and offers its download page; the
 // program goes on either way.
 void checkDosboxXPath(const Emulator& emulator, Prompter& prompter, SystemServices& services);
+
+// A file the desktop asks Tandril to open: an exchange archive (".tdl", letter case as written)
+// goes to the import; anything else is not taken. Returns whether the file was taken.
+bool openFile(const QString& path, const std::function<void(const QString&)>& importTDLFile);
 
 } // namespace AppDelegate

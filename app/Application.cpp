@@ -2,17 +2,28 @@
 
 #include "app/AppDelegate.h"
 #include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "platform/DesktopServices.h"
 #include "platform/DialogFilePanel.h"
 #include "platform/DialogPrompter.h"
 #include "platform/Emulator.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
+#include <QPointer>
 #include <QTimer>
 
 int runWindow(int& argc, char** argv)
 {
+    // Before any window: a second start without a display still hands its files over.
+    QStringList files;
+    for (int i = 1; i < argc; ++i)
+        files.append(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath());
+    SingleInstance instance;
+    if (!files.isEmpty() && instance.handOver(files))
+        return 0; // the running window imports them
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tandril"));
     QApplication::setOrganizationName(QStringLiteral("Tandril"));
@@ -29,6 +40,20 @@ int runWindow(int& argc, char** argv)
     prompter.setWindow(&window);
     filePanel.setWindow(&window);
     window.show();
+
+    const QPointer<MainWindow> target(&window);
+    const auto openFile = [target](const QString& file) {
+        if (!target)
+            return;
+        if (!AppDelegate::openFile(file,
+                                   [target](const QString& archive) { target->importTDLFile(archive); }))
+            return;
+        target->raise();
+        target->activateWindow();
+    };
+    instance.listen(openFile);
+    for (const QString& file : std::as_const(files))
+        QTimer::singleShot(0, &window, [openFile, file] { openFile(file); });
 
     // Once the loop runs: the window is up before the presence question is asked.
     QTimer::singleShot(0, &window, [&] { AppDelegate::checkDosboxXPath(emulator, prompter, services); });

@@ -2,6 +2,8 @@
 
 #include "app/DesktopShortcut.h"
 #include "app/GameLookup.h"
+#include "exchange/ExportJob.h"
+#include "exchange/ImportJob.h"
 #include "launch/Launcher.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
@@ -10,9 +12,12 @@
 #include "platform/Diagnostics.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
+#include "platform/ProcessRunner.h"
 
 #include <functional>
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -143,6 +148,43 @@ int deleteGame(Context& context)
     return Failure; // cancelled: the game is still there
 }
 
+// Runs an archive job to its end in a local event loop.
+template <typename Job, typename Start> int runArchiveJob(Context& context, Start start)
+{
+    ProcessRunner runner;
+    Job job(context.prompter, runner);
+    QEventLoop loop;
+    bool success = false;
+    bool done = false;
+    QObject::connect(&job, &Job::finished, &loop, [&](bool ok) {
+        success = ok;
+        done = true;
+        loop.quit();
+    });
+    if (!start(job))
+        return Failure;
+    if (!done)
+        loop.exec();
+    return success ? Success : Failure;
+}
+
+int exportGame(Context& context)
+{
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    return runArchiveJob<ExportJob>(context, [&](ExportJob& job) { return job.start(entry); });
+}
+
+int importArchive(Context& context)
+{
+    const QString archive = QFileInfo(context.operands.first()).absoluteFilePath();
+    return runArchiveJob<ImportJob>(context, [&](ImportJob& job) {
+        job.start(archive, ImportJob::Road::FileManager);
+        return true;
+    });
+}
+
 const std::span<const Command> commands()
 {
     static const Command table[] = {
@@ -181,6 +223,20 @@ const std::span<const Command> commands()
          1,
          1,
          deleteGame},
+        {QStringLiteral("export"),
+         QStringLiteral("GAME"),
+         QStringLiteral("pack the game into GAME.tdl on the Desktop"),
+         {},
+         1,
+         1,
+         exportGame},
+        {QStringLiteral("import"),
+         QStringLiteral("FILE.tdl"),
+         QStringLiteral("bring an exchange archive into the library"),
+         {},
+         1,
+         1,
+         importArchive},
     };
     return table;
 }
@@ -223,7 +279,11 @@ int usageError(Streams& streams, const QString& problem)
 
 bool wantsCommand(const QStringList& arguments)
 {
-    return arguments.size() > 1;
+    if (arguments.size() < 2)
+        return false;
+    // "tandril FILE" is what the desktop runs to open a file: the window takes it.
+    const QString& first = arguments.at(1);
+    return findCommand(first) || first.startsWith(u'-') || !QFileInfo(first).isFile();
 }
 
 int run(const QStringList& arguments, Streams streams, SystemServices& services)

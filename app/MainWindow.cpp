@@ -4,12 +4,16 @@
 #include "app/LibraryTableModel.h"
 #include "app/Mt32Folder.h"
 #include "app/StatusLight.h"
+#include "exchange/ExportJob.h"
+#include "exchange/ImportJob.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/LibraryLoader.h"
 #include "platform/ConfigNotifier.h"
+#include "platform/FilePanel.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
+#include "platform/ProcessRunner.h"
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
 #include "settings/Preferences.h"
@@ -57,6 +61,7 @@ MainWindow::MainWindow(Host host, Emulator emulator, QWidget* parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(tr("Tandril"));
+    m_processRunner = new ProcessRunner(this);
     buildInterface();
 
     Mt32Folder::createIfNeeded();
@@ -351,7 +356,77 @@ void MainWindow::deleteSelectedEntry()
     updateAllButtonStates();
 }
 
-// The commands below arrive with the issues that build them.
+void MainWindow::setArchiveJobRunning(bool running)
+{
+    m_archiveJobRunning = running;
+    const QList<QWidget*> commands{m_tableView,         m_addButton,           m_editButton,
+                                   m_deleteButton,      m_launchGameButton,    m_launchSetupButton,
+                                   m_launchMSDosButton, m_gotoCButton,         m_exportGameButton,
+                                   m_importGameButton,  m_selectMt32RomsButton};
+    for (QWidget* command : commands)
+        command->setEnabled(!running);
+    if (running)
+        return;
+    updateAllButtonStates();
+    if (!m_pendingImports.isEmpty())
+        startImport(m_pendingImports.takeFirst(), true);
+}
+
+void MainWindow::export_game()
+{
+    if (m_archiveJobRunning)
+        return;
+    auto* job = new ExportJob(m_prompter, *m_processRunner, this);
+    connect(job, &ExportJob::busyChanged, m_progressIndicatorExport, &QWidget::setVisible);
+    connect(job, &ExportJob::finished, this, [this, job] {
+        setArchiveJobRunning(false);
+        job->deleteLater();
+    });
+    setArchiveJobRunning(true);
+    if (!job->start(selectedConfig())) {
+        setArchiveJobRunning(false);
+        job->deleteLater();
+    }
+}
+
+void MainWindow::import_game()
+{
+    if (m_archiveJobRunning)
+        return;
+    const QPointer<MainWindow> window(this);
+    m_host.filePanel.chooseFile({tr("Select TDL file to import"), {QStringLiteral("tdl")}, QString()},
+                                [window](const QString& path) {
+                                    if (window)
+                                        window->startImport(path, false);
+                                });
+}
+
+void MainWindow::importTDLFile(const QString& archivePath)
+{
+    if (m_archiveJobRunning) {
+        m_pendingImports.append(archivePath);
+        return;
+    }
+    startImport(archivePath, true);
+}
+
+void MainWindow::startImport(const QString& archivePath, bool fromFileManager)
+{
+    if (m_archiveJobRunning) {
+        m_pendingImports.append(archivePath);
+        return;
+    }
+    auto* job = new ImportJob(m_prompter, *m_processRunner, this);
+    connect(job, &ImportJob::busyChanged, m_progressIndicatorImport, &QWidget::setVisible);
+    connect(job, &ImportJob::installed, this, &MainWindow::loadConfigFiles);
+    connect(job, &ImportJob::finished, this, [this, job] {
+        job->deleteLater();
+        setArchiveJobRunning(false);
+    });
+    setArchiveJobRunning(true);
+    job->start(archivePath, fromFileManager ? ImportJob::Road::FileManager : ImportJob::Road::Panel);
+}
+
 Preferences* MainWindow::preferencesWindowController() const
 {
     return m_preferencesWindowController;
@@ -371,5 +446,3 @@ void MainWindow::openPreferencesClicked()
     m_preferencesWindowController = editor;
     editor->open();
 }
-void MainWindow::export_game() {}
-void MainWindow::import_game() {}

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class LibraryTableModel;
+class ProcessRunner;
 class Preferences;
 class Prompter;
 class QLabel;
@@ -57,6 +58,8 @@ public Q_SLOTS:
     void gotoDriveC();
     void export_game();
     void import_game();
+    // An archive handed over by the file manager; queued while another archive job runs.
+    void importTDLFile(const QString& archivePath);
     void selectMT32Roms();
 
 protected:
@@ -68,6 +71,9 @@ private:
     void applyButtonStates(const ButtonStates& states);
     void tableSelectionChanged();
     void selectRow(int row);
+    // While an archive job runs, no other command of the window can start.
+    void setArchiveJobRunning(bool running);
+    void startImport(const QString& archivePath, bool fromFileManager);
 
     Host m_host;
     Prompter& m_prompter;
@@ -92,4 +98,7 @@ private:
     QProgressBar* m_progressIndicatorExport = nullptr;
     QProgressBar* m_progressIndicatorImport = nullptr;
     QPointer<Preferences> m_preferencesWindowController; // the editor currently or last shown
+    ProcessRunner* m_processRunner = nullptr;
+    bool m_archiveJobRunning = false;
+    QStringList m_pendingImports;
 };

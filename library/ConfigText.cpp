@@ -1,5 +1,7 @@
 #include "library/ConfigText.h"
 
+#include "platform/TextReplace.h"
+
 #include <QRegularExpression>
 
 namespace ConfigText {
@@ -17,29 +19,6 @@ QRegularExpression pattern(const QString& expression,
 QString keyLine(const QString& key, const QString& value)
 {
     return key + u'=' + value;
-}
-
-// Replaces every match with the replacement taken literally. False when nothing matched or the
-// expression is invalid.
-bool replaceEveryMatch(QString& text, const QRegularExpression& expression, const QString& replacement)
-{
-    if (!expression.isValid())
-        return false;
-    QRegularExpressionMatchIterator matches = expression.globalMatch(text);
-    if (!matches.hasNext())
-        return false;
-    QString result;
-    result.reserve(text.size() + replacement.size());
-    qsizetype copiedUpTo = 0;
-    while (matches.hasNext()) {
-        const QRegularExpressionMatch match = matches.next();
-        result.append(QStringView(text).mid(copiedUpTo, match.capturedStart() - copiedUpTo));
-        result.append(replacement);
-        copiedUpTo = match.capturedEnd();
-    }
-    result.append(QStringView(text).mid(copiedUpTo));
-    text = std::move(result);
-    return true;
 }
 
 template <typename Visit> void forEachNonEmptyLine(QStringView text, Visit visit)

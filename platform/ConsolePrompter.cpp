@@ -10,6 +10,11 @@ void ConsolePrompter::showAlert(const QString& title, const QString& message)
     m_error << title << ": " << message << Qt::endl;
 }
 
+void ConsolePrompter::showSuccess(const QString& title, const QString& message)
+{
+    m_error << title << ": " << message << Qt::endl;
+}
+
 int ConsolePrompter::ask(const Question& question)
 {
     if (question.buttons.isEmpty())

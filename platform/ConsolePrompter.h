@@ -13,6 +13,7 @@ public:
     ConsolePrompter(QTextStream& input, QTextStream& error, bool inputIsTerminal, bool assumeYes);
 
     void showAlert(const QString& title, const QString& message) override;
+    void showSuccess(const QString& title, const QString& message) override;
     int ask(const Question& question) override;
 
     bool alertShown() const { return m_alertShown; }

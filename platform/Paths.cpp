@@ -1,6 +1,7 @@
 #include "platform/Paths.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QUuid>
 
 namespace Paths {
@@ -14,6 +15,16 @@ QString homeFolder()
 QString libraryFolder()
 {
     return homeFolder() + QStringLiteral("/Library/Application Support/Tandril");
+}
+
+QString desktopFolder()
+{
+#if defined(Q_OS_MACOS)
+    return homeFolder() + QStringLiteral("/Desktop");
+#else
+    // The desktop's own folder, as XDG user dirs name it (HOME/Desktop by default).
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+#endif
 }
 
 QString temporaryFolder()

@@ -9,6 +9,8 @@ namespace Paths {
 QString homeFolder();
 QString libraryFolder();
 QString temporaryFolder();
+// Where exported archives go; it is never created.
+QString desktopFolder();
 // A fresh name for a staging folder: a new UUID in upper case, without braces.
 QString newUuidName();
 

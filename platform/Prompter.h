@@ -29,6 +29,9 @@ public:
     // after the current action has returned.
     virtual void showAlert(const QString& title, const QString& message) = 0;
 
+    // The same alert for an outcome that is no failure ("Export Successful").
+    virtual void showSuccess(const QString& title, const QString& message) { showAlert(title, message); }
+
     // Blocks until answered; returns the index of the chosen button.
     virtual int ask(const Question& question) = 0;
 };

@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -38,51 +37,6 @@ Choice askUserWhatToDo(const QString& itemName, Prompter& prompter)
                                      Prompter::Style::Warning,
                                      {tr("Replace"), tr("Keep both"), tr("Cancel")}});
     return answer == 0 ? Choice::Replace : answer == 1 ? Choice::KeepBoth : Choice::Cancel;
-}
-
-bool isInside(const QString& path, const QString& folder)
-{
-    return path == folder || path.startsWith(folder + u'/');
-}
-
-bool copyFile(const QString& source, const QString& destination)
-{
-    QFile file(source);
-    if (file.copy(destination))
-        return true;
-    logLine(QStringLiteral("❌ Error copying file: ") + source + QStringLiteral(": ") + file.errorString());
-    return false;
-}
-
-bool copyFolder(const QString& source, const QString& destination)
-{
-    const QString root = QFileInfo(source).canonicalFilePath();
-    if (!QDir().mkpath(destination)) {
-        logLine(QStringLiteral("❌ Error copying file: ") +
-                tr("Could not create the folder %1.").arg(destination));
-        return false;
-    }
-    QDirIterator it(source, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        const QString target = destination + it.filePath().mid(source.size());
-        if (info.isSymLink()) {
-            // Never follow a link out of the dropped folder into the rest of the disk.
-            const QString linked = info.canonicalFilePath();
-            if (linked.isEmpty() || !isInside(linked, root) || info.isDir()) {
-                logLine(QStringLiteral("⚠️ Link not copied: ") + it.filePath());
-                continue;
-            }
-            copyFile(it.filePath(), target);
-        } else if (info.isDir()) {
-            QDir().mkpath(target);
-        } else {
-            copyFile(it.filePath(), target); // a failure is logged; the rest is still copied
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -153,12 +107,7 @@ QList<Task> plan(const QStringList& sources, const QString& title, Target target
 
 bool copyItem(const QString& source, const QString& destination)
 {
-    const QFileInfo info(source);
-    if (!info.exists()) {
-        logLine(QStringLiteral("❌ Error copying file: ") + tr("%1 does not exist.").arg(source));
-        return false;
-    }
-    return info.isDir() ? copyFolder(source, destination) : copyFile(source, destination);
+    return FileOperations::copyTree(source, destination, FileOperations::Links::ContentIfInside);
 }
 
 int run(const QList<Task>& tasks)

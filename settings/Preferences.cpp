@@ -2,13 +2,13 @@
 
 #include "app/Mt32Folder.h"
 #include "library/LibraryLayout.h"
+#include "platform/BackgroundTask.h"
 #include "platform/Diagnostics.h"
 #include "platform/FilePanel.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
 #include "platform/TextFile.h"
-#include "settings/DropCopyJob.h"
 #include "settings/DropTargetView.h"
 #include "settings/GameFiles.h"
 #include "settings/SoundMenus.h"
@@ -468,14 +468,17 @@ void Preferences::copyDroppedItems(const QStringList& paths, DropCopy::Target ta
     // One drop at a time, so that "Keep both" sees the names the last drop made.
     m_dropTargetView->setAcceptDrops(false);
     m_dropTargetViewISO->setAcceptDrops(false);
-    DropCopyJob* job = DropCopyJob::start(std::move(tasks));
-    connect(job, &DropCopyJob::finished, this, [this](int copied) {
-        m_dropTargetView->setAcceptDrops(true);
-        m_dropTargetViewISO->setAcceptDrops(true);
-        if (copied > 0)
-            showCopiedFilesStatus(copied);
-        Q_EMIT droppedItemsCopied(copied);
-    });
+    // A 700 MB image copies on its own thread while the window keeps painting.
+    auto copied = std::make_shared<int>(0);
+    BackgroundTask::start(
+        this, [tasks = std::move(tasks), copied] { *copied = DropCopy::run(tasks); },
+        [this, copied] {
+            m_dropTargetView->setAcceptDrops(true);
+            m_dropTargetViewISO->setAcceptDrops(true);
+            if (*copied > 0)
+                showCopiedFilesStatus(*copied);
+            Q_EMIT droppedItemsCopied(*copied);
+        });
 }
 
 void Preferences::showCopiedFilesStatus(int count)

@@ -1,6 +1,8 @@
 #include "common/RecordingEmulator.h"
 #include "common/TestHome.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,6 +28,8 @@ private Q_SLOTS:
     void shortcutStartsTheGame();
     void addAndDelete_data();
     void addAndDelete();
+    void exportAndImport();
+    void runningWindowTakesTheArchive();
 
 private:
     struct Run
@@ -362,6 +366,70 @@ void CommandLineTest::addAndDelete()
     QCOMPARE(listed, titles);
     // Only a confirmed question removes the old game's files.
     QCOMPARE(QFile::exists(gameFile), exitCode != 0 || arguments.contains(QStringLiteral("Loom: Deluxe")));
+}
+
+void CommandLineTest::exportAndImport()
+{
+    const TestHome home;
+    QDir().mkpath(home.path() + QStringLiteral("/Desktop"));
+    home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\nsetup_exe=/Users/x/SETUP.EXE\n");
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
+    const Run exported = tandril(home, {QStringLiteral("export"), QStringLiteral("Doom")});
+    QCOMPARE(exported.exitCode, 0);
+    QCOMPARE(exported.err, QStringLiteral("Export Successful: File saved to your Desktop:\nDoom.tdl\n"));
+    const QString archive = home.path() + QStringLiteral("/Desktop/Doom.tdl");
+
+    const Run again = tandril(home, {QStringLiteral("export"), QStringLiteral("Doom")});
+    QCOMPARE(again.exitCode, 1); // no terminal: "Cancel"
+
+    const TestHome other;
+    const Run imported = tandril(other, {QStringLiteral("import"), archive});
+    QCOMPARE(imported.err, QStringLiteral("Import Successful: Game imported successfully.\n"));
+    QCOMPARE(imported.exitCode, 0);
+    const Run conflict = tandril(other, {QStringLiteral("import"), archive});
+    QCOMPARE(conflict.exitCode, 1);
+    const Run overwritten = tandril(other, {QStringLiteral("--yes"), QStringLiteral("import"), archive});
+    QCOMPARE(overwritten.exitCode, 0);
+    const Run list = tandril(other, {QStringLiteral("list"), QStringLiteral("--json")});
+    QCOMPARE(QJsonDocument::fromJson(list.out.toUtf8()).array().at(0)[QStringLiteral("setupPath")],
+             QJsonValue(other.path() + QStringLiteral("/SETUP.EXE")));
+
+    const Run refused =
+        tandril(other, {QStringLiteral("import"), home.writeFile(QStringLiteral("x.tdl"), "text")});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY(refused.err.endsWith(
+        QStringLiteral("Import Failed: This TDL file was not exported by Tandril (missing tdl file).\n")));
+}
+
+void CommandLineTest::runningWindowTakesTheArchive()
+{
+    const TestHome home;
+    QDir().mkpath(home.path() + QStringLiteral("/Desktop"));
+    home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
+    QCOMPARE(tandril(home, {QStringLiteral("export"), QStringLiteral("Doom")}).exitCode, 0);
+    QVERIFY(QFile::remove(home.libraryFolder() + QStringLiteral("/Doom.conf")));
+    QVERIFY(QDir(home.libraryFolder() + QStringLiteral("/Doom")).removeRecursively());
+    RecordingEmulator emulator(home.path() + QStringLiteral("/bin")); // no question about a missing emulator
+
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("PATH"),
+                       emulator.folder() + u':' + environment.value(QStringLiteral("PATH")));
+    window.setProcessEnvironment(environment);
+    window.start(QStringLiteral(TANDRIL_EXECUTABLE), {});
+    QVERIFY(window.waitForStarted());
+    QTest::qWait(1500); // the window is up and listening
+
+    const Run second = tandril(home, {home.path() + QStringLiteral("/Desktop/Doom.tdl")});
+    QCOMPARE(second.exitCode, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.libraryFolder() + QStringLiteral("/Doom.conf")), 20000);
+    QCOMPARE(window.state(), QProcess::Running); // one window took it; no second one stayed
+    window.kill();
+    window.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

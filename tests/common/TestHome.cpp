@@ -12,11 +12,15 @@ TestHome::TestHome() : m_previousHome(qgetenv("HOME"))
     QVERIFY2(m_dir.isValid(), "cannot make a temporary home folder");
     qputenv("HOME", QFile::encodeName(m_dir.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/.local/share")));
+    // Staging folders land here, where a test can see that none is left behind.
+    QDir().mkpath(temporaryFolder());
+    qputenv("TMPDIR", QFile::encodeName(temporaryFolder()));
     QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
 }
 
 TestHome::~TestHome()
 {
+    qunsetenv("TMPDIR");
     QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
     qputenv("HOME", m_previousHome);
 }

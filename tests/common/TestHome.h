@@ -15,6 +15,7 @@ public:
 
     QString path() const { return m_dir.path(); }
     QString libraryFolder() const;
+    QString temporaryFolder() const { return m_dir.path() + QStringLiteral("/tmp"); }
 
     // Writes a file (making its folders) and returns its absolute path.
     QString writeFile(const QString& relativePath, const QByteArray& content) const;

@@ -1,0 +1,57 @@
+#include "exchange/ArchiveFormat.h"
+
+#include "platform/TextReplace.h"
+#include "platform/Utf8.h"
+
+#include <QRegularExpression>
+
+namespace ArchiveFormat {
+
+ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& archivePath,
+                                  const QString& baseName)
+{
+    return {QStringLiteral("/usr/bin/zip"),
+            {QStringLiteral("-r"), archivePath, baseName, baseName + QStringLiteral(".conf"), Marker},
+            stagingFolder};
+}
+
+ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath)
+{
+    return {QStringLiteral("/usr/bin/unzip"), {archivePath}, stagingFolder};
+}
+
+ProcessRunner::Command zipinfoCommand(const QString& archivePath)
+{
+    return {QStringLiteral("/usr/bin/zipinfo"), {QStringLiteral("-1"), archivePath}, QString()};
+}
+
+QStringList memberNames(const QByteArray& listing)
+{
+    if (!isValidUtf8(listing))
+        return {};
+    static const QRegularExpression newline(
+        QStringLiteral("\\r\\n|[\\n\\r\\x{0B}\\x{0C}\\x{85}\\x{2028}\\x{2029}]"));
+    return QString::fromUtf8(listing).split(newline, Qt::SkipEmptyParts);
+}
+
+std::optional<QString> unsafeMember(const QStringList& members)
+{
+    for (const QString& member : members) {
+        if (member.startsWith(u'/') || member.startsWith(u'\\'))
+            return member;
+        const QStringList parts = member.split(QRegularExpression(QStringLiteral("[/\\\\]")));
+        if (parts.contains(QStringLiteral("..")))
+            return member;
+    }
+    return std::nullopt;
+}
+
+QString rewriteUserPaths(const QString& text, const QString& home)
+{
+    static const QRegularExpression userPath(QStringLiteral("/Users/[^/]+/|/home/[^/]+/"));
+    QString result = text;
+    replaceEveryMatch(result, userPath, home + u'/');
+    return result;
+}
+
+} // namespace ArchiveFormat

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/ProcessRunner.h"
+
+#include <optional>
+#include <QString>
+#include <QStringList>
+
+// The exchange archive: a zip holding {base}/ (the game folder), {base}.conf and the empty
+// marker member "tdl", made and read with Info-ZIP's tools.
+namespace ArchiveFormat {
+
+inline const QString Marker = QStringLiteral("tdl");
+inline const QString Extension = QStringLiteral(".tdl");
+
+ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& archivePath,
+                                  const QString& baseName);
+ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath);
+ProcessRunner::Command zipinfoCommand(const QString& archivePath);
+
+// The member names of a "zipinfo -1" listing; none when it is not UTF-8.
+QStringList memberNames(const QByteArray& listing);
+
+// A member that would land outside the folder it is unpacked in: an absolute path or a ".." part.
+std::optional<QString> unsafeMember(const QStringList& members);
+
+// Points the paths of another user's home at the current one: "/Users/NAME/" and "/home/NAME/"
+// become home + "/", in one left-to-right pass; the home is inserted verbatim.
+QString rewriteUserPaths(const QString& text, const QString& home);
+
+} // namespace ArchiveFormat

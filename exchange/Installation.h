@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+
+// Putting an unpacked game into the library without ever leaving half a game.
+namespace Installation {
+
+struct Destinations
+{
+    QString config;     // library folder + the configuration file's name
+    QString gameFolder; // library folder + the game's name
+};
+
+Destinations destinations(const QString& configFileName, const QString& name);
+
+// A link in the unpacked archive that points outside the game folder (or nowhere), if any. The
+// game folder is mounted as drive C: a link to "/" would hand a DOS program the whole disk.
+std::optional<QString> linkLeavingGame(const QString& stagingFolder, const QString& name);
+
+// Moves the new files in beside the old ones under temporary names, then swaps them: on any
+// failure the old game is put back as it was. Returns the failure's description.
+std::optional<QString> install(const QString& stagedConfig, const QString& stagedFolder,
+                               const Destinations& destinations);
+
+} // namespace Installation

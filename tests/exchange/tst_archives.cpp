@@ -1,0 +1,551 @@
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "common/ZipWriter.h"
+#include "exchange/ArchiveFormat.h"
+#include "exchange/ExportJob.h"
+#include "exchange/ImportJob.h"
+#include "library/LibraryLoader.h"
+#include "platform/ProcessRunner.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+// Exchange archives: the format, export to the Desktop and import into the library.
+class ArchivesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void commands();
+    void memberNames_data();
+    void memberNames();
+    void unsafeMembers_data();
+    void unsafeMembers();
+    void rewriteUserPaths_data();
+    void rewriteUserPaths();
+
+    void roundTripToAnotherUser();
+    void exportWithoutSelection();
+    void exportOverwrite_data();
+    void exportOverwrite();
+    void exportFailures_data();
+    void exportFailures();
+    void importRefusals_data();
+    void importRefusals();
+    void importOverwrite_data();
+    void importOverwrite();
+    void importConfigurationOnly();
+    void existingFolderWithoutArchiveFolderAsksNothing();
+    void missingTools();
+    void progress_data();
+    void progress();
+
+private:
+    void makeGame(const TestHome& home, const QString& base, const QByteArray& config);
+    bool exportGame(const QString& base);
+    bool importArchive(const QString& archive, ImportJob::Road road = ImportJob::Road::Panel);
+    QStringList leftoverStaging() const;
+    QString makeArchive(const ZipWriter& zip, const QString& name = QStringLiteral("game.tdl"));
+
+    std::unique_ptr<TestHome> m_home;
+    ScriptedPrompter m_prompter;
+    ProcessRunner m_runner;
+};
+
+namespace {
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList tree(const QString& folder)
+{
+    QStringList items;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        items << it.filePath().mid(folder.size() + 1) +
+                     (it.fileInfo().isDir() ? QStringLiteral("/") : QString());
+    }
+    items.sort();
+    return items;
+}
+
+QStringList zipinfo(const QString& archive)
+{
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/zipinfo"), {QStringLiteral("-1"), archive});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+void ArchivesTest::initTestCase()
+{
+    for (const char* tool : {"/usr/bin/zip", "/usr/bin/unzip", "/usr/bin/zipinfo"}) {
+        if (!QFileInfo(QString::fromLatin1(tool)).isExecutable())
+            QSKIP("Info-ZIP's zip, unzip and zipinfo are not installed");
+    }
+}
+
+void ArchivesTest::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_prompter = {};
+    QDir().mkpath(m_home->path() + QStringLiteral("/Desktop"));
+}
+
+void ArchivesTest::cleanup()
+{
+    QCOMPARE(leftoverStaging(), QStringList());
+    QVERIFY(m_prompter.answers.isEmpty());
+    m_home.reset();
+}
+
+QStringList ArchivesTest::leftoverStaging() const
+{
+    return QDir(m_home->temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+void ArchivesTest::makeGame(const TestHome& home, const QString& base, const QByteArray& config)
+{
+    home.writeConfig(base, config);
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril/") + base +
+                       QStringLiteral("/GAME.EXE"),
+                   "MZ game");
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril/") + base +
+                       QStringLiteral("/SUB/DATA.DAT"),
+                   QByteArray(100000, 'd'));
+    QDir().mkpath(home.libraryFolder() + u'/' + base + QStringLiteral("/FLOPPIES"));
+}
+
+bool ArchivesTest::exportGame(const QString& base)
+{
+    ExportJob job(m_prompter, m_runner);
+    QSignalSpy finished(&job, &ExportJob::finished);
+    if (!job.start(LibraryLoader::readEntry(m_home->libraryFolder() + u'/' + base + QStringLiteral(".conf"))))
+        return false;
+    if (finished.isEmpty() && !finished.wait(60000))
+        qFatal("export did not finish");
+    return finished.first().first().toBool();
+}
+
+bool ArchivesTest::importArchive(const QString& archive, ImportJob::Road road)
+{
+    ImportJob job(m_prompter, m_runner);
+    QSignalSpy finished(&job, &ImportJob::finished);
+    job.start(archive, road);
+    if (finished.isEmpty() && !finished.wait(60000))
+        qFatal("import did not finish");
+    return finished.first().first().toBool();
+}
+
+QString ArchivesTest::makeArchive(const ZipWriter& zip, const QString& name)
+{
+    const QString path = m_home->path() + QStringLiteral("/incoming/") + name;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!zip.write(path))
+        qFatal("cannot write test archive");
+    return path;
+}
+
+void ArchivesTest::commands()
+{
+    QCOMPARE(ArchiveFormat::zipCommand(QStringLiteral("/tmp/S"), QStringLiteral("/tmp/S/My Game.tdl"),
+                                       QStringLiteral("My Game")),
+             (ProcessRunner::Command{
+                 "/usr/bin/zip", {"-r", "/tmp/S/My Game.tdl", "My Game", "My Game.conf", "tdl"}, "/tmp/S"}));
+    QCOMPARE(ArchiveFormat::unzipCommand(QStringLiteral("/tmp/S"), QStringLiteral("/a b.tdl")),
+             (ProcessRunner::Command{"/usr/bin/unzip", {"/a b.tdl"}, "/tmp/S"}));
+    QCOMPARE(ArchiveFormat::zipinfoCommand(QStringLiteral("/a b.tdl")),
+             (ProcessRunner::Command{"/usr/bin/zipinfo", {"-1", "/a b.tdl"}, ""}));
+}
+
+void ArchivesTest::memberNames_data()
+{
+    QTest::addColumn<QByteArray>("listing");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("lines") << QByteArray("G/\nG/A.EXE\nG.conf\ntdl\n")
+                           << QStringList{"G/", "G/A.EXE", "G.conf", "tdl"};
+    QTest::newRow("carriage returns") << QByteArray("tdl\r\nG.conf\r\n") << QStringList{"tdl", "G.conf"};
+    QTest::newRow("not UTF-8 gives nothing") << QByteArray("tdl\nSP\xc4L.conf\n") << QStringList{};
+}
+
+void ArchivesTest::memberNames()
+{
+    QFETCH(QByteArray, listing);
+    QFETCH(QStringList, names);
+    QCOMPARE(ArchiveFormat::memberNames(listing), names);
+}
+
+void ArchivesTest::unsafeMembers_data()
+{
+    QTest::addColumn<QStringList>("members");
+    QTest::addColumn<QString>("unsafe");
+    QTest::newRow("ordinary") << QStringList{"G/", "G/..hidden", "G...conf", "tdl"} << "";
+    QTest::newRow("parent folder") << QStringList{"G/", "G/../../x"} << "G/../../x";
+    QTest::newRow("absolute") << QStringList{"/etc/x"} << "/etc/x";
+    QTest::newRow("backslash parent") << QStringList{"G\\..\\x"} << "G\\..\\x";
+}
+
+void ArchivesTest::unsafeMembers()
+{
+    QFETCH(QStringList, members);
+    QFETCH(QString, unsafe);
+    QCOMPARE(ArchiveFormat::unsafeMember(members).value_or(QString()), unsafe);
+}
+
+void ArchivesTest::rewriteUserPaths_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("macOS home")
+        << "setup_exe=/Users/olduser/Library/Application Support/Tandril/Cave Runner/SETUP.EXE\n"
+        << "/Users/newuser"
+        << "setup_exe=/Users/newuser/Library/Application Support/Tandril/Cave Runner/SETUP.EXE\n";
+    QTest::newRow("anywhere in a line, comments too") << "# was /Users/a/x and /Users/b/y\n"
+                                                      << "/home/c"
+                                                      << "# was /home/c/x and /home/c/y\n";
+    QTest::newRow("Shared") << "/Users/Shared/x"
+                            << "/home/c"
+                            << "/home/c/x";
+    QTest::newRow("no overlap") << "/Users/a/Users/b/x"
+                                << "/H"
+                                << "/H/Users/b/x";
+    QTest::newRow("Linux home") << "cd_image=/home/ann/ISO/x.cue"
+                                << "/Users/bob"
+                                << "cd_image=/Users/bob/ISO/x.cue";
+    QTest::newRow("one pass over both forms") << "/home/a/Users/b/x"
+                                              << "/H"
+                                              << "/H/Users/b/x";
+    QTest::newRow("home inserted verbatim") << "/Users/a/x"
+                                            << "/srv/$1\\0 home"
+                                            << "/srv/$1\\0 home/x";
+    QTest::newRow("other prefixes stay") << "/opt/users/a/x /Users"
+                                         << "/H"
+                                         << "/opt/users/a/x /Users";
+}
+
+void ArchivesTest::rewriteUserPaths()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, home);
+    QFETCH(QString, expected);
+    QCOMPARE(ArchiveFormat::rewriteUserPaths(text, home), expected);
+}
+
+void ArchivesTest::roundTripToAnotherUser()
+{
+    const QByteArray config =
+        "[tandril]\ngame_title=Cave Runner: Ünïcode\n"
+        "setup_exe=/Users/olduser/Library/Application Support/Tandril/Cave Runner/SETUP.EXE\n"
+        "cd_image=/home/ann/ISO/cave.cue\n[tandril autoexec]\necho /Users/x/y\n";
+    makeGame(*m_home, QStringLiteral("Cave Runner [1]"), config);
+    QVERIFY(exportGame(QStringLiteral("Cave Runner [1]")));
+    const QString archive = m_home->path() + QStringLiteral("/Desktop/Cave Runner [1].tdl");
+    QCOMPARE(m_prompter.takeAlerts(),
+             QList<ScriptedPrompter::Alert>(
+                 {{"Export Successful", "File saved to your Desktop:\nCave Runner [1].tdl"}}));
+    QCOMPARE(zipinfo(archive), (QStringList{"Cave Runner [1]/", "Cave Runner [1]/FLOPPIES/",
+                                            "Cave Runner [1]/GAME.EXE", "Cave Runner [1]/SUB/",
+                                            "Cave Runner [1]/SUB/DATA.DAT", "Cave Runner [1].conf", "tdl"}));
+
+    const TestHome other;
+    QVERIFY(importArchive(archive));
+    QCOMPARE(m_prompter.takeAlerts(),
+             QList<ScriptedPrompter::Alert>({{"Import Successful", "Game imported successfully."}}));
+    const QString library = other.libraryFolder();
+    QCOMPARE(tree(library + QStringLiteral("/Cave Runner [1]")),
+             (QStringList{"FLOPPIES/", "GAME.EXE", "SUB/", "SUB/DATA.DAT"}));
+    QCOMPARE(read(library + QStringLiteral("/Cave Runner [1]/SUB/DATA.DAT")), QByteArray(100000, 'd'));
+    QCOMPARE(QString::fromUtf8(read(library + QStringLiteral("/Cave Runner [1].conf"))),
+             QString::fromUtf8(config)
+                 .replace(QStringLiteral("/Users/olduser"), other.path())
+                 .replace(QStringLiteral("/home/ann"), other.path())
+                 .replace(QStringLiteral("/Users/x"), other.path()));
+    QCOMPARE(QDir(other.temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    // The exporting user's game is untouched.
+    QCOMPARE(read(m_home->libraryFolder() + QStringLiteral("/Cave Runner [1].conf")), config);
+}
+
+void ArchivesTest::exportWithoutSelection()
+{
+    ExportJob job(m_prompter, m_runner);
+    QVERIFY(!job.start(std::nullopt));
+    QCOMPARE(m_prompter.takeAlerts(),
+             QList<ScriptedPrompter::Alert>({{"No Selection", "Please select a game to export."}}));
+    QCOMPARE(QDir(m_home->path() + QStringLiteral("/Desktop")).entryList(QDir::Files), QStringList());
+}
+
+void ArchivesTest::exportOverwrite_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Overwrite") << 0 << true;
+    QTest::newRow("Cancel") << 1 << false;
+}
+
+void ArchivesTest::exportOverwrite()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    makeGame(*m_home, QStringLiteral("Doom"), "game_title=Doom\n");
+    const QString archive = m_home->writeFile(QStringLiteral("Desktop/Doom.tdl"), "old archive");
+    m_prompter.answers = {answer};
+    QCOMPARE(exportGame(QStringLiteral("Doom")), replaced);
+    QCOMPARE(m_prompter.questions.size(), 1);
+    QCOMPARE(m_prompter.questions.first().title, QStringLiteral("File exists"));
+    QCOMPARE(m_prompter.questions.first().text,
+             QStringLiteral("A file with this name already exists on your Desktop. Overwrite?"));
+    QCOMPARE(read(archive) == "old archive", !replaced);
+    if (replaced)
+        QVERIFY(zipinfo(archive).contains(QStringLiteral("tdl")));
+    m_prompter.takeAlerts();
+}
+
+void ArchivesTest::exportFailures_data()
+{
+    QTest::addColumn<bool>("withFolder");
+    QTest::addColumn<bool>("withDesktop");
+    QTest::addColumn<QString>("message"); // empty: the system's words
+    QTest::newRow("no game folder") << false << true << "";
+    QTest::newRow("no Desktop") << true << false << "Could not create TDL file.";
+}
+
+void ArchivesTest::exportFailures()
+{
+    QFETCH(bool, withFolder);
+    QFETCH(bool, withDesktop);
+    QFETCH(QString, message);
+    if (withFolder)
+        makeGame(*m_home, QStringLiteral("Doom"), "game_title=Doom\n");
+    else
+        m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
+    if (!withDesktop)
+        QVERIFY(QDir(m_home->path() + QStringLiteral("/Desktop")).removeRecursively());
+    QVERIFY(!exportGame(QStringLiteral("Doom")));
+    const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+    QCOMPARE(alerts.size(), 1);
+    QCOMPARE(alerts.first().title, QStringLiteral("Export Failed"));
+    if (!message.isEmpty())
+        QCOMPARE(alerts.first().message, message);
+    QVERIFY(!QFileInfo::exists(m_home->path() + QStringLiteral("/Desktop/Doom.tdl")));
+    QCOMPARE(QFileInfo::exists(m_home->path() + QStringLiteral("/Desktop")), withDesktop); // never made
+}
+
+void ArchivesTest::importRefusals_data()
+{
+    QTest::addColumn<QByteArray>("archive");
+    QTest::addColumn<QString>("message");
+    const QString missingMarker =
+        QStringLiteral("This TDL file was not exported by Tandril (missing tdl file).");
+
+    ZipWriter noMarker;
+    noMarker.addFile(QStringLiteral("G.conf"), "game_title=G\n");
+    QTest::newRow("no marker") << noMarker.bytes() << missingMarker;
+    ZipWriter nestedMarker;
+    nestedMarker.addFile(QStringLiteral("x/tdl"), "");
+    nestedMarker.addFile(QStringLiteral("G.conf"), "game_title=G\n");
+    QTest::newRow("marker in a subfolder") << nestedMarker.bytes() << missingMarker;
+    QTest::newRow("text file") << QByteArray("just some text\n") << missingMarker;
+    QTest::newRow("empty file") << QByteArray() << missingMarker;
+
+    ZipWriter good;
+    good.addFile(QStringLiteral("tdl"), "");
+    good.addFile(QStringLiteral("G.conf"), "game_title=G\n" + QByteArray(4000, '#'));
+    const QByteArray goodBytes = good.bytes();
+    QTest::newRow("truncated") << goodBytes.left(goodBytes.size() - 30) << missingMarker;
+    QByteArray corrupt = goodBytes;
+    corrupt[200] = char(corrupt[200] ^ 0x55); // inside the stored configuration: the CRC fails
+    QTest::newRow("corrupt data") << corrupt << "Could not extract TDL file.";
+
+    ZipWriter upper;
+    upper.addFile(QStringLiteral("tdl"), "");
+    upper.addFile(QStringLiteral("GAME.CONF"), "game_title=G\n");
+    QTest::newRow("GAME.CONF") << upper.bytes() << "No .conf file found in TDL.";
+    ZipWriter latin1;
+    latin1.addFile(QStringLiteral("tdl"), "");
+    latin1.addFile(QStringLiteral("G.conf"), "game_title=Caf\xe9\n");
+    QTest::newRow("configuration not UTF-8")
+        << latin1.bytes() << "Could not update user paths in .conf file.";
+    ZipWriter slip;
+    slip.addFile(QStringLiteral("tdl"), "");
+    slip.addFile(QStringLiteral("G.conf"), "game_title=G\n");
+    slip.addFile(QStringLiteral("G/../../evil.sh"), "rm -rf");
+    QTest::newRow("zip-slip")
+        << slip.bytes()
+        << "The TDL file holds the member \"G/../../evil.sh\", which would be written outside its folder.";
+    ZipWriter absolute;
+    absolute.addFile(QStringLiteral("tdl"), "");
+    absolute.addFile(QStringLiteral("/tmp/evil"), "x");
+    QTest::newRow("absolute member")
+        << absolute.bytes()
+        << "The TDL file holds the member \"/tmp/evil\", which would be written outside its folder.";
+    ZipWriter link;
+    link.addFile(QStringLiteral("tdl"), "");
+    link.addFile(QStringLiteral("G.conf"), "game_title=G\n");
+    link.addFolder(QStringLiteral("G"));
+    link.addLink(QStringLiteral("G/ROOT"), QStringLiteral("/"));
+    QTest::newRow("link out of the game")
+        << link.bytes() << "The TDL file holds the link \"G/ROOT\", which leads out of the game folder.";
+    ZipWriter dotdot;
+    dotdot.addFile(QStringLiteral("tdl"), "");
+    dotdot.addFile(QStringLiteral("..conf"), "game_title=G\n");
+    QTest::newRow("configuration named ..conf")
+        << dotdot.bytes() << "The title must contain at least one character that can be used in a file name.";
+}
+
+void ArchivesTest::importRefusals()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(QString, message);
+    const QString path = m_home->writeFile(QStringLiteral("incoming/game.tdl"), archive);
+    m_home->writeConfig(QStringLiteral("G"), "game_title=Mine\n");
+    QVERIFY(!importArchive(path));
+    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>({{"Import Failed", message}}));
+    QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"G.conf"});
+    QCOMPARE(read(m_home->libraryFolder() + QStringLiteral("/G.conf")), QByteArray("game_title=Mine\n"));
+    QVERIFY(!QFileInfo::exists(m_home->path() + QStringLiteral("/evil.sh")));
+}
+
+void ArchivesTest::importOverwrite_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Overwrite") << 0 << true;
+    QTest::newRow("Cancel") << 1 << false;
+}
+
+void ArchivesTest::importOverwrite()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    ZipWriter zip;
+    zip.addFolder(QStringLiteral("Doom"));
+    zip.addFile(QStringLiteral("Doom/NEW.EXE"), "new");
+    zip.addFile(QStringLiteral("Doom.conf"), "game_title=Doom (new)\n");
+    zip.addFile(QStringLiteral("tdl"), "");
+    const QString archive = makeArchive(zip);
+    m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom (old)\n");
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/OLD.EXE"), "old");
+    m_prompter.answers = {answer};
+    QCOMPARE(importArchive(archive), replaced);
+    QCOMPARE(m_prompter.questions.size(), 1);
+    QCOMPARE(m_prompter.questions.first().text,
+             QStringLiteral("A configuration or folder with this name already exists. Overwrite?"));
+    QCOMPARE(tree(m_home->libraryFolder() + QStringLiteral("/Doom")),
+             QStringList{replaced ? "NEW.EXE" : "OLD.EXE"});
+    QCOMPARE(LibraryLoader::readEntry(m_home->libraryFolder() + QStringLiteral("/Doom.conf"))->title,
+             replaced ? QStringLiteral("Doom (new)") : QStringLiteral("Doom (old)"));
+    // Nothing left beside the game by the swap.
+    QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             (QStringList{"Doom", "Doom.conf"}));
+    m_prompter.takeAlerts();
+}
+
+void ArchivesTest::importConfigurationOnly()
+{
+    ZipWriter zip;
+    zip.addFile(QStringLiteral("tdl"), "");
+    zip.addFile(QStringLiteral("Loom.conf"), "game_title=Loom\n");
+    QVERIFY(importArchive(makeArchive(zip)));
+    QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"Loom.conf"});
+    QCOMPARE(m_prompter.takeAlerts().size(), 1);
+}
+
+void ArchivesTest::existingFolderWithoutArchiveFolderAsksNothing()
+{
+    ZipWriter zip;
+    zip.addFile(QStringLiteral("tdl"), "");
+    zip.addFile(QStringLiteral("Loom.conf"), "game_title=Loom\n");
+    const QString kept =
+        m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Loom/LOOM.EXE"), "MZ");
+    QVERIFY(importArchive(makeArchive(zip)));
+    QVERIFY(m_prompter.questions.isEmpty());
+    QVERIFY(QFile::exists(kept));
+    m_prompter.takeAlerts();
+}
+
+namespace {
+
+// A system without the archive tools.
+class MissingTools final : public ProcessRunner
+{
+public:
+    void run(const Command& command, bool captureOutput, Done done) override
+    {
+        Command missing = command;
+        missing.program = QStringLiteral("/nonexistent") + command.program;
+        ProcessRunner::run(missing, captureOutput, std::move(done));
+    }
+};
+
+} // namespace
+
+void ArchivesTest::missingTools()
+{
+    MissingTools runner;
+    makeGame(*m_home, QStringLiteral("Doom"), "game_title=Doom\n");
+    ExportJob exporter(m_prompter, runner);
+    QSignalSpy exported(&exporter, &ExportJob::finished);
+    QVERIFY(exporter.start(LibraryLoader::readEntry(m_home->libraryFolder() + QStringLiteral("/Doom.conf"))));
+    QVERIFY(exported.wait(10000));
+    ImportJob importer(m_prompter, runner);
+    QSignalSpy imported(&importer, &ImportJob::finished);
+    importer.start(m_home->writeFile(QStringLiteral("x.tdl"), "x"), ImportJob::Road::Panel);
+    QVERIFY(imported.wait(10000));
+    const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+    QCOMPARE(alerts.size(), 2);
+    QCOMPARE(alerts.at(0).title, QStringLiteral("Export Failed"));
+    QCOMPARE(alerts.at(1).title, QStringLiteral("Import Failed"));
+    QVERIFY(!alerts.at(0).message.isEmpty());
+    QVERIFY(!alerts.at(1).message.isEmpty());
+}
+
+void ArchivesTest::progress_data()
+{
+    QTest::addColumn<bool>("fromFileManager");
+    QTest::addColumn<bool>("validArchive");
+    QTest::addColumn<QList<bool>>("busy");
+    QTest::newRow("panel, refused") << false << false << QList<bool>{};
+    QTest::newRow("panel, installed") << false << true << QList<bool>{true, false};
+    QTest::newRow("file manager, refused") << true << false << QList<bool>{true, false};
+    QTest::newRow("file manager, installed") << true << true << QList<bool>{true, false};
+}
+
+void ArchivesTest::progress()
+{
+    QFETCH(bool, fromFileManager);
+    QFETCH(bool, validArchive);
+    QFETCH(QList<bool>, busy);
+    ZipWriter zip;
+    zip.addFile(QStringLiteral("Loom.conf"), "game_title=Loom\n");
+    if (validArchive)
+        zip.addFile(QStringLiteral("tdl"), "");
+    ImportJob job(m_prompter, m_runner);
+    QList<bool> seen;
+    connect(&job, &ImportJob::busyChanged, this, [&](bool on) { seen << on; });
+    QSignalSpy finished(&job, &ImportJob::finished);
+    job.start(makeArchive(zip), fromFileManager ? ImportJob::Road::FileManager : ImportJob::Road::Panel);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(seen, busy);
+    m_prompter.takeAlerts();
+}
+
+QTEST_GUILESS_MAIN(ArchivesTest)
+#include "tst_archives.moc"

@@ -1,0 +1,131 @@
+#include "app/AppDelegate.h"
+#include "app/MainWindow.h"
+#include "common/RecordingServices.h"
+#include "common/ScriptedFilePanel.h"
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "common/ZipWriter.h"
+
+#include <QDir>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+// Export and import from the library window: the indicators, the blocked commands, both roads.
+class ExchangeWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { isolateUserDefaults(); }
+    void init();
+    void cleanup();
+    void exportShowsProgressAndBlocksCommands();
+    void importThroughThePanel();
+    void importFromTheFileManager();
+    void openFileTakesOnlyTdl_data();
+    void openFileTakesOnlyTdl();
+
+private:
+    QProgressBar* indicator(MainWindow& window, const char* name)
+    {
+        return window.findChild<QProgressBar*>(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<TestHome> m_home;
+    ScriptedPrompter m_prompter;
+    RecordingServices m_services;
+    ScriptedFilePanel m_filePanel;
+};
+
+void ExchangeWindowTest::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_prompter = {};
+    m_filePanel = {};
+    QDir().mkpath(m_home->path() + QStringLiteral("/Desktop"));
+}
+
+void ExchangeWindowTest::cleanup()
+{
+    QVERIFY(m_prompter.questions.isEmpty());
+    m_home.reset();
+}
+
+void ExchangeWindowTest::exportShowsProgressAndBlocksCommands()
+{
+    m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"),
+                      QByteArray(4 << 20, 'x'));
+    MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(indicator(window, "progressIndicator_export")->isHidden());
+
+    window.findChild<QPushButton*>(QStringLiteral("export_game"))->click();
+    QVERIFY(indicator(window, "progressIndicator_export")->isVisible());
+    QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("import_game"))->isEnabled());
+    QVERIFY(!window.findChild<QTableView*>(QStringLiteral("tableView"))->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(indicator(window, "progressIndicator_export")->isHidden(), 30000);
+    QVERIFY(window.findChild<QPushButton*>(QStringLiteral("import_game"))->isEnabled());
+    QVERIFY(window.findChild<QPushButton*>(QStringLiteral("export_game"))->isEnabled());
+    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>(
+                                          {{"Export Successful", "File saved to your Desktop:\nDoom.tdl"}}));
+    QVERIFY(QFile::exists(m_home->path() + QStringLiteral("/Desktop/Doom.tdl")));
+}
+
+void ExchangeWindowTest::importThroughThePanel()
+{
+    ZipWriter zip;
+    zip.addFile(QStringLiteral("tdl"), "");
+    zip.addFile(QStringLiteral("Loom.conf"), "game_title=Loom\n");
+    const QString archive = m_home->path() + QStringLiteral("/Loom.tdl");
+    QVERIFY(zip.write(archive));
+    MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
+    window.findChild<QPushButton*>(QStringLiteral("import_game"))->click();
+    QCOMPARE(m_filePanel.requests.size(), 1);
+    QCOMPARE(m_filePanel.requests.first().title, QStringLiteral("Select TDL file to import"));
+    QCOMPARE(m_filePanel.requests.first().extensions, QStringList{"tdl"});
+    m_filePanel.choose(archive);
+    QTRY_COMPARE_WITH_TIMEOUT(window.configEntries().size(), 1, 30000);
+    QTRY_VERIFY(indicator(window, "progressIndicator_import")->isHidden());
+    QTRY_COMPARE(m_prompter.alerts.size(), 1);
+    QCOMPARE(m_prompter.takeAlerts().first().title, QStringLiteral("Import Successful"));
+}
+
+void ExchangeWindowTest::importFromTheFileManager()
+{
+    const QString refused = m_home->writeFile(QStringLiteral("bad.tdl"), "not a zip");
+    MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.importTDLFile(refused);
+    // The whole import runs under the indicator on this road, a refused archive included.
+    QVERIFY(indicator(window, "progressIndicator_import")->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(indicator(window, "progressIndicator_import")->isHidden(), 30000);
+    QCOMPARE(m_prompter.takeAlerts(),
+             QList<ScriptedPrompter::Alert>(
+                 {{"Import Failed", "This TDL file was not exported by Tandril (missing tdl file)."}}));
+}
+
+void ExchangeWindowTest::openFileTakesOnlyTdl_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("tdl") << "/x/Game.tdl" << true;
+    QTest::newRow("upper-case TDL") << "/x/Game.TDL" << false;
+    QTest::newRow("zip") << "/x/Game.zip" << false;
+}
+
+void ExchangeWindowTest::openFileTakesOnlyTdl()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, taken);
+    QStringList imported;
+    QCOMPARE(AppDelegate::openFile(path, [&](const QString& file) { imported << file; }), taken);
+    QCOMPARE(imported, taken ? QStringList{path} : QStringList{});
+}
+
+QTEST_MAIN(ExchangeWindowTest)
+#include "tst_exchangewindow.moc"
