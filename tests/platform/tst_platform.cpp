@@ -1,5 +1,4 @@
 #include "common/TestHome.h"
-#include "platform/ConfigNotifier.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -8,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 
 // The thin layer over the system that everything else stands on.
@@ -22,12 +20,9 @@ private Q_SLOTS:
     void readStatus_data();
     void readStatus();
     void atomicWriteReplacesWholeFile();
-    void atomicWriteReportsFailure();
     void consoleAnswers_data();
     void consoleAnswers();
-    void consoleAlertGoesToStandardError();
     void userDefaultsRoundTrip();
-    void notificationReachesEverySubscriber();
 };
 
 void PlatformTest::pathsFollowHome()
@@ -86,15 +81,6 @@ void PlatformTest::atomicWriteReplacesWholeFile()
     QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"a.conf"}); // no temporary file left
 }
 
-void PlatformTest::atomicWriteReportsFailure()
-{
-    const TestHome home;
-    const std::optional<QString> error = TextFile::writeUtf8Atomically(
-        home.path() + QStringLiteral("/no/such/folder/a.conf"), QStringLiteral("x"));
-    QVERIFY(error.has_value());
-    QVERIFY(!error->isEmpty());
-}
-
 void PlatformTest::consoleAnswers_data()
 {
     QTest::addColumn<QString>("typed");
@@ -128,18 +114,6 @@ void PlatformTest::consoleAnswers()
     QVERIFY(!prompter.alertShown());
 }
 
-void PlatformTest::consoleAlertGoesToStandardError()
-{
-    QString input;
-    QString errors;
-    QTextStream in(&input);
-    QTextStream err(&errors);
-    ConsolePrompter prompter(in, err, false, false);
-    prompter.showAlert(QStringLiteral("No Selection"), QStringLiteral("Please select."));
-    QCOMPARE(errors, QStringLiteral("No Selection: Please select.\n"));
-    QVERIFY(prompter.alertShown());
-}
-
 void PlatformTest::userDefaultsRoundTrip()
 {
     const TestHome home;
@@ -152,16 +126,6 @@ void PlatformTest::userDefaultsRoundTrip()
     QCOMPARE(UserDefaults().mainWindowHeight(), 612.5);
     defaults.removeLastSelectedConfigRow();
     QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::nullopt);
-}
-
-void PlatformTest::notificationReachesEverySubscriber()
-{
-    QSignalSpy first(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
-    QSignalSpy second(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
-    ConfigNotifier::instance().post();
-    QCOMPARE(first.count(), 1);
-    QCOMPARE(second.count(), 1);
-    QCOMPARE(ConfigNotifier::Name, QStringLiteral("TandrilConfigUpdated"));
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
