@@ -1,5 +1,6 @@
 #include "common/RecordingEmulator.h"
 #include "common/TestHome.h"
+#include "TandrilExecutable.h"
 
 #include <QDir>
 #include <QFile>
