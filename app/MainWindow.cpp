@@ -20,7 +20,6 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -48,7 +47,7 @@ QProgressBar* makeBusyIndicator(QWidget* parent, const QString& objectName)
     indicator->setObjectName(objectName);
     indicator->setRange(0, 0); // busy: animates without a known amount
     indicator->setTextVisible(false);
-    indicator->setMaximumHeight(8);
+    indicator->setFixedWidth(56);
     indicator->hide();
     return indicator;
 }
@@ -86,6 +85,7 @@ void MainWindow::buildInterface()
     m_tableView->setAlternatingRowColors(true);
     m_tableView->setWordWrap(false);
     m_tableView->verticalHeader()->hide();
+    m_tableView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_tableView->horizontalHeader()->setSectionResizeMode(LibraryTableModel::ImageColumn, QHeaderView::Fixed);
     m_tableView->horizontalHeader()->resizeSection(LibraryTableModel::ImageColumn, 32);
     m_tableView->horizontalHeader()->setSectionResizeMode(LibraryTableModel::TitleColumn,
@@ -136,40 +136,27 @@ void MainWindow::buildInterface()
     connect(m_importGameButton, &QPushButton::clicked, this, &MainWindow::import_game);
     connect(m_selectMt32RomsButton, &QPushButton::clicked, this, &MainWindow::selectMT32Roms);
 
-    auto* playGroup = new QGroupBox(tr("Play"), this);
-    auto* playLayout = new QVBoxLayout(playGroup);
-    playLayout->addWidget(m_launchGameButton);
-    playLayout->addWidget(m_launchSetupButton);
-    playLayout->addWidget(m_launchMSDosButton);
+    // Two rows of commands under the table: playing the selected game, and managing the library.
+    auto* playRow = new QHBoxLayout;
+    for (QWidget* widget : {m_launchGameButton, m_launchSetupButton, m_launchMSDosButton, m_gotoCButton})
+        playRow->addWidget(widget);
+    playRow->addStretch(1);
+    playRow->addWidget(m_mt32RomStatus);
+    playRow->addWidget(m_selectMt32RomsButton);
 
-    auto* gameGroup = new QGroupBox(tr("Game"), this);
-    auto* gameLayout = new QVBoxLayout(gameGroup);
-    gameLayout->addWidget(m_addButton);
-    gameLayout->addWidget(m_editButton);
-    gameLayout->addWidget(m_deleteButton);
-    gameLayout->addWidget(m_gotoCButton);
+    auto* manageRow = new QHBoxLayout;
+    for (QWidget* widget : {m_addButton, m_editButton, m_deleteButton})
+        manageRow->addWidget(widget);
+    manageRow->addStretch(1);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_progressIndicatorExport), static_cast<QWidget*>(m_exportGameButton),
+          static_cast<QWidget*>(m_progressIndicatorImport), static_cast<QWidget*>(m_importGameButton)})
+        manageRow->addWidget(widget);
 
-    auto* exchangeGroup = new QGroupBox(tr("Exchange"), this);
-    auto* exchangeLayout = new QVBoxLayout(exchangeGroup);
-    exchangeLayout->addWidget(m_exportGameButton);
-    exchangeLayout->addWidget(m_progressIndicatorExport);
-    exchangeLayout->addWidget(m_importGameButton);
-    exchangeLayout->addWidget(m_progressIndicatorImport);
-
-    auto* mt32Row = new QHBoxLayout;
-    mt32Row->addWidget(m_mt32RomStatus);
-    mt32Row->addWidget(m_selectMt32RomsButton, 1);
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(playGroup);
-    side->addWidget(gameGroup);
-    side->addWidget(exchangeGroup);
-    side->addStretch(1);
-    side->addLayout(mt32Row);
-
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tableView, 1);
-    layout->addLayout(side);
+    layout->addLayout(playRow);
+    layout->addLayout(manageRow);
 
     setMinimumSize(FixedWidth, MinimumHeight);
     setMaximumSize(FixedWidth, MaximumHeight);
