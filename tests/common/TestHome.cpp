@@ -46,6 +46,12 @@ QString TestHome::writeConfig(const QString& baseName, const QByteArray& content
         QStringLiteral("Library/Application Support/Tandril/") + baseName + QStringLiteral(".conf"), content);
 }
 
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void isolateUserDefaults()
 {
     static QTemporaryDir configHome;

@@ -27,6 +27,9 @@ private:
     QByteArray m_previousHome;
 };
 
+// The file's bytes; empty when it cannot be read.
+QByteArray readFile(const QString& path);
+
 // QSettings keeps the configuration folder it saw first, so the whole test program shares one;
 // call from initTestCase().
 void isolateUserDefaults();

@@ -62,12 +62,6 @@ private:
 
 namespace {
 
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList tree(const QString& folder)
 {
     QStringList items;
@@ -80,6 +74,15 @@ QStringList tree(const QString& folder)
     }
     items.sort();
     return items;
+}
+
+// The two answers to "File exists", on either side.
+void addOverwriteAnswers()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Overwrite") << 0 << true;
+    QTest::newRow("Cancel") << 1 << false;
 }
 
 QStringList zipinfo(const QString& archive)
@@ -270,15 +273,15 @@ void ArchivesTest::roundTripToAnotherUser()
     const QString library = other.libraryFolder();
     QCOMPARE(tree(library + QStringLiteral("/Cave Runner [1]")),
              (QStringList{"FLOPPIES/", "GAME.EXE", "SUB/", "SUB/DATA.DAT"}));
-    QCOMPARE(read(library + QStringLiteral("/Cave Runner [1]/SUB/DATA.DAT")), QByteArray(100000, 'd'));
-    QCOMPARE(QString::fromUtf8(read(library + QStringLiteral("/Cave Runner [1].conf"))),
+    QCOMPARE(readFile(library + QStringLiteral("/Cave Runner [1]/SUB/DATA.DAT")), QByteArray(100000, 'd'));
+    QCOMPARE(QString::fromUtf8(readFile(library + QStringLiteral("/Cave Runner [1].conf"))),
              QString::fromUtf8(config)
                  .replace(QStringLiteral("/Users/olduser"), other.path())
                  .replace(QStringLiteral("/home/ann"), other.path())
                  .replace(QStringLiteral("/Users/x"), other.path()));
     QCOMPARE(QDir(other.temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     // The exporting user's game is untouched.
-    QCOMPARE(read(m_home->libraryFolder() + QStringLiteral("/Cave Runner [1].conf")), config);
+    QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/Cave Runner [1].conf")), config);
 }
 
 void ArchivesTest::exportWithoutSelection()
@@ -292,10 +295,7 @@ void ArchivesTest::exportWithoutSelection()
 
 void ArchivesTest::exportOverwrite_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("Overwrite") << 0 << true;
-    QTest::newRow("Cancel") << 1 << false;
+    addOverwriteAnswers();
 }
 
 void ArchivesTest::exportOverwrite()
@@ -310,7 +310,7 @@ void ArchivesTest::exportOverwrite()
     QCOMPARE(m_prompter.questions.first().title, QStringLiteral("File exists"));
     QCOMPARE(m_prompter.questions.first().text,
              QStringLiteral("A file with this name already exists on your Desktop. Overwrite?"));
-    QCOMPARE(read(archive) == "old archive", !replaced);
+    QCOMPARE(readFile(archive) == "old archive", !replaced);
     if (replaced)
         QVERIFY(zipinfo(archive).contains(QStringLiteral("tdl")));
     m_prompter.takeAlerts();
@@ -418,16 +418,13 @@ void ArchivesTest::importRefusals()
     QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>({{"Import Failed", message}}));
     QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"G.conf"});
-    QCOMPARE(read(m_home->libraryFolder() + QStringLiteral("/G.conf")), QByteArray("game_title=Mine\n"));
+    QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/G.conf")), QByteArray("game_title=Mine\n"));
     QVERIFY(!QFileInfo::exists(m_home->path() + QStringLiteral("/evil.sh")));
 }
 
 void ArchivesTest::importOverwrite_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("Overwrite") << 0 << true;
-    QTest::newRow("Cancel") << 1 << false;
+    addOverwriteAnswers();
 }
 
 void ArchivesTest::importOverwrite()

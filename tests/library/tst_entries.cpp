@@ -34,12 +34,6 @@ private Q_SLOTS:
 
 namespace {
 
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList configFiles(const TestHome& home)
 {
     return QDir(home.libraryFolder()).entryList({QStringLiteral("*.conf")}, QDir::Files | QDir::Hidden);
@@ -77,7 +71,7 @@ void EntriesTest::creation()
     const QString configFile = home.libraryFolder() + u'/' + baseName + QStringLiteral(".conf");
     QCOMPARE(created, std::optional<QString>(configFile));
     QVERIFY(QFileInfo(home.libraryFolder() + u'/' + baseName + QStringLiteral("/FLOPPIES")).isDir());
-    const QString text = QString::fromUtf8(read(configFile));
+    const QString text = QString::fromUtf8(readFile(configFile));
     QCOMPARE(text, EntryCreation::withTitleLine(*EntryCreation::templateText(), title.trimmed()));
     QVERIFY(text.split(u'\n').contains(titleLine));
     QCOMPARE(LibraryLoader::readEntry(configFile)->title, title.trimmed());
@@ -166,7 +160,7 @@ void EntriesTest::overwrite()
     QCOMPARE(question.buttons, (QStringList{"Overwrite", "Cancel"}));
     QCOMPARE(created.has_value(), replaced);
     QCOMPARE(QFile::exists(gameFile), !replaced);
-    QCOMPARE(read(configFile).contains("cycles=max"), !replaced);
+    QCOMPARE(readFile(configFile).contains("cycles=max"), !replaced);
     QVERIFY(QFileInfo(home.libraryFolder() + QStringLiteral("/Doom/FLOPPIES")).isDir() == replaced);
 }
 

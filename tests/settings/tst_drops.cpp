@@ -36,11 +36,6 @@ private Q_SLOTS:
     void statusLineHidesItself();
 
 private:
-    QByteArray read(const QString& path) const
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     QString game(const QString& relative = {}) const
     {
         return m_home->libraryFolder() + QStringLiteral("/Doom") +
@@ -74,9 +69,9 @@ void DropsTest::newItemsAreCopied()
     m_home->writeFile(QStringLiteral("src/DATA/WAD/DOOM.WAD"), "IWAD");
     m_home->writeFile(QStringLiteral("src/DATA/.hidden"), "h");
     QCOMPARE(drop({exe, m_home->path() + QStringLiteral("/src/DATA")}), 2);
-    QCOMPARE(read(game(QStringLiteral("DOOM.EXE"))), QByteArray("MZ"));
-    QCOMPARE(read(game(QStringLiteral("DATA/WAD/DOOM.WAD"))), QByteArray("IWAD"));
-    QCOMPARE(read(game(QStringLiteral("DATA/.hidden"))), QByteArray("h"));
+    QCOMPARE(readFile(game(QStringLiteral("DOOM.EXE"))), QByteArray("MZ"));
+    QCOMPARE(readFile(game(QStringLiteral("DATA/WAD/DOOM.WAD"))), QByteArray("IWAD"));
+    QCOMPARE(readFile(game(QStringLiteral("DATA/.hidden"))), QByteArray("h"));
     QVERIFY(m_prompter.questions.isEmpty());
 }
 
@@ -107,7 +102,7 @@ void DropsTest::clash()
              QStringLiteral("The File/Folder you dropped are already existant"));
     QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Replace", "Keep both", "Cancel"}));
     QCOMPARE(QDir(game()).entryList(QDir::Files), files);
-    QCOMPARE(read(game(QStringLiteral("game.exe"))), content);
+    QCOMPARE(readFile(game(QStringLiteral("game.exe"))), content);
 }
 
 void DropsTest::keepBothTwice()
@@ -148,7 +143,7 @@ void DropsTest::replaceFailureKeepsTheOldItem()
         DropCopy::plan({source}, QStringLiteral("Doom"), DropCopy::Target::GameFolder, m_prompter);
     QVERIFY(QFile::remove(source)); // gone before the copy could start
     QCOMPARE(DropCopy::run(tasks), 0);
-    QCOMPARE(read(game(QStringLiteral("game.exe"))), QByteArray("old"));
+    QCOMPARE(readFile(game(QStringLiteral("game.exe"))), QByteArray("old"));
     QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"game.exe"});
 }
 
@@ -164,12 +159,12 @@ void DropsTest::linksNeverLeadOutOfTheDroppedFolder()
     QVERIFY(QFile::link(secret, linkedFile));
 
     QCOMPARE(drop({folder, linkedFile}), 2);
-    QCOMPARE(read(game(QStringLiteral("GAME/inside.txt"))), QByteArray("readme"));
+    QCOMPARE(readFile(game(QStringLiteral("GAME/inside.txt"))), QByteArray("readme"));
     QVERIFY(!QFileInfo(game(QStringLiteral("GAME/inside.txt"))).isSymLink());
     QVERIFY(!QFileInfo::exists(game(QStringLiteral("GAME/outside.txt"))));
     QVERIFY(!QFileInfo::exists(game(QStringLiteral("GAME/home"))));
     // A dropped link to a file brings the file's content.
-    QCOMPARE(read(game(QStringLiteral("link-to-secret.txt"))), QByteArray("secret"));
+    QCOMPARE(readFile(game(QStringLiteral("link-to-secret.txt"))), QByteArray("secret"));
 }
 
 void DropsTest::uniqueNames_data()

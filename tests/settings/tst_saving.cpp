@@ -56,12 +56,6 @@ SettingsSaver::Form emptyForm()
     return form;
 }
 
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 void SavingTest::configText_data()
@@ -175,7 +169,7 @@ void SavingTest::unchangedTitleAfterImportWritesASecondFile()
     ScriptedPrompter prompter;
     QCOMPARE(SettingsSaver::save(emptyForm(), QStringLiteral("Doom"), false, prompter),
              SettingsSaver::Outcome::Saved);
-    QVERIFY(read(imported).contains("cycles=max"));
+    QVERIFY(readFile(imported).contains("cycles=max"));
     QVERIFY(QFile::exists(home.libraryFolder() + QStringLiteral("/Doom.conf")));
 }
 
@@ -242,8 +236,8 @@ void SavingTest::renameRefusedWritesNothing()
         prompter.questions.first().text,
         QStringLiteral("A configuration or folder with the new name already exists. Please delete it before "
                        "renaming or choose another name."));
-    QCOMPARE(read(other), QByteArray("game_title=Doom 2\ncycles=max\n"));
-    QCOMPARE(read(doom), QByteArray("game_title=Doom\n"));
+    QCOMPARE(readFile(other), QByteArray("game_title=Doom 2\ncycles=max\n"));
+    QCOMPARE(readFile(doom), QByteArray("game_title=Doom\n"));
     QCOMPARE(updated.count(), 0);
 }
 
