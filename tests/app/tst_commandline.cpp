@@ -7,8 +7,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
+#include <unistd.h>
 
 // The command-line front door, run as its own process with no display at all.
 class CommandLineTest : public QObject
@@ -423,7 +425,15 @@ void CommandLineTest::runningWindowTakesTheArchive()
     window.setProcessEnvironment(environment);
     window.start(QStringLiteral(TANDRIL_EXECUTABLE), {});
     QVERIFY(window.waitForStarted());
-    QTest::qWait(1500); // the window is up and listening
+    // Wait until the window listens for files handed over by a second start.
+    const QString server = QStringLiteral("tandril-%1").arg(::getuid());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            QLocalSocket probe;
+            probe.connectToServer(server);
+            return probe.waitForConnected(200);
+        }(),
+        20000);
 
     const Run second = tandril(home, {home.path() + QStringLiteral("/Desktop/Doom.tdl")});
     QCOMPARE(second.exitCode, 0);
