@@ -13,7 +13,7 @@ esac
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$top/build"
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           zip unzip desktop-file-utils)
 missing=()
 for package in "${packages[@]}"; do
