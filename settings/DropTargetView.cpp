@@ -16,9 +16,7 @@ DropTargetView::DropTargetView(DropCopy::Target target, const QString& text, QWi
 {
     setAcceptDrops(true);
     setAlignment(Qt::AlignCenter);
-    setFrameShape(QFrame::StyledPanel);
-    setMinimumHeight(64);
-    setAutoFillBackground(true);
+    setMinimumHeight(72);
     setReceivingDrag(false);
 }
 
@@ -30,12 +28,13 @@ DropTargetViewISO::DropTargetViewISO(QWidget* parent)
 void DropTargetView::setReceivingDrag(bool receiving)
 {
     m_isReceivingDrag = receiving;
-    QPalette colors = palette();
+    // A dashed outline says "drop here"; the highlight shows while a drag hovers.
     QColor highlight = palette().color(QPalette::Highlight);
     highlight.setAlphaF(0.3);
-    colors.setColor(QPalette::Window, receiving ? highlight : QColor(Qt::transparent));
-    setPalette(colors);
-    update();
+    const QString background = receiving ? highlight.name(QColor::HexArgb) : QStringLiteral("transparent");
+    setStyleSheet(
+        QStringLiteral("QLabel { border: 2px dashed %1; border-radius: 8px; background: %2; padding: 6px; }")
+            .arg(palette().color(QPalette::Mid).name(QColor::HexRgb), background));
 }
 
 void DropTargetView::dragEnterEvent(QDragEnterEvent* event)

@@ -92,6 +92,8 @@ void Preferences::buildInterface()
     m_cdImageless = named(new QLineEdit(this), "cd_imageless");
     m_cdImageless->setReadOnly(true);
     m_cdImageless->setPlaceholderText(tr("No CD image"));
+    for (QLineEdit* field : {m_gameExe, m_setupExe, m_cdImageless})
+        field->setMinimumWidth(220);
 
     auto* chooseGame = actionButton(this, "selectGameExe", tr("Choose…"));
     auto* chooseSetup = actionButton(this, "selectSetupExe", tr("Choose…"));
@@ -238,7 +240,7 @@ void Preferences::buildInterface()
     layout->addWidget(m_titleName);
     layout->addLayout(columns, 1);
     layout->addLayout(bottom);
-    resize(900, 600);
+    resize(1000, 620);
 }
 
 QCheckBox* Preferences::checkbox(const QString& key) const
