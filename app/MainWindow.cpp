@@ -55,8 +55,8 @@ QProgressBar* makeBusyIndicator(QWidget* parent, const QString& objectName)
 } // namespace
 
 MainWindow::MainWindow(Host host, Emulator emulator, QWidget* parent)
-    : QWidget(parent), m_host(host), m_prompter(host.prompter), m_services(host.services),
-      m_emulator(emulator), m_launcher(std::move(emulator), host.prompter, host.services, preferredLanguages)
+    : QWidget(parent), m_host(host), m_emulator(emulator),
+      m_launcher(std::move(emulator), host.prompter, host.services, preferredLanguages)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(tr("Tandril"));
@@ -188,7 +188,7 @@ std::optional<ConfigEntry> MainWindow::selectedConfig() const
 
 void MainWindow::showAlert(const QString& title, const QString& message)
 {
-    m_prompter.showAlert(title, message);
+    m_host.prompter.showAlert(title, message);
 }
 
 void MainWindow::loadConfigFiles()
@@ -260,7 +260,7 @@ void MainWindow::selectMT32Roms()
     const QString folder = Mt32Folder::path();
     if (!QFileInfo::exists(folder))
         return;
-    m_services.openFolder(folder);
+    m_host.services.openFolder(folder);
     if (!checkTwoROMFilesInMt32())
         showAlert(tr("Attention"),
                   tr("You need two ROM files inside the mt32 folder\n\nMT32_CONTROL.ROM \nMT32_PCM.ROM\n"));
@@ -318,7 +318,8 @@ void MainWindow::askForTitleAndCreateEntry()
 
 void MainWindow::createConfigEntryAndFolder(const QString& title)
 {
-    const std::optional<QString> configFile = EntryCreation::createConfigEntryAndFolder(title, m_prompter);
+    const std::optional<QString> configFile =
+        EntryCreation::createConfigEntryAndFolder(title, m_host.prompter);
     if (!configFile)
         return;
     loadConfigFiles();
@@ -336,7 +337,7 @@ void MainWindow::deleteSelectedEntry()
 {
     const int row = selectedRow();
     const std::optional<ConfigEntry> entry = selectedConfig();
-    if (EntryDeletion::deleteSelectedEntry(row < 0 ? std::nullopt : entry, m_prompter) !=
+    if (EntryDeletion::deleteSelectedEntry(row < 0 ? std::nullopt : entry, m_host.prompter) !=
         EntryDeletion::Outcome::Deleted)
         return;
     m_model->removeEntry(row);
@@ -363,7 +364,7 @@ void MainWindow::export_game()
 {
     if (m_archiveJobRunning)
         return;
-    auto* job = new ExportJob(m_prompter, *m_processRunner, this);
+    auto* job = new ExportJob(m_host.prompter, *m_processRunner, this);
     connect(job, &ExportJob::busyChanged, m_progressIndicatorExport, &QWidget::setVisible);
     connect(job, &ExportJob::finished, this, [this, job] {
         setArchiveJobRunning(false);
@@ -390,10 +391,6 @@ void MainWindow::import_game()
 
 void MainWindow::importTDLFile(const QString& archivePath)
 {
-    if (m_archiveJobRunning) {
-        m_pendingImports.append(archivePath);
-        return;
-    }
     startImport(archivePath, true);
 }
 
@@ -403,7 +400,7 @@ void MainWindow::startImport(const QString& archivePath, bool fromFileManager)
         m_pendingImports.append(archivePath);
         return;
     }
-    auto* job = new ImportJob(m_prompter, *m_processRunner, this);
+    auto* job = new ImportJob(m_host.prompter, *m_processRunner, this);
     connect(job, &ImportJob::busyChanged, m_progressIndicatorImport, &QWidget::setVisible);
     connect(job, &ImportJob::installed, this, &MainWindow::loadConfigFiles);
     connect(job, &ImportJob::finished, this, [this, job] {

@@ -76,8 +76,6 @@ private:
     void startImport(const QString& archivePath, bool fromFileManager);
 
     Host m_host;
-    Prompter& m_prompter;
-    SystemServices& m_services;
     Emulator m_emulator;
     Launcher m_launcher;
     UserDefaults m_defaults;

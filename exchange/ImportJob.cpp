@@ -117,18 +117,17 @@ void ImportJob::unpacked(int exitCode, const QString& startError)
             return;
         }
     }
-    install(stagedConfig, stagedFolder, name);
+    install(stagedConfig, stagedFolder, destinations);
 }
 
-void ImportJob::install(const QString& stagedConfig, const QString& stagedFolder, const QString& name)
+void ImportJob::install(const QString& stagedConfig, const QString& stagedFolder,
+                        const Installation::Destinations& destinations)
 {
     if (!m_busy) {
         m_busy = true;
         Q_EMIT busyChanged(true);
     }
     auto error = std::make_shared<std::optional<QString>>();
-    const Installation::Destinations destinations =
-        Installation::destinations(QFileInfo(stagedConfig).fileName(), name);
     BackgroundTask::start(
         this,
         [error, stagedConfig, stagedFolder, destinations] {

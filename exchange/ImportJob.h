@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/Installation.h"
+
 #include <memory>
 #include <QObject>
 
@@ -36,7 +38,8 @@ Q_SIGNALS:
 private:
     void listed(const QByteArray& listing, const QString& startError);
     void unpacked(int exitCode, const QString& startError);
-    void install(const QString& stagedConfig, const QString& stagedFolder, const QString& name);
+    void install(const QString& stagedConfig, const QString& stagedFolder,
+                 const Installation::Destinations& destinations);
     void fail(const QString& message);
     void finish(bool success);
 

@@ -63,8 +63,7 @@ Preferences::Preferences(Host host, QString shaderFolder, QWidget* parent)
     setWindowTitle(tr("Game Settings"));
     buildInterface();
 
-    for (int i = 0; i < SettingsForm::frameskipItems().size(); ++i)
-        m_frameskip->addItem(SettingsForm::frameskipItems().at(i));
+    m_frameskip->addItems(SettingsForm::frameskipItems());
     SoundMenus{m_soundcard, m_sbbase, m_irq, m_dma, m_hdma}.setupInitialSoundMenus();
     checkTwoROMFilesInMt32();
     populateGLShaderMenu(m_glshaders);
@@ -307,7 +306,7 @@ void Preferences::populateGLShaderMenu(QComboBox* menu)
         logLine(QStringLiteral("❌ Error loading shader files: ") + *error);
         return;
     }
-    menu->addItem(tr("No Shader"));
+    menu->addItem(SettingsForm::noShaderTitle());
     menu->insertSeparator(1);
     menu->addItems(std::get<QStringList>(names));
     menu->setCurrentIndex(0);

@@ -2,7 +2,7 @@
 
 #include "library/ConfigText.h"
 
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace SettingsForm {
@@ -28,6 +28,11 @@ QStringList frameskipItems()
     for (int i = 0; i <= 8; ++i)
         items.append(QString::number(i));
     return items;
+}
+
+QString noShaderTitle()
+{
+    return QCoreApplication::translate("Preferences", "No Shader", "No shader selected");
 }
 
 LoadedValues load(const QString& text)

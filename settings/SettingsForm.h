@@ -50,4 +50,7 @@ int indexOrFirst(const QStringList& items, const std::optional<QString>& title);
 
 QStringList frameskipItems();
 
+// The shader menu's first item; saving it writes an empty "glshader=".
+QString noShaderTitle();
+
 } // namespace SettingsForm

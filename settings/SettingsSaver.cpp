@@ -25,11 +25,6 @@ QString tr(const char* text)
     return QCoreApplication::translate("SettingsSaver", text);
 }
 
-QString noShaderTitle()
-{
-    return QCoreApplication::translate("Preferences", "No Shader");
-}
-
 } // namespace
 
 QString configText(const QString& templateText, const Form& form, bool mt32SupportEnabled)
@@ -73,7 +68,7 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
         ConfigText::replaceOrAppend(QStringLiteral("mt32.romdir"), Mt32Folder::path(), text);
 
     QString shader;
-    if (!form.glshader.isEmpty() && form.glshader != noShaderTitle())
+    if (!form.glshader.isEmpty() && form.glshader != SettingsForm::noShaderTitle())
         shader = form.glshader.endsWith(QStringLiteral(".glsl")) ? form.glshader
                                                                  : form.glshader + QStringLiteral(".glsl");
     ConfigText::replaceOrAppend(QStringLiteral("glshader"), shader, text);
