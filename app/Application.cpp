@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
+#include "library/InterruptedWork.h"
 #include "platform/DesktopServices.h"
 #include "platform/DialogFilePanel.h"
 #include "platform/DialogPrompter.h"
@@ -32,6 +33,7 @@ int runWindow(int& argc, char** argv)
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tandril")));
     QApplication::setQuitOnLastWindowClosed(true);
 
+    InterruptedWork::finish(); // before the library is first read
     DialogPrompter prompter;
     DesktopServices services;
     DialogFilePanel filePanel;

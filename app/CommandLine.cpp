@@ -5,6 +5,7 @@
 #include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
 #include "launch/Launcher.h"
+#include "library/InterruptedWork.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/LibraryLoader.h"
@@ -335,6 +336,7 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
     if (operands.size() < command->minimumOperands || operands.size() > command->maximumOperands)
         return usageError(streams, QStringLiteral("wrong number of arguments for %1").arg(command->name));
 
+    InterruptedWork::finish();
     ConsolePrompter prompter(streams.in, streams.err, streams.inputIsTerminal, assumeYes);
     Context context{operands, options, streams, prompter, services};
     const int status = command->run(context);

@@ -3,26 +3,39 @@
 #include "platform/TextReplace.h"
 #include "platform/Utf8.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace ArchiveFormat {
 
+namespace {
+
+// An absolute path never starts with "-", so no tool reads an archive's name as an option.
+QString absolute(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
 ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& archivePath,
                                   const QString& baseName)
 {
+    // "./" keeps a name such as "-n" from being read as an option; zip stores it without.
+    const QString member = QStringLiteral("./") + baseName;
     return {QStringLiteral("/usr/bin/zip"),
-            {QStringLiteral("-r"), archivePath, baseName, baseName + QStringLiteral(".conf"), Marker},
+            {QStringLiteral("-r"), archivePath, member, member + QStringLiteral(".conf"), Marker},
             stagingFolder};
 }
 
 ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath)
 {
-    return {QStringLiteral("/usr/bin/unzip"), {archivePath}, stagingFolder};
+    return {QStringLiteral("/usr/bin/unzip"), {absolute(archivePath)}, stagingFolder};
 }
 
 ProcessRunner::Command zipinfoCommand(const QString& archivePath)
 {
-    return {QStringLiteral("/usr/bin/zipinfo"), {QStringLiteral("-1"), archivePath}, QString()};
+    return {QStringLiteral("/usr/bin/zipinfo"), {QStringLiteral("-1"), absolute(archivePath)}, QString()};
 }
 
 QStringList memberNames(const QByteArray& listing)

@@ -36,8 +36,7 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry)
                             Prompter::Style::Warning,
                             {tr("Overwrite"), tr("Cancel")}});
         if (answer != 0)
-            return false;
-        FileOperations::removeItem(m_archivePath); // what stays makes the final move fail
+            return false; // the old archive is replaced only once the new one is complete
     }
 
     Q_EMIT busyChanged(true);
@@ -89,7 +88,7 @@ void ExportJob::zipped(int exitCode, const QString& startError)
     auto error = std::make_shared<std::optional<QString>>();
     BackgroundTask::start(
         this,
-        [error, from = m_stagedArchive, to = m_archivePath] { *error = FileOperations::moveItem(from, to); },
+        [error, from = m_stagedArchive, to = m_archivePath] { *error = FileOperations::moveFileReplacing(from, to); },
         [this, error] {
             if (*error)
                 finish(false, tr("Export Failed"), **error);

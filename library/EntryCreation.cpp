@@ -2,6 +2,7 @@
 
 #include "library/ConfigText.h"
 #include "library/LibraryLayout.h"
+#include "library/LibraryLock.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -75,8 +76,14 @@ std::optional<QString> createConfigEntryAndFolder(const QString& title, Prompter
     const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
     const QString configFile = LibraryLayout::configFilePath(library, baseName);
 
+    const bool replaces = FileOperations::itemExists(configFile);
+    const LibraryLock lock;
+    if (const std::optional<QString> busy = lock.failure()) {
+        reportFailure(prompter, *busy);
+        return std::nullopt;
+    }
     // Only the configuration file is tested: a game folder without one is reused as it is.
-    if (FileOperations::itemExists(configFile)) {
+    if (replaces) {
         const Prompter::Question question{
             tr("Configuration already exists"),
             tr("A configuration with this name already exists. Do you want to replace it?"),

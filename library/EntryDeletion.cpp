@@ -1,6 +1,8 @@
 #include "library/EntryDeletion.h"
 
+#include "library/ItemSwap.h"
 #include "library/LibraryLayout.h"
+#include "library/LibraryLock.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -60,16 +62,32 @@ Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& p
     if (prompter.ask(question) != 0)
         return Outcome::NotDeleted;
 
-    if (const std::optional<QString> error = FileOperations::removeItem(entry->filePath)) {
-        logLine(QStringLiteral("❌ Error deleting file or folder: ") + *error);
-        return Outcome::Failed;
+    const LibraryLock lock;
+    if (const std::optional<QString> busy = lock.failure()) {
+        prompter.showAlert(tr("Delete Not Possible"), *busy);
+        return Outcome::NotDeleted;
     }
+    // The folder steps aside in one rename first, so that a kill leaves either the whole game
+    // or a hidden folder that the next start removes, never a listed game with half its files.
     const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
+    QString aside;
     if (isRemovableGameFolder(baseName) && FileOperations::itemExists(gameFolder)) {
-        if (const std::optional<QString> error = FileOperations::removeItem(gameFolder)) {
-            logLine(QStringLiteral("❌ Error deleting file or folder: ") + *error);
+        const ItemSwap::SetAside setAside = ItemSwap::setAsideForDeletion(gameFolder);
+        if (setAside.error) {
+            logLine(QStringLiteral("❌ Error deleting file or folder: ") + *setAside.error);
             return Outcome::Failed;
         }
+        aside = setAside.path;
+    }
+    if (const std::optional<QString> error = FileOperations::removeItem(entry->filePath)) {
+        logLine(QStringLiteral("❌ Error deleting file or folder: ") + *error);
+        if (!aside.isEmpty())
+            QDir().rename(aside, gameFolder);
+        return Outcome::Failed;
+    }
+    if (!aside.isEmpty()) {
+        if (const std::optional<QString> error = FileOperations::removeItem(aside))
+            logLine(QStringLiteral("⚠️ Error deleting file or folder: ") + *error);
     }
     return Outcome::Deleted;
 }

@@ -11,7 +11,7 @@ namespace EntryDeletion {
 enum class Outcome
 {
     NotDeleted, // nothing selected, refused or cancelled: nothing changed
-    Failed,     // a removal failed; what was removed before stays removed
+    Failed,     // a removal failed: the game is still listed with all its files
     Deleted,    // the configuration file and the game folder are gone
 };
 

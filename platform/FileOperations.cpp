@@ -3,6 +3,9 @@
 #include "platform/Diagnostics.h"
 #include "platform/Paths.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -51,6 +54,12 @@ std::optional<QString> makeFolder(const QString& path)
     return tr("Could not create the folder %1.").arg(path);
 }
 
+QString partialName(const QString& destination)
+{
+    const QFileInfo info(destination);
+    return info.dir().filePath(u'.' + info.fileName() + QStringLiteral(".partial-") + Paths::newUuidName());
+}
+
 namespace {
 
 bool isInside(const QString& path, const QString& folder)
@@ -67,31 +76,46 @@ QString linkText(const QString& link)
     return length < 0 ? QString() : QFile::decodeName(buffer.left(length));
 }
 
-bool copyFile(const QString& source, const QString& destination)
+QString copyError(const QString& path, const QString& reason)
 {
-    QFile file(source);
-    if (file.copy(destination))
-        return true;
-    logLine(QStringLiteral("❌ Error copying file: ") + source + QStringLiteral(": ") + file.errorString());
-    return false;
+    return tr("Could not copy %1: %2").arg(path, reason);
 }
 
-} // namespace
-
-bool copyTree(const QString& source, const QString& destination, Links links)
+// Every block's write and the final flush are checked: a full disk fails the copy instead of
+// leaving a short file behind.
+std::optional<QString> copyFile(const QString& source, const QString& destination)
 {
-    const QFileInfo top(source);
-    if (!top.exists() && !top.isSymLink()) {
-        logLine(QStringLiteral("❌ Error copying file: ") + tr("%1 does not exist.").arg(source));
-        return false;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return copyError(source, in.errorString());
+    QFile out(destination);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return copyError(source, out.errorString());
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = in.read(block.data(), block.size());
+        if (read < 0)
+            return copyError(source, in.errorString());
+        if (read == 0)
+            break;
+        if (out.write(block.constData(), read) != read)
+            return copyError(source, out.errorString());
     }
-    if (!top.isDir())
-        return copyFile(source, destination);
-    if (const std::optional<QString> error = makeFolder(destination)) {
-        logLine(QStringLiteral("❌ Error copying file: ") + *error);
-        return false;
-    }
-    const QString root = top.canonicalFilePath();
+    if (!out.flush() || ::fsync(out.handle()) != 0)
+        return copyError(source, out.errorString());
+    out.setPermissions(in.permissions());
+    out.setFileTime(in.fileTime(QFileDevice::FileModificationTime), QFileDevice::FileModificationTime);
+    out.close();
+    if (out.error() != QFileDevice::NoError)
+        return copyError(source, out.errorString());
+    return std::nullopt;
+}
+
+std::optional<QString> copyFolder(const QString& source, const QString& destination, Links links)
+{
+    if (!QDir().mkdir(destination))
+        return tr("Could not create the folder %1.").arg(destination);
+    const QString root = QFileInfo(source).canonicalFilePath();
     QDirIterator it(source, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -101,7 +125,7 @@ bool copyTree(const QString& source, const QString& destination, Links links)
         if (info.isSymLink()) {
             if (links == Links::Recreate) {
                 if (!QFile::link(linkText(it.filePath()), target))
-                    logLine(QStringLiteral("❌ Error copying file: ") + it.filePath());
+                    return copyError(it.filePath(), tr("The link could not be made."));
                 continue;
             }
             // Never follow a link out of the copied folder into the rest of the disk.
@@ -110,26 +134,69 @@ bool copyTree(const QString& source, const QString& destination, Links links)
                 logLine(QStringLiteral("⚠️ Link not copied: ") + it.filePath());
                 continue;
             }
-            copyFile(it.filePath(), target);
+            if (std::optional<QString> error = copyFile(it.filePath(), target))
+                return error;
         } else if (info.isDir()) {
-            QDir().mkpath(target);
-        } else {
-            copyFile(it.filePath(), target);
+            if (!QDir().mkdir(target))
+                return tr("Could not create the folder %1.").arg(target);
+        } else if (std::optional<QString> error = copyFile(it.filePath(), target)) {
+            return error;
         }
     }
-    return true;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> copyTree(const QString& source, const QString& destination, Links links)
+{
+    const QFileInfo top(source);
+    if (!top.exists())
+        return copyError(source, tr("It does not exist."));
+    if (itemExists(destination))
+        return copyError(source, tr("%1 already exists.").arg(destination));
+    std::optional<QString> error =
+        top.isDir() ? copyFolder(source, destination, links) : copyFile(source, destination);
+    if (error) {
+        logLine(QStringLiteral("❌ Error copying file: ") + *error);
+        removeItem(destination); // a half copy is never left looking like a whole one
+    }
+    return error;
 }
 
 std::optional<QString> moveItem(const QString& source, const QString& destination)
 {
+    if (itemExists(destination))
+        return tr("Could not move %1 to %2: the name is taken.").arg(source, destination);
     if (QDir().rename(source, destination))
         return std::nullopt;
-    // Another file system: copy beside the destination, then rename into place, so that the
-    // destination never holds half an item.
-    const QString partial = destination + QStringLiteral(".part-") + Paths::newUuidName();
-    if (!copyTree(source, partial, Links::Recreate) || !QDir().rename(partial, destination)) {
+    // Another file system: the destination's name appears only once the copy is complete.
+    const QString partial = partialName(destination);
+    if (std::optional<QString> error = copyTree(source, partial, Links::Recreate))
+        return error;
+    if (!QDir().rename(partial, destination)) {
         removeItem(partial);
         return tr("Could not move %1 to %2.").arg(source, destination);
+    }
+    removeItem(source);
+    return std::nullopt;
+}
+
+std::optional<QString> moveFileReplacing(const QString& source, const QString& destination)
+{
+    const QByteArray to = QFile::encodeName(destination);
+    // rename(2) replaces a file in one step: there is never a moment without one.
+    if (std::rename(QFile::encodeName(source).constData(), to.constData()) == 0)
+        return std::nullopt;
+    if (errno != EXDEV)
+        return tr("Could not move %1 to %2: %3").arg(source, destination, QString::fromLocal8Bit(std::strerror(errno)));
+    const QString partial = partialName(destination);
+    if (std::optional<QString> error = copyTree(source, partial, Links::Recreate))
+        return error;
+    if (std::rename(QFile::encodeName(partial).constData(), to.constData()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        removeItem(partial);
+        return tr("Could not move %1 to %2: %3").arg(source, destination, reason);
     }
     removeItem(source);
     return std::nullopt;

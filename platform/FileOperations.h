@@ -22,11 +22,21 @@ enum class Links
     Recreate,        // each link is made again with the same target (checked by the caller)
 };
 
-// Copies a file (a link's content), or a folder with everything in it. Items that cannot be
-// copied are logged and the rest is still copied; false when nothing could be started.
-bool copyTree(const QString& source, const QString& destination, Links links);
+// Copies a file (a link's content), or a folder with everything in it, to a destination that
+// does not exist yet. Any item that cannot be copied fails the whole copy: what was already
+// copied is removed again and the error's description returned.
+std::optional<QString> copyTree(const QString& source, const QString& destination, Links links);
 
-// Moves a file or folder: renamed when both are on one file system, else copied and removed.
+// A hidden name beside the destination where an item is put together before it takes the
+// destination's name: ".NAME.partial-UUID".
+QString partialName(const QString& destination);
+
+// Moves a file or folder to a name that is free: renamed when both are on one file system, else
+// copied to a partial name beside the destination, renamed into place, and only then removed.
 std::optional<QString> moveItem(const QString& source, const QString& destination);
+
+// Moves a file onto the destination, replacing a file there in one step: the old file stays
+// complete until the new one is, also across file systems.
+std::optional<QString> moveFileReplacing(const QString& source, const QString& destination);
 
 } // namespace FileOperations

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <QString>
 
+class QLockFile;
+
 // A fresh folder in the system's temporary folder, named by a new upper-case UUID, that is
-// removed with everything in it when the object goes, whatever the outcome.
+// removed with everything in it when the object goes, whatever the outcome. A lock file beside it
+// ("UUID.lock") names the process that owns it, so that the folders of a killed process can be
+// found and removed later.
 class StagingFolder
 {
 public:
@@ -18,7 +23,11 @@ public:
     QString path() const { return m_path; }
     QString filePath(const QString& name) const { return m_path + u'/' + name; }
 
+    // Removes the staging folders whose owning process is gone; returns how many.
+    static int removeAbandoned();
+
 private:
     QString m_path;
     QString m_error;
+    std::unique_ptr<QLockFile> m_lock;
 };

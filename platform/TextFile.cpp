@@ -42,7 +42,9 @@ std::optional<QString> writeUtf8Atomically(const QString& path, const QString& t
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
+    // commit() may report success after its own final flush failed (a full disk): every
+    // byte is flushed and checked here, while the old file is still untouched.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString error = file.errorString();
         file.cancelWriting();
         return error;

@@ -1,6 +1,7 @@
 #include "settings/DropCopy.h"
 
 #include "library/LibraryLayout.h"
+#include "library/LibraryLock.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -37,6 +38,11 @@ Choice askUserWhatToDo(const QString& itemName, Prompter& prompter)
                                      Prompter::Style::Warning,
                                      {tr("Replace"), tr("Keep both"), tr("Cancel")}});
     return answer == 0 ? Choice::Replace : answer == 1 ? Choice::KeepBoth : Choice::Cancel;
+}
+
+bool isInside(const QString& path, const QString& folder)
+{
+    return !folder.isEmpty() && (path == folder || path.startsWith(folder + u'/'));
 }
 
 } // namespace
@@ -81,6 +87,12 @@ QList<Task> plan(const QStringList& sources, const QString& title, Target target
             logLine(QStringLiteral("❌ Error copying file: ") + *error);
             continue;
         }
+        // A folder dropped into itself would copy itself for ever.
+        if (isInside(QFileInfo(folder).canonicalFilePath(), item.canonicalFilePath())) {
+            logLine(QStringLiteral("❌ Error copying file: ") +
+                    tr("%1 cannot be copied into itself.").arg(source));
+            continue;
+        }
         const QString name = item.fileName();
         Task task{source, QDir(folder).filePath(name), false, QStringLiteral("✅ File copied to: ")};
         task.report += task.destination;
@@ -105,38 +117,43 @@ QList<Task> plan(const QStringList& sources, const QString& title, Target target
     return tasks;
 }
 
-bool copyItem(const QString& source, const QString& destination)
+std::optional<QString> copyItem(const QString& source, const QString& destination)
 {
     return FileOperations::copyTree(source, destination, FileOperations::Links::ContentIfInside);
 }
 
 int run(const QList<Task>& tasks)
 {
+    if (tasks.isEmpty())
+        return 0;
+    // A delete, a rename or an import of this game from another Tandril waits for the copies.
+    const LibraryLock lock;
+    if (const std::optional<QString> busy = lock.failure()) {
+        logLine(QStringLiteral("❌ Error copying file: ") + *busy);
+        return 0;
+    }
     int copied = 0;
     for (const Task& task : tasks) {
         if (!task.replacesExisting) {
-            if (copyItem(task.source, task.destination)) {
+            if (!copyItem(task.source, task.destination)) {
                 logLine(task.report);
                 ++copied;
             }
             continue;
         }
         // The old item goes only once the new one is complete beside it.
-        const QString staged = uniqueDestination(task.destination + QStringLiteral(".tandril-new"));
-        if (!copyItem(task.source, staged)) {
-            FileOperations::removeItem(staged);
+        const QString staged = FileOperations::partialName(task.destination);
+        if (copyItem(task.source, staged))
             continue;
-        }
-        if (const std::optional<QString> error = FileOperations::removeItem(task.destination)) {
-            logLine(QStringLiteral("❌ Error copying file: ") + *error);
+        const QString old = FileOperations::partialName(task.destination);
+        if (!QDir().rename(task.destination, old) || !QDir().rename(staged, task.destination)) {
+            QDir().rename(old, task.destination);
             FileOperations::removeItem(staged);
-            continue;
-        }
-        if (!QDir().rename(staged, task.destination)) {
             logLine(QStringLiteral("❌ Error copying file: ") +
                     tr("Could not move %1 into place.").arg(staged));
             continue;
         }
+        FileOperations::removeItem(old);
         logLine(task.report);
         ++copied;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,7 +40,8 @@ QList<Task> plan(const QStringList& sources, const QString& title, Target target
 int run(const QList<Task>& tasks);
 
 // Copies one file, or a folder with everything in it. Links inside a folder are copied only when
-// they point inside it; an item that cannot be read is logged and the rest still copied.
-bool copyItem(const QString& source, const QString& destination);
+// they point inside it. An item that cannot be copied fails the whole copy, which is then
+// removed; returns the failure's description.
+std::optional<QString> copyItem(const QString& source, const QString& destination);
 
 } // namespace DropCopy

@@ -295,6 +295,7 @@ void Preferences::loadConfigFile(const QString& path)
         m_autoexecTextView->setPlainText(*values.autoexec);
     m_titleName->setText(values.title);
     m_previouslyLoadedTitle = values.title;
+    m_configFile = path;
     updateCDImageDisplay();
 }
 
@@ -455,10 +456,42 @@ SettingsSaver::Form Preferences::form() const
 
 void Preferences::createConfigFileFromTitle()
 {
-    fixGameExePath();
-    if (SettingsSaver::save(form(), m_previouslyLoadedTitle, m_mt32SupportEnabled, m_host.prompter) ==
+    if (m_copiesRunning) {
+        m_statusLabel->setText(tr("Please wait: files are still being copied."));
+        m_statusLabel->show();
+        return;
+    }
+    // The form stays as typed until the save has worked.
+    SettingsSaver::Form form = this->form();
+    if (const std::optional<QString> shortened = GameFiles::shortFolderNames(form.gameExe))
+        form.gameExe = *shortened;
+    if (SettingsSaver::save(form, m_configFile, m_mt32SupportEnabled, m_host.prompter) ==
         SettingsSaver::Outcome::Saved)
         accept();
+}
+
+void Preferences::reject()
+{
+    // A copy into the game folder finishes before the editor closes: the game may be renamed or
+    // deleted as soon as it has.
+    if (m_copiesRunning) {
+        m_closeWhenCopied = true;
+        m_statusLabel->setText(tr("Please wait: files are still being copied."));
+        m_statusLabel->show();
+        return;
+    }
+    QDialog::reject();
+}
+
+void Preferences::setCopiesRunning(bool running)
+{
+    m_copiesRunning = running;
+    m_dropTargetView->setAcceptDrops(!running);
+    m_dropTargetViewISO->setAcceptDrops(!running);
+    for (const char* name : {"createConfigFileFromTitle", "close_window"}) {
+        if (auto* button = findChild<QPushButton*>(QLatin1String(name)))
+            button->setEnabled(!running);
+    }
 }
 
 void Preferences::copyDroppedItems(const QStringList& paths, DropCopy::Target target)
@@ -467,18 +500,18 @@ void Preferences::copyDroppedItems(const QStringList& paths, DropCopy::Target ta
     if (tasks.isEmpty())
         return;
     // One drop at a time, so that "Keep both" sees the names the last drop made.
-    m_dropTargetView->setAcceptDrops(false);
-    m_dropTargetViewISO->setAcceptDrops(false);
+    setCopiesRunning(true);
     // A 700 MB image copies on its own thread while the window keeps painting.
     auto copied = std::make_shared<int>(0);
     BackgroundTask::start(
         this, [tasks = std::move(tasks), copied] { *copied = DropCopy::run(tasks); },
         [this, copied] {
-            m_dropTargetView->setAcceptDrops(true);
-            m_dropTargetViewISO->setAcceptDrops(true);
+            setCopiesRunning(false);
             if (*copied > 0)
                 showCopiedFilesStatus(*copied);
             Q_EMIT droppedItemsCopied(*copied);
+            if (std::exchange(m_closeWhenCopied, false))
+                reject();
         });
 }
 

@@ -56,6 +56,7 @@ public Q_SLOTS:
     void resetSoundcardSettings();
     void createConfigFileFromTitle();
     void close_window();
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,11 +65,15 @@ private:
     void buildInterface();
     void cyclesEdited(const QString& text);
     QCheckBox* checkbox(const QString& key) const;
+    void setCopiesRunning(bool running);
 
     Host m_host;
     QString m_shaderFolder;
     QString m_previouslyLoadedTitle;
     bool m_mt32SupportEnabled = false;
+    QString m_configFile; // the file being edited
+    bool m_copiesRunning = false;
+    bool m_closeWhenCopied = false;
 
     QWidget* m_dummy = nullptr;
     QLineEdit* m_titleName = nullptr;

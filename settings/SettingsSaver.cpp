@@ -4,6 +4,7 @@
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
 #include "library/LibraryLayout.h"
+#include "library/LibraryLock.h"
 #include "platform/ConfigNotifier.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
@@ -78,9 +79,9 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
     return text;
 }
 
-Outcome save(const Form& form, const QString& previousTitle, bool mt32SupportEnabled, Prompter& prompter)
+Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32SupportEnabled, Prompter& prompter)
 {
-    const QString title = form.title.trimmed();
+    const QString title = typed.title.trimmed();
     if (title.isEmpty()) {
         logLine(QStringLiteral("⚠️ No title entered."));
         return Outcome::KeepEditorOpen;
@@ -90,27 +91,38 @@ Outcome save(const Form& form, const QString& previousTitle, bool mt32SupportEna
         prompter.ask({tr("Invalid Title"), *problem, Prompter::Style::Warning, {tr("OK")}});
         return Outcome::KeepEditorOpen;
     }
-    const QString library = Paths::libraryFolder();
-    const QString configFile = LibraryLayout::configFilePath(library, baseName);
-    const bool titleChanged = !previousTitle.isEmpty() && previousTitle != title;
-
-    if (!titleChanged)
-        TitleChange::prepareFolders(baseName);
-
     const std::optional<QString> templateText = EntryCreation::templateText();
     if (!templateText) {
         logLine(QStringLiteral("❌ sample.conf could not be loaded"));
         return Outcome::KeepEditorOpen;
     }
-    const QString text = configText(*templateText, form, mt32SupportEnabled);
+    const QString library = Paths::libraryFolder();
+    const QString configFile = LibraryLayout::configFilePath(library, baseName);
+    // The edited game's own file names it, whatever its title line said.
+    const QString oldName =
+        editedConfigFile.isEmpty() ? QString() : LibraryLayout::baseNameOfConfigFile(editedConfigFile);
+    const bool renames = !oldName.isEmpty() && oldName != baseName;
 
-    if (titleChanged) {
-        const TitleChange::RenameOutcome renamed =
-            TitleChange::renameConfigIfTitleChanged(previousTitle, title, prompter);
+    const LibraryLock lock;
+    if (const std::optional<QString> busy = lock.failure()) {
+        prompter.ask({tr("Could Not Save"), *busy, Prompter::Style::Warning, {tr("OK")}});
+        return Outcome::KeepEditorOpen;
+    }
+    Form form = typed;
+    if (renames) {
+        // Paths into the game folder follow it to its new name.
+        const QString oldFolder = LibraryLayout::gameFolder(library, oldName);
+        const QString newFolder = LibraryLayout::gameFolder(library, baseName);
+        for (QString* path : {&form.gameExe, &form.setupExe, &form.cdImage})
+            *path = TitleChange::movedPath(*path, oldFolder, newFolder);
+        const TitleChange::RenameOutcome renamed = TitleChange::renameGame(oldName, baseName, prompter);
         // Never write over the configuration of the game that owns the new name.
         if (renamed == TitleChange::RenameOutcome::Refused || renamed == TitleChange::RenameOutcome::Failed)
             return Outcome::KeepEditorOpen;
+    } else {
+        TitleChange::prepareFolders(baseName);
     }
+    const QString text = configText(*templateText, form, mt32SupportEnabled);
 
     std::optional<QString> error = FileOperations::makeFolder(library);
     if (!error)

@@ -43,7 +43,9 @@ enum class Outcome
 };
 
 // Saves: prepares or renames the game's file and folder, writes the file atomically and posts
-// "TandrilConfigUpdated". The form's game executable is expected with short folder names.
-Outcome save(const Form& form, const QString& previousTitle, bool mt32SupportEnabled, Prompter& prompter);
+// "TandrilConfigUpdated". The game being edited is the one of editedConfigFile (empty for none);
+// its file and folder move when the title gives another name. The form's game executable is
+// expected with short folder names.
+Outcome save(const Form& form, const QString& editedConfigFile, bool mt32SupportEnabled, Prompter& prompter);
 
 } // namespace SettingsSaver

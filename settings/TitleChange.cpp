@@ -38,13 +38,10 @@ void prepareFolders(const QString& baseName)
         logLine(QStringLiteral("❌ Error creating mount/FLOPPIES folder: ") + *error);
 }
 
-RenameOutcome renameConfigIfTitleChanged(const QString& oldTitle, const QString& newTitle, Prompter& prompter)
+RenameOutcome renameGame(const QString& oldName, const QString& newName, Prompter& prompter)
 {
-    const QString oldName = LibraryLayout::removeForbiddenCharacters(oldTitle);
-    const QString newName = LibraryLayout::removeForbiddenCharacters(newTitle);
-    if (oldName == newName)
+    if (oldName.isEmpty() || oldName == newName)
         return RenameOutcome::NothingToDo;
-
     const QString library = Paths::libraryFolder();
     const QString oldFile = LibraryLayout::configFilePath(library, oldName);
     const QString newFile = LibraryLayout::configFilePath(library, newName);
@@ -80,6 +77,14 @@ RenameOutcome renameConfigIfTitleChanged(const QString& oldTitle, const QString&
         }
     }
     return RenameOutcome::Renamed;
+}
+
+QString movedPath(const QString& path, const QString& oldFolder, const QString& newFolder)
+{
+    const QString trimmed = path.trimmed();
+    if (trimmed == oldFolder || trimmed.startsWith(oldFolder + u'/'))
+        return newFolder + trimmed.mid(oldFolder.size());
+    return path;
 }
 
 } // namespace TitleChange

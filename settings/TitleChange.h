@@ -19,9 +19,12 @@ enum class RenameOutcome
     Failed
 };
 
-// Moves the configuration file and the game folder from the old title's name to the new one's.
+// Moves the edited game's configuration file and folder to the names of its new base name.
 // Refused when the new name is taken; a failure leaves everything under the old name.
-RenameOutcome renameConfigIfTitleChanged(const QString& oldTitle, const QString& newTitle,
-                                         Prompter& prompter);
+RenameOutcome renameGame(const QString& oldBaseName, const QString& newBaseName, Prompter& prompter);
+
+// A host path inside the old game folder, pointed at the same place in the new one; any other
+// text unchanged.
+QString movedPath(const QString& path, const QString& oldFolder, const QString& newFolder);
 
 } // namespace TitleChange

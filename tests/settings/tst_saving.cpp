@@ -21,7 +21,7 @@ private Q_SLOTS:
     void configText();
     void missingKeysAreAppendedInOrder();
     void savesUnderTheTrimmedTitle();
-    void unchangedTitleAfterImportWritesASecondFile();
+    void fileNamedOtherThanItsTitleIsRenamedNotCopied();
     void unchangedTitleWithoutPreviousTitle();
     void rename_data();
     void rename();
@@ -162,15 +162,29 @@ void SavingTest::savesUnderTheTrimmedTitle()
     QCOMPARE(updated.count(), 1);
 }
 
-void SavingTest::unchangedTitleAfterImportWritesASecondFile()
+void SavingTest::fileNamedOtherThanItsTitleIsRenamedNotCopied()
 {
+    // The edited game is its own file: another game's file with the title's name is never touched.
     const TestHome home;
     const QString imported = home.writeConfig(QStringLiteral("doom-import"), "game_title=Doom\ncycles=max\n");
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril/doom-import/SETUP.EXE"), "x");
     ScriptedPrompter prompter;
-    QCOMPARE(SettingsSaver::save(emptyForm(), QStringLiteral("Doom"), false, prompter),
-             SettingsSaver::Outcome::Saved);
-    QVERIFY(readFile(imported).contains("cycles=max"));
-    QVERIFY(QFile::exists(home.libraryFolder() + QStringLiteral("/Doom.conf")));
+    SettingsSaver::Form form = emptyForm();
+    form.setupExe = home.libraryFolder() + QStringLiteral("/doom-import/SETUP.EXE");
+    form.cdImage = home.libraryFolder() + QStringLiteral("/doom-import/ISO/doom.iso");
+    QCOMPARE(SettingsSaver::save(form, imported, false, prompter), SettingsSaver::Outcome::Saved);
+    QCOMPARE(QDir(home.libraryFolder()).entryList({QStringLiteral("*.conf")}), QStringList{"Doom.conf"});
+    // Paths into the game folder follow it to its new name.
+    const QByteArray saved = readFile(home.libraryFolder() + QStringLiteral("/Doom.conf"));
+    QVERIFY(saved.contains("setup_exe=" + home.libraryFolder().toUtf8() + "/Doom/SETUP.EXE\n"));
+    QVERIFY(saved.contains("cd_image=" + home.libraryFolder().toUtf8() + "/Doom/ISO/doom.iso\n"));
+    QVERIFY(QFile::exists(home.libraryFolder() + QStringLiteral("/Doom/SETUP.EXE")));
+
+    // A title line that disagrees with the file name never moves the game it names.
+    const QString other = home.writeConfig(QStringLiteral("A"), "game_title=Doom\n");
+    QCOMPARE(SettingsSaver::save(emptyForm(), other, false, prompter), SettingsSaver::Outcome::KeepEditorOpen);
+    QCOMPARE(prompter.questions.last().title, QStringLiteral("Rename Not Possible"));
+    QVERIFY(readFile(home.libraryFolder() + QStringLiteral("/Doom.conf")) == saved);
 }
 
 void SavingTest::unchangedTitleWithoutPreviousTitle()
@@ -209,7 +223,8 @@ void SavingTest::rename()
     ScriptedPrompter prompter;
     SettingsSaver::Form form = emptyForm();
     form.title = title;
-    QCOMPARE(SettingsSaver::save(form, previous, false, prompter), SettingsSaver::Outcome::Saved);
+    QCOMPARE(SettingsSaver::save(form, home.libraryFolder() + QStringLiteral("/Doom.conf"), false, prompter),
+             SettingsSaver::Outcome::Saved);
     const QString library = home.libraryFolder();
     QCOMPARE(QDir(library).entryList({QStringLiteral("*.conf")}),
              QStringList{fileAfter + QStringLiteral(".conf")});
@@ -228,8 +243,7 @@ void SavingTest::renameRefusedWritesNothing()
     QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
     SettingsSaver::Form form = emptyForm();
     form.title = QStringLiteral("Doom 2");
-    QCOMPARE(SettingsSaver::save(form, QStringLiteral("Doom"), false, prompter),
-             SettingsSaver::Outcome::KeepEditorOpen);
+    QCOMPARE(SettingsSaver::save(form, doom, false, prompter), SettingsSaver::Outcome::KeepEditorOpen);
     QCOMPARE(prompter.questions.size(), 1);
     QCOMPARE(prompter.questions.first().title, QStringLiteral("Rename Not Possible"));
     QCOMPARE(
@@ -257,7 +271,8 @@ void SavingTest::refusedTitles()
     ScriptedPrompter prompter;
     SettingsSaver::Form form = emptyForm();
     form.title = title;
-    QCOMPARE(SettingsSaver::save(form, QStringLiteral("Doom"), false, prompter),
+    QCOMPARE(SettingsSaver::save(form, home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n"), false,
+                                 prompter),
              SettingsSaver::Outcome::KeepEditorOpen);
     QCOMPARE(prompter.questions.size(), questions);
     if (questions)
@@ -272,7 +287,8 @@ void SavingTest::writeFailureKeepsTheEditorOpen()
     home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom.conf/keep"), "x");
     ScriptedPrompter prompter;
     QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
-    QCOMPARE(SettingsSaver::save(emptyForm(), QStringLiteral("Doom"), false, prompter),
+    QCOMPARE(SettingsSaver::save(emptyForm(), home.libraryFolder() + QStringLiteral("/Doom.conf"), false,
+                                 prompter),
              SettingsSaver::Outcome::KeepEditorOpen);
     QCOMPARE(prompter.questions.size(), 1);
     QCOMPARE(prompter.questions.first().title, QStringLiteral("Could Not Save"));
