@@ -1,6 +1,10 @@
 #include "platform/ProcessRunner.h"
 
 #include <QProcess>
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
 
 ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {}
 
@@ -12,6 +16,10 @@ void ProcessRunner::run(const Command& command, bool captureOutput, Done done)
     if (!command.workingDirectory.isEmpty())
         process->setWorkingDirectory(command.workingDirectory);
     process->setStandardInputFile(QProcess::nullDevice()); // never wait for an answer on a terminal
+#ifdef Q_OS_LINUX
+    // A tool never outlives a killed Tandril: its half-made output would only be in the way.
+    process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+#endif
     process->setProcessChannelMode(captureOutput ? QProcess::ForwardedErrorChannel
                                                  : QProcess::ForwardedChannels);
 

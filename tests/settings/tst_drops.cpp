@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void cdImageAreaTakesFilesOnly();
     void emptyTitleCopiesNothing();
     void replaceFailureKeepsTheOldItem();
+    void folderNeverCopiedIntoItself();
     void linksNeverLeadOutOfTheDroppedFolder();
     void uniqueNames_data();
     void uniqueNames();
@@ -147,6 +149,14 @@ void DropsTest::replaceFailureKeepsTheOldItem()
     QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"game.exe"});
 }
 
+void DropsTest::folderNeverCopiedIntoItself()
+{
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/GAME.EXE"), "MZ");
+    QCOMPARE(drop({game(), m_home->libraryFolder(), m_home->path()}), 0);
+    QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"GAME.EXE"});
+    QVERIFY(m_prompter.questions.isEmpty());
+}
+
 void DropsTest::linksNeverLeadOutOfTheDroppedFolder()
 {
     const QString secret = m_home->writeFile(QStringLiteral("secret.txt"), "secret");
@@ -207,10 +217,16 @@ void DropsTest::dropOnTheAreaCopiesAndReports()
     QCoreApplication::sendEvent(area, &enter);
     QVERIFY(area->isReceivingDrag());
     QSignalSpy copied(&editor, &Preferences::droppedItemsCopied);
+    QSignalSpy closed(&editor, &QDialog::finished);
     QDropEvent dropEvent(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(area, &dropEvent);
     QVERIFY(!area->isReceivingDrag());
+    // Save and close wait for the copies: the game may be renamed or deleted right after.
+    QVERIFY(!editor.findChild<QPushButton*>(QStringLiteral("createConfigFileFromTitle"))->isEnabled());
+    editor.reject();
+    QCOMPARE(closed.count(), 0);
     QVERIFY(copied.wait(10000));
+    QCOMPARE(closed.count(), 1);
     QCOMPARE(copied.first().first().toInt(), 2);
     QVERIFY(QFile::exists(m_home->libraryFolder() + QStringLiteral("/Doom (unsaved)/B.EXE")));
     auto* status = editor.findChild<QLabel*>(QStringLiteral("statusLabel"));
