@@ -88,7 +88,9 @@ void ExportJob::zipped(int exitCode, const QString& startError)
     auto error = std::make_shared<std::optional<QString>>();
     BackgroundTask::start(
         this,
-        [error, from = m_stagedArchive, to = m_archivePath] { *error = FileOperations::moveFileReplacing(from, to); },
+        [error, from = m_stagedArchive, to = m_archivePath] {
+            *error = FileOperations::moveFileReplacing(from, to);
+        },
         [this, error] {
             if (*error)
                 finish(false, tr("Export Failed"), **error);

@@ -159,8 +159,8 @@ void recover(const QString& path)
 
     static const QRegularExpression leftover(
         QStringLiteral("^\\.(.+)\\.(incoming|previous|partial|deleting)-[0-9A-F-]{36}$"));
-    for (const QString& name : folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                QDir::NoDotAndDotDot)) {
+    for (const QString& name :
+         folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         const QRegularExpressionMatch match = leftover.match(name);
         if (!match.hasMatch())
             continue;

@@ -17,12 +17,12 @@ LibraryLock::LibraryLock(int waitMilliseconds) : m_lock(std::make_unique<QLockFi
     }
     if (m_lock->tryLock(waitMilliseconds))
         return;
-    m_failure = m_lock->error() == QLockFile::LockFailedError
-                    ? QCoreApplication::translate("LibraryLock",
-                                                  "Another Tandril is changing the library right now. "
-                                                  "Please try again when it has finished.")
-                    : QCoreApplication::translate("LibraryLock", "The library folder %1 cannot be written.")
-                          .arg(Paths::libraryFolder());
+    m_failure =
+        m_lock->error() == QLockFile::LockFailedError
+            ? QCoreApplication::translate("LibraryLock", "Another Tandril is changing the library right now. "
+                                                         "Please try again when it has finished.")
+            : QCoreApplication::translate("LibraryLock", "The library folder %1 cannot be written.")
+                  .arg(Paths::libraryFolder());
 }
 
 LibraryLock::~LibraryLock() = default; // QLockFile unlocks when it goes

@@ -189,7 +189,8 @@ std::optional<QString> moveFileReplacing(const QString& source, const QString& d
     if (std::rename(QFile::encodeName(source).constData(), to.constData()) == 0)
         return std::nullopt;
     if (errno != EXDEV)
-        return tr("Could not move %1 to %2: %3").arg(source, destination, QString::fromLocal8Bit(std::strerror(errno)));
+        return tr("Could not move %1 to %2: %3")
+            .arg(source, destination, QString::fromLocal8Bit(std::strerror(errno)));
     const QString partial = partialName(destination);
     if (std::optional<QString> error = copyTree(source, partial, Links::Recreate))
         return error;

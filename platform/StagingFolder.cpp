@@ -41,7 +41,8 @@ StagingFolder::~StagingFolder()
 
 int StagingFolder::removeAbandoned()
 {
-    static const QRegularExpression lockName(QStringLiteral("^([0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12})\\.lock$"));
+    static const QRegularExpression lockName(
+        QStringLiteral("^([0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12})\\.lock$"));
     const QDir temporary(Paths::temporaryFolder());
     int removed = 0;
     for (const QString& name : temporary.entryList(QDir::Files | QDir::Hidden)) {

@@ -168,8 +168,9 @@ void ArchivesTest::commands()
 {
     QCOMPARE(ArchiveFormat::zipCommand(QStringLiteral("/tmp/S"), QStringLiteral("/tmp/S/My Game.tdl"),
                                        QStringLiteral("My Game")),
-             (ProcessRunner::Command{
-                 "/usr/bin/zip", {"-r", "/tmp/S/My Game.tdl", "./My Game", "./My Game.conf", "tdl"}, "/tmp/S"}));
+             (ProcessRunner::Command{"/usr/bin/zip",
+                                     {"-r", "/tmp/S/My Game.tdl", "./My Game", "./My Game.conf", "tdl"},
+                                     "/tmp/S"}));
     QCOMPARE(ArchiveFormat::unzipCommand(QStringLiteral("/tmp/S"), QStringLiteral("/a b.tdl")),
              (ProcessRunner::Command{"/usr/bin/unzip", {"/a b.tdl"}, "/tmp/S"}));
     QCOMPARE(ArchiveFormat::zipinfoCommand(QStringLiteral("/a b.tdl")),

@@ -182,7 +182,8 @@ void SavingTest::fileNamedOtherThanItsTitleIsRenamedNotCopied()
 
     // A title line that disagrees with the file name never moves the game it names.
     const QString other = home.writeConfig(QStringLiteral("A"), "game_title=Doom\n");
-    QCOMPARE(SettingsSaver::save(emptyForm(), other, false, prompter), SettingsSaver::Outcome::KeepEditorOpen);
+    QCOMPARE(SettingsSaver::save(emptyForm(), other, false, prompter),
+             SettingsSaver::Outcome::KeepEditorOpen);
     QCOMPARE(prompter.questions.last().title, QStringLiteral("Rename Not Possible"));
     QVERIFY(readFile(home.libraryFolder() + QStringLiteral("/Doom.conf")) == saved);
 }
