@@ -1,5 +1,7 @@
 #include "app/EnterTitleController.h"
 
+#include "settings/TitleValidator.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,7 @@ EnterTitleController::EnterTitleController(QWidget* parent) : QDialog(parent)
     auto* label = new QLabel(tr("Title of the new game:"), this);
     m_titleInputField = new QLineEdit(this);
     m_titleInputField->setObjectName(QStringLiteral("titleInputField"));
+    m_titleInputField->setValidator(new TitleValidator(m_titleInputField));
     m_titleInputField->setPlaceholderText(tr("e.g. Commander Keen 4"));
     m_titleInputField->setMinimumWidth(320);
     label->setBuddy(m_titleInputField);

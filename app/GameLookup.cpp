@@ -30,11 +30,19 @@ std::variant<ConfigEntry, QString> findGame(const QString& game)
             return entryForFile(byBaseName.absoluteFilePath());
     }
 
-    QList<ConfigEntry> matches;
-    for (const ConfigEntry& entry : LibraryLoader::load(library).value_or(QList<ConfigEntry>())) {
-        if (entry.title == game)
-            matches.append(entry);
-    }
+    const QList<ConfigEntry> entries = LibraryLoader::load(library).value_or(QList<ConfigEntry>());
+    const auto titled = [&](Qt::CaseSensitivity sensitivity) {
+        QList<ConfigEntry> found;
+        for (const ConfigEntry& entry : entries) {
+            if (entry.title.compare(game, sensitivity) == 0)
+                found.append(entry);
+        }
+        return found;
+    };
+    // The exact title first; letter case is ignored only when that names one game.
+    QList<ConfigEntry> matches = titled(Qt::CaseSensitive);
+    if (matches.isEmpty())
+        matches = titled(Qt::CaseInsensitive);
     if (matches.size() == 1)
         return matches.first();
     if (matches.isEmpty())

@@ -3,6 +3,7 @@
 #include "platform/TextReplace.h"
 #include "platform/Utf8.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -36,6 +37,14 @@ ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString&
 ProcessRunner::Command zipinfoCommand(const QString& archivePath)
 {
     return {QStringLiteral("/usr/bin/zipinfo"), {QStringLiteral("-1"), absolute(archivePath)}, QString()};
+}
+
+QString startFailure(const QString& program, const QString& systemError)
+{
+    if (QFileInfo(program).isExecutable())
+        return systemError;
+    const QString package = program.endsWith(QStringLiteral("/zip")) ? QStringLiteral("zip") : QStringLiteral("unzip");
+    return QCoreApplication::translate("ArchiveFormat", "%1 is missing; install the %2 package.").arg(program, package);
 }
 
 QStringList memberNames(const QByteArray& listing)

@@ -18,6 +18,9 @@ ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& a
 ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath);
 ProcessRunner::Command zipinfoCommand(const QString& archivePath);
 
+// Why a tool could not be started, naming the package to install when it is missing.
+QString startFailure(const QString& program, const QString& systemError);
+
 // The member names of a "zipinfo -1" listing; none when it is not UTF-8.
 QStringList memberNames(const QByteArray& listing);
 

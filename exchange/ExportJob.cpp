@@ -8,6 +8,8 @@
 #include "platform/ProcessRunner.h"
 #include "platform/Prompter.h"
 #include "platform/StagingFolder.h"
+#include "platform/TextFile.h"
+#include "platform/Utf8.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,11 +58,20 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry)
         finish(false, tr("Export Failed"), tr("Could not prepare %1 for the archive.").arg(gameFolder));
         return true;
     }
-    QFile config(entry->filePath);
-    if (!config.copy(m_staging->filePath(m_baseName + QStringLiteral(".conf")))) {
-        finish(false, tr("Export Failed"), config.errorString());
+    // An archive whose configuration is not UTF-8 text could never be imported again.
+    const TextFile::BytesResult config = TextFile::readBytes(entry->filePath);
+    if (config.status != TextFile::ReadStatus::Ok || !isValidUtf8(config.bytes)) {
+        finish(false, tr("Export Failed"),
+               config.error.isEmpty() ? tr("The configuration file %1 is not valid UTF-8 text.").arg(entry->filePath)
+                                      : config.error);
         return true;
     }
+    QFile copy(m_staging->filePath(m_baseName + QStringLiteral(".conf")));
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(config.bytes) != config.bytes.size() || !copy.flush()) {
+        finish(false, tr("Export Failed"), copy.errorString());
+        return true;
+    }
+    copy.close();
     QFile marker(m_staging->filePath(ArchiveFormat::Marker));
     if (!marker.open(QIODevice::WriteOnly)) {
         finish(false, tr("Export Failed"), marker.errorString());
@@ -69,8 +80,10 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry)
     marker.close();
 
     m_stagedArchive = m_staging->filePath(archiveName);
-    m_runner.run(ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName), false,
-                 [this](const ProcessRunner::Result& result) { zipped(result.exitCode, result.error); });
+    const ProcessRunner::Command command = ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName);
+    m_runner.run(command, false, [this, program = command.program](const ProcessRunner::Result& result) {
+        zipped(result.exitCode, result.error.isEmpty() ? QString() : ArchiveFormat::startFailure(program, result.error));
+    });
     return true;
 }
 

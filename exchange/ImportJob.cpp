@@ -29,19 +29,31 @@ void ImportJob::start(const QString& archivePath, Road road)
         m_busy = true;
         Q_EMIT busyChanged(true);
     }
-    m_runner.run(ArchiveFormat::zipinfoCommand(archivePath), true,
-                 [this](const ProcessRunner::Result& result) { listed(result.output, result.error); });
-}
-
-void ImportJob::listed(const QByteArray& listing, const QString& startError)
-{
-    if (!startError.isEmpty()) {
-        fail(startError);
+    const QFileInfo archive(archivePath);
+    if (!archive.exists()) {
+        fail(tr("The file %1 does not exist.").arg(archivePath));
         return;
     }
-    const QStringList members = ArchiveFormat::memberNames(listing);
-    if (!members.contains(ArchiveFormat::Marker)) {
-        fail(tr("This TDL file was not exported by Tandril (missing tdl file)."));
+    // A FIFO or a device would make the tools wait for ever.
+    if (!archive.isFile()) {
+        fail(tr("%1 is not a file.").arg(archivePath));
+        return;
+    }
+    const ProcessRunner::Command command = ArchiveFormat::zipinfoCommand(archivePath);
+    m_runner.run(command, true, [this, program = command.program](const ProcessRunner::Result& result) {
+        listed(result, program);
+    });
+}
+
+void ImportJob::listed(const ProcessRunner::Result& result, const QString& program)
+{
+    if (!result.error.isEmpty()) {
+        fail(ArchiveFormat::startFailure(program, result.error));
+        return;
+    }
+    const QStringList members = ArchiveFormat::memberNames(result.output);
+    if (result.exitCode != 0 || !members.contains(ArchiveFormat::Marker)) {
+        fail(tr("%1 is not a Tandril archive.").arg(QFileInfo(m_archivePath).fileName()));
         return;
     }
     // Checked before anything is unpacked: no member may land outside the staging folder.
@@ -55,8 +67,11 @@ void ImportJob::listed(const QByteArray& listing, const QString& startError)
         fail(m_staging->error());
         return;
     }
-    m_runner.run(ArchiveFormat::unzipCommand(m_staging->path(), m_archivePath), false,
-                 [this](const ProcessRunner::Result& result) { unpacked(result.exitCode, result.error); });
+    const ProcessRunner::Command command = ArchiveFormat::unzipCommand(m_staging->path(), m_archivePath);
+    m_runner.run(command, false, [this, program = command.program](const ProcessRunner::Result& result) {
+        unpacked(result.exitCode, result.error.isEmpty() ? QString()
+                                                         : ArchiveFormat::startFailure(program, result.error));
+    });
 }
 
 void ImportJob::unpacked(int exitCode, const QString& startError)

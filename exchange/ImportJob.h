@@ -1,11 +1,11 @@
 #pragma once
 
 #include "exchange/Installation.h"
+#include "platform/ProcessRunner.h"
 
 #include <memory>
 #include <QObject>
 
-class ProcessRunner;
 class Prompter;
 class StagingFolder;
 
@@ -36,7 +36,7 @@ Q_SIGNALS:
     void finished(bool success);
 
 private:
-    void listed(const QByteArray& listing, const QString& startError);
+    void listed(const ProcessRunner::Result& result, const QString& program);
     void unpacked(int exitCode, const QString& startError);
     void install(const QString& stagedConfig, const QString& stagedFolder,
                  const Installation::Destinations& destinations);

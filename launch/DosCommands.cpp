@@ -27,8 +27,9 @@ QString withoutTrailingSeparators(const QString& path)
 
 QStringList autoexecBlock(const QString& configText)
 {
-    static const QRegularExpression section(QStringLiteral("\\[tandril autoexec\\](.*?)(\\n\\[|\\z)"),
-                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression section(QStringLiteral("^\\[tandril autoexec\\](.*?)(\\n\\[|\\z)"),
+                                            QRegularExpression::DotMatchesEverythingOption |
+                                                QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = section.match(configText);
     if (!match.hasMatch())
         return {};

@@ -2,6 +2,7 @@
 
 #include "platform/TextReplace.h"
 
+#include <algorithm>
 #include <QRegularExpression>
 
 namespace ConfigText {
@@ -58,14 +59,33 @@ void replaceInSection(const QString& section, const QString& key, const QString&
     text.replace(match.capturedStart(1), match.capturedLength(1), body);
 }
 
+QString protectPercentLines(const QString& block)
+{
+    QStringList lines = block.split(u'\n');
+    for (QString& line : lines) {
+        const auto first = std::find_if(line.cbegin(), line.cend(), [](QChar c) { return c != u' ' && c != u'\t'; });
+        if (first != line.cend() && *first == u'%')
+            line.prepend(NoBreakSpace);
+    }
+    return lines.join(u'\n');
+}
+
+QString unprotectPercentLines(const QString& block)
+{
+    static const QRegularExpression protectedLine(QStringLiteral("(?m)^\\x{00A0}(?=[ \\t]*%)"));
+    QString text = block;
+    return text.remove(protectedLine);
+}
+
 void saveAutoexecToConfig(const QString& autoexecText, QString& text)
 {
     const QString trimmed = autoexecText.trimmed();
     if (trimmed.isEmpty())
         return;
-    const QString block = AutoexecHeader.toString() + u'\n' + trimmed;
+    const QString block = AutoexecHeader.toString() + u'\n' + protectPercentLines(trimmed);
+    // A header counts only at the start of a line, never inside a title or a value.
     static const QRegularExpression sectionPattern =
-        pattern(QStringLiteral("(?s)\\[tandril autoexec\\].*?(\\Z|\\n\\[)"));
+        pattern(QStringLiteral("(?sm)^\\[tandril autoexec\\].*?(\\Z|\\n\\[)"));
     const QRegularExpressionMatch match = sectionPattern.match(text);
     if (!match.hasMatch()) {
         text += u'\n' + block + u'\n';

@@ -24,6 +24,13 @@ void replaceInSection(const QString& section, const QString& key, const QString&
 void saveAutoexecToConfig(const QString& autoexecText, QString& text);
 
 inline constexpr QStringView AutoexecHeader = u"[tandril autoexec]";
+inline constexpr QChar NoBreakSpace = QChar(0x00A0);
+
+// DOSBox-X crashes on a line of a section it does not know whose first character after blanks
+// is "%": such lines of the start-up block get one no-break space in front, which every reader
+// trims away again.
+QString protectPercentLines(const QString& block);
+QString unprotectPercentLines(const QString& block);
 
 // Value of the first line that begins with key, with no trimming of the line; the value is
 // trimmed. Only the first such line counts, also when its value is empty.

@@ -9,6 +9,7 @@
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -33,8 +34,19 @@ void reportFailure(Prompter& prompter, const QString& error)
 
 } // namespace
 
+bool hasControlCharacter(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
+}
+
 std::optional<QString> titleProblem(const QString& baseName)
 {
+    // A line break would start a key line of its own in the configuration file.
+    if (hasControlCharacter(baseName))
+        return tr("The title must not contain line breaks, tabs or other control characters.");
     // "." and ".." would make the library folder or its parent the game folder.
     if (baseName.isEmpty() || baseName == u"." || baseName == u"..")
         return tr("The title must contain at least one character that can be used in a file name.");

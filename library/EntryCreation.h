@@ -7,6 +7,9 @@ class Prompter;
 
 namespace EntryCreation {
 
+// Whether the text holds a line break, a tab or another control character.
+bool hasControlCharacter(QStringView text);
+
 // Why a title cannot become a game; nothing when it can.
 std::optional<QString> titleProblem(const QString& baseName);
 

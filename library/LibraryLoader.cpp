@@ -46,11 +46,9 @@ bool hasConfigExtension(const QString& name)
 
 std::optional<ConfigEntry> readEntry(const QString& configFilePath)
 {
-    QFile file(configFilePath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > TextFile::MaximumTextSize)
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || !isValidUtf8(bytes))
+    const TextFile::BytesResult read = TextFile::readBytes(configFilePath);
+    const QByteArray& bytes = read.bytes;
+    if (read.status != TextFile::ReadStatus::Ok || !isValidUtf8(bytes))
         return std::nullopt;
 
     const std::optional<QByteArrayView> titleLine = firstLineStartingWith(bytes, TitleKey);

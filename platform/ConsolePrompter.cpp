@@ -1,5 +1,7 @@
 #include "platform/ConsolePrompter.h"
 
+#include <QCoreApplication>
+
 ConsolePrompter::ConsolePrompter(QTextStream& input, QTextStream& error, bool inputIsTerminal, bool assumeYes)
     : m_input(input), m_error(error), m_inputIsTerminal(inputIsTerminal), m_assumeYes(assumeYes)
 {}
@@ -22,8 +24,16 @@ int ConsolePrompter::ask(const Question& question)
     const int cancel = int(question.buttons.size()) - 1;
     if (m_assumeYes)
         return 0;
-    if (!m_inputIsTerminal)
+    if (!m_inputIsTerminal) {
+        // Never a silent refusal: say what was declined and how to agree.
+        m_error << question.title << ": " << question.text << Qt::endl
+                << QCoreApplication::translate("ConsolePrompter",
+                                               "Answered \"%1\" because there is no terminal to ask on; "
+                                               "--yes answers \"%2\".")
+                       .arg(question.buttons.at(cancel), question.buttons.first())
+                << Qt::endl;
         return cancel;
+    }
 
     m_error << question.title << Qt::endl << question.text << Qt::endl;
     for (int i = 0; i < question.buttons.size(); ++i)

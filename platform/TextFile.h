@@ -27,6 +27,17 @@ struct ReadResult
 // instead of being pulled into memory.
 inline constexpr qint64 MaximumTextSize = 64LL * 1024 * 1024;
 
+struct BytesResult
+{
+    ReadStatus status = ReadStatus::Unreadable;
+    QByteArray bytes;
+    QString error;
+};
+
+// A regular file's bytes (links followed), never more than the maximum, a leading byte-order
+// mark left out. A FIFO or a device is refused at once instead of being read.
+BytesResult readBytes(const QString& path, qint64 maximumSize = MaximumTextSize);
+
 ReadResult readUtf8(const QString& path, qint64 maximumSize = MaximumTextSize);
 
 // Replaces the file atomically (a temporary file moved into place). Returns the error's

@@ -89,23 +89,49 @@ QString floppyFolderForTitle(const QString& title)
     return LibraryLayout::floppyFolder(LibraryLayout::gameFolder(Paths::libraryFolder(), baseName));
 }
 
-std::variant<QStringList, QString> shaderNames(const QString& folder)
+bool isValidSensitivity(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= -MaximumSensitivity && value <= MaximumSensitivity && !text.startsWith(u'+');
+}
+
+SensitivityFilter filterSensitivity(const QString& typed)
+{
+    QString kept;
+    for (const QChar c : typed) {
+        if ((c >= u'0' && c <= u'9') || (c == u'-' && kept.isEmpty()))
+            kept.append(c);
+    }
+    bool invalid = kept != typed;
+    if (kept.isEmpty() || kept == u"-")
+        return {kept, invalid};
+    bool fits = false;
+    const qint64 value = kept.toLongLong(&fits);
+    if (!fits || value < -MaximumSensitivity || value > MaximumSensitivity) {
+        invalid = true;
+        kept = QString::number(kept.startsWith(u'-') ? -MaximumSensitivity : MaximumSensitivity);
+    }
+    return {kept, invalid};
+}
+
+std::variant<QList<Shader>, QString> shaderNames(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable())
         return QCoreApplication::translate("GameFiles", "The folder %1 cannot be read.").arg(folder);
-    QStringList names;
+    QList<Shader> shaders;
     for (const QFileInfo& file :
          QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        // The extension is exactly "glsl": "crt.GLSL" is not offered, nor is an empty file.
-        if (file.suffix() == u"glsl" && file.size() > 0)
-            names.append(file.completeBaseName());
+        // The extension is exactly "glsl": "crt.GLSL" is not offered.
+        if (file.suffix() == u"glsl")
+            shaders.append({file.completeBaseName(), file.size() == 0});
     }
     const QCollator collator = Collation::titleCollator();
-    std::sort(names.begin(), names.end(), [&](const QString& a, const QString& b) {
-        return collator.compare(a + QStringLiteral(".glsl"), b + QStringLiteral(".glsl")) < 0;
+    std::sort(shaders.begin(), shaders.end(), [&](const Shader& a, const Shader& b) {
+        return collator.compare(a.name + QStringLiteral(".glsl"), b.name + QStringLiteral(".glsl")) < 0;
     });
-    return names;
+    return shaders;
 }
 
 } // namespace GameFiles

@@ -23,6 +23,7 @@ struct CyclesFilter
     bool invalid; // something other than a digit, or more than 1000000
 };
 inline constexpr qint64 MaximumCycles = 1000000;
+inline constexpr int MaximumSensitivity = 1000;
 CyclesFilter filterCycles(const QString& typed);
 
 // Whether a chosen file has one of the extensions, in any letter case.
@@ -34,8 +35,24 @@ QString cdImageDisplayName(const QString& cdImagePath);
 // The FLOPPIES folder of the game the title names (the title as typed, trimmed).
 QString floppyFolderForTitle(const QString& title);
 
-// The names of the non-empty "*.glsl" shader files in the folder, sorted ignoring case, or the
-// error's description when the folder cannot be listed.
-std::variant<QStringList, QString> shaderNames(const QString& folder);
+// DOSBox-X's mouse sensitivity: an integer from -1000 to 1000.
+bool isValidSensitivity(const QString& text);
+struct SensitivityFilter
+{
+    QString text; // what the field shows afterwards: a sign and digits, within the range
+    bool invalid; // something else was typed, or the number lies outside the range
+};
+SensitivityFilter filterSensitivity(const QString& typed);
+
+struct Shader
+{
+    QString name;
+    bool builtIn = false; // an empty file stands for a shader built into DOSBox-X
+    bool operator==(const Shader&) const = default;
+};
+
+// The "*.glsl" shaders in the folder, sorted ignoring case, or the error's description when the
+// folder cannot be listed.
+std::variant<QList<Shader>, QString> shaderNames(const QString& folder);
 
 } // namespace GameFiles

@@ -12,6 +12,7 @@
 #include "settings/DropTargetView.h"
 #include "settings/GameFiles.h"
 #include "settings/SoundMenus.h"
+#include "settings/TitleValidator.h"
 #include "settings/SoundSettings.h"
 
 #include <QCheckBox>
@@ -82,6 +83,7 @@ void Preferences::buildInterface()
     titleFont.setBold(true);
     m_titleName->setFont(titleFont);
     m_titleName->setPlaceholderText(tr("Title"));
+    m_titleName->setValidator(new TitleValidator(m_titleName));
 
     m_gameExe = named(new QLineEdit(this), "game_exe");
     m_gameExe->setPlaceholderText(tr("GAME.EXE, a path below the game folder, or C:\\GAME\\GAME.EXE"));
@@ -141,6 +143,7 @@ void Preferences::buildInterface()
     connect(m_cycles, &QLineEdit::textEdited, this, &Preferences::cyclesEdited);
     m_sensitivity = named(new QLineEdit(this), "s_sensitivity");
     m_sensitivity->setMaximumWidth(70);
+    connect(m_sensitivity, &QLineEdit::textEdited, this, &Preferences::sensitivityEdited);
     m_glshaders = named(new QComboBox(this), "s_glshaders");
 
     auto* memoryRow = new QHBoxLayout;
@@ -302,14 +305,15 @@ void Preferences::loadConfigFile(const QString& path)
 void Preferences::populateGLShaderMenu(QComboBox* menu)
 {
     menu->clear();
-    const std::variant<QStringList, QString> names = GameFiles::shaderNames(m_shaderFolder);
+    const std::variant<QList<GameFiles::Shader>, QString> names = GameFiles::shaderNames(m_shaderFolder);
     if (const auto* error = std::get_if<QString>(&names)) {
         logLine(QStringLiteral("❌ Error loading shader files: ") + *error);
         return;
     }
     menu->addItem(SettingsForm::noShaderTitle());
     menu->insertSeparator(1);
-    menu->addItems(std::get<QStringList>(names));
+    for (const GameFiles::Shader& shader : std::get<QList<GameFiles::Shader>>(names))
+        menu->addItem(shader.name, shader.builtIn);
     menu->setCurrentIndex(0);
 }
 
@@ -400,6 +404,14 @@ void Preferences::fixGameExePath()
         m_gameExe->setText(*shortened);
 }
 
+void Preferences::sensitivityEdited(const QString& text)
+{
+    const GameFiles::SensitivityFilter filtered = GameFiles::filterSensitivity(text);
+    if (filtered.invalid)
+        showAlert(tr("Invalid Input"), tr("Please enter a whole number between -1000 and 1000."));
+    m_sensitivity->setText(filtered.text);
+}
+
 void Preferences::cyclesEdited(const QString& text)
 {
     const GameFiles::CyclesFilter filtered = GameFiles::filterCycles(text);
@@ -450,6 +462,7 @@ SettingsSaver::Form Preferences::form() const
     form.dma = m_dma->currentText();
     form.hdma = m_hdma->currentText();
     form.glshader = m_glshaders->currentText();
+    form.glshaderBuiltIn = m_glshaders->currentData().toBool();
     form.autoexec = m_autoexecTextView->toPlainText();
     return form;
 }

@@ -64,6 +64,7 @@ protected:
 private:
     void buildInterface();
     void cyclesEdited(const QString& text);
+    void sensitivityEdited(const QString& text);
     QCheckBox* checkbox(const QString& key) const;
     void setCopiesRunning(bool running);
 

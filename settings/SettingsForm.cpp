@@ -88,17 +88,23 @@ LoadedValues load(const QString& text)
             values.windowResolution = std::pair(pieces.at(0), pieces.at(1));
     }
 
-    static const QRegularExpression autoexec(QStringLiteral("\\[tandril autoexec\\](.*)"),
-                                             QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression autoexec(QStringLiteral("^\\[tandril autoexec\\](.*)"),
+                                             QRegularExpression::DotMatchesEverythingOption |
+                                                 QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = autoexec.match(text);
     if (match.hasMatch())
-        values.autoexec = match.captured(1).trimmed();
+        values.autoexec = ConfigText::unprotectPercentLines(match.captured(1).trimmed());
+    // IRQ 2 is the same line as 9 on an AT; DOSBox-X takes only 9.
+    if (values.irq && values.irq->trimmed() == u"2")
+        values.irq = QStringLiteral("9");
     return values;
 }
 
 QString shaderName(const QString& glshaderValue)
 {
     QString path = glshaderValue;
+    while (path.endsWith(u'/') && path.size() > 1)
+        path.chop(1);
     const qsizetype slash = path.lastIndexOf(u'/');
     const qsizetype dot = path.lastIndexOf(u'.');
     if (dot > slash + 1)

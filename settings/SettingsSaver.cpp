@@ -11,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
+#include "settings/GameFiles.h"
 #include "settings/SettingsForm.h"
 #include "settings/SoundSettings.h"
 #include "settings/TitleChange.h"
@@ -52,13 +53,14 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
                                 form.frameskip.isEmpty() ? QStringLiteral("0") : form.frameskip, text);
     if (const QString cycles = form.cycles.trimmed(); !cycles.isEmpty())
         ConfigText::replaceOrAppend(QStringLiteral("cycles"), cycles, text);
-    if (const QString sensitivity = form.sensitivity.trimmed(); !sensitivity.isEmpty())
+    // Only a value DOSBox-X takes; anything else leaves the template's.
+    if (const QString sensitivity = form.sensitivity.trimmed(); GameFiles::isValidSensitivity(sensitivity))
         ConfigText::replaceOrAppend(QStringLiteral("sensitivity"), sensitivity, text);
     const QString width = form.windowWidth.trimmed();
     const QString height = form.windowHeight.trimmed();
     if (!width.isEmpty() && !height.isEmpty())
         ConfigText::replaceOrAppend(QStringLiteral("windowresolution"), width + u'x' + height, text);
-    ConfigText::replaceOrAppend(QStringLiteral("mididevice"), form.mt32 ? QStringLiteral("mt32") : QString(),
+    ConfigText::replaceOrAppend(QStringLiteral("mididevice"), form.mt32 ? QStringLiteral("mt32") : QStringLiteral("default"),
                                 text);
     SoundSettings(form.soundCard, SoundSettings::soundCardOptions(), form.sbbase, form.irq, form.dma,
                   form.hdma)
@@ -70,8 +72,10 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
 
     QString shader;
     if (!form.glshader.isEmpty() && form.glshader != SettingsForm::noShaderTitle())
-        shader = form.glshader.endsWith(QStringLiteral(".glsl")) ? form.glshader
-                                                                 : form.glshader + QStringLiteral(".glsl");
+        // A shader built into DOSBox-X goes by its name alone; a file by its file name.
+        shader = form.glshaderBuiltIn || form.glshader.endsWith(QStringLiteral(".glsl"))
+                     ? form.glshader
+                     : form.glshader + QStringLiteral(".glsl");
     ConfigText::replaceOrAppend(QStringLiteral("glshader"), shader, text);
 
     // Last, so that the autoexec section stays the last section.

@@ -30,6 +30,7 @@ struct Form
     QString dma;
     QString hdma;
     QString glshader;
+    bool glshaderBuiltIn = false; // one of DOSBox-X's own shaders, not a file
     QString autoexec;
 };
 

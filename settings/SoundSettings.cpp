@@ -42,7 +42,8 @@ QStringList SoundSettings::sbbaseItems()
 
 QStringList SoundSettings::irqItems()
 {
-    return {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("7"),
+    // DOSBox-X has no IRQ 2: it is 9 on an AT.
+    return {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("9"),
             QStringLiteral("10")};
 }
 

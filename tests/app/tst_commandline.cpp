@@ -336,16 +336,27 @@ void CommandLineTest::addAndDelete_data()
     QTest::addColumn<QString>("err");
     QTest::newRow("add") << QStringList{"add", "Loom: Deluxe"} << 0 << QStringList{"Doom", "Loom: Deluxe"}
                          << "";
+    const QString noTerminal = QStringLiteral(
+        "\nAnswered \"Cancel\" because there is no terminal to ask on; --yes answers \"%1\".\n");
     QTest::newRow("add over an existing game, no terminal")
-        << QStringList{"add", "Doom"} << 1 << QStringList{"Doom"} << "";
+        << QStringList{"add", "Doom"} << 1 << QStringList{"Doom"}
+        << "Configuration already exists: A configuration with this name already exists. Do you want to "
+           "replace it?" + noTerminal.arg("Overwrite");
     QTest::newRow("add over an existing game, --yes")
         << QStringList{"--yes", "add", "Doom"} << 0 << QStringList{"Doom"} << "";
     QTest::newRow("add an unusable title")
         << QStringList{"add", "???"} << 1 << QStringList{"Doom"}
         << "Invalid Title: The title must contain at least one character that "
            "can be used in a file name.\n";
+    QTest::newRow("add a title with a line break")
+        << QStringList{"add", "Evil\ngame_exe=C:\\EVIL.BAT"} << 1 << QStringList{"Doom"}
+        << "Invalid Title: The title must not contain line breaks, tabs or other control characters.\n";
+    QTest::newRow("delete by the title in another letter case")
+        << QStringList{"--yes", "delete", "DOOM"} << 0 << QStringList{} << "";
     QTest::newRow("delete without an answer")
-        << QStringList{"delete", "Doom"} << 1 << QStringList{"Doom"} << "";
+        << QStringList{"delete", "Doom"} << 1 << QStringList{"Doom"}
+        << "Delete Configuration?: Are you sure you want to delete the configuration for \"Doom\"?" +
+               noTerminal.arg("Delete");
     QTest::newRow("delete --yes") << QStringList{"delete", "Doom", "--yes"} << 0 << QStringList{} << "";
 }
 
@@ -401,7 +412,7 @@ void CommandLineTest::exportAndImport()
         tandril(other, {QStringLiteral("import"), home.writeFile(QStringLiteral("x.tdl"), "text")});
     QCOMPARE(refused.exitCode, 1);
     QVERIFY(refused.err.endsWith(
-        QStringLiteral("Import Failed: This TDL file was not exported by Tandril (missing tdl file).\n")));
+        QStringLiteral("Import Failed: x.tdl is not a Tandril archive.\n")));
 }
 
 void CommandLineTest::runningWindowTakesTheArchive()
@@ -422,11 +433,17 @@ void CommandLineTest::runningWindowTakesTheArchive()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("PATH"),
                        emulator.folder() + u':' + environment.value(QStringLiteral("PATH")));
+    // The socket lives in the user's private runtime folder, not in the shared temporary one.
+    const QString runtime = home.path() + QStringLiteral("/run");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     window.setProcessEnvironment(environment);
     window.start(QStringLiteral(TANDRIL_EXECUTABLE), {});
     QVERIFY(window.waitForStarted());
     // Wait until the window listens for files handed over by a second start.
-    const QString server = QStringLiteral("tandril-%1").arg(::getuid());
+    const QString server = runtime + QStringLiteral("/tandril.socket");
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
             QLocalSocket probe;

@@ -352,7 +352,7 @@ void ArchivesTest::importRefusals_data()
     QTest::addColumn<QByteArray>("archive");
     QTest::addColumn<QString>("message");
     const QString missingMarker =
-        QStringLiteral("This TDL file was not exported by Tandril (missing tdl file).");
+        QStringLiteral("game.tdl is not a Tandril archive.");
 
     ZipWriter noMarker;
     noMarker.addFile(QStringLiteral("G.conf"), "game_title=G\n");

@@ -106,7 +106,7 @@ void ExchangeWindowTest::importFromTheFileManager()
     QTRY_VERIFY_WITH_TIMEOUT(indicator(window, "progressIndicator_import")->isHidden(), 30000);
     QCOMPARE(m_prompter.takeAlerts(),
              QList<ScriptedPrompter::Alert>(
-                 {{"Import Failed", "This TDL file was not exported by Tandril (missing tdl file)."}}));
+                 {{"Import Failed", "bad.tdl is not a Tandril archive."}}));
 }
 
 void ExchangeWindowTest::openFileTakesOnlyTdl_data()

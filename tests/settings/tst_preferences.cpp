@@ -31,7 +31,8 @@ private Q_SLOTS:
     void unreadableFileKeepsTheSetUp();
     void soundReset_data();
     void soundReset();
-    void cyclesFieldFilters();
+    void numericFieldsFilter_data();
+    void numericFieldsFilter();
     void gameExecutableChooser();
     void setupAndCdImageChoosers();
     void chooserAnsweredAfterTheEditorClosed();
@@ -162,7 +163,9 @@ void PreferencesTest::menusFallBackToTheirFirstItem_data()
     QTest::newRow("unknown port") << QByteArray("sbbase=330\n") << "s_sbbase"
                                   << "220";
     QTest::newRow("irq missing") << QByteArray("x=1\n") << "s_irq"
-                                 << "2";
+                                 << "3";
+    QTest::newRow("irq 2 is 9") << QByteArray("irq=2\n") << "s_irq"
+                                << "9";
     QTest::newRow("frameskip=12") << QByteArray("frameskip=12\n") << "s_frameskip"
                                   << "0";
     QTest::newRow("unknown shader") << QByteArray("glshader=crt.glsl\n") << "s_glshaders"
@@ -217,25 +220,39 @@ void PreferencesTest::soundReset()
     QCOMPARE(actual, shown);
 }
 
-void PreferencesTest::cyclesFieldFilters()
+void PreferencesTest::numericFieldsFilter_data()
 {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("alert");
+    const QString cycles = QStringLiteral("Please enter a numeric value between 0 and 1000000.");
+    const QString sensitivity = QStringLiteral("Please enter a whole number between -1000 and 1000.");
+    QTest::newRow("cycles") << "s_cycles" << "12" << "12" << "";
+    QTest::newRow("cycles, a letter") << "s_cycles" << "12a" << "12" << cycles;
+    QTest::newRow("sensitivity, negative") << "s_sensitivity" << "-50" << "-50" << "";
+    QTest::newRow("sensitivity above the range") << "s_sensitivity" << "1001" << "1000" << sensitivity;
+    QTest::newRow("sensitivity below the range") << "s_sensitivity" << "-1001" << "-1000" << sensitivity;
+    QTest::newRow("sensitivity, letters") << "s_sensitivity" << "abc" << "" << sensitivity;
+}
+
+void PreferencesTest::numericFieldsFilter()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, alert);
     const auto editor = makeEditor();
-    QLineEdit* cycles = control<QLineEdit>(*editor, "s_cycles");
-    cycles->clear();
-    QTest::keyClicks(cycles, QStringLiteral("12"));
-    QCOMPARE(cycles->text(), QStringLiteral("12"));
-    QVERIFY(m_prompter.questions.isEmpty());
-    QTest::keyClicks(cycles, QStringLiteral("a"));
-    QCOMPARE(cycles->text(), QStringLiteral("12"));
-    QCOMPARE(m_prompter.questions.size(), 1);
-    QCOMPARE(m_prompter.questions.first().title, QStringLiteral("Invalid Input"));
-    QCOMPARE(m_prompter.questions.first().text,
-             QStringLiteral("Please enter a numeric value between 0 and 1000000."));
-    QCOMPARE(m_prompter.questions.first().buttons, QStringList{"OK"});
+    QLineEdit* line = control<QLineEdit>(*editor, field.toLatin1().constData());
+    line->clear();
+    QTest::keyClicks(line, typed);
+    QCOMPARE(line->text(), shown);
+    QCOMPARE(m_prompter.questions.isEmpty(), alert.isEmpty());
+    if (!alert.isEmpty()) {
+        QCOMPARE(m_prompter.questions.first().title, QStringLiteral("Invalid Input"));
+        QCOMPARE(m_prompter.questions.first().text, alert);
+    }
     m_prompter.questions.clear();
-    // Other fields are not filtered.
-    QTest::keyClicks(control<QLineEdit>(*editor, "s_sensitivity"), QStringLiteral("x"));
-    QVERIFY(m_prompter.questions.isEmpty());
 }
 
 void PreferencesTest::gameExecutableChooser()
@@ -328,7 +345,10 @@ void PreferencesTest::shaderMenu()
     QStringList items;
     for (int i = 0; i < menu->count(); ++i)
         items << menu->itemText(i);
-    QCOMPARE(items, (QStringList{"No Shader", "", "Bilinear", "sharp"}));
+    QCOMPARE(items, (QStringList{"No Shader", "", "Bilinear", "empty", "sharp"}));
+    // An empty file is a shader built into DOSBox-X: saved by its name alone.
+    QCOMPARE(menu->itemData(3).toBool(), true);
+    QCOMPARE(menu->itemData(4).toBool(), false);
     QCOMPARE(menu->currentIndex(), 0);
 }
 

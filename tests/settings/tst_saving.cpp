@@ -66,7 +66,21 @@ void SavingTest::configText_data()
 
     QTest::newRow("empty form keeps the template's lines")
         << emptyForm() << false
-        << QString(Template).replace("title=\n", "title=Doom\n").replace("mididevice=default", "mididevice=");
+        << QString(Template).replace("title=\n", "title=Doom\n");
+
+    // Only values DOSBox-X takes: a built-in shader by its name, a sensitivity in its range, and
+    // start-up lines beginning with "%" kept from its parser's crash.
+    SettingsSaver::Form accepted = emptyForm();
+    accepted.glshader = QStringLiteral("sharp");
+    accepted.glshaderBuiltIn = true;
+    accepted.sensitivity = QStringLiteral("1001");
+    accepted.autoexec = QString::fromUtf8("  %PATH%\r\n\t%1 x\r\n\u00A0%2\nver %3");
+    QTest::newRow("values DOSBox-X takes")
+        << accepted << false
+        << QString(Template)
+                   .replace("title=\n", "title=Doom\n")
+                   .replace("glshader=\n", "glshader=sharp\n")
+                   .append(QString::fromUtf8("\n[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0\t%1 x\r\n\u00A0%2\nver %3\n"));
 
     SettingsSaver::Form full = emptyForm();
     full.title = QStringLiteral("  Cost $5 \\ Deluxe ");
@@ -136,7 +150,7 @@ void SavingTest::missingKeysAreAppendedInOrder()
                                  "fulldouble=false",
                                  "aspect=false",
                                  "frameskip=0",
-                                 "mididevice=",
+                                 "mididevice=default",
                                  "sbtype=sb16",
                                  "sbbase=220",
                                  "irq=7",

@@ -262,12 +262,12 @@ void SettingsFormTest::shaderNames()
         std::holds_alternative<QString>(GameFiles::shaderNames(home.path() + QStringLiteral("/missing"))));
     home.writeFile(QStringLiteral("glshaders/sharp.glsl"), "x");
     home.writeFile(QStringLiteral("glshaders/crt.GLSL"), "x");
-    home.writeFile(QStringLiteral("glshaders/empty.glsl"), "");
+    home.writeFile(QStringLiteral("glshaders/none.glsl"), ""); // built into DOSBox-X
     home.writeFile(QStringLiteral("glshaders/CRT-lottes.glsl"), "x");
     home.writeFile(QStringLiteral("glshaders/advinterp2x.glsl"), "x");
     home.writeFile(QStringLiteral("glshaders/notes.txt"), "x");
-    QCOMPARE(std::get<QStringList>(GameFiles::shaderNames(home.path() + QStringLiteral("/glshaders"))),
-             (QStringList{"advinterp2x", "CRT-lottes", "sharp"}));
+    QCOMPARE(std::get<QList<GameFiles::Shader>>(GameFiles::shaderNames(home.path() + QStringLiteral("/glshaders"))),
+             (QList<GameFiles::Shader>{{"advinterp2x", false}, {"CRT-lottes", false}, {"none", true}, {"sharp", false}}));
 }
 
 QTEST_GUILESS_MAIN(SettingsFormTest)
