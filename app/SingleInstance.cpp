@@ -1,15 +1,15 @@
 #include "app/SingleInstance.h"
 
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QDir>
 #include <QStandardPaths>
 
 // In the user's private runtime folder (XDG_RUNTIME_DIR, or a 0700 folder Qt makes): in the
 // shared temporary folder another user could take the name first and receive the archives.
 SingleInstance::SingleInstance(QObject* parent)
-    : QObject(parent),
-      m_name(QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(QStringLiteral("tandril.socket")))
+    : QObject(parent), m_name(QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+                                  .filePath(QStringLiteral("tandril.socket")))
 {}
 
 bool SingleInstance::handOver(const QStringList& files) const

@@ -43,8 +43,10 @@ QString startFailure(const QString& program, const QString& systemError)
 {
     if (QFileInfo(program).isExecutable())
         return systemError;
-    const QString package = program.endsWith(QStringLiteral("/zip")) ? QStringLiteral("zip") : QStringLiteral("unzip");
-    return QCoreApplication::translate("ArchiveFormat", "%1 is missing; install the %2 package.").arg(program, package);
+    const QString package =
+        program.endsWith(QStringLiteral("/zip")) ? QStringLiteral("zip") : QStringLiteral("unzip");
+    return QCoreApplication::translate("ArchiveFormat", "%1 is missing; install the %2 package.")
+        .arg(program, package);
 }
 
 QStringList memberNames(const QByteArray& listing)

@@ -62,12 +62,14 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry)
     const TextFile::BytesResult config = TextFile::readBytes(entry->filePath);
     if (config.status != TextFile::ReadStatus::Ok || !isValidUtf8(config.bytes)) {
         finish(false, tr("Export Failed"),
-               config.error.isEmpty() ? tr("The configuration file %1 is not valid UTF-8 text.").arg(entry->filePath)
-                                      : config.error);
+               config.error.isEmpty()
+                   ? tr("The configuration file is not valid UTF-8 text: its archive could not be imported.")
+                   : config.error);
         return true;
     }
     QFile copy(m_staging->filePath(m_baseName + QStringLiteral(".conf")));
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(config.bytes) != config.bytes.size() || !copy.flush()) {
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(config.bytes) != config.bytes.size() ||
+        !copy.flush()) {
         finish(false, tr("Export Failed"), copy.errorString());
         return true;
     }
@@ -80,10 +82,12 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry)
     marker.close();
 
     m_stagedArchive = m_staging->filePath(archiveName);
-    const ProcessRunner::Command command = ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName);
-    m_runner.run(command, false, [this, program = command.program](const ProcessRunner::Result& result) {
-        zipped(result.exitCode, result.error.isEmpty() ? QString() : ArchiveFormat::startFailure(program, result.error));
-    });
+    m_runner.run(ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName), false,
+                 [this](const ProcessRunner::Result& result) {
+                     zipped(result.exitCode, result.error.isEmpty()
+                                                 ? QString()
+                                                 : ArchiveFormat::startFailure(result.program, result.error));
+                 });
     return true;
 }
 

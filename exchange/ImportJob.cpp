@@ -39,16 +39,14 @@ void ImportJob::start(const QString& archivePath, Road road)
         fail(tr("%1 is not a file.").arg(archivePath));
         return;
     }
-    const ProcessRunner::Command command = ArchiveFormat::zipinfoCommand(archivePath);
-    m_runner.run(command, true, [this, program = command.program](const ProcessRunner::Result& result) {
-        listed(result, program);
-    });
+    m_runner.run(ArchiveFormat::zipinfoCommand(archivePath), true,
+                 [this](const ProcessRunner::Result& result) { listed(result); });
 }
 
-void ImportJob::listed(const ProcessRunner::Result& result, const QString& program)
+void ImportJob::listed(const ProcessRunner::Result& result)
 {
     if (!result.error.isEmpty()) {
-        fail(ArchiveFormat::startFailure(program, result.error));
+        fail(ArchiveFormat::startFailure(result.program, result.error));
         return;
     }
     const QStringList members = ArchiveFormat::memberNames(result.output);
@@ -67,11 +65,12 @@ void ImportJob::listed(const ProcessRunner::Result& result, const QString& progr
         fail(m_staging->error());
         return;
     }
-    const ProcessRunner::Command command = ArchiveFormat::unzipCommand(m_staging->path(), m_archivePath);
-    m_runner.run(command, false, [this, program = command.program](const ProcessRunner::Result& result) {
-        unpacked(result.exitCode, result.error.isEmpty() ? QString()
-                                                         : ArchiveFormat::startFailure(program, result.error));
-    });
+    m_runner.run(ArchiveFormat::unzipCommand(m_staging->path(), m_archivePath), false,
+                 [this](const ProcessRunner::Result& result) {
+                     unpacked(result.exitCode, result.error.isEmpty() ? QString()
+                                                                      : ArchiveFormat::startFailure(
+                                                                            result.program, result.error));
+                 });
 }
 
 void ImportJob::unpacked(int exitCode, const QString& startError)

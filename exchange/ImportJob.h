@@ -36,7 +36,7 @@ Q_SIGNALS:
     void finished(bool success);
 
 private:
-    void listed(const ProcessRunner::Result& result, const QString& program);
+    void listed(const ProcessRunner::Result& result);
     void unpacked(int exitCode, const QString& startError);
     void install(const QString& stagedConfig, const QString& stagedFolder,
                  const Installation::Destinations& destinations);

@@ -63,7 +63,8 @@ QString protectPercentLines(const QString& block)
 {
     QStringList lines = block.split(u'\n');
     for (QString& line : lines) {
-        const auto first = std::find_if(line.cbegin(), line.cend(), [](QChar c) { return c != u' ' && c != u'\t'; });
+        const auto first =
+            std::find_if(line.cbegin(), line.cend(), [](QChar c) { return c != u' ' && c != u'\t'; });
         if (first != line.cend() && *first == u'%')
             line.prepend(NoBreakSpace);
     }

@@ -43,6 +43,7 @@ void ProcessRunner::run(const Command& command, bool captureOutput, Done done)
         if (error != QProcess::FailedToStart)
             return; // a crash also ends in finished()
         Result result;
+        result.program = process->program();
         result.error = process->errorString();
         process->deleteLater();
         done(result);

@@ -23,6 +23,7 @@ public:
     struct Result
     {
         bool started = false;
+        QString program;   // what was run
         QString error;     // why it could not start
         int exitCode = -1; // -1 when it crashed
         QByteArray output; // standard output, when captured

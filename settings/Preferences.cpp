@@ -12,8 +12,8 @@
 #include "settings/DropTargetView.h"
 #include "settings/GameFiles.h"
 #include "settings/SoundMenus.h"
-#include "settings/TitleValidator.h"
 #include "settings/SoundSettings.h"
+#include "settings/TitleValidator.h"
 
 #include <QCheckBox>
 #include <QComboBox>

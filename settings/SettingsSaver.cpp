@@ -60,8 +60,8 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
     const QString height = form.windowHeight.trimmed();
     if (!width.isEmpty() && !height.isEmpty())
         ConfigText::replaceOrAppend(QStringLiteral("windowresolution"), width + u'x' + height, text);
-    ConfigText::replaceOrAppend(QStringLiteral("mididevice"), form.mt32 ? QStringLiteral("mt32") : QStringLiteral("default"),
-                                text);
+    ConfigText::replaceOrAppend(QStringLiteral("mididevice"),
+                                form.mt32 ? QStringLiteral("mt32") : QStringLiteral("default"), text);
     SoundSettings(form.soundCard, SoundSettings::soundCardOptions(), form.sbbase, form.irq, form.dma,
                   form.hdma)
         .writeToConfig(text);

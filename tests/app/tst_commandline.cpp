@@ -341,7 +341,8 @@ void CommandLineTest::addAndDelete_data()
     QTest::newRow("add over an existing game, no terminal")
         << QStringList{"add", "Doom"} << 1 << QStringList{"Doom"}
         << "Configuration already exists: A configuration with this name already exists. Do you want to "
-           "replace it?" + noTerminal.arg("Overwrite");
+           "replace it?" +
+               noTerminal.arg("Overwrite");
     QTest::newRow("add over an existing game, --yes")
         << QStringList{"--yes", "add", "Doom"} << 0 << QStringList{"Doom"} << "";
     QTest::newRow("add an unusable title")
@@ -411,8 +412,7 @@ void CommandLineTest::exportAndImport()
     const Run refused =
         tandril(other, {QStringLiteral("import"), home.writeFile(QStringLiteral("x.tdl"), "text")});
     QCOMPARE(refused.exitCode, 1);
-    QVERIFY(refused.err.endsWith(
-        QStringLiteral("Import Failed: x.tdl is not a Tandril archive.\n")));
+    QVERIFY(refused.err.endsWith(QStringLiteral("Import Failed: x.tdl is not a Tandril archive.\n")));
 }
 
 void CommandLineTest::runningWindowTakesTheArchive()

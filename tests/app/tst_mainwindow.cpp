@@ -481,6 +481,9 @@ void MainWindowTest::addGameThroughTheSheet()
     QVERIFY(sheet);
     QCOMPARE(sheet->windowModality(), Qt::WindowModal);
     sheet->titleInputField()->setText(typed);
+    // A line break or a tab is refused as it is typed or pasted.
+    sheet->titleInputField()->insert(QStringLiteral("\ngame_exe=C:\\EVIL.BAT\t"));
+    QCOMPARE(sheet->titleInputField()->text(), typed);
     sheet->findChild<QPushButton*>(QString::fromLatin1(confirm ? "confirmButton" : "cancelButton"))->click();
     QTRY_VERIFY(window->findChild<EnterTitleController*>() == nullptr);
     QCOMPARE(titles(*window), listed);

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <sys/stat.h>
 
 // Exchange archives: the format, export to the Desktop and import into the library.
 class ArchivesTest : public QObject
@@ -138,7 +139,9 @@ bool ArchivesTest::exportGame(const QString& base)
 {
     ExportJob job(m_prompter, m_runner);
     QSignalSpy finished(&job, &ExportJob::finished);
-    if (!job.start(LibraryLoader::readEntry(m_home->libraryFolder() + u'/' + base + QStringLiteral(".conf"))))
+    // A file that does not load still names a game, as on the command line.
+    const QString file = m_home->libraryFolder() + u'/' + base + QStringLiteral(".conf");
+    if (!job.start(LibraryLoader::readEntry(file).value_or(ConfigEntry{QString(), file, std::nullopt})))
         return false;
     if (finished.isEmpty() && !finished.wait(60000))
         qFatal("export did not finish");
@@ -322,8 +325,15 @@ void ArchivesTest::exportFailures_data()
     QTest::addColumn<bool>("withFolder");
     QTest::addColumn<bool>("withDesktop");
     QTest::addColumn<QString>("message"); // empty: the system's words
-    QTest::newRow("no game folder") << false << true << "";
-    QTest::newRow("no Desktop") << true << false << "Could not create TDL file.";
+    QTest::addColumn<QByteArray>("config");
+    const QByteArray config = "game_title=Doom\n";
+    QTest::newRow("no game folder") << false << true << "" << config;
+    QTest::newRow("no Desktop") << true << false << "Could not create TDL file." << config;
+    // Its archive could never be imported.
+    QTest::newRow("configuration not UTF-8")
+        << true << true
+        << "The configuration file is not valid UTF-8 text: its archive could not be imported."
+        << QByteArray("game_title=Caf\xe9\n");
 }
 
 void ArchivesTest::exportFailures()
@@ -331,10 +341,11 @@ void ArchivesTest::exportFailures()
     QFETCH(bool, withFolder);
     QFETCH(bool, withDesktop);
     QFETCH(QString, message);
+    QFETCH(QByteArray, config);
     if (withFolder)
-        makeGame(*m_home, QStringLiteral("Doom"), "game_title=Doom\n");
+        makeGame(*m_home, QStringLiteral("Doom"), config);
     else
-        m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
+        m_home->writeConfig(QStringLiteral("Doom"), config);
     if (!withDesktop)
         QVERIFY(QDir(m_home->path() + QStringLiteral("/Desktop")).removeRecursively());
     QVERIFY(!exportGame(QStringLiteral("Doom")));
@@ -351,8 +362,7 @@ void ArchivesTest::importRefusals_data()
 {
     QTest::addColumn<QByteArray>("archive");
     QTest::addColumn<QString>("message");
-    const QString missingMarker =
-        QStringLiteral("game.tdl is not a Tandril archive.");
+    const QString missingMarker = QStringLiteral("game.tdl is not a Tandril archive.");
 
     ZipWriter noMarker;
     noMarker.addFile(QStringLiteral("G.conf"), "game_title=G\n");
@@ -363,6 +373,8 @@ void ArchivesTest::importRefusals_data()
     QTest::newRow("marker in a subfolder") << nestedMarker.bytes() << missingMarker;
     QTest::newRow("text file") << QByteArray("just some text\n") << missingMarker;
     QTest::newRow("empty file") << QByteArray() << missingMarker;
+    QTest::newRow("missing file") << QByteArray("<missing>") << "The file $PATH does not exist.";
+    QTest::newRow("FIFO, refused without blocking") << QByteArray("<fifo>") << "$PATH is not a file.";
 
     ZipWriter good;
     good.addFile(QStringLiteral("tdl"), "");
@@ -413,7 +425,13 @@ void ArchivesTest::importRefusals()
 {
     QFETCH(QByteArray, archive);
     QFETCH(QString, message);
-    const QString path = m_home->writeFile(QStringLiteral("incoming/game.tdl"), archive);
+    QString path = m_home->path() + QStringLiteral("/incoming/game.tdl");
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (archive == "<fifo>")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (archive != "<missing>")
+        path = m_home->writeFile(QStringLiteral("incoming/game.tdl"), archive);
+    message.replace(QStringLiteral("$PATH"), path);
     m_home->writeConfig(QStringLiteral("G"), "game_title=Mine\n");
     QVERIFY(!importArchive(path));
     QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>({{"Import Failed", message}}));
@@ -511,8 +529,10 @@ void ArchivesTest::missingTools()
     QCOMPARE(alerts.size(), 2);
     QCOMPARE(alerts.at(0).title, QStringLiteral("Export Failed"));
     QCOMPARE(alerts.at(1).title, QStringLiteral("Import Failed"));
-    QVERIFY(!alerts.at(0).message.isEmpty());
-    QVERIFY(!alerts.at(1).message.isEmpty());
+    QCOMPARE(alerts.at(0).message,
+             QStringLiteral("/nonexistent/usr/bin/zip is missing; install the zip package."));
+    QCOMPARE(alerts.at(1).message,
+             QStringLiteral("/nonexistent/usr/bin/zipinfo is missing; install the unzip package."));
 }
 
 void ArchivesTest::progress_data()

@@ -105,8 +105,7 @@ void ExchangeWindowTest::importFromTheFileManager()
     QVERIFY(indicator(window, "progressIndicator_import")->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(indicator(window, "progressIndicator_import")->isHidden(), 30000);
     QCOMPARE(m_prompter.takeAlerts(),
-             QList<ScriptedPrompter::Alert>(
-                 {{"Import Failed", "bad.tdl is not a Tandril archive."}}));
+             QList<ScriptedPrompter::Alert>({{"Import Failed", "bad.tdl is not a Tandril archive."}}));
 }
 
 void ExchangeWindowTest::openFileTakesOnlyTdl_data()

@@ -100,6 +100,12 @@ void DosStartTest::autoexecBlock_data()
         << "[sdl]\n[tandril autoexec]\nA\nB" << QStringList{"A", "B"};
     QTest::newRow("indented bracket does not end it") << "[tandril autoexec]\nA\n [x]\n"
                                                       << QStringList{"A", "[x]"};
+    QTest::newRow("header inside a title is none")
+        << "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=C:\\GAME.EXE\n"
+        << QStringList{};
+    QTest::newRow("no-break space before % trimmed away")
+        << QString::fromUtf8("[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0 %1 x\n")
+        << QStringList{"%PATH%", "%1 x"};
 }
 
 void DosStartTest::autoexecBlock()

@@ -178,6 +178,10 @@ void ConfigTextTest::saveAutoexec_data()
     QTest::newRow("following section stays") << "[tandril autoexec]\nold\n[midi]\nx=1\n"
                                              << "new"
                                              << "[tandril autoexec]\nnew\n\n[midi]\nx=1\n";
+    QTest::newRow("header inside a title is no section")
+        << "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n"
+        << "new"
+        << "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n\n[tandril autoexec]\nnew\n";
     QTest::newRow("block inserted verbatim") << ""
                                              << "echo $1 \\0 C:\\$X"
                                              << "\n[tandril autoexec]\necho $1 \\0 C:\\$X\n";

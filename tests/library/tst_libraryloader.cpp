@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <sys/stat.h>
 
 // Turning the library folder into the list of games.
 class LibraryLoaderTest : public QObject
@@ -99,6 +100,8 @@ void LibraryLoaderTest::entryFromOneFile_data()
         << QByteArray("game_title=\xed\xa0\x80\n") << false << "" << false << "";
     QTest::newRow("truncated sequence at the end")
         << QByteArray("game_title=ab\xe2\x82") << false << "" << false << "";
+    QTest::newRow("byte-order mark ignored")
+        << QByteArray("\xEF\xBB\xBFgame_title=Keen\n") << true << "Keen" << false << "";
     QTest::newRow("NUL byte is text")
         << QByteArray("game_title=A\0B\n", 14) << true << QStringView(u"A\0B", 3).toString() << false << "";
 }
@@ -153,6 +156,11 @@ void LibraryLoaderTest::badFilesAreSkipped()
     const QString unreadable = home.writeConfig(QStringLiteral("c"), "game_title=Secret\n");
     QFile::setPermissions(unreadable, QFileDevice::Permissions());
     QFile::link(home.path() + QStringLiteral("/nowhere"), home.libraryFolder() + QStringLiteral("/d.conf"));
+    // Neither a FIFO nor an endless device is read: they would block or never end.
+    QCOMPARE(
+        ::mkfifo(QFile::encodeName(home.libraryFolder() + QStringLiteral("/fifo.conf")).constData(), 0600),
+        0);
+    QFile::link(QStringLiteral("/dev/zero"), home.libraryFolder() + QStringLiteral("/zero.conf"));
     home.writeConfig(QStringLiteral("e"), "game_title=Good E\n");
 
     const std::optional<QList<ConfigEntry>> entries = LibraryLoader::load(home.libraryFolder());

@@ -119,10 +119,10 @@ void PreferencesTest::loadFillsTheForm()
     const QString conf = m_home->writeConfig(
         QStringLiteral("Doom"),
         "[sdl]\nfullscreen=YES\n  autolock=1\naspect=on\nwindowresolution=1024x768\nsensitivity=80\n"
-        "[render]\nframeskip=2\nglshader=/usr/share/dosbox-x/glshaders/sharp.glsl\n[cpu]\ncycles=25000\n"
+        "[render]\nframeskip=2\nglshader=/usr/share/dosbox-x/glshaders/sharp.glsl/\n[cpu]\ncycles=25000\n"
         "[midi]\nmididevice=mt32\n[sblaster]\nsbtype=sb16\nsbbase=240\nirq=7\ndma=3\nhdma=7\n"
         "[tandril]\ngame_title=Doom\ngame_exe=DOOM.EXE\nsetup_exe=/s/SETUP.EXE\ncd_image=/x/ISO/doom.cue\n"
-        "[tandril autoexec]\necho hi\n");
+        "[tandril autoexec]\necho hi\n\u00A0%PATH%\n");
     const auto editor = makeEditor(conf);
     editor->show();
     QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("DOOM.EXE"));
@@ -145,7 +145,11 @@ void PreferencesTest::loadFillsTheForm()
     QCOMPARE(control<QComboBox>(*editor, "s_dma")->currentText(), QStringLiteral("3"));
     QCOMPARE(control<QComboBox>(*editor, "s_hdma")->currentText(), QStringLiteral("7"));
     QVERIFY(control<QCheckBox>(*editor, "mt32Support")->isChecked());
-    QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(), QStringLiteral("echo hi"));
+    // The no-break space that keeps DOSBox-X from crashing on "%" is the program's, not the user's.
+    QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(),
+             QStringLiteral("echo hi\n%PATH%"));
+    control<QLineEdit>(*editor, "title_name")->insert(QStringLiteral("\r\nx"));
+    QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), QStringLiteral("Doom"));
     QVERIFY(control<QWidget>(*editor, "dummy")->hasFocus() || !editor->isActiveWindow());
 }
 
@@ -228,12 +232,26 @@ void PreferencesTest::numericFieldsFilter_data()
     QTest::addColumn<QString>("alert");
     const QString cycles = QStringLiteral("Please enter a numeric value between 0 and 1000000.");
     const QString sensitivity = QStringLiteral("Please enter a whole number between -1000 and 1000.");
-    QTest::newRow("cycles") << "s_cycles" << "12" << "12" << "";
-    QTest::newRow("cycles, a letter") << "s_cycles" << "12a" << "12" << cycles;
-    QTest::newRow("sensitivity, negative") << "s_sensitivity" << "-50" << "-50" << "";
-    QTest::newRow("sensitivity above the range") << "s_sensitivity" << "1001" << "1000" << sensitivity;
-    QTest::newRow("sensitivity below the range") << "s_sensitivity" << "-1001" << "-1000" << sensitivity;
-    QTest::newRow("sensitivity, letters") << "s_sensitivity" << "abc" << "" << sensitivity;
+    QTest::newRow("cycles") << "s_cycles"
+                            << "12"
+                            << "12"
+                            << "";
+    QTest::newRow("cycles, a letter") << "s_cycles"
+                                      << "12a"
+                                      << "12" << cycles;
+    QTest::newRow("sensitivity, negative") << "s_sensitivity"
+                                           << "-50"
+                                           << "-50"
+                                           << "";
+    QTest::newRow("sensitivity above the range") << "s_sensitivity"
+                                                 << "1001"
+                                                 << "1000" << sensitivity;
+    QTest::newRow("sensitivity below the range") << "s_sensitivity"
+                                                 << "-1001"
+                                                 << "-1000" << sensitivity;
+    QTest::newRow("sensitivity, letters") << "s_sensitivity"
+                                          << "abc"
+                                          << "" << sensitivity;
 }
 
 void PreferencesTest::numericFieldsFilter()

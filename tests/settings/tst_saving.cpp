@@ -65,8 +65,7 @@ void SavingTest::configText_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("empty form keeps the template's lines")
-        << emptyForm() << false
-        << QString(Template).replace("title=\n", "title=Doom\n");
+        << emptyForm() << false << QString(Template).replace("title=\n", "title=Doom\n");
 
     // Only values DOSBox-X takes: a built-in shader by its name, a sensitivity in its range, and
     // start-up lines beginning with "%" kept from its parser's crash.
@@ -78,9 +77,10 @@ void SavingTest::configText_data()
     QTest::newRow("values DOSBox-X takes")
         << accepted << false
         << QString(Template)
-                   .replace("title=\n", "title=Doom\n")
-                   .replace("glshader=\n", "glshader=sharp\n")
-                   .append(QString::fromUtf8("\n[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0\t%1 x\r\n\u00A0%2\nver %3\n"));
+               .replace("title=\n", "title=Doom\n")
+               .replace("glshader=\n", "glshader=sharp\n")
+               .append(QString::fromUtf8(
+                   "\n[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0\t%1 x\r\n\u00A0%2\nver %3\n"));
 
     SettingsSaver::Form full = emptyForm();
     full.title = QStringLiteral("  Cost $5 \\ Deluxe ");
@@ -276,6 +276,8 @@ void SavingTest::refusedTitles_data()
     QTest::addColumn<int>("questions");
     QTest::newRow("blank title") << "   " << 0;
     QTest::newRow("only removed characters") << "???" << 1;
+    QTest::newRow("a line break") << "Evil\ngame_exe=C:\\EVIL.BAT" << 1;
+    QTest::newRow("a tab") << "Doom\tII" << 1;
 }
 
 void SavingTest::refusedTitles()

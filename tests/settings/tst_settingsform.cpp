@@ -266,8 +266,10 @@ void SettingsFormTest::shaderNames()
     home.writeFile(QStringLiteral("glshaders/CRT-lottes.glsl"), "x");
     home.writeFile(QStringLiteral("glshaders/advinterp2x.glsl"), "x");
     home.writeFile(QStringLiteral("glshaders/notes.txt"), "x");
-    QCOMPARE(std::get<QList<GameFiles::Shader>>(GameFiles::shaderNames(home.path() + QStringLiteral("/glshaders"))),
-             (QList<GameFiles::Shader>{{"advinterp2x", false}, {"CRT-lottes", false}, {"none", true}, {"sharp", false}}));
+    QCOMPARE(std::get<QList<GameFiles::Shader>>(
+                 GameFiles::shaderNames(home.path() + QStringLiteral("/glshaders"))),
+             (QList<GameFiles::Shader>{
+                 {"advinterp2x", false}, {"CRT-lottes", false}, {"none", true}, {"sharp", false}}));
 }
 
 QTEST_GUILESS_MAIN(SettingsFormTest)
