@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 
+#include "launch/EmulatorPresence.h"
 #include "platform/Diagnostics.h"
 #include "platform/Emulator.h"
 #include "platform/Prompter.h"
@@ -15,15 +16,7 @@ void checkDosboxXPath(const Emulator& emulator, Prompter& prompter, SystemServic
         logLine(emulator.foundLine());
         return;
     }
-    const Prompter::Question question{
-        emulator.missingTitle(),
-        emulator.missingText(),
-        Prompter::Style::Warning,
-        {QCoreApplication::translate("AppDelegate", "Open Download"),
-         QCoreApplication::translate("AppDelegate", "Cancel")},
-    };
-    if (prompter.ask(question) == 0)
-        services.openUrl(Emulator::downloadPage());
+    EmulatorPresence::offerDownload(emulator, prompter, services);
 }
 
 bool openFile(const QString& path, const std::function<void(const QString&)>& importTDLFile)

@@ -137,7 +137,10 @@ int deleteGame(Context& context)
     const std::optional<ConfigEntry> entry = gameOperand(context);
     if (!entry)
         return Failure;
-    switch (EntryDeletion::deleteSelectedEntry(entry, context.prompter)) {
+    const EntryDeletion::Disposal disposal = context.options.contains(QStringLiteral("--permanent"))
+                                                 ? EntryDeletion::Disposal::Permanent
+                                                 : EntryDeletion::Disposal::TrashWhenAvailable;
+    switch (EntryDeletion::deleteSelectedEntry(entry, context.prompter, disposal)) {
     case EntryDeletion::Outcome::Deleted:
         logLine(QStringLiteral("✅ Game deleted: ") + entry->filePath);
         return Success;
@@ -218,9 +221,9 @@ const std::span<const Command> commands()
          1,
          addGame},
         {QStringLiteral("delete"),
-         QStringLiteral("GAME"),
-         QStringLiteral("delete the game's configuration and its whole folder"),
-         {},
+         QStringLiteral("GAME [--permanent]"),
+         QStringLiteral("move the game's configuration and folder to the Trash, or delete them"),
+         {QStringLiteral("--permanent")},
          1,
          1,
          deleteGame},

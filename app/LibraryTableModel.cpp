@@ -1,9 +1,5 @@
 #include "app/LibraryTableModel.h"
 
-#include "platform/Collation.h"
-
-#include <algorithm>
-
 LibraryTableModel::LibraryTableModel(QIcon folderIcon, QObject* parent)
     : QAbstractTableModel(parent), m_folderIcon(std::move(folderIcon))
 {}
@@ -59,18 +55,4 @@ QVariant LibraryTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     return section == TitleColumn ? tr("Title") : QString();
-}
-
-void LibraryTableModel::sort(int column, Qt::SortOrder order)
-{
-    if (column != TitleColumn)
-        return;
-    const QCollator collator = Collation::titleCollator();
-    // The persistent indexes are left where they are: the selected row index stays selected.
-    Q_EMIT layoutAboutToBeChanged();
-    std::stable_sort(m_entries.begin(), m_entries.end(), [&](const ConfigEntry& a, const ConfigEntry& b) {
-        const int comparison = collator.compare(a.title, b.title);
-        return order == Qt::AscendingOrder ? comparison < 0 : comparison > 0;
-    });
-    Q_EMIT layoutChanged();
 }

@@ -5,7 +5,8 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 
-// The library table: a folder icon and the title of every entry, in the list's order.
+// The library table: a folder icon and the title of every entry, in file-name order. The view
+// sorts and filters it through a LibraryFilterModel.
 class LibraryTableModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -28,10 +29,6 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
-    // Only the title column sorts (locale-aware, case ignored). Rows keep their selection by
-    // index, not by game; the next load restores file-name order.
-    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
     QIcon m_folderIcon;

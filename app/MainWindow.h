@@ -11,14 +11,19 @@
 #include <QPointer>
 #include <QWidget>
 
+class LibraryActions;
+class LibraryFilterModel;
 class LibraryTableModel;
 class ProcessRunner;
 class Preferences;
 class Prompter;
+class QFileSystemWatcher;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableView;
+class QTimer;
 class SystemServices;
 
 // The library window: the table of games and the commands on the selected game.
@@ -27,15 +32,18 @@ class MainWindow final : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int FixedWidth = 715;
+    static constexpr int MinimumWidth = 715;
     static constexpr int MinimumHeight = 375;
     static constexpr int MaximumHeight = 4000;
 
     MainWindow(Host host, Emulator emulator, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Every game, in file-name order.
     const QList<ConfigEntry>& configEntries() const;
+    // The game the user sees selected (the table's current row), through the search filter.
     std::optional<ConfigEntry> selectedConfig() const;
+    // Its row in file-name order, -1 when nothing is selected.
     int selectedRow() const;
 
     void showAlert(const QString& title, const QString& message);
@@ -61,16 +69,22 @@ public Q_SLOTS:
     // An archive handed over by the file manager; queued while another archive job runs.
     void importTDLFile(const QString& archivePath);
     void selectMT32Roms();
+    void showAbout();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildInterface();
+    void connectCommands();
     void applyButtonStates(const ButtonStates& states);
     void tableSelectionChanged();
-    void selectRow(int row);
+    void selectRow(int sourceRow);
+    void selectConfigFile(const QString& configFile);
+    void updateCount();
+    void watchLibrary();
     // While an archive job runs, no other command of the window can start.
     void setArchiveJobRunning(bool running);
     void startImport(const QString& archivePath, bool fromFileManager);
@@ -81,7 +95,11 @@ private:
     UserDefaults m_defaults;
 
     LibraryTableModel* m_model = nullptr;
+    LibraryFilterModel* m_filter = nullptr;
+    LibraryActions* m_actions = nullptr;
     QTableView* m_tableView = nullptr;
+    QLineEdit* m_searchField = nullptr;
+    QLabel* m_gameCount = nullptr;
     QPushButton* m_addButton = nullptr;
     QPushButton* m_editButton = nullptr;
     QPushButton* m_deleteButton = nullptr;
@@ -97,6 +115,8 @@ private:
     QProgressBar* m_progressIndicatorImport = nullptr;
     QPointer<Preferences> m_preferencesWindowController; // the editor currently or last shown
     ProcessRunner* m_processRunner = nullptr;
+    QFileSystemWatcher* m_watcher = nullptr;
+    QTimer* m_reloadTimer = nullptr;
     bool m_archiveJobRunning = false;
     QStringList m_pendingImports;
 };

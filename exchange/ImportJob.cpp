@@ -147,12 +147,12 @@ void ImportJob::install(const QString& stagedConfig, const QString& stagedFolder
         [error, stagedConfig, stagedFolder, destinations] {
             *error = Installation::install(stagedConfig, stagedFolder, destinations);
         },
-        [this, error] {
+        [this, error, destination = destinations.config] {
             if (*error) {
                 fail(**error);
                 return;
             }
-            Q_EMIT installed();
+            Q_EMIT installed(destination);
             m_prompter.showSuccess(tr("Import Successful"), tr("Game imported successfully."));
             finish(true);
         });

@@ -32,7 +32,7 @@ public:
 
 Q_SIGNALS:
     void busyChanged(bool busy);
-    void installed(); // the library changed: load it again
+    void installed(const QString& configFile); // the library changed: load it again
     void finished(bool success);
 
 private:

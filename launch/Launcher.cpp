@@ -1,5 +1,6 @@
 #include "launch/Launcher.h"
 
+#include "launch/EmulatorPresence.h"
 #include "library/LibraryLayout.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
@@ -21,9 +22,13 @@ bool Launcher::launch(LaunchMode mode, const std::optional<ConfigEntry>& entry)
         m_prompter.showAlert(refusal->title, refusal->message);
         return false;
     }
-    // Without an installed emulator the start fails and is reported like any failed start.
-    const QString program = m_emulator.executable().value_or(m_emulator.programName());
-    if (const std::optional<QString> error = m_services.startDetached(program, std::get<QStringList>(plan))) {
+    const std::optional<QString> program = m_emulator.executable();
+    if (!program) {
+        EmulatorPresence::offerDownload(m_emulator, m_prompter, m_services);
+        return false;
+    }
+    if (const std::optional<QString> error =
+            m_services.startDetached(*program, std::get<QStringList>(plan))) {
         m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *error);
         return false;
     }

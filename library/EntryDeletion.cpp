@@ -7,6 +7,7 @@
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
+#include "platform/Trash.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,9 +36,55 @@ bool isInLibraryFolder(const QString& configFile, const QString& library)
            QFileInfo(library).canonicalFilePath();
 }
 
+// The folder steps aside in one rename first, so that a kill leaves either the whole game or a
+// hidden folder that the next start removes, never a listed game with half its files.
+Outcome removePermanently(const QString& configFile, const QString& gameFolder, bool withFolder)
+{
+    QString aside;
+    if (withFolder) {
+        const ItemSwap::SetAside setAside = ItemSwap::setAsideForDeletion(gameFolder);
+        if (setAside.error) {
+            logLine(QStringLiteral("❌ Error deleting file or folder: ") + *setAside.error);
+            return Outcome::Failed;
+        }
+        aside = setAside.path;
+    }
+    if (const std::optional<QString> error = FileOperations::removeItem(configFile)) {
+        logLine(QStringLiteral("❌ Error deleting file or folder: ") + *error);
+        if (!aside.isEmpty())
+            QDir().rename(aside, gameFolder);
+        return Outcome::Failed;
+    }
+    if (!aside.isEmpty()) {
+        if (const std::optional<QString> error = FileOperations::removeItem(aside))
+            logLine(QStringLiteral("⚠️ Error deleting file or folder: ") + *error);
+    }
+    return Outcome::Deleted;
+}
+
+// Folder first: should the file not follow, the folder comes back out of the Trash.
+Outcome moveToTrash(const QString& configFile, const QString& gameFolder, bool withFolder)
+{
+    Trash::Moved folder;
+    if (withFolder) {
+        folder = Trash::moveToTrash(gameFolder);
+        if (folder.error) {
+            logLine(QStringLiteral("❌ Error deleting file or folder: ") + *folder.error);
+            return Outcome::Failed;
+        }
+    }
+    if (const Trash::Moved file = Trash::moveToTrash(configFile); file.error) {
+        logLine(QStringLiteral("❌ Error deleting file or folder: ") + *file.error);
+        if (withFolder)
+            QDir().rename(folder.pathInTrash, gameFolder);
+        return Outcome::Failed;
+    }
+    return Outcome::Deleted;
+}
+
 } // namespace
 
-Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& prompter)
+Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& prompter, Disposal disposal)
 {
     if (!entry) {
         prompter.showAlert(tr("No Selection"),
@@ -52,13 +99,13 @@ Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& p
         return Outcome::NotDeleted;
     }
     const QString baseName = LibraryLayout::baseNameOfConfigFile(entry->filePath);
+    const bool toTrash = disposal == Disposal::TrashWhenAvailable && Trash::isAvailable();
 
+    QString text = tr("Are you sure you want to delete the configuration for \"%1\"?").arg(entry->title);
+    if (toTrash)
+        text += u'\n' + tr("The game and its folder will be moved to the Trash.");
     const Prompter::Question question{
-        tr("Delete Configuration?"),
-        tr("Are you sure you want to delete the configuration for \"%1\"?").arg(entry->title),
-        Prompter::Style::Critical,
-        {tr("Delete"), tr("Cancel")},
-    };
+        tr("Delete Configuration?"), text, Prompter::Style::Critical, {tr("Delete"), tr("Cancel")}, 1};
     if (prompter.ask(question) != 0)
         return Outcome::NotDeleted;
 
@@ -67,29 +114,10 @@ Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& p
         prompter.showAlert(tr("Delete Not Possible"), *busy);
         return Outcome::NotDeleted;
     }
-    // The folder steps aside in one rename first, so that a kill leaves either the whole game
-    // or a hidden folder that the next start removes, never a listed game with half its files.
     const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
-    QString aside;
-    if (isRemovableGameFolder(baseName) && FileOperations::itemExists(gameFolder)) {
-        const ItemSwap::SetAside setAside = ItemSwap::setAsideForDeletion(gameFolder);
-        if (setAside.error) {
-            logLine(QStringLiteral("❌ Error deleting file or folder: ") + *setAside.error);
-            return Outcome::Failed;
-        }
-        aside = setAside.path;
-    }
-    if (const std::optional<QString> error = FileOperations::removeItem(entry->filePath)) {
-        logLine(QStringLiteral("❌ Error deleting file or folder: ") + *error);
-        if (!aside.isEmpty())
-            QDir().rename(aside, gameFolder);
-        return Outcome::Failed;
-    }
-    if (!aside.isEmpty()) {
-        if (const std::optional<QString> error = FileOperations::removeItem(aside))
-            logLine(QStringLiteral("⚠️ Error deleting file or folder: ") + *error);
-    }
-    return Outcome::Deleted;
+    const bool withFolder = isRemovableGameFolder(baseName) && FileOperations::itemExists(gameFolder);
+    return toTrash ? moveToTrash(entry->filePath, gameFolder, withFolder)
+                   : removePermanently(entry->filePath, gameFolder, withFolder);
 }
 
 } // namespace EntryDeletion

@@ -15,8 +15,15 @@ enum class Outcome
     Deleted,    // the configuration file and the game folder are gone
 };
 
-// Deletes a game after asking: its configuration file, then its whole game folder, found from
-// the file's name and never from the title.
-Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& prompter);
+enum class Disposal
+{
+    TrashWhenAvailable, // to the desktop's Trash when there is one, so that a slip can be undone
+    Permanent,
+};
+
+// Deletes a game after asking: its configuration file and its whole game folder, found from the
+// file's name and never from the title.
+Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& prompter,
+                            Disposal disposal = Disposal::TrashWhenAvailable);
 
 } // namespace EntryDeletion

@@ -1,6 +1,7 @@
 #include "platform/DialogPrompter.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,6 +20,14 @@ QMessageBox::Icon iconFor(Prompter::Style style)
     return QMessageBox::Warning;
 }
 
+// A message box sizes itself to its text; a short text would cut its window title off.
+void keepTitleReadable(QMessageBox& box)
+{
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(420, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
+                      0, 1, grid->columnCount());
+}
+
 } // namespace
 
 DialogPrompter::DialogPrompter(QObject* parent) : QObject(parent) {}
@@ -30,12 +39,23 @@ void DialogPrompter::setWindow(QWidget* window)
 
 void DialogPrompter::showAlert(const QString& title, const QString& message)
 {
+    show(QMessageBox::Warning, title, message);
+}
+
+void DialogPrompter::showSuccess(const QString& title, const QString& message)
+{
+    show(QMessageBox::Information, title, message);
+}
+
+void DialogPrompter::show(QMessageBox::Icon icon, const QString& title, const QString& message)
+{
     QMetaObject::invokeMethod(
         this,
-        [this, title, message] {
+        [this, icon, title, message] {
             QWidget* window = parentWindow();
-            auto* box = new QMessageBox(QMessageBox::Warning, title, title, QMessageBox::Ok, window);
+            auto* box = new QMessageBox(icon, title, title, QMessageBox::Ok, window);
             box->setInformativeText(message);
+            keepTitleReadable(*box);
             box->setAttribute(Qt::WA_DeleteOnClose);
             if (window) {
                 box->setWindowModality(Qt::WindowModal);
@@ -60,6 +80,7 @@ int DialogPrompter::ask(const Question& question)
     QWidget* window = parentWindow();
     QMessageBox box(iconFor(question.style), question.title, question.title, QMessageBox::NoButton, window);
     box.setInformativeText(question.text);
+    keepTitleReadable(box);
     if (window)
         box.setWindowModality(Qt::WindowModal);
     QList<QAbstractButton*> buttons;
@@ -68,8 +89,8 @@ int DialogPrompter::ask(const Question& question)
         buttons.append(box.addButton(question.buttons.at(i),
                                      isLast ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
     }
-    if (!buttons.isEmpty())
-        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    if (question.defaultButton >= 0 && question.defaultButton < buttons.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.at(question.defaultButton)));
     box.exec();
     const qsizetype chosen = buttons.indexOf(box.clickedButton());
     // Closing the box without a button counts as the last one ("Cancel").

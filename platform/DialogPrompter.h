@@ -2,6 +2,7 @@
 
 #include "platform/Prompter.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -19,10 +20,12 @@ public:
     void setWindow(QWidget* window);
 
     void showAlert(const QString& title, const QString& message) override;
+    void showSuccess(const QString& title, const QString& message) override;
     int ask(const Question& question) override;
 
 private:
     QWidget* parentWindow() const;
+    void show(QMessageBox::Icon icon, const QString& title, const QString& message);
 
     QPointer<QWidget> m_window;
 };

@@ -29,11 +29,6 @@ std::optional<QString> Emulator::executable() const
     return QFileInfo::exists(program) ? std::optional<QString>(program) : std::nullopt;
 }
 
-QString Emulator::programName() const
-{
-    return BundlePath + QStringLiteral("/Contents/MacOS/dosbox-x");
-}
-
 QString Emulator::shaderFolder() const
 {
     return BundlePath + QStringLiteral("/Contents/Resources/glshaders");
@@ -63,11 +58,6 @@ std::optional<QString> Emulator::executable() const
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("dosbox-x"), m_searchPaths);
     return program.isEmpty() ? std::nullopt : std::optional<QString>(program);
-}
-
-QString Emulator::programName() const
-{
-    return QStringLiteral("dosbox-x");
 }
 
 QString Emulator::shaderFolder() const

@@ -14,8 +14,6 @@ public:
 
     // The program to start, when it is installed.
     std::optional<QString> executable() const;
-    // What to start when the program was not found, so that the failure has the system's words.
-    QString programName() const;
     // The folder of the emulator's display shaders (may not exist).
     QString shaderFolder() const;
 

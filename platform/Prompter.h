@@ -20,7 +20,8 @@ public:
         QString title; // the bold message text
         QString text;  // the informative text
         Style style = Style::Warning;
-        QStringList buttons; // the affirmative one first, "Cancel" last
+        QStringList buttons;   // the affirmative one first, "Cancel" last
+        int defaultButton = 0; // what Return chooses in a dialog
     };
 
     virtual ~Prompter();
@@ -29,7 +30,7 @@ public:
     // after the current action has returned.
     virtual void showAlert(const QString& title, const QString& message) = 0;
 
-    // The same alert for an outcome that is no failure ("Export Successful").
+    // An alert for an outcome that is no failure ("Export Successful"), with the information icon.
     virtual void showSuccess(const QString& title, const QString& message) { showAlert(title, message); }
 
     // Blocks until answered; returns the index of the chosen button.

@@ -22,13 +22,15 @@ BytesResult readBytes(const QString& path, qint64 maximumSize)
         result.error = file.errorString();
         return result;
     }
-    result.bytes = file.read(maximumSize + 1);
+    // Checked before and after: a regular file's size is known, but it may grow while read.
+    if (file.size() <= maximumSize)
+        result.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.error = file.errorString();
         result.bytes.clear();
         return result;
     }
-    if (result.bytes.size() > maximumSize) {
+    if (file.size() > maximumSize || result.bytes.size() > maximumSize) {
         result.status = ReadStatus::TooLarge;
         result.error = QCoreApplication::translate("TextFile", "The file is too large.");
         result.bytes.clear();

@@ -3,6 +3,7 @@
 namespace {
 const QString LastSelectedConfigRowKey = QStringLiteral("LastSelectedConfigRow");
 const QString MainWindowHeightKey = QStringLiteral("MainWindowHeight");
+const QString MainWindowWidthKey = QStringLiteral("MainWindowWidth");
 } // namespace
 
 UserDefaults::UserDefaults() : m_settings(QStringLiteral("Tandril"), QStringLiteral("Tandril")) {}
@@ -33,4 +34,14 @@ double UserDefaults::mainWindowHeight() const
 void UserDefaults::setMainWindowHeight(double height)
 {
     m_settings.setValue(MainWindowHeightKey, height);
+}
+
+double UserDefaults::mainWindowWidth() const
+{
+    return m_settings.value(MainWindowWidthKey, 0.0).toDouble();
+}
+
+void UserDefaults::setMainWindowWidth(double width)
+{
+    m_settings.setValue(MainWindowWidthKey, width);
 }

@@ -16,6 +16,8 @@ public:
     // 0 when never stored.
     double mainWindowHeight() const;
     void setMainWindowHeight(double height);
+    double mainWindowWidth() const;
+    void setMainWindowWidth(double width);
 
 private:
     mutable QSettings m_settings;

@@ -10,7 +10,9 @@
 #include "platform/ConfigNotifier.h"
 #include "platform/DialogPrompter.h"
 #include "platform/UserDefaults.h"
+#include "settings/Preferences.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -37,12 +39,18 @@ private Q_SLOTS:
     void restoresRememberedRow_data();
     void restoresRememberedRow();
     void selectionIsRemembered();
-    void sortsByTitleOnly();
+    void selectionFollowsTheGame_data();
+    void selectionFollowsTheGame();
+    void searchNarrowsTheList_data();
+    void searchNarrowsTheList();
+    void keyboardAndMenus_data();
+    void keyboardAndMenus();
+    void outsideChangesAppear();
     void buttonStates_data();
     void buttonStates();
     void twoSelectedRows();
     void notificationReloads();
-    void heightIsRememberedWidthFixed();
+    void sizeIsRemembered();
     void alertAppearsAfterTheActionReturns();
     void alertWithoutWindowIsApplicationModal();
     void mt32Light_data();
@@ -70,6 +78,15 @@ private:
     }
     void select(MainWindow& window, const QList<int>& rows);
     QStringList titles(const MainWindow& window);
+    // The titles as the table shows them, sorted and filtered.
+    QStringList shownTitles(MainWindow& window)
+    {
+        QStringList result;
+        const QAbstractItemModel* model = table(window)->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            result << model->index(row, LibraryTableModel::TitleColumn).data().toString();
+        return result;
+    }
 
     std::unique_ptr<TestHome> m_home;
     ScriptedPrompter m_prompter;
@@ -166,27 +183,141 @@ void MainWindowTest::selectionIsRemembered()
     QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::nullopt);
 }
 
-void MainWindowTest::sortsByTitleOnly()
+void MainWindowTest::selectionFollowsTheGame_data()
 {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("image column keeps file-name order")
+        << int(LibraryTableModel::ImageColumn) << int(Qt::AscendingOrder)
+        << QStringList{"banana", "Apple", "cherry"};
+    QTest::newRow("title ascending") << int(LibraryTableModel::TitleColumn) << int(Qt::AscendingOrder)
+                                     << QStringList{"Apple", "banana", "cherry"};
+    QTest::newRow("title descending") << int(LibraryTableModel::TitleColumn) << int(Qt::DescendingOrder)
+                                      << QStringList{"cherry", "banana", "Apple"};
+}
+
+void MainWindowTest::selectionFollowsTheGame()
+{
+    QFETCH(int, column);
+    QFETCH(int, order);
+    QFETCH(QStringList, shown);
     m_home->writeConfig(QStringLiteral("1"), "game_title=banana\n");
     m_home->writeConfig(QStringLiteral("2"), "game_title=Apple\n");
     m_home->writeConfig(QStringLiteral("3"), "game_title=cherry\n");
+    {
+        const auto window = makeWindow();
+        select(*window, {2}); // cherry
+        table(*window)->horizontalHeader()->setSortIndicator(column, Qt::SortOrder(order));
+        QCOMPARE(shownTitles(*window), shown);
+        QCOMPARE(window->selectedConfig()->title, QStringLiteral("cherry"));
+        QCOMPARE(table(*window)->currentIndex().data().toString(), QStringLiteral("cherry"));
+        // Remembered in file-name order, whatever the sort.
+        QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::optional<int>(2));
+    }
+    const auto restarted = makeWindow();
+    QCOMPARE(restarted->selectedConfig()->title, QStringLiteral("cherry"));
+    QCOMPARE(shownTitles(*restarted), (QStringList{"banana", "Apple", "cherry"}));
+}
+
+void MainWindowTest::searchNarrowsTheList_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("nothing typed") << "" << QStringList{"Café Quest", "Doom", "Pac-Man"} << "3 games";
+    QTest::newRow("any part, any case") << "OOM" << QStringList{"Doom"} << "1 of 3 games";
+    QTest::newRow("accents ignored both ways") << "cafe" << QStringList{"Café Quest"} << "1 of 3 games";
+    QTest::newRow("no match") << "zork" << QStringList{} << "0 of 3 games";
+}
+
+void MainWindowTest::searchNarrowsTheList()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, count);
+    m_home->writeConfig(QStringLiteral("a"), "game_title=Café Quest\n");
+    m_home->writeConfig(QStringLiteral("b"), "game_title=Doom\ngame_exe=DOOM.EXE\n");
+    m_home->writeConfig(QStringLiteral("c"), "game_title=Pac-Man\n");
+    UserDefaults().setLastSelectedConfigRow(2);
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    QTRY_VERIFY(window->findChild<QLineEdit*>(QStringLiteral("searchField"))->hasFocus());
+    QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("searchField")), typed);
+    QCOMPARE(shownTitles(*window), shown);
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("gameCount"))->text(), count);
+    // Commands act on the game the user sees selected, never on a hidden one.
+    if (!shown.contains(QStringLiteral("Pac-Man")))
+        QCOMPARE(window->selectedConfig().has_value(), false);
+    if (!shown.isEmpty()) {
+        select(*window, {0});
+        QCOMPARE(window->selectedConfig()->title, shown.first());
+        QCOMPARE(button(*window, "launchGameButton")->isEnabled(), shown.first() == u"Doom");
+    }
+    QTest::keyClick(window->findChild<QLineEdit*>(QStringLiteral("searchField")), Qt::Key_Escape);
+    QCOMPARE(shownTitles(*window).size(), 3);
+}
+
+void MainWindowTest::keyboardAndMenus_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("Return plays") << int(Qt::Key_Return) << int(Qt::NoModifier) << "launch";
+    QTest::newRow("Delete asks") << int(Qt::Key_Delete) << int(Qt::NoModifier) << "Delete Configuration?";
+    QTest::newRow("Ctrl+E opens the settings") << int(Qt::Key_E) << int(Qt::ControlModifier) << "editor";
+    QTest::newRow("F2 opens the settings") << int(Qt::Key_F2) << int(Qt::NoModifier) << "editor";
+    QTest::newRow("Ctrl+N adds") << int(Qt::Key_N) << int(Qt::ControlModifier) << "sheet";
+    QTest::newRow("Ctrl+I imports") << int(Qt::Key_I) << int(Qt::ControlModifier) << "panel";
+}
+
+void MainWindowTest::keyboardAndMenus()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, outcome);
+    RecordingEmulator emulator(m_home->path() + QStringLiteral("/bin"));
+    m_home->writeConfig(QStringLiteral("a"), "game_title=A\ngame_exe=A.EXE\n");
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/a/A.EXE"), "MZ");
+    MainWindow window(host(), Emulator({emulator.folder()}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    table(window)->setFocus();
+    QTest::keyClick(table(window), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (outcome == u"launch") {
+        QVERIFY(emulator.takeArguments().has_value());
+    } else if (outcome == u"editor") {
+        QVERIFY(window.preferencesWindowController());
+        window.preferencesWindowController()->close();
+    } else if (outcome == u"sheet") {
+        QVERIFY(window.findChild<EnterTitleController*>());
+    } else if (outcome == u"panel") {
+        QCOMPARE(m_filePanel.requests.size(), 1);
+    } else {
+        QCOMPARE(m_prompter.questions.size(), 1);
+        QCOMPARE(m_prompter.questions.takeFirst().title, outcome);
+    }
+
+    // The menus' game commands follow the buttons' rules.
+    table(window)->clearSelection();
+    for (const char* name : {"playAction", "settingsAction", "deleteAction", "exportAction"})
+        QVERIFY(!window.findChild<QAction*>(QString::fromLatin1(name))->isEnabled());
+    QVERIFY(window.findChild<QAction*>(QStringLiteral("addAction"))->isEnabled());
+}
+
+void MainWindowTest::outsideChangesAppear()
+{
+    m_home->writeConfig(QStringLiteral("b"), "game_title=B\n");
     const auto window = makeWindow();
     select(*window, {0});
-    QHeaderView* header = table(*window)->horizontalHeader();
-
-    header->setSortIndicator(LibraryTableModel::ImageColumn, Qt::AscendingOrder);
-    QCOMPARE(titles(*window), (QStringList{"banana", "Apple", "cherry"}));
-    header->setSortIndicator(LibraryTableModel::TitleColumn, Qt::AscendingOrder);
-    QCOMPARE(titles(*window), (QStringList{"Apple", "banana", "cherry"}));
-    header->setSortIndicator(LibraryTableModel::TitleColumn, Qt::DescendingOrder);
-    QCOMPARE(titles(*window), (QStringList{"cherry", "banana", "Apple"}));
-    // The selected row index stays; it now shows another game.
-    QCOMPARE(window->selectedRow(), 0);
-    QCOMPARE(window->selectedConfig()->title, QStringLiteral("cherry"));
-
-    window->loadConfigFiles();
-    QCOMPARE(titles(*window), (QStringList{"banana", "Apple", "cherry"}));
+    // Another Tandril adds a game whose file sorts before the selected one.
+    m_home->writeConfig(QStringLiteral("a"), "game_title=A\n");
+    QTRY_COMPARE_WITH_TIMEOUT(titles(*window), (QStringList{"A", "B"}), 5000);
+    QCOMPARE(window->selectedConfig()->title, QStringLiteral("B"));
+    QFile::remove(m_home->libraryFolder() + QStringLiteral("/a.conf"));
+    QTRY_COMPARE_WITH_TIMEOUT(titles(*window), QStringList{"B"}, 5000);
 }
 
 void MainWindowTest::buttonStates_data()
@@ -249,28 +380,34 @@ void MainWindowTest::notificationReloads()
     QCOMPARE(titles(*window), (QStringList{"A", "B"}));
 }
 
-void MainWindowTest::heightIsRememberedWidthFixed()
+void MainWindowTest::sizeIsRemembered()
 {
     UserDefaults().setMainWindowHeight(640);
+    UserDefaults().setMainWindowWidth(900);
     {
         const auto window = makeWindow();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QCOMPARE(window->width(), MainWindow::FixedWidth);
-        QCOMPARE(window->height(), 640);
+        QCOMPARE(window->size(), QSize(900, 640));
         QCOMPARE(window->minimumSize(), QSize(715, 375));
-        QCOMPARE(window->maximumSize(), QSize(715, 4000));
-        window->resize(715, 480);
+        QCOMPARE(window->maximumHeight(), 4000);
+        window->resize(1000, 480);
         window->close();
     }
     QCOMPARE(UserDefaults().mainWindowHeight(), 480.0);
+    QCOMPARE(UserDefaults().mainWindowWidth(), 1000.0);
 
-    UserDefaults().setMainWindowHeight(0);
+    // At its smallest (half of a 1280 pixels wide screen at a scale of 2) every button shows whole.
     const auto window = makeWindow();
-    const int before = window->height();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QCOMPARE(window->size(), QSize(715, before));
+    window->setMinimumWidth(640);
+    window->resize(640, MainWindow::MinimumHeight);
+    QCoreApplication::processEvents();
+    QCOMPARE(window->width(), 640);
+    for (const QPushButton* button : window->findChildren<QPushButton*>())
+        QVERIFY2(window->rect().contains(QRect(button->mapTo(window.get(), QPoint(0, 0)), button->size())),
+                 qPrintable(button->objectName()));
 }
 
 void MainWindowTest::alertAppearsAfterTheActionReturns()

@@ -82,14 +82,17 @@ void ExchangeWindowTest::importThroughThePanel()
     zip.addFile(QStringLiteral("Loom.conf"), "game_title=Loom\n");
     const QString archive = m_home->path() + QStringLiteral("/Loom.tdl");
     QVERIFY(zip.write(archive));
+    m_home->writeConfig(QStringLiteral("Zak"), "game_title=Zak\n"); // selected before the import
     MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
     window.findChild<QPushButton*>(QStringLiteral("import_game"))->click();
     QCOMPARE(m_filePanel.requests.size(), 1);
     QCOMPARE(m_filePanel.requests.first().title, QStringLiteral("Select TDL file to import"));
     QCOMPARE(m_filePanel.requests.first().extensions, QStringList{"tdl"});
     m_filePanel.choose(archive);
-    QTRY_COMPARE_WITH_TIMEOUT(window.configEntries().size(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.configEntries().size(), 2, 30000);
     QTRY_VERIFY(indicator(window, "progressIndicator_import")->isHidden());
+    // The imported game is selected, as after Add.
+    QCOMPARE(window.selectedConfig()->title, QStringLiteral("Loom"));
     QTRY_COMPARE(m_prompter.alerts.size(), 1);
     QCOMPARE(m_prompter.takeAlerts().first().title, QStringLiteral("Import Successful"));
 }

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void startupCommandLimit_data();
     void startupCommandLimit();
     void emulatorReceivesEachArgumentWhole();
+    void emulatorThatCannotStart_data();
     void emulatorThatCannotStart();
     void launchingWritesNothing();
     void gotoDriveC();
@@ -228,21 +229,37 @@ void LauncherTest::emulatorReceivesEachArgumentWhole()
     QVERIFY(prompter.alerts.isEmpty());
 }
 
+void LauncherTest::emulatorThatCannotStart_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("not a program") << true;
+    QTest::newRow("not installed: the presence question") << false;
+}
+
 void LauncherTest::emulatorThatCannotStart()
 {
+    QFETCH(bool, installed);
     const TestHome home;
     const QString conf = home.writeConfig(QStringLiteral("Game"), "game_title=G\n");
-    // A "dosbox-x" that is no program at all.
-    const QString broken = home.writeFile(QStringLiteral("bin/dosbox-x"), "not a program");
-    QFile::setPermissions(broken, QFile::permissions(broken) | QFileDevice::ExeOwner);
+    if (installed) {
+        // A "dosbox-x" that is no program at all.
+        const QString broken = home.writeFile(QStringLiteral("bin/dosbox-x"), "not a program");
+        QFile::setPermissions(broken, QFile::permissions(broken) | QFileDevice::ExeOwner);
+    }
     ScriptedPrompter prompter;
     RecordingServices services;
-    Launcher launcher(Emulator({home.path() + QStringLiteral("/bin")}), prompter, services,
-                      [] { return German; });
+    const Emulator emulator({home.path() + QStringLiteral("/bin")});
+    Launcher launcher(emulator, prompter, services, [] { return German; });
     QVERIFY(!launcher.launch(LaunchMode::DosPrompt, ConfigEntry{QStringLiteral("G"), conf}));
-    QCOMPARE(prompter.alerts.size(), 1);
-    QCOMPARE(prompter.alerts.first().title, QStringLiteral("Error Launching"));
-    QVERIFY(!prompter.alerts.first().message.isEmpty());
+    QCOMPARE(prompter.alerts.size(), installed ? 1 : 0);
+    QCOMPARE(prompter.questions.size(), installed ? 0 : 1);
+    if (installed) {
+        QCOMPARE(prompter.alerts.first().title, QStringLiteral("Error Launching"));
+        QVERIFY(!prompter.alerts.first().message.isEmpty());
+    } else {
+        QCOMPARE(prompter.questions.first().title, emulator.missingTitle());
+        QCOMPARE(prompter.questions.first().buttons, (QStringList{"Open Download", "Cancel"}));
+    }
 }
 
 void LauncherTest::launchingWritesNothing()

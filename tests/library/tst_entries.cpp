@@ -192,10 +192,18 @@ void EntriesTest::deletion_data()
     QTest::addColumn<bool>("withFolder");
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("outcome");
-    QTest::newRow("config and folder named after the file")
-        << true << 0 << int(EntryDeletion::Outcome::Deleted);
-    QTest::newRow("missing folder") << false << 0 << int(EntryDeletion::Outcome::Deleted);
-    QTest::newRow("cancel") << true << 1 << int(EntryDeletion::Outcome::NotDeleted);
+    QTest::addColumn<int>("disposal");
+    QTest::addColumn<bool>("desktopHasTrash");
+    const int trash = int(EntryDeletion::Disposal::TrashWhenAvailable);
+    const int permanent = int(EntryDeletion::Disposal::Permanent);
+    const int deleted = int(EntryDeletion::Outcome::Deleted);
+    QTest::newRow("no Trash: config and folder named after the file")
+        << true << 0 << deleted << trash << false;
+    QTest::newRow("no Trash: missing folder") << false << 0 << deleted << trash << false;
+    QTest::newRow("cancel") << true << 1 << int(EntryDeletion::Outcome::NotDeleted) << trash << true;
+    QTest::newRow("to the Trash") << true << 0 << deleted << trash << true;
+    QTest::newRow("to the Trash, missing folder") << false << 0 << deleted << trash << true;
+    QTest::newRow("permanent although there is a Trash") << true << 0 << deleted << permanent << true;
 }
 
 void EntriesTest::deletion()
@@ -203,7 +211,12 @@ void EntriesTest::deletion()
     QFETCH(bool, withFolder);
     QFETCH(int, answer);
     QFETCH(int, outcome);
+    QFETCH(int, disposal);
+    QFETCH(bool, desktopHasTrash);
     const TestHome home;
+    const QString dataHome = home.path() + QStringLiteral("/.local/share");
+    if (desktopHasTrash)
+        QDir().mkpath(dataHome);
     const QString configFile = home.writeConfig(QStringLiteral("ACDC"), "game_title=AC/DC\n");
     if (withFolder)
         home.writeFile(QStringLiteral("Library/Application Support/Tandril/ACDC/FLOPPIES/A.IMA"), "x");
@@ -212,8 +225,18 @@ void EntriesTest::deletion()
     const QString rom = home.writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/A.ROM"), "r");
     ScriptedPrompter prompter;
     prompter.answers = {answer};
-    const auto result = EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter);
+    const auto result = EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter,
+                                                           EntryDeletion::Disposal(disposal));
     QCOMPARE(int(result), outcome);
+    const bool toTrash = desktopHasTrash && disposal == int(EntryDeletion::Disposal::TrashWhenAvailable);
+    QCOMPARE(prompter.questions.first().text.endsWith(QStringLiteral("will be moved to the Trash.")),
+             toTrash);
+    QCOMPARE(prompter.questions.first().defaultButton, 1); // Cancel
+    // In the Trash everything can be put back; nothing else of the library went along.
+    const bool trashed = toTrash && outcome == int(EntryDeletion::Outcome::Deleted);
+    QCOMPARE(QFile::exists(dataHome + QStringLiteral("/Trash/files/ACDC.conf")), trashed);
+    QCOMPARE(QFile::exists(dataHome + QStringLiteral("/Trash/files/ACDC/FLOPPIES/A.IMA")),
+             trashed && withFolder);
     const bool deleted = outcome == int(EntryDeletion::Outcome::Deleted);
     QCOMPARE(QFile::exists(configFile), !deleted);
     QCOMPARE(QFileInfo::exists(home.libraryFolder() + QStringLiteral("/ACDC")), withFolder && !deleted);

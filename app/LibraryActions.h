@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/ButtonRules.h"
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+// The window's commands as actions, shared by its menu bar, the rows' context menu and the
+// keyboard; enabled by the same rules as the buttons.
+class LibraryActions final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LibraryActions(QWidget* window);
+
+    QAction* play = nullptr;
+    QAction* runSetup = nullptr;
+    QAction* dosPrompt = nullptr;
+    QAction* showDriveC = nullptr;
+    QAction* settings = nullptr;
+    QAction* exportGame = nullptr;
+    QAction* remove = nullptr;
+    QAction* add = nullptr;
+    QAction* import = nullptr;
+    QAction* mt32Folder = nullptr;
+    QAction* refresh = nullptr;
+    QAction* find = nullptr;
+    QAction* about = nullptr;
+
+    void apply(const ButtonStates& states);
+    // While an archive job runs, no command that changes the library can start.
+    void setLibraryCommandsEnabled(bool enabled);
+
+    QMenuBar* makeMenuBar(QWidget* parent) const;
+    QMenu* makeGameMenu(QWidget* parent) const;
+
+private:
+    QAction* make(const QString& objectName, const QString& text, QWidget* window);
+};

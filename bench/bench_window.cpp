@@ -1,0 +1,114 @@
+// The library window with 10,000 games: from its start to the first painted table, and one
+// search keystroke, against reading the same files' bytes in the same run.
+#include "app/MainWindow.h"
+#include "common/RecordingServices.h"
+#include "common/ScriptedFilePanel.h"
+#include "common/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+int GameCount = 10000;
+
+qint64 bareRead(const QString& folder)
+{
+    qint64 bytes = 0;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        QFile file(dir.absoluteFilePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            bytes += file.readAll().size();
+    }
+    return bytes;
+}
+
+// Notes when the table's viewport has painted.
+class PaintWatch final : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QApplication application(argc, argv);
+    QTextStream out(stdout);
+    if (argc > 1)
+        GameCount = QString::fromLocal8Bit(argv[1]).toInt();
+
+    QFile templateFile(QStringLiteral(":/config/sample.conf"));
+    if (!templateFile.open(QIODevice::ReadOnly)) {
+        out << "❌ template not found\n";
+        return 1;
+    }
+    const QByteArray templateText = templateFile.readAll();
+    const QString library = home.path() + QStringLiteral("/Library/Application Support/Tandril");
+    QDir().mkpath(library);
+    for (int i = 0; i < GameCount; ++i) {
+        QByteArray text = templateText;
+        text.replace("game_title=\n", "game_title=Game number " + QByteArray::number(i) + "\n");
+        QFile file(library + QStringLiteral("/game%1.conf").arg(i));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+            out << "❌ cannot write the library\n";
+            return 1;
+        }
+    }
+    bareRead(library); // warm the cache
+    QElapsedTimer timer;
+    timer.start();
+    bareRead(library);
+    const qint64 bare = timer.nsecsElapsed();
+
+    ScriptedPrompter prompter;
+    RecordingServices services;
+    ScriptedFilePanel panel;
+    timer.restart();
+    MainWindow window({prompter, services, panel}, Emulator({home.path()}));
+    const qint64 constructed = timer.nsecsElapsed();
+    auto* table = window.findChild<QTableView*>(QStringLiteral("tableView"));
+    PaintWatch watch;
+    table->viewport()->installEventFilter(&watch);
+    window.show();
+    while (!watch.painted)
+        QApplication::processEvents();
+    const qint64 firstPaint = timer.nsecsElapsed();
+
+    // Each keystroke narrows the list and repaints it.
+    auto* search = window.findChild<QLineEdit*>(QStringLiteral("searchField"));
+    const QString typed = QStringLiteral("number 99");
+    qint64 slowest = 0;
+    for (qsizetype i = 1; i <= typed.size(); ++i) {
+        timer.restart();
+        search->setText(typed.left(i));
+        table->viewport()->repaint();
+        QApplication::processEvents();
+        slowest = std::max(slowest, timer.nsecsElapsed());
+    }
+    out << "games: " << window.configEntries().size() << "\n";
+    out << "bare read ms: " << QString::number(bare / 1e6, 'f', 1) << "\n";
+    out << "window to first paint ms: " << QString::number(firstPaint / 1e6, 'f', 1) << "\n";
+    out << "constructed ms: " << QString::number(constructed / 1e6, 'f', 1) << "\n";
+    out << "window ratio: " << QString::number(double(firstPaint) / double(bare), 'f', 2) << "\n";
+    out << "filter ms: " << QString::number(slowest / 1e6, 'f', 1) << " (slowest keystroke)\n";
+    return 0;
+}
