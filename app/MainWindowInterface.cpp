@@ -1,0 +1,239 @@
+#include "app/LibraryActions.h"
+#include "app/LibraryFilterModel.h"
+#include "app/LibraryTableModel.h"
+#include "app/MainWindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+// How the library window is laid out, and how its buttons, menus and keys reach its commands.
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& text,
+                        const QString& toolTip)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QProgressBar* makeBusyIndicator(QWidget* parent, const QString& objectName)
+{
+    auto* indicator = new QProgressBar(parent);
+    indicator->setObjectName(objectName);
+    indicator->setRange(0, 0); // busy: animates without a known amount
+    indicator->setTextVisible(false);
+    indicator->setFixedWidth(56);
+    indicator->hide();
+    return indicator;
+}
+
+} // namespace
+
+void MainWindow::buildInterface()
+{
+    m_model = new LibraryTableModel(style()->standardIcon(QStyle::SP_DirIcon), this);
+    m_filter = new LibraryFilterModel(this);
+    m_filter->setSourceModel(m_model);
+    m_actions = new LibraryActions(this);
+
+    m_searchField = new QLineEdit(this);
+    m_searchField->setObjectName(QStringLiteral("searchField"));
+    m_searchField->setPlaceholderText(tr("Search games"));
+    m_searchField->setClearButtonEnabled(true);
+    m_searchField->installEventFilter(this);
+    m_gameCount = new QLabel(this);
+    m_gameCount->setObjectName(QStringLiteral("gameCount"));
+
+    m_tableView = new QTableView(this);
+    m_tableView->setObjectName(QStringLiteral("tableView"));
+    m_tableView->setModel(m_filter);
+    m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tableView->setTabKeyNavigation(false); // Tab leaves the table for the buttons
+    m_tableView->setShowGrid(false);
+    m_tableView->setAlternatingRowColors(true);
+    m_tableView->setWordWrap(false);
+    m_tableView->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_tableView->installEventFilter(this);
+    m_tableView->verticalHeader()->hide();
+    QHeaderView* header = m_tableView->horizontalHeader();
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSectionResizeMode(LibraryTableModel::ImageColumn, QHeaderView::Fixed);
+    header->resizeSection(LibraryTableModel::ImageColumn, 32);
+    header->setSectionResizeMode(LibraryTableModel::TitleColumn, QHeaderView::Stretch);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    m_tableView->setSortingEnabled(true);
+    header->setSortIndicatorShown(true);
+
+    m_launchGameButton = makeButton(this, QStringLiteral("launchGameButton"), tr("Play Game"),
+                                    tr("Start the game in DOSBox-X (Return)"));
+    m_launchSetupButton = makeButton(this, QStringLiteral("launchSetupButton"), tr("Run Setup"),
+                                     tr("Start the game's setup program"));
+    m_launchMSDosButton = makeButton(this, QStringLiteral("launchMSDosButton"), tr("DOS Prompt"),
+                                     tr("Start a DOS prompt with the game's drives"));
+    m_addButton =
+        makeButton(this, QStringLiteral("addButton"), tr("Add Game…"), tr("Add a new game (Ctrl+N)"));
+    m_editButton = makeButton(this, QStringLiteral("EditButton"), tr("Settings…"),
+                              tr("Edit the game's settings (Ctrl+E)"));
+    m_deleteButton = makeButton(this, QStringLiteral("DeleteButton"), tr("Delete…"),
+                                tr("Delete the game and its folder (Delete)"));
+    m_gotoCButton = makeButton(this, QStringLiteral("GotoCButton"), tr("Show Drive C"),
+                               tr("Show the game folder in the file manager"));
+    m_exportGameButton = makeButton(this, QStringLiteral("export_game"), tr("Export…"),
+                                    tr("Pack the game into a .tdl file on the Desktop (Ctrl+Shift+E)"));
+    m_importGameButton = makeButton(this, QStringLiteral("import_game"), tr("Import…"),
+                                    tr("Bring a .tdl file into the library (Ctrl+I)"));
+    m_selectMt32RomsButton = makeButton(this, QStringLiteral("selectMT32Roms"), tr("MT-32 ROMs"),
+                                        tr("Open the folder for the two MT-32 ROM files"));
+    m_progressIndicatorExport = makeBusyIndicator(this, QStringLiteral("progressIndicator_export"));
+    m_progressIndicatorImport = makeBusyIndicator(this, QStringLiteral("progressIndicator_import"));
+    m_mt32RomStatus = new QLabel(this);
+    m_mt32RomStatus->setObjectName(QStringLiteral("mt32RomStatus"));
+    m_mt32RomStatus->setFixedSize(16, 16);
+
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(m_searchField, 1);
+    searchRow->addWidget(m_gameCount);
+
+    // Two rows of commands under the table: playing the selected game, and managing the library.
+    auto* playRow = new QHBoxLayout;
+    for (QWidget* widget : {m_launchGameButton, m_launchSetupButton, m_launchMSDosButton, m_gotoCButton})
+        playRow->addWidget(widget);
+    playRow->addStretch(1);
+    playRow->addWidget(m_mt32RomStatus);
+    playRow->addWidget(m_selectMt32RomsButton);
+
+    auto* manageRow = new QHBoxLayout;
+    for (QWidget* widget : {m_addButton, m_editButton, m_deleteButton})
+        manageRow->addWidget(widget);
+    manageRow->addStretch(1);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_progressIndicatorExport), static_cast<QWidget*>(m_exportGameButton),
+          static_cast<QWidget*>(m_progressIndicatorImport), static_cast<QWidget*>(m_importGameButton)})
+        manageRow->addWidget(widget);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(m_actions->makeMenuBar(this));
+    layout->addLayout(searchRow);
+    layout->addWidget(m_tableView, 1);
+    layout->addLayout(playRow);
+    layout->addLayout(manageRow);
+
+    setMinimumSize(MinimumWidth, MinimumHeight);
+    setMaximumHeight(MaximumHeight);
+    resize(MinimumWidth, 520);
+}
+
+void MainWindow::connectCommands()
+{
+    const std::pair<QPushButton*, void (MainWindow::*)()> buttons[] = {
+        {m_addButton, &MainWindow::askForTitleAndCreateEntry},
+        {m_editButton, &MainWindow::openPreferencesClicked},
+        {m_deleteButton, &MainWindow::deleteSelectedEntry},
+        {m_launchGameButton, &MainWindow::launchGame},
+        {m_launchSetupButton, &MainWindow::launchSetup},
+        {m_launchMSDosButton, &MainWindow::launchMSDos},
+        {m_gotoCButton, &MainWindow::gotoDriveC},
+        {m_exportGameButton, &MainWindow::export_game},
+        {m_importGameButton, &MainWindow::import_game},
+        {m_selectMt32RomsButton, &MainWindow::selectMT32Roms},
+    };
+    for (const auto& [button, slot] : buttons)
+        connect(button, &QPushButton::clicked, this, slot);
+
+    const std::pair<QAction*, void (MainWindow::*)()> actions[] = {
+        {m_actions->play, &MainWindow::launchGame},
+        {m_actions->runSetup, &MainWindow::launchSetup},
+        {m_actions->dosPrompt, &MainWindow::launchMSDos},
+        {m_actions->showDriveC, &MainWindow::gotoDriveC},
+        {m_actions->settings, &MainWindow::openPreferencesClicked},
+        {m_actions->exportGame, &MainWindow::export_game},
+        {m_actions->remove, &MainWindow::deleteSelectedEntry},
+        {m_actions->add, &MainWindow::askForTitleAndCreateEntry},
+        {m_actions->import, &MainWindow::import_game},
+        {m_actions->mt32Folder, &MainWindow::selectMT32Roms},
+        {m_actions->refresh, &MainWindow::loadConfigFiles},
+        {m_actions->about, &MainWindow::showAbout},
+    };
+    for (const auto& [action, slot] : actions)
+        connect(action, &QAction::triggered, this, slot);
+    connect(m_actions->find, &QAction::triggered, this, [this] {
+        m_searchField->setFocus(Qt::ShortcutFocusReason);
+        m_searchField->selectAll();
+    });
+
+    connect(m_searchField, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_filter->setSearchText(text);
+        updateCount();
+        updateAllButtonStates();
+    });
+    connect(m_tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::tableSelectionChanged);
+    connect(m_tableView, &QTableView::doubleClicked, this, [this] {
+        if (m_launchGameButton->isEnabled())
+            launchGame();
+    });
+    // The selected game stays selected across sorts; it is kept in view too.
+    connect(m_tableView->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this] {
+        QTimer::singleShot(0, this, [this] { m_tableView->scrollTo(m_tableView->currentIndex()); });
+    });
+    connect(m_tableView, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        const QModelIndex index = m_tableView->indexAt(position);
+        if (!index.isValid())
+            return;
+        if (!m_tableView->selectionModel()->isRowSelected(index.row(), {}))
+            m_tableView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                                      QItemSelectionModel::Rows);
+        QMenu* menu = m_actions->makeGameMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_tableView->viewport()->mapToGlobal(position));
+    });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == m_tableView && key->modifiers() == Qt::NoModifier) {
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (m_launchGameButton->isEnabled())
+                launchGame();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            if (m_deleteButton->isEnabled())
+                deleteSelectedEntry();
+            return true;
+        }
+    }
+    if (watched == m_searchField) {
+        if (key->key() == Qt::Key_Escape) {
+            m_searchField->clear();
+            m_tableView->setFocus();
+            return true;
+        }
+        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            m_tableView->setFocus();
+            if (!m_tableView->currentIndex().isValid() && m_filter->rowCount() > 0)
+                m_tableView->selectRow(0);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
