@@ -6,6 +6,7 @@
 #include "app/LibraryTableModel.h"
 #include "app/Mt32Folder.h"
 #include "app/StatusLight.h"
+#include "exchange/ArchiveJob.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/LibraryLoader.h"
@@ -184,10 +185,24 @@ void MainWindow::updateAllButtonStates()
     applyButtonStates(ButtonRules::evaluate(selectedCount, selectedConfig()));
 }
 
-void MainWindow::applyButtonStates(const ButtonStates& states)
+bool MainWindow::isBusyGame(const ConfigEntry& entry) const
 {
-    if (m_archiveJobRunning)
-        return;
+    return m_activeJob && entry.filePath == m_activeJob->busyConfigFile();
+}
+
+void MainWindow::applyButtonStates(const ButtonStates& given)
+{
+    ButtonStates states = given;
+    if (m_archiveJobRunning) {
+        // Only playing other games goes on while an archive job runs.
+        const std::optional<ConfigEntry> selected = selectedConfig();
+        const bool busy = selected && isBusyGame(*selected);
+        states.launchGame = states.launchGame && !busy;
+        states.launchSetup = states.launchSetup && !busy;
+        states.launchMSDos = states.launchMSDos && !busy;
+        states.gotoC = states.gotoC && !busy;
+        states.edit = states.remove = states.exportGame = false;
+    }
     m_launchSetupButton->setEnabled(states.launchSetup);
     m_launchGameButton->setEnabled(states.launchGame);
     m_launchMSDosButton->setEnabled(states.launchMSDos);

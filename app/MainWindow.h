@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class ArchiveJob;
 class LibraryActions;
 class LibraryFilterModel;
 class LibraryTableModel;
@@ -79,7 +80,7 @@ protected:
 private:
     void buildInterface();
     void connectCommands();
-    void applyButtonStates(const ButtonStates& states);
+    void applyButtonStates(const ButtonStates& given);
     void tableSelectionChanged();
     void selectRow(int sourceRow);
     void selectConfigFile(const QString& configFile);
@@ -87,6 +88,11 @@ private:
     void watchLibrary();
     // While an archive job runs, no other command of the window can start.
     void setArchiveJobRunning(bool running);
+    void followJob(ArchiveJob* job, QProgressBar* indicator, const QString& doing, const QString& cancelled);
+    void cancelArchiveJob();
+    void showStatus(const QString& text);
+    // Whether the game is the one an archive job is working on.
+    bool isBusyGame(const ConfigEntry& entry) const;
     void startImport(const QString& archivePath, bool fromFileManager);
 
     Host m_host;
@@ -113,6 +119,10 @@ private:
     QLabel* m_mt32RomStatus = nullptr;
     QProgressBar* m_progressIndicatorExport = nullptr;
     QProgressBar* m_progressIndicatorImport = nullptr;
+    QLabel* m_workLabel = nullptr;
+    QPushButton* m_cancelWorkButton = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    QPointer<ArchiveJob> m_activeJob;
     QPointer<Preferences> m_preferencesWindowController; // the editor currently or last shown
     ProcessRunner* m_processRunner = nullptr;
     QFileSystemWatcher* m_watcher = nullptr;

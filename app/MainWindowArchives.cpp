@@ -4,28 +4,72 @@
 #include "exchange/ImportJob.h"
 #include "platform/FilePanel.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 
-// The window's archive commands: export and import, one job at a time.
+// The window's archive commands: export and import, one job at a time, with their progress and
+// a Cancel; the other games stay playable meanwhile.
 
 void MainWindow::setArchiveJobRunning(bool running)
 {
     m_archiveJobRunning = running;
-    const QList<QWidget*> commands{m_tableView,         m_addButton,           m_editButton,
-                                   m_deleteButton,      m_launchGameButton,    m_launchSetupButton,
-                                   m_launchMSDosButton, m_gotoCButton,         m_exportGameButton,
-                                   m_importGameButton,  m_selectMt32RomsButton};
-    for (QWidget* command : commands)
+    // What changes the library waits; browsing and playing other games go on.
+    for (QWidget* command :
+         {m_addButton, m_editButton, m_deleteButton, m_exportGameButton, m_importGameButton})
         command->setEnabled(!running);
     m_actions->setLibraryCommandsEnabled(!running);
-    if (running)
-        return;
+    m_workLabel->setVisible(running);
+    m_cancelWorkButton->setVisible(running);
+    m_cancelWorkButton->setEnabled(running);
+    if (running) {
+        m_workLabel->clear();
+        m_statusLabel->hide();
+    }
     updateAllButtonStates();
-    if (!m_pendingImports.isEmpty())
+    if (!running && !m_pendingImports.isEmpty())
         startImport(m_pendingImports.takeFirst(), true);
+}
+
+void MainWindow::followJob(ArchiveJob* job, QProgressBar* indicator, const QString& doing,
+                           const QString& cancelled)
+{
+    m_activeJob = job;
+    indicator->setRange(0, 0); // busy until the tool reports its first item
+    connect(job, &ArchiveJob::busyChanged, indicator, &QWidget::setVisible);
+    connect(job, &ArchiveJob::progressed, this,
+            [this, job, indicator, doing](qint64 done, qint64 total, const QString& item) {
+                indicator->setRange(0, int(std::min<qint64>(total, INT_MAX)));
+                indicator->setValue(int(std::min<qint64>(done, INT_MAX)));
+                m_workLabel->setText(doing.arg(job->subject(), item));
+            });
+    connect(job, &ArchiveJob::busyGameChanged, this, &MainWindow::updateAllButtonStates);
+    connect(job, &ArchiveJob::cancelled, this, [this, cancelled] { showStatus(cancelled); });
+    connect(job, &ArchiveJob::finished, this, [this, job] {
+        job->deleteLater();
+        m_activeJob = nullptr;
+        setArchiveJobRunning(false);
+    });
+    setArchiveJobRunning(true);
+}
+
+void MainWindow::cancelArchiveJob()
+{
+    if (!m_activeJob)
+        return;
+    m_cancelWorkButton->setEnabled(false);
+    m_workLabel->setText(tr("Cancelling…"));
+    m_activeJob->cancel();
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    m_statusLabel->setText(text);
+    m_statusLabel->show();
+    QTimer::singleShot(5000, m_statusLabel, &QLabel::hide);
 }
 
 void MainWindow::export_game()
@@ -33,13 +77,9 @@ void MainWindow::export_game()
     if (m_archiveJobRunning)
         return;
     auto* job = new ExportJob(m_host.prompter, *m_processRunner, this);
-    connect(job, &ExportJob::busyChanged, m_progressIndicatorExport, &QWidget::setVisible);
-    connect(job, &ExportJob::finished, this, [this, job] {
-        setArchiveJobRunning(false);
-        job->deleteLater();
-    });
-    setArchiveJobRunning(true);
+    followJob(job, m_progressIndicatorExport, tr("Exporting %1: %2"), tr("Export cancelled"));
     if (!job->start(selectedConfig())) {
+        m_activeJob = nullptr;
         setArchiveJobRunning(false);
         job->deleteLater();
     }
@@ -69,16 +109,11 @@ void MainWindow::startImport(const QString& archivePath, bool fromFileManager)
         return;
     }
     auto* job = new ImportJob(m_host.prompter, *m_processRunner, this);
-    connect(job, &ImportJob::busyChanged, m_progressIndicatorImport, &QWidget::setVisible);
     // The imported game is selected and shown, as after Add.
     connect(job, &ImportJob::installed, this, [this](const QString& configFile) {
         loadConfigFiles();
         selectConfigFile(configFile);
     });
-    connect(job, &ImportJob::finished, this, [this, job] {
-        job->deleteLater();
-        setArchiveJobRunning(false);
-    });
-    setArchiveJobRunning(true);
+    followJob(job, m_progressIndicatorImport, tr("Importing %1: %2"), tr("Import cancelled"));
     job->start(archivePath, fromFileManager ? ImportJob::Road::FileManager : ImportJob::Road::Panel);
 }

@@ -102,6 +102,17 @@ void MainWindow::buildInterface()
                                         tr("Open the folder for the two MT-32 ROM files"));
     m_progressIndicatorExport = makeBusyIndicator(this, QStringLiteral("progressIndicator_export"));
     m_progressIndicatorImport = makeBusyIndicator(this, QStringLiteral("progressIndicator_import"));
+    m_workLabel = new QLabel(this);
+    m_workLabel->setObjectName(QStringLiteral("workLabel"));
+    m_workLabel->hide();
+    m_workLabel->setSizePolicy(QSizePolicy::Ignored,
+                               QSizePolicy::Preferred); // long names never widen the window
+    m_cancelWorkButton = makeButton(this, QStringLiteral("cancelWorkButton"), tr("Cancel"),
+                                    tr("Stop the export or import and leave everything as it was"));
+    m_cancelWorkButton->hide();
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    m_statusLabel->hide();
     m_mt32RomStatus = new QLabel(this);
     m_mt32RomStatus->setObjectName(QStringLiteral("mt32RomStatus"));
     m_mt32RomStatus->setFixedSize(16, 16);
@@ -127,12 +138,18 @@ void MainWindow::buildInterface()
           static_cast<QWidget*>(m_progressIndicatorImport), static_cast<QWidget*>(m_importGameButton)})
         manageRow->addWidget(widget);
 
+    auto* workRow = new QHBoxLayout;
+    workRow->addWidget(m_workLabel, 1);
+    workRow->addWidget(m_statusLabel, 1);
+    workRow->addWidget(m_cancelWorkButton);
+
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(m_actions->makeMenuBar(this));
     layout->addLayout(searchRow);
     layout->addWidget(m_tableView, 1);
     layout->addLayout(playRow);
     layout->addLayout(manageRow);
+    layout->addLayout(workRow);
 
     setMinimumSize(MinimumWidth, MinimumHeight);
     setMaximumHeight(MaximumHeight);
@@ -152,6 +169,7 @@ void MainWindow::connectCommands()
         {m_exportGameButton, &MainWindow::export_game},
         {m_importGameButton, &MainWindow::import_game},
         {m_selectMt32RomsButton, &MainWindow::selectMT32Roms},
+        {m_cancelWorkButton, &MainWindow::cancelArchiveJob},
     };
     for (const auto& [button, slot] : buttons)
         connect(button, &QPushButton::clicked, this, slot);

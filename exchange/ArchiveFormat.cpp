@@ -39,6 +39,20 @@ ProcessRunner::Command zipinfoCommand(const QString& archivePath)
     return {QStringLiteral("/usr/bin/zipinfo"), {QStringLiteral("-1"), absolute(archivePath)}, QString()};
 }
 
+ProcessRunner::Command zipinfoTotalsCommand(const QString& archivePath)
+{
+    return {QStringLiteral("/usr/bin/zipinfo"), {QStringLiteral("-t"), absolute(archivePath)}, QString()};
+}
+
+std::optional<qint64> uncompressedSize(const QByteArray& totals)
+{
+    static const QRegularExpression line(QStringLiteral("\\d+ files?, (\\d+) bytes uncompressed"));
+    const QRegularExpressionMatch match = line.match(QString::fromUtf8(totals));
+    bool ok = false;
+    const qint64 size = match.captured(1).toLongLong(&ok);
+    return match.hasMatch() && ok ? std::optional<qint64>(size) : std::nullopt;
+}
+
 QString startFailure(const QString& program, const QString& systemError)
 {
     if (QFileInfo(program).isExecutable())

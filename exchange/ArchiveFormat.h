@@ -17,6 +17,10 @@ ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& a
                                   const QString& baseName);
 ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath);
 ProcessRunner::Command zipinfoCommand(const QString& archivePath);
+// "zipinfo -t": one line with the number of members and their unpacked size.
+ProcessRunner::Command zipinfoTotalsCommand(const QString& archivePath);
+// The unpacked size from that line; nothing when it cannot be read.
+std::optional<qint64> uncompressedSize(const QByteArray& totals);
 
 // Why a tool could not be started, naming the package to install when it is missing.
 QString startFailure(const QString& program, const QString& systemError);

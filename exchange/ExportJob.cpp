@@ -5,18 +5,42 @@
 #include "platform/BackgroundTask.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
-#include "platform/ProcessRunner.h"
 #include "platform/Prompter.h"
 #include "platform/StagingFolder.h"
 #include "platform/TextFile.h"
 #include "platform/Utf8.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+struct FolderSize
+{
+    qint64 bytes = 0;
+    qint64 items = 0;
+};
+
+FolderSize measure(const QString& folder)
+{
+    FolderSize size;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        ++size.items;
+        if (it.fileInfo().isFile())
+            size.bytes += it.fileInfo().size();
+    }
+    return size;
+}
+
+} // namespace
+
 ExportJob::ExportJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
-    : QObject(parent), m_prompter(prompter), m_runner(runner)
+    : ArchiveJob(prompter, runner, parent)
 {}
 
 ExportJob::~ExportJob() = default;
@@ -28,8 +52,9 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry)
         return false;
     }
     m_baseName = LibraryLayout::baseNameOfConfigFile(entry->filePath);
-    const QString archiveName = m_baseName + ArchiveFormat::Extension;
-    m_archivePath = QDir(Paths::desktopFolder()).filePath(archiveName);
+    m_subject = entry->title.isEmpty() ? m_baseName : entry->title;
+    setBusyConfigFile(entry->filePath);
+    m_archivePath = QDir(Paths::desktopFolder()).filePath(m_baseName + ArchiveFormat::Extension);
 
     if (FileOperations::itemExists(m_archivePath)) {
         const int answer =
@@ -42,74 +67,75 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry)
     }
 
     Q_EMIT busyChanged(true);
-    m_staging = std::make_unique<StagingFolder>();
-    if (!m_staging->isValid()) {
-        finish(false, tr("Export Failed"), m_staging->error());
-        return true;
-    }
-    // The game folder is staged as a link: zip follows it and stores the real files under
-    // {base}/, without a copy of a game that may be a gigabyte.
-    const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_baseName);
-    if (!QFileInfo(gameFolder).isDir()) {
-        finish(false, tr("Export Failed"), tr("The game folder %1 does not exist.").arg(gameFolder));
-        return true;
-    }
-    if (!QFile::link(gameFolder, m_staging->filePath(m_baseName))) {
-        finish(false, tr("Export Failed"), tr("Could not prepare %1 for the archive.").arg(gameFolder));
-        return true;
-    }
-    // An archive whose configuration is not UTF-8 text could never be imported again.
-    const TextFile::BytesResult config = TextFile::readBytes(entry->filePath);
-    if (config.status != TextFile::ReadStatus::Ok || !isValidUtf8(config.bytes)) {
-        finish(false, tr("Export Failed"),
-               config.error.isEmpty()
-                   ? tr("The configuration file is not valid UTF-8 text: its archive could not be imported.")
-                   : config.error);
-        return true;
-    }
-    QFile copy(m_staging->filePath(m_baseName + QStringLiteral(".conf")));
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(config.bytes) != config.bytes.size() ||
-        !copy.flush()) {
-        finish(false, tr("Export Failed"), copy.errorString());
-        return true;
-    }
-    copy.close();
-    QFile marker(m_staging->filePath(ArchiveFormat::Marker));
-    if (!marker.open(QIODevice::WriteOnly)) {
-        finish(false, tr("Export Failed"), marker.errorString());
-        return true;
-    }
-    marker.close();
-
-    m_stagedArchive = m_staging->filePath(archiveName);
-    m_runner.run(ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName), false,
-                 [this](const ProcessRunner::Result& result) {
-                     zipped(result.exitCode, result.error.isEmpty()
-                                                 ? QString()
-                                                 : ArchiveFormat::startFailure(result.program, result.error));
-                 });
+    if (const std::optional<QString> error = stage(*entry))
+        finish(false, tr("Export Failed"), *error);
     return true;
 }
 
-void ExportJob::zipped(int exitCode, const QString& startError)
+std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
 {
-    if (!startError.isEmpty()) {
-        finish(false, tr("Export Failed"), startError);
+    m_staging = std::make_unique<StagingFolder>();
+    if (!m_staging->isValid())
+        return m_staging->error();
+    // The game folder is staged as a link: zip follows it and stores the real files under
+    // {base}/, without a copy of a game that may be a gigabyte.
+    const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_baseName);
+    if (!QFileInfo(gameFolder).isDir())
+        return tr("The game folder %1 does not exist.").arg(gameFolder);
+    // Known before zip starts: how many items it will report, and whether the archive can fit.
+    const FolderSize size = measure(gameFolder);
+    const QStringList targets{m_staging->path(), Paths::desktopFolder()};
+    if (const std::optional<QString> problem = spaceProblem(size.bytes, targets))
+        return tr("The archive of %1 does not fit. %2").arg(m_subject, *problem);
+    if (!QFile::link(gameFolder, m_staging->filePath(m_baseName)))
+        return tr("Could not prepare %1 for the archive.").arg(gameFolder);
+
+    // An archive whose configuration is not UTF-8 text could never be imported again.
+    const TextFile::BytesResult config = TextFile::readBytes(entry.filePath);
+    if (config.status != TextFile::ReadStatus::Ok || !isValidUtf8(config.bytes))
+        return config.error.isEmpty()
+                   ? tr("The configuration file is not valid UTF-8 text: its archive could not be imported.")
+                   : config.error;
+    QFile copy(m_staging->filePath(m_baseName + QStringLiteral(".conf")));
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(config.bytes) != config.bytes.size() || !copy.flush())
+        return copy.errorString();
+    copy.close();
+    QFile marker(m_staging->filePath(ArchiveFormat::Marker));
+    if (!marker.open(QIODevice::WriteOnly))
+        return marker.errorString();
+    marker.close();
+
+    m_stagedArchive = m_staging->filePath(m_baseName + ArchiveFormat::Extension);
+    runTool(ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName), size.items + 3,
+            {QByteArrayLiteral("adding:")}, [this](const ProcessRunner::Result& result) { zipped(result); });
+    return std::nullopt;
+}
+
+void ExportJob::zipped(const ProcessRunner::Result& result)
+{
+    if (isCancelled()) {
+        finish(false, QString(), QString());
+        return;
+    }
+    if (!result.error.isEmpty()) {
+        finish(false, tr("Export Failed"), ArchiveFormat::startFailure(result.program, result.error));
         return;
     }
     // The Desktop is never made: without one there is nowhere to put the archive.
-    if (exitCode != 0 || !QFileInfo(Paths::desktopFolder()).isDir()) {
+    if (result.exitCode != 0 || !QFileInfo(Paths::desktopFolder()).isDir()) {
         finish(false, tr("Export Failed"), tr("Could not create TDL file."));
         return;
     }
     auto error = std::make_shared<std::optional<QString>>();
     BackgroundTask::start(
         this,
-        [error, from = m_stagedArchive, to = m_archivePath] {
-            *error = FileOperations::moveFileReplacing(from, to);
+        [error, from = m_stagedArchive, to = m_archivePath, cancel = sharedCancelFlag()] {
+            *error = FileOperations::moveFileReplacing(from, to, cancel.get());
         },
         [this, error] {
-            if (*error)
+            if (*error && isCancelled())
+                finish(false, QString(), QString());
+            else if (*error)
                 finish(false, tr("Export Failed"), **error);
             else
                 finish(true, tr("Export Successful"),
@@ -122,6 +148,8 @@ void ExportJob::finish(bool success, const QString& title, const QString& messag
     m_staging.reset();
     if (success)
         m_prompter.showSuccess(title, message);
+    else if (isCancelled())
+        Q_EMIT cancelled(); // the user's own choice: no alert
     else
         m_prompter.showAlert(title, message);
     Q_EMIT busyChanged(false);

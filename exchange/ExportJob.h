@@ -1,18 +1,16 @@
 #pragma once
 
+#include "exchange/ArchiveJob.h"
 #include "library/ConfigEntry.h"
 
 #include <memory>
 #include <optional>
-#include <QObject>
 
-class ProcessRunner;
-class Prompter;
 class StagingFolder;
 
 // Packs one game into "{base}.tdl" on the Desktop. zip runs without blocking the event loop;
 // the archive is made in a staging folder and moved onto the Desktop only when zip succeeded.
-class ExportJob final : public QObject
+class ExportJob final : public ArchiveJob
 {
     Q_OBJECT
 
@@ -24,16 +22,11 @@ public:
     // finished() follows once the export has ended, whatever the outcome.
     bool start(const std::optional<ConfigEntry>& entry);
 
-Q_SIGNALS:
-    void busyChanged(bool busy);
-    void finished(bool success);
-
 private:
-    void zipped(int exitCode, const QString& startError);
+    std::optional<QString> stage(const ConfigEntry& entry);
+    void zipped(const ProcessRunner::Result& result);
     void finish(bool success, const QString& title, const QString& message);
 
-    Prompter& m_prompter;
-    ProcessRunner& m_runner;
     std::unique_ptr<StagingFolder> m_staging;
     QString m_baseName;
     QString m_stagedArchive;

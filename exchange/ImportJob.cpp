@@ -3,20 +3,20 @@
 #include "exchange/ArchiveFormat.h"
 #include "exchange/Installation.h"
 #include "library/EntryCreation.h"
+#include "library/LibraryLoader.h"
 #include "platform/BackgroundTask.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
-#include "platform/ProcessRunner.h"
 #include "platform/Prompter.h"
 #include "platform/StagingFolder.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 ImportJob::ImportJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
-    : QObject(parent), m_prompter(prompter), m_runner(runner)
+    : ArchiveJob(prompter, runner, parent)
 {}
 
 ImportJob::~ImportJob() = default;
@@ -25,10 +25,9 @@ void ImportJob::start(const QString& archivePath, Road road)
 {
     m_archivePath = archivePath;
     m_road = road;
-    if (road == Road::FileManager) {
-        m_busy = true;
-        Q_EMIT busyChanged(true);
-    }
+    m_subject = QFileInfo(archivePath).completeBaseName();
+    if (road == Road::FileManager)
+        setBusy(true);
     const QFileInfo archive(archivePath);
     if (!archive.exists()) {
         fail(tr("The file %1 does not exist.").arg(archivePath));
@@ -40,7 +39,7 @@ void ImportJob::start(const QString& archivePath, Road road)
         return;
     }
     m_runner.run(ArchiveFormat::zipinfoCommand(archivePath), true,
-                 [this](const ProcessRunner::Result& result) { listed(result); });
+                 guarded([this](const ProcessRunner::Result& result) { listed(result); }));
 }
 
 void ImportJob::listed(const ProcessRunner::Result& result)
@@ -60,26 +59,106 @@ void ImportJob::listed(const ProcessRunner::Result& result)
                  .arg(*unsafe));
         return;
     }
+    // The listing's own order: the first configuration file at the top counts.
+    const auto config = std::find_if(members.cbegin(), members.cend(), [](const QString& member) {
+        return !member.contains(u'/') && QFileInfo(member).suffix() == u"conf";
+    });
+    if (config == members.cend()) {
+        fail(tr("No .conf file found in TDL."));
+        return;
+    }
+    m_configMember = *config;
+    m_name = QFileInfo(*config).completeBaseName();
+    m_targetName = m_name;
+    m_subject = m_name;
+    m_memberCount = members.size();
+    m_hasFolder = std::any_of(members.cbegin(), members.cend(),
+                              [&](const QString& member) { return member.startsWith(m_name + u'/'); });
+    if (const std::optional<QString> problem = EntryCreation::titleProblem(m_name)) {
+        fail(*problem);
+        return;
+    }
+    m_runner.run(ArchiveFormat::zipinfoTotalsCommand(m_archivePath), true,
+                 guarded([this](const ProcessRunner::Result& result) { sized(result); }));
+}
+
+void ImportJob::sized(const ProcessRunner::Result& result)
+{
+    // Nothing is unpacked that could not fit: staging first, then the library.
+    const std::optional<qint64> total = ArchiveFormat::uncompressedSize(result.output);
+    if (total) {
+        const QStringList targets{Paths::temporaryFolder(), QFileInfo(Paths::libraryFolder()).exists()
+                                                                ? Paths::libraryFolder()
+                                                                : Paths::homeFolder()};
+        if (const std::optional<QString> problem = spaceProblem(*total, targets)) {
+            fail(tr("The game %1 does not fit. %2").arg(m_name, *problem));
+            return;
+        }
+    }
+    if (!askAboutConflict()) {
+        finish(false);
+        return;
+    }
+    unpack();
+}
+
+bool ImportJob::askAboutConflict()
+{
+    const Installation::Destinations destinations =
+        Installation::destinations(m_name + QStringLiteral(".conf"), m_name);
+    // A folder of the same name counts only when the archive brings a game folder to put there.
+    if (!FileOperations::itemExists(destinations.config) &&
+        !(m_hasFolder && FileOperations::itemExists(destinations.gameFolder)))
+        return true;
+    const std::optional<ConfigEntry> existing = LibraryLoader::readEntry(destinations.config);
+    const QString title = existing && !existing->title.isEmpty() ? existing->title : m_name;
+    const int answer = m_prompter.ask({tr("File exists"),
+                                       tr("A game named \"%1\" is already in your library.").arg(title),
+                                       Prompter::Style::Warning,
+                                       {tr("Replace"), tr("Keep Both"), tr("Cancel")},
+                                       2});
+    if (answer == 1) {
+        // The first free name: "Doom 2", "Doom 3", …
+        for (int n = 2;; ++n) {
+            const QString candidate = m_name + u' ' + QString::number(n);
+            const Installation::Destinations free =
+                Installation::destinations(candidate + QStringLiteral(".conf"), candidate);
+            if (!FileOperations::itemExists(free.config) && !FileOperations::itemExists(free.gameFolder)) {
+                m_targetName = candidate;
+                break;
+            }
+        }
+    }
+    return answer == 0 || answer == 1;
+}
+
+void ImportJob::unpack()
+{
+    setBusyConfigFile(
+        Installation::destinations(m_targetName + QStringLiteral(".conf"), m_targetName).config);
+    setBusy(true);
     m_staging = std::make_unique<StagingFolder>();
     if (!m_staging->isValid()) {
         fail(m_staging->error());
         return;
     }
-    m_runner.run(ArchiveFormat::unzipCommand(m_staging->path(), m_archivePath), false,
-                 [this](const ProcessRunner::Result& result) {
-                     unpacked(result.exitCode, result.error.isEmpty() ? QString()
-                                                                      : ArchiveFormat::startFailure(
-                                                                            result.program, result.error));
-                 });
+    runTool(ArchiveFormat::unzipCommand(m_staging->path(), m_archivePath), m_memberCount,
+            {QByteArrayLiteral("inflating:"), QByteArrayLiteral("extracting:"),
+             QByteArrayLiteral("creating:"), QByteArrayLiteral("linking:")},
+            [this](const ProcessRunner::Result& result) { unpacked(result); });
 }
 
-void ImportJob::unpacked(int exitCode, const QString& startError)
+void ImportJob::unpacked(const ProcessRunner::Result& result)
 {
-    if (!startError.isEmpty()) {
-        fail(startError);
+    if (isCancelled()) {
+        finish(false);
         return;
     }
-    if (exitCode != 0) {
+    if (!result.error.isEmpty()) {
+        fail(ArchiveFormat::startFailure(result.program, result.error));
+        return;
+    }
+    if (result.exitCode != 0) {
         fail(tr("Could not extract TDL file."));
         return;
     }
@@ -88,71 +167,57 @@ void ImportJob::unpacked(int exitCode, const QString& startError)
         fail(tr("The folder %1 cannot be read.").arg(m_staging->path()));
         return;
     }
-    // The listing's own order, not sorted: the first configuration file counts.
-    const QStringList items = staging.entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    const auto config = std::find_if(items.cbegin(), items.cend(),
-                                     [](const QString& item) { return QFileInfo(item).suffix() == u"conf"; });
-    if (config == items.cend()) {
-        fail(tr("No .conf file found in TDL."));
-        return;
-    }
-    const QString name = QFileInfo(*config).completeBaseName();
-    if (const std::optional<QString> problem = EntryCreation::titleProblem(name)) {
-        fail(*problem);
-        return;
-    }
-    if (const std::optional<QString> link = Installation::linkLeavingGame(m_staging->path(), name)) {
+    if (const std::optional<QString> link = Installation::linkLeavingGame(m_staging->path(), m_name)) {
         fail(tr("The TDL file holds the link \"%1\", which leads out of the game folder.").arg(*link));
         return;
     }
-
-    const QString stagedConfig = staging.filePath(*config);
-    const TextFile::ReadResult read = TextFile::readUtf8(stagedConfig);
-    if (!read.ok() || TextFile::writeUtf8Atomically(
-                          stagedConfig, ArchiveFormat::rewriteUserPaths(read.text, Paths::homeFolder()))) {
-        fail(tr("Could not update user paths in .conf file."));
+    const QString stagedConfig = staging.filePath(m_configMember);
+    if (const std::optional<QString> error = prepareConfig(stagedConfig)) {
+        fail(*error);
         return;
     }
-
-    const QFileInfo folder(staging.filePath(name));
-    const QString stagedFolder = folder.isDir() && !folder.isSymLink() ? folder.filePath() : QString();
-    const Installation::Destinations destinations = Installation::destinations(*config, name);
-    const bool conflict = FileOperations::itemExists(destinations.config) ||
-                          (!stagedFolder.isEmpty() && FileOperations::itemExists(destinations.gameFolder));
-    if (conflict) {
-        const int answer =
-            m_prompter.ask({tr("File exists"),
-                            tr("A configuration or folder with this name already exists. Overwrite?"),
-                            Prompter::Style::Warning,
-                            {tr("Overwrite"), tr("Cancel")}});
-        if (answer != 0) {
-            finish(false);
-            return;
-        }
-    }
-    install(stagedConfig, stagedFolder, destinations);
+    const QFileInfo folder(staging.filePath(m_name));
+    install(stagedConfig, folder.isDir() && !folder.isSymLink() ? folder.filePath() : QString());
 }
 
-void ImportJob::install(const QString& stagedConfig, const QString& stagedFolder,
-                        const Installation::Destinations& destinations)
+std::optional<QString> ImportJob::prepareConfig(const QString& stagedConfig) const
 {
-    if (!m_busy) {
-        m_busy = true;
-        Q_EMIT busyChanged(true);
+    const TextFile::ReadResult read = TextFile::readUtf8(stagedConfig);
+    if (!read.ok())
+        return tr("Could not update user paths in .conf file.");
+    QString text = ArchiveFormat::rewriteUserPaths(read.text, Paths::homeFolder());
+    if (m_targetName != m_name) {
+        // Kept beside the game of the same name: its own title, and paths into its own folder.
+        const QString library = Paths::libraryFolder() + u'/';
+        text.replace(library + m_name + u'/', library + m_targetName + u'/');
+        const std::optional<ConfigEntry> entry = LibraryLoader::readEntry(stagedConfig);
+        const QString title = entry && !entry->title.isEmpty() ? entry->title : m_name;
+        text = EntryCreation::withTitleLine(text, title + m_targetName.mid(m_name.size()));
     }
+    if (TextFile::writeUtf8Atomically(stagedConfig, text))
+        return tr("Could not update user paths in .conf file.");
+    return std::nullopt;
+}
+
+void ImportJob::install(const QString& stagedConfig, const QString& stagedFolder)
+{
+    const Installation::Destinations destinations =
+        Installation::destinations(m_targetName + QStringLiteral(".conf"), m_targetName);
     auto error = std::make_shared<std::optional<QString>>();
     BackgroundTask::start(
         this,
-        [error, stagedConfig, stagedFolder, destinations] {
-            *error = Installation::install(stagedConfig, stagedFolder, destinations);
+        [error, stagedConfig, stagedFolder, destinations, cancel = sharedCancelFlag()] {
+            *error = Installation::install(stagedConfig, stagedFolder, destinations, cancel.get());
         },
-        [this, error, destination = destinations.config] {
+        [this, error, configFile = destinations.config] {
             if (*error) {
-                fail(**error);
+                if (isCancelled())
+                    finish(false);
+                else
+                    fail(**error);
                 return;
             }
-            Q_EMIT installed(destination);
+            Q_EMIT installed(configFile);
             m_prompter.showSuccess(tr("Import Successful"), tr("Game imported successfully."));
             finish(true);
         });
@@ -167,9 +232,16 @@ void ImportJob::fail(const QString& message)
 void ImportJob::finish(bool success)
 {
     m_staging.reset();
-    if (m_busy) {
-        m_busy = false;
-        Q_EMIT busyChanged(false);
-    }
+    if (!success && isCancelled())
+        Q_EMIT cancelled();
+    setBusy(false);
     Q_EMIT finished(success);
+}
+
+void ImportJob::setBusy(bool busy)
+{
+    if (m_busy == busy)
+        return;
+    m_busy = busy;
+    Q_EMIT busyChanged(busy);
 }

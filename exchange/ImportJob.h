@@ -1,18 +1,16 @@
 #pragma once
 
+#include "exchange/ArchiveJob.h"
 #include "exchange/Installation.h"
-#include "platform/ProcessRunner.h"
 
 #include <memory>
-#include <QObject>
 
-class Prompter;
 class StagingFolder;
 
-// Brings an exchange archive into the library: checks its marker and members, unpacks it in a
-// staging folder, points its paths at this user's home, asks before replacing a game, and swaps
-// the new files in so that a failure leaves the old game as it was.
-class ImportJob final : public QObject
+// Brings an exchange archive into the library: checks its marker, members and size from the
+// listing, asks before replacing a game, unpacks it in a staging folder, points its paths at this
+// user's home, and swaps the new files in so that a failure leaves the old game as it was.
+class ImportJob final : public ArchiveJob
 {
     Q_OBJECT
 
@@ -31,22 +29,27 @@ public:
     void start(const QString& archivePath, Road road);
 
 Q_SIGNALS:
-    void busyChanged(bool busy);
     void installed(const QString& configFile); // the library changed: load it again
-    void finished(bool success);
 
 private:
     void listed(const ProcessRunner::Result& result);
-    void unpacked(int exitCode, const QString& startError);
-    void install(const QString& stagedConfig, const QString& stagedFolder,
-                 const Installation::Destinations& destinations);
+    void sized(const ProcessRunner::Result& result);
+    bool askAboutConflict();
+    void unpack();
+    void unpacked(const ProcessRunner::Result& result);
+    std::optional<QString> prepareConfig(const QString& stagedConfig) const;
+    void install(const QString& stagedConfig, const QString& stagedFolder);
     void fail(const QString& message);
     void finish(bool success);
+    void setBusy(bool busy);
 
-    Prompter& m_prompter;
-    ProcessRunner& m_runner;
     Road m_road = Road::Panel;
     QString m_archivePath;
+    QString m_configMember; // the archive's configuration file, as listed
+    QString m_name;         // its base name in the archive
+    QString m_targetName;   // the base name in the library ("Doom 2" to keep both)
+    qint64 m_memberCount = 0;
+    bool m_hasFolder = false;
     std::unique_ptr<StagingFolder> m_staging;
     bool m_busy = false;
 };

@@ -35,7 +35,7 @@ std::optional<QString> linkLeavingGame(const QString& stagingFolder, const QStri
 }
 
 std::optional<QString> install(const QString& stagedConfig, const QString& stagedFolder,
-                               const Destinations& destinations)
+                               const Destinations& destinations, const FileOperations::CancelFlag* cancel)
 {
     const LibraryLock lock;
     if (lock.failure())
@@ -43,7 +43,7 @@ std::optional<QString> install(const QString& stagedConfig, const QString& stage
     QList<ItemSwap::Item> items{{stagedConfig, destinations.config}};
     if (!stagedFolder.isEmpty())
         items.append({stagedFolder, destinations.gameFolder});
-    return ItemSwap::replace(items);
+    return ItemSwap::replace(items, cancel);
 }
 
 } // namespace Installation

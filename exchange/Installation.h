@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileOperations.h"
+
 #include <optional>
 #include <QString>
 
@@ -21,6 +23,7 @@ std::optional<QString> linkLeavingGame(const QString& stagingFolder, const QStri
 // Moves the new files in beside the old ones under temporary names, then swaps them: on any
 // failure the old game is put back as it was. Returns the failure's description.
 std::optional<QString> install(const QString& stagedConfig, const QString& stagedFolder,
-                               const Destinations& destinations);
+                               const Destinations& destinations,
+                               const FileOperations::CancelFlag* cancel = nullptr);
 
 } // namespace Installation

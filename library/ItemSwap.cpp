@@ -55,7 +55,7 @@ void rollBack(QList<Swap>& swaps)
 
 } // namespace
 
-std::optional<QString> replace(const QList<Item>& items)
+std::optional<QString> replace(const QList<Item>& items, const FileOperations::CancelFlag* cancel)
 {
     if (items.isEmpty())
         return std::nullopt;
@@ -68,13 +68,17 @@ std::optional<QString> replace(const QList<Item>& items)
     for (const Item& item : items) {
         Swap swap{besideName(item.destination, QStringLiteral("incoming"), uuid), item.destination,
                   besideName(item.destination, QStringLiteral("previous"), uuid)};
-        if (std::optional<QString> error = FileOperations::moveItem(item.source, swap.incoming)) {
+        if (std::optional<QString> error = FileOperations::moveItem(item.source, swap.incoming, cancel)) {
             rollBack(swaps);
             return error;
         }
         swaps.append(swap);
     }
 
+    if (cancel && cancel->load()) {
+        rollBack(swaps);
+        return FileOperations::cancelledMessage();
+    }
     // 2. From here on a killed swap is finished at the next start: the journal names the items.
     QStringList names;
     for (const Swap& swap : std::as_const(swaps))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileOperations.h"
+
 #include <optional>
 #include <QList>
 #include <QString>
@@ -17,7 +19,8 @@ struct Item
 
 // Moves the sources in beside their destinations, then swaps them in, old items aside. On any
 // failure the old items are put back as they were. Returns the failure's description.
-std::optional<QString> replace(const QList<Item>& items);
+// Until the swap itself begins, a set cancel flag stops it the same way.
+std::optional<QString> replace(const QList<Item>& items, const FileOperations::CancelFlag* cancel = nullptr);
 
 // Sets a game folder aside under a hidden name in one rename, so that removing it can never
 // leave a partial folder under the game's name. Returns the hidden name, or the error.

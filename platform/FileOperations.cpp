@@ -54,6 +54,11 @@ std::optional<QString> makeFolder(const QString& path)
     return tr("Could not create the folder %1.").arg(path);
 }
 
+QString cancelledMessage()
+{
+    return tr("Cancelled.");
+}
+
 QString partialName(const QString& destination)
 {
     const QFileInfo info(destination);
@@ -83,7 +88,12 @@ QString copyError(const QString& path, const QString& reason)
 
 // Every block's write and the final flush are checked: a full disk fails the copy instead of
 // leaving a short file behind.
-std::optional<QString> copyFile(const QString& source, const QString& destination)
+bool isCancelled(const CancelFlag* cancel)
+{
+    return cancel && cancel->load();
+}
+
+std::optional<QString> copyFile(const QString& source, const QString& destination, const CancelFlag* cancel)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
@@ -93,6 +103,8 @@ std::optional<QString> copyFile(const QString& source, const QString& destinatio
         return copyError(source, out.errorString());
     QByteArray block(1 << 20, Qt::Uninitialized);
     for (;;) {
+        if (isCancelled(cancel))
+            return cancelledMessage();
         const qint64 read = in.read(block.data(), block.size());
         if (read < 0)
             return copyError(source, in.errorString());
@@ -111,7 +123,8 @@ std::optional<QString> copyFile(const QString& source, const QString& destinatio
     return std::nullopt;
 }
 
-std::optional<QString> copyFolder(const QString& source, const QString& destination, Links links)
+std::optional<QString> copyFolder(const QString& source, const QString& destination, Links links,
+                                  const CancelFlag* cancel)
 {
     if (!QDir().mkdir(destination))
         return tr("Could not create the folder %1.").arg(destination);
@@ -119,6 +132,8 @@ std::optional<QString> copyFolder(const QString& source, const QString& destinat
     QDirIterator it(source, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
+        if (isCancelled(cancel))
+            return cancelledMessage();
         it.next();
         const QFileInfo info = it.fileInfo();
         const QString target = destination + it.filePath().mid(source.size());
@@ -134,12 +149,12 @@ std::optional<QString> copyFolder(const QString& source, const QString& destinat
                 logLine(QStringLiteral("⚠️ Link not copied: ") + it.filePath());
                 continue;
             }
-            if (std::optional<QString> error = copyFile(it.filePath(), target))
+            if (std::optional<QString> error = copyFile(it.filePath(), target, cancel))
                 return error;
         } else if (info.isDir()) {
             if (!QDir().mkdir(target))
                 return tr("Could not create the folder %1.").arg(target);
-        } else if (std::optional<QString> error = copyFile(it.filePath(), target)) {
+        } else if (std::optional<QString> error = copyFile(it.filePath(), target, cancel)) {
             return error;
         }
     }
@@ -148,7 +163,8 @@ std::optional<QString> copyFolder(const QString& source, const QString& destinat
 
 } // namespace
 
-std::optional<QString> copyTree(const QString& source, const QString& destination, Links links)
+std::optional<QString> copyTree(const QString& source, const QString& destination, Links links,
+                                const CancelFlag* cancel)
 {
     const QFileInfo top(source);
     if (!top.exists())
@@ -156,15 +172,16 @@ std::optional<QString> copyTree(const QString& source, const QString& destinatio
     if (itemExists(destination))
         return copyError(source, tr("%1 already exists.").arg(destination));
     std::optional<QString> error =
-        top.isDir() ? copyFolder(source, destination, links) : copyFile(source, destination);
+        top.isDir() ? copyFolder(source, destination, links, cancel) : copyFile(source, destination, cancel);
     if (error) {
-        logLine(QStringLiteral("❌ Error copying file: ") + *error);
+        if (!isCancelled(cancel))
+            logLine(QStringLiteral("❌ Error copying file: ") + *error);
         removeItem(destination); // a half copy is never left looking like a whole one
     }
     return error;
 }
 
-std::optional<QString> moveItem(const QString& source, const QString& destination)
+std::optional<QString> moveItem(const QString& source, const QString& destination, const CancelFlag* cancel)
 {
     if (itemExists(destination))
         return tr("Could not move %1 to %2: the name is taken.").arg(source, destination);
@@ -172,7 +189,7 @@ std::optional<QString> moveItem(const QString& source, const QString& destinatio
         return std::nullopt;
     // Another file system: the destination's name appears only once the copy is complete.
     const QString partial = partialName(destination);
-    if (std::optional<QString> error = copyTree(source, partial, Links::Recreate))
+    if (std::optional<QString> error = copyTree(source, partial, Links::Recreate, cancel))
         return error;
     if (!QDir().rename(partial, destination)) {
         removeItem(partial);
@@ -182,7 +199,8 @@ std::optional<QString> moveItem(const QString& source, const QString& destinatio
     return std::nullopt;
 }
 
-std::optional<QString> moveFileReplacing(const QString& source, const QString& destination)
+std::optional<QString> moveFileReplacing(const QString& source, const QString& destination,
+                                         const CancelFlag* cancel)
 {
     const QByteArray to = QFile::encodeName(destination);
     // rename(2) replaces a file in one step: there is never a moment without one.
@@ -192,7 +210,7 @@ std::optional<QString> moveFileReplacing(const QString& source, const QString& d
         return tr("Could not move %1 to %2: %3")
             .arg(source, destination, QString::fromLocal8Bit(std::strerror(errno)));
     const QString partial = partialName(destination);
-    if (std::optional<QString> error = copyTree(source, partial, Links::Recreate))
+    if (std::optional<QString> error = copyTree(source, partial, Links::Recreate, cancel))
         return error;
     if (std::rename(QFile::encodeName(partial).constData(), to.constData()) != 0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <atomic>
 #include <optional>
 #include <QString>
 
 namespace FileOperations {
+
+// Set from another thread to stop a long copy; the copy then fails and removes what it made.
+using CancelFlag = std::atomic_bool;
+
+// The description a copy stopped by its CancelFlag fails with.
+QString cancelledMessage();
 
 // Removes a file, a link or a folder with everything in it. A link is removed itself; what it
 // points to is never touched. Returns the error's description on failure.
@@ -25,7 +32,8 @@ enum class Links
 // Copies a file (a link's content), or a folder with everything in it, to a destination that
 // does not exist yet. Any item that cannot be copied fails the whole copy: what was already
 // copied is removed again and the error's description returned.
-std::optional<QString> copyTree(const QString& source, const QString& destination, Links links);
+std::optional<QString> copyTree(const QString& source, const QString& destination, Links links,
+                                const CancelFlag* cancel = nullptr);
 
 // A hidden name beside the destination where an item is put together before it takes the
 // destination's name: ".NAME.partial-UUID".
@@ -33,10 +41,12 @@ QString partialName(const QString& destination);
 
 // Moves a file or folder to a name that is free: renamed when both are on one file system, else
 // copied to a partial name beside the destination, renamed into place, and only then removed.
-std::optional<QString> moveItem(const QString& source, const QString& destination);
+std::optional<QString> moveItem(const QString& source, const QString& destination,
+                                const CancelFlag* cancel = nullptr);
 
 // Moves a file onto the destination, replacing a file there in one step: the old file stays
 // complete until the new one is, also across file systems.
-std::optional<QString> moveFileReplacing(const QString& source, const QString& destination);
+std::optional<QString> moveFileReplacing(const QString& source, const QString& destination,
+                                         const CancelFlag* cancel = nullptr);
 
 } // namespace FileOperations

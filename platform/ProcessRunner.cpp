@@ -8,7 +8,8 @@
 
 ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {}
 
-void ProcessRunner::run(const Command& command, bool captureOutput, Done done)
+QPointer<QProcess> ProcessRunner::run(const Command& command, bool captureOutput, Done done,
+                                      LineHandler lines)
 {
     auto* process = new QProcess(this);
     process->setProgram(command.program);
@@ -20,20 +21,40 @@ void ProcessRunner::run(const Command& command, bool captureOutput, Done done)
     // A tool never outlives a killed Tandril: its half-made output would only be in the way.
     process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
 #endif
-    process->setProcessChannelMode(captureOutput ? QProcess::ForwardedErrorChannel
-                                                 : QProcess::ForwardedChannels);
+    const bool readsOutput = captureOutput || lines;
+    process->setProcessChannelMode(readsOutput ? QProcess::ForwardedErrorChannel
+                                               : QProcess::ForwardedChannels);
 
     auto output = std::make_shared<QByteArray>();
-    if (captureOutput) {
+    auto pending = std::make_shared<QByteArray>(); // a line not yet ended
+    const auto take = [process, output, pending, captureOutput, lines] {
+        const QByteArray chunk = process->readAllStandardOutput();
+        if (captureOutput)
+            output->append(chunk);
+        if (!lines)
+            return;
+        pending->append(chunk);
+        qsizetype start = 0;
+        for (qsizetype end; (end = pending->indexOf('\n', start)) >= 0; start = end + 1) {
+            QByteArray line = pending->sliced(start, end - start);
+            if (line.endsWith('\r'))
+                line.chop(1);
+            lines(line);
+        }
+        pending->remove(0, start);
+    };
+    if (readsOutput) {
         // Read as it comes, so that a long listing never fills the pipe.
-        connect(process, &QProcess::readyReadStandardOutput, process,
-                [process, output] { output->append(process->readAllStandardOutput()); });
+        connect(process, &QProcess::readyReadStandardOutput, process, take);
     }
     connect(process, &QProcess::finished, this,
-            [process, output, done](int exitCode, QProcess::ExitStatus status) {
-                output->append(process->readAllStandardOutput());
+            [process, output, pending, done, take, lines](int exitCode, QProcess::ExitStatus status) {
+                take();
+                if (lines && !pending->isEmpty())
+                    lines(*pending);
                 Result result;
                 result.started = true;
+                result.program = process->program();
                 result.exitCode = status == QProcess::NormalExit ? exitCode : -1;
                 result.output = std::move(*output);
                 process->deleteLater();
@@ -49,4 +70,5 @@ void ProcessRunner::run(const Command& command, bool captureOutput, Done done)
         done(result);
     });
     process->start();
+    return process;
 }

@@ -432,44 +432,67 @@ void ArchivesTest::importRefusals()
     else if (archive != "<missing>")
         path = m_home->writeFile(QStringLiteral("incoming/game.tdl"), archive);
     message.replace(QStringLiteral("$PATH"), path);
-    m_home->writeConfig(QStringLiteral("G"), "game_title=Mine\n");
+    m_home->writeConfig(QStringLiteral("Mine"), "game_title=Mine\n");
     QVERIFY(!importArchive(path));
     QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>({{"Import Failed", message}}));
     QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{"G.conf"});
-    QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/G.conf")), QByteArray("game_title=Mine\n"));
+             QStringList{"Mine.conf"});
+    QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/Mine.conf")),
+             QByteArray("game_title=Mine\n"));
     QVERIFY(!QFileInfo::exists(m_home->path() + QStringLiteral("/evil.sh")));
 }
 
 void ArchivesTest::importOverwrite_data()
 {
-    addOverwriteAnswers();
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("library"); // afterwards: file → title, folder → its files
+    QTest::newRow("Replace") << 0 << QStringList{"Doom.conf=Doom (new)", "Doom=NEW.EXE"};
+    QTest::newRow("Keep Both") << 1
+                               << QStringList{"Doom.conf=Doom (old)", "Doom=OLD.EXE",
+                                              "Doom 2.conf=Doom (new) 2", "Doom 2=NEW.EXE"};
+    QTest::newRow("Cancel, the default") << 2 << QStringList{"Doom.conf=Doom (old)", "Doom=OLD.EXE"};
 }
 
 void ArchivesTest::importOverwrite()
 {
     QFETCH(int, answer);
-    QFETCH(bool, replaced);
+    QFETCH(QStringList, library);
     ZipWriter zip;
     zip.addFolder(QStringLiteral("Doom"));
     zip.addFile(QStringLiteral("Doom/NEW.EXE"), "new");
-    zip.addFile(QStringLiteral("Doom.conf"), "game_title=Doom (new)\n");
+    zip.addFile(
+        QStringLiteral("Doom.conf"),
+        "game_title=Doom (new)\nsetup_exe=/home/x/Library/Application Support/Tandril/Doom/NEW.EXE\n");
     zip.addFile(QStringLiteral("tdl"), "");
     const QString archive = makeArchive(zip);
     m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom (old)\n");
     m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/OLD.EXE"), "old");
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom 3/X"),
+                      "a third game's folder");
     m_prompter.answers = {answer};
-    QCOMPARE(importArchive(archive), replaced);
+    QCOMPARE(importArchive(archive), answer != 2);
+    // Asked from the listing, before anything was unpacked.
     QCOMPARE(m_prompter.questions.size(), 1);
     QCOMPARE(m_prompter.questions.first().text,
-             QStringLiteral("A configuration or folder with this name already exists. Overwrite?"));
-    QCOMPARE(tree(m_home->libraryFolder() + QStringLiteral("/Doom")),
-             QStringList{replaced ? "NEW.EXE" : "OLD.EXE"});
-    QCOMPARE(LibraryLoader::readEntry(m_home->libraryFolder() + QStringLiteral("/Doom.conf"))->title,
-             replaced ? QStringLiteral("Doom (new)") : QStringLiteral("Doom (old)"));
-    // Nothing left beside the game by the swap.
-    QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             (QStringList{"Doom", "Doom.conf"}));
+             QStringLiteral("A game named \"Doom (old)\" is already in your library."));
+    QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Replace", "Keep Both", "Cancel"}));
+    QCOMPARE(m_prompter.questions.first().defaultButton, 2);
+    QStringList actual;
+    const QString folder = m_home->libraryFolder();
+    for (const QString& item : library) {
+        const QString name = item.section(u'=', 0, 0);
+        actual << name + u'=' +
+                      (name.endsWith(QStringLiteral(".conf"))
+                           ? LibraryLoader::readEntry(folder + u'/' + name)->title
+                           : tree(folder + u'/' + name).join(u','));
+    }
+    QCOMPARE(actual, library);
+    if (answer == 1) // paths into the game folder follow it to its new name
+        QVERIFY(readFile(folder + QStringLiteral("/Doom 2.conf")).contains("/Tandril/Doom 2/NEW.EXE\n"));
+    // Nothing left beside the games by the swap.
+    QCOMPARE(QDir(folder).entryList({QStringLiteral(".*")},
+                                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
     m_prompter.takeAlerts();
 }
 
@@ -503,11 +526,11 @@ namespace {
 class MissingTools final : public ProcessRunner
 {
 public:
-    void run(const Command& command, bool captureOutput, Done done) override
+    QPointer<QProcess> run(const Command& command, bool captureOutput, Done done, LineHandler lines) override
     {
         Command missing = command;
         missing.program = QStringLiteral("/nonexistent") + command.program;
-        ProcessRunner::run(missing, captureOutput, std::move(done));
+        return ProcessRunner::run(missing, captureOutput, std::move(done), std::move(lines));
     }
 };
 

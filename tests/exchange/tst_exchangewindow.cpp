@@ -7,6 +7,7 @@
 #include "common/ZipWriter.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -21,7 +22,8 @@ private Q_SLOTS:
     void initTestCase() { isolateUserDefaults(); }
     void init();
     void cleanup();
-    void exportShowsProgressAndBlocksCommands();
+    void exportShowsProgressAndCancels_data();
+    void exportShowsProgressAndCancels();
     void importThroughThePanel();
     void importFromTheFileManager();
     void openFileTakesOnlyTdl_data();
@@ -53,10 +55,19 @@ void ExchangeWindowTest::cleanup()
     m_home.reset();
 }
 
-void ExchangeWindowTest::exportShowsProgressAndBlocksCommands()
+void ExchangeWindowTest::exportShowsProgressAndCancels_data()
 {
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("to the end") << false;
+    QTest::newRow("cancelled") << true;
+}
+
+void ExchangeWindowTest::exportShowsProgressAndCancels()
+{
+    QFETCH(bool, cancel);
     m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
-    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"),
+    m_home->writeConfig(QStringLiteral("Keen"), "game_title=Keen\ngame_exe=KEEN.EXE\n");
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.WAD"),
                       QByteArray(4 << 20, 'x'));
     MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
     window.show();
@@ -66,13 +77,34 @@ void ExchangeWindowTest::exportShowsProgressAndBlocksCommands()
     window.findChild<QPushButton*>(QStringLiteral("export_game"))->click();
     QVERIFY(indicator(window, "progressIndicator_export")->isVisible());
     QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("import_game"))->isEnabled());
-    QVERIFY(!window.findChild<QTableView*>(QStringLiteral("tableView"))->isEnabled());
+    // Other games stay playable meanwhile; the game being packed does not.
+    QVERIFY(window.findChild<QTableView*>(QStringLiteral("tableView"))->isEnabled());
+    QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("launchMSDosButton"))->isEnabled());
+    window.findChild<QTableView*>(QStringLiteral("tableView"))->selectRow(1);
+    QVERIFY(window.findChild<QPushButton*>(QStringLiteral("launchGameButton"))->isEnabled());
+    QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("EditButton"))->isEnabled());
+    auto* cancelButton = window.findChild<QPushButton*>(QStringLiteral("cancelWorkButton"));
+    QVERIFY(cancelButton->isVisible());
+    if (cancel)
+        cancelButton->click();
     QTRY_VERIFY_WITH_TIMEOUT(indicator(window, "progressIndicator_export")->isHidden(), 30000);
+    QVERIFY(cancelButton->isHidden());
     QVERIFY(window.findChild<QPushButton*>(QStringLiteral("import_game"))->isEnabled());
-    QVERIFY(window.findChild<QPushButton*>(QStringLiteral("export_game"))->isEnabled());
-    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>(
-                                          {{"Export Successful", "File saved to your Desktop:\nDoom.tdl"}}));
-    QVERIFY(QFile::exists(m_home->path() + QStringLiteral("/Desktop/Doom.tdl")));
+    QCOMPARE(QFile::exists(m_home->path() + QStringLiteral("/Desktop/Doom.tdl")), !cancel);
+    if (cancel) {
+        QVERIFY(m_prompter.takeAlerts().isEmpty()); // no error: the user's choice
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("statusLabel"))->text(),
+                 QStringLiteral("Export cancelled"));
+    } else {
+        QCOMPARE(
+            m_prompter.takeAlerts(),
+            QList<ScriptedPrompter::Alert>({{"Export Successful", "File saved to your Desktop:\nDoom.tdl"}}));
+        // Counted from zip's own lines: the folder, its file, the configuration and the marker.
+        QCOMPARE(indicator(window, "progressIndicator_export")->maximum(), 4);
+        QCOMPARE(indicator(window, "progressIndicator_export")->value(), 4);
+    }
+    QCOMPARE(QDir(m_home->temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void ExchangeWindowTest::importThroughThePanel()

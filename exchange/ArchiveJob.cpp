@@ -1,0 +1,72 @@
+#include "exchange/ArchiveJob.h"
+
+#include <QLocale>
+#include <QProcess>
+#include <QStorageInfo>
+
+ArchiveJob::ArchiveJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
+    : QObject(parent), m_prompter(prompter), m_runner(runner),
+      m_cancel(std::make_shared<FileOperations::CancelFlag>(false))
+{}
+
+ArchiveJob::~ArchiveJob()
+{
+    cancel(); // a job that goes away leaves nothing running
+}
+
+void ArchiveJob::cancel()
+{
+    m_cancel->store(true);
+    if (m_process)
+        m_process->kill();
+}
+
+ProcessRunner::Done ArchiveJob::guarded(ProcessRunner::Done done)
+{
+    return [self = QPointer<ArchiveJob>(this), done = std::move(done)](const ProcessRunner::Result& result) {
+        if (self)
+            done(result);
+    };
+}
+
+void ArchiveJob::runTool(const ProcessRunner::Command& command, qint64 total,
+                         const QList<QByteArray>& itemPrefixes, ProcessRunner::Done done)
+{
+    auto count = std::make_shared<qint64>(0);
+    const QPointer<ArchiveJob> self(this);
+    // The tool's own lines ("  adding: Doom/GAME.EXE (deflated 40%)") tell how far it is.
+    m_process = m_runner.run(
+        command, false, guarded(std::move(done)), [self, count, total, itemPrefixes](const QByteArray& line) {
+            const QByteArray trimmed = line.trimmed();
+            for (const QByteArray& prefix : itemPrefixes) {
+                if (!trimmed.startsWith(prefix))
+                    continue;
+                QString item = QString::fromUtf8(trimmed.mid(prefix.size()).trimmed());
+                if (const qsizetype note = item.lastIndexOf(QStringLiteral(" (")); note > 0)
+                    item.truncate(note);
+                *count = std::min(*count + 1, total);
+                if (self)
+                    Q_EMIT self->progressed(*count, total, item);
+                return;
+            }
+        });
+}
+
+std::optional<QString> ArchiveJob::spaceProblem(qint64 needed, const QStringList& folders)
+{
+    QStringList seen;
+    for (const QString& folder : folders) {
+        const QStorageInfo storage(folder);
+        if (!storage.isValid() || seen.contains(storage.rootPath()))
+            continue;
+        seen.append(storage.rootPath());
+        const qint64 available = storage.bytesAvailable();
+        if (available >= 0 && available < needed) {
+            const QLocale locale;
+            return tr("It needs %1 of free space, but only %2 is free on %3.")
+                .arg(locale.formattedDataSize(needed), locale.formattedDataSize(available),
+                     storage.rootPath());
+        }
+    }
+    return std::nullopt;
+}
