@@ -10,13 +10,13 @@
 
 namespace AppDelegate {
 
-void checkDosboxXPath(const Emulator& emulator, Prompter& prompter, SystemServices& services)
+void checkDosboxXPath(Emulator& emulator, Prompter& prompter, SystemServices& services, FilePanel* chooser)
 {
     if (emulator.isInstalled()) {
         logLine(emulator.foundLine());
         return;
     }
-    EmulatorPresence::offerDownload(emulator, prompter, services);
+    EmulatorPresence::offerDownload(emulator, prompter, services, chooser);
 }
 
 bool openFile(const QString& path, const std::function<void(const QString&)>& importTDLFile)

@@ -37,7 +37,7 @@ int runWindow(int& argc, char** argv)
     DialogPrompter prompter;
     DesktopServices services;
     DialogFilePanel filePanel;
-    const Emulator emulator;
+    Emulator emulator;
     MainWindow window({prompter, services, filePanel}, emulator);
     prompter.setWindow(&window);
     filePanel.setWindow(&window);
@@ -58,6 +58,7 @@ int runWindow(int& argc, char** argv)
         QTimer::singleShot(0, &window, [openFile, file] { openFile(file); });
 
     // Once the loop runs: the window is up before the presence question is asked.
-    QTimer::singleShot(0, &window, [&] { AppDelegate::checkDosboxXPath(emulator, prompter, services); });
+    QTimer::singleShot(0, &window,
+                       [&] { AppDelegate::checkDosboxXPath(emulator, prompter, services, &filePanel); });
     return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 #include "library/LibraryLoader.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/Diagnostics.h"
+#include "platform/InterruptWatch.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
 #include "platform/ProcessRunner.h"
@@ -18,6 +19,7 @@
 #include <functional>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -152,14 +154,37 @@ int deleteGame(Context& context)
     return Failure; // cancelled: the game is still there
 }
 
-// Runs an archive job to its end in a local event loop.
-template <typename Job, typename Start> int runArchiveJob(Context& context, Start start)
+// One line of progress: redrawn in place on a terminal, a plain line for each item otherwise.
+void showProgress(Streams& streams, const QString& doing, qint64 done, qint64 total, const QString& item)
+{
+    const qint64 percent = total > 0 ? done * 100 / total : 0;
+    if (streams.outputIsTerminal)
+        streams.out << "\r\033[K" << percent << "% " << doing << ": " << item << Qt::flush;
+    else
+        streams.out << percent << "% " << doing << ": " << item << Qt::endl;
+}
+
+// Runs an archive job to its end in a local event loop; Ctrl+C cancels it as Cancel does.
+template <typename Job, typename Start> int runArchiveJob(Context& context, const QString& doing, Start start)
 {
     ProcessRunner runner;
     Job job(context.prompter, runner);
     QEventLoop loop;
     bool success = false;
     bool done = false;
+    bool progressShown = false;
+    const InterruptWatch interrupt([&job] { job.cancel(); });
+    QObject::connect(&job, &Job::progressed, &loop, [&](qint64 count, qint64 total, const QString& item) {
+        progressShown = true;
+        showProgress(context.streams, doing.arg(job.subject()), count, total, item);
+    });
+    QObject::connect(&job, &Job::cancelled, &loop, [&] {
+        if (progressShown && context.streams.outputIsTerminal)
+            context.streams.out << Qt::endl;
+        progressShown = false;
+        context.streams.err << doing.arg(job.subject()) << ": "
+                            << QCoreApplication::translate("CommandLine", "cancelled") << Qt::endl;
+    });
     QObject::connect(&job, &Job::finished, &loop, [&](bool ok) {
         success = ok;
         done = true;
@@ -169,6 +194,8 @@ template <typename Job, typename Start> int runArchiveJob(Context& context, Star
         return Failure;
     if (!done)
         loop.exec();
+    if (progressShown && context.streams.outputIsTerminal)
+        context.streams.out << Qt::endl;
     return success ? Success : Failure;
 }
 
@@ -177,16 +204,18 @@ int exportGame(Context& context)
     const std::optional<ConfigEntry> entry = gameOperand(context);
     if (!entry)
         return Failure;
-    return runArchiveJob<ExportJob>(context, [&](ExportJob& job) { return job.start(entry); });
+    return runArchiveJob<ExportJob>(context, QCoreApplication::translate("CommandLine", "Exporting %1"),
+                                    [&](ExportJob& job) { return job.start(entry); });
 }
 
 int importArchive(Context& context)
 {
     const QString archive = QFileInfo(context.operands.first()).absoluteFilePath();
-    return runArchiveJob<ImportJob>(context, [&](ImportJob& job) {
-        job.start(archive, ImportJob::Road::FileManager);
-        return true;
-    });
+    return runArchiveJob<ImportJob>(context, QCoreApplication::translate("CommandLine", "Importing %1"),
+                                    [&](ImportJob& job) {
+                                        job.start(archive, ImportJob::Road::FileManager);
+                                        return true;
+                                    });
 }
 
 const std::span<const Command> commands()
@@ -265,10 +294,12 @@ QString usage()
         const QString head = command.name + u' ' + command.synopsis;
         text += QStringLiteral("  %1  %2\n").arg(head, -30).arg(command.summary);
     }
-    text += QStringLiteral("\nOptions:\n"
-                           "  --yes                           answer every question with its first button\n"
-                           "  --help                          show this help and exit\n"
-                           "  --version                       show the version and exit\n");
+    text += QStringLiteral(
+        "\nOptions:\n"
+        "  --yes                           answer every question with its first button\n"
+        "  --emulator PATH                 start this DOSBox-X program (also TANDRIL_DOSBOX_X)\n"
+        "  --help                          show this help and exit\n"
+        "  --version                       show the version and exit\n");
     return text;
 }
 
@@ -309,9 +340,19 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
 
     bool assumeYes = false;
     qsizetype commandIndex = 0;
-    while (commandIndex < words.size() && words.at(commandIndex) == u"--yes") {
-        assumeYes = true;
-        ++commandIndex;
+    while (commandIndex < words.size() &&
+           (words.at(commandIndex) == u"--yes" || words.at(commandIndex) == u"--emulator")) {
+        if (words.at(commandIndex) == u"--yes") {
+            assumeYes = true;
+            ++commandIndex;
+            continue;
+        }
+        // This run's DOSBox-X, ahead of the one the user chose and of any on PATH.
+        if (commandIndex + 1 >= words.size())
+            return usageError(streams, QStringLiteral("--emulator needs a program"));
+        qputenv(Emulator::OverrideVariable,
+                QFile::encodeName(QFileInfo(words.at(commandIndex + 1)).absoluteFilePath()));
+        commandIndex += 2;
     }
     if (commandIndex >= words.size())
         return usageError(streams, QStringLiteral("missing command"));

@@ -16,6 +16,7 @@ struct Streams
     QTextStream& out;
     QTextStream& err;
     bool inputIsTerminal = false;
+    bool outputIsTerminal = false; // progress is then one line, drawn again in place
 };
 
 // Whether these program arguments ask for a command (or --help, or a usage error) rather than

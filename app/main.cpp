@@ -23,6 +23,6 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     ConsoleServices services;
-    return CommandLine::run(QCoreApplication::arguments(), {in, out, err, isatty(STDIN_FILENO) == 1},
-                            services);
+    return CommandLine::run(QCoreApplication::arguments(),
+                            {in, out, err, isatty(STDIN_FILENO) == 1, isatty(STDOUT_FILENO) == 1}, services);
 }

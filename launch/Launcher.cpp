@@ -5,13 +5,15 @@
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
+#include "platform/WatchedStart.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-Launcher::Launcher(Emulator emulator, Prompter& prompter, SystemServices& services, LanguageSource languages)
+Launcher::Launcher(Emulator emulator, Prompter& prompter, SystemServices& services, LanguageSource languages,
+                   FilePanel* chooser, bool watchQuickExit)
     : m_emulator(std::move(emulator)), m_prompter(prompter), m_services(services),
-      m_languages(std::move(languages))
+      m_languages(std::move(languages)), m_chooser(chooser), m_watchQuickExit(watchQuickExit)
 {}
 
 bool Launcher::launch(LaunchMode mode, const std::optional<ConfigEntry>& entry)
@@ -22,13 +24,24 @@ bool Launcher::launch(LaunchMode mode, const std::optional<ConfigEntry>& entry)
         m_prompter.showAlert(refusal->title, refusal->message);
         return false;
     }
-    const std::optional<QString> program = m_emulator.executable();
-    if (!program) {
-        EmulatorPresence::offerDownload(m_emulator, m_prompter, m_services);
+    if (!m_emulator.isInstalled()) {
+        EmulatorPresence::offerDownload(m_emulator, m_prompter, m_services, m_chooser);
         return false;
     }
-    if (const std::optional<QString> error =
-            m_services.startDetached(*program, std::get<QStringList>(plan))) {
+    const Emulator::Start start = m_emulator.startCommand(std::get<QStringList>(plan));
+    Prompter& prompter = m_prompter;
+    const std::optional<QString> error =
+        m_watchQuickExit ? WatchedStart::start(
+                               start.program, start.arguments,
+                               [&prompter](const WatchedStart::QuickExit& exit) {
+                                   prompter.showAlert(
+                                       QCoreApplication::translate("Launch", "DOSBox-X stopped"),
+                                       QCoreApplication::translate("Launch", "DOSBox-X ended right after it "
+                                                                             "started (%1).\n\n%2")
+                                           .arg(exit.status, exit.lastLines));
+                               })
+                         : m_services.startDetached(start.program, start.arguments);
+    if (error) {
         m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *error);
         return false;
     }

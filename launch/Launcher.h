@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class FilePanel;
 class Prompter;
 class SystemServices;
 
@@ -15,7 +16,10 @@ class Launcher
 public:
     using LanguageSource = std::function<QStringList()>;
 
-    Launcher(Emulator emulator, Prompter& prompter, SystemServices& services, LanguageSource languages);
+    // chooser: lets the user pick DOSBox-X when it is missing (none on the command line).
+    // watchQuickExit: tells the user when DOSBox-X fails right after it started (the window).
+    Launcher(Emulator emulator, Prompter& prompter, SystemServices& services, LanguageSource languages,
+             FilePanel* chooser = nullptr, bool watchQuickExit = false);
 
     // True when the emulator was started.
     bool launch(LaunchMode mode, const std::optional<ConfigEntry>& entry);
@@ -28,4 +32,6 @@ private:
     Prompter& m_prompter;
     SystemServices& m_services;
     LanguageSource m_languages;
+    FilePanel* m_chooser = nullptr;
+    bool m_watchQuickExit = false;
 };

@@ -4,6 +4,7 @@ namespace {
 const QString LastSelectedConfigRowKey = QStringLiteral("LastSelectedConfigRow");
 const QString MainWindowHeightKey = QStringLiteral("MainWindowHeight");
 const QString MainWindowWidthKey = QStringLiteral("MainWindowWidth");
+const QString EmulatorProgramKey = QStringLiteral("DOSBoxXProgram");
 } // namespace
 
 UserDefaults::UserDefaults() : m_settings(QStringLiteral("Tandril"), QStringLiteral("Tandril")) {}
@@ -34,6 +35,16 @@ double UserDefaults::mainWindowHeight() const
 void UserDefaults::setMainWindowHeight(double height)
 {
     m_settings.setValue(MainWindowHeightKey, height);
+}
+
+QString UserDefaults::emulatorProgram() const
+{
+    return m_settings.value(EmulatorProgramKey).toString();
+}
+
+void UserDefaults::setEmulatorProgram(const QString& program)
+{
+    m_settings.setValue(EmulatorProgramKey, program);
 }
 
 double UserDefaults::mainWindowWidth() const

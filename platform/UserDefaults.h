@@ -17,6 +17,9 @@ public:
     double mainWindowHeight() const;
     void setMainWindowHeight(double height);
     double mainWindowWidth() const;
+    // The DOSBox-X program the user chose; empty when none.
+    QString emulatorProgram() const;
+    void setEmulatorProgram(const QString& program);
     void setMainWindowWidth(double width);
 
 private:

@@ -38,7 +38,8 @@ private Q_SLOTS:
     void optionLikeNamesStayNames();
     void interruptedWorkIsFinishedOrUndone_data();
     void interruptedWorkIsFinishedOrUndone();
-    void killedExportLeavesNoStaging();
+    void stoppedExportLeavesNothing_data();
+    void stoppedExportLeavesNothing();
     void secondTandrilWaitsForTheLock();
 
 private:
@@ -393,21 +394,34 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
     QVERIFY(QFileInfo(live.path()).isDir());
 }
 
-void FaultsTest::killedExportLeavesNoStaging()
+void FaultsTest::stoppedExportLeavesNothing_data()
 {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("killed: the next start cleans up") << int(SIGKILL);
+    QTest::newRow("Ctrl+C: cancelled at once") << int(SIGINT);
+}
+
+void FaultsTest::stoppedExportLeavesNothing()
+{
+    QFETCH(int, signal);
     makeGame(QStringLiteral("Doom"), 50 * 1000 * 1000);
+    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/MORE.DAT"), randomBytes(1000));
     QDir().mkpath(m_home->path() + QStringLiteral("/Desktop"));
     QProcess* exporter = startTandril(*m_home, {QStringLiteral("export"), QStringLiteral("Doom")}, this);
-    // Killed while zip works in its staging folder.
-    const QDir temporary(m_home->temporaryFolder());
-    QTRY_VERIFY_WITH_TIMEOUT(!temporary.entryList({QStringLiteral("*-*-*-*-*")}, QDir::Dirs).isEmpty(),
-                             30000);
-    ::kill(pid_t(exporter->processId()), SIGKILL);
+    // Stopped while zip works in its staging folder: its progress shows as plain lines.
+    QByteArray progress;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (progress += exporter->readAllStandardOutput()).contains("% Exporting Doom: Doom/"), 30000);
+    ::kill(pid_t(exporter->processId()), signal);
     QVERIFY(exporter->waitForFinished());
-    QVERIFY(!temporary.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-
-    const Run list = runTandril(*m_home, {QStringLiteral("list")});
-    QCOMPARE(list.exitCode, 0);
+    const QDir temporary(m_home->temporaryFolder());
+    if (signal == SIGINT) {
+        QCOMPARE(exporter->exitCode(), 1);
+        QVERIFY(exporter->readAllStandardError().contains("Exporting Doom: cancelled"));
+    } else {
+        QVERIFY(!temporary.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+        QCOMPARE(runTandril(*m_home, {QStringLiteral("list")}).exitCode, 0);
+    }
     QCOMPARE(temporary.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(!QFileInfo::exists(m_home->path() + QStringLiteral("/Desktop/Doom.tdl")));
 }

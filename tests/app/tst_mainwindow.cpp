@@ -100,6 +100,7 @@ void MainWindowTest::init()
     m_home = std::make_unique<TestHome>();
     m_prompter = {};
     m_services = {};
+    m_filePanel = {};
 }
 
 void MainWindowTest::cleanup()
@@ -510,7 +511,8 @@ void MainWindowTest::presenceCheck_data()
     QTest::addColumn<bool>("browserOpened");
     QTest::newRow("installed") << true << -1 << false;
     QTest::newRow("missing, Open Download") << false << 0 << true;
-    QTest::newRow("missing, Cancel") << false << 1 << false;
+    QTest::newRow("missing, Choose…") << false << 1 << false;
+    QTest::newRow("missing, Cancel") << false << 2 << false;
 }
 
 void MainWindowTest::presenceCheck()
@@ -523,11 +525,11 @@ void MainWindowTest::presenceCheck()
         const QString program = m_home->writeFile(QStringLiteral("bin/dosbox-x"), "#!/bin/sh\n");
         QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
     }
-    const Emulator emulator({bin});
+    Emulator emulator({bin});
     QCOMPARE(emulator.isInstalled(), installed);
     if (answer >= 0)
         m_prompter.answers = {answer};
-    AppDelegate::checkDosboxXPath(emulator, m_prompter, m_services);
+    AppDelegate::checkDosboxXPath(emulator, m_prompter, m_services, &m_filePanel);
     if (installed) {
         QCOMPARE(emulator.foundLine(), QStringLiteral("dosbox-x found at %1/dosbox-x.").arg(bin));
         QVERIFY(m_prompter.questions.isEmpty());
@@ -537,12 +539,21 @@ void MainWindowTest::presenceCheck()
         QCOMPARE(question.title, QStringLiteral("DOSBox-X Not Found"));
         QCOMPARE(question.text, QStringLiteral("The dosbox-x program was not found on this system.\n"
                                                "Please install it so Tandril works properly."));
-        QCOMPARE(question.buttons, (QStringList{"Open Download", "Cancel"}));
+        QCOMPARE(question.buttons, (QStringList{"Open Download", "Choose…", "Cancel"}));
+    }
+    QCOMPARE(m_filePanel.requests.size(), answer == 1 ? 1 : 0);
+    if (answer == 1) {
+        // The chosen program is kept and found from then on, whatever its name.
+        const QString chosen = m_home->writeFile(QStringLiteral("opt/DOSBox-X/dosbox-x-sdl2"), "#!/bin/sh\n");
+        QFile::setPermissions(chosen, QFile::permissions(chosen) | QFileDevice::ExeOwner);
+        m_filePanel.choose(chosen);
+        QCOMPARE(emulator.executable(), std::optional<QString>(chosen));
+        QCOMPARE(Emulator({bin}).executable(), std::optional<QString>(chosen));
     }
     QCOMPARE(m_services.openedUrls.size(), browserOpened ? 1 : 0);
     if (browserOpened)
-        QVERIFY(
-            m_services.openedUrls.first().toString().contains(QStringLiteral("dosbox-x/releases/latest")));
+        QVERIFY(m_services.openedUrls.first().toString().contains(
+            QStringLiteral("dosbox-x/blob/master/INSTALL.md")));
 }
 
 void MainWindowTest::shaderFolderBesideTheProgram()

@@ -46,6 +46,8 @@ private Q_SLOTS:
     void importConfigurationOnly();
     void existingFolderWithoutArchiveFolderAsksNothing();
     void missingTools();
+    void cancelLeavesEverythingAsItWas_data();
+    void cancelLeavesEverythingAsItWas();
     void progress_data();
     void progress();
 
@@ -556,6 +558,79 @@ void ArchivesTest::missingTools()
              QStringLiteral("/nonexistent/usr/bin/zip is missing; install the zip package."));
     QCOMPARE(alerts.at(1).message,
              QStringLiteral("/nonexistent/usr/bin/zipinfo is missing; install the unzip package."));
+}
+
+namespace {
+
+// zip and unzip that report two items slowly before the real tool runs.
+class SlowTools final : public ProcessRunner
+{
+public:
+    QPointer<QProcess> run(const Command& command, bool captureOutput, Done done, LineHandler lines) override
+    {
+        Command slow = command;
+        const QByteArray verb = command.program.endsWith(QStringLiteral("/zip")) ? "adding" : "inflating";
+        if (!command.program.endsWith(QStringLiteral("zipinfo"))) {
+            slow.program = QStringLiteral("/bin/sh");
+            slow.arguments =
+                QStringList{QStringLiteral("-c"),
+                            QStringLiteral("for i in 1 2; do echo \"  %1: Doom/F$i (stored 0%)\"; "
+                                           "sleep 1; done; exec \"$0\" \"$@\"")
+                                .arg(QString::fromLatin1(verb)),
+                            command.program} +
+                command.arguments;
+        }
+        return ProcessRunner::run(slow, captureOutput, std::move(done), std::move(lines));
+    }
+};
+
+} // namespace
+
+void ArchivesTest::cancelLeavesEverythingAsItWas_data()
+{
+    QTest::addColumn<bool>("exporting");
+    QTest::newRow("export over an old archive") << true;
+    QTest::newRow("import over a game") << false;
+}
+
+void ArchivesTest::cancelLeavesEverythingAsItWas()
+{
+    QFETCH(bool, exporting);
+    makeGame(*m_home, QStringLiteral("Doom"), "game_title=Doom\n");
+    const QString archive = m_home->path() + QStringLiteral("/Desktop/Doom.tdl");
+    QVERIFY(exportGame(QStringLiteral("Doom")));
+    m_prompter.takeAlerts();
+    const QByteArray oldArchive = readFile(archive);
+    const QStringList oldLibrary = tree(m_home->libraryFolder());
+
+    SlowTools runner;
+    m_prompter.answers = {0}; // Overwrite / Replace
+    std::unique_ptr<ArchiveJob> job;
+    if (exporting) {
+        auto exporter = std::make_unique<ExportJob>(m_prompter, runner);
+        QVERIFY(exporter->start(
+            LibraryLoader::readEntry(m_home->libraryFolder() + QStringLiteral("/Doom.conf"))));
+        job = std::move(exporter);
+    } else {
+        auto importer = std::make_unique<ImportJob>(m_prompter, runner);
+        importer->start(archive, ImportJob::Road::Panel);
+        job = std::move(importer);
+    }
+    QSignalSpy progressed(job.get(), &ArchiveJob::progressed);
+    QSignalSpy cancelled(job.get(), &ArchiveJob::cancelled);
+    QSignalSpy finished(job.get(), &ArchiveJob::finished);
+    QVERIFY(progressed.wait(10000));
+    QCOMPARE(progressed.first().at(0).toLongLong(), 1);
+    QCOMPARE(progressed.first().at(1).toLongLong(),
+             7); // Doom/, FLOPPIES/, GAME.EXE, SUB/, DATA.DAT, .conf, tdl
+    QCOMPARE(progressed.first().at(2).toString(), QStringLiteral("Doom/F1"));
+    job->cancel();
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QCOMPARE(cancelled.size(), 1);
+    QVERIFY(m_prompter.takeAlerts().isEmpty());
+    QCOMPARE(readFile(archive), oldArchive);
+    QCOMPARE(tree(m_home->libraryFolder()), oldLibrary);
 }
 
 void ArchivesTest::progress_data()

@@ -4,9 +4,12 @@
 #include "common/TestHome.h"
 #include "launch/Launcher.h"
 #include "library/LibraryLoader.h"
+#include "platform/UserDefaults.h"
 
 #include <QDirIterator>
 #include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 // The three launch modes: their argument lists, their alerts and the start of the emulator.
@@ -25,6 +28,10 @@ private Q_SLOTS:
     void emulatorThatCannotStart_data();
     void emulatorThatCannotStart();
     void launchingWritesNothing();
+    void emulatorSearchOrder_data();
+    void emulatorSearchOrder();
+    void quickExitIsReported_data();
+    void quickExitIsReported();
     void gotoDriveC();
 };
 
@@ -304,6 +311,117 @@ void LauncherTest::gotoDriveC()
     launcher.gotoDriveC(ConfigEntry{QStringLiteral("AC/DC"), conf});
     QCOMPARE(services.openedFolders, QStringList{home.libraryFolder() + QStringLiteral("/ACDC")});
     QVERIFY(prompter.alerts.isEmpty());
+}
+
+namespace {
+
+QString writeScript(const TestHome& home, const QString& relative, const QByteArray& body)
+{
+    const QString path = home.writeFile(relative, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+    return path;
+}
+
+} // namespace
+
+void LauncherTest::emulatorSearchOrder_data()
+{
+    // What is installed: p = dosbox-x on PATH, f = the Flatpak application, F = flatpak without
+    // it, c = a chosen program, e = one named for this run.
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("expected"); // "path", "flatpak", "chosen", "named" or "none"
+    QTest::newRow("PATH") << "p"
+                          << "path";
+    QTest::newRow("PATH before the Flatpak") << "pf"
+                                             << "path";
+    QTest::newRow("the Flatpak") << "f"
+                                 << "flatpak";
+    QTest::newRow("flatpak without DOSBox-X") << "F"
+                                              << "none";
+    QTest::newRow("the choice before PATH") << "pfc"
+                                            << "chosen";
+    QTest::newRow("this run's program before everything") << "pfce"
+                                                          << "named";
+}
+
+void LauncherTest::emulatorSearchOrder()
+{
+    QFETCH(QString, installed);
+    QFETCH(QString, expected);
+    const TestHome home;
+    QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
+    const QString bin = home.path() + QStringLiteral("/bin");
+    QDir().mkpath(bin);
+    if (installed.contains(u'p'))
+        writeScript(home, QStringLiteral("bin/dosbox-x"), "");
+    if (installed.contains(u'f') || installed.contains(u'F')) {
+        // A stand-in flatpak that knows the application or not, and records how it was run.
+        const QByteArray known =
+            installed.contains(u'f') ? "echo /var/lib/flatpak/app/dosbox; exit 0" : "exit 1";
+        writeScript(home, QStringLiteral("bin/flatpak"), "[ \"$1\" = info ] && { " + known + "; }\n");
+    }
+    const QString chosen = writeScript(home, QStringLiteral("chosen/dosbox-x"), "");
+    const QString named = writeScript(home, QStringLiteral("named/dosbox-x"), "");
+    if (installed.contains(u'c'))
+        UserDefaults().setEmulatorProgram(chosen);
+    if (installed.contains(u'e'))
+        qputenv(Emulator::OverrideVariable, QFile::encodeName(named));
+    const Emulator emulator({bin});
+    const QStringList arguments{"-conf", home.libraryFolder() + QStringLiteral("/G.conf"), "-c",
+                                "imgmount d \"/cds/g.iso\" -t iso"};
+    const Emulator::Start start = emulator.startCommand(arguments);
+    qunsetenv(Emulator::OverrideVariable);
+    QCOMPARE(emulator.isInstalled(), expected != u"none");
+    if (expected == u"flatpak") {
+        QCOMPARE(start.program, bin + QStringLiteral("/flatpak"));
+        QCOMPARE(start.arguments, QStringList({"run", "--filesystem=" + home.libraryFolder(),
+                                               "--filesystem=/cds/g.iso", "com.dosbox_x.DOSBox-X"}) +
+                                      arguments);
+        QCOMPARE(emulator.shaderFolder(),
+                 QStringLiteral("/var/lib/flatpak/app/dosbox/files/share/dosbox-x/glshaders"));
+        QCOMPARE(emulator.foundLine(), QStringLiteral("DOSBox-X Flatpak found."));
+    } else if (expected != u"none") {
+        const QString program = expected == u"path"     ? bin + QStringLiteral("/dosbox-x")
+                                : expected == u"chosen" ? chosen
+                                                        : named;
+        QCOMPARE(start.program, program);
+        QCOMPARE(start.arguments, arguments);
+        QCOMPARE(emulator.foundLine(), QStringLiteral("dosbox-x found at %1.").arg(program));
+    }
+}
+
+void LauncherTest::quickExitIsReported_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("alert"); // empty: none
+    QTest::newRow("fails at once")
+        << QByteArray("echo 'Config file not found' >&2\nexit 3\n")
+        << "DOSBox-X ended right after it started (exit status 3).\n\nConfig file not found";
+    QTest::newRow("ends well") << QByteArray("echo chatter\nexit 0\n") << "";
+}
+
+void LauncherTest::quickExitIsReported()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QString, alert);
+    const TestHome home;
+    QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
+    writeScript(home, QStringLiteral("bin/dosbox-x"), script);
+    const QString conf = home.writeConfig(QStringLiteral("Game"), "game_title=G\n");
+    ScriptedPrompter prompter;
+    RecordingServices services;
+    Launcher launcher(
+        Emulator({home.path() + QStringLiteral("/bin")}), prompter, services, [] { return German; }, nullptr,
+        true);
+    QVERIFY(launcher.launch(LaunchMode::DosPrompt, ConfigEntry{QStringLiteral("G"), conf}));
+    if (alert.isEmpty()) {
+        QTest::qWait(500);
+        QVERIFY(prompter.alerts.isEmpty());
+    } else {
+        QTRY_COMPARE(prompter.alerts.size(), 1);
+        QCOMPARE(prompter.alerts.first().title, QStringLiteral("DOSBox-X stopped"));
+        QCOMPARE(prompter.alerts.first().message, alert);
+    }
 }
 
 QTEST_GUILESS_MAIN(LauncherTest)

@@ -1,0 +1,73 @@
+#include "platform/WatchedStart.h"
+
+#include <csignal>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+
+namespace WatchedStart {
+
+namespace {
+
+constexpr qsizetype KeptBytes = 4096;
+constexpr qsizetype KeptLines = 12;
+
+QString lastLines(const QByteArray& ring)
+{
+    QStringList lines = QString::fromLocal8Bit(ring).split(u'\n', Qt::SkipEmptyParts);
+    if (lines.size() > KeptLines)
+        lines = lines.mid(lines.size() - KeptLines);
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+std::optional<QString> start(const QString& program, const QStringList& arguments,
+                             QuickExitHandler onQuickExit, int watchMilliseconds)
+{
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(program);
+    process->setArguments(arguments);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice()); // its chatter goes nowhere, never to a disk
+    // Once Tandril is gone nobody reads its errors: a write then fails instead of killing it.
+    process->setChildProcessModifier([] { std::signal(SIGPIPE, SIG_IGN); });
+
+    auto ring = std::make_shared<QByteArray>();
+    auto clock = std::make_shared<QElapsedTimer>();
+    QObject::connect(process, &QProcess::readyReadStandardError, process, [process, ring] {
+        ring->append(process->readAllStandardError());
+        if (ring->size() > KeptBytes)
+            ring->remove(0, ring->size() - KeptBytes);
+    });
+    QObject::connect(
+        process, &QProcess::finished, process,
+        [process, ring, clock, onQuickExit, watchMilliseconds](int exitCode, QProcess::ExitStatus status) {
+            ring->append(process->readAllStandardError());
+            const bool failed = status == QProcess::CrashExit || exitCode != 0;
+            if (failed && clock->elapsed() < watchMilliseconds && onQuickExit) {
+                onQuickExit(
+                    {status == QProcess::CrashExit
+                         ? QCoreApplication::translate("WatchedStart", "crashed")
+                         : QCoreApplication::translate("WatchedStart", "exit status %1").arg(exitCode),
+                     lastLines(*ring)});
+            }
+            process->deleteLater();
+        });
+    // Quitting Tandril must not end a game: the process object is let go, not destroyed, since
+    // destroying it would kill the program.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process, [process] {
+        process->disconnect();
+        process->setParent(nullptr);
+    });
+    clock->start();
+    process->start();
+    if (!process->waitForStarted(10000)) {
+        const QString error = process->errorString();
+        process->deleteLater();
+        return error;
+    }
+    return std::nullopt;
+}
+
+} // namespace WatchedStart
