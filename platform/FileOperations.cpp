@@ -93,7 +93,8 @@ bool isCancelled(const CancelFlag* cancel)
     return cancel && cancel->load();
 }
 
-std::optional<QString> copyFile(const QString& source, const QString& destination, const CancelFlag* cancel)
+std::optional<QString> copyFile(const QString& source, const QString& destination, const CancelFlag* cancel,
+                                const ByteProgress& progress)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
@@ -112,6 +113,8 @@ std::optional<QString> copyFile(const QString& source, const QString& destinatio
             break;
         if (out.write(block.constData(), read) != read)
             return copyError(source, out.errorString());
+        if (progress)
+            progress(read);
     }
     if (!out.flush() || ::fsync(out.handle()) != 0)
         return copyError(source, out.errorString());
@@ -124,7 +127,7 @@ std::optional<QString> copyFile(const QString& source, const QString& destinatio
 }
 
 std::optional<QString> copyFolder(const QString& source, const QString& destination, Links links,
-                                  const CancelFlag* cancel)
+                                  const CancelFlag* cancel, const ByteProgress& progress)
 {
     if (!QDir().mkdir(destination))
         return tr("Could not create the folder %1.").arg(destination);
@@ -149,12 +152,12 @@ std::optional<QString> copyFolder(const QString& source, const QString& destinat
                 logLine(QStringLiteral("⚠️ Link not copied: ") + it.filePath());
                 continue;
             }
-            if (std::optional<QString> error = copyFile(it.filePath(), target, cancel))
+            if (std::optional<QString> error = copyFile(it.filePath(), target, cancel, progress))
                 return error;
         } else if (info.isDir()) {
             if (!QDir().mkdir(target))
                 return tr("Could not create the folder %1.").arg(target);
-        } else if (std::optional<QString> error = copyFile(it.filePath(), target, cancel)) {
+        } else if (std::optional<QString> error = copyFile(it.filePath(), target, cancel, progress)) {
             return error;
         }
     }
@@ -163,16 +166,32 @@ std::optional<QString> copyFolder(const QString& source, const QString& destinat
 
 } // namespace
 
+qint64 treeSize(const QString& path)
+{
+    const QFileInfo top(path);
+    if (!top.isDir())
+        return top.size();
+    qint64 bytes = 0;
+    QDirIterator it(path, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (!it.fileInfo().isSymLink())
+            bytes += it.fileInfo().size();
+    }
+    return bytes;
+}
+
 std::optional<QString> copyTree(const QString& source, const QString& destination, Links links,
-                                const CancelFlag* cancel)
+                                const CancelFlag* cancel, const ByteProgress& progress)
 {
     const QFileInfo top(source);
     if (!top.exists())
         return copyError(source, tr("It does not exist."));
     if (itemExists(destination))
         return copyError(source, tr("%1 already exists.").arg(destination));
-    std::optional<QString> error =
-        top.isDir() ? copyFolder(source, destination, links, cancel) : copyFile(source, destination, cancel);
+    std::optional<QString> error = top.isDir() ? copyFolder(source, destination, links, cancel, progress)
+                                               : copyFile(source, destination, cancel, progress);
     if (error) {
         if (!isCancelled(cancel))
             logLine(QStringLiteral("❌ Error copying file: ") + *error);

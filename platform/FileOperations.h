@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <QString>
 
@@ -8,6 +9,9 @@ namespace FileOperations {
 
 // Set from another thread to stop a long copy; the copy then fails and removes what it made.
 using CancelFlag = std::atomic_bool;
+
+// Told how many more bytes a copy has written, as it goes (on the copying thread).
+using ByteProgress = std::function<void(qint64 bytes)>;
 
 // The description a copy stopped by its CancelFlag fails with.
 QString cancelledMessage();
@@ -33,7 +37,10 @@ enum class Links
 // does not exist yet. Any item that cannot be copied fails the whole copy: what was already
 // copied is removed again and the error's description returned.
 std::optional<QString> copyTree(const QString& source, const QString& destination, Links links,
-                                const CancelFlag* cancel = nullptr);
+                                const CancelFlag* cancel = nullptr, const ByteProgress& progress = {});
+
+// The bytes of the regular files in a file or folder (links not followed), as a copy would see them.
+qint64 treeSize(const QString& path);
 
 // A hidden name beside the destination where an item is put together before it takes the
 // destination's name: ".NAME.partial-UUID".

@@ -117,15 +117,27 @@ QList<Task> plan(const QStringList& sources, const QString& title, Target target
     return tasks;
 }
 
-std::optional<QString> copyItem(const QString& source, const QString& destination)
+std::optional<QString> copyItem(const QString& source, const QString& destination,
+                                const FileOperations::CancelFlag* cancel,
+                                const FileOperations::ByteProgress& progress)
 {
-    return FileOperations::copyTree(source, destination, FileOperations::Links::ContentIfInside);
+    return FileOperations::copyTree(source, destination, FileOperations::Links::ContentIfInside, cancel,
+                                    progress);
 }
 
-int run(const QList<Task>& tasks)
+int run(const QList<Task>& tasks, const FileOperations::CancelFlag* cancel, const Progress& progress)
 {
     if (tasks.isEmpty())
         return 0;
+    qint64 total = 0;
+    for (const Task& task : tasks)
+        total += FileOperations::treeSize(task.source);
+    qint64 done = 0;
+    const FileOperations::ByteProgress advance = [&](qint64 bytes) {
+        done += bytes;
+        if (progress)
+            progress(done, total);
+    };
     // A delete, a rename or an import of this game from another Tandril waits for the copies.
     const LibraryLock lock;
     if (const std::optional<QString> busy = lock.failure()) {
@@ -134,8 +146,10 @@ int run(const QList<Task>& tasks)
     }
     int copied = 0;
     for (const Task& task : tasks) {
+        if (cancel && cancel->load())
+            break;
         if (!task.replacesExisting) {
-            if (!copyItem(task.source, task.destination)) {
+            if (!copyItem(task.source, task.destination, cancel, advance)) {
                 logLine(task.report);
                 ++copied;
             }
@@ -143,7 +157,7 @@ int run(const QList<Task>& tasks)
         }
         // The old item goes only once the new one is complete beside it.
         const QString staged = FileOperations::partialName(task.destination);
-        if (copyItem(task.source, staged))
+        if (copyItem(task.source, staged, cancel, advance))
             continue;
         const QString old = FileOperations::partialName(task.destination);
         if (!QDir().rename(task.destination, old) || !QDir().rename(staged, task.destination)) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/FileOperations.h"
+
+#include <functional>
 #include <optional>
 #include <QList>
 #include <QString>
@@ -36,12 +39,19 @@ QString uniqueDestination(const QString& destination, const QStringList& alsoTak
 // out; clashes are settled by asking "Replace", "Keep both" or "Cancel".
 QList<Task> plan(const QStringList& sources, const QString& title, Target target, Prompter& prompter);
 
-// Runs the copies and returns how many worked. Safe to call on a worker thread.
-int run(const QList<Task>& tasks);
+// Bytes copied of the bytes to copy, as the copies go (on the copying thread).
+using Progress = std::function<void(qint64 done, qint64 total)>;
+
+// Runs the copies and returns how many worked. Safe to call on a worker thread; a set cancel
+// flag stops the copy at hand, whose partial item then goes, and the ones after it.
+int run(const QList<Task>& tasks, const FileOperations::CancelFlag* cancel = nullptr,
+        const Progress& progress = {});
 
 // Copies one file, or a folder with everything in it. Links inside a folder are copied only when
 // they point inside it. An item that cannot be copied fails the whole copy, which is then
 // removed; returns the failure's description.
-std::optional<QString> copyItem(const QString& source, const QString& destination);
+std::optional<QString> copyItem(const QString& source, const QString& destination,
+                                const FileOperations::CancelFlag* cancel = nullptr,
+                                const FileOperations::ByteProgress& progress = {});
 
 } // namespace DropCopy

@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -234,7 +235,16 @@ void Preferences::buildInterface()
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     auto* bottom = new QHBoxLayout;
+    m_copyProgress = named(new QProgressBar(this), "copyProgress");
+    m_copyProgress->setTextVisible(false);
+    m_copyProgress->setMaximumWidth(160);
+    m_copyProgress->hide();
+    m_cancelCopyButton = named(new QPushButton(tr("Stop Copying"), this), "cancelCopyButton");
+    m_cancelCopyButton->hide();
+    connect(m_cancelCopyButton, &QPushButton::clicked, this, &Preferences::cancelCopies);
     bottom->addWidget(m_statusLabel, 1);
+    bottom->addWidget(m_copyProgress);
+    bottom->addWidget(m_cancelCopyButton);
     bottom->addWidget(buttons);
 
     auto* layout = new QVBoxLayout(this);
@@ -481,62 +491,6 @@ void Preferences::createConfigFileFromTitle()
     if (SettingsSaver::save(form, m_configFile, m_mt32SupportEnabled, m_host.prompter) ==
         SettingsSaver::Outcome::Saved)
         accept();
-}
-
-void Preferences::reject()
-{
-    // A copy into the game folder finishes before the editor closes: the game may be renamed or
-    // deleted as soon as it has.
-    if (m_copiesRunning) {
-        m_closeWhenCopied = true;
-        m_statusLabel->setText(tr("Please wait: files are still being copied."));
-        m_statusLabel->show();
-        return;
-    }
-    QDialog::reject();
-}
-
-void Preferences::setCopiesRunning(bool running)
-{
-    m_copiesRunning = running;
-    m_dropTargetView->setAcceptDrops(!running);
-    m_dropTargetViewISO->setAcceptDrops(!running);
-    for (const char* name : {"createConfigFileFromTitle", "close_window"}) {
-        if (auto* button = findChild<QPushButton*>(QLatin1String(name)))
-            button->setEnabled(!running);
-    }
-}
-
-void Preferences::copyDroppedItems(const QStringList& paths, DropCopy::Target target)
-{
-    QList<DropCopy::Task> tasks = DropCopy::plan(paths, m_titleName->text(), target, m_host.prompter);
-    if (tasks.isEmpty())
-        return;
-    // One drop at a time, so that "Keep both" sees the names the last drop made.
-    setCopiesRunning(true);
-    // A 700 MB image copies on its own thread while the window keeps painting.
-    auto copied = std::make_shared<int>(0);
-    BackgroundTask::start(
-        this, [tasks = std::move(tasks), copied] { *copied = DropCopy::run(tasks); },
-        [this, copied] {
-            setCopiesRunning(false);
-            if (*copied > 0)
-                showCopiedFilesStatus(*copied);
-            Q_EMIT droppedItemsCopied(*copied);
-            if (std::exchange(m_closeWhenCopied, false))
-                reject();
-        });
-}
-
-void Preferences::showCopiedFilesStatus(int count)
-{
-    QString text = count == 1 ? tr("File/Folder copied") : tr("Files/Folders copied");
-    if (text.contains(QStringLiteral("%1"))) // a translation may show the number
-        text = text.arg(count);
-    m_statusLabel->setText(text);
-    m_statusLabel->show();
-    // Every call hides the line 3 seconds later, whatever came in between.
-    QTimer::singleShot(3000, m_statusLabel, &QLabel::hide);
 }
 
 void Preferences::close_window()

@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class DropTargetView;
 
@@ -67,6 +68,7 @@ private:
     void sensitivityEdited(const QString& text);
     QCheckBox* checkbox(const QString& key) const;
     void setCopiesRunning(bool running);
+    void cancelCopies();
 
     Host m_host;
     QString m_shaderFolder;
@@ -75,6 +77,9 @@ private:
     QString m_configFile; // the file being edited
     bool m_copiesRunning = false;
     bool m_closeWhenCopied = false;
+    std::shared_ptr<FileOperations::CancelFlag> m_cancelCopies;
+    QProgressBar* m_copyProgress = nullptr;
+    QPushButton* m_cancelCopyButton = nullptr;
 
     QWidget* m_dummy = nullptr;
     QLineEdit* m_titleName = nullptr;

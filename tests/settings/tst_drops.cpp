@@ -31,6 +31,8 @@ private Q_SLOTS:
     void emptyTitleCopiesNothing();
     void replaceFailureKeepsTheOldItem();
     void folderNeverCopiedIntoItself();
+    void cancelledCopyLeavesNothing_data();
+    void cancelledCopyLeavesNothing();
     void linksNeverLeadOutOfTheDroppedFolder();
     void uniqueNames_data();
     void uniqueNames();
@@ -155,6 +157,42 @@ void DropsTest::folderNeverCopiedIntoItself()
     QCOMPARE(drop({game(), m_home->libraryFolder(), m_home->path()}), 0);
     QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"GAME.EXE"});
     QVERIFY(m_prompter.questions.isEmpty());
+}
+
+void DropsTest::cancelledCopyLeavesNothing_data()
+{
+    QTest::addColumn<bool>("replacing");
+    QTest::newRow("new folder") << false;
+    QTest::newRow("replacing a folder") << true;
+}
+
+void DropsTest::cancelledCopyLeavesNothing()
+{
+    QFETCH(bool, replacing);
+    m_home->writeFile(QStringLiteral("src/DATA/BIG.DAT"), QByteArray(3 << 20, 'b'));
+    m_home->writeFile(QStringLiteral("src/DATA/SMALL.DAT"), "s");
+    if (replacing) {
+        m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DATA/OLD.DAT"), "old");
+        m_prompter.answers = {0};
+    }
+    const QList<DropCopy::Task> tasks =
+        DropCopy::plan({m_home->path() + QStringLiteral("/src/DATA")}, QStringLiteral("Doom"),
+                       DropCopy::Target::GameFolder, m_prompter);
+    FileOperations::CancelFlag cancel(false);
+    QList<qint64> seen;
+    // Cancel pressed after the first megabyte.
+    QCOMPARE(DropCopy::run(tasks, &cancel,
+                           [&](qint64 done, qint64 total) {
+                               seen << done;
+                               QCOMPARE(total, qint64(3 << 20) + 1);
+                               cancel = true;
+                           }),
+             0);
+    QCOMPARE(seen, QList<qint64>{1 << 20});
+    QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             replacing ? QStringList{"DATA"} : QStringList{});
+    if (replacing)
+        QCOMPARE(QDir(game(QStringLiteral("DATA"))).entryList(QDir::Files), QStringList{"OLD.DAT"});
 }
 
 void DropsTest::linksNeverLeadOutOfTheDroppedFolder()
