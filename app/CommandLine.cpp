@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/DesktopShortcut.h"
+#include "app/FolderAddJob.h"
 #include "app/GameLookup.h"
 #include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
@@ -21,6 +22,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -42,6 +44,7 @@ struct Context
 {
     QStringList operands;
     QSet<QString> options;
+    QHash<QString, QString> values; // of options that take one
     Streams& streams;
     Prompter& prompter;
     SystemServices& services;
@@ -56,6 +59,7 @@ struct Command
     int minimumOperands = 0;
     int maximumOperands = 0;
     std::function<int(Context&)> run;
+    QStringList valueOptions{};
 };
 
 int listLibrary(Context& context)
@@ -124,8 +128,14 @@ int writeShortcut(Context& context)
     return Success;
 }
 
+int addFromFolder(Context& context);
+
 int addGame(Context& context)
 {
+    if (context.options.contains(QStringLiteral("--from")))
+        return addFromFolder(context);
+    if (context.operands.size() != 1 || context.values.contains(QStringLiteral("--exe")))
+        return UsageError;
     const std::optional<QString> configFile =
         EntryCreation::createConfigEntryAndFolder(context.operands.first(), context.prompter);
     if (!configFile)
@@ -199,6 +209,23 @@ template <typename Job, typename Start> int runArchiveJob(Context& context, cons
     return success ? Success : Failure;
 }
 
+int addFromFolder(Context& context)
+{
+    const QString source = QFileInfo(context.operands.first()).absoluteFilePath();
+    const QString title = context.operands.value(1);
+    return runArchiveJob<FolderAddJob>(
+        context, QCoreApplication::translate("CommandLine", "Adding %1"), [&](FolderAddJob& job) {
+            QObject::connect(&job, &FolderAddJob::picked, &job,
+                             [&](const QString& program, const QString& setup) {
+                                 if (!program.isEmpty())
+                                     context.streams.out << "Program: " << program << Qt::endl;
+                                 if (!setup.isEmpty())
+                                     context.streams.out << "Setup: " << setup << Qt::endl;
+                             });
+            return job.start(source, title, context.values.value(QStringLiteral("--exe")));
+        });
+}
+
 int exportGame(Context& context)
 {
     const std::optional<ConfigEntry> entry = gameOperand(context);
@@ -243,12 +270,13 @@ const std::span<const Command> commands()
          1,
          writeShortcut},
         {QStringLiteral("add"),
-         QStringLiteral("TITLE"),
-         QStringLiteral("add a new game with its folder and configuration"),
-         {},
+         QStringLiteral("TITLE | --from PATH [TITLE] [--exe NAME]"),
+         QStringLiteral("add a new game, or one made from a folder or .zip of its files"),
+         {QStringLiteral("--from")},
          1,
-         1,
-         addGame},
+         2,
+         addGame,
+         {QStringLiteral("--exe")}},
         {QStringLiteral("delete"),
          QStringLiteral("GAME [--permanent]"),
          QStringLiteral("move the game's configuration and folder to the Trash, or delete them"),
@@ -362,9 +390,17 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
 
     QStringList operands;
     QSet<QString> options;
+    QHash<QString, QString> values;
     bool optionsEnded = false;
-    for (const QString& word : words.mid(commandIndex + 1)) {
-        if (!optionsEnded && word == u"--") {
+    const QStringList rest = words.mid(commandIndex + 1);
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        const QString& word = rest.at(i);
+        if (!optionsEnded && command->valueOptions.contains(word)) {
+            // An option with a value of its own: "--exe KEEN4E.EXE".
+            if (i + 1 >= rest.size())
+                return usageError(streams, QStringLiteral("%1 needs a value").arg(word));
+            values.insert(word, rest.at(++i));
+        } else if (!optionsEnded && word == u"--") {
             optionsEnded = true;
         } else if (!optionsEnded && word == u"--yes") {
             assumeYes = true;
@@ -382,7 +418,7 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
 
     InterruptedWork::finish();
     ConsolePrompter prompter(streams.in, streams.err, streams.inputIsTerminal, assumeYes);
-    Context context{operands, options, streams, prompter, services};
+    Context context{operands, options, values, streams, prompter, services};
     const int status = command->run(context);
     if (status == UsageError)
         return usageError(streams, QStringLiteral("invalid arguments for %1").arg(command->name));

@@ -16,6 +16,7 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     exportGame = make(QStringLiteral("exportAction"), tr("&Export…"), window);
     remove = make(QStringLiteral("deleteAction"), tr("De&lete…"), window);
     add = make(QStringLiteral("addAction"), tr("&Add Game…"), window);
+    addFromFolder = make(QStringLiteral("addFromFolderAction"), tr("Add Game from &Folder…"), window);
     import = make(QStringLiteral("importAction"), tr("&Import…"), window);
     mt32Folder = make(QStringLiteral("mt32FolderAction"), tr("&MT-32 ROM Folder"), window);
     refresh = make(QStringLiteral("refreshAction"), tr("&Refresh"), window);
@@ -26,6 +27,7 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     settings->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::Key_F2)});
     exportGame->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     add->setShortcut(QKeySequence::New);
+    addFromFolder->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     refresh->setShortcut(QKeySequence::Refresh);
     find->setShortcut(QKeySequence::Find);
@@ -54,7 +56,7 @@ void LibraryActions::apply(const ButtonStates& states)
 
 void LibraryActions::setLibraryCommandsEnabled(bool enabled)
 {
-    for (QAction* action : {add, import, refresh})
+    for (QAction* action : {add, addFromFolder, import, refresh})
         action->setEnabled(enabled);
     if (!enabled) {
         for (QAction* action : {settings, exportGame, remove})
@@ -79,7 +81,7 @@ QMenuBar* LibraryActions::makeMenuBar(QWidget* parent) const
     bar->setObjectName(QStringLiteral("menuBar"));
     bar->addMenu(makeGameMenu(bar));
     QMenu* library = bar->addMenu(tr("&Library"));
-    library->addActions({add, import});
+    library->addActions({add, addFromFolder, import});
     library->addSeparator();
     library->addActions({find, mt32Folder, refresh});
     QMenu* help = bar->addMenu(tr("&Help"));

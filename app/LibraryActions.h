@@ -26,6 +26,7 @@ public:
     QAction* exportGame = nullptr;
     QAction* remove = nullptr;
     QAction* add = nullptr;
+    QAction* addFromFolder = nullptr;
     QAction* import = nullptr;
     QAction* mt32Folder = nullptr;
     QAction* refresh = nullptr;

@@ -69,6 +69,9 @@ public Q_SLOTS:
     void import_game();
     // An archive handed over by the file manager; queued while another archive job runs.
     void importTDLFile(const QString& archivePath);
+    void addGameFromFolder();
+    // A game made from a folder or .zip of its files; queued while another job runs.
+    void startFolderAdd(const QString& source);
     void selectMT32Roms();
     void showAbout();
 
@@ -107,6 +110,7 @@ private:
     QLineEdit* m_searchField = nullptr;
     QLabel* m_gameCount = nullptr;
     QPushButton* m_addButton = nullptr;
+    QPushButton* m_addFromFolderButton = nullptr;
     QPushButton* m_editButton = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_launchGameButton = nullptr;
@@ -129,4 +133,5 @@ private:
     QTimer* m_reloadTimer = nullptr;
     bool m_archiveJobRunning = false;
     QStringList m_pendingImports;
+    QStringList m_pendingAdds;
 };

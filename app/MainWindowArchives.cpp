@@ -1,3 +1,4 @@
+#include "app/FolderAddJob.h"
 #include "app/LibraryActions.h"
 #include "app/MainWindow.h"
 #include "exchange/ExportJob.h"
@@ -18,8 +19,8 @@ void MainWindow::setArchiveJobRunning(bool running)
 {
     m_archiveJobRunning = running;
     // What changes the library waits; browsing and playing other games go on.
-    for (QWidget* command :
-         {m_addButton, m_editButton, m_deleteButton, m_exportGameButton, m_importGameButton})
+    for (QWidget* command : {m_addButton, m_addFromFolderButton, m_editButton, m_deleteButton,
+                             m_exportGameButton, m_importGameButton})
         command->setEnabled(!running);
     m_actions->setLibraryCommandsEnabled(!running);
     m_workLabel->setVisible(running);
@@ -32,6 +33,8 @@ void MainWindow::setArchiveJobRunning(bool running)
     updateAllButtonStates();
     if (!running && !m_pendingImports.isEmpty())
         startImport(m_pendingImports.takeFirst(), true);
+    else if (!running && !m_pendingAdds.isEmpty())
+        startFolderAdd(m_pendingAdds.takeFirst());
 }
 
 void MainWindow::followJob(ArchiveJob* job, QProgressBar* indicator, const QString& doing,
@@ -95,6 +98,38 @@ void MainWindow::import_game()
                                     if (window)
                                         window->startImport(path, false);
                                 });
+}
+
+void MainWindow::addGameFromFolder()
+{
+    if (m_archiveJobRunning)
+        return;
+    const QPointer<MainWindow> window(this);
+    m_host.filePanel.chooseFile({tr("Choose the Game's Folder"), {}, QString(), true},
+                                [window](const QString& path) {
+                                    if (window)
+                                        window->startFolderAdd(path);
+                                });
+}
+
+void MainWindow::startFolderAdd(const QString& source)
+{
+    if (m_archiveJobRunning) {
+        m_pendingAdds.append(source);
+        return;
+    }
+    auto* job = new FolderAddJob(m_host.prompter, *m_processRunner, this);
+    // The new game is selected, ready for its settings.
+    connect(job, &FolderAddJob::installed, this, [this](const QString& configFile) {
+        loadConfigFiles();
+        selectConfigFile(configFile);
+    });
+    followJob(job, m_progressIndicatorImport, tr("Adding %1: %2"), tr("Adding cancelled"));
+    if (!job->start(source)) {
+        m_activeJob = nullptr;
+        setArchiveJobRunning(false);
+        job->deleteLater();
+    }
 }
 
 void MainWindow::importTDLFile(const QString& archivePath)

@@ -3,6 +3,8 @@
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
 
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -70,6 +73,8 @@ void MainWindow::buildInterface()
     m_tableView->setWordWrap(false);
     m_tableView->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tableView->installEventFilter(this);
+    m_tableView->viewport()->installEventFilter(this); // folders and .zip files dropped on the list
+    m_tableView->viewport()->setAcceptDrops(true);
     m_tableView->verticalHeader()->hide();
     QHeaderView* header = m_tableView->horizontalHeader();
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -88,6 +93,10 @@ void MainWindow::buildInterface()
                                      tr("Start a DOS prompt with the game's drives"));
     m_addButton =
         makeButton(this, QStringLiteral("addButton"), tr("Add Game…"), tr("Add a new game (Ctrl+N)"));
+    m_addFromFolderButton =
+        makeButton(this, QStringLiteral("addFromFolderButton"), tr("Add from Folder…"),
+                   tr("Add a game from its folder or .zip, with its program found (Ctrl+Shift+N); "
+                      "folders and .zip files can also be dropped on the list"));
     m_editButton = makeButton(this, QStringLiteral("EditButton"), tr("Settings…"),
                               tr("Edit the game's settings (Ctrl+E)"));
     m_deleteButton = makeButton(this, QStringLiteral("DeleteButton"), tr("Delete…"),
@@ -130,7 +139,7 @@ void MainWindow::buildInterface()
     playRow->addWidget(m_selectMt32RomsButton);
 
     auto* manageRow = new QHBoxLayout;
-    for (QWidget* widget : {m_addButton, m_editButton, m_deleteButton})
+    for (QWidget* widget : {m_addButton, m_addFromFolderButton, m_editButton, m_deleteButton})
         manageRow->addWidget(widget);
     manageRow->addStretch(1);
     for (QWidget* widget :
@@ -160,6 +169,7 @@ void MainWindow::connectCommands()
 {
     const std::pair<QPushButton*, void (MainWindow::*)()> buttons[] = {
         {m_addButton, &MainWindow::askForTitleAndCreateEntry},
+        {m_addFromFolderButton, &MainWindow::addGameFromFolder},
         {m_editButton, &MainWindow::openPreferencesClicked},
         {m_deleteButton, &MainWindow::deleteSelectedEntry},
         {m_launchGameButton, &MainWindow::launchGame},
@@ -183,6 +193,7 @@ void MainWindow::connectCommands()
         {m_actions->exportGame, &MainWindow::export_game},
         {m_actions->remove, &MainWindow::deleteSelectedEntry},
         {m_actions->add, &MainWindow::askForTitleAndCreateEntry},
+        {m_actions->addFromFolder, &MainWindow::addGameFromFolder},
         {m_actions->import, &MainWindow::import_game},
         {m_actions->mt32Folder, &MainWindow::selectMT32Roms},
         {m_actions->refresh, &MainWindow::loadConfigFiles},
@@ -223,8 +234,47 @@ void MainWindow::connectCommands()
     });
 }
 
+namespace {
+
+// The folders and .zip files among dropped items.
+QStringList addableSources(const QMimeData* data)
+{
+    QStringList sources;
+    if (!data)
+        return sources;
+    for (const QUrl& url : data->urls()) {
+        const QFileInfo info(url.toLocalFile());
+        if (url.isLocalFile() &&
+            (info.isDir() ||
+             (info.isFile() && info.suffix().compare(QStringLiteral("zip"), Qt::CaseInsensitive) == 0)))
+            sources.append(info.absoluteFilePath());
+    }
+    return sources;
+}
+
+} // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_tableView->viewport()) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (!addableSources(drag->mimeData()).isEmpty()) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QStringList sources = addableSources(drop->mimeData());
+            if (!sources.isEmpty()) {
+                drop->acceptProposedAction();
+                for (const QString& source : sources)
+                    startFolderAdd(source);
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -1,6 +1,7 @@
 // Export and import of a large game against plain zip and unzip of the same data, measured in
 // one run, and the longest time the event loop goes without running during an export.
 //   bench_archives [SCALE]   SCALE 1 (default) makes the full 1 GB game; 0.1 a tenth of it.
+#include "BenchSupport.h"
 #include "common/ScriptedPrompter.h"
 #include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
@@ -18,57 +19,7 @@
 #include <QTextStream>
 #include <QTimer>
 
-namespace {
-
-void writeFile(const QString& path, qint64 size, QRandomGenerator& random)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    // Half random, half repeated: compressible like real game data, never trivially so.
-    QByteArray block(1 << 20, Qt::Uninitialized);
-    for (qint64 written = 0; written < size; written += block.size()) {
-        const qint64 chunk = std::min<qint64>(block.size(), size - written);
-        random.fillRange(reinterpret_cast<quint32*>(block.data()), block.size() / 8);
-        file.write(block.constData(), chunk);
-    }
-}
-
-qint64 timeProcess(const QString& program, const QStringList& arguments, const QString& folder)
-{
-    QElapsedTimer timer;
-    timer.start();
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.start(program, arguments);
-    if (!process.waitForFinished(-1) || process.exitCode() != 0)
-        qFatal("%s failed", qPrintable(program));
-    return timer.nsecsElapsed();
-}
-
-template <typename Job, typename Start>
-qint64 timeJob(Job& job, Start start, qint64* longestStall = nullptr) // stall in ms
-{
-    QEventLoop loop;
-    QObject::connect(&job, &Job::finished, &loop, &QEventLoop::quit);
-    QElapsedTimer sinceTick;
-    qint64 stall = 0;
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, &loop, [&] { stall = std::max(stall, sinceTick.restart()); });
-    ticker.start(5);
-    sinceTick.start();
-    QElapsedTimer timer;
-    timer.start();
-    start();
-    loop.exec();
-    if (longestStall)
-        *longestStall = stall;
-    return timer.nsecsElapsed();
-}
-
-} // namespace
+using namespace BenchSupport;
 
 int main(int argc, char** argv)
 {

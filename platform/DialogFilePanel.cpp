@@ -8,15 +8,18 @@ void DialogFilePanel::chooseFile(const Request& request, std::function<void(cons
     QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_window.data();
     auto* dialog = new QFileDialog(parent, request.title, request.startFolder);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setFileMode(request.folder ? QFileDialog::Directory : QFileDialog::ExistingFile);
     // Qt's own dialog matches the filter ignoring letter case: DOS files are usually GAME.EXE.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
     QStringList patterns;
     for (const QString& extension : request.extensions)
         patterns << QStringLiteral("*.") + extension;
-    dialog->setNameFilters({QStringLiteral("%1 (%2)").arg(request.title, patterns.join(u' ')),
-                            QFileDialog::tr("All files (*)")});
+    if (request.folder)
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+    else
+        dialog->setNameFilters({QStringLiteral("%1 (%2)").arg(request.title, patterns.join(u' ')),
+                                QFileDialog::tr("All files (*)")});
     dialog->setWindowModality(Qt::WindowModal);
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
                      [chosen = std::move(chosen)](const QString& file) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -95,4 +96,20 @@ int DialogPrompter::ask(const Question& question)
     const qsizetype chosen = buttons.indexOf(box.clickedButton());
     // Closing the box without a button counts as the last one ("Cancel").
     return chosen >= 0 ? int(chosen) : int(buttons.size()) - 1;
+}
+
+std::optional<int> DialogPrompter::choose(const Question& question, const QStringList& items)
+{
+    QInputDialog dialog(parentWindow());
+    dialog.setWindowTitle(question.title);
+    dialog.setLabelText(question.text);
+    dialog.setComboBoxItems(items);
+    dialog.setTextValue(items.value(0));
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    if (dialog.parentWidget())
+        dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const qsizetype chosen = items.indexOf(dialog.textValue());
+    return chosen >= 0 ? std::optional<int>(int(chosen)) : std::nullopt;
 }

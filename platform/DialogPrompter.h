@@ -22,6 +22,7 @@ public:
     void showAlert(const QString& title, const QString& message) override;
     void showSuccess(const QString& title, const QString& message) override;
     int ask(const Question& question) override;
+    std::optional<int> choose(const Question& question, const QStringList& items) override;
 
 private:
     QWidget* parentWindow() const;

@@ -14,6 +14,7 @@ public:
         QString title;
         QStringList extensions; // matched in any letter case
         QString startFolder;    // empty: wherever the panel likes
+        bool folder = false;    // a folder is chosen instead of a file
     };
 
     virtual ~FilePanel();

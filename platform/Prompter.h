@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 #include <QStringList>
 
@@ -35,4 +36,8 @@ public:
 
     // Blocks until answered; returns the index of the chosen button.
     virtual int ask(const Question& question) = 0;
+
+    // Blocks until one of the items is chosen (the first is preselected); nothing when cancelled.
+    // Asked with the items as buttons and a last "Cancel" unless a prompter shows a list.
+    virtual std::optional<int> choose(const Question& question, const QStringList& items);
 };

@@ -1,0 +1,332 @@
+#include "app/FolderAddJob.h"
+
+#include "exchange/ArchiveFormat.h"
+#include "exchange/Installation.h"
+#include "library/ConfigText.h"
+#include "library/EntryCreation.h"
+#include "library/LibraryLayout.h"
+#include "library/ProgramPicker.h"
+#include "platform/BackgroundTask.h"
+#include "platform/Diagnostics.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+#include "platform/StagingFolder.h"
+#include "platform/TextFile.h"
+#include "settings/GameFiles.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString contentFolder(const StagingFolder& staging, const QString& name)
+{
+    return staging.filePath(name);
+}
+
+// The top folder and the folders one level below it, as the picker reads them.
+QList<ProgramPicker::File> listGame(const QString& folder)
+{
+    QList<ProgramPicker::File> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QString relative = it.filePath().mid(folder.size() + 1);
+        if (relative.count(u'/') > 1)
+            continue;
+        ProgramPicker::File file{relative, it.fileInfo().size()};
+        if (it.fileInfo().suffix().compare(QStringLiteral("bat"), Qt::CaseInsensitive) == 0) {
+            QFile batch(it.filePath());
+            if (batch.open(QIODevice::ReadOnly))
+                file.batchText = QString::fromLatin1(batch.read(4096));
+        }
+        files.append(file);
+    }
+    return files;
+}
+
+} // namespace
+
+FolderAddJob::FolderAddJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
+    : ArchiveJob(prompter, runner, parent)
+{}
+
+FolderAddJob::~FolderAddJob() = default;
+
+QString FolderAddJob::titleFor(const QString& source)
+{
+    const QFileInfo info(source);
+    return info.isDir() ? info.fileName() : info.completeBaseName();
+}
+
+bool FolderAddJob::start(const QString& source, const QString& title, const QString& program)
+{
+    const QFileInfo info(source);
+    const bool isArchive =
+        info.isFile() && info.suffix().compare(QStringLiteral("zip"), Qt::CaseInsensitive) == 0;
+    if (!info.isDir() && !isArchive) {
+        m_prompter.showAlert(tr("Add Game Failed"),
+                             tr("%1 is neither a folder nor a .zip file.").arg(source));
+        return false;
+    }
+    m_source = info.absoluteFilePath();
+    m_title = (title.trimmed().isEmpty() ? titleFor(source) : title).trimmed();
+    m_subject = m_title;
+    m_requestedProgram = program;
+    if (!chooseName())
+        return false;
+
+    Q_EMIT busyChanged(true);
+    m_staging = std::make_unique<StagingFolder>();
+    if (!m_staging->isValid()) {
+        fail(m_staging->error());
+        return true;
+    }
+    if (isArchive)
+        listArchive(m_source);
+    else
+        copyFolder(m_source);
+    return true;
+}
+
+bool FolderAddJob::chooseName()
+{
+    const QString base = LibraryLayout::baseNameForTitle(m_title);
+    if (const std::optional<QString> problem = EntryCreation::titleProblem(base)) {
+        m_prompter.showAlert(tr("Invalid Title"), *problem);
+        return false;
+    }
+    m_name = base;
+    const QString library = Paths::libraryFolder();
+    if (!QFile::exists(LibraryLayout::configFilePath(library, base)))
+        return true;
+    const int answer =
+        m_prompter.ask({tr("Configuration already exists"),
+                        tr("A configuration with this name already exists. Do you want to replace it?"),
+                        Prompter::Style::Warning,
+                        {tr("Overwrite"), tr("Keep Both"), tr("Cancel")},
+                        2});
+    if (answer == 0)
+        return true; // swapped in over the old game once complete
+    if (answer != 1)
+        return false;
+    for (int n = 2;; ++n) {
+        const QString candidate = base + u' ' + QString::number(n);
+        if (!QFile::exists(LibraryLayout::configFilePath(library, candidate)) &&
+            !QFile::exists(LibraryLayout::gameFolder(library, candidate))) {
+            m_name = candidate;
+            m_title += m_name.mid(base.size());
+            return true;
+        }
+    }
+}
+
+void FolderAddJob::copyFolder(const QString& source)
+{
+    // Copied at the speed of the disks, on a worker thread, with the bytes as progress.
+    auto error = std::make_shared<std::optional<QString>>();
+    const qint64 total = FileOperations::treeSize(source);
+    const QPointer<FolderAddJob> self(this);
+    auto done = std::make_shared<qint64>(0);
+    BackgroundTask::start(
+        this,
+        [error, source, target = contentFolder(*m_staging, m_name), cancel = sharedCancelFlag(), self, done,
+         total] {
+            *error = FileOperations::copyTree(
+                source, target, FileOperations::Links::ContentIfInside, cancel.get(),
+                [self, done, total](qint64 bytes) {
+                    *done += bytes;
+                    QMetaObject::invokeMethod(
+                        self,
+                        [self, copied = *done, total] {
+                            if (self)
+                                Q_EMIT self->progressed(copied, total, QFileInfo(self->m_source).fileName());
+                        },
+                        Qt::QueuedConnection);
+                });
+        },
+        [this, error] { contentReady(*error); });
+}
+
+void FolderAddJob::listArchive(const QString& archive)
+{
+    m_runner.run(
+        ArchiveFormat::zipinfoCommand(archive), true, guarded([this](const ProcessRunner::Result& result) {
+            if (!result.error.isEmpty()) {
+                fail(ArchiveFormat::startFailure(result.program, result.error));
+                return;
+            }
+            const QStringList members = ArchiveFormat::memberNames(result.output);
+            if (result.exitCode != 0 || members.isEmpty()) {
+                fail(tr("%1 is not a zip archive.").arg(QFileInfo(m_source).fileName()));
+                return;
+            }
+            // The import's rules: nothing may land outside the staging folder.
+            if (const std::optional<QString> unsafe = ArchiveFormat::unsafeMember(members)) {
+                fail(tr("The archive holds the member \"%1\", which would be written outside its folder.")
+                         .arg(*unsafe));
+                return;
+            }
+            QDir().mkpath(m_staging->filePath(QStringLiteral("unpacked")));
+            runTool(ArchiveFormat::unzipCommand(m_staging->filePath(QStringLiteral("unpacked")), m_source),
+                    members.size(),
+                    {QByteArrayLiteral("inflating:"), QByteArrayLiteral("extracting:"),
+                     QByteArrayLiteral("creating:"), QByteArrayLiteral("linking:")},
+                    [this](const ProcessRunner::Result& unzipped) { unpacked(unzipped); });
+        }));
+}
+
+void FolderAddJob::unpacked(const ProcessRunner::Result& result)
+{
+    if (isCancelled()) {
+        finish(false);
+        return;
+    }
+    if (!result.error.isEmpty() || result.exitCode != 0) {
+        fail(result.error.isEmpty() ? tr("Could not unpack %1.").arg(QFileInfo(m_source).fileName())
+                                    : ArchiveFormat::startFailure(result.program, result.error));
+        return;
+    }
+    if (const std::optional<QString> link =
+            Installation::linkLeavingGame(m_staging->path(), QStringLiteral("unpacked"))) {
+        fail(tr("The archive holds the link \"%1\", which leads out of the game folder.").arg(*link));
+        return;
+    }
+    // An archive of one folder gives that folder's contents as drive C.
+    const QString unpackedFolder = m_staging->filePath(QStringLiteral("unpacked"));
+    const QFileInfoList top =
+        QDir(unpackedFolder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QString root = top.size() == 1 && top.first().isDir() && !top.first().isSymLink()
+                             ? top.first().filePath()
+                             : unpackedFolder;
+    if (!QDir().rename(root, contentFolder(*m_staging, m_name))) {
+        fail(tr("Could not prepare the game's files."));
+        return;
+    }
+    contentReady(std::nullopt);
+}
+
+void FolderAddJob::contentReady(const std::optional<QString>& error)
+{
+    if (isCancelled()) {
+        finish(false);
+        return;
+    }
+    if (error) {
+        fail(*error);
+        return;
+    }
+    const QString folder = contentFolder(*m_staging, m_name);
+    const QList<ProgramPicker::File> files = listGame(folder);
+    const ProgramPicker::Picked found = ProgramPicker::pick(files, m_title);
+    QString program;
+    if (!m_requestedProgram.isEmpty()) {
+        // Any of the game's files the user names, a helper the pick left out included.
+        const auto asked = std::find_if(files.cbegin(), files.cend(), [&](const ProgramPicker::File& file) {
+            return QFileInfo(file.path).fileName().compare(m_requestedProgram, Qt::CaseInsensitive) == 0 ||
+                   file.path.compare(m_requestedProgram, Qt::CaseInsensitive) == 0;
+        });
+        if (asked == files.cend()) {
+            fail(tr("%1 has no program called %2.").arg(QFileInfo(m_source).fileName(), m_requestedProgram));
+            return;
+        }
+        program = asked->path;
+    } else if (found.ask) {
+        // Too close to call: the user knows the game.
+        QStringList paths;
+        for (const ProgramPicker::Candidate& candidate : found.candidates)
+            paths.append(candidate.path);
+        const std::optional<int> chosen = m_prompter.choose(
+            {tr("Which Program Starts the Game?"),
+             tr("Several programs could start \"%1\". Choose the one that starts the game.").arg(m_title),
+             Prompter::Style::Informational,
+             {}},
+            paths);
+        if (!chosen) {
+            cancel();
+            finish(false);
+            return;
+        }
+        program = paths.at(*chosen);
+    } else if (!found.candidates.isEmpty()) {
+        program = found.candidates.first().path;
+    }
+
+    // Floppy images go where the DOS prompt mounts them from.
+    const QString floppies = LibraryLayout::floppyFolder(folder);
+    QDir().mkpath(floppies);
+    for (const QString& image : found.floppyImages)
+        QDir().rename(QDir(folder).filePath(image), QDir(floppies).filePath(QFileInfo(image).fileName()));
+
+    Q_EMIT picked(program, found.setupProgram);
+    if (program.isEmpty())
+        logLine(
+            QStringLiteral("⚠️ No program found to start %1: choose one in its settings.").arg(m_title));
+    if (const std::optional<QString> error = writeConfig(program, found.setupProgram, found.cdImage)) {
+        fail(*error);
+        return;
+    }
+    install();
+}
+
+std::optional<QString> FolderAddJob::writeConfig(const QString& program, const QString& setup,
+                                                 const QString& cdImage)
+{
+    const std::optional<QString> templateText = EntryCreation::templateText();
+    if (!templateText)
+        return tr("The configuration template could not be read.");
+    QString text = EntryCreation::withTitleLine(*templateText, m_title);
+    const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_name);
+    // As the settings editor stores them: the program on drive C, the others as host paths.
+    if (!program.isEmpty())
+        ConfigText::replaceOrAppend(QStringLiteral("game_exe"),
+                                    GameFiles::shortFolderNames(program).value_or(program), text);
+    if (!setup.isEmpty())
+        ConfigText::replaceOrAppend(QStringLiteral("setup_exe"), gameFolder + u'/' + setup, text);
+    if (!cdImage.isEmpty())
+        ConfigText::replaceInSection(QStringLiteral("tandril"), QStringLiteral("cd_image"),
+                                     gameFolder + u'/' + cdImage, text);
+    return TextFile::writeUtf8Atomically(m_staging->filePath(m_name + QStringLiteral(".conf")), text);
+}
+
+void FolderAddJob::install()
+{
+    const Installation::Destinations destinations =
+        Installation::destinations(m_name + QStringLiteral(".conf"), m_name);
+    setBusyConfigFile(destinations.config);
+    auto error = std::make_shared<std::optional<QString>>();
+    BackgroundTask::start(
+        this,
+        [error, config = m_staging->filePath(m_name + QStringLiteral(".conf")),
+         folder = contentFolder(*m_staging, m_name), destinations, cancel = sharedCancelFlag()] {
+            *error = Installation::install(config, folder, destinations, cancel.get());
+        },
+        [this, error, configFile = destinations.config] {
+            if (*error && isCancelled()) {
+                finish(false);
+            } else if (*error) {
+                fail(**error);
+            } else {
+                logLine(QStringLiteral("✅ Game added: ") + configFile);
+                Q_EMIT installed(configFile);
+                finish(true);
+            }
+        });
+}
+
+void FolderAddJob::fail(const QString& message)
+{
+    m_prompter.showAlert(tr("Add Game Failed"), message);
+    finish(false);
+}
+
+void FolderAddJob::finish(bool success)
+{
+    m_staging.reset();
+    if (!success && isCancelled())
+        Q_EMIT cancelled();
+    Q_EMIT busyChanged(false);
+    Q_EMIT finished(success);
+}

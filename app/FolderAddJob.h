@@ -1,0 +1,50 @@
+#pragma once
+
+#include "exchange/ArchiveJob.h"
+
+#include <memory>
+#include <optional>
+
+class StagingFolder;
+
+// Adds a game in one step from its folder or a .zip of it: a new game with the folder's name as
+// its title, the files as its drive C, and its program, setup program, CD image and floppy images
+// found and set. The source is only read. Built in a staging folder and swapped into the library
+// like an import, so a failure or Cancel leaves nothing behind.
+class FolderAddJob final : public ArchiveJob
+{
+    Q_OBJECT
+
+public:
+    FolderAddJob(Prompter& prompter, ProcessRunner& runner, QObject* parent = nullptr);
+    ~FolderAddJob() override;
+
+    // title: empty for the folder's (or archive's) name. program: a file name that overrides the
+    // pick ("--exe"). False when nothing was started; otherwise finished() follows.
+    bool start(const QString& source, const QString& title = {}, const QString& program = {});
+
+    // The title of a game added from this folder or archive.
+    static QString titleFor(const QString& source);
+
+Q_SIGNALS:
+    void installed(const QString& configFile);
+    // What was found: relative paths inside the game folder, empty when none.
+    void picked(const QString& program, const QString& setup);
+
+private:
+    bool chooseName();
+    void copyFolder(const QString& source);
+    void listArchive(const QString& archive);
+    void unpacked(const ProcessRunner::Result& result);
+    void contentReady(const std::optional<QString>& error);
+    std::optional<QString> writeConfig(const QString& program, const QString& setup, const QString& cdImage);
+    void install();
+    void fail(const QString& message);
+    void finish(bool success);
+
+    QString m_source;
+    QString m_title;
+    QString m_name; // the base name in the library
+    QString m_requestedProgram;
+    std::unique_ptr<StagingFolder> m_staging;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+// What the benchmarks share: making large test data, and timing a tool or a job in one run.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTimer>
+
+namespace BenchSupport {
+
+inline void writeFile(const QString& path, qint64 size, QRandomGenerator& random)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    // Half random, half repeated: compressible like real game data, never trivially so.
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    for (qint64 written = 0; written < size; written += block.size()) {
+        const qint64 chunk = std::min<qint64>(block.size(), size - written);
+        random.fillRange(reinterpret_cast<quint32*>(block.data()), block.size() / 8);
+        file.write(block.constData(), chunk);
+    }
+}
+
+inline qint64 timeProcess(const QString& program, const QStringList& arguments, const QString& folder)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(-1) || process.exitCode() != 0)
+        qFatal("%s failed", qPrintable(program));
+    return timer.nsecsElapsed();
+}
+
+template <typename Job, typename Start>
+qint64 timeJob(Job& job, Start start, qint64* longestStall = nullptr) // stall in ms
+{
+    QEventLoop loop;
+    QObject::connect(&job, &Job::finished, &loop, &QEventLoop::quit);
+    QElapsedTimer sinceTick;
+    qint64 stall = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, &loop, [&] { stall = std::max(stall, sinceTick.restart()); });
+    ticker.start(5);
+    sinceTick.start();
+    QElapsedTimer timer;
+    timer.start();
+    start();
+    loop.exec();
+    if (longestStall)
+        *longestStall = stall;
+    return timer.nsecsElapsed();
+}
+
+} // namespace BenchSupport

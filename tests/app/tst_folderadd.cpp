@@ -1,0 +1,162 @@
+#include "app/FolderAddJob.h"
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "common/ZipWriter.h"
+#include "library/LibraryLoader.h"
+
+#include <QDirIterator>
+#include <QSignalSpy>
+#include <QTest>
+
+// A game added in one step from its folder or a .zip of it.
+class FolderAddTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void addsTheGame_data();
+    void addsTheGame();
+    void refusalsLeaveNothing_data();
+    void refusalsLeaveNothing();
+
+private:
+    // Runs the job to its end; false when it did not succeed.
+    bool add(const QString& source, bool cancelAtFirstProgress = false);
+    QStringList tree(const QString& folder) const;
+
+    std::unique_ptr<TestHome> m_home;
+    ScriptedPrompter m_prompter;
+};
+
+void FolderAddTest::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_prompter = {};
+    // A shareware-style game: the program, its installer, a floppy image and a data folder.
+    m_home->writeFile(QStringLiteral("src/Keen/KEEN4E.EXE"), QByteArray(300000, 'k'));
+    m_home->writeFile(QStringLiteral("src/Keen/INSTALL.EXE"), QByteArray(20000, 'i'));
+    m_home->writeFile(QStringLiteral("src/Keen/DISK1.IMA"), "floppy");
+    m_home->writeFile(QStringLiteral("src/Keen/DATA/LEVEL1.DAT"), QByteArray(2 << 20, 'l'));
+}
+
+void FolderAddTest::cleanup()
+{
+    QVERIFY(m_prompter.answers.isEmpty());
+    // Nothing of the work is left in the temporary folder, and the source is as it was.
+    QCOMPARE(QDir(m_home->temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
+    QCOMPARE(tree(m_home->path() + QStringLiteral("/src/Keen")),
+             (QStringList{"DATA/", "DATA/LEVEL1.DAT", "DISK1.IMA", "INSTALL.EXE", "KEEN4E.EXE"}));
+    m_home.reset();
+}
+
+QStringList FolderAddTest::tree(const QString& folder) const
+{
+    QStringList items;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        items << it.filePath().mid(folder.size() + 1) +
+                     (it.fileInfo().isDir() ? QStringLiteral("/") : QString());
+    }
+    items.sort();
+    return items;
+}
+
+bool FolderAddTest::add(const QString& source, bool cancelAtFirstProgress)
+{
+    ProcessRunner runner;
+    FolderAddJob job(m_prompter, runner);
+    QSignalSpy finished(&job, &FolderAddJob::finished);
+    if (cancelAtFirstProgress)
+        connect(&job, &FolderAddJob::progressed, &job, [&job] { job.cancel(); });
+    if (!job.start(source))
+        return false;
+    if (finished.isEmpty() && !finished.wait(60000))
+        qFatal("the add did not finish");
+    return finished.first().first().toBool();
+}
+
+void FolderAddTest::addsTheGame_data()
+{
+    QTest::addColumn<QString>("source"); // "folder", or "zip" of the folder
+    QTest::addColumn<bool>("existing");  // a game called Keen is in the library already
+    QTest::addColumn<QString>("name");   // the new game's base name and title
+    QTest::newRow("from a folder") << "folder" << false << "Keen";
+    QTest::newRow("from a .zip of one folder") << "zip" << false << "Keen";
+    QTest::newRow("Keep Both beside a game of the same name") << "folder" << true << "Keen 2";
+}
+
+void FolderAddTest::addsTheGame()
+{
+    QFETCH(QString, source);
+    QFETCH(bool, existing);
+    QFETCH(QString, name);
+    QString path = m_home->path() + QStringLiteral("/src/Keen");
+    if (source == u"zip") {
+        ZipWriter zip;
+        zip.addFolder(QStringLiteral("Keen"));
+        zip.addFile(QStringLiteral("Keen/KEEN4E.EXE"), QByteArray(300000, 'k'));
+        zip.addFile(QStringLiteral("Keen/INSTALL.EXE"), "i");
+        zip.addFile(QStringLiteral("Keen/DISK1.IMA"), "floppy");
+        path = m_home->path() + QStringLiteral("/Keen.zip");
+        QVERIFY(zip.write(path));
+    }
+    if (existing) {
+        m_home->writeConfig(QStringLiteral("Keen"), "game_title=Keen\n");
+        m_prompter.answers = {1}; // Keep Both
+    }
+    QVERIFY(add(path));
+    const QString library = m_home->libraryFolder();
+    const QString config = library + u'/' + name + QStringLiteral(".conf");
+    QCOMPARE(LibraryLoader::readEntry(config)->title, name);
+    const QByteArray text = readFile(config);
+    QVERIFY(text.contains("\ngame_exe=KEEN4E.EXE\n"));
+    QVERIFY(text.contains("\nsetup_exe=" + library.toUtf8() + '/' + name.toUtf8() + "/INSTALL.EXE\n"));
+    // The floppy image waits where the DOS prompt mounts floppies from.
+    QCOMPARE(readFile(library + u'/' + name + QStringLiteral("/FLOPPIES/DISK1.IMA")), QByteArray("floppy"));
+    QVERIFY(QFile::exists(library + u'/' + name + QStringLiteral("/KEEN4E.EXE")));
+    if (existing)
+        QCOMPARE(readFile(library + QStringLiteral("/Keen.conf")), QByteArray("game_title=Keen\n"));
+}
+
+void FolderAddTest::refusalsLeaveNothing_data()
+{
+    QTest::addColumn<QByteArray>("archive"); // empty: the folder itself
+    QTest::addColumn<QString>("alert");      // empty: cancelled, no alert
+    ZipWriter slip;
+    slip.addFile(QStringLiteral("GAME.EXE"), "MZ");
+    slip.addFile(QStringLiteral("../evil.bat"), "echo");
+    QTest::newRow("a member outside the folder")
+        << slip.bytes()
+        << "The archive holds the member \"../evil.bat\", which would be written outside its folder.";
+    ZipWriter link;
+    link.addFile(QStringLiteral("GAME.EXE"), "MZ");
+    link.addLink(QStringLiteral("ROOT"), QStringLiteral("/"));
+    QTest::newRow("a link out of the game")
+        << link.bytes()
+        << "The archive holds the link \"unpacked/ROOT\", which leads out of the game folder.";
+    QTest::newRow("not a zip") << QByteArray("text") << "Keen.zip is not a zip archive.";
+    QTest::newRow("cancelled while copying") << QByteArray() << "";
+}
+
+void FolderAddTest::refusalsLeaveNothing()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(QString, alert);
+    const QString source = archive.isEmpty() ? m_home->path() + QStringLiteral("/src/Keen")
+                                             : m_home->writeFile(QStringLiteral("Keen.zip"), archive);
+    QVERIFY(!add(source, archive.isEmpty()));
+    const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+    QCOMPARE(alerts.size(), alert.isEmpty() ? 0 : 1);
+    if (!alert.isEmpty())
+        QCOMPARE(alerts.first().message, alert);
+    QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+}
+
+QTEST_GUILESS_MAIN(FolderAddTest)
+#include "tst_folderadd.moc"
