@@ -180,7 +180,7 @@ void DropsTest::cancelledCopyLeavesNothing()
                        DropCopy::Target::GameFolder, m_prompter);
     FileOperations::CancelFlag cancel(false);
     QList<qint64> seen;
-    // Cancel pressed after the first megabyte.
+    // Cancel pressed at the first progress report.
     QCOMPARE(DropCopy::run(tasks, &cancel,
                            [&](qint64 done, qint64 total) {
                                seen << done;
@@ -188,7 +188,7 @@ void DropsTest::cancelledCopyLeavesNothing()
                                cancel = true;
                            }),
              0);
-    QCOMPARE(seen, QList<qint64>{1 << 20});
+    QCOMPARE(seen.size(), 1);
     QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              replacing ? QStringList{"DATA"} : QStringList{});
     if (replacing)
