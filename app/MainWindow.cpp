@@ -4,7 +4,7 @@
 #include "app/LibraryActions.h"
 #include "app/LibraryFilterModel.h"
 #include "app/LibraryTableModel.h"
-#include "app/Mt32Folder.h"
+#include "library/Mt32Folder.h"
 #include "app/StatusLight.h"
 #include "exchange/ArchiveJob.h"
 #include "library/EntryCreation.h"

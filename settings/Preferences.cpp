@@ -1,6 +1,6 @@
 #include "settings/Preferences.h"
 
-#include "app/Mt32Folder.h"
+#include "library/Mt32Folder.h"
 #include "library/LibraryLayout.h"
 #include "platform/BackgroundTask.h"
 #include "platform/Diagnostics.h"

@@ -1,6 +1,6 @@
 #include "settings/SettingsSaver.h"
 
-#include "app/Mt32Folder.h"
+#include "library/Mt32Folder.h"
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
 #include "library/LibraryLayout.h"

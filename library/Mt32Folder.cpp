@@ -1,4 +1,4 @@
-#include "app/Mt32Folder.h"
+#include "library/Mt32Folder.h"
 
 #include "library/LibraryLayout.h"
 #include "platform/Paths.h"
