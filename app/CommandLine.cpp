@@ -3,6 +3,7 @@
 #include "app/DesktopShortcut.h"
 #include "app/FolderAddJob.h"
 #include "app/GameLookup.h"
+#include "app/SettingsCommands.h"
 #include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
 #include "launch/Launcher.h"
@@ -12,10 +13,12 @@
 #include "library/LibraryLoader.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/Diagnostics.h"
+#include "platform/DosboxReferenceFile.h"
 #include "platform/InterruptWatch.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
 #include "platform/ProcessRunner.h"
+#include "settings/DosboxReference.h"
 
 #include <functional>
 #include <QCoreApplication>
@@ -226,6 +229,60 @@ int addFromFolder(Context& context)
         });
 }
 
+int showSettings(Context& context)
+{
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    QString error;
+    const std::optional<QStringList> lines = SettingsCommands::differences(entry->filePath, &error);
+    if (!lines) {
+        context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Cannot Read Settings"), error);
+        return Failure;
+    }
+    for (const QString& line : *lines)
+        context.streams.out << line << '\n';
+    context.streams.out.flush();
+    return Success;
+}
+
+int setSettings(Context& context)
+{
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    QList<SettingsCommands::Assignment> assignments;
+    for (const QString& operand : context.operands.mid(1)) {
+        const std::optional<SettingsCommands::Assignment> assignment =
+            SettingsCommands::parseAssignment(operand);
+        if (!assignment)
+            return UsageError;
+        assignments.append(*assignment);
+    }
+    // Checked against the installed DOSBox-X's own reference, when it can be had.
+    const DosboxReferenceFile::Result reference = DosboxReferenceFile::load(Emulator());
+    const DosboxReference parsed = DosboxReference::parse(reference.text.value_or(QString()));
+    if (!reference.text)
+        context.streams.err
+            << QCoreApplication::translate("CommandLine", "⚠️ Not checked: %1").arg(reference.problem)
+            << Qt::endl;
+    const SettingsCommands::Outcome outcome = SettingsCommands::set(
+        entry->filePath, assignments, &parsed, context.options.contains(QStringLiteral("--force")));
+    if (!outcome.problems.isEmpty()) {
+        context.prompter.showAlert(
+            QCoreApplication::translate("CommandLine", "Not Saved"),
+            outcome.problems.join(u'\n') + u'\n' +
+                QCoreApplication::translate("CommandLine", "--force writes them anyway."));
+        return Failure;
+    }
+    if (outcome.error) {
+        context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Could Not Save"),
+                                   *outcome.error);
+        return Failure;
+    }
+    return Success; // a window that is open sees the file change
+}
+
 int exportGame(Context& context)
 {
     const std::optional<ConfigEntry> entry = gameOperand(context);
@@ -284,6 +341,20 @@ const std::span<const Command> commands()
          1,
          1,
          deleteGame},
+        {QStringLiteral("settings"),
+         QStringLiteral("GAME"),
+         QStringLiteral("print the game's DOSBox-X settings that differ from the template"),
+         {},
+         1,
+         1,
+         showSettings},
+        {QStringLiteral("set"),
+         QStringLiteral("GAME SECTION.KEY=VALUE... [--force]"),
+         QStringLiteral("change DOSBox-X settings of the game, checked by the installed DOSBox-X"),
+         {QStringLiteral("--force")},
+         2,
+         1000,
+         setSettings},
         {QStringLiteral("export"),
          QStringLiteral("GAME"),
          QStringLiteral("pack the game into GAME.tdl on the Desktop"),

@@ -4,12 +4,12 @@
 #include "app/LibraryActions.h"
 #include "app/LibraryFilterModel.h"
 #include "app/LibraryTableModel.h"
-#include "library/Mt32Folder.h"
 #include "app/StatusLight.h"
 #include "exchange/ArchiveJob.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/LibraryLoader.h"
+#include "library/Mt32Folder.h"
 #include "platform/ConfigNotifier.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
@@ -338,6 +338,7 @@ void MainWindow::openPreferencesClicked()
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->setWindowModality(Qt::WindowModal);
     editor->loadConfigFile(entry->filePath);
+    editor->loadReference(m_emulator);
     m_preferencesWindowController = editor;
     editor->open();
 }

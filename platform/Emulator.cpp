@@ -74,7 +74,7 @@ std::optional<Emulator::Found> Emulator::search() const
     return QFileInfo::exists(program) ? std::optional<Found>(Found{program, {}}) : std::nullopt;
 }
 
-Emulator::Start Emulator::startCommand(const QStringList& dosboxArguments) const
+Emulator::Start Emulator::startCommand(const QStringList& dosboxArguments, const QStringList&) const
 {
     return {executable().value_or(QString()), dosboxArguments};
 }
@@ -131,13 +131,14 @@ std::optional<Emulator::Found> Emulator::search() const
     return Found{flatpak, location.isEmpty() ? QStringLiteral("/") : location};
 }
 
-Emulator::Start Emulator::startCommand(const QStringList& dosboxArguments) const
+Emulator::Start Emulator::startCommand(const QStringList& dosboxArguments,
+                                       const QStringList& extraGrants) const
 {
     const std::optional<Found>& program = found();
     if (!program || program->flatpakLocation.isEmpty())
         return {executable().value_or(QString()), dosboxArguments};
     // The sandbox sees only what it is given: the library, and each host path a command mounts.
-    QStringList grants{Paths::libraryFolder()};
+    QStringList grants = QStringList{Paths::libraryFolder()} + extraGrants;
     static const QRegularExpression quotedPath(QStringLiteral("\"(/[^\"]+)\""));
     for (qsizetype i = 0; i < dosboxArguments.size(); ++i) {
         const QString& argument = dosboxArguments.at(i);

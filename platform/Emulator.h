@@ -29,7 +29,8 @@ public:
     std::optional<QString> executable() const;
     // How to start DOSBox-X with these arguments; the Flatpak gets access to the library and to
     // every host path the arguments mount.
-    Start startCommand(const QStringList& dosboxArguments) const;
+    // extraGrants: more host paths the Flatpak may use (a file DOSBox-X is to write).
+    Start startCommand(const QStringList& dosboxArguments, const QStringList& extraGrants = {}) const;
     // The folder of the emulator's display shaders (may not exist).
     QString shaderFolder() const;
     // Looks again, after the user chose a program.

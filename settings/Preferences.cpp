@@ -1,7 +1,8 @@
 #include "settings/Preferences.h"
 
-#include "library/Mt32Folder.h"
+#include "library/EntryCreation.h"
 #include "library/LibraryLayout.h"
+#include "library/Mt32Folder.h"
 #include "platform/BackgroundTask.h"
 #include "platform/Diagnostics.h"
 #include "platform/FilePanel.h"
@@ -11,6 +12,8 @@
 #include "platform/TextFile.h"
 #include "settings/DropTargetView.h"
 #include "settings/GameFiles.h"
+#include "settings/OtherSettings.h"
+#include "settings/OtherSettingsPanel.h"
 #include "settings/SoundMenus.h"
 #include "settings/SoundSettings.h"
 #include "settings/TitleValidator.h"
@@ -230,7 +233,8 @@ void Preferences::buildInterface()
     auto* right = new QVBoxLayout;
     right->addWidget(emulatorGroup);
     right->addWidget(soundGroup);
-    right->addStretch(1);
+    m_otherSettings = new OtherSettingsPanel(this);
+    right->addWidget(m_otherSettings, 1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
@@ -306,6 +310,8 @@ void Preferences::loadConfigFile(const QString& path)
     }
     if (values.autoexec)
         m_autoexecTextView->setPlainText(*values.autoexec);
+    m_otherSettings->setText(
+        OtherSettings::fromConfig(read.text, EntryCreation::templateText().value_or(QString())));
     m_titleName->setText(values.title);
     m_previouslyLoadedTitle = values.title;
     m_configFile = path;
@@ -474,6 +480,7 @@ SettingsSaver::Form Preferences::form() const
     form.glshader = m_glshaders->currentText();
     form.glshaderBuiltIn = m_glshaders->currentData().toBool();
     form.autoexec = m_autoexecTextView->toPlainText();
+    form.otherSettings = m_otherSettings->text();
     return form;
 }
 
@@ -484,6 +491,8 @@ void Preferences::createConfigFileFromTitle()
         m_statusLabel->show();
         return;
     }
+    if (!confirmOtherSettings())
+        return;
     // The form stays as typed until the save has worked.
     SettingsSaver::Form form = this->form();
     if (const std::optional<QString> shortened = GameFiles::shortFolderNames(form.gameExe))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Host.h"
+#include "settings/DosboxReference.h"
 #include "settings/DropCopy.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsSaver.h"
@@ -15,6 +16,8 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class DropTargetView;
+class Emulator;
+class OtherSettingsPanel;
 
 // The settings editor for one game: a window-modal dialog over the library window, made anew
 // for every opening, that loads the game's configuration file into its form.
@@ -35,6 +38,10 @@ public:
     void checkTwoROMFilesInMt32();
     void fixGameExePath();
     void showAlert(const QString& title, const QString& message);
+    // Help, completion and checks from the installed DOSBox-X's own reference, made in the
+    // background; the editor works without them meanwhile.
+    void loadReference(const Emulator& emulator);
+    void applyReference(std::shared_ptr<const DosboxReference> reference);
 
     // Copies dropped items into the game folder named by the title in the form; the copies run
     // in the background and the status line counts them when they are done.
@@ -68,6 +75,8 @@ private:
     void sensitivityEdited(const QString& text);
     QCheckBox* checkbox(const QString& key) const;
     void setCopiesRunning(bool running);
+    // Whether the other settings may be saved: nothing DOSBox-X would refuse, or the user says so.
+    bool confirmOtherSettings();
     void cancelCopies();
 
     Host m_host;
@@ -104,4 +113,5 @@ private:
     QLabel* m_statusLabel = nullptr;
     QComboBox* m_glshaders = nullptr;
     QCheckBox* m_mt32Support = nullptr;
+    OtherSettingsPanel* m_otherSettings = nullptr;
 };

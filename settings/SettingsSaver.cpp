@@ -1,10 +1,10 @@
 #include "settings/SettingsSaver.h"
 
-#include "library/Mt32Folder.h"
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLock.h"
+#include "library/Mt32Folder.h"
 #include "platform/ConfigNotifier.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
@@ -12,6 +12,7 @@
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
 #include "settings/GameFiles.h"
+#include "settings/OtherSettings.h"
 #include "settings/SettingsForm.h"
 #include "settings/SoundSettings.h"
 #include "settings/TitleChange.h"
@@ -77,6 +78,9 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
                      ? form.glshader
                      : form.glshader + QStringLiteral(".glsl");
     ConfigText::replaceOrAppend(QStringLiteral("glshader"), shader, text);
+
+    // After the form, so that a setting typed here wins; a new section goes before the program's.
+    OtherSettings::applyTo(form.otherSettings, text);
 
     // Last, so that the autoexec section stays the last section.
     ConfigText::saveAutoexecToConfig(form.autoexec, text);

@@ -32,6 +32,7 @@ struct Form
     QString glshader;
     bool glshaderBuiltIn = false; // one of DOSBox-X's own shaders, not a file
     QString autoexec;
+    QString otherSettings; // "[section]" and "key=value" lines the form has no control for
 };
 
 // The configuration text the form gives on top of the template.

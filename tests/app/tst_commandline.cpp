@@ -32,6 +32,7 @@ private Q_SLOTS:
     void addAndDelete_data();
     void addAndDelete();
     void exportAndImport();
+    void settingsAndSet();
     void runningWindowTakesTheArchive();
 
 private:
@@ -381,6 +382,25 @@ void CommandLineTest::addAndDelete()
     QCOMPARE(listed, titles);
     // Only a confirmed question removes the old game's files.
     QCOMPARE(QFile::exists(gameFile), exitCode != 0 || arguments.contains(QStringLiteral("Loom: Deluxe")));
+}
+
+void CommandLineTest::settingsAndSet()
+{
+    const TestHome home;
+    home.writeConfig(QStringLiteral("Doom"), "[sdl]\noutput=surface\n[tandril]\ngame_title=Doom\n");
+    const Run set =
+        tandril(home, {QStringLiteral("set"), QStringLiteral("Doom"), QStringLiteral("sblaster.oplmode=opl3"),
+                       QStringLiteral("joystick.timed=false"), QStringLiteral("midi.mt32.romdir=/roms")});
+    QCOMPARE(set.exitCode, 0);
+    QVERIFY(set.err.contains(QStringLiteral("Not checked"))); // no DOSBox-X here to check against
+    const Run settings = tandril(home, {QStringLiteral("settings"), QStringLiteral("Doom")});
+    QCOMPARE(settings.exitCode, 0);
+    QCOMPARE(settings.out.split(u'\n', Qt::SkipEmptyParts),
+             (QStringList{"sdl.output=surface", "sblaster.oplmode=opl3", "joystick.timed=false",
+                          "midi.mt32.romdir=/roms"}));
+    QCOMPARE(
+        tandril(home, {QStringLiteral("set"), QStringLiteral("Doom"), QStringLiteral("nonsense")}).exitCode,
+        2);
 }
 
 void CommandLineTest::exportAndImport()

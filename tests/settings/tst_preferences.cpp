@@ -3,8 +3,12 @@
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
+#include "library/EntryCreation.h"
 #include "platform/TextFile.h"
+#include "settings/DosboxReference.h"
+#include "settings/OtherSettings.h"
 #include "settings/Preferences.h"
+#include "settings/SettingsSaver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,6 +45,9 @@ private Q_SLOTS:
     void mt32Option();
     void shaderMenu();
     void shortFolderNamesInTheField();
+    void everySettingSurvivesASave_data();
+    void everySettingSurvivesASave();
+    void refusedSettingsAreAskedAbout();
     void saveWritesRenamesAndReloads();
 
 private:
@@ -380,6 +387,61 @@ void PreferencesTest::shortFolderNamesInTheField()
     QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("SOUNDCARD/SETUP.EXE"));
     editor->fixGameExePath();
     QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("SOUNDC~1/SETUP.EXE"));
+}
+
+void PreferencesTest::everySettingSurvivesASave_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("hand-edited keys in known and unknown sections") << QByteArray(
+        "[sdl]\noutput=surface\n[sblaster]\nsbtype=sb16\noplmode=opl3\n[joystick]\njoysticktype=2axis\n"
+        "timed=false\n[tandril]\ngame_title=Doom\n");
+    QTest::newRow("a key moved to another section")
+        << QByteArray("[dosbox]\ncycles=max\n[tandril]\ngame_title=Doom\n");
+    QTest::newRow("the form's keys stay the form's") << QByteArray(
+        "[cpu]\ncycles=12000\ncore=normal\n[render]\nframeskip=2\n[tandril]\ngame_title=Doom\n");
+    QTest::newRow("CR LF") << QByteArray(
+        "[sdl]\r\noutput=surface\r\n[gus]\r\ngus=true\r\n[tandril]\r\ngame_title=Doom\r\n");
+}
+
+void PreferencesTest::everySettingSurvivesASave()
+{
+    QFETCH(QByteArray, file);
+    // Loaded into the editor and saved, twice: the second save gives the first one's bytes.
+    const QString templateText = EntryCreation::templateText().value();
+    const auto save = [&](const QString& path) {
+        const auto editor = makeEditor(path);
+        return SettingsSaver::configText(templateText, editor->form(), false);
+    };
+    const QString first = save(m_home->writeConfig(QStringLiteral("Doom"), file));
+    QCOMPARE(save(m_home->writeConfig(QStringLiteral("Doom"), first.toUtf8())), first);
+    // Every setting the file had is still there with its value.
+    QHash<QString, QString> saved;
+    for (const OtherSettings::Setting& setting : OtherSettings::parse(first))
+        saved.insert(setting.section + u'.' + setting.key, setting.value);
+    for (const OtherSettings::Setting& setting : OtherSettings::parse(QString::fromUtf8(file)))
+        QCOMPARE(saved.value(setting.section + u'.' + setting.key), setting.value);
+    // And none of DOSBox-X's keys went into the program's sections.
+    QVERIFY(first.indexOf(QStringLiteral("[tandril]")) > first.lastIndexOf(QStringLiteral("=surface")));
+}
+
+void PreferencesTest::refusedSettingsAreAskedAbout()
+{
+    const auto editor = makeEditor(m_home->writeConfig(
+        QStringLiteral("Doom"), "[sblaster]\noplmode=opl4\n[tandril]\ngame_title=Doom\n"));
+    QCOMPARE(control<QPlainTextEdit>(*editor, "otherSettings")->toPlainText(),
+             QStringLiteral("[sblaster]\noplmode=opl4\n"));
+    editor->applyReference(std::make_shared<const DosboxReference>(DosboxReference::parse(QStringLiteral(
+        "[sblaster]\n# oplmode: The FM chip.\n#          Possible values: auto, opl3.\noplmode = auto\n"))));
+    QCOMPARE(control<QCheckBox>(*editor, "s_fullscreen")->toolTip(), QString()); // not in that reference
+    m_prompter.answers = {1};                                                    // Cancel
+    control<QPushButton>(*editor, "createConfigFileFromTitle")->click();
+    QCOMPARE(m_prompter.questions.size(), 1);
+    QCOMPARE(m_prompter.questions.first().text,
+             QStringLiteral("\"opl4\" is not an allowed value of oplmode (auto, opl3)"));
+    QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Save Anyway", "Cancel"}));
+    m_prompter.questions.clear();
+    QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/Doom.conf")),
+             QByteArray("[sblaster]\noplmode=opl4\n[tandril]\ngame_title=Doom\n"));
 }
 
 void PreferencesTest::saveWritesRenamesAndReloads()

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The DOSBox-X settings of a configuration file beyond those the editor's form controls: found on
+// loading (those that differ from the template), shown and edited in DOSBox-X's own syntax, and
+// written back after the form on saving, each key in its own section.
+namespace OtherSettings {
+
+struct Setting
+{
+    QString section; // lower case, without brackets
+    QString key;     // lower case
+    QString value;
+    bool operator==(const Setting&) const = default;
+};
+
+// Every key=value line of DOSBox-X's sections, in the text's order. The program's own sections
+// ([tandril], [tandril autoexec]) and DOSBox-X's [autoexec] commands are no settings.
+QList<Setting> parse(const QString& text);
+
+// Whether the form's controls set this key; "cycles" in [cpu] is the form's, in [dosbox] it is not.
+bool isFormKey(const QString& section, const QString& key);
+
+// The file's settings that the form does not manage and that differ from the template, as text:
+// "[section]" lines and "key=value" lines, in the file's order.
+QString fromConfig(const QString& configText, const QString& templateText);
+
+// Writes the settings of such a text into the configuration text: a key into its section, a
+// section the text lacks before the program's own sections.
+void applyTo(const QString& otherText, QString& configText);
+
+// "section.key=value" for each DOSBox-X setting that differs from the template, the form's too.
+QStringList differences(const QString& configText, const QString& templateText);
+
+} // namespace OtherSettings

@@ -1,0 +1,73 @@
+#include "platform/BackgroundTask.h"
+#include "platform/DosboxReferenceFile.h"
+#include "platform/Emulator.h"
+#include "platform/Prompter.h"
+#include "settings/OtherSettingsPanel.h"
+#include "settings/Preferences.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+// The editor's help from DOSBox-X itself: the reference made once per installed version, shown
+// beside the other settings, as the form's tooltips, and as checks before saving.
+
+void Preferences::loadReference(const Emulator& emulator)
+{
+    auto result = std::make_shared<DosboxReferenceFile::Result>();
+    BackgroundTask::start(
+        this, [emulator, result] { *result = DosboxReferenceFile::load(emulator); },
+        [this, result] {
+            if (!result->text) {
+                m_otherSettings->setReferenceUnavailable(result->problem);
+                return;
+            }
+            applyReference(std::make_shared<const DosboxReference>(DosboxReference::parse(*result->text)));
+        });
+}
+
+void Preferences::applyReference(std::shared_ptr<const DosboxReference> reference)
+{
+    // The form's controls explain themselves with DOSBox-X's own words.
+    static const std::pair<const char*, const char*> controls[] = {
+        {"s_fullscreen", "sdl.fullscreen"},
+        {"s_fulldouble", "sdl.fulldouble"},
+        {"s_autolock", "sdl.autolock"},
+        {"s_window_width", "sdl.windowresolution"},
+        {"s_window_height", "sdl.windowresolution"},
+        {"s_sensitivity", "sdl.sensitivity"},
+        {"s_aspect", "render.aspect"},
+        {"s_frameskip", "render.frameskip"},
+        {"s_glshaders", "render.glshader"},
+        {"s_cycles", "cpu.cycles"},
+        {"s_xms", "dos.xms"},
+        {"s_ems", "dos.ems"},
+        {"s_umb", "dos.umb"},
+        {"s_ipx", "ipx.ipx"},
+        {"s_soundcard", "sblaster.sbtype"},
+        {"s_sbbase", "sblaster.sbbase"},
+        {"s_irq", "sblaster.irq"},
+        {"s_dma", "sblaster.dma"},
+        {"s_hdma", "sblaster.hdma"},
+        {"mt32Support", "midi.mididevice"},
+    };
+    for (const auto& [objectName, setting] : controls) {
+        const QString name = QString::fromLatin1(setting);
+        const std::optional<DosboxReference::Key> key =
+            reference->key(name.section(u'.', 0, 0), name.section(u'.', 1));
+        if (QWidget* control = findChild<QWidget*>(QLatin1String(objectName)); control && key)
+            control->setToolTip(key->help);
+    }
+    m_otherSettings->setReference(std::move(reference));
+}
+
+bool Preferences::confirmOtherSettings()
+{
+    const QStringList problems = m_otherSettings->problems();
+    if (problems.isEmpty())
+        return true;
+    return m_host.prompter.ask({tr("DOSBox-X Would Not Take These Settings"),
+                                problems.join(u'\n'),
+                                Prompter::Style::Warning,
+                                {tr("Save Anyway"), tr("Cancel")},
+                                1}) == 0;
+}
