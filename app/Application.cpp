@@ -8,6 +8,7 @@
 #include "platform/DialogFilePanel.h"
 #include "platform/DialogPrompter.h"
 #include "platform/Emulator.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -32,6 +33,7 @@ int runWindow(int& argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("tandril"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tandril")));
     QApplication::setQuitOnLastWindowClosed(true);
+    Translations::install(application);
 
     InterruptedWork::finish(); // before the library is first read
     DialogPrompter prompter;

@@ -56,8 +56,8 @@ struct Context
 struct Command
 {
     QString name;
-    QString synopsis; // what follows the name in the usage text
-    QString summary;
+    QString synopsis;    // what follows the name in the usage text
+    const char* summary; // translated when shown
     QStringList options;
     int minimumOperands = 0;
     int maximumOperands = 0;
@@ -307,28 +307,29 @@ const std::span<const Command> commands()
     static const Command table[] = {
         {QStringLiteral("list"),
          QStringLiteral("[--json]"),
-         QStringLiteral("print the library: title, a tab and the configuration file, one game a line"),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "print the library: title, a tab and the configuration file, one game a line"),
          {QStringLiteral("--json")},
          0,
          0,
          listLibrary},
         {QStringLiteral("launch"),
          QStringLiteral("GAME [--setup | --dos]"),
-         QStringLiteral("start the game, its setup program or a DOS prompt in DOSBox-X"),
+         QT_TRANSLATE_NOOP("CommandLine", "start the game, its setup program or a DOS prompt in DOSBox-X"),
          {QStringLiteral("--setup"), QStringLiteral("--dos")},
          1,
          1,
          launchGame},
         {QStringLiteral("shortcut"),
          QStringLiteral("GAME"),
-         QStringLiteral("put the game into the desktop's applications menu"),
+         QT_TRANSLATE_NOOP("CommandLine", "put the game into the desktop's applications menu"),
          {},
          1,
          1,
          writeShortcut},
         {QStringLiteral("add"),
          QStringLiteral("TITLE | --from PATH [TITLE] [--exe NAME]"),
-         QStringLiteral("add a new game, or one made from a folder or .zip of its files"),
+         QT_TRANSLATE_NOOP("CommandLine", "add a new game, or one made from a folder or .zip of its files"),
          {QStringLiteral("--from")},
          1,
          2,
@@ -336,35 +337,37 @@ const std::span<const Command> commands()
          {QStringLiteral("--exe")}},
         {QStringLiteral("delete"),
          QStringLiteral("GAME [--permanent]"),
-         QStringLiteral("move the game's configuration and folder to the Trash, or delete them"),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "move the game's configuration and folder to the Trash, or delete them"),
          {QStringLiteral("--permanent")},
          1,
          1,
          deleteGame},
         {QStringLiteral("settings"),
          QStringLiteral("GAME"),
-         QStringLiteral("print the game's DOSBox-X settings that differ from the template"),
+         QT_TRANSLATE_NOOP("CommandLine", "print the game's DOSBox-X settings that differ from the template"),
          {},
          1,
          1,
          showSettings},
         {QStringLiteral("set"),
          QStringLiteral("GAME SECTION.KEY=VALUE... [--force]"),
-         QStringLiteral("change DOSBox-X settings of the game, checked by the installed DOSBox-X"),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "change DOSBox-X settings of the game, checked by the installed DOSBox-X"),
          {QStringLiteral("--force")},
          2,
          1000,
          setSettings},
         {QStringLiteral("export"),
          QStringLiteral("GAME"),
-         QStringLiteral("pack the game into GAME.tdl on the Desktop"),
+         QT_TRANSLATE_NOOP("CommandLine", "pack the game into GAME.tdl on the Desktop"),
          {},
          1,
          1,
          exportGame},
         {QStringLiteral("import"),
          QStringLiteral("FILE.tdl"),
-         QStringLiteral("bring an exchange archive into the library"),
+         QT_TRANSLATE_NOOP("CommandLine", "bring an exchange archive into the library"),
          {},
          1,
          1,
@@ -384,21 +387,26 @@ const Command* findCommand(const QString& name)
 
 QString usage()
 {
-    QString text = QStringLiteral("Usage: tandril [COMMAND [OPTION]... [ARGUMENT]...]\n"
-                                  "Keeps a library of DOS games and starts them in DOSBox-X.\n"
-                                  "Without a command, opens the library window.\n"
-                                  "GAME is a configuration file, a base name or a title.\n\n"
-                                  "Commands:\n");
+    const auto tr = [](const char* text) { return QCoreApplication::translate("CommandLine", text); };
+    QString text = tr("Usage: tandril [COMMAND [OPTION]... [ARGUMENT]...]\n"
+                      "Keeps a library of DOS games and starts them in DOSBox-X.\n"
+                      "Without a command, opens the library window.\n"
+                      "GAME is a configuration file, a base name or a title.\n") +
+                   u'\n' + tr("Commands:") + u'\n';
     for (const Command& command : commands()) {
         const QString head = command.name + u' ' + command.synopsis;
-        text += QStringLiteral("  %1  %2\n").arg(head, -30).arg(command.summary);
+        text += QStringLiteral("  %1  %2\n").arg(head, -30).arg(tr(command.summary));
     }
-    text += QStringLiteral(
-        "\nOptions:\n"
-        "  --yes                           answer every question with its first button\n"
-        "  --emulator PATH                 start this DOSBox-X program (also TANDRIL_DOSBOX_X)\n"
-        "  --help                          show this help and exit\n"
-        "  --version                       show the version and exit\n");
+    text += u'\n' + tr("Options:") + u'\n';
+    const std::pair<const char*, const char*> options[] = {
+        {"--yes", QT_TRANSLATE_NOOP("CommandLine", "answer every question with its first button")},
+        {"--emulator PATH",
+         QT_TRANSLATE_NOOP("CommandLine", "start this DOSBox-X program (also TANDRIL_DOSBOX_X)")},
+        {"--help", QT_TRANSLATE_NOOP("CommandLine", "show this help and exit")},
+        {"--version", QT_TRANSLATE_NOOP("CommandLine", "show the version and exit")},
+    };
+    for (const auto& [option, summary] : options)
+        text += QStringLiteral("  %1  %2\n").arg(QString::fromLatin1(option), -30).arg(tr(summary));
     return text;
 }
 
@@ -424,7 +432,7 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
 {
     const QStringList words = arguments.mid(1);
     if (words.isEmpty())
-        return usageError(streams, QStringLiteral("missing command"));
+        return usageError(streams, QCoreApplication::translate("CommandLine", "missing command"));
     const QString& first = words.first();
     if (first == u"--help" || first == u"-h") {
         streams.out << usage();
@@ -448,16 +456,19 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
         }
         // This run's DOSBox-X, ahead of the one the user chose and of any on PATH.
         if (commandIndex + 1 >= words.size())
-            return usageError(streams, QStringLiteral("--emulator needs a program"));
+            return usageError(streams,
+                              QCoreApplication::translate("CommandLine", "--emulator needs a program"));
         qputenv(Emulator::OverrideVariable,
                 QFile::encodeName(QFileInfo(words.at(commandIndex + 1)).absoluteFilePath()));
         commandIndex += 2;
     }
     if (commandIndex >= words.size())
-        return usageError(streams, QStringLiteral("missing command"));
+        return usageError(streams, QCoreApplication::translate("CommandLine", "missing command"));
     const Command* command = findCommand(words.at(commandIndex));
     if (!command)
-        return usageError(streams, QStringLiteral("unknown command '%1'").arg(words.at(commandIndex)));
+        return usageError(
+            streams,
+            QCoreApplication::translate("CommandLine", "unknown command '%1'").arg(words.at(commandIndex)));
 
     QStringList operands;
     QSet<QString> options;
@@ -469,7 +480,8 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
         if (!optionsEnded && command->valueOptions.contains(word)) {
             // An option with a value of its own: "--exe KEEN4E.EXE".
             if (i + 1 >= rest.size())
-                return usageError(streams, QStringLiteral("%1 needs a value").arg(word));
+                return usageError(streams,
+                                  QCoreApplication::translate("CommandLine", "%1 needs a value").arg(word));
             values.insert(word, rest.at(++i));
         } else if (!optionsEnded && word == u"--") {
             optionsEnded = true;
@@ -478,21 +490,26 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
         } else if (!optionsEnded && word.startsWith(u'-') && word.size() > 1) {
             if (!command->options.contains(word))
                 return usageError(streams,
-                                  QStringLiteral("unknown option '%1' for %2").arg(word, command->name));
+                                  QCoreApplication::translate("CommandLine", "unknown option '%1' for %2")
+                                      .arg(word, command->name));
             options.insert(word);
         } else {
             operands.append(word);
         }
     }
     if (operands.size() < command->minimumOperands || operands.size() > command->maximumOperands)
-        return usageError(streams, QStringLiteral("wrong number of arguments for %1").arg(command->name));
+        return usageError(streams,
+                          QCoreApplication::translate("CommandLine", "wrong number of arguments for %1")
+                              .arg(command->name));
 
     InterruptedWork::finish();
     ConsolePrompter prompter(streams.in, streams.err, streams.inputIsTerminal, assumeYes);
     Context context{operands, options, values, streams, prompter, services};
     const int status = command->run(context);
     if (status == UsageError)
-        return usageError(streams, QStringLiteral("invalid arguments for %1").arg(command->name));
+        return usageError(
+            streams,
+            QCoreApplication::translate("CommandLine", "invalid arguments for %1").arg(command->name));
     // A command that ended with an alert reported a failure or a refusal.
     return status == Success && prompter.alertShown() ? Failure : status;
 }

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "platform/ConsoleServices.h"
+#include "platform/Translations.h"
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tandril"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tandril"));
+    Translations::install(application);
     QTextStream in(stdin);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -14,7 +14,8 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$top/build"
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          zip unzip desktop-file-utils)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          zip unzip desktop-file-utils appstream libxml2-utils man-db dpkg-dev file)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -399,7 +399,7 @@ void Preferences::selectISOFile()
 {
     const QPointer<Preferences> editor(this);
     m_host.filePanel.chooseFile(
-        {tr("ISO-Datei auswählen"), {QStringLiteral("iso"), QStringLiteral("cue")}, QString()},
+        {tr("Choose CD Image"), {QStringLiteral("iso"), QStringLiteral("cue")}, QString()},
         [editor](const QString& path) {
             if (!editor)
                 return;

@@ -3,6 +3,12 @@
 #include "library/ConfigText.h"
 
 #include <algorithm>
+#include <QCoreApplication>
+
+QString SoundSettings::noneTitle()
+{
+    return QCoreApplication::translate("SoundSettings", "None", "no sound card");
+}
 
 const SoundSettings::SoundCardOptions& SoundSettings::soundCardOptions()
 {
@@ -18,7 +24,7 @@ const SoundSettings::SoundCardOptions& SoundSettings::soundCardOptions()
         {QStringLiteral("ESS688"), QStringLiteral("ess688")},
         {QStringLiteral("ESS1688"), QStringLiteral("ess1688")},
         {QStringLiteral("Reveal SC400"), QStringLiteral("reveal_sc400")},
-        {QStringLiteral("None (Keine)"), QStringLiteral("none")},
+        {noneTitle(), QStringLiteral("none")},
     };
     return table;
 }
@@ -27,11 +33,11 @@ QStringList SoundSettings::soundCardMenuTitles()
 {
     QStringList titles;
     for (const auto& [title, value] : soundCardOptions()) {
-        if (title != NoneTitle)
+        if (title != noneTitle())
             titles.append(title);
     }
     std::sort(titles.begin(), titles.end()); // character codes, as the menu always showed them
-    titles.prepend(NoneTitle);
+    titles.prepend(noneTitle());
     return titles;
 }
 

@@ -15,7 +15,7 @@ public:
     using SoundCardOptions = QList<std::pair<QString, QString>>;
 
     static const SoundCardOptions& soundCardOptions();
-    // "None (Keine)" first, then the other titles in character-code order.
+    // "None" first, then the other titles in character-code order.
     static QStringList soundCardMenuTitles();
     static QStringList sbbaseItems();
     static QStringList irqItems();
@@ -28,7 +28,8 @@ public:
     static inline const QString DefaultIRQ = QStringLiteral("5");
     static inline const QString DefaultDMA = QStringLiteral("1");
     static inline const QString DefaultHDMA = QStringLiteral("5");
-    static inline const QString NoneTitle = QStringLiteral("None (Keine)");
+    // The title of "sbtype=none", in the user's language; the value never changes with it.
+    static QString noneTitle();
 
     static std::optional<QString> titleForSbtype(const QString& sbtype, const SoundCardOptions& options);
 

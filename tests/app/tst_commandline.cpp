@@ -42,16 +42,17 @@ private:
         QString out;
         QString err;
     };
-    static Run tandril(const TestHome& home, const QStringList& arguments, const QString& path = {});
+    static Run tandril(const TestHome& home, const QStringList& arguments, const QString& path = {},
+                       const QString& language = QStringLiteral("en_US"));
     static void writeLibrary(const TestHome& home);
 };
 
 CommandLineTest::Run CommandLineTest::tandril(const TestHome& home, const QStringList& arguments,
-                                              const QString& path)
+                                              const QString& path, const QString& language)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de_DE"));
+    environment.insert(QStringLiteral("LANGUAGE"), language);
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/.local/share"));
     if (!path.isEmpty())
@@ -179,7 +180,7 @@ void CommandLineTest::launchModes()
     const QString conf = home.writeConfig(
         QStringLiteral("Doom"), "game_title=Doom\ngame_exe=DOOM.EXE\nsetup_exe=" + setup.toUtf8() + '\n');
     const Run run = tandril(home, QStringList{QStringLiteral("launch"), QStringLiteral("Doom")} + options,
-                            emulator.folder());
+                            emulator.folder(), QStringLiteral("de_DE"));
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     const std::optional<QStringList> arguments = emulator.takeArguments();

@@ -114,8 +114,8 @@ void SettingsFormTest::checkboxSpellings()
 void SettingsFormTest::soundCardMenuOrder()
 {
     QCOMPARE(SoundSettings::soundCardMenuTitles(),
-             (QStringList{"None (Keine)", "ESS1688", "ESS688", "Game Blaster", "Reveal SC400",
-                          "Sound Blaster 1", "Sound Blaster 16", "Sound Blaster 16 Vibra", "Sound Blaster 2",
+             (QStringList{"None", "ESS1688", "ESS688", "Game Blaster", "Reveal SC400", "Sound Blaster 1",
+                          "Sound Blaster 16", "Sound Blaster 16 Vibra", "Sound Blaster 2",
                           "Sound Blaster Pro 1", "Sound Blaster Pro 2"}));
     QCOMPARE(SoundSettings::titleForSbtype(QStringLiteral("gb"), SoundSettings::soundCardOptions()),
              std::optional<QString>(QStringLiteral("Game Blaster")));
@@ -141,7 +141,7 @@ void SettingsFormTest::writeToConfig_data()
                                             << "Game Blaster" << QStringList{"", "", "", ""} << "sbtype=gb";
     QTest::newRow("none still writes the resources")
         << ""
-        << "None (Keine)" << defaults << "\nsbtype=none\nsbbase=220\nirq=5\ndma=1\nhdma=5";
+        << "None" << defaults << "\nsbtype=none\nsbbase=220\nirq=5\ndma=1\nhdma=5";
     QTest::newRow("unknown title leaves sbtype")
         << "sbtype=sb16"
         << "Adlib" << QStringList{"240", "", "", ""} << "sbtype=sb16\nsbbase=240";

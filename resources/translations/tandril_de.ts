@@ -1,0 +1,1383 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Open Download</source>
+        <translation>Download öffnen</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose DOSBox-X</source>
+        <translation>DOSBox-X auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveFormat</name>
+    <message>
+        <source>%1 is missing; install the %2 package.</source>
+        <translation>%1 fehlt; installieren Sie das Paket %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveJob</name>
+    <message>
+        <source>It needs %1 of free space, but only %2 is free on %3.</source>
+        <translation>Es werden %1 freier Speicherplatz benötigt, auf %3 sind aber nur %2 frei.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>Adding %1</source>
+        <translation>%1 wird hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Cannot Read Settings</source>
+        <translation>Einstellungen nicht lesbar</translation>
+    </message>
+    <message>
+        <source>⚠️ Not checked: %1</source>
+        <translation>⚠️ Nicht geprüft: %1</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>--force writes them anyway.</source>
+        <translation>--force schreibt sie trotzdem.</translation>
+    </message>
+    <message>
+        <source>Could Not Save</source>
+        <translation>Speichern nicht möglich</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>%1 wird exportiert</translation>
+    </message>
+    <message>
+        <source>Importing %1</source>
+        <translation>%1 wird importiert</translation>
+    </message>
+    <message>
+        <source>print the library: title, a tab and the configuration file, one game a line</source>
+        <translation>die Bibliothek ausgeben: Titel, Tabulator und Konfigurationsdatei, ein Spiel pro Zeile</translation>
+    </message>
+    <message>
+        <source>start the game, its setup program or a DOS prompt in DOSBox-X</source>
+        <translation>das Spiel, sein Setup-Programm oder eine DOS-Eingabeaufforderung in DOSBox-X starten</translation>
+    </message>
+    <message>
+        <source>put the game into the desktop's applications menu</source>
+        <translation>das Spiel ins Anwendungsmenü der Arbeitsumgebung aufnehmen</translation>
+    </message>
+    <message>
+        <source>add a new game, or one made from a folder or .zip of its files</source>
+        <translation>ein neues Spiel hinzufügen, auch aus einem Ordner oder einer .zip-Datei seiner Dateien</translation>
+    </message>
+    <message>
+        <source>move the game's configuration and folder to the Trash, or delete them</source>
+        <translation>Konfiguration und Ordner des Spiels in den Papierkorb verschieben oder löschen</translation>
+    </message>
+    <message>
+        <source>print the game's DOSBox-X settings that differ from the template</source>
+        <translation>die DOSBox-X-Einstellungen des Spiels ausgeben, die von der Vorlage abweichen</translation>
+    </message>
+    <message>
+        <source>change DOSBox-X settings of the game, checked by the installed DOSBox-X</source>
+        <translation>DOSBox-X-Einstellungen des Spiels ändern, geprüft vom installierten DOSBox-X</translation>
+    </message>
+    <message>
+        <source>pack the game into GAME.tdl on the Desktop</source>
+        <translation>das Spiel in SPIEL.tdl auf dem Schreibtisch packen</translation>
+    </message>
+    <message>
+        <source>bring an exchange archive into the library</source>
+        <translation>ein Austauscharchiv in die Bibliothek übernehmen</translation>
+    </message>
+    <message>
+        <source>Usage: tandril [COMMAND [OPTION]... [ARGUMENT]...]
+Keeps a library of DOS games and starts them in DOSBox-X.
+Without a command, opens the library window.
+GAME is a configuration file, a base name or a title.
+</source>
+        <translation>Aufruf: tandril [BEFEHL [OPTION]... [ARGUMENT]...]
+Verwaltet eine Bibliothek von DOS-Spielen und startet sie in DOSBox-X.
+Ohne Befehl öffnet sich das Bibliotheksfenster.
+GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
+</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>answer every question with its first button</source>
+        <translation>jede Frage mit ihrer ersten Schaltfläche beantworten</translation>
+    </message>
+    <message>
+        <source>start this DOSBox-X program (also TANDRIL_DOSBOX_X)</source>
+        <translation>dieses DOSBox-X-Programm starten (auch TANDRIL_DOSBOX_X)</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe anzeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version anzeigen und beenden</translation>
+    </message>
+    <message>
+        <source>missing command</source>
+        <translation>Befehl fehlt</translation>
+    </message>
+    <message>
+        <source>--emulator needs a program</source>
+        <translation>--emulator braucht ein Programm</translation>
+    </message>
+    <message>
+        <source>unknown command '%1'</source>
+        <translation>unbekannter Befehl '%1'</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option '%1' for %2</source>
+        <translation>unbekannte Option '%1' für %2</translation>
+    </message>
+    <message>
+        <source>wrong number of arguments for %1</source>
+        <translation>falsche Anzahl von Argumenten für %1</translation>
+    </message>
+    <message>
+        <source>invalid arguments for %1</source>
+        <translation>ungültige Argumente für %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePrompter</name>
+    <message>
+        <source>Answered "%1" because there is no terminal to ask on; --yes answers "%2".</source>
+        <translation>Mit „%1“ beantwortet, weil es kein Terminal für die Frage gibt; --yes antwortet „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopShortcut</name>
+    <message>
+        <source>Play %1 in DOSBox-X</source>
+        <translation>%1 in DOSBox-X spielen</translation>
+    </message>
+    <message>
+        <source>Cannot make the applications folder %1.</source>
+        <translation>Der Anwendungsordner %1 kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DosboxReference</name>
+    <message>
+        <source>Unknown setting "%1" in [%2]</source>
+        <translation>Unbekannte Einstellung „%1“ in [%2]</translation>
+    </message>
+    <message>
+        <source>"%1" is not an allowed value of %2 (%3)</source>
+        <translation>„%1“ ist kein erlaubter Wert für %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>DosboxReferenceFile</name>
+    <message>
+        <source>DOSBox-X was not found.</source>
+        <translation>DOSBox-X wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>DOSBox-X did not answer in time.</source>
+        <translation>DOSBox-X hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The cache folder %1 cannot be made.</source>
+        <translation>Der Cache-Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>DOSBox-X did not write its reference of settings.</source>
+        <translation>DOSBox-X hat seine Referenz der Einstellungen nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>DropCopy</name>
+    <message>
+        <source>The File/Folder you dropped are already existant</source>
+        <translation>Die abgelegte Datei bzw. der abgelegte Ordner ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>File/Folder already exists</source>
+        <translation>Datei/Ordner existiert bereits</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied into itself.</source>
+        <translation>%1 kann nicht in sich selbst kopiert werden.</translation>
+    </message>
+    <message>
+        <source>Could not move %1 into place.</source>
+        <translation>%1 konnte nicht an seinen Platz verschoben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DropTargetView</name>
+    <message>
+        <source>Drop game files and folders here
+to copy them to drive C</source>
+        <translation>Spieldateien und -ordner hier ablegen,
+um sie auf Laufwerk C zu kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>DropTargetViewISO</name>
+    <message>
+        <source>Drop CD images here
+to copy them to the ISO folder</source>
+        <translation>CD-Abbilder hier ablegen,
+um sie in den ISO-Ordner zu kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Emulator</name>
+    <message>
+        <source>DOSBox-X Not Found</source>
+        <translation>DOSBox-X nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The dosbox-x.app was not found in the /Applications folder.
+Please download and install it there so Tandril works properly.
+Use the dosbox-x-sdl2 variant from the ZIP archive.</source>
+        <translation>Die dosbox-x.app wurde im Ordner /Applications nicht gefunden.
+Bitte laden Sie sie herunter und installieren Sie sie dort, damit Tandril richtig funktioniert.
+Verwenden Sie die Variante dosbox-x-sdl2 aus dem ZIP-Archiv.</translation>
+    </message>
+    <message>
+        <source>The dosbox-x program was not found on this system.
+Please install it so Tandril works properly.</source>
+        <translation>Das Programm dosbox-x wurde auf diesem System nicht gefunden.
+Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
+    </message>
+</context>
+<context>
+    <name>EnterTitleController</name>
+    <message>
+        <source>Add Game</source>
+        <translation>Spiel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Title of the new game:</source>
+        <translation>Titel des neuen Spiels:</translation>
+    </message>
+    <message>
+        <source>e.g. Commander Keen 4</source>
+        <translation>z. B. Commander Keen 4</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>EntryCreation</name>
+    <message>
+        <source>Could Not Create Game</source>
+        <translation>Spiel konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The title must not contain line breaks, tabs or other control characters.</source>
+        <translation>Der Titel darf keine Zeilenumbrüche, Tabulatoren oder anderen Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The title must contain at least one character that can be used in a file name.</source>
+        <translation>Der Titel muss mindestens ein Zeichen enthalten, das in einem Dateinamen stehen darf.</translation>
+    </message>
+    <message>
+        <source>The name "mt32" belongs to the folder of the MT-32 ROM files. Please choose another title.</source>
+        <translation>Der Name „mt32“ gehört zum Ordner der MT-32-ROM-Dateien. Bitte wählen Sie einen anderen Titel.</translation>
+    </message>
+    <message>
+        <source>The title is too long to be used as a file name. Please choose a shorter title.</source>
+        <translation>Der Titel ist zu lang für einen Dateinamen. Bitte wählen Sie einen kürzeren Titel.</translation>
+    </message>
+    <message>
+        <source>Invalid Title</source>
+        <translation>Ungültiger Titel</translation>
+    </message>
+    <message>
+        <source>Configuration already exists</source>
+        <translation>Konfiguration existiert bereits</translation>
+    </message>
+    <message>
+        <source>A configuration with this name already exists. Do you want to replace it?</source>
+        <translation>Eine Konfiguration mit diesem Namen existiert bereits. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Could Not Replace Game</source>
+        <translation>Spiel konnte nicht ersetzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>EntryDeletion</name>
+    <message>
+        <source>No Selection</source>
+        <translation>Keine Auswahl</translation>
+    </message>
+    <message>
+        <source>Please select an entry from the list before attempting to delete it.</source>
+        <translation>Bitte wählen Sie einen Eintrag aus der Liste, bevor Sie ihn löschen.</translation>
+    </message>
+    <message>
+        <source>Delete Not Possible</source>
+        <translation>Löschen nicht möglich</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is not in the library folder.</source>
+        <translation>Die Konfigurationsdatei %1 liegt nicht im Bibliotheksordner.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the configuration for "%1"?</source>
+        <translation>Möchten Sie die Konfiguration für „%1“ wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>The game and its folder will be moved to the Trash.</source>
+        <translation>Das Spiel und sein Ordner werden in den Papierkorb verschoben.</translation>
+    </message>
+    <message>
+        <source>Delete Configuration?</source>
+        <translation>Konfiguration löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportJob</name>
+    <message>
+        <source>No Selection</source>
+        <translation>Keine Auswahl</translation>
+    </message>
+    <message>
+        <source>Please select a game to export.</source>
+        <translation>Bitte wählen Sie ein Spiel zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Datei existiert</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists on your Desktop. Overwrite?</source>
+        <translation>Auf Ihrem Schreibtisch gibt es bereits eine Datei mit diesem Namen. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The game folder %1 does not exist.</source>
+        <translation>Der Spielordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The archive of %1 does not fit. %2</source>
+        <translation>Das Archiv von %1 passt nicht. %2</translation>
+    </message>
+    <message>
+        <source>Could not prepare %1 for the archive.</source>
+        <translation>%1 konnte nicht für das Archiv vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>The configuration file is not valid UTF-8 text: its archive could not be imported.</source>
+        <translation>Die Konfigurationsdatei ist kein gültiger UTF-8-Text: ihr Archiv ließe sich nicht importieren.</translation>
+    </message>
+    <message>
+        <source>Could not create TDL file.</source>
+        <translation>TDL-Datei konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Export Successful</source>
+        <translation>Export erfolgreich</translation>
+    </message>
+    <message>
+        <source>File saved to your Desktop:
+%1</source>
+        <translation>Datei auf Ihrem Schreibtisch gespeichert:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>FileOperations</name>
+    <message>
+        <source>Could not remove the folder %1 completely.</source>
+        <translation>Der Ordner %1 konnte nicht vollständig entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Could not create the folder %1.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Could not copy %1: %2</source>
+        <translation>%1 konnte nicht kopiert werden: %2</translation>
+    </message>
+    <message>
+        <source>The link could not be made.</source>
+        <translation>Die Verknüpfung konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>It does not exist.</source>
+        <translation>Es existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 existiert bereits.</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to %2: the name is taken.</source>
+        <translation>%1 konnte nicht nach %2 verschoben werden: der Name ist vergeben.</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to %2.</source>
+        <translation>%1 konnte nicht nach %2 verschoben werden.</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to %2: %3</source>
+        <translation>%1 konnte nicht nach %2 verschoben werden: %3</translation>
+    </message>
+</context>
+<context>
+    <name>FolderAddJob</name>
+    <message>
+        <source>Add Game Failed</source>
+        <translation>Hinzufügen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 is neither a folder nor a .zip file.</source>
+        <translation>%1 ist weder ein Ordner noch eine .zip-Datei.</translation>
+    </message>
+    <message>
+        <source>Invalid Title</source>
+        <translation>Ungültiger Titel</translation>
+    </message>
+    <message>
+        <source>Configuration already exists</source>
+        <translation>Konfiguration existiert bereits</translation>
+    </message>
+    <message>
+        <source>A configuration with this name already exists. Do you want to replace it?</source>
+        <translation>Eine Konfiguration mit diesem Namen existiert bereits. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 is not a zip archive.</source>
+        <translation>%1 ist kein ZIP-Archiv.</translation>
+    </message>
+    <message>
+        <source>The archive holds the member "%1", which would be written outside its folder.</source>
+        <translation>Das Archiv enthält den Eintrag „%1“, der außerhalb seines Ordners geschrieben würde.</translation>
+    </message>
+    <message>
+        <source>Could not unpack %1.</source>
+        <translation>%1 konnte nicht entpackt werden.</translation>
+    </message>
+    <message>
+        <source>The archive holds the link "%1", which leads out of the game folder.</source>
+        <translation>Das Archiv enthält die Verknüpfung „%1“, die aus dem Spielordner hinausführt.</translation>
+    </message>
+    <message>
+        <source>Could not prepare the game's files.</source>
+        <translation>Die Dateien des Spiels konnten nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>%1 has no program called %2.</source>
+        <translation>%1 enthält kein Programm namens %2.</translation>
+    </message>
+    <message>
+        <source>Which Program Starts the Game?</source>
+        <translation>Welches Programm startet das Spiel?</translation>
+    </message>
+    <message>
+        <source>Several programs could start "%1". Choose the one that starts the game.</source>
+        <translation>Mehrere Programme könnten „%1“ starten. Wählen Sie dasjenige, das das Spiel startet.</translation>
+    </message>
+    <message>
+        <source>The configuration template could not be read.</source>
+        <translation>Die Konfigurationsvorlage konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>GameLookup</name>
+    <message>
+        <source>No game is called "%1".</source>
+        <translation>Kein Spiel heißt „%1“.</translation>
+    </message>
+    <message>
+        <source>Several games are called "%1"; name one by its configuration file:</source>
+        <translation>Mehrere Spiele heißen „%1“; nennen Sie eines über seine Konfigurationsdatei:</translation>
+    </message>
+</context>
+<context>
+    <name>ImportJob</name>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Die Datei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tandril archive.</source>
+        <translation>%1 ist kein Tandril-Archiv.</translation>
+    </message>
+    <message>
+        <source>The TDL file holds the member "%1", which would be written outside its folder.</source>
+        <translation>Die TDL-Datei enthält den Eintrag „%1“, der außerhalb seines Ordners geschrieben würde.</translation>
+    </message>
+    <message>
+        <source>No .conf file found in TDL.</source>
+        <translation>Keine .conf-Datei in der TDL-Datei gefunden.</translation>
+    </message>
+    <message>
+        <source>The game %1 does not fit. %2</source>
+        <translation>Das Spiel %1 passt nicht. %2</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Datei existiert</translation>
+    </message>
+    <message>
+        <source>A game named "%1" is already in your library.</source>
+        <translation>Ein Spiel namens „%1“ ist bereits in Ihrer Bibliothek.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Could not extract TDL file.</source>
+        <translation>TDL-Datei konnte nicht entpackt werden.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The TDL file holds the link "%1", which leads out of the game folder.</source>
+        <translation>Die TDL-Datei enthält die Verknüpfung „%1“, die aus dem Spielordner hinausführt.</translation>
+    </message>
+    <message>
+        <source>Could not update user paths in .conf file.</source>
+        <translation>Die Benutzerpfade in der .conf-Datei konnten nicht angepasst werden.</translation>
+    </message>
+    <message>
+        <source>Import Successful</source>
+        <translation>Import erfolgreich</translation>
+    </message>
+    <message>
+        <source>Game imported successfully.</source>
+        <translation>Das Spiel wurde erfolgreich importiert.</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ItemSwap</name>
+    <message>
+        <source>Could not replace %1.</source>
+        <translation>%1 konnte nicht ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>Could not put %1 in place.</source>
+        <translation>%1 konnte nicht an seinen Platz gebracht werden.</translation>
+    </message>
+    <message>
+        <source>Could not remove the folder %1.</source>
+        <translation>Der Ordner %1 konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>DOSBox-X stopped</source>
+        <translation>DOSBox-X wurde beendet</translation>
+    </message>
+    <message>
+        <source>DOSBox-X ended right after it started (%1).
+
+%2</source>
+        <translation>DOSBox-X hat sich gleich nach dem Start beendet (%1).
+
+%2</translation>
+    </message>
+    <message>
+        <source>Error Launching</source>
+        <translation>Fehler beim Starten</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryActions</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>Run &amp;Setup</source>
+        <translation>Set&amp;up starten</translation>
+    </message>
+    <message>
+        <source>&amp;DOS Prompt</source>
+        <translation>&amp;DOS-Eingabeaufforderung</translation>
+    </message>
+    <message>
+        <source>Show Drive &amp;C</source>
+        <translation>Laufwerk &amp;C zeigen</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings…</source>
+        <translation>Ein&amp;stellungen…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Game…</source>
+        <translation>Spiel &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add Game from &amp;Folder…</source>
+        <translation>Spiel aus &amp;Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;MT-32 ROM Folder</source>
+        <translation>&amp;MT-32-ROM-Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>Such&amp;en</translation>
+    </message>
+    <message>
+        <source>&amp;About Tandril</source>
+        <translation>Ü&amp;ber Tandril</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>S&amp;piel</translation>
+    </message>
+    <message>
+        <source>&amp;Library</source>
+        <translation>&amp;Bibliothek</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryFilterModel</name>
+    <message>
+        <source>1 game</source>
+        <translation>1 Spiel</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 Spiele</translation>
+    </message>
+    <message>
+        <source>%1 of 1 game</source>
+        <translation>%1 von 1 Spiel</translation>
+    </message>
+    <message>
+        <source>%1 of %2 games</source>
+        <translation>%1 von %2 Spielen</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryLock</name>
+    <message>
+        <source>Another Tandril is changing the library right now. Please try again when it has finished.</source>
+        <translation>Ein anderes Tandril ändert gerade die Bibliothek. Bitte versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>The library folder %1 cannot be written.</source>
+        <translation>In den Bibliotheksordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryTableModel</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tandril</source>
+        <translation>Tandril</translation>
+    </message>
+    <message>
+        <source>The MT-32 ROM files are in place.</source>
+        <translation>Die MT-32-ROM-Dateien sind vorhanden.</translation>
+    </message>
+    <message>
+        <source>The MT-32 ROM files are missing.</source>
+        <translation>Die MT-32-ROM-Dateien fehlen.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>You need two ROM files inside the mt32 folder
+
+MT32_CONTROL.ROM 
+MT32_PCM.ROM
+</source>
+        <translation>Im Ordner mt32 werden zwei ROM-Dateien benötigt
+
+MT32_CONTROL.ROM 
+MT32_PCM.ROM
+</translation>
+    </message>
+    <message>
+        <source>About Tandril</source>
+        <translation>Über Tandril</translation>
+    </message>
+    <message>
+        <source>Tandril %1
+A library of DOS games for DOSBox-X.
+
+DOSBox-X: %2</source>
+        <translation>Tandril %1
+Eine Bibliothek von DOS-Spielen für DOSBox-X.
+
+DOSBox-X: %2</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No Selection</source>
+        <translation>Keine Auswahl</translation>
+    </message>
+    <message>
+        <source>Please select an entry from the list before opening preferences.</source>
+        <translation>Bitte wählen Sie einen Eintrag aus der Liste, bevor Sie die Einstellungen öffnen.</translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Wird abgebrochen…</translation>
+    </message>
+    <message>
+        <source>Exporting %1: %2</source>
+        <translation>%1 wird exportiert: %2</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Export abgebrochen</translation>
+    </message>
+    <message>
+        <source>Select TDL file to import</source>
+        <translation>TDL-Datei zum Importieren auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the Game's Folder</source>
+        <translation>Ordner des Spiels auswählen</translation>
+    </message>
+    <message>
+        <source>Adding %1: %2</source>
+        <translation>%1 wird hinzugefügt: %2</translation>
+    </message>
+    <message>
+        <source>Adding cancelled</source>
+        <translation>Hinzufügen abgebrochen</translation>
+    </message>
+    <message>
+        <source>Importing %1: %2</source>
+        <translation>%1 wird importiert: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Import abgebrochen</translation>
+    </message>
+    <message>
+        <source>Search games</source>
+        <translation>Spiele suchen</translation>
+    </message>
+    <message>
+        <source>Play Game</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Start the game in DOSBox-X (Return)</source>
+        <translation>Das Spiel in DOSBox-X starten (Eingabetaste)</translation>
+    </message>
+    <message>
+        <source>Run Setup</source>
+        <translation>Setup starten</translation>
+    </message>
+    <message>
+        <source>Start the game's setup program</source>
+        <translation>Das Setup-Programm des Spiels starten</translation>
+    </message>
+    <message>
+        <source>DOS Prompt</source>
+        <translation>DOS-Eingabe</translation>
+    </message>
+    <message>
+        <source>Start a DOS prompt with the game's drives</source>
+        <translation>Eine DOS-Eingabeaufforderung mit den Laufwerken des Spiels starten</translation>
+    </message>
+    <message>
+        <source>Add Game…</source>
+        <translation>Spiel hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add a new game (Ctrl+N)</source>
+        <translation>Ein neues Spiel hinzufügen (Strg+N)</translation>
+    </message>
+    <message>
+        <source>Add from Folder…</source>
+        <translation>Aus Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add a game from its folder or .zip, with its program found (Ctrl+Shift+N); folders and .zip files can also be dropped on the list</source>
+        <translation>Ein Spiel aus seinem Ordner oder seiner .zip-Datei hinzufügen, samt gefundenem Programm (Strg+Umschalt+N); Ordner und .zip-Dateien lassen sich auch auf der Liste ablegen</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message>
+        <source>Edit the game's settings (Ctrl+E)</source>
+        <translation>Die Einstellungen des Spiels bearbeiten (Strg+E)</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Löschen…</translation>
+    </message>
+    <message>
+        <source>Delete the game and its folder (Delete)</source>
+        <translation>Das Spiel und seinen Ordner löschen (Entf)</translation>
+    </message>
+    <message>
+        <source>Show Drive C</source>
+        <translation>Laufwerk C zeigen</translation>
+    </message>
+    <message>
+        <source>Show the game folder in the file manager</source>
+        <translation>Den Spielordner in der Dateiverwaltung zeigen</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Pack the game into a .tdl file on the Desktop (Ctrl+Shift+E)</source>
+        <translation>Das Spiel in eine .tdl-Datei auf dem Schreibtisch packen (Strg+Umschalt+E)</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Bring a .tdl file into the library (Ctrl+I)</source>
+        <translation>Eine .tdl-Datei in die Bibliothek übernehmen (Strg+I)</translation>
+    </message>
+    <message>
+        <source>MT-32 ROMs</source>
+        <translation>MT-32-ROMs</translation>
+    </message>
+    <message>
+        <source>Open the folder for the two MT-32 ROM files</source>
+        <translation>Den Ordner für die beiden MT-32-ROM-Dateien öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop the export or import and leave everything as it was</source>
+        <translation>Export oder Import anhalten und alles lassen, wie es war</translation>
+    </message>
+</context>
+<context>
+    <name>OtherSettingsPanel</name>
+    <message>
+        <source>Other DOSBox-X settings</source>
+        <translation>Weitere DOSBox-X-Einstellungen</translation>
+    </message>
+    <message>
+        <source>[section]
+key=value</source>
+        <translation>[abschnitt]
+schlüssel=wert</translation>
+    </message>
+    <message>
+        <source>Help and checks come from DOSBox-X, but its reference is not available: %1</source>
+        <translation>Hilfe und Prüfungen kommen von DOSBox-X, seine Referenz ist aber nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Default: %1</source>
+        <translation>Standard: %1</translation>
+    </message>
+    <message>
+        <source>Values: %1</source>
+        <translation>Werte: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>No Shader</source>
+        <comment>No shader selected</comment>
+        <translation>Kein Shader</translation>
+    </message>
+    <message>
+        <source>Game Settings</source>
+        <translation>Spieleinstellungen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>GAME.EXE, a path below the game folder, or C:\GAME\GAME.EXE</source>
+        <translation>SPIEL.EXE, ein Pfad unterhalb des Spielordners oder C:\SPIEL\SPIEL.EXE</translation>
+    </message>
+    <message>
+        <source>No CD image</source>
+        <translation>Kein CD-Abbild</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <source>Eject</source>
+        <translation>Auswerfen</translation>
+    </message>
+    <message>
+        <source>Show Floppy Folder</source>
+        <translation>Diskettenordner zeigen</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programm:</translation>
+    </message>
+    <message>
+        <source>Setup:</source>
+        <translation>Setup:</translation>
+    </message>
+    <message>
+        <source>CD image:</source>
+        <translation>CD-Abbild:</translation>
+    </message>
+    <message>
+        <source>Floppies:</source>
+        <translation>Disketten:</translation>
+    </message>
+    <message>
+        <source>XMS memory</source>
+        <translation>XMS-Speicher</translation>
+    </message>
+    <message>
+        <source>EMS memory</source>
+        <translation>EMS-Speicher</translation>
+    </message>
+    <message>
+        <source>Upper memory blocks</source>
+        <translation>Upper Memory Blocks</translation>
+    </message>
+    <message>
+        <source>IPX network</source>
+        <translation>IPX-Netzwerk</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Double buffering</source>
+        <translation>Doppelte Pufferung</translation>
+    </message>
+    <message>
+        <source>Correct aspect ratio</source>
+        <translation>Seitenverhältnis korrigieren</translation>
+    </message>
+    <message>
+        <source>Capture mouse on click</source>
+        <translation>Maus bei Klick einfangen</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>auto</translation>
+    </message>
+    <message>
+        <source>1024 × 768</source>
+        <translation>1024 × 768</translation>
+    </message>
+    <message>
+        <source>Emulator</source>
+        <translation>Emulator</translation>
+    </message>
+    <message>
+        <source>Memory:</source>
+        <translation>Speicher:</translation>
+    </message>
+    <message>
+        <source>Display:</source>
+        <translation>Anzeige:</translation>
+    </message>
+    <message>
+        <source>Window size:</source>
+        <translation>Fenstergröße:</translation>
+    </message>
+    <message>
+        <source>CPU cycles:</source>
+        <translation>CPU-Zyklen:</translation>
+    </message>
+    <message>
+        <source>Frame skip:</source>
+        <translation>Bilder überspringen:</translation>
+    </message>
+    <message>
+        <source>Mouse sensitivity:</source>
+        <translation>Mausempfindlichkeit:</translation>
+    </message>
+    <message>
+        <source>Shader:</source>
+        <translation>Shader:</translation>
+    </message>
+    <message>
+        <source>Roland MT-32 music</source>
+        <translation>Roland-MT-32-Musik</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>IRQ</source>
+        <translation>IRQ</translation>
+    </message>
+    <message>
+        <source>DMA</source>
+        <translation>DMA</translation>
+    </message>
+    <message>
+        <source>High DMA</source>
+        <translation>High-DMA</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Card:</source>
+        <translation>Karte:</translation>
+    </message>
+    <message>
+        <source>Resources:</source>
+        <translation>Ressourcen:</translation>
+    </message>
+    <message>
+        <source>DOS commands to run after the game starts, one a line</source>
+        <translation>DOS-Befehle, die nach dem Spielstart ausgeführt werden, einer pro Zeile</translation>
+    </message>
+    <message>
+        <source>Start-up commands</source>
+        <translation>Startbefehle</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Stop Copying</source>
+        <translation>Kopieren anhalten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Choose Game EXE</source>
+        <translation>Spiel-EXE auswählen</translation>
+    </message>
+    <message>
+        <source>Choose Setup EXE</source>
+        <translation>Setup-EXE auswählen</translation>
+    </message>
+    <message>
+        <source>Choose CD Image</source>
+        <translation>ISO-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Invalid Input</source>
+        <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number between -1000 and 1000.</source>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen -1000 und 1000 ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a numeric value between 0 and 1000000.</source>
+        <translation>Bitte geben Sie einen Zahlenwert zwischen 0 und 1000000 ein.</translation>
+    </message>
+    <message>
+        <source>Please wait: files are still being copied.</source>
+        <translation>Bitte warten: Dateien werden noch kopiert.</translation>
+    </message>
+    <message>
+        <source>File/Folder copied</source>
+        <translation>Datei/Ordner kopiert</translation>
+    </message>
+    <message>
+        <source>Files/Folders copied</source>
+        <translation>Dateien/Ordner kopiert</translation>
+    </message>
+    <message>
+        <source>DOSBox-X Would Not Take These Settings</source>
+        <translation>DOSBox-X würde diese Einstellungen nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Prompter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSaver</name>
+    <message>
+        <source>Invalid Title</source>
+        <translation>Ungültiger Titel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Could Not Save</source>
+        <translation>Speichern nicht möglich</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1:
+%2</source>
+        <translation>Die Einstellungen konnten nicht nach %1 geschrieben werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>SoundMenus</name>
+    <message>
+        <source>Reset Soundcard Settings</source>
+        <translation>Soundkarten-Einstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>All soundcard settings will be reset to the default Sound Blaster 1 values. Do you want to continue?</source>
+        <translation>Alle Soundkarten-Einstellungen werden auf die Standardwerte der Sound Blaster 1 zurückgesetzt. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SoundSettings</name>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>StagingFolder</name>
+    <message>
+        <source>Could not create a working folder in %1.</source>
+        <translation>In %1 konnte kein Arbeitsordner angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The file is too large.</source>
+        <translation>Die Datei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 text.</source>
+        <translation>Die Datei ist kein gültiger UTF-8-Text.</translation>
+    </message>
+</context>
+<context>
+    <name>TitleChange</name>
+    <message>
+        <source>Could not move %1 to %2.</source>
+        <translation>%1 konnte nicht nach %2 verschoben werden.</translation>
+    </message>
+    <message>
+        <source>Rename Not Possible</source>
+        <translation>Umbenennen nicht möglich</translation>
+    </message>
+    <message>
+        <source>A configuration or folder with the new name already exists. Please delete it before renaming or choose another name.</source>
+        <translation>Eine Konfiguration oder ein Ordner mit dem neuen Namen existiert bereits. Bitte löschen Sie ihn vor dem Umbenennen oder wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Could not move %1 to the Trash: %2</source>
+        <translation>%1 konnte nicht in den Papierkorb verschoben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedStart</name>
+    <message>
+        <source>crashed</source>
+        <translation>abgestürzt</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>Exit-Status %1</translation>
+    </message>
+</context>
+</TS>
