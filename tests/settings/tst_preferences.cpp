@@ -308,7 +308,7 @@ void PreferencesTest::setupAndCdImageChoosers()
     QCOMPARE(control<QLineEdit>(*editor, "setup_exe")->text(), QStringLiteral("/games/x/INSTALL.EXE"));
 
     control<QPushButton>(*editor, "s_iso")->click();
-    QCOMPARE(m_filePanel.requests.last().title, QStringLiteral("ISO-Datei auswählen"));
+    QCOMPARE(m_filePanel.requests.last().title, QStringLiteral("Choose CD Image"));
     QCOMPARE(m_filePanel.requests.last().extensions, (QStringList{"iso", "cue"}));
     m_filePanel.choose(QStringLiteral("/cds/Game Disc.CUE"));
     QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QStringLiteral("/cds/Game Disc.CUE"));
