@@ -10,10 +10,10 @@ QString SoundSettings::noneTitle()
     return QCoreApplication::translate("SoundSettings", "None", "no sound card");
 }
 
-const SoundSettings::SoundCardOptions& SoundSettings::soundCardOptions()
+SoundSettings::SoundCardOptions SoundSettings::soundCardOptions()
 {
     // DOSBox-X's "gb" is the Game Blaster, not a Gravis Ultrasound.
-    static const SoundCardOptions table = {
+    return {
         {QStringLiteral("Sound Blaster 1"), QStringLiteral("sb1")},
         {QStringLiteral("Sound Blaster 2"), QStringLiteral("sb2")},
         {QStringLiteral("Sound Blaster Pro 1"), QStringLiteral("sbpro1")},
@@ -26,7 +26,6 @@ const SoundSettings::SoundCardOptions& SoundSettings::soundCardOptions()
         {QStringLiteral("Reveal SC400"), QStringLiteral("reveal_sc400")},
         {noneTitle(), QStringLiteral("none")},
     };
-    return table;
 }
 
 QStringList SoundSettings::soundCardMenuTitles()

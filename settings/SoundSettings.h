@@ -14,7 +14,8 @@ public:
     // Menu title and the "sbtype" value it writes; titles and values are both unique.
     using SoundCardOptions = QList<std::pair<QString, QString>>;
 
-    static const SoundCardOptions& soundCardOptions();
+    // Made at each call: a title follows the language in use.
+    static SoundCardOptions soundCardOptions();
     // "None" first, then the other titles in character-code order.
     static QStringList soundCardMenuTitles();
     static QStringList sbbaseItems();

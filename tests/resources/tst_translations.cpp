@@ -1,0 +1,138 @@
+#include "common/RecordingServices.h"
+#include "common/ScriptedFilePanel.h"
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "library/EntryCreation.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsSaver.h"
+
+#include <QComboBox>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+// Every text has a finished German translation with the same placeholders, the translation file
+// knows every text of the sources, and the language never reaches a saved file.
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { isolateUserDefaults(); }
+    void everyTextIsTranslated();
+    void theTranslationFileIsCurrent();
+    void aFileSavedInGermanIsTheEnglishOne();
+};
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = false;
+};
+
+QList<Message> readTs(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message") {
+            messages.append({context, {}, {}, true});
+        } else if (xml.name() == u"source") {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            const QStringView type = xml.attributes().value(QStringLiteral("type"));
+            messages.last().finished = type != u"unfinished" && type != u"vanished" && type != u"obsolete";
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return messages;
+}
+
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : placeholder.globalMatch(text))
+        found.append(match.captured());
+    found.sort();
+    return found;
+}
+
+const QString TsFile = QStringLiteral(TANDRIL_SOURCE_DIR "/resources/translations/tandril_de.ts");
+
+} // namespace
+
+void TranslationsTest::everyTextIsTranslated()
+{
+    const QList<Message> messages = readTs(TsFile);
+    QVERIFY(messages.size() > 100);
+    for (const Message& message : messages) {
+        const QByteArray where = (message.context + QStringLiteral(": ") + message.source).toUtf8();
+        QVERIFY2(message.finished && !message.translation.isEmpty(), where.constData());
+        QVERIFY2(placeholders(message.source) == placeholders(message.translation), where.constData());
+    }
+}
+
+void TranslationsTest::theTranslationFileIsCurrent()
+{
+    // lupdate over the sources as they are now: every text it finds is in the committed file.
+    const QTemporaryDir scratch;
+    const QString fresh = scratch.filePath(QStringLiteral("fresh_de.ts"));
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(TANDRIL_SOURCE_DIR));
+    lupdate.start(QStringLiteral(TANDRIL_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("app"),
+                   QStringLiteral("library"), QStringLiteral("launch"), QStringLiteral("exchange"),
+                   QStringLiteral("settings"), QStringLiteral("platform"), QStringLiteral("-ts"), fresh});
+    QVERIFY(lupdate.waitForFinished(60000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    QSet<QString> committed;
+    for (const Message& message : readTs(TsFile))
+        committed.insert(message.context + u'\x1f' + message.source);
+    for (const Message& message : readTs(fresh))
+        QVERIFY2(committed.contains(message.context + u'\x1f' + message.source),
+                 qPrintable(QStringLiteral("not in tandril_de.ts: %1: %2").arg(message.context, message.source)));
+}
+
+void TranslationsTest::aFileSavedInGermanIsTheEnglishOne()
+{
+    const TestHome home;
+    const QString file = home.writeConfig(
+        QStringLiteral("Doom"), "[sblaster]\nsbtype=none\n[render]\nglshader=\n[tandril]\ngame_title=Doom\n");
+    ScriptedPrompter prompter;
+    RecordingServices services;
+    ScriptedFilePanel panel;
+    const auto save = [&] {
+        Preferences editor({prompter, services, panel}, home.path());
+        editor.loadConfigFile(file);
+        return SettingsSaver::configText(EntryCreation::templateText().value(), editor.form(), false);
+    };
+    const QString english = save();
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/i18n/tandril_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    Preferences editor({prompter, services, panel}, home.path());
+    QCOMPARE(editor.findChild<QComboBox*>(QStringLiteral("s_soundcard"))->itemText(0), QStringLiteral("Keine"));
+    const QString inGerman = save();
+    QCoreApplication::removeTranslator(&german);
+    QVERIFY(english.contains(QStringLiteral("\nsbtype=none\n")));
+    QCOMPARE(inGerman, english);
+}
+
+QTEST_MAIN(TranslationsTest)
+#include "tst_translations.moc"
