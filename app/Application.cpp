@@ -30,7 +30,7 @@ int runWindow(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tandril"));
     QApplication::setOrganizationName(QStringLiteral("Tandril"));
     QApplication::setApplicationVersion(QStringLiteral(TANDRIL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("tandril"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tandril.Tandril"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tandril")));
     QApplication::setQuitOnLastWindowClosed(true);
     Translations::install(application);
