@@ -125,7 +125,7 @@ void CommandLineTest::usage_data()
     QTest::addColumn<QString>("expectedErr");
     QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: tandril"
                             << "";
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << "tandril 0.1.0\n"
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "tandril 0.2.0\n"
                                << "";
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << ""
                                      << "unknown command 'frobnicate'";
