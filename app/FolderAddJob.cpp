@@ -296,24 +296,19 @@ void FolderAddJob::install()
     const Installation::Destinations destinations =
         Installation::destinations(m_name + QStringLiteral(".conf"), m_name);
     setBusyConfigFile(destinations.config);
-    auto error = std::make_shared<std::optional<QString>>();
-    BackgroundTask::start(
-        this,
-        [error, config = m_staging->filePath(m_name + QStringLiteral(".conf")),
-         folder = contentFolder(*m_staging, m_name), destinations, cancel = sharedCancelFlag()] {
-            *error = Installation::install(config, folder, destinations, cancel.get());
-        },
-        [this, error, configFile = destinations.config] {
-            if (*error && isCancelled()) {
-                finish(false);
-            } else if (*error) {
-                fail(**error);
-            } else {
-                logLine(QStringLiteral("✅ Game added: ") + configFile);
-                Q_EMIT installed(configFile);
-                finish(true);
-            }
-        });
+    installInBackground(m_staging->filePath(m_name + QStringLiteral(".conf")),
+                        contentFolder(*m_staging, m_name), destinations,
+                        [this, configFile = destinations.config](const std::optional<QString>& error) {
+                            if (error && isCancelled()) {
+                                finish(false);
+                            } else if (error) {
+                                fail(*error);
+                            } else {
+                                logLine(QStringLiteral("✅ Game added: ") + configFile);
+                                Q_EMIT installed(configFile);
+                                finish(true);
+                            }
+                        });
 }
 
 void FolderAddJob::fail(const QString& message)

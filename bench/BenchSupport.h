@@ -12,6 +12,19 @@
 
 namespace BenchSupport {
 
+// Reads every file of the folder whole: the baseline of loading a library.
+inline qint64 bareRead(const QString& folder)
+{
+    qint64 bytes = 0;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        QFile file(dir.absoluteFilePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            bytes += file.readAll().size();
+    }
+    return bytes;
+}
+
 inline void writeFile(const QString& path, qint64 size, QRandomGenerator& random)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

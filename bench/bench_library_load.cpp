@@ -1,4 +1,5 @@
 // Library loading against reading the same files' bytes and nothing else.
+#include "BenchSupport.h"
 #include "library/LibraryLoader.h"
 
 #include <algorithm>
@@ -15,19 +16,9 @@ namespace {
 constexpr int GameCount = 10000;
 constexpr int Rounds = 5;
 
-qint64 bareRead(const QString& folder)
-{
-    qint64 bytes = 0;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        QFile file(dir.absoluteFilePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            bytes += file.readAll().size();
-    }
-    return bytes;
-}
-
 } // namespace
+
+using BenchSupport::bareRead;
 
 int main(int argc, char** argv)
 {

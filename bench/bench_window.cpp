@@ -1,6 +1,7 @@
 // The library window with 10,000 games: from its start to the first painted table, and one
 // search keystroke, against reading the same files' bytes in the same run.
 #include "app/MainWindow.h"
+#include "BenchSupport.h"
 #include "common/RecordingServices.h"
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
@@ -15,20 +16,6 @@
 #include <QTextStream>
 
 namespace {
-
-int GameCount = 10000;
-
-qint64 bareRead(const QString& folder)
-{
-    qint64 bytes = 0;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        QFile file(dir.absoluteFilePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            bytes += file.readAll().size();
-    }
-    return bytes;
-}
 
 // Notes when the table's viewport has painted.
 class PaintWatch final : public QObject
@@ -45,6 +32,8 @@ public:
 
 } // namespace
 
+using BenchSupport::bareRead;
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -53,8 +42,7 @@ int main(int argc, char** argv)
     qputenv("HOME", QFile::encodeName(home.path()));
     QApplication application(argc, argv);
     QTextStream out(stdout);
-    if (argc > 1)
-        GameCount = QString::fromLocal8Bit(argv[1]).toInt();
+    const int GameCount = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10000;
 
     QFile templateFile(QStringLiteral(":/config/sample.conf"));
     if (!templateFile.open(QIODevice::ReadOnly)) {

@@ -1,5 +1,7 @@
 #include "exchange/ArchiveJob.h"
 
+#include "platform/BackgroundTask.h"
+
 #include <QLocale>
 #include <QProcess>
 #include <QStorageInfo>
@@ -19,6 +21,19 @@ void ArchiveJob::cancel()
     m_cancel->store(true);
     if (m_process)
         m_process->kill();
+}
+
+void ArchiveJob::installInBackground(const QString& stagedConfig, const QString& stagedFolder,
+                                     const Installation::Destinations& destinations,
+                                     std::function<void(const std::optional<QString>&)> done)
+{
+    auto error = std::make_shared<std::optional<QString>>();
+    BackgroundTask::start(
+        this,
+        [error, stagedConfig, stagedFolder, destinations, cancel = m_cancel] {
+            *error = Installation::install(stagedConfig, stagedFolder, destinations, cancel.get());
+        },
+        [error, done = std::move(done)] { done(*error); });
 }
 
 ProcessRunner::Done ArchiveJob::guarded(ProcessRunner::Done done)

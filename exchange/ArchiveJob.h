@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/Installation.h"
 #include "platform/FileOperations.h"
 #include "platform/ProcessRunner.h"
 
@@ -49,6 +50,11 @@ protected:
         m_busyConfigFile = configFile;
         Q_EMIT busyGameChanged();
     }
+    // Swaps a staged game into the library on a worker thread; done gets the failure, if any
+    // (a Cancel before the swap begins is one too, with isCancelled() set).
+    void installInBackground(const QString& stagedConfig, const QString& stagedFolder,
+                             const Installation::Destinations& destinations,
+                             std::function<void(const std::optional<QString>&)> done);
     // The callback runs only while this job still exists.
     ProcessRunner::Done guarded(ProcessRunner::Done done);
     const FileOperations::CancelFlag* cancelFlag() const { return m_cancel.get(); }

@@ -203,24 +203,19 @@ void ImportJob::install(const QString& stagedConfig, const QString& stagedFolder
 {
     const Installation::Destinations destinations =
         Installation::destinations(m_targetName + QStringLiteral(".conf"), m_targetName);
-    auto error = std::make_shared<std::optional<QString>>();
-    BackgroundTask::start(
-        this,
-        [error, stagedConfig, stagedFolder, destinations, cancel = sharedCancelFlag()] {
-            *error = Installation::install(stagedConfig, stagedFolder, destinations, cancel.get());
-        },
-        [this, error, configFile = destinations.config] {
-            if (*error) {
-                if (isCancelled())
-                    finish(false);
-                else
-                    fail(**error);
-                return;
-            }
-            Q_EMIT installed(configFile);
-            m_prompter.showSuccess(tr("Import Successful"), tr("Game imported successfully."));
-            finish(true);
-        });
+    installInBackground(stagedConfig, stagedFolder, destinations,
+                        [this, configFile = destinations.config](const std::optional<QString>& error) {
+                            if (error && isCancelled()) {
+                                finish(false);
+                            } else if (error) {
+                                fail(*error);
+                            } else {
+                                Q_EMIT installed(configFile);
+                                m_prompter.showSuccess(tr("Import Successful"),
+                                                       tr("Game imported successfully."));
+                                finish(true);
+                            }
+                        });
 }
 
 void ImportJob::fail(const QString& message)

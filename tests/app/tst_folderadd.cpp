@@ -24,7 +24,6 @@ private Q_SLOTS:
 private:
     // Runs the job to its end; false when it did not succeed.
     bool add(const QString& source, bool cancelAtFirstProgress = false);
-    QStringList tree(const QString& folder) const;
 
     std::unique_ptr<TestHome> m_home;
     ScriptedPrompter m_prompter;
@@ -50,20 +49,6 @@ void FolderAddTest::cleanup()
     QCOMPARE(tree(m_home->path() + QStringLiteral("/src/Keen")),
              (QStringList{"DATA/", "DATA/LEVEL1.DAT", "DISK1.IMA", "INSTALL.EXE", "KEEN4E.EXE"}));
     m_home.reset();
-}
-
-QStringList FolderAddTest::tree(const QString& folder) const
-{
-    QStringList items;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        items << it.filePath().mid(folder.size() + 1) +
-                     (it.fileInfo().isDir() ? QStringLiteral("/") : QString());
-    }
-    items.sort();
-    return items;
 }
 
 bool FolderAddTest::add(const QString& source, bool cancelAtFirstProgress)

@@ -1,6 +1,7 @@
 #include "common/TestHome.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -50,6 +51,20 @@ QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList tree(const QString& folder)
+{
+    QStringList items;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        items << it.filePath().mid(folder.size() + 1) +
+                     (it.fileInfo().isDir() ? QStringLiteral("/") : QString());
+    }
+    items.sort();
+    return items;
 }
 
 void isolateUserDefaults()

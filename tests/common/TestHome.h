@@ -30,6 +30,9 @@ private:
 // The file's bytes; empty when it cannot be read.
 QByteArray readFile(const QString& path);
 
+// Every item below the folder, hidden ones included, sorted, folders ending in "/".
+QStringList tree(const QString& folder);
+
 // QSettings keeps the configuration folder it saw first, so the whole test program shares one;
 // call from initTestCase().
 void isolateUserDefaults();

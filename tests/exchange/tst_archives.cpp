@@ -65,20 +65,6 @@ private:
 
 namespace {
 
-QStringList tree(const QString& folder)
-{
-    QStringList items;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        items << it.filePath().mid(folder.size() + 1) +
-                     (it.fileInfo().isDir() ? QStringLiteral("/") : QString());
-    }
-    items.sort();
-    return items;
-}
-
 // The two answers to "File exists", on either side.
 void addOverwriteAnswers()
 {
