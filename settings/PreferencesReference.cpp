@@ -13,6 +13,11 @@
 
 void Preferences::loadReference(const Emulator& emulator)
 {
+    // Looked for here, on the window's thread: the worker then only reads what was found.
+    if (!emulator.isInstalled()) {
+        m_otherSettings->setReferenceUnavailable(tr("DOSBox-X was not found."));
+        return;
+    }
     auto result = std::make_shared<DosboxReferenceFile::Result>();
     BackgroundTask::start(
         this, [emulator, result] { *result = DosboxReferenceFile::load(emulator); },

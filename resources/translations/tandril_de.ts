@@ -1254,6 +1254,10 @@ schlüssel=wert</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>DOSBox-X was not found.</source>
+        <translation>DOSBox-X wurde nicht gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>Prompter</name>
