@@ -78,7 +78,7 @@ bool FolderAddJob::start(const QString& source, const QString& title, const QStr
     if (!chooseName())
         return false;
 
-    Q_EMIT busyChanged(true);
+    setBusy(true);
     m_staging = std::make_unique<StagingFolder>();
     if (!m_staging->isValid()) {
         fail(m_staging->error());
@@ -181,7 +181,7 @@ void FolderAddJob::listArchive(const QString& archive)
 void FolderAddJob::unpacked(const ProcessRunner::Result& result)
 {
     if (isCancelled()) {
-        finish(false);
+        end(false);
         return;
     }
     if (!result.error.isEmpty() || result.exitCode != 0) {
@@ -211,7 +211,7 @@ void FolderAddJob::unpacked(const ProcessRunner::Result& result)
 void FolderAddJob::contentReady(const std::optional<QString>& error)
 {
     if (isCancelled()) {
-        finish(false);
+        end(false);
         return;
     }
     if (error) {
@@ -246,7 +246,7 @@ void FolderAddJob::contentReady(const std::optional<QString>& error)
             paths);
         if (!chosen) {
             cancel();
-            finish(false);
+            end(false);
             return;
         }
         program = paths.at(*chosen);
@@ -300,28 +300,18 @@ void FolderAddJob::install()
                         contentFolder(*m_staging, m_name), destinations,
                         [this, configFile = destinations.config](const std::optional<QString>& error) {
                             if (error && isCancelled()) {
-                                finish(false);
+                                end(false);
                             } else if (error) {
                                 fail(*error);
                             } else {
                                 logLine(QStringLiteral("✅ Game added: ") + configFile);
                                 Q_EMIT installed(configFile);
-                                finish(true);
+                                end(true);
                             }
                         });
 }
 
 void FolderAddJob::fail(const QString& message)
 {
-    m_prompter.showAlert(tr("Add Game Failed"), message);
-    finish(false);
-}
-
-void FolderAddJob::finish(bool success)
-{
-    m_staging.reset();
-    if (!success && isCancelled())
-        Q_EMIT cancelled();
-    Q_EMIT busyChanged(false);
-    Q_EMIT finished(success);
+    failWith(tr("Add Game Failed"), message);
 }

@@ -2,10 +2,7 @@
 
 #include "exchange/ArchiveJob.h"
 
-#include <memory>
 #include <optional>
-
-class StagingFolder;
 
 // Adds a game in one step from its folder or a .zip of it: a new game with the folder's name as
 // its title, the files as its drive C, and its program, setup program, CD image and floppy images
@@ -40,11 +37,9 @@ private:
     std::optional<QString> writeConfig(const QString& program, const QString& setup, const QString& cdImage);
     void install();
     void fail(const QString& message);
-    void finish(bool success);
 
     QString m_source;
     QString m_title;
     QString m_name; // the base name in the library
     QString m_requestedProgram;
-    std::unique_ptr<StagingFolder> m_staging;
 };

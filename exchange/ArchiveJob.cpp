@@ -1,6 +1,8 @@
 #include "exchange/ArchiveJob.h"
 
 #include "platform/BackgroundTask.h"
+#include "platform/Prompter.h"
+#include "platform/StagingFolder.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -21,6 +23,29 @@ void ArchiveJob::cancel()
     m_cancel->store(true);
     if (m_process)
         m_process->kill();
+}
+
+void ArchiveJob::setBusy(bool busy)
+{
+    if (m_busy == busy)
+        return;
+    m_busy = busy;
+    Q_EMIT busyChanged(busy);
+}
+
+void ArchiveJob::end(bool success)
+{
+    m_staging.reset();
+    if (!success && isCancelled())
+        Q_EMIT cancelled(); // the user's own choice: no alert
+    setBusy(false);
+    Q_EMIT finished(success);
+}
+
+void ArchiveJob::failWith(const QString& title, const QString& message)
+{
+    m_prompter.showAlert(title, message);
+    end(false);
 }
 
 void ArchiveJob::installInBackground(const QString& stagedConfig, const QString& stagedFolder,

@@ -11,6 +11,7 @@
 
 class Prompter;
 class QProcess;
+class StagingFolder;
 
 // What export and import share: a tool run that reports its progress line by line, a copy on a
 // worker thread, and a Cancel that stops either and leaves the old state as it was.
@@ -55,6 +56,12 @@ protected:
     void installInBackground(const QString& stagedConfig, const QString& stagedFolder,
                              const Installation::Destinations& destinations,
                              std::function<void(const std::optional<QString>&)> done);
+    // Busy signals only on a change.
+    void setBusy(bool busy);
+    // Ends the job: the staging folder goes, "cancelled" is said for a Cancel, then finished().
+    void end(bool success);
+    // A failure the user is told about, then the end.
+    void failWith(const QString& title, const QString& message);
     // The callback runs only while this job still exists.
     ProcessRunner::Done guarded(ProcessRunner::Done done);
     const FileOperations::CancelFlag* cancelFlag() const { return m_cancel.get(); }
@@ -64,8 +71,10 @@ protected:
     ProcessRunner& m_runner;
     QString m_subject;
     QString m_busyConfigFile;
+    std::unique_ptr<StagingFolder> m_staging;
 
 private:
     QPointer<QProcess> m_process;
     std::shared_ptr<FileOperations::CancelFlag> m_cancel;
+    bool m_busy = false;
 };

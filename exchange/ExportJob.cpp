@@ -66,7 +66,7 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry)
             return false; // the old archive is replaced only once the new one is complete
     }
 
-    Q_EMIT busyChanged(true);
+    setBusy(true);
     if (const std::optional<QString> error = stage(*entry))
         finish(false, tr("Export Failed"), *error);
     return true;
@@ -145,13 +145,9 @@ void ExportJob::zipped(const ProcessRunner::Result& result)
 
 void ExportJob::finish(bool success, const QString& title, const QString& message)
 {
-    m_staging.reset();
     if (success)
         m_prompter.showSuccess(title, message);
-    else if (isCancelled())
-        Q_EMIT cancelled(); // the user's own choice: no alert
-    else
+    else if (!isCancelled())
         m_prompter.showAlert(title, message);
-    Q_EMIT busyChanged(false);
-    Q_EMIT finished(success);
+    end(success);
 }

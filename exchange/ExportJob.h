@@ -6,8 +6,6 @@
 #include <memory>
 #include <optional>
 
-class StagingFolder;
-
 // Packs one game into "{base}.tdl" on the Desktop. zip runs without blocking the event loop;
 // the archive is made in a staging folder and moved onto the Desktop only when zip succeeded.
 class ExportJob final : public ArchiveJob
@@ -27,7 +25,6 @@ private:
     void zipped(const ProcessRunner::Result& result);
     void finish(bool success, const QString& title, const QString& message);
 
-    std::unique_ptr<StagingFolder> m_staging;
     QString m_baseName;
     QString m_stagedArchive;
     QString m_archivePath;

@@ -96,7 +96,7 @@ void ImportJob::sized(const ProcessRunner::Result& result)
         }
     }
     if (!askAboutConflict()) {
-        finish(false);
+        end(false);
         return;
     }
     unpack();
@@ -151,7 +151,7 @@ void ImportJob::unpack()
 void ImportJob::unpacked(const ProcessRunner::Result& result)
 {
     if (isCancelled()) {
-        finish(false);
+        end(false);
         return;
     }
     if (!result.error.isEmpty()) {
@@ -206,37 +206,19 @@ void ImportJob::install(const QString& stagedConfig, const QString& stagedFolder
     installInBackground(stagedConfig, stagedFolder, destinations,
                         [this, configFile = destinations.config](const std::optional<QString>& error) {
                             if (error && isCancelled()) {
-                                finish(false);
+                                end(false);
                             } else if (error) {
                                 fail(*error);
                             } else {
                                 Q_EMIT installed(configFile);
                                 m_prompter.showSuccess(tr("Import Successful"),
                                                        tr("Game imported successfully."));
-                                finish(true);
+                                end(true);
                             }
                         });
 }
 
 void ImportJob::fail(const QString& message)
 {
-    m_prompter.showAlert(tr("Import Failed"), message);
-    finish(false);
-}
-
-void ImportJob::finish(bool success)
-{
-    m_staging.reset();
-    if (!success && isCancelled())
-        Q_EMIT cancelled();
-    setBusy(false);
-    Q_EMIT finished(success);
-}
-
-void ImportJob::setBusy(bool busy)
-{
-    if (m_busy == busy)
-        return;
-    m_busy = busy;
-    Q_EMIT busyChanged(busy);
+    failWith(tr("Import Failed"), message);
 }

@@ -3,10 +3,6 @@
 #include "exchange/ArchiveJob.h"
 #include "exchange/Installation.h"
 
-#include <memory>
-
-class StagingFolder;
-
 // Brings an exchange archive into the library: checks its marker, members and size from the
 // listing, asks before replacing a game, unpacks it in a staging folder, points its paths at this
 // user's home, and swaps the new files in so that a failure leaves the old game as it was.
@@ -40,8 +36,6 @@ private:
     std::optional<QString> prepareConfig(const QString& stagedConfig) const;
     void install(const QString& stagedConfig, const QString& stagedFolder);
     void fail(const QString& message);
-    void finish(bool success);
-    void setBusy(bool busy);
 
     Road m_road = Road::Panel;
     QString m_archivePath;
@@ -50,6 +44,4 @@ private:
     QString m_targetName;   // the base name in the library ("Doom 2" to keep both)
     qint64 m_memberCount = 0;
     bool m_hasFolder = false;
-    std::unique_ptr<StagingFolder> m_staging;
-    bool m_busy = false;
 };

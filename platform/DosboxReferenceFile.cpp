@@ -25,7 +25,7 @@ QString tr(const char* text)
 }
 
 // Runs DOSBox-X without a window or sound; its output is read only up to a small limit.
-std::optional<QByteArray> run(const Emulator::Start& start, QByteArray* output = nullptr)
+std::optional<QByteArray> run(const Emulator::Start& start)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -50,8 +50,6 @@ std::optional<QByteArray> run(const Emulator::Start& start, QByteArray* output =
         return std::nullopt;
     }
     captured.append(process.readAll().left(std::max<qsizetype>(0, 65536 - captured.size())));
-    if (output)
-        *output = captured;
     return captured;
 }
 
@@ -61,11 +59,11 @@ Result load(const Emulator& emulator)
 {
     if (!emulator.isInstalled())
         return {std::nullopt, tr("DOSBox-X was not found.")};
-    QByteArray versionText;
-    if (!run(emulator.startCommand({QStringLiteral("-version")}), &versionText))
+    const std::optional<QByteArray> versionText = run(emulator.startCommand({QStringLiteral("-version")}));
+    if (!versionText)
         return {std::nullopt, tr("DOSBox-X did not answer in time.")};
     static const QRegularExpression versionPattern(QStringLiteral("\\d+(\\.\\d+)+"));
-    const QRegularExpressionMatch version = versionPattern.match(QString::fromLocal8Bit(versionText));
+    const QRegularExpressionMatch version = versionPattern.match(QString::fromLocal8Bit(*versionText));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     const QString cached =
         QDir(folder).filePath(QStringLiteral("dosbox-x-reference-%1.conf")
