@@ -18,16 +18,13 @@ class CommandLineTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void listPrintsTheLibraryInOrder();
-    void listAsJson();
-    void listOfMissingLibraryIsEmpty();
+    void list();
     void usage_data();
     void usage();
     void launchModes_data();
     void launchModes();
     void launchNamesOneGame_data();
     void launchNamesOneGame();
-    void launchFailureIsAnAlert();
     void shortcutStartsTheGame();
     void addAndDelete_data();
     void addAndDelete();
@@ -79,42 +76,28 @@ void CommandLineTest::writeLibrary(const TestHome& home)
     home.writeConfig(QStringLiteral("Ädventure"), "game_title=Ädventure: Part 1\nsetup_exe=\n");
 }
 
-void CommandLineTest::listPrintsTheLibraryInOrder()
+void CommandLineTest::list()
 {
     const TestHome home;
+    QCOMPARE(tandril(home, {QStringLiteral("list"), QStringLiteral("--json")}).out, QStringLiteral("[\n]\n"));
     writeLibrary(home);
     const Run run = tandril(home, {QStringLiteral("list")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QString());
-    const QString library = home.libraryFolder();
     QCOMPARE(run.out, QStringLiteral("Ädventure: Part 1\t%1/Ädventure.conf\n"
                                      "Game Nine\t%1/game9.conf\n"
                                      "Game Ten\t%1/game10.conf\n")
-                          .arg(library));
-}
-
-void CommandLineTest::listAsJson()
-{
-    const TestHome home;
-    writeLibrary(home);
-    const Run run = tandril(home, {QStringLiteral("list"), QStringLiteral("--json")});
-    QCOMPARE(run.exitCode, 0);
-    const QJsonArray games = QJsonDocument::fromJson(run.out.toUtf8()).array();
+                          .arg(home.libraryFolder()));
+    const QJsonArray games =
+        QJsonDocument::fromJson(
+            tandril(home, {QStringLiteral("list"), QStringLiteral("--json")}).out.toUtf8())
+            .array();
     QCOMPARE(games.size(), 3);
     QCOMPARE(games.at(0)[QStringLiteral("setupPath")], QJsonValue(QStringLiteral("")));
-    QCOMPARE(games.at(1)[QStringLiteral("title")], QJsonValue(QStringLiteral("Game Nine")));
     QCOMPARE(games.at(1)[QStringLiteral("setupPath")], QJsonValue(QStringLiteral("/s/SETUP.EXE")));
     QCOMPARE(games.at(2)[QStringLiteral("filePath")],
              QJsonValue(home.libraryFolder() + QStringLiteral("/game10.conf")));
     QVERIFY(games.at(2)[QStringLiteral("setupPath")].isNull());
-}
-
-void CommandLineTest::listOfMissingLibraryIsEmpty()
-{
-    const TestHome home;
-    const Run run = tandril(home, {QStringLiteral("list"), QStringLiteral("--json")});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).array().size(), 0);
 }
 
 void CommandLineTest::usage_data()
@@ -131,10 +114,6 @@ void CommandLineTest::usage_data()
                                      << "unknown command 'frobnicate'";
     QTest::newRow("unknown option") << QStringList{"list", "--xml"} << 2 << ""
                                     << "unknown option '--xml'";
-    QTest::newRow("unknown global option") << QStringList{"--colour"} << 2 << ""
-                                           << "unknown command '--colour'";
-    QTest::newRow("extra argument") << QStringList{"list", "Doom"} << 2 << ""
-                                    << "wrong number of arguments";
 }
 
 void CommandLineTest::usage()
@@ -236,69 +215,6 @@ void CommandLineTest::launchNamesOneGame()
         QCOMPARE(started->at(1), home.libraryFolder() + QStringLiteral("/b.conf"));
 }
 
-void CommandLineTest::launchFailureIsAnAlert()
-{
-    const TestHome home;
-    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
-    home.writeConfig(QStringLiteral("a"), "game_title=A\n");
-    const Run run = tandril(home, {QStringLiteral("launch"), QStringLiteral("a")}, emulator.folder());
-    QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, QStringLiteral("No Executable: No executable path found in the selected config.\n"));
-    QVERIFY(!emulator.takeArguments(300).has_value());
-}
-
-namespace {
-
-// Splits an Exec value as the desktop entry format says: string escapes first, then quoting.
-QStringList splitExec(const QString& value)
-{
-    QString unescaped;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value.at(i) == u'\\' && i + 1 < value.size()) {
-            const QChar next = value.at(++i);
-            unescaped += next == u's'   ? QChar(u' ')
-                         : next == u'n' ? QChar(u'\n')
-                         : next == u't' ? QChar(u'\t')
-                                        : next;
-        } else {
-            unescaped += value.at(i);
-        }
-    }
-    QStringList arguments;
-    QString current;
-    bool inQuotes = false;
-    bool hasArgument = false;
-    for (qsizetype i = 0; i < unescaped.size(); ++i) {
-        const QChar c = unescaped.at(i);
-        if (inQuotes) {
-            if (c == u'\\' && i + 1 < unescaped.size())
-                current += unescaped.at(++i);
-            else if (c == u'"')
-                inQuotes = false;
-            else
-                current += c;
-        } else if (c == u' ') {
-            if (hasArgument)
-                arguments << current;
-            current.clear();
-            hasArgument = false;
-        } else if (c == u'"') {
-            inQuotes = true;
-            hasArgument = true;
-        } else {
-            current += c;
-            hasArgument = true;
-        }
-    }
-    if (hasArgument)
-        arguments << current;
-    for (QString& argument : arguments)
-        argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
-    return arguments;
-}
-
-} // namespace
-
 void CommandLineTest::shortcutStartsTheGame()
 {
     const TestHome home;
@@ -324,10 +240,11 @@ void CommandLineTest::shortcutStartsTheGame()
     const QStringList lines = QString::fromUtf8(entry.readAll()).split(u'\n');
     QVERIFY(lines.contains(QStringLiteral("Categories=Game;")));
     QVERIFY(lines.contains(QStringLiteral("Icon=tandril")));
-    const auto exec = std::find_if(lines.begin(), lines.end(),
-                                   [](const QString& l) { return l.startsWith(QStringLiteral("Exec=")); });
-    QVERIFY(exec != lines.end());
-    QCOMPARE(splitExec(exec->mid(5)), (QStringList{QStringLiteral(TANDRIL_EXECUTABLE), "launch", conf}));
+    // Quoted for the command line, then escaped as a string value; "%" doubled.
+    QVERIFY(lines.contains(
+        QStringLiteral(
+            R"(Exec=%1 launch "%2/Library/Application Support/Tandril/Cost \\$5 \\\\ \\"Deluxe\\" 100%%.conf")")
+            .arg(QStringLiteral(TANDRIL_EXECUTABLE), home.path())));
 }
 
 void CommandLineTest::addAndDelete_data()
@@ -345,8 +262,6 @@ void CommandLineTest::addAndDelete_data()
         << "Configuration already exists: A configuration with this name already exists. Do you want to "
            "replace it?" +
                noTerminal.arg("Overwrite");
-    QTest::newRow("add over an existing game, --yes")
-        << QStringList{"--yes", "add", "Doom"} << 0 << QStringList{"Doom"} << "";
     QTest::newRow("add an unusable title")
         << QStringList{"add", "???"} << 1 << QStringList{"Doom"}
         << "Invalid Title: The title must contain at least one character that "
@@ -360,7 +275,6 @@ void CommandLineTest::addAndDelete_data()
         << QStringList{"delete", "Doom"} << 1 << QStringList{"Doom"}
         << "Delete Configuration?: Are you sure you want to delete the configuration for \"Doom\"?" +
                noTerminal.arg("Delete");
-    QTest::newRow("delete --yes") << QStringList{"delete", "Doom", "--yes"} << 0 << QStringList{} << "";
 }
 
 void CommandLineTest::addAndDelete()
@@ -415,17 +329,13 @@ void CommandLineTest::exportAndImport()
     QCOMPARE(exported.err, QStringLiteral("Export Successful: File saved to your Desktop:\nDoom.tdl\n"));
     const QString archive = home.path() + QStringLiteral("/Desktop/Doom.tdl");
 
-    const Run again = tandril(home, {QStringLiteral("export"), QStringLiteral("Doom")});
-    QCOMPARE(again.exitCode, 1); // no terminal: "Cancel"
-
     const TestHome other;
     const Run imported = tandril(other, {QStringLiteral("import"), archive});
     QCOMPARE(imported.err, QStringLiteral("Import Successful: Game imported successfully.\n"));
     QCOMPARE(imported.exitCode, 0);
-    const Run conflict = tandril(other, {QStringLiteral("import"), archive});
-    QCOMPARE(conflict.exitCode, 1);
-    const Run overwritten = tandril(other, {QStringLiteral("--yes"), QStringLiteral("import"), archive});
-    QCOMPARE(overwritten.exitCode, 0);
+    // Without a terminal the question is answered "Cancel"; --yes replaces.
+    QCOMPARE(tandril(other, {QStringLiteral("import"), archive}).exitCode, 1);
+    QCOMPARE(tandril(other, {QStringLiteral("--yes"), QStringLiteral("import"), archive}).exitCode, 0);
     const Run list = tandril(other, {QStringLiteral("list"), QStringLiteral("--json")});
     QCOMPARE(QJsonDocument::fromJson(list.out.toUtf8()).array().at(0)[QStringLiteral("setupPath")],
              QJsonValue(other.path() + QStringLiteral("/SETUP.EXE")));
