@@ -27,8 +27,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void editButtonOpensTheSelectedGame();
-    void editWithoutSelectionAlerts();
     void loadFillsTheForm();
     void menusFallBackToTheirFirstItem_data();
     void menusFallBackToTheirFirstItem();
@@ -37,12 +35,7 @@ private Q_SLOTS:
     void soundReset();
     void numericFieldsFilter_data();
     void numericFieldsFilter();
-    void gameExecutableChooser();
-    void setupAndCdImageChoosers();
-    void chooserAnsweredAfterTheEditorClosed();
-    void floppyFolder();
-    void mt32Option_data();
-    void mt32Option();
+    void choosers();
     void shaderMenu();
     void shortFolderNamesInTheField();
     void everySettingSurvivesASave_data();
@@ -90,36 +83,6 @@ std::unique_ptr<Preferences> PreferencesTest::makeEditor(const QString& configFi
     return editor;
 }
 
-void PreferencesTest::editButtonOpensTheSelectedGame()
-{
-    m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom II\n");
-    MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.findChild<QPushButton*>(QStringLiteral("EditButton"))->click();
-    Preferences* editor = window.preferencesWindowController();
-    QVERIFY(editor);
-    QVERIFY(editor->isVisible());
-    QCOMPARE(editor->windowModality(), Qt::WindowModal);
-    QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), QStringLiteral("Doom II"));
-    QCOMPARE(editor->previouslyLoadedTitle(), QStringLiteral("Doom II"));
-    control<QPushButton>(*editor, "close_window")->click();
-    QTRY_VERIFY(!window.preferencesWindowController()); // closed and gone
-    QVERIFY(QFile::exists(m_home->libraryFolder() + QStringLiteral("/Doom.conf")));
-}
-
-void PreferencesTest::editWithoutSelectionAlerts()
-{
-    MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
-    window.openPreferencesClicked();
-    QVERIFY(!window.preferencesWindowController());
-    QCOMPARE(
-        m_prompter.takeAlerts(),
-        QList<ScriptedPrompter::Alert>({{QStringLiteral("No Selection"),
-                                         QStringLiteral("Please select an entry from the list before opening "
-                                                        "preferences.")}}));
-}
-
 void PreferencesTest::loadFillsTheForm()
 {
     m_home->writeFile(QStringLiteral("glshaders/sharp.glsl"), "shader");
@@ -132,26 +95,36 @@ void PreferencesTest::loadFillsTheForm()
         "[tandril autoexec]\necho hi\n\u00A0%PATH%\n");
     const auto editor = makeEditor(conf);
     editor->show();
-    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("DOOM.EXE"));
-    QCOMPARE(control<QLineEdit>(*editor, "setup_exe")->text(), QStringLiteral("/s/SETUP.EXE"));
-    QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QStringLiteral("/x/ISO/doom.cue"));
-    QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), QStringLiteral("doom.cue"));
-    QVERIFY(control<QCheckBox>(*editor, "s_fullscreen")->isChecked());
-    QVERIFY(control<QCheckBox>(*editor, "s_autolock")->isChecked());
-    QVERIFY(!control<QCheckBox>(*editor, "s_aspect")->isChecked());
-    QVERIFY(!control<QCheckBox>(*editor, "s_xms")->isChecked());
-    QCOMPARE(control<QLineEdit>(*editor, "s_window_width")->text(), QStringLiteral("1024"));
-    QCOMPARE(control<QLineEdit>(*editor, "s_window_height")->text(), QStringLiteral("768"));
-    QCOMPARE(control<QLineEdit>(*editor, "s_sensitivity")->text(), QStringLiteral("80"));
-    QCOMPARE(control<QLineEdit>(*editor, "s_cycles")->text(), QStringLiteral("25000"));
-    QCOMPARE(control<QComboBox>(*editor, "s_frameskip")->currentText(), QStringLiteral("2"));
-    QCOMPARE(control<QComboBox>(*editor, "s_glshaders")->currentText(), QStringLiteral("sharp"));
-    QCOMPARE(control<QComboBox>(*editor, "s_soundcard")->currentText(), QStringLiteral("Sound Blaster 16"));
-    QCOMPARE(control<QComboBox>(*editor, "s_sbbase")->currentText(), QStringLiteral("240"));
-    QCOMPARE(control<QComboBox>(*editor, "s_irq")->currentText(), QStringLiteral("7"));
-    QCOMPARE(control<QComboBox>(*editor, "s_dma")->currentText(), QStringLiteral("3"));
-    QCOMPARE(control<QComboBox>(*editor, "s_hdma")->currentText(), QStringLiteral("7"));
-    QVERIFY(control<QCheckBox>(*editor, "mt32Support")->isChecked());
+    QStringList shown;
+    for (const char* name : {"game_exe", "setup_exe", "cd_image", "cd_imageless", "s_window_width",
+                             "s_window_height", "s_sensitivity", "s_cycles"})
+        shown << control<QLineEdit>(*editor, name)->text();
+    for (const char* name :
+         {"s_frameskip", "s_glshaders", "s_soundcard", "s_sbbase", "s_irq", "s_dma", "s_hdma"})
+        shown << control<QComboBox>(*editor, name)->currentText();
+    for (const char* name : {"s_fullscreen", "s_autolock", "s_aspect", "s_xms", "mt32Support"})
+        shown << (control<QCheckBox>(*editor, name)->isChecked() ? QStringLiteral("on")
+                                                                 : QStringLiteral("off"));
+    QCOMPARE(shown, (QStringList{"DOOM.EXE",
+                                 "/s/SETUP.EXE",
+                                 "/x/ISO/doom.cue",
+                                 "doom.cue",
+                                 "1024",
+                                 "768",
+                                 "80",
+                                 "25000",
+                                 "2",
+                                 "sharp",
+                                 "Sound Blaster 16",
+                                 "240",
+                                 "7",
+                                 "3",
+                                 "7",
+                                 "on",
+                                 "on",
+                                 "off",
+                                 "off",
+                                 "on"}));
     // The no-break space that keeps DOSBox-X from crashing on "%" is the program's, not the user's.
     QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(),
              QStringLiteral("echo hi\n%PATH%"));
@@ -167,18 +140,12 @@ void PreferencesTest::menusFallBackToTheirFirstItem_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("sbtype in the wrong case") << QByteArray("sbtype=SB16\n") << "s_soundcard"
                                               << "None";
-    QTest::newRow("no sbtype") << QByteArray("x=1\n") << "s_soundcard"
-                               << "None";
     QTest::newRow("gb is the Game Blaster") << QByteArray("sbtype=gb\n") << "s_soundcard"
                                             << "Game Blaster";
     QTest::newRow("unknown port") << QByteArray("sbbase=330\n") << "s_sbbase"
                                   << "220";
-    QTest::newRow("irq missing") << QByteArray("x=1\n") << "s_irq"
-                                 << "3";
     QTest::newRow("irq 2 is 9") << QByteArray("irq=2\n") << "s_irq"
                                 << "9";
-    QTest::newRow("frameskip=12") << QByteArray("frameskip=12\n") << "s_frameskip"
-                                  << "0";
     QTest::newRow("unknown shader") << QByteArray("glshader=crt.glsl\n") << "s_glshaders"
                                     << "No Shader";
 }
@@ -200,8 +167,6 @@ void PreferencesTest::unreadableFileKeepsTheSetUp()
     QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), QString());
     QCOMPARE(control<QLineEdit>(*editor, "s_cycles")->text(), QString());
     QCOMPARE(control<QComboBox>(*editor, "s_soundcard")->currentText(), QStringLiteral("Sound Blaster 1"));
-    QCOMPARE(control<QComboBox>(*editor, "s_irq")->currentText(), QStringLiteral("5"));
-    QCOMPARE(control<QComboBox>(*editor, "s_frameskip")->currentText(), QStringLiteral("0"));
     QCOMPARE(editor->previouslyLoadedTitle(), QString());
 }
 
@@ -239,10 +204,6 @@ void PreferencesTest::numericFieldsFilter_data()
     QTest::addColumn<QString>("alert");
     const QString cycles = QStringLiteral("Please enter a numeric value between 0 and 1000000.");
     const QString sensitivity = QStringLiteral("Please enter a whole number between -1000 and 1000.");
-    QTest::newRow("cycles") << "s_cycles"
-                            << "12"
-                            << "12"
-                            << "";
     QTest::newRow("cycles, a letter") << "s_cycles"
                                       << "12a"
                                       << "12" << cycles;
@@ -253,9 +214,6 @@ void PreferencesTest::numericFieldsFilter_data()
     QTest::newRow("sensitivity above the range") << "s_sensitivity"
                                                  << "1001"
                                                  << "1000" << sensitivity;
-    QTest::newRow("sensitivity below the range") << "s_sensitivity"
-                                                 << "-1001"
-                                                 << "-1000" << sensitivity;
     QTest::newRow("sensitivity, letters") << "s_sensitivity"
                                           << "abc"
                                           << "" << sensitivity;
@@ -280,83 +238,28 @@ void PreferencesTest::numericFieldsFilter()
     m_prompter.questions.clear();
 }
 
-void PreferencesTest::gameExecutableChooser()
+void PreferencesTest::choosers()
 {
     m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
-    const auto editor = makeEditor(m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom?\n"));
+    auto editor = makeEditor(m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom?\n"));
     control<QPushButton>(*editor, "selectGameExe")->click();
-    QCOMPARE(m_filePanel.requests.size(), 1);
-    const FilePanel::Request request = m_filePanel.requests.first();
-    QCOMPARE(request.title, QStringLiteral("Choose Game EXE"));
-    QCOMPARE(request.extensions, (QStringList{"exe", "bat"}));
-    QCOMPARE(request.startFolder, m_home->libraryFolder() + QStringLiteral("/Doom"));
+    QCOMPARE(m_filePanel.requests.last().extensions, (QStringList{"exe", "bat"}));
+    QCOMPARE(m_filePanel.requests.last().startFolder, m_home->libraryFolder() + QStringLiteral("/Doom"));
     m_filePanel.choose(m_home->libraryFolder() + QStringLiteral("/Doom/SOUNDCARD/SETUP.EXE"));
     QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("SOUNDCARD/SETUP.EXE"));
 
-    control<QLineEdit>(*editor, "title_name")->setText(QStringLiteral("Unsaved"));
-    control<QPushButton>(*editor, "selectGameExe")->click();
-    QCOMPARE(m_filePanel.requests.last().startFolder, QString()); // no such game folder
-}
-
-void PreferencesTest::setupAndCdImageChoosers()
-{
-    const auto editor = makeEditor();
-    control<QPushButton>(*editor, "selectSetupExe")->click();
-    QCOMPARE(m_filePanel.requests.last().title, QStringLiteral("Choose Setup EXE"));
-    QCOMPARE(m_filePanel.requests.last().extensions, QStringList{"exe"});
-    m_filePanel.choose(QStringLiteral("/games/x/INSTALL.EXE"));
-    QCOMPARE(control<QLineEdit>(*editor, "setup_exe")->text(), QStringLiteral("/games/x/INSTALL.EXE"));
-
     control<QPushButton>(*editor, "s_iso")->click();
     QCOMPARE(m_filePanel.requests.last().title, QStringLiteral("Choose CD Image"));
-    QCOMPARE(m_filePanel.requests.last().extensions, (QStringList{"iso", "cue"}));
     m_filePanel.choose(QStringLiteral("/cds/Game Disc.CUE"));
     QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QStringLiteral("/cds/Game Disc.CUE"));
     QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), QStringLiteral("Game Disc.CUE"));
-
     control<QPushButton>(*editor, "iso_eject")->click();
     QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QString());
-    QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), QString());
-}
 
-void PreferencesTest::chooserAnsweredAfterTheEditorClosed()
-{
-    auto editor = makeEditor();
-    control<QPushButton>(*editor, "selectGameExe")->click();
+    // A panel answered after the editor closed must not touch the gone editor.
+    control<QPushButton>(*editor, "selectSetupExe")->click();
     editor.reset();
-    m_filePanel.choose(QStringLiteral("/games/GAME.EXE")); // must not touch the gone editor
-    QCOMPARE(m_filePanel.requests.size(), 1);
-}
-
-void PreferencesTest::floppyFolder()
-{
-    const auto editor = makeEditor(m_home->writeConfig(QStringLiteral("Keen"), "game_title= Keen: 4 \n"));
-    control<QPushButton>(*editor, "openFDFolder")->click();
-    QVERIFY(m_services.openedFolders.isEmpty());
-    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Keen 4/FLOPPIES/A.IMA"), "x");
-    control<QPushButton>(*editor, "openFDFolder")->click();
-    QCOMPARE(m_services.openedFolders,
-             QStringList{m_home->libraryFolder() + QStringLiteral("/Keen 4/FLOPPIES")});
-}
-
-void PreferencesTest::mt32Option_data()
-{
-    QTest::addColumn<int>("roms");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("two ROMs") << 2 << true;
-    QTest::newRow("one ROM") << 1 << false;
-}
-
-void PreferencesTest::mt32Option()
-{
-    QFETCH(int, roms);
-    QFETCH(bool, enabled);
-    for (int i = 0; i < roms; ++i)
-        m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/%1.ROM").arg(i), "rom");
-    const auto editor = makeEditor();
-    QCoreApplication::processEvents(); // the result is applied through the event loop
-    QCOMPARE(control<QCheckBox>(*editor, "mt32Support")->isEnabled(), enabled);
-    QCOMPARE(editor->mt32SupportEnabled(), enabled);
+    m_filePanel.choose(QStringLiteral("/games/GAME.EXE"));
 }
 
 void PreferencesTest::shaderMenu()
