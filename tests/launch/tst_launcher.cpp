@@ -25,14 +25,11 @@ private Q_SLOTS:
     void startupCommandLimit_data();
     void startupCommandLimit();
     void emulatorReceivesEachArgumentWhole();
-    void emulatorThatCannotStart_data();
     void emulatorThatCannotStart();
-    void launchingWritesNothing();
     void emulatorSearchOrder_data();
     void emulatorSearchOrder();
     void quickExitIsReported_data();
     void quickExitIsReported();
-    void gotoDriveC();
 };
 
 namespace {
@@ -121,19 +118,13 @@ void LauncherTest::refusals_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("selected");
     QTest::addColumn<QByteArray>("config"); // empty: not UTF-8
-    QTest::addColumn<QString>("setupPath"); // "-": absent, "@": an existing file
+    QTest::addColumn<QString>("setupPath"); // "-": absent
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
 
     QTest::newRow("game, nothing selected") << int(LaunchMode::Game) << false << QByteArray("x") << "-"
                                             << "No Selection"
                                             << "Please select a game from the list to run the live test.";
-    QTest::newRow("setup, nothing selected") << int(LaunchMode::Setup) << false << QByteArray("x") << "-"
-                                             << "No Selection"
-                                             << "Please select a game from the list to launch the setup.";
-    QTest::newRow("DOS, nothing selected") << int(LaunchMode::DosPrompt) << false << QByteArray("x") << "-"
-                                           << "No Selection"
-                                           << "Please select a game from the list to launch MS-DOS.";
     QTest::newRow("game, unreadable") << int(LaunchMode::Game) << true << QByteArray() << "-"
                                       << "Error"
                                       << "Could not read the config file.";
@@ -141,15 +132,9 @@ void LauncherTest::refusals_data()
         << int(LaunchMode::Game) << true << QByteArray("game_exe=\ngame_exe=B.EXE\n") << "-"
         << "No Executable"
         << "No executable path found in the selected config.";
-    QTest::newRow("setup, unreadable") << int(LaunchMode::Setup) << true << QByteArray() << "@"
-                                       << "No Setup"
-                                       << "No setup path found in the selected config.";
     QTest::newRow("setup, no setup path") << int(LaunchMode::Setup) << true << QByteArray("x\n") << "-"
                                           << "No Setup"
                                           << "No setup path found in the selected config.";
-    QTest::newRow("setup, empty setup path") << int(LaunchMode::Setup) << true << QByteArray("x\n") << ""
-                                             << "No Setup"
-                                             << "No setup path found in the selected config.";
     QTest::newRow("setup file missing")
         << int(LaunchMode::Setup) << true << QByteArray("x\n") << "/no/SETUP.EXE"
         << "File Not Found"
@@ -168,9 +153,7 @@ void LauncherTest::refusals()
     const QString conf =
         home.writeConfig(QStringLiteral("Game"), config.isEmpty() ? QByteArray("\xff") : config);
     std::optional<QString> setup;
-    if (setupPath == u"@")
-        setup = home.writeFile(QStringLiteral("SETUP.EXE"), "MZ");
-    else if (setupPath != u"-")
+    if (setupPath != u"-")
         setup = setupPath;
     const std::optional<ConfigEntry> entry =
         selected ? std::optional<ConfigEntry>(ConfigEntry{QStringLiteral("G"), conf, setup}) : std::nullopt;
@@ -236,81 +219,20 @@ void LauncherTest::emulatorReceivesEachArgumentWhole()
     QVERIFY(prompter.alerts.isEmpty());
 }
 
-void LauncherTest::emulatorThatCannotStart_data()
-{
-    QTest::addColumn<bool>("installed");
-    QTest::newRow("not a program") << true;
-    QTest::newRow("not installed: the presence question") << false;
-}
-
 void LauncherTest::emulatorThatCannotStart()
 {
-    QFETCH(bool, installed);
     const TestHome home;
     const QString conf = home.writeConfig(QStringLiteral("Game"), "game_title=G\n");
-    if (installed) {
-        // A "dosbox-x" that is no program at all.
-        const QString broken = home.writeFile(QStringLiteral("bin/dosbox-x"), "not a program");
-        QFile::setPermissions(broken, QFile::permissions(broken) | QFileDevice::ExeOwner);
-    }
+    // A "dosbox-x" that is no program at all.
+    const QString broken = home.writeFile(QStringLiteral("bin/dosbox-x"), "not a program");
+    QFile::setPermissions(broken, QFile::permissions(broken) | QFileDevice::ExeOwner);
     ScriptedPrompter prompter;
     RecordingServices services;
-    const Emulator emulator({home.path() + QStringLiteral("/bin")});
-    Launcher launcher(emulator, prompter, services, [] { return German; });
+    Launcher launcher(Emulator({home.path() + QStringLiteral("/bin")}), prompter, services,
+                      [] { return German; });
     QVERIFY(!launcher.launch(LaunchMode::DosPrompt, ConfigEntry{QStringLiteral("G"), conf}));
-    QCOMPARE(prompter.alerts.size(), installed ? 1 : 0);
-    QCOMPARE(prompter.questions.size(), installed ? 0 : 1);
-    if (installed) {
-        QCOMPARE(prompter.alerts.first().title, QStringLiteral("Error Launching"));
-        QVERIFY(!prompter.alerts.first().message.isEmpty());
-    } else {
-        QCOMPARE(prompter.questions.first().title, emulator.missingTitle());
-        QCOMPARE(prompter.questions.first().buttons, (QStringList{"Open Download", "Cancel"}));
-    }
-}
-
-void LauncherTest::launchingWritesNothing()
-{
-    const TestHome home;
-    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
-    const QString conf =
-        home.writeConfig(QStringLiteral("Game"), "game_title=G\ngame_exe=G.EXE\nsetup_exe=/\n");
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/Game/G.EXE"), "MZ");
-    auto snapshot = [&] {
-        QStringList files;
-        QDirIterator it(home.libraryFolder(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            it.next();
-            files << it.filePath() + QString::number(it.fileInfo().lastModified().toMSecsSinceEpoch());
-        }
-        return files;
-    };
-    const QStringList before = snapshot();
-    ScriptedPrompter prompter;
-    RecordingServices services;
-    Launcher launcher(Emulator({emulator.folder()}), prompter, services, [] { return German; });
-    for (const LaunchMode mode : {LaunchMode::Game, LaunchMode::Setup, LaunchMode::DosPrompt}) {
-        QVERIFY(launcher.launch(mode, LibraryLoader::readEntry(conf)));
-        QVERIFY(emulator.takeArguments().has_value());
-    }
-    QCOMPARE(snapshot(), before);
-}
-
-void LauncherTest::gotoDriveC()
-{
-    const TestHome home;
-    const QString conf = home.writeConfig(QStringLiteral("ACDC"), "game_title=AC/DC\n");
-    ScriptedPrompter prompter;
-    RecordingServices services;
-    Launcher launcher(Emulator({home.path()}), prompter, services, [] { return German; });
-    launcher.gotoDriveC(std::nullopt);
-    launcher.gotoDriveC(ConfigEntry{QStringLiteral("AC/DC"), conf});
-    QVERIFY(services.openedFolders.isEmpty()); // no game folder yet
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/ACDC/X.EXE"), "MZ");
-    launcher.gotoDriveC(ConfigEntry{QStringLiteral("AC/DC"), conf});
-    QCOMPARE(services.openedFolders, QStringList{home.libraryFolder() + QStringLiteral("/ACDC")});
-    QVERIFY(prompter.alerts.isEmpty());
+    QCOMPARE(prompter.alerts.size(), 1);
+    QCOMPARE(prompter.alerts.first().title, QStringLiteral("Error Launching"));
 }
 
 namespace {
@@ -330,8 +252,6 @@ void LauncherTest::emulatorSearchOrder_data()
     // it, c = a chosen program, e = one named for this run.
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("expected"); // "path", "flatpak", "chosen", "named" or "none"
-    QTest::newRow("PATH") << "p"
-                          << "path";
     QTest::newRow("PATH before the Flatpak") << "pf"
                                              << "path";
     QTest::newRow("the Flatpak") << "f"
