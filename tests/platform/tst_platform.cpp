@@ -1,12 +1,9 @@
 #include "common/TestHome.h"
 #include "platform/ConsolePrompter.h"
-#include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "platform/UserDefaults.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTest>
 
 // The thin layer over the system that everything else stands on.
@@ -15,28 +12,11 @@ class PlatformTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { isolateUserDefaults(); }
-    void pathsFollowHome();
     void readStatus_data();
     void readStatus();
-    void atomicWriteReplacesWholeFile();
     void consoleAnswers_data();
     void consoleAnswers();
-    void userDefaultsRoundTrip();
 };
-
-void PlatformTest::pathsFollowHome()
-{
-    const TestHome home;
-    QCOMPARE(Paths::homeFolder(), home.path());
-    QCOMPARE(Paths::libraryFolder(), home.path() + QStringLiteral("/Library/Application Support/Tandril"));
-    const QString name = Paths::newUuidName();
-    QVERIFY2(QRegularExpression(QStringLiteral("^[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"))
-                 .match(name)
-                 .hasMatch(),
-             qPrintable(name));
-    QVERIFY(name != Paths::newUuidName());
-}
 
 void PlatformTest::readStatus_data()
 {
@@ -72,15 +52,6 @@ void PlatformTest::readStatus()
     QVERIFY(!missing.error.isEmpty());
 }
 
-void PlatformTest::atomicWriteReplacesWholeFile()
-{
-    const TestHome home;
-    const QString path = home.writeFile(QStringLiteral("a.conf"), QByteArray(10000, 'o'));
-    QCOMPARE(TextFile::writeUtf8Atomically(path, QStringLiteral("neu ✓\n")), std::nullopt);
-    QCOMPARE(TextFile::readUtf8(path).text, QStringLiteral("neu ✓\n"));
-    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"a.conf"}); // no temporary file left
-}
-
 void PlatformTest::consoleAnswers_data()
 {
     QTest::addColumn<QString>("typed");
@@ -112,20 +83,6 @@ void PlatformTest::consoleAnswers()
                                      {QStringLiteral("Overwrite"), QStringLiteral("Cancel")}});
     QCOMPARE(chosen, answer);
     QVERIFY(!prompter.alertShown());
-}
-
-void PlatformTest::userDefaultsRoundTrip()
-{
-    const TestHome home;
-    UserDefaults defaults;
-    QCOMPARE(defaults.lastSelectedConfigRow(), std::nullopt);
-    QCOMPARE(defaults.mainWindowHeight(), 0.0);
-    defaults.setLastSelectedConfigRow(4);
-    defaults.setMainWindowHeight(612.5);
-    QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::optional<int>(4));
-    QCOMPARE(UserDefaults().mainWindowHeight(), 612.5);
-    defaults.removeLastSelectedConfigRow();
-    QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
