@@ -12,164 +12,98 @@ class DosStartTest : public QObject
 private Q_SLOTS:
     void languageAndKeyboard_data();
     void languageAndKeyboard();
-    void keyboardCommand_data();
-    void keyboardCommand();
     void autoexecBlock_data();
     void autoexecBlock();
-    void dosCommands_data();
-    void dosCommands();
-    void gameStartCommands_data();
-    void gameStartCommands();
-    void mountCommands();
+    void programCommands_data();
+    void programCommands();
     void floppyImages();
 };
 
+namespace {
+
+void pair(const char* name, const QString& first, const QString& second)
+{
+    QTest::newRow(name) << first << second;
+}
+
+} // namespace
+
 void DosStartTest::languageAndKeyboard_data()
 {
-    QTest::addColumn<QStringList>("languages");
-    QTest::addColumn<QString>("languageFile");
-    QTest::addColumn<QString>("layout");
-    QTest::newRow("empty list") << QStringList{} << "en_US.lng"
-                                << "us";
-    QTest::newRow("de-DE") << QStringList{"de-DE", "fr"} << "de_DE.lng"
-                           << "gr";
-    QTest::newRow("de") << QStringList{"de"} << "de_DE.lng"
-                        << "gr";
-    QTest::newRow("fr-CA") << QStringList{"fr-CA"} << "fr_FR.lng"
-                           << "fr";
-    QTest::newRow("pt-PT") << QStringList{"pt-PT"} << "pt_BR.lng"
-                           << "po";
-    QTest::newRow("zh-Hant-TW") << QStringList{"zh-Hant-TW"} << "zh_TW.lng"
-                                << "us";
-    QTest::newRow("zh-Hans-CN") << QStringList{"zh-Hans-CN"} << "zh_CN.lng"
-                                << "us";
-    QTest::newRow("zh_TW from the environment") << QStringList{"zh_TW.UTF-8"} << "zh_TW.lng"
-                                                << "us";
-    QTest::newRow("en-GB") << QStringList{"en-GB"} << "en_US.lng"
-                           << "us";
-    QTest::newRow("en alone is not looked up as en-US") << QStringList{"en"} << "en_US.lng"
-                                                        << "us";
-    QTest::newRow("sv-SE") << QStringList{"sv-SE"} << "en_US.lng"
-                           << "us";
-    QTest::newRow("es-419") << QStringList{"es-419"} << "es_ES.lng"
-                            << "sp";
-    QTest::newRow("C locale") << QStringList{"C"} << "en_US.lng"
-                              << "us";
+    QTest::addColumn<QString>("languages"); // the user's, in order, joined by ","
+    QTest::addColumn<QString>("start");     // the language file, then the keyboard command
+    pair("none", "", "en_US.lng keyb us");
+    pair("de-DE", "de-DE,fr", "de_DE.lng keyb gr");
+    pair("fr-CA", "fr-CA", "fr_FR.lng keyb fr");
+    pair("Italian names the language file's code page", "it-IT", "it_IT.lng keyb it 437");
+    pair("Portuguese names the language file's code page", "pt-PT", "pt_BR.lng keyb po 860");
+    pair("zh-Hant-TW", "zh-Hant-TW", "zh_TW.lng keyb us");
+    pair("zh_TW from the environment", "zh_TW.UTF-8", "zh_TW.lng keyb us");
+    pair("zh-Hans-CN", "zh-Hans-CN", "zh_CN.lng keyb us");
+    pair("en alone is not looked up as en-US", "en", "en_US.lng keyb us");
+    pair("sv-SE", "sv-SE", "en_US.lng keyb us");
+    pair("es-419", "es-419", "es_ES.lng keyb sp");
+    pair("C locale", "C", "en_US.lng keyb us");
 }
 
 void DosStartTest::languageAndKeyboard()
 {
-    QFETCH(QStringList, languages);
-    QFETCH(QString, languageFile);
-    QFETCH(QString, layout);
-    QCOMPARE(::languageAndKeyboard(languages), (LanguageChoice{languageFile, layout}));
-}
-
-void DosStartTest::keyboardCommand_data()
-{
-    QTest::addColumn<QString>("layout");
-    QTest::addColumn<QString>("command");
-    QTest::newRow("German") << "gr"
-                            << "keyb gr";
-    QTest::newRow("US") << "us"
-                        << "keyb us";
-    QTest::newRow("Italian names the language file's code page") << "it"
-                                                                 << "keyb it 437";
-    QTest::newRow("Portuguese names the language file's code page") << "po"
-                                                                    << "keyb po 860";
-}
-
-void DosStartTest::keyboardCommand()
-{
-    QFETCH(QString, layout);
-    QFETCH(QString, command);
-    QCOMPARE(::keyboardCommand(layout), command);
+    QFETCH(QString, languages);
+    QFETCH(QString, start);
+    const LanguageChoice choice = ::languageAndKeyboard(languages.split(u',', Qt::SkipEmptyParts));
+    QCOMPARE(choice.languageFile + u' ' + ::keyboardCommand(choice.layout), start);
 }
 
 void DosStartTest::autoexecBlock_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("no section") << "[sdl]\nx=1\n" << QStringList{};
-    QTest::newRow("header in other case") << "[Tandril Autoexec]\nA\n" << QStringList{};
-    QTest::newRow("lines trimmed, comments and blanks dropped")
-        << "[tandril autoexec]\n  mount e /cd  \n\n# note\n   \n e:\n"
-        << QStringList{"mount e /cd", "e:"};
-    QTest::newRow("next section ends the block") << "[tandril autoexec]\nA\n[midi]\nB\n" << QStringList{"A"};
-    QTest::newRow("last line without line feed")
-        << "[sdl]\n[tandril autoexec]\nA\nB" << QStringList{"A", "B"};
-    QTest::newRow("indented bracket does not end it") << "[tandril autoexec]\nA\n [x]\n"
-                                                      << QStringList{"A", "[x]"};
-    QTest::newRow("header inside a title is none")
-        << "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=C:\\GAME.EXE\n"
-        << QStringList{};
-    QTest::newRow("no-break space before % trimmed away")
-        << QString::fromUtf8("[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0 %1 x\n")
-        << QStringList{"%PATH%", "%1 x"};
+    QTest::addColumn<QString>("lines"); // joined by "|"
+    pair("no section, or its header in another case", "[sdl]\nx=1\n[Tandril Autoexec]\nA\n", "");
+    pair("lines trimmed, comments and blanks dropped",
+         "[tandril autoexec]\n  mount e /cd  \n\n# note\n   \n e:\n", "mount e /cd|e:");
+    pair("next section ends the block", "[tandril autoexec]\nA\n[midi]\nB\n", "A");
+    pair("last line without line feed, indented bracket", "[sdl]\n[tandril autoexec]\nA\n [x]\nB", "A|[x]|B");
+    pair("header inside a title is none",
+         "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=C:\\GAME.EXE\n", "");
+    pair("no-break space before % trimmed away",
+         QString::fromUtf8("[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0 %1 x\n"), "%PATH%|%1 x");
 }
 
 void DosStartTest::autoexecBlock()
 {
     QFETCH(QString, text);
-    QFETCH(QStringList, lines);
-    QCOMPARE(DosCommands::autoexecBlock(text), lines);
+    QFETCH(QString, lines);
+    QCOMPARE(DosCommands::autoexecBlock(text).join(u'|'), lines);
 }
 
-void DosStartTest::dosCommands_data()
+void DosStartTest::programCommands_data()
 {
+    // "setup:" before a path: the commands of a setup program's DOS path; otherwise of game_exe.
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("commands");
-    QTest::newRow("backslashes") << "C:\\GAMES\\DOOM\\DOOM.EXE"
-                                 << QStringList{"C:", "cd GAMES\\DOOM", "DOOM.EXE"};
-    QTest::newRow("lower-case drive, no folder") << "d:/setup.exe" << QStringList{"D:", "setup.exe"};
-    QTest::newRow("slashes joined with backslashes")
-        << "C:/GAMES/SUB/X.EXE" << QStringList{"C:", "cd GAMES\\SUB", "X.EXE"};
-    QTest::newRow("trailing separator gives an empty program")
-        << "C:\\GAME\\" << QStringList{"C:", "cd GAME", ""};
-    QTest::newRow("no drive letter") << "GAMES/DOOM.EXE" << QStringList{};
-    QTest::newRow("host path") << "/home/u/DOOM.EXE" << QStringList{};
-    QTest::newRow("batch file is called")
-        << "C:\\KEEN\\START.Bat" << QStringList{"C:", "cd KEEN", "call START.Bat"};
+    QTest::addColumn<QString>("commands"); // joined by "|"
+    pair("setup, backslashes", "setup:C:\\GAMES\\DOOM\\SETUP.EXE", "C:|cd GAMES\\DOOM|SETUP.EXE");
+    pair("setup, lower-case drive, no folder", "setup:d:/setup.exe", "D:|setup.exe");
+    pair("setup, slashes joined with backslashes", "setup:C:/GAMES/SUB/X.EXE", "C:|cd GAMES\\SUB|X.EXE");
+    pair("setup, trailing separator gives an empty program", "setup:C:\\GAME\\", "C:|cd GAME|");
+    pair("setup, no drive letter", "setup:GAMES/DOOM.EXE", "");
+    pair("setup, batch file is called", "setup:C:\\KEEN\\START.Bat", "C:|cd KEEN|call START.Bat");
+    pair("DOS path", "C:\\DOOM\\DOOM.EXE", "C:|cd DOOM|DOOM.EXE");
+    pair("relative path", "GAMES/DOOM.EXE", "cd GAMES|DOOM.EXE");
+    pair("bare file name", "DOOM.EXE", "cd |DOOM.EXE");
+    pair("below the root", "/DOOM.EXE", "cd /|DOOM.EXE");
+    pair("trailing separator ignored", "GAMES/DOOM/", "cd GAMES|DOOM");
+    pair("batch file", "KEEN/KEEN.BAT", "cd KEEN|call KEEN.BAT");
+    pair("bat inside a name is no batch file", "BATMAN.EXE", "cd |BATMAN.EXE");
 }
 
-void DosStartTest::dosCommands()
+void DosStartTest::programCommands()
 {
     QFETCH(QString, path);
-    QFETCH(QStringList, commands);
-    QCOMPARE(DosCommands::dosCommands(path), commands);
-}
-
-void DosStartTest::gameStartCommands_data()
-{
-    QTest::addColumn<QString>("gameExe");
-    QTest::addColumn<QStringList>("commands");
-    QTest::newRow("DOS path") << "C:\\DOOM\\DOOM.EXE" << QStringList{"C:", "cd DOOM", "DOOM.EXE"};
-    QTest::newRow("relative path") << "GAMES/DOOM.EXE" << QStringList{"cd GAMES", "DOOM.EXE"};
-    QTest::newRow("bare file name") << "DOOM.EXE" << QStringList{"cd ", "DOOM.EXE"};
-    QTest::newRow("below the root") << "/DOOM.EXE" << QStringList{"cd /", "DOOM.EXE"};
-    QTest::newRow("trailing separator ignored") << "GAMES/DOOM/" << QStringList{"cd GAMES", "DOOM"};
-    QTest::newRow("batch file") << "KEEN/KEEN.BAT" << QStringList{"cd KEEN", "call KEEN.BAT"};
-    QTest::newRow("bat inside a name is no batch file") << "BATMAN.EXE" << QStringList{"cd ", "BATMAN.EXE"};
-}
-
-void DosStartTest::gameStartCommands()
-{
-    QFETCH(QString, gameExe);
-    QFETCH(QStringList, commands);
-    QCOMPARE(DosCommands::gameStartCommands(gameExe), commands);
-}
-
-void DosStartTest::mountCommands()
-{
-    QCOMPARE(DosCommands::mountDriveC(QStringLiteral("/h/Library/Application Support/Tandril/Doom")),
-             QStringLiteral("mount c \"/h/Library/Application Support/Tandril/Doom\""));
-    QCOMPARE(DosCommands::mountSetupFolder(QStringLiteral("/h/games/Doom/SETUP.EXE")),
-             QStringLiteral("mount d \"/h/games/Doom\""));
-    QCOMPARE(DosCommands::mountCdImage(QStringLiteral("/h/ISO/game.cue")),
-             QStringLiteral("imgmount d \"/h/ISO/game.cue\" -t iso -fs iso"));
-    QCOMPARE(DosCommands::mountCdImage(QStringLiteral("  ")), std::nullopt);
-    QCOMPARE(DosCommands::lastPathComponent(QStringLiteral("/a/b/")), QStringLiteral("b"));
-    QCOMPARE(DosCommands::deletingLastPathComponent(QStringLiteral("/SETUP.EXE")), QStringLiteral("/"));
+    QFETCH(QString, commands);
+    const QStringList result = path.startsWith(QStringLiteral("setup:"))
+                                   ? DosCommands::dosCommands(path.mid(6))
+                                   : DosCommands::gameStartCommands(path);
+    QCOMPARE(result.join(u'|'), commands);
 }
 
 void DosStartTest::floppyImages()
