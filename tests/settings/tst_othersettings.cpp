@@ -47,30 +47,28 @@ const QString Excerpt = QStringLiteral("# A configuration file.\n\n"
                                        "cycles     = auto\n"
                                        "rdtsc rate = 0\n");
 
+void pair(const char* name, const QString& first, const QString& second)
+{
+    QTest::newRow(name) << first << second;
+}
+
 } // namespace
 
 void OtherSettingsTest::fromConfig_data()
 {
     QTest::addColumn<QString>("config");
     QTest::addColumn<QString>("other");
-    QTest::newRow("the form's keys and the template's values are left out")
-        << "[sdl]\nfullscreen=true\noutput=opengl\n[cpu]\ncycles=max\n"
-        << "";
-    QTest::newRow("hand-edited keys in known sections")
-        << "[sdl]\noutput=surface\n[sblaster]\nirq=5\noplmode=opl3\n"
-        << "[sdl]\noutput=surface\n[sblaster]\noplmode=opl3\n";
-    QTest::newRow("a whole section the template lacks")
-        << "[joystick]\njoysticktype=2axis\ntimed=false\n[tandril]\ngame_title=X\n"
-        << "[joystick]\njoysticktype=2axis\ntimed=false\n";
-    QTest::newRow("a key in another section than the form's") << "[dosbox]\ncycles=max\n"
-                                                              << "[dosbox]\ncycles=max\n";
-    QTest::newRow("CR LF, blanks and letter case") << "[SDL]\r\n Output = surface \r\n"
-                                                   << "[sdl]\noutput=surface\n";
-    QTest::newRow("the last of two lines counts") << "[sdl]\noutput=ddraw\noutput=opengl\n"
-                                                  << "";
-    QTest::newRow("program sections are no settings")
-        << "[tandril]\nx=1\n[tandril autoexec]\nmount c /\n[autoexec]\nmount d /\n"
-        << "";
+    pair("the form's keys, the template's values and the program's sections are left out",
+         "[sdl]\nfullscreen=true\noutput=ddraw\noutput=opengl\n[cpu]\ncycles=max\n[tandril]\nx=1\n"
+         "[tandril autoexec]\nmount c /\n[autoexec]\nmount d /\n",
+         "");
+    pair("hand-edited keys in known sections", "[sdl]\noutput=surface\n[sblaster]\nirq=5\noplmode=opl3\n",
+         "[sdl]\noutput=surface\n[sblaster]\noplmode=opl3\n");
+    pair("a whole section the template lacks",
+         "[joystick]\njoysticktype=2axis\ntimed=false\n[tandril]\ngame_title=X\n",
+         "[joystick]\njoysticktype=2axis\ntimed=false\n");
+    pair("a key in another section than the form's", "[dosbox]\ncycles=max\n", "[dosbox]\ncycles=max\n");
+    pair("CR LF, blanks and letter case", "[SDL]\r\n Output = surface \r\n", "[sdl]\noutput=surface\n");
 }
 
 void OtherSettingsTest::fromConfig()
@@ -109,22 +107,14 @@ void OtherSettingsTest::checks_data()
 {
     QTest::addColumn<QString>("setting"); // section.key=value
     QTest::addColumn<QString>("problem"); // empty: taken
-    QTest::newRow("allowed value") << "sblaster.oplmode=opl3"
-                                   << "";
-    QTest::newRow("allowed in another letter case") << "sblaster.oplmode=OPL2"
-                                                    << "";
-    QTest::newRow("refused value") << "sblaster.oplmode=opl4"
-                                   << "\"opl4\" is not an allowed value of oplmode (auto, opl2, opl3)";
-    QTest::newRow("unknown key") << "sblaster.oplmod=opl3"
-                                 << "Unknown setting \"oplmod\" in [sblaster]";
-    QTest::newRow("unknown section") << "sblaster2.sbtype=sb16"
-                                     << "Unknown setting \"sbtype\" in [sblaster2]";
-    QTest::newRow("a number where forms are listed") << "cpu.cycles=12000"
-                                                     << "";
-    QTest::newRow("a form by its first word") << "cpu.cycles=fixed 4000"
-                                              << "";
-    QTest::newRow("a key with a blank, any value") << "cpu.rdtsc rate=100"
-                                                   << "";
+    pair("allowed in another letter case", "sblaster.oplmode=OPL2", "");
+    pair("refused value", "sblaster.oplmode=opl4",
+         "\"opl4\" is not an allowed value of oplmode (auto, opl2, opl3)");
+    pair("unknown key", "sblaster.oplmod=opl3", "Unknown setting \"oplmod\" in [sblaster]");
+    pair("unknown section", "sblaster2.sbtype=sb16", "Unknown setting \"sbtype\" in [sblaster2]");
+    pair("a number where forms are listed", "cpu.cycles=12000", "");
+    pair("a form by its first word", "cpu.cycles=fixed 4000", "");
+    pair("a key with a blank, any value", "cpu.rdtsc rate=100", "");
 }
 
 void OtherSettingsTest::checks()
