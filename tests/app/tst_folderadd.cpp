@@ -82,11 +82,8 @@ void FolderAddTest::addsTheGame()
     QFETCH(QString, name);
     QString path = m_home->path() + QStringLiteral("/src/Keen");
     if (source == u"zip") {
-        ZipWriter zip;
-        zip.addFolder(QStringLiteral("Keen"));
+        ZipWriter zip({"Keen/", "Keen/INSTALL.EXE=i", "Keen/DISK1.IMA=floppy"});
         zip.addFile(QStringLiteral("Keen/KEEN4E.EXE"), QByteArray(300000, 'k'));
-        zip.addFile(QStringLiteral("Keen/INSTALL.EXE"), "i");
-        zip.addFile(QStringLiteral("Keen/DISK1.IMA"), "floppy");
         path = m_home->path() + QStringLiteral("/Keen.zip");
         QVERIFY(zip.write(path));
     }
@@ -112,17 +109,11 @@ void FolderAddTest::refusalsLeaveNothing_data()
 {
     QTest::addColumn<QByteArray>("archive"); // empty: the folder itself
     QTest::addColumn<QString>("alert");      // empty: cancelled, no alert
-    ZipWriter slip;
-    slip.addFile(QStringLiteral("GAME.EXE"), "MZ");
-    slip.addFile(QStringLiteral("../evil.bat"), "echo");
     QTest::newRow("a member outside the folder")
-        << slip.bytes()
+        << ZipWriter({"GAME.EXE=MZ", "../evil.bat=echo"}).bytes()
         << "The archive holds the member \"../evil.bat\", which would be written outside its folder.";
-    ZipWriter link;
-    link.addFile(QStringLiteral("GAME.EXE"), "MZ");
-    link.addLink(QStringLiteral("ROOT"), QStringLiteral("/"));
     QTest::newRow("a link out of the game")
-        << link.bytes()
+        << ZipWriter({"GAME.EXE=MZ", "ROOT->/"}).bytes()
         << "The archive holds the link \"unpacked/ROOT\", which leads out of the game folder.";
     QTest::newRow("not a zip") << QByteArray("text") << "Keen.zip is not a zip archive.";
     QTest::newRow("cancelled while copying") << QByteArray() << "";

@@ -100,3 +100,15 @@ bool ZipWriter::write(const QString& path) const
     const QByteArray data = bytes();
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
+
+ZipWriter::ZipWriter(const QStringList& members)
+{
+    for (const QString& member : members) {
+        if (member.contains(QStringLiteral("->")))
+            addLink(member.section(QStringLiteral("->"), 0, 0), member.section(QStringLiteral("->"), 1));
+        else if (member.endsWith(u'/'))
+            addFolder(member);
+        else
+            addFile(member.section(u'=', 0, 0), member.section(u'=', 1).toUtf8());
+    }
+}

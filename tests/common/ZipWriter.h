@@ -3,12 +3,17 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Writes small zip archives by hand, so that tests can make members no zip tool would write:
 // "../" paths, absolute names, links anywhere.
 class ZipWriter
 {
 public:
+    ZipWriter() = default;
+    // Members in order: "NAME=CONTENT" a file, "NAME/" a folder, "NAME->TARGET" a link.
+    explicit ZipWriter(const QStringList& members);
+
     void addFile(const QString& name, const QByteArray& content)
     {
         m_entries.append({name, content, Kind::File});

@@ -27,14 +27,10 @@ private Q_SLOTS:
 
     void memberNames_data();
     void memberNames();
-    void unsafeMembers_data();
-    void unsafeMembers();
     void rewriteUserPaths_data();
     void rewriteUserPaths();
 
     void roundTripToAnotherUser();
-    void exportOverwrite_data();
-    void exportOverwrite();
     void exportFailures_data();
     void exportFailures();
     void importRefusals_data();
@@ -158,47 +154,22 @@ void ArchivesTest::memberNames()
     QCOMPARE(ArchiveFormat::memberNames(listing), names);
 }
 
-void ArchivesTest::unsafeMembers_data()
-{
-    QTest::addColumn<QStringList>("members");
-    QTest::addColumn<QString>("unsafe");
-    QTest::newRow("ordinary") << QStringList{"G/", "G/..hidden", "G...conf", "tdl"} << "";
-    QTest::newRow("parent folder") << QStringList{"G/", "G/../../x"} << "G/../../x";
-    QTest::newRow("absolute") << QStringList{"/etc/x"} << "/etc/x";
-    QTest::newRow("backslash parent") << QStringList{"G\\..\\x"} << "G\\..\\x";
-}
-
-void ArchivesTest::unsafeMembers()
-{
-    QFETCH(QStringList, members);
-    QFETCH(QString, unsafe);
-    QCOMPARE(ArchiveFormat::unsafeMember(members).value_or(QString()), unsafe);
-}
-
 void ArchivesTest::rewriteUserPaths_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("home");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("macOS home")
-        << "setup_exe=/Users/olduser/Library/Application Support/Tandril/Cave Runner/SETUP.EXE\n"
-        << "/Users/newuser"
-        << "setup_exe=/Users/newuser/Library/Application Support/Tandril/Cave Runner/SETUP.EXE\n";
-    QTest::newRow("anywhere in a line, comments too") << "# was /Users/a/x and /Users/b/y\n"
-                                                      << "/home/c"
-                                                      << "# was /home/c/x and /home/c/y\n";
-    QTest::newRow("Linux home") << "cd_image=/home/ann/ISO/x.cue"
-                                << "/Users/bob"
-                                << "cd_image=/Users/bob/ISO/x.cue";
-    QTest::newRow("one pass over both forms") << "/home/a/Users/b/x"
-                                              << "/H"
-                                              << "/H/Users/b/x";
-    QTest::newRow("home inserted verbatim") << "/Users/a/x"
-                                            << "/srv/$1\\0 home"
-                                            << "/srv/$1\\0 home/x";
-    QTest::newRow("other prefixes stay") << "/opt/users/a/x /Users"
-                                         << "/H"
-                                         << "/opt/users/a/x /Users";
+    const auto row = [](const char* name, const char* text, const char* home, const char* expected) {
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(home)
+                            << QString::fromUtf8(expected);
+    };
+    row("macOS home", "setup_exe=/Users/old/Library/SETUP.EXE\n", "/Users/new",
+        "setup_exe=/Users/new/Library/SETUP.EXE\n");
+    row("anywhere in a line, comments too", "# was /Users/a/x and /Users/b/y\n", "/home/c",
+        "# was /home/c/x and /home/c/y\n");
+    row("Linux home, one pass over both forms", "/home/a/Users/b/x", "/H", "/H/Users/b/x");
+    row("home inserted verbatim", "/Users/a/x", "/srv/$1\\0 home", "/srv/$1\\0 home/x");
+    row("other prefixes stay", "/opt/users/a/x /Users", "/H", "/opt/users/a/x /Users");
 }
 
 void ArchivesTest::rewriteUserPaths()
@@ -241,32 +212,6 @@ void ArchivesTest::roundTripToAnotherUser()
     QCOMPARE(QDir(other.temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     // The exporting user's game is untouched.
     QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/Cave Runner [1].conf")), config);
-}
-
-void ArchivesTest::exportOverwrite_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("Overwrite") << 0 << true;
-    QTest::newRow("Cancel") << 1 << false;
-}
-
-void ArchivesTest::exportOverwrite()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, replaced);
-    makeGame(*m_home, QStringLiteral("Doom"), "game_title=Doom\n");
-    const QString archive = m_home->writeFile(QStringLiteral("Desktop/Doom.tdl"), "old archive");
-    m_prompter.answers = {answer};
-    QCOMPARE(exportGame(QStringLiteral("Doom")), replaced);
-    QCOMPARE(m_prompter.questions.size(), 1);
-    QCOMPARE(m_prompter.questions.first().title, QStringLiteral("File exists"));
-    QCOMPARE(m_prompter.questions.first().text,
-             QStringLiteral("A file with this name already exists on your Desktop. Overwrite?"));
-    QCOMPARE(readFile(archive) == "old archive", !replaced);
-    if (replaced)
-        QVERIFY(zipinfo(archive).contains(QStringLiteral("tdl")));
-    m_prompter.takeAlerts();
 }
 
 void ArchivesTest::exportFailures_data()
@@ -312,46 +257,33 @@ void ArchivesTest::importRefusals_data()
     QTest::addColumn<QByteArray>("archive");
     QTest::addColumn<QString>("message");
     const QString missingMarker = QStringLiteral("game.tdl is not a Tandril archive.");
-
-    ZipWriter noMarker;
-    noMarker.addFile(QStringLiteral("G.conf"), "game_title=G\n");
-    QTest::newRow("no marker") << noMarker.bytes() << missingMarker;
+    const QString outside =
+        QStringLiteral("The TDL file holds the member \"%1\", which would be written outside its folder.");
+    QTest::newRow("no marker") << ZipWriter({"G.conf=game_title=G\n"}).bytes() << missingMarker;
     QTest::newRow("missing file") << QByteArray("<missing>") << "The file $PATH does not exist.";
     QTest::newRow("FIFO, refused without blocking") << QByteArray("<fifo>") << "$PATH is not a file.";
-
-    ZipWriter good;
-    good.addFile(QStringLiteral("tdl"), "");
-    good.addFile(QStringLiteral("G.conf"), "game_title=G\n" + QByteArray(4000, '#'));
-    const QByteArray goodBytes = good.bytes();
-    QTest::newRow("truncated") << goodBytes.left(goodBytes.size() - 30) << missingMarker;
-    QByteArray corrupt = goodBytes;
+    const QByteArray good = ZipWriter({"tdl=", "G.conf=game_title=G\n" + QString(4000, u'#')}).bytes();
+    QTest::newRow("truncated") << good.left(good.size() - 30) << missingMarker;
+    QByteArray corrupt = good;
     corrupt[200] = char(corrupt[200] ^ 0x55); // inside the stored configuration: the CRC fails
     QTest::newRow("corrupt data") << corrupt << "Could not extract TDL file.";
-
-    ZipWriter latin1;
-    latin1.addFile(QStringLiteral("tdl"), "");
+    ZipWriter latin1({"tdl="});
     latin1.addFile(QStringLiteral("G.conf"), "game_title=Caf\xe9\n");
     QTest::newRow("configuration not UTF-8")
         << latin1.bytes() << "Could not update user paths in .conf file.";
-    ZipWriter slip;
-    slip.addFile(QStringLiteral("tdl"), "");
-    slip.addFile(QStringLiteral("G.conf"), "game_title=G\n");
-    slip.addFile(QStringLiteral("G/../../evil.sh"), "rm -rf");
     QTest::newRow("zip-slip")
-        << slip.bytes()
-        << "The TDL file holds the member \"G/../../evil.sh\", which would be written outside its folder.";
-    ZipWriter link;
-    link.addFile(QStringLiteral("tdl"), "");
-    link.addFile(QStringLiteral("G.conf"), "game_title=G\n");
-    link.addFolder(QStringLiteral("G"));
-    link.addLink(QStringLiteral("G/ROOT"), QStringLiteral("/"));
+        << ZipWriter({"tdl=", "G.conf=game_title=G\n", "G/../../evil.sh=rm -rf"}).bytes()
+        << outside.arg("G/../../evil.sh");
+    QTest::newRow("absolute member") << ZipWriter({"tdl=", "/tmp/evil=x"}).bytes()
+                                     << outside.arg("/tmp/evil");
+    QTest::newRow("backslash parent")
+        << ZipWriter({"tdl=", "G\\..\\..\\x=x"}).bytes() << outside.arg("G\\..\\..\\x");
     QTest::newRow("link out of the game")
-        << link.bytes() << "The TDL file holds the link \"G/ROOT\", which leads out of the game folder.";
-    ZipWriter dotdot;
-    dotdot.addFile(QStringLiteral("tdl"), "");
-    dotdot.addFile(QStringLiteral("..conf"), "game_title=G\n");
+        << ZipWriter({"tdl=", "G.conf=game_title=G\n", "G/", "G/ROOT->/"}).bytes()
+        << "The TDL file holds the link \"G/ROOT\", which leads out of the game folder.";
     QTest::newRow("configuration named ..conf")
-        << dotdot.bytes() << "The title must contain at least one character that can be used in a file name.";
+        << ZipWriter({"tdl=", "..conf=game_title=G\n"}).bytes()
+        << "The title must contain at least one character that can be used in a file name.";
 }
 
 void ArchivesTest::importRefusals()
@@ -390,13 +322,10 @@ void ArchivesTest::importOverwrite()
 {
     QFETCH(int, answer);
     QFETCH(QStringList, library);
-    ZipWriter zip;
-    zip.addFolder(QStringLiteral("Doom"));
-    zip.addFile(QStringLiteral("Doom/NEW.EXE"), "new");
-    zip.addFile(
-        QStringLiteral("Doom.conf"),
-        "game_title=Doom (new)\nsetup_exe=/home/x/Library/Application Support/Tandril/Doom/NEW.EXE\n");
-    zip.addFile(QStringLiteral("tdl"), "");
+    const ZipWriter zip({"Doom/", "Doom/NEW.EXE=new",
+                         "Doom.conf=game_title=Doom (new)\nsetup_exe=/home/x/Library/Application "
+                         "Support/Tandril/Doom/NEW.EXE\n",
+                         "tdl="});
     const QString archive = makeArchive(zip);
     m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom (old)\n");
     m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/OLD.EXE"), "old");
@@ -431,9 +360,7 @@ void ArchivesTest::importOverwrite()
 
 void ArchivesTest::importConfigurationOnly()
 {
-    ZipWriter zip;
-    zip.addFile(QStringLiteral("tdl"), "");
-    zip.addFile(QStringLiteral("Loom.conf"), "game_title=Loom\n");
+    const ZipWriter zip({"tdl=", "Loom.conf=game_title=Loom\n"});
     // A folder of the same name that the archive does not bring stays, unasked.
     const QString kept =
         m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Loom/LOOM.EXE"), "MZ");

@@ -104,9 +104,7 @@ void ExchangeWindowTest::exportShowsProgressAndCancels()
 
 void ExchangeWindowTest::importThroughThePanel()
 {
-    ZipWriter zip;
-    zip.addFile(QStringLiteral("tdl"), "");
-    zip.addFile(QStringLiteral("Loom.conf"), "game_title=Loom\n");
+    const ZipWriter zip({"tdl=", "Loom.conf=game_title=Loom\n"});
     const QString archive = m_home->path() + QStringLiteral("/Loom.tdl");
     QVERIFY(zip.write(archive));
     m_home->writeConfig(QStringLiteral("Zak"), "game_title=Zak\n"); // selected before the import
