@@ -2,6 +2,8 @@
 #include "common/RecordingServices.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
+#include "launch/DosCommands.h"
+#include "launch/LanguageKeyboard.h"
 #include "launch/Launcher.h"
 #include "library/LibraryLoader.h"
 #include "platform/UserDefaults.h"
@@ -12,7 +14,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
-// The three launch modes: their argument lists, their alerts and the start of the emulator.
+// The three launch modes: their argument lists and the pieces they are made of (language, keyboard,
+// DOS commands), their alerts and the start of the emulator.
 class LauncherTest : public QObject
 {
     Q_OBJECT
@@ -30,11 +33,23 @@ private Q_SLOTS:
     void emulatorSearchOrder();
     void quickExitIsReported_data();
     void quickExitIsReported();
+    void languageAndKeyboard_data();
+    void languageAndKeyboard();
+    void autoexecBlock_data();
+    void autoexecBlock();
+    void programCommands_data();
+    void programCommands();
+    void floppyImages();
 };
 
 namespace {
 
 const QStringList German{QStringLiteral("de-DE")};
+
+void pair(const char* name, const QString& first, const QString& second)
+{
+    QTest::newRow(name) << first << second;
+}
 
 // "$CONF", "$GAME" and "$SETUP" in expected lists stand for the paths of the test's game.
 QStringList expand(QStringList list, const QString& conf, const QString& game, const QString& setupFolder)
@@ -116,51 +131,41 @@ void LauncherTest::argumentLists()
 void LauncherTest::refusals_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("selected");
-    QTest::addColumn<QByteArray>("config"); // empty: not UTF-8
+    QTest::addColumn<QByteArray>("config"); // empty: not UTF-8; "-": nothing selected
     QTest::addColumn<QString>("setupPath"); // "-": absent
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("game, nothing selected") << int(LaunchMode::Game) << false << QByteArray("x") << "-"
-                                            << "No Selection"
-                                            << "Please select a game from the list to run the live test.";
-    QTest::newRow("game, unreadable") << int(LaunchMode::Game) << true << QByteArray() << "-"
-                                      << "Error"
-                                      << "Could not read the config file.";
+    QTest::addColumn<QString>("alert");     // title, ": ", message
+    QTest::newRow("game, nothing selected")
+        << int(LaunchMode::Game) << QByteArray("-") << "-"
+        << "No Selection: Please select a game from the list to run the live test.";
+    QTest::newRow("game, unreadable") << int(LaunchMode::Game) << QByteArray() << "-"
+                                      << "Error: Could not read the config file.";
     QTest::newRow("game, first game_exe empty")
-        << int(LaunchMode::Game) << true << QByteArray("game_exe=\ngame_exe=B.EXE\n") << "-"
-        << "No Executable"
-        << "No executable path found in the selected config.";
-    QTest::newRow("setup, no setup path") << int(LaunchMode::Setup) << true << QByteArray("x\n") << "-"
-                                          << "No Setup"
-                                          << "No setup path found in the selected config.";
-    QTest::newRow("setup file missing")
-        << int(LaunchMode::Setup) << true << QByteArray("x\n") << "/no/SETUP.EXE"
-        << "File Not Found"
-        << "The setup file was not found at:\n/no/SETUP.EXE";
+        << int(LaunchMode::Game) << QByteArray("game_exe=\ngame_exe=B.EXE\n") << "-"
+        << "No Executable: No executable path found in the selected config.";
+    QTest::newRow("setup, no setup path") << int(LaunchMode::Setup) << QByteArray("x\n") << "-"
+                                          << "No Setup: No setup path found in the selected config.";
+    QTest::newRow("setup file missing") << int(LaunchMode::Setup) << QByteArray("x\n") << "/no/SETUP.EXE"
+                                        << "File Not Found: The setup file was not found at:\n/no/SETUP.EXE";
 }
 
 void LauncherTest::refusals()
 {
     QFETCH(int, mode);
-    QFETCH(bool, selected);
     QFETCH(QByteArray, config);
     QFETCH(QString, setupPath);
-    QFETCH(QString, title);
-    QFETCH(QString, message);
+    QFETCH(QString, alert);
     const TestHome home;
     const QString conf =
         home.writeConfig(QStringLiteral("Game"), config.isEmpty() ? QByteArray("\xff") : config);
-    std::optional<QString> setup;
-    if (setupPath != u"-")
-        setup = setupPath;
+    const std::optional<QString> setup = setupPath == u"-" ? std::nullopt : std::optional<QString>(setupPath);
     const std::optional<ConfigEntry> entry =
-        selected ? std::optional<ConfigEntry>(ConfigEntry{QStringLiteral("G"), conf, setup}) : std::nullopt;
-
+        config == "-" ? std::nullopt
+                      : std::optional<ConfigEntry>(ConfigEntry{QStringLiteral("G"), conf, setup});
     const auto plan = planLaunch(LaunchMode(mode), entry, home.libraryFolder(), German);
     QVERIFY(std::holds_alternative<LaunchRefusal>(plan));
-    QCOMPARE(std::get<LaunchRefusal>(plan), (LaunchRefusal{title, message}));
+    QCOMPARE(std::get<LaunchRefusal>(plan).title + QStringLiteral(": ") +
+                 std::get<LaunchRefusal>(plan).message,
+             alert);
 }
 
 void LauncherTest::startupCommandLimit_data()
@@ -252,16 +257,11 @@ void LauncherTest::emulatorSearchOrder_data()
     // it, c = a chosen program, e = one named for this run.
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("expected"); // "path", "flatpak", "chosen", "named" or "none"
-    QTest::newRow("PATH before the Flatpak") << "pf"
-                                             << "path";
-    QTest::newRow("the Flatpak") << "f"
-                                 << "flatpak";
-    QTest::newRow("flatpak without DOSBox-X") << "F"
-                                              << "none";
-    QTest::newRow("the choice before PATH") << "pfc"
-                                            << "chosen";
-    QTest::newRow("this run's program before everything") << "pfce"
-                                                          << "named";
+    pair("PATH before the Flatpak", "pf", "path");
+    pair("the Flatpak", "f", "flatpak");
+    pair("flatpak without DOSBox-X", "F", "none");
+    pair("the choice before PATH", "pfc", "chosen");
+    pair("this run's program before everything", "pfce", "named");
 }
 
 void LauncherTest::emulatorSearchOrder()
@@ -275,7 +275,7 @@ void LauncherTest::emulatorSearchOrder()
     if (installed.contains(u'p'))
         writeScript(home, QStringLiteral("bin/dosbox-x"), "");
     if (installed.contains(u'f') || installed.contains(u'F')) {
-        // A stand-in flatpak that knows the application or not, and records how it was run.
+        // A stand-in flatpak that knows the application or not.
         const QByteArray known =
             installed.contains(u'f') ? "echo /var/lib/flatpak/app/dosbox; exit 0" : "exit 1";
         writeScript(home, QStringLiteral("bin/flatpak"), "[ \"$1\" = info ] && { " + known + "; }\n");
@@ -292,22 +292,20 @@ void LauncherTest::emulatorSearchOrder()
     const Emulator::Start start = emulator.startCommand(arguments);
     qunsetenv(Emulator::OverrideVariable);
     QCOMPARE(emulator.isInstalled(), expected != u"none");
-    if (expected == u"flatpak") {
-        QCOMPARE(start.program, bin + QStringLiteral("/flatpak"));
-        QCOMPARE(start.arguments, QStringList({"run", "--filesystem=" + home.libraryFolder(),
-                                               "--filesystem=/cds/g.iso", "com.dosbox_x.DOSBox-X"}) +
-                                      arguments);
+    if (expected == u"none")
+        return;
+    const bool flatpak = expected == u"flatpak";
+    QCOMPARE(start.program, flatpak                 ? bin + QStringLiteral("/flatpak")
+                            : expected == u"path"   ? bin + QStringLiteral("/dosbox-x")
+                            : expected == u"chosen" ? chosen
+                                                    : named);
+    // The Flatpak sees the library and every host path the start mounts.
+    const QStringList sandbox{"run", "--filesystem=" + home.libraryFolder(), "--filesystem=/cds/g.iso",
+                              "com.dosbox_x.DOSBox-X"};
+    QCOMPARE(start.arguments, (flatpak ? sandbox : QStringList()) + arguments);
+    if (flatpak)
         QCOMPARE(emulator.shaderFolder(),
                  QStringLiteral("/var/lib/flatpak/app/dosbox/files/share/dosbox-x/glshaders"));
-        QCOMPARE(emulator.foundLine(), QStringLiteral("DOSBox-X Flatpak found."));
-    } else if (expected != u"none") {
-        const QString program = expected == u"path"     ? bin + QStringLiteral("/dosbox-x")
-                                : expected == u"chosen" ? chosen
-                                                        : named;
-        QCOMPARE(start.program, program);
-        QCOMPARE(start.arguments, arguments);
-        QCOMPARE(emulator.foundLine(), QStringLiteral("dosbox-x found at %1.").arg(program));
-    }
 }
 
 void LauncherTest::quickExitIsReported_data()
@@ -342,6 +340,97 @@ void LauncherTest::quickExitIsReported()
         QCOMPARE(prompter.alerts.first().title, QStringLiteral("DOSBox-X stopped"));
         QCOMPARE(prompter.alerts.first().message, alert);
     }
+}
+
+void LauncherTest::languageAndKeyboard_data()
+{
+    QTest::addColumn<QString>("languages"); // the user's, in order, joined by ","
+    QTest::addColumn<QString>("start");     // the language file, then the keyboard command
+    pair("none", "", "en_US.lng keyb us");
+    pair("de-DE", "de-DE,fr", "de_DE.lng keyb gr");
+    pair("fr-CA", "fr-CA", "fr_FR.lng keyb fr");
+    pair("Italian names the language file's code page", "it-IT", "it_IT.lng keyb it 437");
+    pair("Portuguese names the language file's code page", "pt-PT", "pt_BR.lng keyb po 860");
+    pair("zh-Hant-TW", "zh-Hant-TW", "zh_TW.lng keyb us");
+    pair("zh_TW from the environment", "zh_TW.UTF-8", "zh_TW.lng keyb us");
+    pair("zh-Hans-CN", "zh-Hans-CN", "zh_CN.lng keyb us");
+    pair("en alone is not looked up as en-US", "en", "en_US.lng keyb us");
+    pair("sv-SE", "sv-SE", "en_US.lng keyb us");
+    pair("es-419", "es-419", "es_ES.lng keyb sp");
+    pair("C locale", "C", "en_US.lng keyb us");
+}
+
+void LauncherTest::languageAndKeyboard()
+{
+    QFETCH(QString, languages);
+    QFETCH(QString, start);
+    const LanguageChoice choice = ::languageAndKeyboard(languages.split(u',', Qt::SkipEmptyParts));
+    QCOMPARE(choice.languageFile + u' ' + ::keyboardCommand(choice.layout), start);
+}
+
+void LauncherTest::autoexecBlock_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("lines"); // joined by "|"
+    pair("no section, or its header in another case", "[sdl]\nx=1\n[Tandril Autoexec]\nA\n", "");
+    pair("lines trimmed, comments and blanks dropped",
+         "[tandril autoexec]\n  mount e /cd  \n\n# note\n   \n e:\n", "mount e /cd|e:");
+    pair("next section ends the block", "[tandril autoexec]\nA\n[midi]\nB\n", "A");
+    pair("last line without line feed, indented bracket", "[sdl]\n[tandril autoexec]\nA\n [x]\nB", "A|[x]|B");
+    pair("header inside a title is none",
+         "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=C:\\GAME.EXE\n", "");
+    pair("no-break space before % trimmed away",
+         QString::fromUtf8("[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0 %1 x\n"), "%PATH%|%1 x");
+}
+
+void LauncherTest::autoexecBlock()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, lines);
+    QCOMPARE(DosCommands::autoexecBlock(text).join(u'|'), lines);
+}
+
+void LauncherTest::programCommands_data()
+{
+    // "setup:" before a path: the commands of a setup program's DOS path; otherwise of game_exe.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("commands"); // joined by "|"
+    pair("setup, backslashes", "setup:C:\\GAMES\\DOOM\\SETUP.EXE", "C:|cd GAMES\\DOOM|SETUP.EXE");
+    pair("setup, lower-case drive, no folder", "setup:d:/setup.exe", "D:|setup.exe");
+    pair("setup, slashes joined with backslashes", "setup:C:/GAMES/SUB/X.EXE", "C:|cd GAMES\\SUB|X.EXE");
+    pair("setup, trailing separator gives an empty program", "setup:C:\\GAME\\", "C:|cd GAME|");
+    pair("setup, no drive letter", "setup:GAMES/DOOM.EXE", "");
+    pair("setup, batch file is called", "setup:C:\\KEEN\\START.Bat", "C:|cd KEEN|call START.Bat");
+    pair("DOS path", "C:\\DOOM\\DOOM.EXE", "C:|cd DOOM|DOOM.EXE");
+    pair("relative path", "GAMES/DOOM.EXE", "cd GAMES|DOOM.EXE");
+    pair("bare file name", "DOOM.EXE", "cd |DOOM.EXE");
+    pair("below the root", "/DOOM.EXE", "cd /|DOOM.EXE");
+    pair("trailing separator ignored", "GAMES/DOOM/", "cd GAMES|DOOM");
+    pair("batch file", "KEEN/KEEN.BAT", "cd KEEN|call KEEN.BAT");
+    pair("bat inside a name is no batch file", "BATMAN.EXE", "cd |BATMAN.EXE");
+}
+
+void LauncherTest::programCommands()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, commands);
+    const QStringList result = path.startsWith(QStringLiteral("setup:"))
+                                   ? DosCommands::dosCommands(path.mid(6))
+                                   : DosCommands::gameStartCommands(path);
+    QCOMPARE(result.join(u'|'), commands);
+}
+
+void LauncherTest::floppyImages()
+{
+    const TestHome home;
+    const QString game = home.path() + QStringLiteral("/Game");
+    QCOMPARE(DosCommands::mountFloppies(game), std::nullopt);
+    for (const char* name : {"disk1.ima", "DISK2.IMA", "notes.txt", "Disk3.Ima", "ima"})
+        home.writeFile(QStringLiteral("Game/FLOPPIES/") + QLatin1String(name), "x");
+    QCOMPARE(DosCommands::mountFloppies(game),
+             QStringLiteral("imgmount a -t floppy \"%1/FLOPPIES/DISK2.IMA\" \"%1/FLOPPIES/Disk3.Ima\" "
+                            "\"%1/FLOPPIES/disk1.ima\"")
+                 .arg(game));
 }
 
 QTEST_GUILESS_MAIN(LauncherTest)
