@@ -10,6 +10,7 @@
 #include "settings/Preferences.h"
 #include "settings/SettingsSaver.h"
 
+#include <array>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -28,15 +29,8 @@ private Q_SLOTS:
     void cleanup();
 
     void loadFillsTheForm();
-    void menusFallBackToTheirFirstItem_data();
-    void menusFallBackToTheirFirstItem();
-    void unreadableFileKeepsTheSetUp();
-    void soundReset_data();
-    void soundReset();
-    void numericFieldsFilter_data();
     void numericFieldsFilter();
     void choosers();
-    void shaderMenu();
     void shortFolderNamesInTheField();
     void everySettingSurvivesASave_data();
     void everySettingSurvivesASave();
@@ -133,109 +127,24 @@ void PreferencesTest::loadFillsTheForm()
     QVERIFY(control<QWidget>(*editor, "dummy")->hasFocus() || !editor->isActiveWindow());
 }
 
-void PreferencesTest::menusFallBackToTheirFirstItem_data()
-{
-    QTest::addColumn<QByteArray>("config");
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("sbtype in the wrong case") << QByteArray("sbtype=SB16\n") << "s_soundcard"
-                                              << "None";
-    QTest::newRow("gb is the Game Blaster") << QByteArray("sbtype=gb\n") << "s_soundcard"
-                                            << "Game Blaster";
-    QTest::newRow("unknown port") << QByteArray("sbbase=330\n") << "s_sbbase"
-                                  << "220";
-    QTest::newRow("irq 2 is 9") << QByteArray("irq=2\n") << "s_irq"
-                                << "9";
-    QTest::newRow("unknown shader") << QByteArray("glshader=crt.glsl\n") << "s_glshaders"
-                                    << "No Shader";
-}
-
-void PreferencesTest::menusFallBackToTheirFirstItem()
-{
-    QFETCH(QByteArray, config);
-    QFETCH(QString, menu);
-    QFETCH(QString, shown);
-    m_home->writeFile(QStringLiteral("glshaders/sharp.glsl"), "shader");
-    const auto editor = makeEditor(m_home->writeConfig(QStringLiteral("G"), config));
-    QCOMPARE(control<QComboBox>(*editor, menu.toLatin1().constData())->currentText(), shown);
-}
-
-void PreferencesTest::unreadableFileKeepsTheSetUp()
-{
-    const auto editor =
-        makeEditor(m_home->writeConfig(QStringLiteral("G"), "game_title=Caf\xe9\ncycles=1\n"));
-    QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), QString());
-    QCOMPARE(control<QLineEdit>(*editor, "s_cycles")->text(), QString());
-    QCOMPARE(control<QComboBox>(*editor, "s_soundcard")->currentText(), QStringLiteral("Sound Blaster 1"));
-    QCOMPARE(editor->previouslyLoadedTitle(), QString());
-}
-
-void PreferencesTest::soundReset_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QStringList>("shown");
-    QTest::newRow("OK") << 0 << QStringList{"Sound Blaster 1", "220", "5", "1", "5"};
-    QTest::newRow("Cancel") << 1 << QStringList{"ESS688", "280", "10", "7", "0"};
-}
-
-void PreferencesTest::soundReset()
-{
-    QFETCH(int, answer);
-    QFETCH(QStringList, shown);
-    const auto editor = makeEditor(
-        m_home->writeConfig(QStringLiteral("G"), "sbtype=ess688\nsbbase=280\nirq=10\ndma=7\nhdma=0\n"));
-    m_prompter.answers = {answer};
-    control<QPushButton>(*editor, "resetSoundcardSettings")->click();
-    QCOMPARE(m_prompter.questions.size(), 1);
-    const Prompter::Question question = m_prompter.questions.takeFirst();
-    QCOMPARE(question.title, QStringLiteral("Reset Soundcard Settings"));
-    QCOMPARE(question.buttons, (QStringList{"OK", "Cancel"}));
-    QStringList actual;
-    for (const char* menu : {"s_soundcard", "s_sbbase", "s_irq", "s_dma", "s_hdma"})
-        actual << control<QComboBox>(*editor, menu)->currentText();
-    QCOMPARE(actual, shown);
-}
-
-void PreferencesTest::numericFieldsFilter_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("alert");
-    const QString cycles = QStringLiteral("Please enter a numeric value between 0 and 1000000.");
-    const QString sensitivity = QStringLiteral("Please enter a whole number between -1000 and 1000.");
-    QTest::newRow("cycles, a letter") << "s_cycles"
-                                      << "12a"
-                                      << "12" << cycles;
-    QTest::newRow("sensitivity, negative") << "s_sensitivity"
-                                           << "-50"
-                                           << "-50"
-                                           << "";
-    QTest::newRow("sensitivity above the range") << "s_sensitivity"
-                                                 << "1001"
-                                                 << "1000" << sensitivity;
-    QTest::newRow("sensitivity, letters") << "s_sensitivity"
-                                          << "abc"
-                                          << "" << sensitivity;
-}
-
 void PreferencesTest::numericFieldsFilter()
 {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(QString, alert);
+    const QString cycles = QStringLiteral("Please enter a numeric value between 0 and 1000000.");
+    const QString sensitivity = QStringLiteral("Please enter a whole number between -1000 and 1000.");
+    // Field, typed, shown, and the alert when what was typed is refused.
+    const std::array<std::array<QString, 4>, 4> cases{{{"s_cycles", "12a", "12", cycles},
+                                                       {"s_sensitivity", "-50", "-50", ""},
+                                                       {"s_sensitivity", "1001", "1000", sensitivity},
+                                                       {"s_sensitivity", "abc", "", sensitivity}}};
     const auto editor = makeEditor();
-    QLineEdit* line = control<QLineEdit>(*editor, field.toLatin1().constData());
-    line->clear();
-    QTest::keyClicks(line, typed);
-    QCOMPARE(line->text(), shown);
-    QCOMPARE(m_prompter.questions.isEmpty(), alert.isEmpty());
-    if (!alert.isEmpty()) {
-        QCOMPARE(m_prompter.questions.first().title, QStringLiteral("Invalid Input"));
-        QCOMPARE(m_prompter.questions.first().text, alert);
+    for (const auto& [field, typed, shown, alert] : cases) {
+        QLineEdit* line = control<QLineEdit>(*editor, field.toLatin1().constData());
+        line->clear();
+        QTest::keyClicks(line, typed);
+        QCOMPARE(line->text(), shown);
+        QCOMPARE(m_prompter.questions.isEmpty() ? QString() : m_prompter.questions.first().text, alert);
+        m_prompter.questions.clear();
     }
-    m_prompter.questions.clear();
 }
 
 void PreferencesTest::choosers()
@@ -260,24 +169,6 @@ void PreferencesTest::choosers()
     control<QPushButton>(*editor, "selectSetupExe")->click();
     editor.reset();
     m_filePanel.choose(QStringLiteral("/games/GAME.EXE"));
-}
-
-void PreferencesTest::shaderMenu()
-{
-    m_home->writeFile(QStringLiteral("glshaders/crt.GLSL"), "x");
-    m_home->writeFile(QStringLiteral("glshaders/empty.glsl"), "");
-    m_home->writeFile(QStringLiteral("glshaders/sharp.glsl"), "x");
-    m_home->writeFile(QStringLiteral("glshaders/Bilinear.glsl"), "x");
-    const auto editor = makeEditor();
-    QComboBox* menu = control<QComboBox>(*editor, "s_glshaders");
-    QStringList items;
-    for (int i = 0; i < menu->count(); ++i)
-        items << menu->itemText(i);
-    QCOMPARE(items, (QStringList{"No Shader", "", "Bilinear", "empty", "sharp"}));
-    // An empty file is a shader built into DOSBox-X: saved by its name alone.
-    QCOMPARE(menu->itemData(3).toBool(), true);
-    QCOMPARE(menu->itemData(4).toBool(), false);
-    QCOMPARE(menu->currentIndex(), 0);
 }
 
 void PreferencesTest::shortFolderNamesInTheField()
