@@ -25,41 +25,26 @@ private Q_SLOTS:
     void unwritableLibraryIsReported();
     void deletion_data();
     void deletion();
-    void deletionKeepsWhatIsNotTheGame_data();
-    void deletionKeepsWhatIsNotTheGame();
-    void deletionOutsideTheLibraryIsRefused();
+    void deletionTouchesOnlyTheGame_data();
+    void deletionTouchesOnlyTheGame();
 };
-
-namespace {
-
-QStringList configFiles(const TestHome& home)
-{
-    return QDir(home.libraryFolder()).entryList({QStringLiteral("*.conf")}, QDir::Files | QDir::Hidden);
-}
-
-} // namespace
 
 void EntriesTest::creation_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("baseName");
-    QTest::addColumn<QString>("titleLine");
     QTest::newRow("colon dropped from the name, kept in the title") << "  Cave Run: Part 1 "
-                                                                    << "Cave Run Part 1"
-                                                                    << "game_title=Cave Run: Part 1";
+                                                                    << "Cave Run Part 1";
     QTest::newRow("dollar and backslash verbatim") << "Cost $5 \\ Deluxe"
-                                                   << "Cost $5  Deluxe"
-                                                   << "game_title=Cost $5 \\ Deluxe";
+                                                   << "Cost $5  Deluxe";
     QTest::newRow("non-ASCII and emoji") << "Über Höhlen 🐉"
-                                         << "Über Höhlen 🐉"
-                                         << "game_title=Über Höhlen 🐉";
+                                         << "Über Höhlen 🐉";
 }
 
 void EntriesTest::creation()
 {
     QFETCH(QString, title);
     QFETCH(QString, baseName);
-    QFETCH(QString, titleLine);
     const TestHome home;
     // A folder left behind under that name is the new game's, with what it holds.
     const QString kept = home.writeFile(QStringLiteral("Library/Application Support/Tandril/") + baseName +
@@ -70,7 +55,7 @@ void EntriesTest::creation()
     const QString configFile = home.libraryFolder() + u'/' + baseName + QStringLiteral(".conf");
     QCOMPARE(created, std::optional<QString>(configFile));
     QVERIFY(QFileInfo(home.libraryFolder() + u'/' + baseName + QStringLiteral("/FLOPPIES")).isDir());
-    QVERIFY(QString::fromUtf8(readFile(configFile)).split(u'\n').contains(titleLine));
+    QVERIFY(QString::fromUtf8(readFile(configFile)).split(u'\n').contains("game_title=" + title.trimmed()));
     QCOMPARE(LibraryLoader::readEntry(configFile)->title, title.trimmed());
     QCOMPARE(readFile(kept), QByteArray("MZ"));
     QVERIFY(prompter.alerts.isEmpty());
@@ -227,46 +212,37 @@ void EntriesTest::deletion()
     QVERIFY(QFile::exists(rom));
 }
 
-void EntriesTest::deletionKeepsWhatIsNotTheGame_data()
+void EntriesTest::deletionTouchesOnlyTheGame_data()
 {
-    QTest::addColumn<QString>("baseName");
-    QTest::newRow("..conf would name the library itself") << ".";
-    QTest::newRow("...conf would name its parent") << "..";
-    QTest::newRow("mt32.conf would name the ROM folder") << "mt32";
+    QTest::addColumn<QString>("file"); // the configuration file, below the home folder
+    QTest::addColumn<bool>("deleted");
+    const QString library = QStringLiteral("Library/Application Support/Tandril/");
+    QTest::newRow("..conf would name the library itself") << library + "..conf" << true;
+    QTest::newRow("...conf would name its parent") << library + "...conf" << true;
+    QTest::newRow("mt32.conf would name the ROM folder") << library + "mt32.conf" << true;
+    QTest::newRow("a file outside the library is refused") << "elsewhere/Doom.conf" << false;
 }
 
-void EntriesTest::deletionKeepsWhatIsNotTheGame()
+void EntriesTest::deletionTouchesOnlyTheGame()
 {
-    QFETCH(QString, baseName);
+    QFETCH(QString, file);
+    QFETCH(bool, deleted);
     const TestHome home;
-    const QString configFile = home.writeConfig(baseName, "game_title=Odd\n");
-    const QString rom = home.writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/A.ROM"), "r");
-    const QString other = home.writeConfig(QStringLiteral("Other"), "game_title=Other\n");
-    const QString outside = home.writeFile(QStringLiteral("Library/Application Support/keep.txt"), "k");
-    ScriptedPrompter prompter;
-    prompter.answers = {0};
-    QCOMPARE(EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter),
-             EntryDeletion::Outcome::Deleted);
-    QVERIFY(!QFile::exists(configFile));
-    for (const QString& path : {rom, other, outside})
-        QVERIFY2(QFile::exists(path), qPrintable(path));
-}
-
-void EntriesTest::deletionOutsideTheLibraryIsRefused()
-{
-    const TestHome home;
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/A.ROM"), "r");
+    home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/D.EXE"), "MZ");
     home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
-    const QString game =
-        home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/D.EXE"), "MZ");
-    const QString stray = home.writeFile(QStringLiteral("elsewhere/Doom.conf"), "game_title=Doom\n");
+    home.writeFile(QStringLiteral("Library/Application Support/keep.txt"), "k");
+    const QString configFile = home.writeFile(file, "game_title=Odd\n");
+    QStringList expected = tree(home.path());
+    if (deleted)
+        expected.removeOne(file);
     ScriptedPrompter prompter;
     prompter.answers = {0};
-    QCOMPARE(EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(stray), prompter),
-             EntryDeletion::Outcome::NotDeleted);
-    QCOMPARE(prompter.takeAlerts().size(), 1);
-    QVERIFY(QFile::exists(stray));
-    QVERIFY(QFile::exists(game));
-    QCOMPARE(configFiles(home), QStringList{"Doom.conf"});
+    QCOMPARE(EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter) ==
+                 EntryDeletion::Outcome::Deleted,
+             deleted);
+    QCOMPARE(prompter.takeAlerts().size(), deleted ? 0 : 1);
+    QCOMPARE(tree(home.path()), expected);
 }
 
 QTEST_GUILESS_MAIN(EntriesTest)
