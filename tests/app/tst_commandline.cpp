@@ -1,6 +1,6 @@
 #include "common/RecordingEmulator.h"
+#include "common/TandrilProcess.h"
 #include "common/TestHome.h"
-#include "TandrilExecutable.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,40 +33,8 @@ private Q_SLOTS:
     void runningWindowTakesTheArchive();
 
 private:
-    struct Run
-    {
-        int exitCode = -1;
-        QString out;
-        QString err;
-    };
-    static Run tandril(const TestHome& home, const QStringList& arguments, const QString& path = {},
-                       const QString& language = QStringLiteral("en_US"));
     static void writeLibrary(const TestHome& home);
 };
-
-CommandLineTest::Run CommandLineTest::tandril(const TestHome& home, const QStringList& arguments,
-                                              const QString& path, const QString& language)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANGUAGE"), language);
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/.local/share"));
-    if (!path.isEmpty())
-        environment.insert(QStringLiteral("PATH"), path + u':' + environment.value(QStringLiteral("PATH")));
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TANDRIL_EXECUTABLE), arguments);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        qFatal("tandril did not finish");
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 void CommandLineTest::writeLibrary(const TestHome& home)
 {
@@ -79,9 +47,10 @@ void CommandLineTest::writeLibrary(const TestHome& home)
 void CommandLineTest::list()
 {
     const TestHome home;
-    QCOMPARE(tandril(home, {QStringLiteral("list"), QStringLiteral("--json")}).out, QStringLiteral("[\n]\n"));
+    QCOMPARE(runTandril(home, {QStringLiteral("list"), QStringLiteral("--json")}).out,
+             QStringLiteral("[\n]\n"));
     writeLibrary(home);
-    const Run run = tandril(home, {QStringLiteral("list")});
+    const TandrilRun run = runTandril(home, {QStringLiteral("list")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.out, QStringLiteral("Ädventure: Part 1\t%1/Ädventure.conf\n"
@@ -90,7 +59,7 @@ void CommandLineTest::list()
                           .arg(home.libraryFolder()));
     const QJsonArray games =
         QJsonDocument::fromJson(
-            tandril(home, {QStringLiteral("list"), QStringLiteral("--json")}).out.toUtf8())
+            runTandril(home, {QStringLiteral("list"), QStringLiteral("--json")}).out.toUtf8())
             .array();
     QCOMPARE(games.size(), 3);
     QCOMPARE(games.at(1)[QStringLiteral("setupPath")], QJsonValue(QStringLiteral("/s/SETUP.EXE")));
@@ -114,7 +83,7 @@ void CommandLineTest::usage()
     QFETCH(int, exitCode);
     QFETCH(QString, expected);
     const TestHome home;
-    const Run run = tandril(home, arguments);
+    const TandrilRun run = runTandril(home, arguments);
     QCOMPARE(run.exitCode, exitCode);
     if (exitCode == 0)
         QVERIFY2(run.out.startsWith(expected) && run.err.isEmpty(), qPrintable(run.out));
@@ -145,8 +114,9 @@ void CommandLineTest::launchModes()
     const QString setup = home.writeFile(QStringLiteral("SETUP.EXE"), "MZ");
     const QString conf = home.writeConfig(
         QStringLiteral("Doom"), "game_title=Doom\ngame_exe=DOOM.EXE\nsetup_exe=" + setup.toUtf8() + '\n');
-    const Run run = tandril(home, QStringList{QStringLiteral("launch"), QStringLiteral("Doom")} + options,
-                            emulator.folder(), QStringLiteral("de_DE"));
+    const TandrilRun run =
+        runTandril(home, QStringList{QStringLiteral("launch"), QStringLiteral("Doom")} + options,
+                   emulator.folder(), QStringLiteral("de_DE"));
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     const std::optional<QStringList> arguments = emulator.takeArguments();
@@ -188,7 +158,7 @@ void CommandLineTest::launchNamesOneGame()
                           QStringLiteral("--dos")};
     if (exitCode == 2)
         arguments << QStringLiteral("--setup");
-    const Run run = tandril(home, arguments, emulator.folder());
+    const TandrilRun run = runTandril(home, arguments, emulator.folder());
     QCOMPARE(run.exitCode, exitCode);
     if (exitCode == 2)
         QVERIFY(run.err.contains(QStringLiteral("Usage: tandril")));
@@ -205,7 +175,7 @@ void CommandLineTest::shortcutStartsTheGame()
     const TestHome home;
     const QString conf = home.writeConfig(QStringLiteral("Cost $5 \\ \"Deluxe\" 100%"),
                                           "game_title=Cost $5 \\ \"Deluxe\" 100%\n");
-    const Run run = tandril(home, {QStringLiteral("shortcut"), conf});
+    const TandrilRun run = runTandril(home, {QStringLiteral("shortcut"), conf});
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     const QString entryPath =
@@ -265,10 +235,10 @@ void CommandLineTest::addAndDelete()
     home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
     const QString gameFile =
         home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
-    const Run run = tandril(home, arguments);
+    const TandrilRun run = runTandril(home, arguments);
     QCOMPARE(run.err, err);
     QCOMPARE(run.exitCode, exitCode);
-    const Run list = tandril(home, {QStringLiteral("list")});
+    const TandrilRun list = runTandril(home, {QStringLiteral("list")});
     QStringList listed;
     for (const QString& line : list.out.split(u'\n', Qt::SkipEmptyParts))
         listed << line.section(u'\t', 0, 0);
@@ -281,19 +251,19 @@ void CommandLineTest::settingsAndSet()
 {
     const TestHome home;
     home.writeConfig(QStringLiteral("Doom"), "[sdl]\noutput=surface\n[tandril]\ngame_title=Doom\n");
-    const Run set =
-        tandril(home, {QStringLiteral("set"), QStringLiteral("Doom"), QStringLiteral("sblaster.oplmode=opl3"),
-                       QStringLiteral("joystick.timed=false"), QStringLiteral("midi.mt32.romdir=/roms")});
+    const TandrilRun set = runTandril(
+        home, {QStringLiteral("set"), QStringLiteral("Doom"), QStringLiteral("sblaster.oplmode=opl3"),
+               QStringLiteral("joystick.timed=false"), QStringLiteral("midi.mt32.romdir=/roms")});
     QCOMPARE(set.exitCode, 0);
     QVERIFY(set.err.contains(QStringLiteral("Not checked"))); // no DOSBox-X here to check against
-    const Run settings = tandril(home, {QStringLiteral("settings"), QStringLiteral("Doom")});
+    const TandrilRun settings = runTandril(home, {QStringLiteral("settings"), QStringLiteral("Doom")});
     QCOMPARE(settings.exitCode, 0);
     QCOMPARE(settings.out.split(u'\n', Qt::SkipEmptyParts),
              (QStringList{"sdl.output=surface", "sblaster.oplmode=opl3", "joystick.timed=false",
                           "midi.mt32.romdir=/roms"}));
-    QCOMPARE(
-        tandril(home, {QStringLiteral("set"), QStringLiteral("Doom"), QStringLiteral("nonsense")}).exitCode,
-        2);
+    QCOMPARE(runTandril(home, {QStringLiteral("set"), QStringLiteral("Doom"), QStringLiteral("nonsense")})
+                 .exitCode,
+             2);
 }
 
 void CommandLineTest::exportAndImport()
@@ -302,18 +272,18 @@ void CommandLineTest::exportAndImport()
     QDir().mkpath(home.path() + QStringLiteral("/Desktop"));
     home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
     home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
-    const Run exported = tandril(home, {QStringLiteral("export"), QStringLiteral("Doom")});
+    const TandrilRun exported = runTandril(home, {QStringLiteral("export"), QStringLiteral("Doom")});
     QCOMPARE(exported.exitCode, 0);
     QCOMPARE(exported.err, QStringLiteral("Export Successful: File saved to your Desktop:\nDoom.tdl\n"));
     const QString archive = home.path() + QStringLiteral("/Desktop/Doom.tdl");
 
     const TestHome other;
-    const Run imported = tandril(other, {QStringLiteral("import"), archive});
+    const TandrilRun imported = runTandril(other, {QStringLiteral("import"), archive});
     QCOMPARE(imported.err, QStringLiteral("Import Successful: Game imported successfully.\n"));
     QCOMPARE(imported.exitCode, 0);
     // Without a terminal the question is answered "Cancel"; --yes replaces.
-    QCOMPARE(tandril(other, {QStringLiteral("import"), archive}).exitCode, 1);
-    QCOMPARE(tandril(other, {QStringLiteral("--yes"), QStringLiteral("import"), archive}).exitCode, 0);
+    QCOMPARE(runTandril(other, {QStringLiteral("import"), archive}).exitCode, 1);
+    QCOMPARE(runTandril(other, {QStringLiteral("--yes"), QStringLiteral("import"), archive}).exitCode, 0);
 }
 
 void CommandLineTest::runningWindowTakesTheArchive()
@@ -322,18 +292,14 @@ void CommandLineTest::runningWindowTakesTheArchive()
     QDir().mkpath(home.path() + QStringLiteral("/Desktop"));
     home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
     home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
-    QCOMPARE(tandril(home, {QStringLiteral("export"), QStringLiteral("Doom")}).exitCode, 0);
+    QCOMPARE(runTandril(home, {QStringLiteral("export"), QStringLiteral("Doom")}).exitCode, 0);
     QVERIFY(QFile::remove(home.libraryFolder() + QStringLiteral("/Doom.conf")));
     QVERIFY(QDir(home.libraryFolder() + QStringLiteral("/Doom")).removeRecursively());
     RecordingEmulator emulator(home.path() + QStringLiteral("/bin")); // no question about a missing emulator
 
     QProcess window;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
+    QProcessEnvironment environment = tandrilEnvironment(home, emulator.folder());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("PATH"),
-                       emulator.folder() + u':' + environment.value(QStringLiteral("PATH")));
     // The socket lives in the user's private runtime folder, not in the shared temporary one.
     const QString runtime = home.path() + QStringLiteral("/run");
     QDir().mkpath(runtime);
@@ -353,7 +319,7 @@ void CommandLineTest::runningWindowTakesTheArchive()
         }(),
         20000);
 
-    const Run second = tandril(home, {home.path() + QStringLiteral("/Desktop/Doom.tdl")});
+    const TandrilRun second = runTandril(home, {home.path() + QStringLiteral("/Desktop/Doom.tdl")});
     QCOMPARE(second.exitCode, 0);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.libraryFolder() + QStringLiteral("/Doom.conf")), 20000);
     QCOMPARE(window.state(), QProcess::Running); // one window took it; no second one stayed

@@ -1,4 +1,5 @@
 #include "common/ScriptedPrompter.h"
+#include "common/TandrilProcess.h"
 #include "common/TestHome.h"
 #include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
@@ -10,7 +11,6 @@
 #include "platform/ProcessRunner.h"
 #include "platform/StagingFolder.h"
 #include "settings/SettingsSaver.h"
-#include "TandrilExecutable.h"
 
 #include <csignal>
 #include <QDirIterator>
@@ -101,33 +101,6 @@ public:
 private:
     QString m_script;
 };
-
-struct Run
-{
-    int exitCode = -1;
-    QString err;
-};
-
-QProcess* startTandril(const TestHome& home, const QStringList& arguments, QObject* parent)
-{
-    auto* process = new QProcess(parent);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.remove(QStringLiteral("DISPLAY"));
-    process->setProcessEnvironment(environment);
-    process->start(QStringLiteral(TANDRIL_EXECUTABLE), arguments);
-    process->closeWriteChannel();
-    return process;
-}
-
-Run runTandril(const TestHome& home, const QStringList& arguments)
-{
-    QProcess* process = startTandril(home, arguments, nullptr);
-    const std::unique_ptr<QProcess> owner(process);
-    if (!process->waitForFinished(60000))
-        qFatal("tandril did not finish");
-    return {process->exitCode(), QString::fromUtf8(process->readAllStandardError())};
-}
 
 } // namespace
 
@@ -407,7 +380,8 @@ void FaultsTest::stoppedExportLeavesNothing()
     makeGame(QStringLiteral("Doom"), 50 * 1000 * 1000);
     m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/MORE.DAT"), randomBytes(1000));
     QDir().mkpath(m_home->path() + QStringLiteral("/Desktop"));
-    QProcess* exporter = startTandril(*m_home, {QStringLiteral("export"), QStringLiteral("Doom")}, this);
+    QProcess* exporter =
+        startTandril(tandrilEnvironment(*m_home), {QStringLiteral("export"), QStringLiteral("Doom")}, this);
     // Stopped while zip works in its staging folder: its progress shows as plain lines.
     QByteArray progress;
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -433,7 +407,7 @@ void FaultsTest::secondTandrilWaitsForTheLock()
         const LibraryLock held;
         QVERIFY(!held.failure());
         const QMap<QString, QByteArray> before = snapshot(m_home->libraryFolder());
-        const Run busy =
+        const TandrilRun busy =
             runTandril(*m_home, {QStringLiteral("--yes"), QStringLiteral("delete"), QStringLiteral("Doom")});
         QCOMPARE(busy.exitCode, 1);
         QVERIFY2(busy.err.contains(QStringLiteral("Another Tandril is changing the library")),
