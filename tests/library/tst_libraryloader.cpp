@@ -18,8 +18,6 @@ private Q_SLOTS:
     void entryFromOneFile_data();
     void entryFromOneFile();
     void orderAndSkippedFiles();
-    void hugeFileLoads();
-    void rowToRestore_data();
     void rowToRestore();
 };
 
@@ -103,39 +101,14 @@ void LibraryLoaderTest::orderAndSkippedFiles()
     QVERIFY(!LibraryLoader::load(home.path() + QStringLiteral("/missing")).has_value());
 }
 
-void LibraryLoaderTest::hugeFileLoads()
-{
-    const TestHome home;
-    QByteArray content = "[sdl]\n";
-    while (content.size() < 20 * 1024 * 1024)
-        content += "# a long comment line that only makes this configuration file large\n";
-    content += "game_title=Big\n";
-    home.writeConfig(QStringLiteral("big"), content);
-    const std::optional<QList<ConfigEntry>> entries = LibraryLoader::load(home.libraryFolder());
-    QVERIFY(entries.has_value());
-    QCOMPARE(entries->size(), 1);
-    QCOMPARE(entries->first().title, QStringLiteral("Big"));
-}
-
-void LibraryLoaderTest::rowToRestore_data()
-{
-    QTest::addColumn<int>("stored"); // -100 stands for never stored
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("expected"); // -1 for no selection
-    QTest::newRow("in range") << 2 << 3 << 2;
-    QTest::newRow("out of range") << 5 << 3 << -1;
-    QTest::newRow("never stored selects the first") << -100 << 3 << 0;
-    QTest::newRow("never stored, empty library") << -100 << 0 << -1;
-    QTest::newRow("negative") << -1 << 3 << -1;
-}
-
 void LibraryLoaderTest::rowToRestore()
 {
-    QFETCH(int, stored);
-    QFETCH(int, count);
-    QFETCH(int, expected);
-    const std::optional<int> storedRow = stored == -100 ? std::nullopt : std::optional<int>(stored);
-    QCOMPARE(LibraryLoader::rowToRestore(storedRow, count).value_or(-1), expected);
+    // The stored row, in range, else nothing; never stored: the first game, if there is one.
+    QCOMPARE(LibraryLoader::rowToRestore(2, 3), std::optional<int>(2));
+    for (const std::optional<int> stored : {std::optional<int>(3), std::optional<int>(-1)})
+        QCOMPARE(LibraryLoader::rowToRestore(stored, 3), std::nullopt);
+    QCOMPARE(LibraryLoader::rowToRestore(std::nullopt, 3), std::optional<int>(0));
+    QCOMPARE(LibraryLoader::rowToRestore(std::nullopt, 0), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(LibraryLoaderTest)
