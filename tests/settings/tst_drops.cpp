@@ -30,8 +30,6 @@ private Q_SLOTS:
     void cancelledCopyLeavesNothing_data();
     void cancelledCopyLeavesNothing();
     void linksNeverLeadOutOfTheDroppedFolder();
-    void uniqueNames_data();
-    void uniqueNames();
     void dropOnTheAreaCopiesAndReports();
 
 private:
@@ -167,27 +165,6 @@ void DropsTest::linksNeverLeadOutOfTheDroppedFolder()
     QCOMPARE(readFile(game(QStringLiteral("GAME/DATA/.hidden"))), QByteArray("h"));
     // A dropped link to a file brings the file's content.
     QCOMPARE(readFile(game(QStringLiteral("link-to-secret.txt"))), QByteArray("secret"));
-}
-
-void DropsTest::uniqueNames_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("existing");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("file") << "game.exe" << QStringList{"game.exe"} << "game 2.exe";
-    QTest::newRow("folder") << "DATA" << QStringList{"DATA"} << "DATA 2";
-    QTest::newRow("last dot counts") << "a.tar.gz" << QStringList{"a.tar.gz"} << "a.tar 2.gz";
-}
-
-void DropsTest::uniqueNames()
-{
-    QFETCH(QString, name);
-    QFETCH(QStringList, existing);
-    QFETCH(QString, expected);
-    for (const QString& file : existing)
-        m_home->writeFile(QStringLiteral("d/") + file, "x");
-    QCOMPARE(DropCopy::uniqueDestination(m_home->path() + QStringLiteral("/d/") + name),
-             m_home->path() + QStringLiteral("/d/") + expected);
 }
 
 void DropsTest::dropOnTheAreaCopiesAndReports()
