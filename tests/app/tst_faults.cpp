@@ -1,3 +1,4 @@
+#include "common/RewrittenTools.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TandrilProcess.h"
 #include "common/TestHome.h"
@@ -83,24 +84,6 @@ void fillDisk(const QString& folder)
     while (filler.write(block) == block.size()) {
     }
 }
-
-// Runs the archive tools, except that zip is replaced by a failing or self-killing command.
-class BrokenZip final : public ProcessRunner
-{
-public:
-    explicit BrokenZip(QString script) : m_script(std::move(script)) {}
-    QPointer<QProcess> run(const Command& command, bool captureOutput, Done done, LineHandler lines) override
-    {
-        Command replaced = command;
-        if (command.program.endsWith(QStringLiteral("/zip")))
-            replaced = {
-                QStringLiteral("/bin/sh"), {QStringLiteral("-c"), m_script}, command.workingDirectory};
-        return ProcessRunner::run(replaced, captureOutput, std::move(done), std::move(lines));
-    }
-
-private:
-    QString m_script;
-};
 
 } // namespace
 
@@ -244,9 +227,13 @@ void FaultsTest::exportKeepsTheOldArchive()
     m_home->writeFile(QStringLiteral("Desktop/Doom.tdl"), old);
 
     m_prompter.answers = {0}; // Overwrite
-    BrokenZip brokenZip(zip);
-    ProcessRunner realZip;
-    ExportJob job(m_prompter, smallDesktop ? realZip : static_cast<ProcessRunner&>(brokenZip));
+    // zip replaced by a failing or self-killing command, or the real one on a full Desktop.
+    RewrittenTools tools([&](ProcessRunner::Command command) {
+        if (!smallDesktop && command.program.endsWith(QStringLiteral("/zip")))
+            command = {QStringLiteral("/bin/sh"), {QStringLiteral("-c"), zip}, command.workingDirectory};
+        return command;
+    });
+    ExportJob job(m_prompter, tools);
     QSignalSpy finished(&job, &ExportJob::finished);
     QVERIFY(job.start(LibraryLoader::readEntry(m_home->libraryFolder() + QStringLiteral("/Doom.conf"))));
     QVERIFY(!finished.isEmpty() || finished.wait(60000));
