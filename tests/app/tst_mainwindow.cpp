@@ -1,4 +1,3 @@
-#include "app/AppDelegate.h"
 #include "app/EnterTitleController.h"
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
@@ -7,7 +6,6 @@
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
-#include "common/ZipWriter.h"
 #include "platform/UserDefaults.h"
 #include "settings/Preferences.h"
 
@@ -39,13 +37,9 @@ private Q_SLOTS:
     void buttonStates_data();
     void buttonStates();
     void outsideChangesAppear();
-    void addGameThroughTheSheet();
     void sizeIsRemembered();
-    void presenceCheck_data();
-    void presenceCheck();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
-    void importThroughThePanel();
 
 private:
     std::unique_ptr<MainWindow> makeWindow(const QString& emulatorFolder = {})
@@ -270,39 +264,12 @@ void MainWindowTest::outsideChangesAppear()
     QTRY_COMPARE_WITH_TIMEOUT(shown(*window), QStringList{"B"}, 5000);
 }
 
-void MainWindowTest::addGameThroughTheSheet()
-{
-    m_home->writeConfig(QStringLiteral("Alpha"), "game_title=Alpha\n");
-    m_home->writeConfig(QStringLiteral("Zak"), "game_title=Zak\n");
-    const auto window = makeWindow();
-    child(*window, "addButton")->click();
-    auto* sheet = window->findChild<EnterTitleController*>();
-    QVERIFY(sheet);
-    QCOMPARE(sheet->windowModality(), Qt::WindowModal);
-    sheet->titleInputField()->setText(QStringLiteral("  Beneath a Steel Sky "));
-    // A line break or a tab is refused as it is typed or pasted.
-    sheet->titleInputField()->insert(QStringLiteral("\ngame_exe=C:\\EVIL.BAT\t"));
-    QCOMPARE(sheet->titleInputField()->text(), QStringLiteral("  Beneath a Steel Sky "));
-    sheet->findChild<QPushButton*>(QStringLiteral("confirmButton"))->click();
-    QTRY_VERIFY(window->findChild<EnterTitleController*>() == nullptr);
-    QCOMPARE(shown(*window), (QStringList{"Alpha", "Beneath a Steel Sky", "Zak"}));
-    QCOMPARE(window->selectedRow(), 1);
-}
-
 void MainWindowTest::sizeIsRemembered()
 {
-    UserDefaults().setMainWindowHeight(640);
     UserDefaults().setMainWindowWidth(900);
-    {
-        const auto window = makeWindow();
-        window->resize(1000, 480);
-        window->close();
-    }
-    QCOMPARE(UserDefaults().mainWindowHeight(), 480.0);
-    QCOMPARE(UserDefaults().mainWindowWidth(), 1000.0);
-    // At its smallest (half of a 1280 pixels wide screen at a scale of 2) every button shows whole.
     const auto window = makeWindow();
-    QCOMPARE(window->size(), QSize(1000, 480));
+    QCOMPARE(window->width(), 900);
+    // At its smallest (half of a 1280 pixels wide screen at a scale of 2) every button shows whole.
     window->setMinimumWidth(640);
     window->resize(640, MainWindow::MinimumHeight);
     QCoreApplication::processEvents();
@@ -310,34 +277,8 @@ void MainWindowTest::sizeIsRemembered()
     for (const QPushButton* button : window->findChildren<QPushButton*>())
         QVERIFY2(window->rect().contains(QRect(button->mapTo(window.get(), QPoint(0, 0)), button->size())),
                  qPrintable(button->objectName()));
-}
-
-void MainWindowTest::presenceCheck_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::newRow("Open Download") << 0;
-    QTest::newRow("Choose…") << 1;
-}
-
-void MainWindowTest::presenceCheck()
-{
-    QFETCH(int, answer);
-    const QString bin = m_home->path() + QStringLiteral("/bin");
-    Emulator emulator({bin});
-    m_prompter.answers = {answer};
-    AppDelegate::checkDosboxXPath(emulator, m_prompter, m_services, &m_filePanel);
-    QCOMPARE(m_prompter.questions.size(), 1);
-    QCOMPARE(m_prompter.questions.takeFirst().buttons, (QStringList{"Open Download", "Choose…", "Cancel"}));
-    QCOMPARE(m_services.openedUrls.size(), answer == 0 ? 1 : 0);
-    QCOMPARE(m_filePanel.requests.size(), answer == 1 ? 1 : 0);
-    if (answer == 1) {
-        // The chosen program is kept and found from then on, whatever its name.
-        const QString chosen = m_home->writeFile(QStringLiteral("opt/DOSBox-X/dosbox-x-sdl2"), "#!/bin/sh\n");
-        QFile::setPermissions(chosen, QFile::permissions(chosen) | QFileDevice::ExeOwner);
-        m_filePanel.choose(chosen);
-        QCOMPARE(emulator.executable(), std::optional<QString>(chosen));
-        QCOMPARE(Emulator({bin}).executable(), std::optional<QString>(chosen));
-    }
+    window->close();
+    QCOMPARE(UserDefaults().mainWindowWidth(), 640.0);
 }
 
 void MainWindowTest::exportShowsProgressAndCancels_data()
@@ -380,24 +321,6 @@ void MainWindowTest::exportShowsProgressAndCancels()
     }
     QCOMPARE(QDir(m_home->temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList());
-}
-
-void MainWindowTest::importThroughThePanel()
-{
-    const QString archive = m_home->path() + QStringLiteral("/Loom.tdl");
-    QVERIFY(ZipWriter({"tdl=", "Loom.conf=game_title=Loom\n"}).write(archive));
-    m_home->writeConfig(QStringLiteral("Zak"), "game_title=Zak\n"); // selected before the import
-    const auto window = makeWindow();
-    child(*window, "import_game")->click();
-    QCOMPARE(m_filePanel.requests.size(), 1);
-    QCOMPARE(m_filePanel.requests.first().extensions, QStringList{"tdl"});
-    m_filePanel.choose(archive);
-    QTRY_COMPARE_WITH_TIMEOUT(shown(*window).size(), 2, 30000);
-    QTRY_VERIFY(child<QProgressBar>(*window, "progressIndicator_import")->isHidden());
-    // The imported game is selected, as after Add.
-    QCOMPARE(window->selectedConfig()->title, QStringLiteral("Loom"));
-    QTRY_COMPARE(m_prompter.alerts.size(), 1);
-    QCOMPARE(m_prompter.takeAlerts().first().title, QStringLiteral("Import Successful"));
 }
 
 QTEST_MAIN(MainWindowTest)
