@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -20,14 +21,11 @@ private Q_SLOTS:
     void configText_data();
     void configText();
     void missingKeysAreAppendedInOrder();
-    void savesUnderTheTrimmedTitle();
     void fileNamedOtherThanItsTitleIsRenamedNotCopied();
     void rename_data();
     void rename();
-    void renameRefusedWritesNothing();
-    void refusedTitles_data();
-    void refusedTitles();
-    void writeFailureKeepsTheEditorOpen();
+    void refusedSavesChangeNothing_data();
+    void refusedSavesChangeNothing();
 };
 
 namespace {
@@ -144,20 +142,6 @@ void SavingTest::missingKeysAreAppendedInOrder()
                  "sbtype=sb16\nsbbase=220\nirq=7\ndma=1\nhdma=5\nglshader=\n[tandril autoexec]\nver\n"));
 }
 
-void SavingTest::savesUnderTheTrimmedTitle()
-{
-    const TestHome home;
-    ScriptedPrompter prompter;
-    QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
-    SettingsSaver::Form form = emptyForm();
-    form.title = QStringLiteral("  Cave Run: Part 1 ");
-    QCOMPARE(SettingsSaver::save(form, QString(), false, prompter), SettingsSaver::Outcome::Saved);
-    const QString file = home.libraryFolder() + QStringLiteral("/Cave Run Part 1.conf");
-    QCOMPARE(LibraryLoader::readEntry(file)->title, QStringLiteral("Cave Run: Part 1"));
-    QVERIFY(QFileInfo(home.libraryFolder() + QStringLiteral("/Cave Run Part 1/FLOPPIES")).isDir());
-    QCOMPARE(updated.count(), 1);
-}
-
 void SavingTest::fileNamedOtherThanItsTitleIsRenamedNotCopied()
 {
     // The edited game is its own file: another game's file with the title's name is never touched.
@@ -186,7 +170,7 @@ void SavingTest::fileNamedOtherThanItsTitleIsRenamedNotCopied()
 
 void SavingTest::rename_data()
 {
-    QTest::addColumn<QString>("previous");
+    QTest::addColumn<QString>("previous"); // the edited file's title line; "-": a new game
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("withFolder");
     QTest::addColumn<QString>("fileAfter");
@@ -196,6 +180,9 @@ void SavingTest::rename_data()
                                                    << "Doom 2" << false << "Doom 2";
     QTest::newRow("only removed characters changed") << "Doom?"
                                                      << "Doom" << true << "Doom";
+    QTest::newRow("a new game under the trimmed title")
+        << "-"
+        << "  Cave Run: Part 1 " << false << "Cave Run Part 1";
 }
 
 void SavingTest::rename()
@@ -205,81 +192,69 @@ void SavingTest::rename()
     QFETCH(bool, withFolder);
     QFETCH(QString, fileAfter);
     const TestHome home;
-    home.writeConfig(QStringLiteral("Doom"), "game_title=" + previous.toUtf8() + "\n");
+    const QString library = home.libraryFolder();
+    if (previous != u"-")
+        home.writeConfig(QStringLiteral("Doom"), "game_title=" + previous.toUtf8() + "\n");
     if (withFolder)
         home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/FLOPPIES/A.IMA"), "x");
     ScriptedPrompter prompter;
+    QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
     SettingsSaver::Form form = emptyForm();
     form.title = title;
-    QCOMPARE(SettingsSaver::save(form, home.libraryFolder() + QStringLiteral("/Doom.conf"), false, prompter),
+    QCOMPARE(SettingsSaver::save(form, previous == u"-" ? QString() : library + QStringLiteral("/Doom.conf"),
+                                 false, prompter),
              SettingsSaver::Outcome::Saved);
-    const QString library = home.libraryFolder();
+    QCOMPARE(updated.count(), 1);
     QCOMPARE(QDir(library).entryList({QStringLiteral("*.conf")}),
              QStringList{fileAfter + QStringLiteral(".conf")});
-    QCOMPARE(LibraryLoader::readEntry(library + u'/' + fileAfter + QStringLiteral(".conf"))->title, title);
+    QCOMPARE(LibraryLoader::readEntry(library + u'/' + fileAfter + QStringLiteral(".conf"))->title,
+             title.trimmed());
     QCOMPARE(QFile::exists(library + u'/' + fileAfter + QStringLiteral("/FLOPPIES/A.IMA")), withFolder);
-    if (fileAfter != u"Doom")
-        QVERIFY(!QFileInfo::exists(library + QStringLiteral("/Doom")));
+    QCOMPARE(QFileInfo::exists(library + QStringLiteral("/Doom")), fileAfter == u"Doom");
 }
 
-void SavingTest::renameRefusedWritesNothing()
-{
-    const TestHome home;
-    const QString doom = home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
-    const QString other = home.writeConfig(QStringLiteral("Doom 2"), "game_title=Doom 2\ncycles=max\n");
-    ScriptedPrompter prompter;
-    QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
-    SettingsSaver::Form form = emptyForm();
-    form.title = QStringLiteral("Doom 2");
-    QCOMPARE(SettingsSaver::save(form, doom, false, prompter), SettingsSaver::Outcome::KeepEditorOpen);
-    QCOMPARE(prompter.questions.size(), 1);
-    QCOMPARE(prompter.questions.first().title, QStringLiteral("Rename Not Possible"));
-    QCOMPARE(readFile(other), QByteArray("game_title=Doom 2\ncycles=max\n"));
-    QCOMPARE(readFile(doom), QByteArray("game_title=Doom\n"));
-    QCOMPARE(updated.count(), 0);
-}
-
-void SavingTest::refusedTitles_data()
+void SavingTest::refusedSavesChangeNothing_data()
 {
     QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("questions");
-    QTest::newRow("blank title") << "   " << 0;
-    QTest::newRow("only removed characters") << "???" << 1;
-    QTest::newRow("a line break") << "Evil\ngame_exe=C:\\EVIL.BAT" << 1;
-    QTest::newRow("a tab") << "Doom\tII" << 1;
+    QTest::addColumn<QString>("edited");   // the edited configuration file, in the library
+    QTest::addColumn<QString>("question"); // empty: refused without a question
+    const auto row = [](const char* name, const char* title, const char* edited, const char* question) {
+        QTest::newRow(name) << QString::fromUtf8(title) << QString::fromUtf8(edited)
+                            << QString::fromUtf8(question);
+    };
+    row("blank title", "   ", "Doom.conf", "");
+    row("only removed characters", "???", "Doom.conf", "Invalid Title");
+    row("a line break", "Evil\ngame_exe=C:\\EVIL.BAT", "Doom.conf", "Invalid Title");
+    row("a tab", "Doom\tII", "Doom.conf", "Invalid Title");
+    row("another game has the new name", "Doom 2", "Doom.conf", "Rename Not Possible");
+    // A folder where the configuration file should go cannot be replaced by a file.
+    row("the file cannot be written", "Keen", "Keen.conf", "Could Not Save");
 }
 
-void SavingTest::refusedTitles()
+void SavingTest::refusedSavesChangeNothing()
 {
     QFETCH(QString, title);
-    QFETCH(int, questions);
+    QFETCH(QString, edited);
+    QFETCH(QString, question);
     const TestHome home;
+    home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
+    home.writeConfig(QStringLiteral("Doom 2"), "game_title=Doom 2\ncycles=max\n");
+    home.writeConfig(QStringLiteral("Keen.conf/Keen"), "x");
+    // Every file with its content (a failed write may leave the game's empty folders).
+    const auto files = [&] {
+        QStringList result;
+        for (const QString& item : tree(home.libraryFolder()))
+            result << item + u'=' + QString::fromUtf8(readFile(home.libraryFolder() + u'/' + item));
+        return result.filter(QRegularExpression(QStringLiteral("[^/]=")));
+    };
+    const QStringList before = files();
     ScriptedPrompter prompter;
     SettingsSaver::Form form = emptyForm();
     form.title = title;
-    QCOMPARE(SettingsSaver::save(form, home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n"), false,
-                                 prompter),
-             SettingsSaver::Outcome::KeepEditorOpen);
-    QCOMPARE(prompter.questions.size(), questions);
-    if (questions)
-        QCOMPARE(prompter.questions.first().title, QStringLiteral("Invalid Title"));
-    QVERIFY(!QFile::exists(home.libraryFolder() + QStringLiteral("/.conf")));
-}
-
-void SavingTest::writeFailureKeepsTheEditorOpen()
-{
-    const TestHome home;
-    // A folder where the configuration file should go cannot be replaced by a file.
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom.conf/keep"), "x");
-    ScriptedPrompter prompter;
-    QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
-    QCOMPARE(SettingsSaver::save(emptyForm(), home.libraryFolder() + QStringLiteral("/Doom.conf"), false,
-                                 prompter),
-             SettingsSaver::Outcome::KeepEditorOpen);
-    QCOMPARE(prompter.questions.size(), 1);
-    QCOMPARE(prompter.questions.first().title, QStringLiteral("Could Not Save"));
-    QCOMPARE(updated.count(), 1);
-    QVERIFY(QFile::exists(home.libraryFolder() + QStringLiteral("/Doom.conf/keep")));
+    const QString file = home.libraryFolder() + u'/' + edited;
+    QCOMPARE(SettingsSaver::save(form, file, false, prompter), SettingsSaver::Outcome::KeepEditorOpen);
+    QCOMPARE(prompter.questions.isEmpty() ? QString() : prompter.questions.first().title, question);
+    QCOMPARE(files(), before);
 }
 
 QTEST_GUILESS_MAIN(SavingTest)
