@@ -31,10 +31,8 @@ private Q_SLOTS:
     void quickExitIsReported();
     void languageAndKeyboard_data();
     void languageAndKeyboard();
-    void autoexecBlock_data();
-    void autoexecBlock();
-    void programCommands_data();
-    void programCommands();
+    void dosCommands_data();
+    void dosCommands();
 };
 
 namespace {
@@ -120,18 +118,19 @@ void LauncherTest::refusals_data()
     QTest::addColumn<QByteArray>("config"); // empty: not UTF-8; "-": nothing selected
     QTest::addColumn<QString>("setupPath"); // "-": absent
     QTest::addColumn<QString>("alert");     // title, ": ", message
-    QTest::newRow("game, nothing selected")
-        << int(LaunchMode::Game) << QByteArray("-") << "-"
-        << "No Selection: Please select a game from the list to run the live test.";
-    QTest::newRow("game, unreadable") << int(LaunchMode::Game) << QByteArray() << "-"
-                                      << "Error: Could not read the config file.";
-    QTest::newRow("game, first game_exe empty")
-        << int(LaunchMode::Game) << QByteArray("game_exe=\ngame_exe=B.EXE\n") << "-"
-        << "No Executable: No executable path found in the selected config.";
-    QTest::newRow("setup, no setup path") << int(LaunchMode::Setup) << QByteArray("x\n") << "-"
-                                          << "No Setup: No setup path found in the selected config.";
-    QTest::newRow("setup file missing") << int(LaunchMode::Setup) << QByteArray("x\n") << "/no/SETUP.EXE"
-                                        << "File Not Found: The setup file was not found at:\n/no/SETUP.EXE";
+    const auto row = [](const char* name, LaunchMode mode, const QByteArray& config, const char* setup,
+                        const char* alert) {
+        QTest::newRow(name) << int(mode) << config << QString::fromUtf8(setup) << QString::fromUtf8(alert);
+    };
+    row("game, nothing selected", LaunchMode::Game, "-", "-",
+        "No Selection: Please select a game from the list to run the live test.");
+    row("game, unreadable", LaunchMode::Game, "", "-", "Error: Could not read the config file.");
+    row("game, first game_exe empty", LaunchMode::Game, "game_exe=\ngame_exe=B.EXE\n", "-",
+        "No Executable: No executable path found in the selected config.");
+    row("setup, no setup path", LaunchMode::Setup, "x\n", "-",
+        "No Setup: No setup path found in the selected config.");
+    row("setup file missing", LaunchMode::Setup, "x\n", "/no/SETUP.EXE",
+        "File Not Found: The setup file was not found at:\n/no/SETUP.EXE");
 }
 
 void LauncherTest::refusals()
@@ -299,39 +298,26 @@ void LauncherTest::languageAndKeyboard()
     QCOMPARE(choice.languageFile + u' ' + ::keyboardCommand(choice.layout), start);
 }
 
-void LauncherTest::autoexecBlock_data()
+void LauncherTest::dosCommands_data()
 {
+    // "autoexec:" a configuration's start-up lines, "setup:" a setup program's DOS path, else a game_exe.
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("lines"); // joined by "|"
-    pair("no section, or its header in another case", "[sdl]\nx=1\n[Tandril Autoexec]\nA\n", "");
-    pair("lines trimmed, comments and blanks dropped",
-         "[tandril autoexec]\n  mount e /cd  \n\n# note\n   \n e:\n", "mount e /cd|e:");
-    pair("next section ends the block", "[tandril autoexec]\nA\n[midi]\nB\n", "A");
-    pair("last line without line feed, indented bracket", "[sdl]\n[tandril autoexec]\nA\n [x]\nB", "A|[x]|B");
-    pair("header inside a title is none",
-         "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=C:\\GAME.EXE\n", "");
-    pair("no-break space before % trimmed away",
-         QString::fromUtf8("[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0 %1 x\n"), "%PATH%|%1 x");
-}
-
-void LauncherTest::autoexecBlock()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, lines);
-    QCOMPARE(DosCommands::autoexecBlock(text).join(u'|'), lines);
-}
-
-void LauncherTest::programCommands_data()
-{
-    // "setup:" before a path: the commands of a setup program's DOS path; otherwise of game_exe.
-    QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("commands"); // joined by "|"
+    pair("autoexec: no section, or its header in another case",
+         "autoexec:[sdl]\nx=1\n[Tandril Autoexec]\nA\n", "");
+    pair("autoexec: lines trimmed, comments and blanks dropped",
+         "autoexec:[tandril autoexec]\n  mount e /cd  \n\n# note\n   \n e:\n[midi]\nB\n", "mount e /cd|e:");
+    pair("autoexec: no final line feed, indented bracket", "autoexec:[sdl]\n[tandril autoexec]\nA\n [x]\nB",
+         "A|[x]|B");
+    pair("autoexec: header inside a title is none",
+         "autoexec:[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=C:\\GAME.EXE\n", "");
+    pair("autoexec: no-break space before % trimmed away",
+         QString::fromUtf8("autoexec:[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0 %1 x\n"), "%PATH%|%1 x");
     pair("setup, backslashes", "setup:C:\\GAMES\\DOOM\\SETUP.EXE", "C:|cd GAMES\\DOOM|SETUP.EXE");
     pair("setup, lower-case drive, no folder", "setup:d:/setup.exe", "D:|setup.exe");
     pair("setup, trailing separator gives an empty program", "setup:C:\\GAME\\", "C:|cd GAME|");
     pair("setup, no drive letter", "setup:GAMES/DOOM.EXE", "");
     pair("setup, batch file is called", "setup:C:\\KEEN\\START.Bat", "C:|cd KEEN|call START.Bat");
-    pair("DOS path", "C:\\DOOM\\DOOM.EXE", "C:|cd DOOM|DOOM.EXE");
     pair("relative path", "GAMES/DOOM.EXE", "cd GAMES|DOOM.EXE");
     pair("bare file name", "DOOM.EXE", "cd |DOOM.EXE");
     pair("trailing separator ignored", "GAMES/DOOM/", "cd GAMES|DOOM");
@@ -339,13 +325,14 @@ void LauncherTest::programCommands_data()
     pair("bat inside a name is no batch file", "BATMAN.EXE", "cd |BATMAN.EXE");
 }
 
-void LauncherTest::programCommands()
+void LauncherTest::dosCommands()
 {
-    QFETCH(QString, path);
+    QFETCH(QString, text);
     QFETCH(QString, commands);
-    const QStringList result = path.startsWith(QStringLiteral("setup:"))
-                                   ? DosCommands::dosCommands(path.mid(6))
-                                   : DosCommands::gameStartCommands(path);
+    const QString kind = text.section(u':', 0, 0);
+    const QStringList result = kind == u"autoexec" ? DosCommands::autoexecBlock(text.section(u':', 1))
+                               : kind == u"setup"  ? DosCommands::dosCommands(text.section(u':', 1))
+                                                   : DosCommands::gameStartCommands(text);
     QCOMPARE(result.join(u'|'), commands);
 }
 
