@@ -7,6 +7,8 @@
 #include <QLocalSocket>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The command-line front door, run as its own process with no display at all.
 class CommandLineTest : public QObject
 {
@@ -51,18 +53,17 @@ void CommandLineTest::outputs()
     QFETCH(int, exitCode);
     QFETCH(QString, expected);
     const TestHome home;
-    home.writeConfig(QStringLiteral("game10"), "game_title=Game Ten\n");
-    home.writeConfig(QStringLiteral("game9"), "game_title=Game Nine\nsetup_exe=/s/SETUP.EXE\n");
-    home.writeConfig(QStringLiteral("broken"), "\xff\xfe not text");
-    home.writeConfig(QStringLiteral("Ädventure"), "game_title=Ädventure: Part 1\nsetup_exe=\n");
+    home.writeConfig(u"game10"_s, "game_title=Game Ten\n");
+    home.writeConfig(u"game9"_s, "game_title=Game Nine\nsetup_exe=/s/SETUP.EXE\n");
+    home.writeConfig(u"broken"_s, "\xff\xfe not text");
+    home.writeConfig(u"Ädventure"_s, "game_title=Ädventure: Part 1\nsetup_exe=\n");
     const TandrilRun run = runTandril(home, arguments);
     QCOMPARE(run.exitCode, exitCode);
-    expected.replace(QStringLiteral("$LIB"), home.libraryFolder());
+    expected.replace(u"$LIB"_s, home.libraryFolder());
     if (exitCode == 0)
         QVERIFY2(run.out.startsWith(expected) && run.err.isEmpty(), qPrintable(run.out));
     else
-        QVERIFY2(run.out.isEmpty() && run.err.contains(expected) &&
-                     run.err.contains(QStringLiteral("Usage: tandril")),
+        QVERIFY2(run.out.isEmpty() && run.err.contains(expected) && run.err.contains(u"Usage: tandril"_s),
                  qPrintable(run.err));
 }
 
@@ -80,20 +81,19 @@ void CommandLineTest::launchModes()
     QFETCH(QStringList, options);
     QFETCH(int, mode);
     const TestHome home;
-    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
-    const QString setup = home.writeFile(QStringLiteral("SETUP.EXE"), "MZ");
-    const QString conf = home.writeConfig(
-        QStringLiteral("Doom"), "game_title=Doom\ngame_exe=DOOM.EXE\nsetup_exe=" + setup.toUtf8() + '\n');
+    RecordingEmulator emulator(home.path() + u"/bin"_s);
+    const QString setup = home.writeFile(u"SETUP.EXE"_s, "MZ");
+    const QString conf =
+        home.writeConfig(u"Doom"_s, "game_title=Doom\ngame_exe=DOOM.EXE\nsetup_exe=" + setup.toUtf8() + '\n');
     const TandrilRun run =
-        runTandril(home, QStringList{QStringLiteral("launch"), QStringLiteral("Doom")} + options,
-                   emulator.folder(), QStringLiteral("de_DE"));
+        runTandril(home, QStringList{u"launch"_s, u"Doom"_s} + options, emulator.folder(), u"de_DE"_s);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     // The argument lists themselves are the launcher's; the user's language reaches them.
     const std::optional<QStringList> arguments = emulator.takeArguments();
     QVERIFY(arguments.has_value());
     QCOMPARE(*arguments, std::get<QStringList>(planLaunch(LaunchMode(mode), LibraryLoader::readEntry(conf),
-                                                          home.libraryFolder(), {QStringLiteral("de-DE")})));
+                                                          home.libraryFolder(), {u"de-DE"_s})));
 }
 
 void CommandLineTest::launchNamesOneGame_data()
@@ -117,41 +117,39 @@ void CommandLineTest::launchNamesOneGame()
     QFETCH(int, exitCode);
     QFETCH(QString, error);
     const TestHome home;
-    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
-    home.writeConfig(QStringLiteral("a"), "game_title=Twin\n");
-    home.writeConfig(QStringLiteral("b"), "game_title=Keen 4\n");
-    home.writeConfig(QStringLiteral("c"), "game_title=Twin\n");
-    QStringList arguments{QStringLiteral("launch"),
-                          game.replace(QStringLiteral("$LIB"), home.libraryFolder()),
-                          QStringLiteral("--dos")};
+    RecordingEmulator emulator(home.path() + u"/bin"_s);
+    home.writeConfig(u"a"_s, "game_title=Twin\n");
+    home.writeConfig(u"b"_s, "game_title=Keen 4\n");
+    home.writeConfig(u"c"_s, "game_title=Twin\n");
+    QStringList arguments{u"launch"_s, game.replace(u"$LIB"_s, home.libraryFolder()), u"--dos"_s};
     if (exitCode == 2)
-        arguments << QStringLiteral("--setup");
+        arguments << u"--setup"_s;
     const TandrilRun run = runTandril(home, arguments, emulator.folder());
     QCOMPARE(run.exitCode, exitCode);
     if (exitCode == 2)
-        QVERIFY(run.err.contains(QStringLiteral("Usage: tandril")));
+        QVERIFY(run.err.contains(u"Usage: tandril"_s));
     else
-        QCOMPARE(run.err, error.replace(QStringLiteral("$LIB"), home.libraryFolder()));
+        QCOMPARE(run.err, error.replace(u"$LIB"_s, home.libraryFolder()));
     const std::optional<QStringList> started = emulator.takeArguments(exitCode == 0 ? 10000 : 300);
     QCOMPARE(started.has_value(), exitCode == 0);
     if (started)
-        QCOMPARE(started->at(1), home.libraryFolder() + QStringLiteral("/b.conf"));
+        QCOMPARE(started->at(1), home.libraryFolder() + u"/b.conf"_s);
 }
 
 void CommandLineTest::shortcutStartsTheGame()
 {
     const TestHome home;
-    const QString conf = home.writeConfig(QStringLiteral("Cost $5 \\ \"Deluxe\" 100%"),
-                                          "game_title=Cost $5 \\ \"Deluxe\" 100%\n");
-    const TandrilRun run = runTandril(home, {QStringLiteral("shortcut"), conf});
+    const QString conf =
+        home.writeConfig(u"Cost $5 \\ \"Deluxe\" 100%"_s, "game_title=Cost $5 \\ \"Deluxe\" 100%\n");
+    const TandrilRun run = runTandril(home, {u"shortcut"_s, conf});
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     const QString entryPath =
-        home.path() + QStringLiteral("/.local/share/applications/tandril-Cost $5 \\ \"Deluxe\" 100%.desktop");
-    QVERIFY(run.out.contains(QStringLiteral("✅ Shortcut written: ") + entryPath));
+        home.path() + u"/.local/share/applications/tandril-Cost $5 \\ \"Deluxe\" 100%.desktop"_s;
+    QVERIFY(run.out.contains(u"✅ Shortcut written: "_s + entryPath));
 
     QProcess validate;
-    validate.start(QStringLiteral("desktop-file-validate"), {entryPath});
+    validate.start(u"desktop-file-validate"_s, {entryPath});
     if (!validate.waitForStarted())
         QSKIP("desktop-file-validate is not installed");
     QVERIFY(validate.waitForFinished());
@@ -162,8 +160,7 @@ void CommandLineTest::shortcutStartsTheGame()
     const QStringList lines = QString::fromUtf8(entry.readAll()).split(u'\n');
     // Quoted for the command line, then escaped as a string value; "%" doubled.
     QVERIFY(lines.contains(
-        QStringLiteral(
-            R"(Exec=%1 launch "%2/Library/Application Support/Tandril/Cost \\$5 \\\\ \\"Deluxe\\" 100%%.conf")")
+        uR"(Exec=%1 launch "%2/Library/Application Support/Tandril/Cost \\$5 \\\\ \\"Deluxe\\" 100%%.conf")"_s
             .arg(QStringLiteral(TANDRIL_EXECUTABLE), home.path())));
 }
 
@@ -175,8 +172,8 @@ void CommandLineTest::addAndDelete_data()
     QTest::addColumn<QString>("err");
     QTest::newRow("add") << QStringList{"add", "Loom: Deluxe"} << 0 << QStringList{"Doom", "Loom: Deluxe"}
                          << "";
-    const QString noTerminal = QStringLiteral(
-        "\nAnswered \"Cancel\" because there is no terminal to ask on; --yes answers \"%1\".\n");
+    const QString noTerminal =
+        u"\nAnswered \"Cancel\" because there is no terminal to ask on; --yes answers \"%1\".\n"_s;
     QTest::newRow("add over an existing game, no terminal")
         << QStringList{"add", "Doom"} << 1 << QStringList{"Doom"}
         << "Configuration already exists: A configuration with this name already exists. Do you want to "
@@ -200,65 +197,61 @@ void CommandLineTest::addAndDelete()
     QFETCH(QStringList, titles);
     QFETCH(QString, err);
     const TestHome home;
-    home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
-    const QString gameFile =
-        home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
+    home.writeConfig(u"Doom"_s, "game_title=Doom\n");
+    const QString gameFile = home.writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
     const TandrilRun run = runTandril(home, arguments);
     QCOMPARE(run.err, err);
     QCOMPARE(run.exitCode, exitCode);
-    const TandrilRun list = runTandril(home, {QStringLiteral("list")});
+    const TandrilRun list = runTandril(home, {u"list"_s});
     QStringList listed;
     for (const QString& line : list.out.split(u'\n', Qt::SkipEmptyParts))
         listed << line.section(u'\t', 0, 0);
     QCOMPARE(listed, titles);
     // Only a confirmed question removes the old game's files.
-    QCOMPARE(QFile::exists(gameFile), exitCode != 0 || arguments.contains(QStringLiteral("Loom: Deluxe")));
+    QCOMPARE(QFile::exists(gameFile), exitCode != 0 || arguments.contains(u"Loom: Deluxe"_s));
 }
 
 void CommandLineTest::settingsAndSet()
 {
     const TestHome home;
-    home.writeConfig(QStringLiteral("Doom"), "[sdl]\noutput=surface\n[tandril]\ngame_title=Doom\n");
-    const TandrilRun set = runTandril(
-        home, {QStringLiteral("set"), QStringLiteral("Doom"), QStringLiteral("sblaster.oplmode=opl3"),
-               QStringLiteral("joystick.timed=false"), QStringLiteral("midi.mt32.romdir=/roms")});
+    home.writeConfig(u"Doom"_s, "[sdl]\noutput=surface\n[tandril]\ngame_title=Doom\n");
+    const TandrilRun set = runTandril(home, {u"set"_s, u"Doom"_s, u"sblaster.oplmode=opl3"_s,
+                                             u"joystick.timed=false"_s, u"midi.mt32.romdir=/roms"_s});
     QCOMPARE(set.exitCode, 0);
-    QVERIFY(set.err.contains(QStringLiteral("Not checked"))); // no DOSBox-X here to check against
-    const TandrilRun settings = runTandril(home, {QStringLiteral("settings"), QStringLiteral("Doom")});
+    QVERIFY(set.err.contains(u"Not checked"_s)); // no DOSBox-X here to check against
+    const TandrilRun settings = runTandril(home, {u"settings"_s, u"Doom"_s});
     QCOMPARE(settings.exitCode, 0);
     QCOMPARE(settings.out.split(u'\n', Qt::SkipEmptyParts),
              (QStringList{"sdl.output=surface", "sblaster.oplmode=opl3", "joystick.timed=false",
                           "midi.mt32.romdir=/roms"}));
-    QCOMPARE(runTandril(home, {QStringLiteral("set"), QStringLiteral("Doom"), QStringLiteral("nonsense")})
-                 .exitCode,
-             2);
+    QCOMPARE(runTandril(home, {u"set"_s, u"Doom"_s, u"nonsense"_s}).exitCode, 2);
 }
 
 void CommandLineTest::runningWindowTakesTheArchive()
 {
     const TestHome home;
-    QDir().mkpath(home.path() + QStringLiteral("/Desktop"));
-    home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
-    QCOMPARE(runTandril(home, {QStringLiteral("export"), QStringLiteral("Doom")}).exitCode, 0);
-    QVERIFY(QFile::remove(home.libraryFolder() + QStringLiteral("/Doom.conf")));
-    QVERIFY(QDir(home.libraryFolder() + QStringLiteral("/Doom")).removeRecursively());
-    RecordingEmulator emulator(home.path() + QStringLiteral("/bin")); // no question about a missing emulator
+    QDir().mkpath(home.path() + u"/Desktop"_s);
+    home.writeConfig(u"Doom"_s, "game_title=Doom\n");
+    home.writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
+    QCOMPARE(runTandril(home, {u"export"_s, u"Doom"_s}).exitCode, 0);
+    QVERIFY(QFile::remove(home.libraryFolder() + u"/Doom.conf"_s));
+    QVERIFY(QDir(home.libraryFolder() + u"/Doom"_s).removeRecursively());
+    RecordingEmulator emulator(home.path() + u"/bin"_s); // no question about a missing emulator
 
     QProcess window;
     QProcessEnvironment environment = tandrilEnvironment(home, emulator.folder());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     // The socket lives in the user's private runtime folder, not in the shared temporary one.
-    const QString runtime = home.path() + QStringLiteral("/run");
+    const QString runtime = home.path() + u"/run"_s;
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
     window.setProcessEnvironment(environment);
     window.start(QStringLiteral(TANDRIL_EXECUTABLE), {});
     QVERIFY(window.waitForStarted());
     // Wait until the window listens for files handed over by a second start.
-    const QString server = runtime + QStringLiteral("/tandril.socket");
+    const QString server = runtime + u"/tandril.socket"_s;
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
             QLocalSocket probe;
@@ -267,9 +260,9 @@ void CommandLineTest::runningWindowTakesTheArchive()
         }(),
         20000);
 
-    const TandrilRun second = runTandril(home, {home.path() + QStringLiteral("/Desktop/Doom.tdl")});
+    const TandrilRun second = runTandril(home, {home.path() + u"/Desktop/Doom.tdl"_s});
     QCOMPARE(second.exitCode, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.libraryFolder() + QStringLiteral("/Doom.conf")), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.libraryFolder() + u"/Doom.conf"_s), 20000);
     QCOMPARE(window.state(), QProcess::Running); // one window took it; no second one stayed
     window.kill();
     window.waitForFinished();

@@ -22,6 +22,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Real faults: a full disk (a small tmpfs), a library on another file system than the temporary
 // folder, failing and killed tools, a killed Tandril, and a second Tandril at work.
 class FaultsTest : public QObject
@@ -78,7 +80,7 @@ QByteArray randomBytes(qsizetype size)
 
 void fillDisk(const QString& folder)
 {
-    QFile filler(folder + QStringLiteral("/filler"));
+    QFile filler(folder + u"/filler"_s);
     QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     const QByteArray block(4096, 'f');
     while (filler.write(block) == block.size()) {
@@ -97,7 +99,7 @@ void FaultsTest::init()
 void FaultsTest::cleanup()
 {
     for (const QString& mount : std::as_const(m_mounts))
-        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), mount});
+        QProcess::execute(u"umount"_s, {u"-l"_s, mount});
     m_mounts.clear();
     m_home.reset();
 }
@@ -106,8 +108,7 @@ bool FaultsTest::mountSmallDisk(const QString& folder, const QString& size)
 {
     QDir().mkpath(folder);
     QProcess mount;
-    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                          QStringLiteral("size=") + size, QStringLiteral("tmpfs"), folder});
+    mount.start(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size="_s + size, u"tmpfs"_s, folder});
     if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
         return false;
     m_mounts.prepend(folder);
@@ -117,8 +118,7 @@ bool FaultsTest::mountSmallDisk(const QString& folder, const QString& size)
 void FaultsTest::makeGame(const QString& base, qsizetype dataBytes)
 {
     m_home->writeConfig(base, "game_title=" + base.toUtf8() + "\ncycles=max\n");
-    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/") + base +
-                          QStringLiteral("/GAME.DAT"),
+    m_home->writeFile(u"Library/Application Support/Tandril/"_s + base + u"/GAME.DAT"_s,
                       randomBytes(dataBytes));
 }
 
@@ -135,50 +135,46 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
 {
     QFETCH(QString, operation);
     const QString library = m_home->libraryFolder();
-    if (!mountSmallDisk(library, QStringLiteral("1m")))
+    if (!mountSmallDisk(library, u"1m"_s))
         QSKIP("mounting a tmpfs is not permitted here");
-    makeGame(QStringLiteral("Doom"), 200000);
+    makeGame(u"Doom"_s, 200000);
     // The archive's game is larger than what is left on the library's disk.
-    const QString archive = m_home->path() + QStringLiteral("/Doom.tdl");
-    const QString source = m_home->path() + QStringLiteral("/src/Doom");
+    const QString archive = m_home->path() + u"/Doom.tdl"_s;
+    const QString source = m_home->path() + u"/src/Doom"_s;
     if (operation != u"add" && operation != u"save") {
-        m_home->writeFile(QStringLiteral("src/Doom/BIG.DAT"), randomBytes(900000));
-        m_home->writeFile(QStringLiteral("src/Doom.conf"), "game_title=Doom\n");
-        m_home->writeFile(QStringLiteral("src/tdl"), "");
+        m_home->writeFile(u"src/Doom/BIG.DAT"_s, randomBytes(900000));
+        m_home->writeFile(u"src/Doom.conf"_s, "game_title=Doom\n");
+        m_home->writeFile(u"src/tdl"_s, "");
         QProcess zip;
-        zip.setWorkingDirectory(m_home->path() + QStringLiteral("/src"));
-        zip.start(QStringLiteral("/usr/bin/zip"), {QStringLiteral("-qr"), archive, QStringLiteral("Doom"),
-                                                   QStringLiteral("Doom.conf"), QStringLiteral("tdl")});
+        zip.setWorkingDirectory(m_home->path() + u"/src"_s);
+        zip.start(u"/usr/bin/zip"_s, {u"-qr"_s, archive, u"Doom"_s, u"Doom.conf"_s, u"tdl"_s});
         QVERIFY(zip.waitForFinished() && zip.exitCode() == 0);
     } else {
         // Full but for one page: the lock file fits, the configuration file does not.
-        m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/reserve"),
-                          QByteArray(4096, 'r'));
+        m_home->writeFile(u"Library/Application Support/Tandril/reserve"_s, QByteArray(4096, 'r'));
         fillDisk(library);
-        QFile::remove(library + QStringLiteral("/reserve"));
+        QFile::remove(library + u"/reserve"_s);
     }
     const QMap<QString, QByteArray> before = snapshot(library);
 
     bool succeeded = true;
     if (operation == u"add") {
-        succeeded =
-            EntryCreation::createConfigEntryAndFolder(QStringLiteral("Heretic"), m_prompter).has_value();
+        succeeded = EntryCreation::createConfigEntryAndFolder(u"Heretic"_s, m_prompter).has_value();
         QCOMPARE(m_prompter.takeAlerts().size(), 1);
-        QVERIFY(!QFile::exists(library + QStringLiteral("/Heretic.conf")));
+        QVERIFY(!QFile::exists(library + u"/Heretic.conf"_s));
     } else if (operation == u"move") {
         // Half of it fits: the copy fails as a whole, and what it had copied goes.
-        const std::optional<QString> error =
-            FileOperations::moveItem(source, library + QStringLiteral("/Doom 2"));
+        const std::optional<QString> error = FileOperations::moveItem(source, library + u"/Doom 2"_s);
         succeeded = !error;
-        QVERIFY(QFile::exists(source + QStringLiteral("/BIG.DAT")));
+        QVERIFY(QFile::exists(source + u"/BIG.DAT"_s));
     } else if (operation == u"save") {
         SettingsSaver::Form form;
-        form.title = QStringLiteral("Doom");
+        form.title = u"Doom"_s;
         form.autoexec = QString(20000, u'x');
-        succeeded = SettingsSaver::save(form, library + QStringLiteral("/Doom.conf"), false, m_prompter) ==
+        succeeded = SettingsSaver::save(form, library + u"/Doom.conf"_s, false, m_prompter) ==
                     SettingsSaver::Outcome::Saved;
         QCOMPARE(m_prompter.questions.size(), 1);
-        QCOMPARE(m_prompter.questions.first().title, QStringLiteral("Could Not Save"));
+        QCOMPARE(m_prompter.questions.first().title, u"Could Not Save"_s);
     } else {
         m_prompter.answers = {0}; // Overwrite
         ProcessRunner runner;
@@ -189,16 +185,15 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         succeeded = finished.first().first().toBool();
         const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
         QCOMPARE(alerts.size(), 1);
-        QCOMPARE(alerts.first().title, QStringLiteral("Import Failed"));
+        QCOMPARE(alerts.first().title, u"Import Failed"_s);
         // Said before anything was unpacked, with what it needs and what is free.
-        QVERIFY2(alerts.first().message.contains(QStringLiteral("of free space, but only")),
+        QVERIFY2(alerts.first().message.contains(u"of free space, but only"_s),
                  qPrintable(alerts.first().message));
     }
     QVERIFY(!succeeded);
     // Whatever the operation had made is gone; everything that was there is as it was.
     QMap<QString, QByteArray> after = snapshot(library);
-    for (const QString& made :
-         {QStringLiteral("/Heretic"), QStringLiteral("/Heretic/FLOPPIES"), QStringLiteral("/Doom/FLOPPIES")})
+    for (const QString& made : {u"/Heretic"_s, u"/Heretic/FLOPPIES"_s, u"/Doom/FLOPPIES"_s})
         after.remove(made);
     QCOMPARE(after.keys(), before.keys());
     QVERIFY(after == before);
@@ -218,29 +213,29 @@ void FaultsTest::exportKeepsTheOldArchive()
 {
     QFETCH(QString, zip);
     QFETCH(bool, smallDesktop);
-    const QString desktop = m_home->path() + QStringLiteral("/Desktop");
-    if (smallDesktop && !mountSmallDisk(desktop, QStringLiteral("600k")))
+    const QString desktop = m_home->path() + u"/Desktop"_s;
+    if (smallDesktop && !mountSmallDisk(desktop, u"600k"_s))
         QSKIP("mounting a tmpfs is not permitted here");
     QDir().mkpath(desktop);
-    makeGame(QStringLiteral("Doom"), 1000000); // random bytes: the archive does not fit
+    makeGame(u"Doom"_s, 1000000); // random bytes: the archive does not fit
     const QByteArray old = "the old, complete archive";
-    m_home->writeFile(QStringLiteral("Desktop/Doom.tdl"), old);
+    m_home->writeFile(u"Desktop/Doom.tdl"_s, old);
 
     m_prompter.answers = {0}; // Overwrite
     // zip replaced by a failing or self-killing command, or the real one on a full Desktop.
     RewrittenTools tools([&](ProcessRunner::Command command) {
-        if (!smallDesktop && command.program.endsWith(QStringLiteral("/zip")))
-            command = {QStringLiteral("/bin/sh"), {QStringLiteral("-c"), zip}, command.workingDirectory};
+        if (!smallDesktop && command.program.endsWith(u"/zip"_s))
+            command = {u"/bin/sh"_s, {u"-c"_s, zip}, command.workingDirectory};
         return command;
     });
     ExportJob job(m_prompter, tools);
     QSignalSpy finished(&job, &ExportJob::finished);
-    QVERIFY(job.start(LibraryLoader::readEntry(m_home->libraryFolder() + QStringLiteral("/Doom.conf"))));
+    QVERIFY(job.start(LibraryLoader::readEntry(m_home->libraryFolder() + u"/Doom.conf"_s)));
     QVERIFY(!finished.isEmpty() || finished.wait(60000));
     QCOMPARE(finished.first().first().toBool(), false);
-    QCOMPARE(m_prompter.takeAlerts().first().title, QStringLiteral("Export Failed"));
+    QCOMPARE(m_prompter.takeAlerts().first().title, u"Export Failed"_s);
     QCOMPARE(snapshot(desktop).keys(), QStringList{"/Doom.tdl"});
-    QCOMPARE(readFile(desktop + QStringLiteral("/Doom.tdl")), old);
+    QCOMPARE(readFile(desktop + u"/Doom.tdl"_s), old);
     QCOMPARE(QDir(m_home->temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList());
 }
@@ -256,34 +251,31 @@ void FaultsTest::optionLikeNamesStayNames_data()
 void FaultsTest::optionLikeNamesStayNames()
 {
     QFETCH(QString, base);
-    QDir().mkpath(m_home->path() + QStringLiteral("/Desktop"));
+    QDir().mkpath(m_home->path() + u"/Desktop"_s);
     makeGame(base);
     ProcessRunner runner;
     ExportJob job(m_prompter, runner);
     QSignalSpy finished(&job, &ExportJob::finished);
-    QVERIFY(
-        job.start(LibraryLoader::readEntry(m_home->libraryFolder() + u'/' + base + QStringLiteral(".conf"))));
+    QVERIFY(job.start(LibraryLoader::readEntry(m_home->libraryFolder() + u'/' + base + u".conf"_s)));
     QVERIFY(finished.wait(60000));
     QVERIFY(finished.first().first().toBool());
-    const QString archive = m_home->path() + QStringLiteral("/Desktop/") + base + QStringLiteral(".tdl");
+    const QString archive = m_home->path() + u"/Desktop/"_s + base + u".tdl"_s;
     QProcess zipinfo;
-    zipinfo.start(QStringLiteral("/usr/bin/zipinfo"), {QStringLiteral("-1"), archive});
+    zipinfo.start(u"/usr/bin/zipinfo"_s, {u"-1"_s, archive});
     QVERIFY(zipinfo.waitForFinished());
     QCOMPARE(QString::fromUtf8(zipinfo.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-             (QStringList{base + u'/', base + QStringLiteral("/GAME.DAT"), base + QStringLiteral(".conf"),
-                          QStringLiteral("tdl")}));
+             (QStringList{base + u'/', base + u"/GAME.DAT"_s, base + u".conf"_s, u"tdl"_s}));
 
     // And back in, from a relative path that starts with "-".
     FileOperations::removeItem(m_home->libraryFolder());
-    QDir::setCurrent(m_home->path() + QStringLiteral("/Desktop"));
+    QDir::setCurrent(m_home->path() + u"/Desktop"_s);
     ImportJob importer(m_prompter, runner);
     QSignalSpy imported(&importer, &ImportJob::finished);
-    importer.start(base + QStringLiteral(".tdl"), ImportJob::Road::Panel);
+    importer.start(base + u".tdl"_s, ImportJob::Road::Panel);
     QVERIFY(imported.wait(60000));
-    QDir::setCurrent(QStringLiteral("/"));
+    QDir::setCurrent(u"/"_s);
     QVERIFY(imported.first().first().toBool());
-    QCOMPARE(readFile(m_home->libraryFolder() + u'/' + base + QStringLiteral("/GAME.DAT")),
-             randomBytes(1000));
+    QCOMPARE(readFile(m_home->libraryFolder() + u'/' + base + u"/GAME.DAT"_s), randomBytes(1000));
 }
 
 void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
@@ -315,31 +307,30 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
 {
     QFETCH(QStringList, left);
     QFETCH(QStringList, expected);
-    const QString uuid = QStringLiteral("0A1B2C3D-0000-4000-8000-00000000000F");
+    const QString uuid = u"0A1B2C3D-0000-4000-8000-00000000000F"_s;
     for (const QString& item : left) {
-        const QString name = item.section(u'=', 0, 0).replace(QStringLiteral("-U"), u'-' + uuid);
-        m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/") + name,
-                          item.section(u'=', 1).toUtf8());
+        const QString name = item.section(u'=', 0, 0).replace(u"-U"_s, u'-' + uuid);
+        m_home->writeFile(u"Library/Application Support/Tandril/"_s + name, item.section(u'=', 1).toUtf8());
     }
     // A staging folder whose process is gone, and one whose process is this one.
     QProcess gone;
-    gone.start(QStringLiteral("/bin/true"));
+    gone.start(u"/bin/true"_s);
     QVERIFY(gone.waitForStarted());
     const qint64 gonePid = gone.processId();
     QVERIFY(gone.waitForFinished());
     const QString abandoned = m_home->temporaryFolder() + u'/' + uuid;
-    m_home->writeFile(abandoned + QStringLiteral("/big.zip"), "partial");
+    m_home->writeFile(abandoned + u"/big.zip"_s, "partial");
     {
         // The lock file a killed process leaves: its own id, which no process has any more.
-        QLockFile lock(abandoned + QStringLiteral(".lock"));
+        QLockFile lock(abandoned + u".lock"_s);
         QVERIFY(lock.tryLock(0));
-        QByteArray content = readFile(abandoned + QStringLiteral(".lock"));
+        QByteArray content = readFile(abandoned + u".lock"_s);
         lock.unlock();
         content.replace(0, content.indexOf('\n'), QByteArray::number(gonePid));
-        m_home->writeFile(abandoned + QStringLiteral(".lock"), content);
+        m_home->writeFile(abandoned + u".lock"_s, content);
     }
     const StagingFolder live;
-    QVERIFY(QFileInfo::exists(abandoned + QStringLiteral(".lock")));
+    QVERIFY(QFileInfo::exists(abandoned + u".lock"_s));
 
     InterruptedWork::finish();
 
@@ -364,11 +355,10 @@ void FaultsTest::stoppedExportLeavesNothing_data()
 void FaultsTest::stoppedExportLeavesNothing()
 {
     QFETCH(int, signal);
-    makeGame(QStringLiteral("Doom"), 50 * 1000 * 1000);
-    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/MORE.DAT"), randomBytes(1000));
-    QDir().mkpath(m_home->path() + QStringLiteral("/Desktop"));
-    QProcess* exporter =
-        startTandril(tandrilEnvironment(*m_home), {QStringLiteral("export"), QStringLiteral("Doom")}, this);
+    makeGame(u"Doom"_s, 50 * 1000 * 1000);
+    m_home->writeFile(u"Library/Application Support/Tandril/Doom/MORE.DAT"_s, randomBytes(1000));
+    QDir().mkpath(m_home->path() + u"/Desktop"_s);
+    QProcess* exporter = startTandril(tandrilEnvironment(*m_home), {u"export"_s, u"Doom"_s}, this);
     // Stopped while zip works in its staging folder: its progress shows as plain lines.
     QByteArray progress;
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -381,29 +371,25 @@ void FaultsTest::stoppedExportLeavesNothing()
         QVERIFY(exporter->readAllStandardError().contains("Exporting Doom: cancelled"));
     } else {
         QVERIFY(!temporary.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-        QCOMPARE(runTandril(*m_home, {QStringLiteral("list")}).exitCode, 0);
+        QCOMPARE(runTandril(*m_home, {u"list"_s}).exitCode, 0);
     }
     QCOMPARE(temporary.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-    QVERIFY(!QFileInfo::exists(m_home->path() + QStringLiteral("/Desktop/Doom.tdl")));
+    QVERIFY(!QFileInfo::exists(m_home->path() + u"/Desktop/Doom.tdl"_s));
 }
 
 void FaultsTest::secondTandrilWaitsForTheLock()
 {
-    makeGame(QStringLiteral("Doom"));
+    makeGame(u"Doom"_s);
     {
         const LibraryLock held;
         QVERIFY(!held.failure());
         const QMap<QString, QByteArray> before = snapshot(m_home->libraryFolder());
-        const TandrilRun busy =
-            runTandril(*m_home, {QStringLiteral("--yes"), QStringLiteral("delete"), QStringLiteral("Doom")});
+        const TandrilRun busy = runTandril(*m_home, {u"--yes"_s, u"delete"_s, u"Doom"_s});
         QCOMPARE(busy.exitCode, 1);
-        QVERIFY2(busy.err.contains(QStringLiteral("Another Tandril is changing the library")),
-                 qPrintable(busy.err));
+        QVERIFY2(busy.err.contains(u"Another Tandril is changing the library"_s), qPrintable(busy.err));
         QVERIFY(snapshot(m_home->libraryFolder()) == before);
     }
-    QCOMPARE(runTandril(*m_home, {QStringLiteral("--yes"), QStringLiteral("delete"), QStringLiteral("Doom")})
-                 .exitCode,
-             0);
+    QCOMPARE(runTandril(*m_home, {u"--yes"_s, u"delete"_s, u"Doom"_s}).exitCode, 0);
     QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 

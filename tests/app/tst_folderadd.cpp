@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // A game added in one step from its folder or a .zip of it.
 class FolderAddTest : public QObject
 {
@@ -34,10 +36,10 @@ void FolderAddTest::init()
     m_home = std::make_unique<TestHome>();
     m_prompter = {};
     // A shareware-style game: the program, its installer, a floppy image and a data folder.
-    m_home->writeFile(QStringLiteral("src/Keen/KEEN4E.EXE"), QByteArray(300000, 'k'));
-    m_home->writeFile(QStringLiteral("src/Keen/INSTALL.EXE"), QByteArray(20000, 'i'));
-    m_home->writeFile(QStringLiteral("src/Keen/DISK1.IMA"), "floppy");
-    m_home->writeFile(QStringLiteral("src/Keen/DATA/LEVEL1.DAT"), QByteArray(2 << 20, 'l'));
+    m_home->writeFile(u"src/Keen/KEEN4E.EXE"_s, QByteArray(300000, 'k'));
+    m_home->writeFile(u"src/Keen/INSTALL.EXE"_s, QByteArray(20000, 'i'));
+    m_home->writeFile(u"src/Keen/DISK1.IMA"_s, "floppy");
+    m_home->writeFile(u"src/Keen/DATA/LEVEL1.DAT"_s, QByteArray(2 << 20, 'l'));
 }
 
 void FolderAddTest::cleanup()
@@ -46,7 +48,7 @@ void FolderAddTest::cleanup()
     // Nothing of the work is left in the temporary folder, and the source is as it was.
     QCOMPARE(QDir(m_home->temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList());
-    QCOMPARE(tree(m_home->path() + QStringLiteral("/src/Keen")),
+    QCOMPARE(tree(m_home->path() + u"/src/Keen"_s),
              (QStringList{"DATA/", "DATA/LEVEL1.DAT", "DISK1.IMA", "INSTALL.EXE", "KEEN4E.EXE"}));
     m_home.reset();
 }
@@ -80,29 +82,29 @@ void FolderAddTest::addsTheGame()
     QFETCH(QString, source);
     QFETCH(bool, existing);
     QFETCH(QString, name);
-    QString path = m_home->path() + QStringLiteral("/src/Keen");
+    QString path = m_home->path() + u"/src/Keen"_s;
     if (source == u"zip") {
         ZipWriter zip({"Keen/", "Keen/INSTALL.EXE=i", "Keen/DISK1.IMA=floppy"});
-        zip.addFile(QStringLiteral("Keen/KEEN4E.EXE"), QByteArray(300000, 'k'));
-        path = m_home->path() + QStringLiteral("/Keen.zip");
+        zip.addFile(u"Keen/KEEN4E.EXE"_s, QByteArray(300000, 'k'));
+        path = m_home->path() + u"/Keen.zip"_s;
         QVERIFY(zip.write(path));
     }
     if (existing) {
-        m_home->writeConfig(QStringLiteral("Keen"), "game_title=Keen\n");
+        m_home->writeConfig(u"Keen"_s, "game_title=Keen\n");
         m_prompter.answers = {1}; // Keep Both
     }
     QVERIFY(add(path));
     const QString library = m_home->libraryFolder();
-    const QString config = library + u'/' + name + QStringLiteral(".conf");
+    const QString config = library + u'/' + name + u".conf"_s;
     QCOMPARE(LibraryLoader::readEntry(config)->title, name);
     const QByteArray text = readFile(config);
     QVERIFY(text.contains("\ngame_exe=KEEN4E.EXE\n"));
     QVERIFY(text.contains("\nsetup_exe=" + library.toUtf8() + '/' + name.toUtf8() + "/INSTALL.EXE\n"));
     // The floppy image waits where the DOS prompt mounts floppies from.
-    QCOMPARE(readFile(library + u'/' + name + QStringLiteral("/FLOPPIES/DISK1.IMA")), QByteArray("floppy"));
-    QVERIFY(QFile::exists(library + u'/' + name + QStringLiteral("/KEEN4E.EXE")));
+    QCOMPARE(readFile(library + u'/' + name + u"/FLOPPIES/DISK1.IMA"_s), QByteArray("floppy"));
+    QVERIFY(QFile::exists(library + u'/' + name + u"/KEEN4E.EXE"_s));
     if (existing)
-        QCOMPARE(readFile(library + QStringLiteral("/Keen.conf")), QByteArray("game_title=Keen\n"));
+        QCOMPARE(readFile(library + u"/Keen.conf"_s), QByteArray("game_title=Keen\n"));
 }
 
 void FolderAddTest::refusalsLeaveNothing_data()
@@ -123,8 +125,8 @@ void FolderAddTest::refusalsLeaveNothing()
 {
     QFETCH(QByteArray, archive);
     QFETCH(QString, alert);
-    const QString source = archive.isEmpty() ? m_home->path() + QStringLiteral("/src/Keen")
-                                             : m_home->writeFile(QStringLiteral("Keen.zip"), archive);
+    const QString source =
+        archive.isEmpty() ? m_home->path() + u"/src/Keen"_s : m_home->writeFile(u"Keen.zip"_s, archive);
     QVERIFY(!add(source, archive.isEmpty()));
     const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
     QCOMPARE(alerts.size(), alert.isEmpty() ? 0 : 1);

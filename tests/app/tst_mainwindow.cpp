@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The library window, shown offscreen, with its alerts answered by a script.
 class MainWindowTest : public QObject
 {
@@ -52,10 +54,7 @@ private:
         (void)QTest::qWaitForWindowExposed(window.get());
         return window;
     }
-    static QTableView* table(MainWindow& window)
-    {
-        return window.findChild<QTableView*>(QStringLiteral("tableView"));
-    }
+    static QTableView* table(MainWindow& window) { return window.findChild<QTableView*>(u"tableView"_s); }
     template <typename T = QPushButton> static T* child(MainWindow& window, const char* name)
     {
         return window.findChild<T*>(QString::fromLatin1(name));
@@ -90,7 +89,7 @@ void MainWindowTest::init()
     m_prompter = {};
     m_services = {};
     m_filePanel = {};
-    QDir().mkpath(m_home->path() + QStringLiteral("/Desktop"));
+    QDir().mkpath(m_home->path() + u"/Desktop"_s);
 }
 
 void MainWindowTest::cleanup()
@@ -120,21 +119,21 @@ void MainWindowTest::selectionFollowsTheGame()
     QFETCH(int, column);
     QFETCH(int, order);
     QFETCH(QStringList, shown);
-    m_home->writeConfig(QStringLiteral("1"), "game_title=banana\n");
-    m_home->writeConfig(QStringLiteral("2"), "game_title=Apple\n");
-    m_home->writeConfig(QStringLiteral("3"), "game_title=cherry\n");
+    m_home->writeConfig(u"1"_s, "game_title=banana\n");
+    m_home->writeConfig(u"2"_s, "game_title=Apple\n");
+    m_home->writeConfig(u"3"_s, "game_title=cherry\n");
     {
         const auto window = makeWindow();
         select(*window, {2}); // cherry
         table(*window)->horizontalHeader()->setSortIndicator(column, Qt::SortOrder(order));
         QCOMPARE(this->shown(*window), shown);
-        QCOMPARE(window->selectedConfig()->title, QStringLiteral("cherry"));
-        QCOMPARE(table(*window)->currentIndex().data().toString(), QStringLiteral("cherry"));
+        QCOMPARE(window->selectedConfig()->title, u"cherry"_s);
+        QCOMPARE(table(*window)->currentIndex().data().toString(), u"cherry"_s);
         // Remembered in file-name order, whatever the sort.
         QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::optional<int>(2));
     }
     const auto restarted = makeWindow();
-    QCOMPARE(restarted->selectedConfig()->title, QStringLiteral("cherry"));
+    QCOMPARE(restarted->selectedConfig()->title, u"cherry"_s);
     QCOMPARE(this->shown(*restarted), (QStringList{"banana", "Apple", "cherry"}));
     table(*restarted)->clearSelection();
     QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::nullopt);
@@ -155,9 +154,9 @@ void MainWindowTest::searchNarrowsTheList()
     QFETCH(QString, typed);
     QFETCH(QStringList, shown);
     QFETCH(QString, count);
-    m_home->writeConfig(QStringLiteral("a"), "game_title=Café Quest\n");
-    m_home->writeConfig(QStringLiteral("b"), "game_title=Doom\ngame_exe=DOOM.EXE\n");
-    m_home->writeConfig(QStringLiteral("c"), "game_title=Pac-Man\n");
+    m_home->writeConfig(u"a"_s, "game_title=Café Quest\n");
+    m_home->writeConfig(u"b"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
+    m_home->writeConfig(u"c"_s, "game_title=Pac-Man\n");
     UserDefaults().setLastSelectedConfigRow(2);
     const auto window = makeWindow();
     auto* search = child<QLineEdit>(*window, "searchField");
@@ -174,7 +173,7 @@ void MainWindowTest::searchNarrowsTheList()
         QCOMPARE(child(*window, "launchGameButton")->isEnabled(), shown.first() == u"Doom");
     }
     QTest::keyClick(search, Qt::Key_Escape);
-    QCOMPARE(child<QLabel>(*window, "gameCount")->text(), QStringLiteral("3 games"));
+    QCOMPARE(child<QLabel>(*window, "gameCount")->text(), u"3 games"_s);
 }
 
 void MainWindowTest::keyboardAndMenus_data()
@@ -194,8 +193,8 @@ void MainWindowTest::keyboardAndMenus()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, outcome);
-    RecordingEmulator emulator(m_home->path() + QStringLiteral("/bin"));
-    m_home->writeConfig(QStringLiteral("a"), "game_title=A\ngame_exe=A.EXE\n");
+    RecordingEmulator emulator(m_home->path() + u"/bin"_s);
+    m_home->writeConfig(u"a"_s, "game_title=A\ngame_exe=A.EXE\n");
     const auto window = makeWindow(emulator.folder());
     table(*window)->setFocus();
     QTest::keyClick(table(*window), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -240,8 +239,8 @@ void MainWindowTest::buttonStates()
     QFETCH(QByteArray, content);
     QFETCH(QList<int>, rows);
     QFETCH(QString, expected);
-    m_home->writeConfig(QStringLiteral("a"), content);
-    m_home->writeConfig(QStringLiteral("b"), "game_title=A\ngame_exe=A.EXE\n");
+    m_home->writeConfig(u"a"_s, content);
+    m_home->writeConfig(u"b"_s, "game_title=A\ngame_exe=A.EXE\n");
     const auto window = makeWindow();
     select(*window, rows);
     QString actual;
@@ -253,14 +252,14 @@ void MainWindowTest::buttonStates()
 
 void MainWindowTest::outsideChangesAppear()
 {
-    m_home->writeConfig(QStringLiteral("b"), "game_title=B\n");
+    m_home->writeConfig(u"b"_s, "game_title=B\n");
     const auto window = makeWindow();
     select(*window, {0});
     // Another Tandril adds a game whose file sorts before the selected one.
-    m_home->writeConfig(QStringLiteral("a"), "game_title=A\n");
+    m_home->writeConfig(u"a"_s, "game_title=A\n");
     QTRY_COMPARE_WITH_TIMEOUT(shown(*window), (QStringList{"A", "B"}), 5000);
-    QCOMPARE(window->selectedConfig()->title, QStringLiteral("B"));
-    QFile::remove(m_home->libraryFolder() + QStringLiteral("/a.conf"));
+    QCOMPARE(window->selectedConfig()->title, u"B"_s);
+    QFile::remove(m_home->libraryFolder() + u"/a.conf"_s);
     QTRY_COMPARE_WITH_TIMEOUT(shown(*window), QStringList{"B"}, 5000);
 }
 
@@ -291,10 +290,9 @@ void MainWindowTest::exportShowsProgressAndCancels_data()
 void MainWindowTest::exportShowsProgressAndCancels()
 {
     QFETCH(bool, cancel);
-    m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
-    m_home->writeConfig(QStringLiteral("Keen"), "game_title=Keen\ngame_exe=KEEN.EXE\n");
-    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.WAD"),
-                      QByteArray(4 << 20, 'x'));
+    m_home->writeConfig(u"Doom"_s, "game_title=Doom\n");
+    m_home->writeConfig(u"Keen"_s, "game_title=Keen\ngame_exe=KEEN.EXE\n");
+    m_home->writeFile(u"Library/Application Support/Tandril/Doom/DOOM.WAD"_s, QByteArray(4 << 20, 'x'));
     const auto window = makeWindow();
     auto* indicator = child<QProgressBar>(*window, "progressIndicator_export");
     child(*window, "export_game")->click();
@@ -310,9 +308,9 @@ void MainWindowTest::exportShowsProgressAndCancels()
     QTRY_VERIFY_WITH_TIMEOUT(indicator->isHidden(), 30000);
     QVERIFY(child(*window, "cancelWorkButton")->isHidden());
     QVERIFY(child(*window, "import_game")->isEnabled());
-    QCOMPARE(QFile::exists(m_home->path() + QStringLiteral("/Desktop/Doom.tdl")), !cancel);
+    QCOMPARE(QFile::exists(m_home->path() + u"/Desktop/Doom.tdl"_s), !cancel);
     if (cancel) {
-        QCOMPARE(child<QLabel>(*window, "statusLabel")->text(), QStringLiteral("Export cancelled"));
+        QCOMPARE(child<QLabel>(*window, "statusLabel")->text(), u"Export cancelled"_s);
     } else {
         QCOMPARE(m_prompter.takeAlerts().size(), 1);
         // Counted from zip's own lines: the folder, its file, the configuration and the marker.

@@ -5,11 +5,13 @@
 #include <QFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 RecordingEmulator::RecordingEmulator(const QString& folder)
-    : m_folder(folder), m_record(folder + QStringLiteral("/arguments"))
+    : m_folder(folder), m_record(folder + u"/arguments"_s)
 {
     QDir().mkpath(folder);
-    const QString program = folder + QStringLiteral("/dosbox-x");
+    const QString program = folder + u"/dosbox-x"_s;
     QFile script(program);
     if (!script.open(QIODevice::WriteOnly))
         qFatal("cannot write the recording emulator");

@@ -8,27 +8,29 @@
 #include <QStandardPaths>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 TestHome::TestHome() : m_previousHome(qgetenv("HOME"))
 {
     QVERIFY2(m_dir.isValid(), "cannot make a temporary home folder");
     qputenv("HOME", QFile::encodeName(m_dir.path()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/.local/share")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + u"/.local/share"_s));
     // Staging folders land here, where a test can see that none is left behind.
     QDir().mkpath(temporaryFolder());
     qputenv("TMPDIR", QFile::encodeName(temporaryFolder()));
-    QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
+    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
 }
 
 TestHome::~TestHome()
 {
     qunsetenv("TMPDIR");
-    QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
+    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
     qputenv("HOME", m_previousHome);
 }
 
 QString TestHome::libraryFolder() const
 {
-    return m_dir.path() + QStringLiteral("/Library/Application Support/Tandril");
+    return m_dir.path() + u"/Library/Application Support/Tandril"_s;
 }
 
 QString TestHome::writeFile(const QString& relativePath, const QByteArray& content) const
@@ -43,8 +45,7 @@ QString TestHome::writeFile(const QString& relativePath, const QByteArray& conte
 
 QString TestHome::writeConfig(const QString& baseName, const QByteArray& content) const
 {
-    return writeFile(
-        QStringLiteral("Library/Application Support/Tandril/") + baseName + QStringLiteral(".conf"), content);
+    return writeFile(u"Library/Application Support/Tandril/"_s + baseName + u".conf"_s, content);
 }
 
 QByteArray readFile(const QString& path)
@@ -60,8 +61,7 @@ QStringList tree(const QString& folder)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
-        items << it.filePath().mid(folder.size() + 1) +
-                     (it.fileInfo().isDir() ? QStringLiteral("/") : QString());
+        items << it.filePath().mid(folder.size() + 1) + (it.fileInfo().isDir() ? u"/"_s : QString());
     }
     items.sort();
     return items;

@@ -3,6 +3,8 @@
 #include <array>
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 quint32 crc32(const QByteArray& data)
@@ -104,8 +106,8 @@ bool ZipWriter::write(const QString& path) const
 ZipWriter::ZipWriter(const QStringList& members)
 {
     for (const QString& member : members) {
-        if (member.contains(QStringLiteral("->")))
-            addLink(member.section(QStringLiteral("->"), 0, 0), member.section(QStringLiteral("->"), 1));
+        if (member.contains(u"->"_s))
+            addLink(member.section(u"->"_s, 0, 0), member.section(u"->"_s, 1));
         else if (member.endsWith(u'/'))
             addFolder(member);
         else

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 // Exchange archives: the format, export to the Desktop and import into the library.
 class ArchivesTest : public QObject
 {
@@ -39,10 +41,10 @@ private:
     void makeGame(const QString& base, const QByteArray& config)
     {
         m_home->writeConfig(base, config);
-        const QString folder = QStringLiteral("Library/Application Support/Tandril/") + base;
-        m_home->writeFile(folder + QStringLiteral("/GAME.EXE"), "MZ game");
-        m_home->writeFile(folder + QStringLiteral("/SUB/DATA.DAT"), QByteArray(100000, 'd'));
-        QDir().mkpath(m_home->path() + u'/' + folder + QStringLiteral("/FLOPPIES"));
+        const QString folder = u"Library/Application Support/Tandril/"_s + base;
+        m_home->writeFile(folder + u"/GAME.EXE"_s, "MZ game");
+        m_home->writeFile(folder + u"/SUB/DATA.DAT"_s, QByteArray(100000, 'd'));
+        QDir().mkpath(m_home->path() + u'/' + folder + u"/FLOPPIES"_s);
     }
     // Runs the job to its end and gives what it said of itself.
     static bool finish(QObject& job, QSignalSpy& finished)
@@ -56,7 +58,7 @@ private:
         ExportJob job(m_prompter, runner ? *runner : m_runner);
         QSignalSpy finished(&job, &ExportJob::finished);
         // A file that does not load still names a game, as on the command line.
-        const QString file = m_home->libraryFolder() + u'/' + base + QStringLiteral(".conf");
+        const QString file = m_home->libraryFolder() + u'/' + base + u".conf"_s;
         return job.start(
                    LibraryLoader::readEntry(file).value_or(ConfigEntry{QString(), file, std::nullopt})) &&
                finish(job, finished);
@@ -70,7 +72,7 @@ private:
     }
     QString makeArchive(const ZipWriter& zip)
     {
-        return m_home->writeFile(QStringLiteral("incoming/game.tdl"), zip.bytes());
+        return m_home->writeFile(u"incoming/game.tdl"_s, zip.bytes());
     }
 
     std::unique_ptr<TestHome> m_home;
@@ -82,7 +84,7 @@ void ArchivesTest::init()
 {
     m_home = std::make_unique<TestHome>();
     m_prompter = {};
-    QDir().mkpath(m_home->path() + QStringLiteral("/Desktop"));
+    QDir().mkpath(m_home->path() + u"/Desktop"_s);
 }
 
 void ArchivesTest::cleanup()
@@ -132,11 +134,11 @@ void ArchivesTest::roundTripToAnotherUser()
         "[tandril]\ngame_title=Cave Runner: Ünïcode\n"
         "setup_exe=/Users/olduser/Library/Application Support/Tandril/Cave Runner/SETUP.EXE\n"
         "cd_image=/home/ann/ISO/cave.cue\n[tandril autoexec]\necho /Users/x/y\n";
-    makeGame(QStringLiteral("Cave Runner [1]"), config);
-    QVERIFY(exportGame(QStringLiteral("Cave Runner [1]")));
-    const QString archive = m_home->path() + QStringLiteral("/Desktop/Cave Runner [1].tdl");
+    makeGame(u"Cave Runner [1]"_s, config);
+    QVERIFY(exportGame(u"Cave Runner [1]"_s));
+    const QString archive = m_home->path() + u"/Desktop/Cave Runner [1].tdl"_s;
     QProcess zipinfo;
-    zipinfo.start(QStringLiteral("/usr/bin/zipinfo"), {QStringLiteral("-1"), archive});
+    zipinfo.start(u"/usr/bin/zipinfo"_s, {u"-1"_s, archive});
     QVERIFY(zipinfo.waitForFinished());
     QCOMPARE(zipinfo.readAllStandardOutput(),
              "Cave Runner [1]/\nCave Runner [1]/FLOPPIES/\nCave Runner [1]/GAME.EXE\n"
@@ -152,15 +154,15 @@ void ArchivesTest::roundTripToAnotherUser()
     QCOMPARE(tree(library), (QStringList{"Cave Runner [1].conf", "Cave Runner [1]/",
                                          "Cave Runner [1]/FLOPPIES/", "Cave Runner [1]/GAME.EXE",
                                          "Cave Runner [1]/SUB/", "Cave Runner [1]/SUB/DATA.DAT"}));
-    QCOMPARE(readFile(library + QStringLiteral("/Cave Runner [1]/SUB/DATA.DAT")), QByteArray(100000, 'd'));
-    QCOMPARE(QString::fromUtf8(readFile(library + QStringLiteral("/Cave Runner [1].conf"))),
+    QCOMPARE(readFile(library + u"/Cave Runner [1]/SUB/DATA.DAT"_s), QByteArray(100000, 'd'));
+    QCOMPARE(QString::fromUtf8(readFile(library + u"/Cave Runner [1].conf"_s)),
              QString::fromUtf8(config)
-                 .replace(QStringLiteral("/Users/olduser"), other.path())
-                 .replace(QStringLiteral("/home/ann"), other.path())
-                 .replace(QStringLiteral("/Users/x"), other.path()));
+                 .replace(u"/Users/olduser"_s, other.path())
+                 .replace(u"/home/ann"_s, other.path())
+                 .replace(u"/Users/x"_s, other.path()));
     QCOMPARE(tree(other.temporaryFolder()), QStringList());
     // The exporting user's game is untouched.
-    QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/Cave Runner [1].conf")), config);
+    QCOMPARE(readFile(m_home->libraryFolder() + u"/Cave Runner [1].conf"_s), config);
 }
 
 void ArchivesTest::exportFailures_data()
@@ -180,22 +182,22 @@ void ArchivesTest::exportFailures()
     QFETCH(bool, withDesktop);
     QFETCH(QByteArray, config);
     QFETCH(QString, message);
-    makeGame(QStringLiteral("Doom"), config);
+    makeGame(u"Doom"_s, config);
     if (!withDesktop)
-        QVERIFY(QDir(m_home->path() + QStringLiteral("/Desktop")).removeRecursively());
-    QVERIFY(!exportGame(QStringLiteral("Doom")));
+        QVERIFY(QDir(m_home->path() + u"/Desktop"_s).removeRecursively());
+    QVERIFY(!exportGame(u"Doom"_s));
     QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>({{"Export Failed", message}}));
-    QCOMPARE(tree(m_home->path() + QStringLiteral("/Desktop")), QStringList());
-    QCOMPARE(QFileInfo::exists(m_home->path() + QStringLiteral("/Desktop")), withDesktop); // never made
+    QCOMPARE(tree(m_home->path() + u"/Desktop"_s), QStringList());
+    QCOMPARE(QFileInfo::exists(m_home->path() + u"/Desktop"_s), withDesktop); // never made
 }
 
 void ArchivesTest::importRefusals_data()
 {
     QTest::addColumn<QByteArray>("archive");
     QTest::addColumn<QString>("message");
-    const QString missingMarker = QStringLiteral("game.tdl is not a Tandril archive.");
+    const QString missingMarker = u"game.tdl is not a Tandril archive."_s;
     const QString outside =
-        QStringLiteral("The TDL file holds the member \"%1\", which would be written outside its folder.");
+        u"The TDL file holds the member \"%1\", which would be written outside its folder."_s;
     QTest::newRow("no marker") << ZipWriter({"G.conf=game_title=G\n"}).bytes() << missingMarker;
     QTest::newRow("missing file") << QByteArray("<missing>") << "The file $PATH does not exist.";
     QTest::newRow("FIFO, refused without blocking") << QByteArray("<fifo>") << "$PATH is not a file.";
@@ -205,7 +207,7 @@ void ArchivesTest::importRefusals_data()
     corrupt[200] = char(corrupt[200] ^ 0x55); // inside the stored configuration: the CRC fails
     QTest::newRow("corrupt data") << corrupt << "Could not extract TDL file.";
     ZipWriter latin1({"tdl="});
-    latin1.addFile(QStringLiteral("G.conf"), "game_title=Caf\xe9\n");
+    latin1.addFile(u"G.conf"_s, "game_title=Caf\xe9\n");
     QTest::newRow("configuration not UTF-8")
         << latin1.bytes() << "Could not update user paths in .conf file.";
     QTest::newRow("zip-slip")
@@ -227,22 +229,20 @@ void ArchivesTest::importRefusals()
 {
     QFETCH(QByteArray, archive);
     QFETCH(QString, message);
-    QString path = m_home->path() + QStringLiteral("/incoming/game.tdl");
+    QString path = m_home->path() + u"/incoming/game.tdl"_s;
     if (archive == "<fifo>")
-        QCOMPARE(QDir().mkpath(m_home->path() + QStringLiteral("/incoming")) &&
+        QCOMPARE(QDir().mkpath(m_home->path() + u"/incoming"_s) &&
                      ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0,
                  true);
     else if (archive != "<missing>")
-        path = m_home->writeFile(QStringLiteral("incoming/game.tdl"), archive);
-    m_home->writeConfig(QStringLiteral("Mine"), "game_title=Mine\n");
+        path = m_home->writeFile(u"incoming/game.tdl"_s, archive);
+    m_home->writeConfig(u"Mine"_s, "game_title=Mine\n");
     QVERIFY(!importArchive(path));
-    QCOMPARE(
-        m_prompter.takeAlerts(),
-        QList<ScriptedPrompter::Alert>({{"Import Failed", message.replace(QStringLiteral("$PATH"), path)}}));
+    QCOMPARE(m_prompter.takeAlerts(),
+             QList<ScriptedPrompter::Alert>({{"Import Failed", message.replace(u"$PATH"_s, path)}}));
     QCOMPARE(tree(m_home->libraryFolder()), QStringList{"Mine.conf"});
-    QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/Mine.conf")),
-             QByteArray("game_title=Mine\n"));
-    QVERIFY(!QFileInfo::exists(m_home->path() + QStringLiteral("/evil.sh")));
+    QCOMPARE(readFile(m_home->libraryFolder() + u"/Mine.conf"_s), QByteArray("game_title=Mine\n"));
+    QVERIFY(!QFileInfo::exists(m_home->path() + u"/evil.sh"_s));
 }
 
 void ArchivesTest::importOverwrite_data()
@@ -269,16 +269,14 @@ void ArchivesTest::importOverwrite()
                                "Doom.conf=game_title=Doom (new)\nsetup_exe=/home/x/Library/"
                                "Application Support/Tandril/Doom/NEW.EXE\n",
                                "tdl="}));
-    m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom (old)\n");
-    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/OLD.EXE"), "old");
-    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom 3/X"),
-                      "a third game's folder");
+    m_home->writeConfig(u"Doom"_s, "game_title=Doom (old)\n");
+    m_home->writeFile(u"Library/Application Support/Tandril/Doom/OLD.EXE"_s, "old");
+    m_home->writeFile(u"Library/Application Support/Tandril/Doom 3/X"_s, "a third game's folder");
     m_prompter.answers = {answer};
     QCOMPARE(importArchive(archive), answer != 2);
     // Asked from the listing, before anything was unpacked.
     QCOMPARE(m_prompter.questions.size(), 1);
-    QCOMPARE(m_prompter.questions.first().text,
-             QStringLiteral("A game named \"Doom (old)\" is already in your library."));
+    QCOMPARE(m_prompter.questions.first().text, u"A game named \"Doom (old)\" is already in your library."_s);
     QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Replace", "Keep Both", "Cancel"}));
     QCOMPARE(m_prompter.questions.first().defaultButton, 2);
     // Nothing is left beside the games by the swap.
@@ -289,30 +287,30 @@ void ArchivesTest::importOverwrite()
         loaded << entry.title;
     QCOMPARE(loaded.join(u'|'), titles);
     if (answer == 1) // paths into the game folder follow it to its new name
-        QVERIFY(readFile(folder + QStringLiteral("/Doom 2.conf")).contains("/Tandril/Doom 2/NEW.EXE\n"));
+        QVERIFY(readFile(folder + u"/Doom 2.conf"_s).contains("/Tandril/Doom 2/NEW.EXE\n"));
     m_prompter.takeAlerts();
 }
 
 void ArchivesTest::importConfigurationOnly()
 {
     // A folder of the same name that the archive does not bring stays, unasked.
-    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Loom/LOOM.EXE"), "MZ");
+    m_home->writeFile(u"Library/Application Support/Tandril/Loom/LOOM.EXE"_s, "MZ");
     QVERIFY(importArchive(makeArchive(ZipWriter({"tdl=", "Loom.conf=game_title=Loom\n"}))));
     QVERIFY(m_prompter.questions.isEmpty());
     QCOMPARE(tree(m_home->libraryFolder()), (QStringList{"Loom.conf", "Loom/", "Loom/LOOM.EXE"}));
-    QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/Loom/LOOM.EXE")), QByteArray("MZ"));
+    QCOMPARE(readFile(m_home->libraryFolder() + u"/Loom/LOOM.EXE"_s), QByteArray("MZ"));
     QCOMPARE(m_prompter.takeAlerts().size(), 1);
 }
 
 void ArchivesTest::missingTools()
 {
     RewrittenTools missing([](ProcessRunner::Command command) {
-        command.program.prepend(QStringLiteral("/nonexistent"));
+        command.program.prepend(u"/nonexistent"_s);
         return command;
     });
-    makeGame(QStringLiteral("Doom"), "game_title=Doom\n");
-    QVERIFY(!exportGame(QStringLiteral("Doom"), &missing));
-    QVERIFY(!importArchive(m_home->writeFile(QStringLiteral("x.tdl"), "x"), &missing));
+    makeGame(u"Doom"_s, "game_title=Doom\n");
+    QVERIFY(!exportGame(u"Doom"_s, &missing));
+    QVERIFY(!importArchive(m_home->writeFile(u"x.tdl"_s, "x"), &missing));
     QCOMPARE(m_prompter.takeAlerts(),
              (QList<ScriptedPrompter::Alert>{
                  {"Export Failed", "/nonexistent/usr/bin/zip is missing; install the zip package."},
@@ -329,34 +327,31 @@ void ArchivesTest::cancelLeavesEverythingAsItWas_data()
 void ArchivesTest::cancelLeavesEverythingAsItWas()
 {
     QFETCH(bool, exporting);
-    makeGame(QStringLiteral("Doom"), "game_title=Doom\n");
-    const QString archive = m_home->path() + QStringLiteral("/Desktop/Doom.tdl");
-    QVERIFY(exportGame(QStringLiteral("Doom")));
+    makeGame(u"Doom"_s, "game_title=Doom\n");
+    const QString archive = m_home->path() + u"/Desktop/Doom.tdl"_s;
+    QVERIFY(exportGame(u"Doom"_s));
     m_prompter.takeAlerts();
     const QByteArray oldArchive = readFile(archive);
     const QStringList oldLibrary = tree(m_home->libraryFolder());
 
     // zip and unzip that report two items slowly before the real tool runs.
     RewrittenTools slow([](ProcessRunner::Command command) {
-        if (command.program.endsWith(QStringLiteral("zipinfo")))
+        if (command.program.endsWith(u"zipinfo"_s))
             return command;
-        const QString verb = command.program.endsWith(QStringLiteral("/zip")) ? "adding" : "inflating";
-        command.arguments =
-            QStringList{QStringLiteral("-c"),
-                        QStringLiteral("for i in 1 2; do echo \"  %1: Doom/F$i (stored 0%)\"; "
-                                       "sleep 1; done; exec \"$0\" \"$@\"")
-                            .arg(verb),
-                        command.program} +
-            command.arguments;
-        command.program = QStringLiteral("/bin/sh");
+        const QString verb = command.program.endsWith(u"/zip"_s) ? "adding" : "inflating";
+        command.arguments = QStringList{u"-c"_s,
+                                        u"for i in 1 2; do echo \"  %1: Doom/F$i (stored 0%)\"; "
+                                        "sleep 1; done; exec \"$0\" \"$@\""_s.arg(verb),
+                                        command.program} +
+                            command.arguments;
+        command.program = u"/bin/sh"_s;
         return command;
     });
     m_prompter.answers = {0}; // Overwrite / Replace
     std::unique_ptr<ArchiveJob> job;
     if (exporting) {
         auto exporter = std::make_unique<ExportJob>(m_prompter, slow);
-        QVERIFY(exporter->start(
-            LibraryLoader::readEntry(m_home->libraryFolder() + QStringLiteral("/Doom.conf"))));
+        QVERIFY(exporter->start(LibraryLoader::readEntry(m_home->libraryFolder() + u"/Doom.conf"_s)));
         job = std::move(exporter);
     } else {
         auto importer = std::make_unique<ImportJob>(m_prompter, slow);
@@ -368,7 +363,7 @@ void ArchivesTest::cancelLeavesEverythingAsItWas()
     QSignalSpy finished(job.get(), &ArchiveJob::finished);
     QVERIFY(progressed.wait(10000));
     // The first of 7 items: Doom/, FLOPPIES/, GAME.EXE, SUB/, DATA.DAT, the configuration and the marker.
-    QCOMPARE(progressed.first(), (QList<QVariant>{qint64(1), qint64(7), QStringLiteral("Doom/F1")}));
+    QCOMPARE(progressed.first(), (QList<QVariant>{qint64(1), qint64(7), u"Doom/F1"_s}));
     job->cancel();
     QVERIFY(!finish(*job, finished));
     QCOMPARE(cancelled.size(), 1);

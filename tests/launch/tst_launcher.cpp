@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The three launch modes: their argument lists and the pieces they are made of (language, keyboard,
 // DOS commands), their alerts and the start of the emulator.
 class LauncherTest : public QObject
@@ -37,7 +39,7 @@ private Q_SLOTS:
 
 namespace {
 
-const QStringList German{QStringLiteral("de-DE")};
+const QStringList German{u"de-DE"_s};
 
 void pair(const char* name, const QString& first, const QString& second)
 {
@@ -60,7 +62,7 @@ void LauncherTest::argumentLists_data()
     QTest::addColumn<QByteArray>("config"); // empty: the file is not valid UTF-8
     QTest::addColumn<bool>("floppies");
     QTest::addColumn<QString>("expected");
-    const QString head = QStringLiteral("-conf|$CONF|-set|language=de_DE.lng|-c|mount c \"$GAME\"|");
+    const QString head = u"-conf|$CONF|-set|language=de_DE.lng|-c|mount c \"$GAME\"|"_s;
     QTest::newRow("game") << int(LaunchMode::Game) << QByteArray("game_title=G\ngame_exe=C:\\G\\G.EXE\n")
                           << true << head + "-c|c:|-c|keyb gr|-c|clr|-c|C:|-c|cd G|-c|G.EXE";
     QTest::newRow("game with CD image and autoexec")
@@ -94,22 +96,20 @@ void LauncherTest::argumentLists()
     QFETCH(bool, floppies);
     QFETCH(QString, expected);
     const TestHome home;
-    const QString conf =
-        home.writeConfig(QStringLiteral("Game"), config.isEmpty() ? QByteArray("\xff\xfe") : config);
-    const QString setup = home.writeFile(QStringLiteral("setups/Game/SETUP.EXE"), "MZ");
+    const QString conf = home.writeConfig(u"Game"_s, config.isEmpty() ? QByteArray("\xff\xfe") : config);
+    const QString setup = home.writeFile(u"setups/Game/SETUP.EXE"_s, "MZ");
     if (floppies) {
         for (const char* name : {"b.ima", "A.IMA", "notes.txt"})
-            home.writeFile(QStringLiteral("Library/Application Support/Tandril/Game/FLOPPIES/") +
-                               QLatin1String(name),
+            home.writeFile(u"Library/Application Support/Tandril/Game/FLOPPIES/"_s + QLatin1String(name),
                            "x");
     }
-    const auto plan = planLaunch(LaunchMode(mode), ConfigEntry{QStringLiteral("G"), conf, setup},
-                                 home.libraryFolder(), German);
+    const auto plan =
+        planLaunch(LaunchMode(mode), ConfigEntry{u"G"_s, conf, setup}, home.libraryFolder(), German);
     QVERIFY(std::holds_alternative<QStringList>(plan));
     QCOMPARE(std::get<QStringList>(plan).join(u'|'),
-             expected.replace(QStringLiteral("$CONF"), conf)
-                 .replace(QStringLiteral("$GAME"), home.libraryFolder() + QStringLiteral("/Game"))
-                 .replace(QStringLiteral("$SETUP"), home.path() + QStringLiteral("/setups/Game")));
+             expected.replace(u"$CONF"_s, conf)
+                 .replace(u"$GAME"_s, home.libraryFolder() + u"/Game"_s)
+                 .replace(u"$SETUP"_s, home.path() + u"/setups/Game"_s));
 }
 
 void LauncherTest::refusals_data()
@@ -140,17 +140,13 @@ void LauncherTest::refusals()
     QFETCH(QString, setupPath);
     QFETCH(QString, alert);
     const TestHome home;
-    const QString conf =
-        home.writeConfig(QStringLiteral("Game"), config.isEmpty() ? QByteArray("\xff") : config);
+    const QString conf = home.writeConfig(u"Game"_s, config.isEmpty() ? QByteArray("\xff") : config);
     const std::optional<QString> setup = setupPath == u"-" ? std::nullopt : std::optional<QString>(setupPath);
     const std::optional<ConfigEntry> entry =
-        config == "-" ? std::nullopt
-                      : std::optional<ConfigEntry>(ConfigEntry{QStringLiteral("G"), conf, setup});
+        config == "-" ? std::nullopt : std::optional<ConfigEntry>(ConfigEntry{u"G"_s, conf, setup});
     const auto plan = planLaunch(LaunchMode(mode), entry, home.libraryFolder(), German);
     QVERIFY(std::holds_alternative<LaunchRefusal>(plan));
-    QCOMPARE(std::get<LaunchRefusal>(plan).title + QStringLiteral(": ") +
-                 std::get<LaunchRefusal>(plan).message,
-             alert);
+    QCOMPARE(std::get<LaunchRefusal>(plan).title + u": "_s + std::get<LaunchRefusal>(plan).message, alert);
 }
 
 void LauncherTest::startupCommandLimit()
@@ -160,9 +156,9 @@ void LauncherTest::startupCommandLimit()
     QByteArray config = "game_exe=C:\\G\\G.EXE\n[tandril autoexec]\n";
     for (const bool starts : {true, false}) {
         config += starts ? "echo 1\necho 2\necho 3\necho 4\n" : "echo 5\n";
-        const QString conf = home.writeConfig(QStringLiteral("Game"), config);
-        const auto plan = planLaunch(LaunchMode::Game, ConfigEntry{QStringLiteral("G"), conf},
-                                     home.libraryFolder(), German);
+        const QString conf = home.writeConfig(u"Game"_s, config);
+        const auto plan =
+            planLaunch(LaunchMode::Game, ConfigEntry{u"G"_s, conf}, home.libraryFolder(), German);
         QCOMPARE(std::holds_alternative<QStringList>(plan), starts);
     }
 }
@@ -170,10 +166,10 @@ void LauncherTest::startupCommandLimit()
 void LauncherTest::emulatorReceivesEachArgumentWhole()
 {
     const TestHome home;
-    RecordingEmulator emulator(home.path() + QStringLiteral("/bin"));
-    const QString conf = home.writeConfig(QStringLiteral("Höhle der Drachen 2"),
-                                          "game_title=Höhle\ngame_exe=C:\\HÖHLE\\START.EXE\n"
-                                          "[tandril autoexec]\necho \"quoted\" $HOME `x`\n");
+    RecordingEmulator emulator(home.path() + u"/bin"_s);
+    const QString conf =
+        home.writeConfig(u"Höhle der Drachen 2"_s, "game_title=Höhle\ngame_exe=C:\\HÖHLE\\START.EXE\n"
+                                                   "[tandril autoexec]\necho \"quoted\" $HOME `x`\n");
     ScriptedPrompter prompter;
     RecordingServices services;
     Launcher launcher(Emulator({emulator.folder()}), prompter, services, [] { return QStringList{"it-IT"}; });
@@ -181,8 +177,8 @@ void LauncherTest::emulatorReceivesEachArgumentWhole()
     const std::optional<QStringList> arguments = emulator.takeArguments();
     QVERIFY(arguments.has_value());
     QCOMPARE(*arguments, std::get<QStringList>(planLaunch(LaunchMode::Game, LibraryLoader::readEntry(conf),
-                                                          home.libraryFolder(), {QStringLiteral("it-IT")})));
-    QCOMPARE(arguments->last(), QStringLiteral("echo \"quoted\" $HOME `x`"));
+                                                          home.libraryFolder(), {u"it-IT"_s})));
+    QCOMPARE(arguments->last(), u"echo \"quoted\" $HOME `x`"_s);
     QVERIFY(prompter.alerts.isEmpty());
 }
 
@@ -204,25 +200,25 @@ void LauncherTest::emulatorSearchOrder()
     QFETCH(QString, installed);
     QFETCH(QString, expected);
     const TestHome home;
-    QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
-    const QString bin = home.path() + QStringLiteral("/bin");
+    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
+    const QString bin = home.path() + u"/bin"_s;
     QDir().mkpath(bin);
     if (installed.contains(u'p'))
-        writeScript(home, QStringLiteral("bin/dosbox-x"), "");
+        writeScript(home, u"bin/dosbox-x"_s, "");
     if (installed.contains(u'f') || installed.contains(u'F')) {
         // A stand-in flatpak that knows the application or not.
         const QByteArray known =
             installed.contains(u'f') ? "echo /var/lib/flatpak/app/dosbox; exit 0" : "exit 1";
-        writeScript(home, QStringLiteral("bin/flatpak"), "[ \"$1\" = info ] && { " + known + "; }\n");
+        writeScript(home, u"bin/flatpak"_s, "[ \"$1\" = info ] && { " + known + "; }\n");
     }
-    const QString chosen = writeScript(home, QStringLiteral("chosen/dosbox-x"), "");
-    const QString named = writeScript(home, QStringLiteral("named/dosbox-x"), "");
+    const QString chosen = writeScript(home, u"chosen/dosbox-x"_s, "");
+    const QString named = writeScript(home, u"named/dosbox-x"_s, "");
     if (installed.contains(u'c'))
         UserDefaults().setEmulatorProgram(chosen);
     if (installed.contains(u'e'))
         qputenv(Emulator::OverrideVariable, QFile::encodeName(named));
     const Emulator emulator({bin});
-    const QStringList arguments{"-conf", home.libraryFolder() + QStringLiteral("/G.conf"), "-c",
+    const QStringList arguments{"-conf", home.libraryFolder() + u"/G.conf"_s, "-c",
                                 "imgmount d \"/cds/g.iso\" -t iso"};
     const Emulator::Start start = emulator.startCommand(arguments);
     qunsetenv(Emulator::OverrideVariable);
@@ -230,8 +226,8 @@ void LauncherTest::emulatorSearchOrder()
     if (expected == u"none")
         return;
     const bool flatpak = expected == u"flatpak";
-    QCOMPARE(start.program, flatpak                 ? bin + QStringLiteral("/flatpak")
-                            : expected == u"path"   ? bin + QStringLiteral("/dosbox-x")
+    QCOMPARE(start.program, flatpak                 ? bin + u"/flatpak"_s
+                            : expected == u"path"   ? bin + u"/dosbox-x"_s
                             : expected == u"chosen" ? chosen
                                                     : named);
     // The Flatpak sees the library and every host path the start mounts.
@@ -239,8 +235,7 @@ void LauncherTest::emulatorSearchOrder()
                               "com.dosbox_x.DOSBox-X"};
     QCOMPARE(start.arguments, (flatpak ? sandbox : QStringList()) + arguments);
     if (flatpak)
-        QCOMPARE(emulator.shaderFolder(),
-                 QStringLiteral("/var/lib/flatpak/app/dosbox/files/share/dosbox-x/glshaders"));
+        QCOMPARE(emulator.shaderFolder(), u"/var/lib/flatpak/app/dosbox/files/share/dosbox-x/glshaders"_s);
 }
 
 void LauncherTest::quickExitIsReported_data()
@@ -258,20 +253,19 @@ void LauncherTest::quickExitIsReported()
     QFETCH(QByteArray, script);
     QFETCH(QString, alert);
     const TestHome home;
-    QSettings(QStringLiteral("Tandril"), QStringLiteral("Tandril")).clear();
-    writeScript(home, QStringLiteral("bin/dosbox-x"), script);
-    const QString conf = home.writeConfig(QStringLiteral("Game"), "game_title=G\n");
+    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
+    writeScript(home, u"bin/dosbox-x"_s, script);
+    const QString conf = home.writeConfig(u"Game"_s, "game_title=G\n");
     ScriptedPrompter prompter;
     RecordingServices services;
     Launcher launcher(
-        Emulator({home.path() + QStringLiteral("/bin")}), prompter, services, [] { return German; }, nullptr,
-        true);
-    QVERIFY(launcher.launch(LaunchMode::DosPrompt, ConfigEntry{QStringLiteral("G"), conf}));
+        Emulator({home.path() + u"/bin"_s}), prompter, services, [] { return German; }, nullptr, true);
+    QVERIFY(launcher.launch(LaunchMode::DosPrompt, ConfigEntry{u"G"_s, conf}));
     if (alert.isEmpty())
         QTest::qWait(500);
     else
         QTRY_COMPARE(prompter.alerts.size(), 1);
-    const QList<ScriptedPrompter::Alert> expected{{QStringLiteral("DOSBox-X stopped"), alert}};
+    const QList<ScriptedPrompter::Alert> expected{{u"DOSBox-X stopped"_s, alert}};
     QCOMPARE(prompter.alerts, alert.isEmpty() ? QList<ScriptedPrompter::Alert>() : expected);
 }
 

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The text operations every writer of a configuration file uses.
 class ConfigTextTest : public QObject
 {
@@ -97,7 +99,7 @@ void ConfigTextTest::replaceInSection()
     QFETCH(QString, text);
     QFETCH(QString, value);
     QFETCH(QString, expected);
-    ConfigText::replaceInSection(QStringLiteral("tandril"), QStringLiteral("cd_image"), value, text);
+    ConfigText::replaceInSection(u"tandril"_s, u"cd_image"_s, value, text);
     QCOMPARE(text, expected);
 }
 
@@ -129,7 +131,7 @@ void ConfigTextTest::saveAutoexec()
     ConfigText::saveAutoexecToConfig(value, text);
     QCOMPARE(text, expected);
     // Saving the same block again changes nothing more.
-    if (text.endsWith(QStringLiteral("\n\n"))) {
+    if (text.endsWith(u"\n\n"_s)) {
         ConfigText::saveAutoexecToConfig(value, text);
         QCOMPARE(text, expected);
     }
@@ -140,15 +142,14 @@ void ConfigTextTest::hugeAutoexecSection()
     // Five megabytes of start-up lines must neither overflow the matcher's stack nor be cut.
     QString lines;
     while (lines.size() < 5 * 1024 * 1024)
-        lines += QStringLiteral("echo line of a very long autoexec section\n");
-    QString text = QStringLiteral("[sdl]\nx=1\n[tandril autoexec]\n") + lines + QStringLiteral("[z]\ny=2\n");
-    ConfigText::saveAutoexecToConfig(QStringLiteral("short"), text);
-    QCOMPARE(text, QStringLiteral("[sdl]\nx=1\n[tandril autoexec]\nshort\n\n[z]\ny=2\n"));
+        lines += u"echo line of a very long autoexec section\n"_s;
+    QString text = u"[sdl]\nx=1\n[tandril autoexec]\n"_s + lines + u"[z]\ny=2\n"_s;
+    ConfigText::saveAutoexecToConfig(u"short"_s, text);
+    QCOMPARE(text, u"[sdl]\nx=1\n[tandril autoexec]\nshort\n\n[z]\ny=2\n"_s);
 
-    QString big = QStringLiteral("[tandril]\ncd_image=\n") + lines;
-    ConfigText::replaceInSection(QStringLiteral("tandril"), QStringLiteral("cd_image"), QStringLiteral("/a"),
-                                 big);
-    QVERIFY(big.startsWith(QStringLiteral("[tandril]\ncd_image=/a\n")));
+    QString big = u"[tandril]\ncd_image=\n"_s + lines;
+    ConfigText::replaceInSection(u"tandril"_s, u"cd_image"_s, u"/a"_s, big);
+    QVERIFY(big.startsWith(u"[tandril]\ncd_image=/a\n"_s));
     QCOMPARE(big.size(), lines.size() + 22);
 }
 
@@ -185,7 +186,7 @@ void ConfigTextTest::lineValues()
 
 void ConfigTextTest::templateHoldsEveryKeyInItsSection()
 {
-    QFile file(QStringLiteral(":/config/sample.conf"));
+    QFile file(u":/config/sample.conf"_s);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
     QVERIFY(text.endsWith(u'\n'));
@@ -200,11 +201,10 @@ void ConfigTextTest::templateHoldsEveryKeyInItsSection()
             keys += u' ' + line.section(u'=', 0, 0);
     }
     QCOMPARE(keys.simplified(),
-             QStringLiteral(
-                 "[sdl] fullscreen fulldouble windowresolution output autolock sensitivity [dosbox] title "
-                 "machine memsize [render] frameskip aspect glshader [cpu] core cputype cycles [dos] xms "
-                 "ems umb [ipx] ipx [midi] mididevice mt32.romdir [sblaster] sbtype sbbase irq dma hdma "
-                 "[tandril] game_title game_exe setup_exe cd_image"));
+             u"[sdl] fullscreen fulldouble windowresolution output autolock sensitivity [dosbox] title "
+             "machine memsize [render] frameskip aspect glshader [cpu] core cputype cycles [dos] xms "
+             "ems umb [ipx] ipx [midi] mididevice mt32.romdir [sblaster] sbtype sbbase irq dma hdma "
+             "[tandril] game_title game_exe setup_exe cd_image"_s);
 }
 
 QTEST_GUILESS_MAIN(ConfigTextTest)

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Adding a game from a title and deleting one with its folder.
 class EntriesTest : public QObject
 {
@@ -47,14 +49,13 @@ void EntriesTest::creation()
     QFETCH(QString, baseName);
     const TestHome home;
     // A folder left behind under that name is the new game's, with what it holds.
-    const QString kept = home.writeFile(QStringLiteral("Library/Application Support/Tandril/") + baseName +
-                                            QStringLiteral("/KEEN4.EXE"),
-                                        "MZ");
+    const QString kept =
+        home.writeFile(u"Library/Application Support/Tandril/"_s + baseName + u"/KEEN4.EXE"_s, "MZ");
     ScriptedPrompter prompter;
     const std::optional<QString> created = EntryCreation::createConfigEntryAndFolder(title, prompter);
-    const QString configFile = home.libraryFolder() + u'/' + baseName + QStringLiteral(".conf");
+    const QString configFile = home.libraryFolder() + u'/' + baseName + u".conf"_s;
     QCOMPARE(created, std::optional<QString>(configFile));
-    QVERIFY(QFileInfo(home.libraryFolder() + u'/' + baseName + QStringLiteral("/FLOPPIES")).isDir());
+    QVERIFY(QFileInfo(home.libraryFolder() + u'/' + baseName + u"/FLOPPIES"_s).isDir());
     QVERIFY(QString::fromUtf8(readFile(configFile)).split(u'\n').contains("game_title=" + title.trimmed()));
     QCOMPARE(LibraryLoader::readEntry(configFile)->title, title.trimmed());
     QCOMPARE(readFile(kept), QByteArray("MZ"));
@@ -76,7 +77,7 @@ void EntriesTest::titleLine()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(EntryCreation::withTitleLine(text, QStringLiteral("$1 \\0")), expected);
+    QCOMPARE(EntryCreation::withTitleLine(text, u"$1 \\0"_s), expected);
 }
 
 void EntriesTest::refusedTitles_data()
@@ -84,7 +85,7 @@ void EntriesTest::refusedTitles_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message"); // empty: refused silently
     const QString unusable =
-        QStringLiteral("The title must contain at least one character that can be used in a file name.");
+        u"The title must contain at least one character that can be used in a file name."_s;
     QTest::newRow("blank") << " \t\n "
                            << "";
     QTest::newRow("only removed characters") << " ??? " << unusable;
@@ -107,8 +108,7 @@ void EntriesTest::refusedTitles()
     if (message.isEmpty())
         QVERIFY(prompter.alerts.isEmpty());
     else
-        QCOMPARE(prompter.takeAlerts(),
-                 QList<ScriptedPrompter::Alert>({{QStringLiteral("Invalid Title"), message}}));
+        QCOMPARE(prompter.takeAlerts(), QList<ScriptedPrompter::Alert>({{u"Invalid Title"_s, message}}));
     QVERIFY(!QFileInfo::exists(home.libraryFolder())); // nothing made at all
     // 250 characters and ".conf" still fit.
     QVERIFY(EntryCreation::createConfigEntryAndFolder(QString(250, u'y'), prompter).has_value());
@@ -127,32 +127,30 @@ void EntriesTest::overwrite()
     QFETCH(int, answer);
     QFETCH(bool, replaced);
     const TestHome home;
-    const QString configFile = home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\ncycles=max\n");
-    const QString gameFile =
-        home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
+    const QString configFile = home.writeConfig(u"Doom"_s, "game_title=Doom\ncycles=max\n");
+    const QString gameFile = home.writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
     ScriptedPrompter prompter;
     prompter.answers = {answer};
-    const std::optional<QString> created =
-        EntryCreation::createConfigEntryAndFolder(QStringLiteral("Doom"), prompter);
+    const std::optional<QString> created = EntryCreation::createConfigEntryAndFolder(u"Doom"_s, prompter);
     QCOMPARE(prompter.questions.size(), 1);
     const Prompter::Question& question = prompter.questions.first();
-    QCOMPARE(question.title, QStringLiteral("Configuration already exists"));
+    QCOMPARE(question.title, u"Configuration already exists"_s);
     QCOMPARE(question.buttons, (QStringList{"Overwrite", "Cancel"}));
     QCOMPARE(created.has_value(), replaced);
     QCOMPARE(QFile::exists(gameFile), !replaced);
     QCOMPARE(readFile(configFile).contains("cycles=max"), !replaced);
-    QVERIFY(QFileInfo(home.libraryFolder() + QStringLiteral("/Doom/FLOPPIES")).isDir() == replaced);
+    QVERIFY(QFileInfo(home.libraryFolder() + u"/Doom/FLOPPIES"_s).isDir() == replaced);
 }
 
 void EntriesTest::unwritableLibraryIsReported()
 {
     const TestHome home;
     // A file where the library folder should be: nothing can be made below it.
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril"), "not a folder");
+    home.writeFile(u"Library/Application Support/Tandril"_s, "not a folder");
     ScriptedPrompter prompter;
-    QCOMPARE(EntryCreation::createConfigEntryAndFolder(QStringLiteral("Doom"), prompter), std::nullopt);
+    QCOMPARE(EntryCreation::createConfigEntryAndFolder(u"Doom"_s, prompter), std::nullopt);
     QCOMPARE(prompter.alerts.size(), 1);
-    QCOMPARE(prompter.alerts.first().title, QStringLiteral("Could Not Create Game"));
+    QCOMPARE(prompter.alerts.first().title, u"Could Not Create Game"_s);
     QVERIFY(QFileInfo(home.libraryFolder()).isFile());
 }
 
@@ -182,32 +180,29 @@ void EntriesTest::deletion()
     QFETCH(int, disposal);
     QFETCH(bool, desktopHasTrash);
     const TestHome home;
-    const QString dataHome = home.path() + QStringLiteral("/.local/share");
+    const QString dataHome = home.path() + u"/.local/share"_s;
     if (desktopHasTrash)
         QDir().mkpath(dataHome);
-    const QString configFile = home.writeConfig(QStringLiteral("ACDC"), "game_title=AC/DC\n");
+    const QString configFile = home.writeConfig(u"ACDC"_s, "game_title=AC/DC\n");
     if (withFolder)
-        home.writeFile(QStringLiteral("Library/Application Support/Tandril/ACDC/FLOPPIES/A.IMA"), "x");
-    const QString other =
-        home.writeFile(QStringLiteral("Library/Application Support/Tandril/ACDC 2/G.EXE"), "MZ");
-    const QString rom = home.writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/A.ROM"), "r");
+        home.writeFile(u"Library/Application Support/Tandril/ACDC/FLOPPIES/A.IMA"_s, "x");
+    const QString other = home.writeFile(u"Library/Application Support/Tandril/ACDC 2/G.EXE"_s, "MZ");
+    const QString rom = home.writeFile(u"Library/Application Support/Tandril/mt32/A.ROM"_s, "r");
     ScriptedPrompter prompter;
     prompter.answers = {answer};
     const auto result = EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter,
                                                            EntryDeletion::Disposal(disposal));
     QCOMPARE(int(result), outcome);
     const bool toTrash = desktopHasTrash && disposal == int(EntryDeletion::Disposal::TrashWhenAvailable);
-    QCOMPARE(prompter.questions.first().text.endsWith(QStringLiteral("will be moved to the Trash.")),
-             toTrash);
+    QCOMPARE(prompter.questions.first().text.endsWith(u"will be moved to the Trash."_s), toTrash);
     QCOMPARE(prompter.questions.first().defaultButton, 1); // Cancel
     // In the Trash everything can be put back; nothing else of the library went along.
     const bool trashed = toTrash && outcome == int(EntryDeletion::Outcome::Deleted);
-    QCOMPARE(QFile::exists(dataHome + QStringLiteral("/Trash/files/ACDC.conf")), trashed);
-    QCOMPARE(QFile::exists(dataHome + QStringLiteral("/Trash/files/ACDC/FLOPPIES/A.IMA")),
-             trashed && withFolder);
+    QCOMPARE(QFile::exists(dataHome + u"/Trash/files/ACDC.conf"_s), trashed);
+    QCOMPARE(QFile::exists(dataHome + u"/Trash/files/ACDC/FLOPPIES/A.IMA"_s), trashed && withFolder);
     const bool deleted = outcome == int(EntryDeletion::Outcome::Deleted);
     QCOMPARE(QFile::exists(configFile), !deleted);
-    QCOMPARE(QFileInfo::exists(home.libraryFolder() + QStringLiteral("/ACDC")), withFolder && !deleted);
+    QCOMPARE(QFileInfo::exists(home.libraryFolder() + u"/ACDC"_s), withFolder && !deleted);
     QVERIFY(QFile::exists(other));
     QVERIFY(QFile::exists(rom));
 }
@@ -216,7 +211,7 @@ void EntriesTest::deletionTouchesOnlyTheGame_data()
 {
     QTest::addColumn<QString>("file"); // the configuration file, below the home folder
     QTest::addColumn<bool>("deleted");
-    const QString library = QStringLiteral("Library/Application Support/Tandril/");
+    const QString library = u"Library/Application Support/Tandril/"_s;
     QTest::newRow("..conf would name the library itself") << library + "..conf" << true;
     QTest::newRow("...conf would name its parent") << library + "...conf" << true;
     QTest::newRow("mt32.conf would name the ROM folder") << library + "mt32.conf" << true;
@@ -228,10 +223,10 @@ void EntriesTest::deletionTouchesOnlyTheGame()
     QFETCH(QString, file);
     QFETCH(bool, deleted);
     const TestHome home;
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/mt32/A.ROM"), "r");
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/D.EXE"), "MZ");
-    home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
-    home.writeFile(QStringLiteral("Library/Application Support/keep.txt"), "k");
+    home.writeFile(u"Library/Application Support/Tandril/mt32/A.ROM"_s, "r");
+    home.writeFile(u"Library/Application Support/Tandril/Doom/D.EXE"_s, "MZ");
+    home.writeConfig(u"Doom"_s, "game_title=Doom\n");
+    home.writeFile(u"Library/Application Support/keep.txt"_s, "k");
     const QString configFile = home.writeFile(file, "game_title=Odd\n");
     QStringList expected = tree(home.path());
     if (deleted)

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 // Turning the library folder into the list of games.
 class LibraryLoaderTest : public QObject
 {
@@ -63,7 +65,7 @@ void LibraryLoaderTest::entryFromOneFile()
     QFETCH(QByteArray, content);
     QFETCH(QString, entry);
     const TestHome home;
-    const QString path = home.writeConfig(QStringLiteral("Game"), content);
+    const QString path = home.writeConfig(u"Game"_s, content);
     const std::optional<QList<ConfigEntry>> entries = LibraryLoader::load(home.libraryFolder());
     QVERIFY(entries.has_value());
     QCOMPARE(entries->size(), entry == u"-" ? 0 : 1);
@@ -79,18 +81,15 @@ void LibraryLoaderTest::orderAndSkippedFiles()
     const TestHome home;
     for (const char* name : {"game10", "game9", "Zork", "alpha", "Beta", ".hidden"})
         home.writeConfig(QString::fromLatin1(name), QByteArray("game_title=") + name + '\n');
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/Game.CONF"), "game_title=Upper\n");
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/notes.txt"), "game_title=Notes\n");
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/game9/inner.conf"),
-                   "game_title=Inner\n");
-    QDir().mkpath(home.libraryFolder() + QStringLiteral("/folder.conf"));
-    home.writeConfig(QStringLiteral("b"), QByteArray(4096, '\xff'));
-    QFile::link(home.path() + QStringLiteral("/nowhere"), home.libraryFolder() + QStringLiteral("/d.conf"));
+    home.writeFile(u"Library/Application Support/Tandril/Game.CONF"_s, "game_title=Upper\n");
+    home.writeFile(u"Library/Application Support/Tandril/notes.txt"_s, "game_title=Notes\n");
+    home.writeFile(u"Library/Application Support/Tandril/game9/inner.conf"_s, "game_title=Inner\n");
+    QDir().mkpath(home.libraryFolder() + u"/folder.conf"_s);
+    home.writeConfig(u"b"_s, QByteArray(4096, '\xff'));
+    QFile::link(home.path() + u"/nowhere"_s, home.libraryFolder() + u"/d.conf"_s);
     // Neither a FIFO nor an endless device is read: they would block or never end.
-    QCOMPARE(
-        ::mkfifo(QFile::encodeName(home.libraryFolder() + QStringLiteral("/fifo.conf")).constData(), 0600),
-        0);
-    QFile::link(QStringLiteral("/dev/zero"), home.libraryFolder() + QStringLiteral("/zero.conf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(home.libraryFolder() + u"/fifo.conf"_s).constData(), 0600), 0);
+    QFile::link(u"/dev/zero"_s, home.libraryFolder() + u"/zero.conf"_s);
 
     const std::optional<QList<ConfigEntry>> entries = LibraryLoader::load(home.libraryFolder());
     QVERIFY(entries.has_value());
@@ -98,7 +97,7 @@ void LibraryLoaderTest::orderAndSkippedFiles()
     for (const ConfigEntry& entry : *entries)
         titles << entry.title;
     QCOMPARE(titles, (QStringList{".hidden", "alpha", "Beta", "game9", "game10", "Zork"}));
-    QVERIFY(!LibraryLoader::load(home.path() + QStringLiteral("/missing")).has_value());
+    QVERIFY(!LibraryLoader::load(home.path() + u"/missing"_s).has_value());
 }
 
 void LibraryLoaderTest::rowToRestore()

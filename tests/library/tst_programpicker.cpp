@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Which program starts a game, ranked on shareware-style folder listings.
 class ProgramPickerTest : public QObject
 {
@@ -56,8 +58,8 @@ void ProgramPickerTest::pick()
     }
     const ProgramPicker::Picked result = ProgramPicker::pick(listing, title);
     const QString program = result.candidates.isEmpty() ? QString() : result.candidates.first().path;
-    QCOMPARE(QStringList({program + (result.ask ? QStringLiteral("?") : QString()), result.setupProgram,
-                          result.cdImage, result.floppyImages.join(u',')})
+    QCOMPARE(QStringList({program + (result.ask ? u"?"_s : QString()), result.setupProgram, result.cdImage,
+                          result.floppyImages.join(u',')})
                  .join(u'|'),
              picked);
 }

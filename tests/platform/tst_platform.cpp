@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The thin layer over the system that everything else stands on.
 class PlatformTest : public QObject
 {
@@ -21,13 +23,12 @@ void PlatformTest::readRefusals()
 {
     // Text validity itself is checked where library files are read.
     const TestHome home;
-    const TextFile::ReadResult large =
-        TextFile::readUtf8(home.writeFile(QStringLiteral("f"), QByteArray(100, 'x')), 99);
+    const TextFile::ReadResult large = TextFile::readUtf8(home.writeFile(u"f"_s, QByteArray(100, 'x')), 99);
     QCOMPARE(large.status, TextFile::ReadStatus::TooLarge);
-    const TextFile::ReadResult missing = TextFile::readUtf8(home.path() + QStringLiteral("/missing.conf"));
+    const TextFile::ReadResult missing = TextFile::readUtf8(home.path() + u"/missing.conf"_s);
     QCOMPARE(missing.status, TextFile::ReadStatus::Unreadable);
     QVERIFY(!large.error.isEmpty() && !missing.error.isEmpty());
-    QVERIFY(TextFile::readUtf8(home.writeFile(QStringLiteral("empty"), {})).ok());
+    QVERIFY(TextFile::readUtf8(home.writeFile(u"empty"_s, {})).ok());
 }
 
 void PlatformTest::consoleAnswers_data()
@@ -55,10 +56,10 @@ void PlatformTest::consoleAnswers()
     QTextStream in(&input);
     QTextStream err(&errors);
     ConsolePrompter prompter(in, err, terminal, yes);
-    const int chosen = prompter.ask({QStringLiteral("Configuration already exists"),
-                                     QStringLiteral("Replace it?"),
+    const int chosen = prompter.ask({u"Configuration already exists"_s,
+                                     u"Replace it?"_s,
                                      Prompter::Style::Warning,
-                                     {QStringLiteral("Overwrite"), QStringLiteral("Cancel")}});
+                                     {u"Overwrite"_s, u"Cancel"_s}});
     QCOMPARE(chosen, answer);
     QVERIFY(!prompter.alertShown());
 }

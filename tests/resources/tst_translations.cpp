@@ -14,6 +14,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+using namespace Qt::StringLiterals;
+
 // Every text has a finished German translation with the same placeholders, the translation file
 // knows every text of the sources, and the language never reaches a saved file.
 class TranslationsTest : public QObject
@@ -55,7 +57,7 @@ QList<Message> readTs(const QString& path)
         } else if (xml.name() == u"source") {
             messages.last().source = xml.readElementText();
         } else if (xml.name() == u"translation") {
-            const QStringView type = xml.attributes().value(QStringLiteral("type"));
+            const QStringView type = xml.attributes().value(u"type"_s);
             messages.last().finished = type != u"unfinished" && type != u"vanished" && type != u"obsolete";
             messages.last().translation = xml.readElementText();
         }
@@ -65,7 +67,7 @@ QList<Message> readTs(const QString& path)
 
 QStringList placeholders(const QString& text)
 {
-    static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+    static const QRegularExpression placeholder(u"%(\\d|n)"_s);
     QStringList found;
     for (const QRegularExpressionMatch& match : placeholder.globalMatch(text))
         found.append(match.captured());
@@ -82,7 +84,7 @@ void TranslationsTest::everyTextIsTranslated()
     const QList<Message> messages = readTs(TsFile);
     QVERIFY(messages.size() > 100);
     for (const Message& message : messages) {
-        const QByteArray where = (message.context + QStringLiteral(": ") + message.source).toUtf8();
+        const QByteArray where = (message.context + u": "_s + message.source).toUtf8();
         QVERIFY2(message.finished && !message.translation.isEmpty(), where.constData());
         QVERIFY2(placeholders(message.source) == placeholders(message.translation), where.constData());
     }
@@ -92,13 +94,12 @@ void TranslationsTest::theTranslationFileIsCurrent()
 {
     // lupdate over the sources as they are now: every text it finds is in the committed file.
     const QTemporaryDir scratch;
-    const QString fresh = scratch.filePath(QStringLiteral("fresh_de.ts"));
+    const QString fresh = scratch.filePath(u"fresh_de.ts"_s);
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(TANDRIL_SOURCE_DIR));
     lupdate.start(QStringLiteral(TANDRIL_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("app"),
-                   QStringLiteral("library"), QStringLiteral("launch"), QStringLiteral("exchange"),
-                   QStringLiteral("settings"), QStringLiteral("platform"), QStringLiteral("-ts"), fresh});
+                  {u"-silent"_s, u"-locations"_s, u"none"_s, u"app"_s, u"library"_s, u"launch"_s,
+                   u"exchange"_s, u"settings"_s, u"platform"_s, u"-ts"_s, fresh});
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
     QSet<QString> committed;
@@ -106,14 +107,14 @@ void TranslationsTest::theTranslationFileIsCurrent()
         committed.insert(message.context + u'\x1f' + message.source);
     for (const Message& message : readTs(fresh))
         QVERIFY2(committed.contains(message.context + u'\x1f' + message.source),
-                 qPrintable(QStringLiteral("not in tandril_de.ts: %1: %2").arg(message.context, message.source)));
+                 qPrintable(u"not in tandril_de.ts: %1: %2"_s.arg(message.context, message.source)));
 }
 
 void TranslationsTest::aFileSavedInGermanIsTheEnglishOne()
 {
     const TestHome home;
     const QString file = home.writeConfig(
-        QStringLiteral("Doom"), "[sblaster]\nsbtype=none\n[render]\nglshader=\n[tandril]\ngame_title=Doom\n");
+        u"Doom"_s, "[sblaster]\nsbtype=none\n[render]\nglshader=\n[tandril]\ngame_title=Doom\n");
     ScriptedPrompter prompter;
     RecordingServices services;
     ScriptedFilePanel panel;
@@ -124,13 +125,13 @@ void TranslationsTest::aFileSavedInGermanIsTheEnglishOne()
     };
     const QString english = save();
     QTranslator german;
-    QVERIFY(german.load(QStringLiteral(":/i18n/tandril_de.qm")));
+    QVERIFY(german.load(u":/i18n/tandril_de.qm"_s));
     QCoreApplication::installTranslator(&german);
     Preferences editor({prompter, services, panel}, home.path());
-    QCOMPARE(editor.findChild<QComboBox*>(QStringLiteral("s_soundcard"))->itemText(0), QStringLiteral("Keine"));
+    QCOMPARE(editor.findChild<QComboBox*>(u"s_soundcard"_s)->itemText(0), u"Keine"_s);
     const QString inGerman = save();
     QCoreApplication::removeTranslator(&german);
-    QVERIFY(english.contains(QStringLiteral("\nsbtype=none\n")));
+    QVERIFY(english.contains(u"\nsbtype=none\n"_s));
     QCOMPARE(inGerman, english);
 }
 

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The settings editor's form: how a configuration file fills it and what its controls do.
 class PreferencesTest : public QObject
 {
@@ -71,7 +73,7 @@ void PreferencesTest::cleanup()
 std::unique_ptr<Preferences> PreferencesTest::makeEditor(const QString& configFile)
 {
     auto editor = std::make_unique<Preferences>(Host{m_prompter, m_services, m_filePanel},
-                                                m_home->path() + QStringLiteral("/glshaders"));
+                                                m_home->path() + u"/glshaders"_s);
     if (!configFile.isEmpty())
         editor->loadConfigFile(configFile);
     return editor;
@@ -79,9 +81,9 @@ std::unique_ptr<Preferences> PreferencesTest::makeEditor(const QString& configFi
 
 void PreferencesTest::loadFillsTheForm()
 {
-    m_home->writeFile(QStringLiteral("glshaders/sharp.glsl"), "shader");
+    m_home->writeFile(u"glshaders/sharp.glsl"_s, "shader");
     const QString conf = m_home->writeConfig(
-        QStringLiteral("Doom"),
+        u"Doom"_s,
         "[sdl]\nfullscreen=YES\n  autolock=1\naspect=on\nwindowresolution=1024x768\nsensitivity=80\n"
         "[render]\nframeskip=2\nglshader=/usr/share/dosbox-x/glshaders/sharp.glsl/\n[cpu]\ncycles=25000\n"
         "[midi]\nmididevice=mt32\n[sblaster]\nsbtype=sb16\nsbbase=240\nirq=7\ndma=3\nhdma=7\n"
@@ -97,23 +99,20 @@ void PreferencesTest::loadFillsTheForm()
          {"s_frameskip", "s_glshaders", "s_soundcard", "s_sbbase", "s_irq", "s_dma", "s_hdma"})
         shown << control<QComboBox>(*editor, name)->currentText();
     for (const char* name : {"s_fullscreen", "s_autolock", "s_aspect", "s_xms", "mt32Support"})
-        shown << (control<QCheckBox>(*editor, name)->isChecked() ? QStringLiteral("on")
-                                                                 : QStringLiteral("off"));
-    QCOMPARE(shown.join(u'|'),
-             QStringLiteral("DOOM.EXE|/s/SETUP.EXE|/x/ISO/doom.cue|doom.cue|1024|768|80|25000|2|sharp|"
-                            "Sound Blaster 16|240|7|3|7|on|on|off|off|on"));
+        shown << (control<QCheckBox>(*editor, name)->isChecked() ? u"on"_s : u"off"_s);
+    QCOMPARE(shown.join(u'|'), u"DOOM.EXE|/s/SETUP.EXE|/x/ISO/doom.cue|doom.cue|1024|768|80|25000|2|sharp|"
+                               "Sound Blaster 16|240|7|3|7|on|on|off|off|on"_s);
     // The no-break space that keeps DOSBox-X from crashing on "%" is the program's, not the user's.
-    QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(),
-             QStringLiteral("echo hi\n%PATH%"));
-    control<QLineEdit>(*editor, "title_name")->insert(QStringLiteral("\r\nx"));
-    QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), QStringLiteral("Doom"));
+    QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(), u"echo hi\n%PATH%"_s);
+    control<QLineEdit>(*editor, "title_name")->insert(u"\r\nx"_s);
+    QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), u"Doom"_s);
     QVERIFY(control<QWidget>(*editor, "dummy")->hasFocus() || !editor->isActiveWindow());
 }
 
 void PreferencesTest::numericFieldsFilter()
 {
-    const QString cycles = QStringLiteral("Please enter a numeric value between 0 and 1000000.");
-    const QString sensitivity = QStringLiteral("Please enter a whole number between -1000 and 1000.");
+    const QString cycles = u"Please enter a numeric value between 0 and 1000000."_s;
+    const QString sensitivity = u"Please enter a whole number between -1000 and 1000."_s;
     // Field, typed, shown, and the alert when what was typed is refused.
     const std::array<std::array<QString, 4>, 4> cases{{{"s_cycles", "12a", "12", cycles},
                                                        {"s_sensitivity", "-50", "-50", ""},
@@ -132,36 +131,35 @@ void PreferencesTest::numericFieldsFilter()
 
 void PreferencesTest::choosers()
 {
-    m_home->writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/DOOM.EXE"), "MZ");
-    auto editor = makeEditor(m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom?\n"));
+    m_home->writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
+    auto editor = makeEditor(m_home->writeConfig(u"Doom"_s, "game_title=Doom?\n"));
     control<QPushButton>(*editor, "selectGameExe")->click();
     QCOMPARE(m_filePanel.requests.last().extensions, (QStringList{"exe", "bat"}));
-    QCOMPARE(m_filePanel.requests.last().startFolder, m_home->libraryFolder() + QStringLiteral("/Doom"));
-    m_filePanel.choose(m_home->libraryFolder() + QStringLiteral("/Doom/SOUNDCARD/SETUP.EXE"));
-    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("SOUNDCARD/SETUP.EXE"));
+    QCOMPARE(m_filePanel.requests.last().startFolder, m_home->libraryFolder() + u"/Doom"_s);
+    m_filePanel.choose(m_home->libraryFolder() + u"/Doom/SOUNDCARD/SETUP.EXE"_s);
+    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), u"SOUNDCARD/SETUP.EXE"_s);
 
     control<QPushButton>(*editor, "s_iso")->click();
-    QCOMPARE(m_filePanel.requests.last().title, QStringLiteral("Choose CD Image"));
-    m_filePanel.choose(QStringLiteral("/cds/Game Disc.CUE"));
-    QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), QStringLiteral("/cds/Game Disc.CUE"));
-    QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), QStringLiteral("Game Disc.CUE"));
+    QCOMPARE(m_filePanel.requests.last().title, u"Choose CD Image"_s);
+    m_filePanel.choose(u"/cds/Game Disc.CUE"_s);
+    QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), u"/cds/Game Disc.CUE"_s);
+    QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), u"Game Disc.CUE"_s);
 
     // A panel answered after the editor closed must not touch the gone editor.
     control<QPushButton>(*editor, "selectSetupExe")->click();
     editor.reset();
-    m_filePanel.choose(QStringLiteral("/games/GAME.EXE"));
+    m_filePanel.choose(u"/games/GAME.EXE"_s);
 }
 
 void PreferencesTest::shortFolderNamesInTheField()
 {
-    const auto editor =
-        makeEditor(m_home->writeConfig(QStringLiteral("G"), "game_exe=SOUNDCARD/SETUP.EXE\n"));
+    const auto editor = makeEditor(m_home->writeConfig(u"G"_s, "game_exe=SOUNDCARD/SETUP.EXE\n"));
     // A save that stops early (a blank title) leaves the form as typed.
-    control<QLineEdit>(*editor, "title_name")->setText(QStringLiteral("  "));
+    control<QLineEdit>(*editor, "title_name")->setText(u"  "_s);
     control<QPushButton>(*editor, "createConfigFileFromTitle")->click();
-    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("SOUNDCARD/SETUP.EXE"));
+    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), u"SOUNDCARD/SETUP.EXE"_s);
     editor->fixGameExePath();
-    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), QStringLiteral("SOUNDC~1/SETUP.EXE"));
+    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), u"SOUNDC~1/SETUP.EXE"_s);
 }
 
 void PreferencesTest::everySettingSurvivesASave_data()
@@ -187,8 +185,8 @@ void PreferencesTest::everySettingSurvivesASave()
         const auto editor = makeEditor(path);
         return SettingsSaver::configText(templateText, editor->form(), false);
     };
-    const QString first = save(m_home->writeConfig(QStringLiteral("Doom"), file));
-    QCOMPARE(save(m_home->writeConfig(QStringLiteral("Doom"), first.toUtf8())), first);
+    const QString first = save(m_home->writeConfig(u"Doom"_s, file));
+    QCOMPARE(save(m_home->writeConfig(u"Doom"_s, first.toUtf8())), first);
     // Every setting the file had is still there with its value.
     QHash<QString, QString> saved;
     for (const OtherSettings::Setting& setting : OtherSettings::parse(first))
@@ -196,48 +194,48 @@ void PreferencesTest::everySettingSurvivesASave()
     for (const OtherSettings::Setting& setting : OtherSettings::parse(QString::fromUtf8(file)))
         QCOMPARE(saved.value(setting.section + u'.' + setting.key), setting.value);
     // And none of DOSBox-X's keys went into the program's sections.
-    QVERIFY(first.indexOf(QStringLiteral("[tandril]")) > first.lastIndexOf(QStringLiteral("=surface")));
+    QVERIFY(first.indexOf(u"[tandril]"_s) > first.lastIndexOf(u"=surface"_s));
 }
 
 void PreferencesTest::refusedSettingsAreAskedAbout()
 {
-    const auto editor = makeEditor(m_home->writeConfig(
-        QStringLiteral("Doom"), "[sblaster]\noplmode=opl4\n[tandril]\ngame_title=Doom\n"));
+    const auto editor =
+        makeEditor(m_home->writeConfig(u"Doom"_s, "[sblaster]\noplmode=opl4\n[tandril]\ngame_title=Doom\n"));
     QCOMPARE(control<QPlainTextEdit>(*editor, "otherSettings")->toPlainText(),
-             QStringLiteral("[sblaster]\noplmode=opl4\n"));
-    editor->applyReference(std::make_shared<const DosboxReference>(DosboxReference::parse(QStringLiteral(
-        "[sblaster]\n# oplmode: The FM chip.\n#          Possible values: auto, opl3.\noplmode = auto\n"))));
+             u"[sblaster]\noplmode=opl4\n"_s);
+    editor->applyReference(std::make_shared<const DosboxReference>(DosboxReference::parse(
+        u"[sblaster]\n# oplmode: The FM chip.\n#          Possible values: auto, opl3.\noplmode = auto\n"_s)));
     QCOMPARE(control<QCheckBox>(*editor, "s_fullscreen")->toolTip(), QString()); // not in that reference
     m_prompter.answers = {1};                                                    // Cancel
     control<QPushButton>(*editor, "createConfigFileFromTitle")->click();
     QCOMPARE(m_prompter.questions.size(), 1);
     QCOMPARE(m_prompter.questions.first().text,
-             QStringLiteral("\"opl4\" is not an allowed value of oplmode (auto, opl3)"));
+             u"\"opl4\" is not an allowed value of oplmode (auto, opl3)"_s);
     m_prompter.questions.clear();
-    QCOMPARE(readFile(m_home->libraryFolder() + QStringLiteral("/Doom.conf")),
+    QCOMPARE(readFile(m_home->libraryFolder() + u"/Doom.conf"_s),
              QByteArray("[sblaster]\noplmode=opl4\n[tandril]\ngame_title=Doom\n"));
 }
 
 void PreferencesTest::saveWritesRenamesAndReloads()
 {
-    m_home->writeConfig(QStringLiteral("Doom"), "game_title=Doom\ngame_exe=LONGFOLDER/DOOM.EXE\n");
+    m_home->writeConfig(u"Doom"_s, "game_title=Doom\ngame_exe=LONGFOLDER/DOOM.EXE\n");
     MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.openPreferencesClicked();
     QPointer<Preferences> editor = window.preferencesWindowController();
     QVERIFY(editor);
-    control<QLineEdit>(*editor, "title_name")->setText(QStringLiteral("Doom: Reloaded"));
-    control<QLineEdit>(*editor, "s_cycles")->setText(QStringLiteral("12000"));
+    control<QLineEdit>(*editor, "title_name")->setText(u"Doom: Reloaded"_s);
+    control<QLineEdit>(*editor, "s_cycles")->setText(u"12000"_s);
     control<QPushButton>(*editor, "createConfigFileFromTitle")->click();
     QTRY_VERIFY(!editor);
-    const QString file = m_home->libraryFolder() + QStringLiteral("/Doom Reloaded.conf");
+    const QString file = m_home->libraryFolder() + u"/Doom Reloaded.conf"_s;
     const QString text = TextFile::readUtf8(file).text;
-    QVERIFY(text.contains(QStringLiteral("\ncycles=12000\n")));
-    QVERIFY(text.contains(QStringLiteral("\ngame_exe=LONGFO~1/DOOM.EXE\n")));
-    QVERIFY(text.contains(QStringLiteral("\ngame_title=Doom: Reloaded\n")));
-    QVERIFY(!QFile::exists(m_home->libraryFolder() + QStringLiteral("/Doom.conf")));
-    QCOMPARE(window.configEntries().first().title, QStringLiteral("Doom: Reloaded"));
+    QVERIFY(text.contains(u"\ncycles=12000\n"_s));
+    QVERIFY(text.contains(u"\ngame_exe=LONGFO~1/DOOM.EXE\n"_s));
+    QVERIFY(text.contains(u"\ngame_title=Doom: Reloaded\n"_s));
+    QVERIFY(!QFile::exists(m_home->libraryFolder() + u"/Doom.conf"_s));
+    QCOMPARE(window.configEntries().first().title, u"Doom: Reloaded"_s);
 }
 
 QTEST_MAIN(PreferencesTest)

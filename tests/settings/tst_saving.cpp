@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(SettingsSaver::Form)
 
 // Writing the form into the configuration file, and renaming a game with its title.
@@ -30,25 +32,24 @@ private Q_SLOTS:
 
 namespace {
 
-const QString Template =
-    QStringLiteral("[sdl]\nfullscreen=false\nfulldouble=false\nwindowresolution=original\n"
-                   "autolock=false\nsensitivity=100\n[dosbox]\ntitle=\n[render]\nframeskip=0\n"
-                   "aspect=false\nglshader=\n[cpu]\ncycles=3000\n[dos]\nxms=true\nems=true\n"
-                   "umb=true\n[ipx]\nipx=false\n[midi]\nmididevice=default\nmt32.romdir=\n"
-                   "[sblaster]\nsbtype=sb16\nsbbase=220\nirq=7\ndma=1\nhdma=5\n[tandril]\n"
-                   "game_title=\ngame_exe=\nsetup_exe=\ncd_image=\n");
+const QString Template = u"[sdl]\nfullscreen=false\nfulldouble=false\nwindowresolution=original\n"
+                         "autolock=false\nsensitivity=100\n[dosbox]\ntitle=\n[render]\nframeskip=0\n"
+                         "aspect=false\nglshader=\n[cpu]\ncycles=3000\n[dos]\nxms=true\nems=true\n"
+                         "umb=true\n[ipx]\nipx=false\n[midi]\nmididevice=default\nmt32.romdir=\n"
+                         "[sblaster]\nsbtype=sb16\nsbbase=220\nirq=7\ndma=1\nhdma=5\n[tandril]\n"
+                         "game_title=\ngame_exe=\nsetup_exe=\ncd_image=\n"_s;
 
 SettingsSaver::Form emptyForm()
 {
     SettingsSaver::Form form;
-    form.title = QStringLiteral("Doom");
-    form.frameskip = QStringLiteral("0");
-    form.soundCard = QStringLiteral("Sound Blaster 16");
-    form.sbbase = QStringLiteral("220");
-    form.irq = QStringLiteral("7");
-    form.dma = QStringLiteral("1");
-    form.hdma = QStringLiteral("5");
-    form.glshader = QStringLiteral("No Shader");
+    form.title = u"Doom"_s;
+    form.frameskip = u"0"_s;
+    form.soundCard = u"Sound Blaster 16"_s;
+    form.sbbase = u"220"_s;
+    form.irq = u"7"_s;
+    form.dma = u"1"_s;
+    form.hdma = u"5"_s;
+    form.glshader = u"No Shader"_s;
     form.checkboxes = {{"xms", true}, {"ems", true}, {"umb", true}};
     return form;
 }
@@ -67,9 +68,9 @@ void SavingTest::configText_data()
     // Only values DOSBox-X takes: a built-in shader by its name, a sensitivity in its range, and
     // start-up lines beginning with "%" kept from its parser's crash.
     SettingsSaver::Form accepted = emptyForm();
-    accepted.glshader = QStringLiteral("sharp");
+    accepted.glshader = u"sharp"_s;
     accepted.glshaderBuiltIn = true;
-    accepted.sensitivity = QStringLiteral("1001");
+    accepted.sensitivity = u"1001"_s;
     accepted.autoexec = QString::fromUtf8("  %PATH%\r\n\t%1 x\r\n\u00A0%2\nver %3");
     QTest::newRow("values DOSBox-X takes")
         << accepted << false
@@ -80,39 +81,38 @@ void SavingTest::configText_data()
                    "\n[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0\t%1 x\r\n\u00A0%2\nver %3\n"));
 
     SettingsSaver::Form full = emptyForm();
-    full.title = QStringLiteral("  Cost $5 \\ Deluxe ");
-    full.gameExe = QStringLiteral(" GAME/RUN.BAT ");
-    full.setupExe = QStringLiteral("/s/SETUP.EXE");
-    full.cdImage = QStringLiteral("/c/$1.iso");
+    full.title = u"  Cost $5 \\ Deluxe "_s;
+    full.gameExe = u" GAME/RUN.BAT "_s;
+    full.setupExe = u"/s/SETUP.EXE"_s;
+    full.cdImage = u"/c/$1.iso"_s;
     full.checkboxes = {{"fullscreen", true}, {"aspect", true}, {"ipx", true}};
-    full.frameskip = QStringLiteral("3");
-    full.cycles = QStringLiteral(" 25000 ");
-    full.sensitivity = QStringLiteral("80");
-    full.windowWidth = QStringLiteral("1024");
-    full.windowHeight = QStringLiteral("768");
+    full.frameskip = u"3"_s;
+    full.cycles = u" 25000 "_s;
+    full.sensitivity = u"80"_s;
+    full.windowWidth = u"1024"_s;
+    full.windowHeight = u"768"_s;
     full.mt32 = true;
-    full.soundCard = QStringLiteral("Game Blaster");
-    full.sbbase = QStringLiteral("240");
-    full.irq = QStringLiteral("5");
-    full.dma = QStringLiteral("3");
-    full.hdma = QStringLiteral("7");
-    full.glshader = QStringLiteral("crt");
-    full.autoexec = QStringLiteral("\n  mount e /cd\n e:\n");
+    full.soundCard = u"Game Blaster"_s;
+    full.sbbase = u"240"_s;
+    full.irq = u"5"_s;
+    full.dma = u"3"_s;
+    full.hdma = u"7"_s;
+    full.glshader = u"crt"_s;
+    full.autoexec = u"\n  mount e /cd\n e:\n"_s;
     QTest::newRow("full form")
         << full << true
-        << QStringLiteral(
-               "[sdl]\nfullscreen=true\nfulldouble=false\nwindowresolution=1024x768\n"
-               "autolock=false\nsensitivity=80\n[dosbox]\ntitle=Cost $5 \\ Deluxe\n[render]\nframeskip=3\n"
-               "aspect=true\nglshader=crt.glsl\n[cpu]\ncycles=25000\n[dos]\nxms=false\nems=false\n"
-               "umb=false\n[ipx]\nipx=true\n[midi]\nmididevice=mt32\nmt32.romdir=$MT32\n"
-               "[sblaster]\nsbtype=gb\nsbbase=240\nirq=5\ndma=3\nhdma=7\n[tandril]\n"
-               "game_title=Cost $5 \\ Deluxe\ngame_exe=GAME/RUN.BAT\nsetup_exe=/s/SETUP.EXE\n"
-               "cd_image=/c/$1.iso\n\n[tandril autoexec]\nmount e /cd\n e:\n");
+        << u"[sdl]\nfullscreen=true\nfulldouble=false\nwindowresolution=1024x768\n"
+           "autolock=false\nsensitivity=80\n[dosbox]\ntitle=Cost $5 \\ Deluxe\n[render]\nframeskip=3\n"
+           "aspect=true\nglshader=crt.glsl\n[cpu]\ncycles=25000\n[dos]\nxms=false\nems=false\n"
+           "umb=false\n[ipx]\nipx=true\n[midi]\nmididevice=mt32\nmt32.romdir=$MT32\n"
+           "[sblaster]\nsbtype=gb\nsbbase=240\nirq=5\ndma=3\nhdma=7\n[tandril]\n"
+           "game_title=Cost $5 \\ Deluxe\ngame_exe=GAME/RUN.BAT\nsetup_exe=/s/SETUP.EXE\n"
+           "cd_image=/c/$1.iso\n\n[tandril autoexec]\nmount e /cd\n e:\n"_s;
 
     SettingsSaver::Form widthOnly = emptyForm();
-    widthOnly.windowWidth = QStringLiteral("800");
+    widthOnly.windowWidth = u"800"_s;
     widthOnly.mt32 = true;
-    widthOnly.glshader = QStringLiteral("sharp.glsl");
+    widthOnly.glshader = u"sharp.glsl"_s;
     QTest::newRow("width without height, MT-32 without ROMs")
         << widthOnly << false
         << QString(Template)
@@ -127,45 +127,44 @@ void SavingTest::configText()
     QFETCH(bool, mt32Roms);
     QFETCH(QString, expected);
     const TestHome home;
-    expected.replace(QStringLiteral("$MT32"), home.libraryFolder() + QStringLiteral("/mt32"));
+    expected.replace(u"$MT32"_s, home.libraryFolder() + u"/mt32"_s);
     QCOMPARE(SettingsSaver::configText(Template, form, mt32Roms), expected);
 }
 
 void SavingTest::missingKeysAreAppendedInOrder()
 {
     SettingsSaver::Form form = emptyForm();
-    form.autoexec = QStringLiteral("ver");
-    QCOMPARE(SettingsSaver::configText(QStringLiteral("[x]"), form, false),
-             QStringLiteral(
-                 "[x]\ngame_title=Doom\nipx=false\nxms=true\nems=true\numb=true\nautolock=false\n"
-                 "fullscreen=false\nfulldouble=false\naspect=false\nframeskip=0\nmididevice=default\n"
-                 "sbtype=sb16\nsbbase=220\nirq=7\ndma=1\nhdma=5\nglshader=\n[tandril autoexec]\nver\n"));
+    form.autoexec = u"ver"_s;
+    QCOMPARE(SettingsSaver::configText(u"[x]"_s, form, false),
+             u"[x]\ngame_title=Doom\nipx=false\nxms=true\nems=true\numb=true\nautolock=false\n"
+             "fullscreen=false\nfulldouble=false\naspect=false\nframeskip=0\nmididevice=default\n"
+             "sbtype=sb16\nsbbase=220\nirq=7\ndma=1\nhdma=5\nglshader=\n[tandril autoexec]\nver\n"_s);
 }
 
 void SavingTest::fileNamedOtherThanItsTitleIsRenamedNotCopied()
 {
     // The edited game is its own file: another game's file with the title's name is never touched.
     const TestHome home;
-    const QString imported = home.writeConfig(QStringLiteral("doom-import"), "game_title=Doom\ncycles=max\n");
-    home.writeFile(QStringLiteral("Library/Application Support/Tandril/doom-import/SETUP.EXE"), "x");
+    const QString imported = home.writeConfig(u"doom-import"_s, "game_title=Doom\ncycles=max\n");
+    home.writeFile(u"Library/Application Support/Tandril/doom-import/SETUP.EXE"_s, "x");
     ScriptedPrompter prompter;
     SettingsSaver::Form form = emptyForm();
-    form.setupExe = home.libraryFolder() + QStringLiteral("/doom-import/SETUP.EXE");
-    form.cdImage = home.libraryFolder() + QStringLiteral("/doom-import/ISO/doom.iso");
+    form.setupExe = home.libraryFolder() + u"/doom-import/SETUP.EXE"_s;
+    form.cdImage = home.libraryFolder() + u"/doom-import/ISO/doom.iso"_s;
     QCOMPARE(SettingsSaver::save(form, imported, false, prompter), SettingsSaver::Outcome::Saved);
-    QCOMPARE(QDir(home.libraryFolder()).entryList({QStringLiteral("*.conf")}), QStringList{"Doom.conf"});
+    QCOMPARE(QDir(home.libraryFolder()).entryList({u"*.conf"_s}), QStringList{"Doom.conf"});
     // Paths into the game folder follow it to its new name.
-    const QByteArray saved = readFile(home.libraryFolder() + QStringLiteral("/Doom.conf"));
+    const QByteArray saved = readFile(home.libraryFolder() + u"/Doom.conf"_s);
     QVERIFY(saved.contains("setup_exe=" + home.libraryFolder().toUtf8() + "/Doom/SETUP.EXE\n"));
     QVERIFY(saved.contains("cd_image=" + home.libraryFolder().toUtf8() + "/Doom/ISO/doom.iso\n"));
-    QVERIFY(QFile::exists(home.libraryFolder() + QStringLiteral("/Doom/SETUP.EXE")));
+    QVERIFY(QFile::exists(home.libraryFolder() + u"/Doom/SETUP.EXE"_s));
 
     // A title line that disagrees with the file name never moves the game it names.
-    const QString other = home.writeConfig(QStringLiteral("A"), "game_title=Doom\n");
+    const QString other = home.writeConfig(u"A"_s, "game_title=Doom\n");
     QCOMPARE(SettingsSaver::save(emptyForm(), other, false, prompter),
              SettingsSaver::Outcome::KeepEditorOpen);
-    QCOMPARE(prompter.questions.last().title, QStringLiteral("Rename Not Possible"));
-    QVERIFY(readFile(home.libraryFolder() + QStringLiteral("/Doom.conf")) == saved);
+    QCOMPARE(prompter.questions.last().title, u"Rename Not Possible"_s);
+    QVERIFY(readFile(home.libraryFolder() + u"/Doom.conf"_s) == saved);
 }
 
 void SavingTest::rename_data()
@@ -194,23 +193,21 @@ void SavingTest::rename()
     const TestHome home;
     const QString library = home.libraryFolder();
     if (previous != u"-")
-        home.writeConfig(QStringLiteral("Doom"), "game_title=" + previous.toUtf8() + "\n");
+        home.writeConfig(u"Doom"_s, "game_title=" + previous.toUtf8() + "\n");
     if (withFolder)
-        home.writeFile(QStringLiteral("Library/Application Support/Tandril/Doom/FLOPPIES/A.IMA"), "x");
+        home.writeFile(u"Library/Application Support/Tandril/Doom/FLOPPIES/A.IMA"_s, "x");
     ScriptedPrompter prompter;
     QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
     SettingsSaver::Form form = emptyForm();
     form.title = title;
-    QCOMPARE(SettingsSaver::save(form, previous == u"-" ? QString() : library + QStringLiteral("/Doom.conf"),
-                                 false, prompter),
-             SettingsSaver::Outcome::Saved);
+    QCOMPARE(
+        SettingsSaver::save(form, previous == u"-" ? QString() : library + u"/Doom.conf"_s, false, prompter),
+        SettingsSaver::Outcome::Saved);
     QCOMPARE(updated.count(), 1);
-    QCOMPARE(QDir(library).entryList({QStringLiteral("*.conf")}),
-             QStringList{fileAfter + QStringLiteral(".conf")});
-    QCOMPARE(LibraryLoader::readEntry(library + u'/' + fileAfter + QStringLiteral(".conf"))->title,
-             title.trimmed());
-    QCOMPARE(QFile::exists(library + u'/' + fileAfter + QStringLiteral("/FLOPPIES/A.IMA")), withFolder);
-    QCOMPARE(QFileInfo::exists(library + QStringLiteral("/Doom")), fileAfter == u"Doom");
+    QCOMPARE(QDir(library).entryList({u"*.conf"_s}), QStringList{fileAfter + u".conf"_s});
+    QCOMPARE(LibraryLoader::readEntry(library + u'/' + fileAfter + u".conf"_s)->title, title.trimmed());
+    QCOMPARE(QFile::exists(library + u'/' + fileAfter + u"/FLOPPIES/A.IMA"_s), withFolder);
+    QCOMPARE(QFileInfo::exists(library + u"/Doom"_s), fileAfter == u"Doom");
 }
 
 void SavingTest::refusedSavesChangeNothing_data()
@@ -237,15 +234,15 @@ void SavingTest::refusedSavesChangeNothing()
     QFETCH(QString, edited);
     QFETCH(QString, question);
     const TestHome home;
-    home.writeConfig(QStringLiteral("Doom"), "game_title=Doom\n");
-    home.writeConfig(QStringLiteral("Doom 2"), "game_title=Doom 2\ncycles=max\n");
-    home.writeConfig(QStringLiteral("Keen.conf/Keen"), "x");
+    home.writeConfig(u"Doom"_s, "game_title=Doom\n");
+    home.writeConfig(u"Doom 2"_s, "game_title=Doom 2\ncycles=max\n");
+    home.writeConfig(u"Keen.conf/Keen"_s, "x");
     // Every file with its content (a failed write may leave the game's empty folders).
     const auto files = [&] {
         QStringList result;
         for (const QString& item : tree(home.libraryFolder()))
             result << item + u'=' + QString::fromUtf8(readFile(home.libraryFolder() + u'/' + item));
-        return result.filter(QRegularExpression(QStringLiteral("[^/]=")));
+        return result.filter(QRegularExpression(u"[^/]="_s));
     };
     const QStringList before = files();
     ScriptedPrompter prompter;

@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The settings editor's rules that need no window: loading values, sound lines, paths, cycles, and
 // the settings beyond the form, checked against DOSBox-X's own reference made once per version.
 class SettingsFormTest : public QObject
@@ -53,7 +55,7 @@ QString describe(const SettingsForm::LoadedValues& v)
     if (v.windowResolution)
         parts << "resolution=" + v.windowResolution->first + u'x' + v.windowResolution->second;
     if (v.mt32)
-        parts << QStringLiteral("mt32");
+        parts << u"mt32"_s;
     QStringList checks;
     for (auto it = v.checkValues.cbegin(); it != v.checkValues.cend(); ++it)
         checks << it.key() + (it.value() ? u'+' : u'-');
@@ -66,28 +68,27 @@ void pair(const char* name, const QString& first, const QString& second)
     QTest::newRow(name) << first << second;
 }
 
-const QString Template =
-    QStringLiteral("[sdl]\nfullscreen=false\noutput=opengl\n[cpu]\ncycles=3000\n[sblaster]\n"
-                   "sbtype=sb16\nirq=7\ndma=1\nhdma=5\n[tandril]\ngame_title=\n");
+const QString Template = u"[sdl]\nfullscreen=false\noutput=opengl\n[cpu]\ncycles=3000\n[sblaster]\n"
+                         "sbtype=sb16\nirq=7\ndma=1\nhdma=5\n[tandril]\ngame_title=\n"_s;
 
 // Written for these tests in DOSBox-X's layout: help after "#", allowed values, then the keys.
-const QString Excerpt = QStringLiteral("# A configuration file.\n\n"
-                                       "[sblaster]\n"
-                                       "#  sbtype: Which card to show to DOS programs.\n"
-                                       "#            Possible values: sb1, sb16, none.\n"
-                                       "# oplmode: The FM chip.\n"
-                                       "#            More than one line of help.\n"
-                                       "#            Possible values: auto, opl2, opl3.\n"
-                                       "sbtype  = sb16\n"
-                                       "oplmode = auto\n\n"
-                                       "[cpu]\n"
-                                       "#      cycles: How fast.\n"
-                                       "#                Possible values: auto, fixed, max.\n"
-                                       "# rdtsc rate: A key with a blank in its name.\n"
-                                       "cycles     = auto\n"
-                                       "rdtsc rate = 0\n");
+const QString Excerpt = u"# A configuration file.\n\n"
+                        "[sblaster]\n"
+                        "#  sbtype: Which card to show to DOS programs.\n"
+                        "#            Possible values: sb1, sb16, none.\n"
+                        "# oplmode: The FM chip.\n"
+                        "#            More than one line of help.\n"
+                        "#            Possible values: auto, opl2, opl3.\n"
+                        "sbtype  = sb16\n"
+                        "oplmode = auto\n\n"
+                        "[cpu]\n"
+                        "#      cycles: How fast.\n"
+                        "#                Possible values: auto, fixed, max.\n"
+                        "# rdtsc rate: A key with a blank in its name.\n"
+                        "cycles     = auto\n"
+                        "rdtsc rate = 0\n"_s;
 
-const QString Defaults = QStringLiteral("title=|exe=|frameskip=0|cycles=3000");
+const QString Defaults = u"title=|exe=|frameskip=0|cycles=3000"_s;
 
 } // namespace
 
@@ -158,7 +159,7 @@ void SettingsFormTest::paths_data()
     // "=" before the path: the stored game program chosen in a file panel; otherwise short folder names.
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected"); // "-": unchanged because blank
-    const QString library = QStringLiteral("=/home/ann/Library/Application Support/Tandril");
+    const QString library = u"=/home/ann/Library/Application Support/Tandril"_s;
     pair("in the game folder, deeper", library + "/Doom/SOUNDCARD/SETUP.EXE", "SOUNDCARD/SETUP.EXE");
     pair("another game's folder", library + "/Keen/KEEN.EXE", "KEEN.EXE");
     pair("directly in the library", library + "/LOOSE.EXE", "");
@@ -180,7 +181,7 @@ void SettingsFormTest::paths()
     if (text.startsWith(u'='))
         QCOMPARE(GameFiles::storedGameExePath(text.mid(1)), expected);
     else
-        QCOMPARE(GameFiles::shortFolderNames(text).value_or(QStringLiteral("-")), expected);
+        QCOMPARE(GameFiles::shortFolderNames(text).value_or(u"-"_s), expected);
 }
 
 void SettingsFormTest::cyclesFilter_data()
@@ -201,19 +202,17 @@ void SettingsFormTest::cyclesFilter()
     QFETCH(QString, typed);
     QFETCH(QString, text);
     const GameFiles::CyclesFilter result = GameFiles::filterCycles(typed);
-    QCOMPARE(result.text + (result.invalid ? QStringLiteral("!") : QString()), text);
+    QCOMPARE(result.text + (result.invalid ? u"!"_s : QString()), text);
 }
 
 void SettingsFormTest::shaderNames()
 {
     const TestHome home;
-    QVERIFY(
-        std::holds_alternative<QString>(GameFiles::shaderNames(home.path() + QStringLiteral("/missing"))));
+    QVERIFY(std::holds_alternative<QString>(GameFiles::shaderNames(home.path() + u"/missing"_s)));
     for (const char* name : {"sharp.glsl", "crt.GLSL", "CRT-lottes.glsl", "advinterp2x.glsl", "notes.txt"})
-        home.writeFile(QStringLiteral("glshaders/") + QLatin1String(name), "x");
-    home.writeFile(QStringLiteral("glshaders/none.glsl"), ""); // built into DOSBox-X
-    QCOMPARE(std::get<QList<GameFiles::Shader>>(
-                 GameFiles::shaderNames(home.path() + QStringLiteral("/glshaders"))),
+        home.writeFile(u"glshaders/"_s + QLatin1String(name), "x");
+    home.writeFile(u"glshaders/none.glsl"_s, ""); // built into DOSBox-X
+    QCOMPARE(std::get<QList<GameFiles::Shader>>(GameFiles::shaderNames(home.path() + u"/glshaders"_s)),
              (QList<GameFiles::Shader>{
                  {"advinterp2x", false}, {"CRT-lottes", false}, {"none", true}, {"sharp", false}}));
 }
@@ -287,8 +286,8 @@ void SettingsFormTest::checks()
     QFETCH(QString, problem);
     const DosboxReference reference = DosboxReference::parse(Excerpt);
     QCOMPARE(reference.sections(), (QStringList{"sblaster", "cpu"}));
-    QCOMPARE(reference.key(QStringLiteral("sblaster"), QStringLiteral("oplmode"))->help,
-             QStringLiteral("The FM chip.\nMore than one line of help."));
+    QCOMPARE(reference.key(u"sblaster"_s, u"oplmode"_s)->help,
+             u"The FM chip.\nMore than one line of help."_s);
     const QString name = setting.section(u'=', 0, 0);
     const std::optional<QString> found =
         reference.problem(name.section(u'.', 0, 0), name.section(u'.', 1), setting.section(u'=', 1));
@@ -299,29 +298,29 @@ void SettingsFormTest::referenceIsMadeOncePerVersion()
 {
     const TestHome home;
     // A stand-in DOSBox-X: tells its version, writes the reference it is asked for, counts its runs.
-    const QString excerpt = home.writeFile(QStringLiteral("excerpt.conf"), Excerpt.toUtf8());
-    const QString program = home.writeFile(QStringLiteral("bin/dosbox-x"),
-                                           "#!/bin/sh\necho run >> \"$HOME/runs\"\n"
-                                           "[ \"$1\" = -version ] && { cat \"$HOME/version\"; exit 0; }\n"
-                                           "[ \"$SDL_VIDEODRIVER\" = dummy ] || exit 9\n"
-                                           "case \"$3\" in \"config -all -wc \"*) cp \"" +
-                                               excerpt.toUtf8() + "\" \"${3#config -all -wc }\";; esac\n");
+    const QString excerpt = home.writeFile(u"excerpt.conf"_s, Excerpt.toUtf8());
+    const QString program =
+        home.writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\necho run >> \"$HOME/runs\"\n"
+                                          "[ \"$1\" = -version ] && { cat \"$HOME/version\"; exit 0; }\n"
+                                          "[ \"$SDL_VIDEODRIVER\" = dummy ] || exit 9\n"
+                                          "case \"$3\" in \"config -all -wc \"*) cp \"" +
+                                              excerpt.toUtf8() + "\" \"${3#config -all -wc }\";; esac\n");
     QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
-    const Emulator emulator({home.path() + QStringLiteral("/bin")});
-    const auto runs = [&] { return readFile(home.path() + QStringLiteral("/runs")).count('\n'); };
+    const Emulator emulator({home.path() + u"/bin"_s});
+    const auto runs = [&] { return readFile(home.path() + u"/runs"_s).count('\n'); };
 
-    home.writeFile(QStringLiteral("version"), "DOSBox-X version 2026.08.02 SDL2\n");
+    home.writeFile(u"version"_s, "DOSBox-X version 2026.08.02 SDL2\n");
     const DosboxReferenceFile::Result first = DosboxReferenceFile::load(emulator);
     QCOMPARE(first.text.value_or(QString()), Excerpt);
     QCOMPARE(runs(), 2); // its version, then its reference
     QVERIFY(QFile::exists(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
-                          QStringLiteral("/dosbox-x-reference-2026.08.02.conf")));
+                          u"/dosbox-x-reference-2026.08.02.conf"_s));
     QCOMPARE(DosboxReferenceFile::load(emulator).text, first.text);
     QCOMPARE(runs(), 3); // only its version: the reference came from the cache
-    home.writeFile(QStringLiteral("version"), "DOSBox-X version 2026.09.01\n");
+    home.writeFile(u"version"_s, "DOSBox-X version 2026.09.01\n");
     QVERIFY(DosboxReferenceFile::load(emulator).text);
     QCOMPARE(runs(), 5);
-    QVERIFY(!DosboxReferenceFile::load(Emulator({home.path() + QStringLiteral("/none")})).text);
+    QVERIFY(!DosboxReferenceFile::load(Emulator({home.path() + u"/none"_s})).text);
 }
 
 QTEST_GUILESS_MAIN(SettingsFormTest)
