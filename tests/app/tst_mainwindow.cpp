@@ -39,7 +39,6 @@ private Q_SLOTS:
     void buttonStates_data();
     void buttonStates();
     void outsideChangesAppear();
-    void sizeIsRemembered();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
 
@@ -261,23 +260,6 @@ void MainWindowTest::outsideChangesAppear()
     QCOMPARE(window->selectedConfig()->title, u"B"_s);
     QFile::remove(m_home->libraryFolder() + u"/a.conf"_s);
     QTRY_COMPARE_WITH_TIMEOUT(shown(*window), QStringList{"B"}, 5000);
-}
-
-void MainWindowTest::sizeIsRemembered()
-{
-    UserDefaults().setMainWindowWidth(900);
-    const auto window = makeWindow();
-    QCOMPARE(window->width(), 900);
-    // At its smallest (half of a 1280 pixels wide screen at a scale of 2) every button shows whole.
-    window->setMinimumWidth(640);
-    window->resize(640, MainWindow::MinimumHeight);
-    QCoreApplication::processEvents();
-    QCOMPARE(window->width(), 640);
-    for (const QPushButton* button : window->findChildren<QPushButton*>())
-        QVERIFY2(window->rect().contains(QRect(button->mapTo(window.get(), QPoint(0, 0)), button->size())),
-                 qPrintable(button->objectName()));
-    window->close();
-    QCOMPARE(UserDefaults().mainWindowWidth(), 640.0);
 }
 
 void MainWindowTest::exportShowsProgressAndCancels_data()
