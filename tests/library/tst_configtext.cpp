@@ -1,3 +1,4 @@
+#include "common/Rows.h"
 #include "library/ConfigText.h"
 
 #include <QFile>
@@ -5,136 +6,100 @@
 
 using namespace Qt::StringLiterals;
 
-// The text operations every writer of a configuration file uses.
+// The text operations every writer and reader of a configuration file uses.
 class ConfigTextTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void replaceOrAppend_data();
-    void replaceOrAppend();
-    void replaceInSection_data();
-    void replaceInSection();
-    void saveAutoexec_data();
-    void saveAutoexec();
+    void operations_data();
+    void operations();
     void hugeAutoexecSection();
-    void lineValues_data();
-    void lineValues();
     void templateHoldsEveryKeyInItsSection();
 };
 
-namespace {
-
-// One row of text, key, value and the expected text.
-void row(const char* name, const char* text, const char* key, const char* value, const char* expected)
+void ConfigTextTest::operations_data()
 {
-    QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(key) << QString::fromUtf8(value)
-                        << QString::fromUtf8(expected);
+    // The key names the operation: a key is replaced or appended everywhere, "[tandril] cd_image" is
+    // replaced in its section, "[tandril autoexec]" is the start-up block, and "first:"/"last:" read
+    // the value of the first line at the start, or of the last trimmed line ("-": none).
+    textColumns({"text", "key", "value", "expected"});
+    textRow("replaces a key line", "[cpu]\ncycles=auto\ncore=auto\n", "cycles", "3000",
+            "[cpu]\ncycles=3000\ncore=auto\n");
+    textRow("title also hits game_title", "game_title=Old\ntitle=Old\n", "title", "New",
+            "game_title=New\ntitle=New\n");
+    textRow("comment mentioning the key is rewritten", "# try cycles=auto here\ncycles=max\n", "cycles",
+            "500", "# try cycles=500\ncycles=500\n");
+    textRow("every section gets the value", "[a]\nirq=7\n[b]\nirq=3\n", "irq", "5",
+            "[a]\nirq=5\n[b]\nirq=5\n");
+    textRow("append after final line feed leaves an empty line", "[sdl]\nfullscreen=false\n", "ipx", "true",
+            "[sdl]\nfullscreen=false\n\nipx=true");
+    textRow("append without final line feed", "[sdl]", "ipx", "true", "[sdl]\nipx=true");
+    textRow("value with backslash and dollar replaced", "game_exe=X\n", "game_exe", "C:\\GAMES\\$X",
+            "game_exe=C:\\GAMES\\$X\n");
+    textRow("value with backslash and dollar appended", "", "game_exe", "C:\\GAMES\\$1\\0",
+            "\ngame_exe=C:\\GAMES\\$1\\0");
+    textRow("dot in key is a wildcard", "mt32.romdir=\nmt32-romdir=old\n", "mt32.romdir", "/x",
+            "mt32.romdir=/x\nmt32.romdir=/x\n");
+    textRow("blanks around equals are not a key line", "cycles = auto\n", "cycles", "3000",
+            "cycles = auto\n\ncycles=3000");
+    textRow("carriage return of a CR LF line stays", "cycles=auto\r\nx=1\r\n", "cycles", "3000",
+            "cycles=3000\r\nx=1\r\n");
+    textRow("replaces inside the section only", "[a]\ncd_image=1\n[tandril]\ncd_image=\n[b]\ncd_image=3\n",
+            "[tandril] cd_image", "/x.iso", "[a]\ncd_image=1\n[tandril]\ncd_image=/x.iso\n[b]\ncd_image=3\n");
+    textRow("missing key goes to the end of the section", "[tandril]\ngame_exe=\n[b]\nx=1\n",
+            "[tandril] cd_image", "/x.iso", "[tandril]\ngame_exe=\ncd_image=/x.iso\n[b]\nx=1\n");
+    textRow("last section before the final line feed", "[a]\nx=1\n[tandril]\ngame_exe=\n",
+            "[tandril] cd_image", "/y", "[a]\nx=1\n[tandril]\ngame_exe=\ncd_image=/y\n");
+    textRow("missing section is appended", "[a]\nx=1\n", "[tandril] cd_image", "/z",
+            "[a]\nx=1\n\n[tandril]\ncd_image=/z");
+    textRow("value inserted verbatim", "[tandril]\ncd_image=\n", "[tandril] cd_image", "/Users/$1/\\0.iso",
+            "[tandril]\ncd_image=/Users/$1/\\0.iso\n");
+    textRow("first of two sections with that name", "[tandril]\ncd_image=a\n[tandril]\ncd_image=b",
+            "[tandril] cd_image", "c", "[tandril]\ncd_image=c\n[tandril]\ncd_image=b");
+    textRow("appended when missing", "[sdl]\nx=1\n", "[tandril autoexec]", "  mount e /cd\n  e:\n",
+            "[sdl]\nx=1\n\n[tandril autoexec]\nmount e /cd\n  e:\n");
+    textRow("blank autoexec keeps the section", "[tandril autoexec]\nold\n", "[tandril autoexec]", " \n\t\n",
+            "[tandril autoexec]\nold\n");
+    textRow("replaced at the end of the text", "[a]\n[tandril autoexec]\nold\n", "[tandril autoexec]", "new",
+            "[a]\n[tandril autoexec]\nnew\n\n");
+    textRow("replaced without final line feed", "[tandril autoexec]\nold", "[tandril autoexec]", "new",
+            "[tandril autoexec]\nnew\n");
+    textRow("following section stays", "[tandril autoexec]\nold\n[midi]\nx=1\n", "[tandril autoexec]", "new",
+            "[tandril autoexec]\nnew\n\n[midi]\nx=1\n");
+    textRow("header inside a title is no section", "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n",
+            "[tandril autoexec]", "new",
+            "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n\n[tandril autoexec]\nnew\n");
+    textRow("block inserted verbatim", "", "[tandril autoexec]", "echo $1 \\0 C:\\$X",
+            "\n[tandril autoexec]\necho $1 \\0 C:\\$X\n");
+    textRow("first line counts even when empty", "game_exe=\ngame_exe=B.EXE\n", "first:game_exe=", "", "");
+    textRow("first line's value trimmed", "x\ncd_image=  /a b.iso \r\n", "first:cd_image=", "", "/a b.iso");
+    textRow("blanks before the key prevent a match", "  game_exe=A\n", "first:game_exe=", "", "-");
+    textRow("last occurrence wins, indented", "cycles=1\n  cycles=2 \n", "last:cycles=", "", "2");
+    textRow("no line", "x=1\n", "last:cycles=", "", "-");
 }
 
-void textColumns()
+void ConfigTextTest::operations()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("expected");
-}
-
-} // namespace
-
-void ConfigTextTest::replaceOrAppend_data()
-{
-    textColumns();
-    row("replaces a key line", "[cpu]\ncycles=auto\ncore=auto\n", "cycles", "3000",
-        "[cpu]\ncycles=3000\ncore=auto\n");
-    row("title also hits game_title", "game_title=Old\ntitle=Old\n", "title", "New",
-        "game_title=New\ntitle=New\n");
-    row("comment mentioning the key is rewritten", "# try cycles=auto here\ncycles=max\n", "cycles", "500",
-        "# try cycles=500\ncycles=500\n");
-    row("every section gets the value", "[a]\nirq=7\n[b]\nirq=3\n", "irq", "5", "[a]\nirq=5\n[b]\nirq=5\n");
-    row("append after final line feed leaves an empty line", "[sdl]\nfullscreen=false\n", "ipx", "true",
-        "[sdl]\nfullscreen=false\n\nipx=true");
-    row("append without final line feed", "[sdl]", "ipx", "true", "[sdl]\nipx=true");
-    row("value with backslash and dollar replaced", "game_exe=X\n", "game_exe", "C:\\GAMES\\$X",
-        "game_exe=C:\\GAMES\\$X\n");
-    row("value with backslash and dollar appended", "", "game_exe", "C:\\GAMES\\$1\\0",
-        "\ngame_exe=C:\\GAMES\\$1\\0");
-    row("dot in key is a wildcard", "mt32.romdir=\nmt32-romdir=old\n", "mt32.romdir", "/x",
-        "mt32.romdir=/x\nmt32.romdir=/x\n");
-    row("blanks around equals are not a key line", "cycles = auto\n", "cycles", "3000",
-        "cycles = auto\n\ncycles=3000");
-    row("carriage return of a CR LF line stays", "cycles=auto\r\nx=1\r\n", "cycles", "3000",
-        "cycles=3000\r\nx=1\r\n");
-}
-
-void ConfigTextTest::replaceOrAppend()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-    QFETCH(QString, expected);
-    ConfigText::replaceOrAppend(key, value, text);
-    QCOMPARE(text, expected);
-}
-
-void ConfigTextTest::replaceInSection_data()
-{
-    // Always the cd_image key of the [tandril] section.
-    textColumns();
-    row("replaces inside the section only", "[a]\ncd_image=1\n[tandril]\ncd_image=\n[b]\ncd_image=3\n", "",
-        "/x.iso", "[a]\ncd_image=1\n[tandril]\ncd_image=/x.iso\n[b]\ncd_image=3\n");
-    row("missing key goes to the end of the section", "[tandril]\ngame_exe=\n[b]\nx=1\n", "", "/x.iso",
-        "[tandril]\ngame_exe=\ncd_image=/x.iso\n[b]\nx=1\n");
-    row("last section before the final line feed", "[a]\nx=1\n[tandril]\ngame_exe=\n", "", "/y",
-        "[a]\nx=1\n[tandril]\ngame_exe=\ncd_image=/y\n");
-    row("missing section is appended", "[a]\nx=1\n", "", "/z", "[a]\nx=1\n\n[tandril]\ncd_image=/z");
-    row("value inserted verbatim", "[tandril]\ncd_image=\n", "", "/Users/$1/\\0.iso",
-        "[tandril]\ncd_image=/Users/$1/\\0.iso\n");
-    row("first of two sections with that name", "[tandril]\ncd_image=a\n[tandril]\ncd_image=b", "", "c",
-        "[tandril]\ncd_image=c\n[tandril]\ncd_image=b");
-}
-
-void ConfigTextTest::replaceInSection()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, value);
-    QFETCH(QString, expected);
-    ConfigText::replaceInSection(u"tandril"_s, u"cd_image"_s, value, text);
-    QCOMPARE(text, expected);
-}
-
-void ConfigTextTest::saveAutoexec_data()
-{
-    // The key column is unused; the value is the new start-up block.
-    textColumns();
-    row("appended when missing", "[sdl]\nx=1\n", "", "  mount e /cd\n  e:\n",
-        "[sdl]\nx=1\n\n[tandril autoexec]\nmount e /cd\n  e:\n");
-    row("blank autoexec keeps the section", "[tandril autoexec]\nold\n", "", " \n\t\n",
-        "[tandril autoexec]\nold\n");
-    row("replaced at the end of the text", "[a]\n[tandril autoexec]\nold\n", "", "new",
-        "[a]\n[tandril autoexec]\nnew\n\n");
-    row("replaced without final line feed", "[tandril autoexec]\nold", "", "new",
-        "[tandril autoexec]\nnew\n");
-    row("following section stays", "[tandril autoexec]\nold\n[midi]\nx=1\n", "", "new",
-        "[tandril autoexec]\nnew\n\n[midi]\nx=1\n");
-    row("header inside a title is no section", "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n", "",
-        "new", "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n\n[tandril autoexec]\nnew\n");
-    row("block inserted verbatim", "", "", "echo $1 \\0 C:\\$X",
-        "\n[tandril autoexec]\necho $1 \\0 C:\\$X\n");
-}
-
-void ConfigTextTest::saveAutoexec()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, value);
-    QFETCH(QString, expected);
-    ConfigText::saveAutoexecToConfig(value, text);
-    QCOMPARE(text, expected);
-    // Saving the same block again changes nothing more.
-    if (text.endsWith(u"\n\n"_s)) {
+    QString text = cell("text");
+    const QString key = cell("key");
+    const QString value = cell("value");
+    if (key.startsWith(u"first:"_s) || key.startsWith(u"last:"_s)) {
+        const std::optional<QString> found = key.startsWith(u"first:"_s)
+                                                 ? ConfigText::firstLineValue(text, key.mid(6))
+                                                 : ConfigText::lastTrimmedLineValue(text, key.mid(5));
+        text = found.value_or(u"-"_s);
+    } else if (key == u"[tandril autoexec]") {
         ConfigText::saveAutoexecToConfig(value, text);
-        QCOMPARE(text, expected);
+        // Saving the same block again changes nothing more.
+        if (text.endsWith(u"\n\n"_s))
+            ConfigText::saveAutoexecToConfig(value, text);
+    } else if (key == u"[tandril] cd_image") {
+        ConfigText::replaceInSection(u"tandril"_s, u"cd_image"_s, value, text);
+    } else {
+        ConfigText::replaceOrAppend(key, value, text);
     }
+    QCOMPARE(text, cell("expected"));
 }
 
 void ConfigTextTest::hugeAutoexecSection()
@@ -151,37 +116,6 @@ void ConfigTextTest::hugeAutoexecSection()
     ConfigText::replaceInSection(u"tandril"_s, u"cd_image"_s, u"/a"_s, big);
     QVERIFY(big.startsWith(u"[tandril]\ncd_image=/a\n"_s));
     QCOMPARE(big.size(), lines.size() + 22);
-}
-
-void ConfigTextTest::lineValues_data()
-{
-    QTest::addColumn<bool>("last"); // the last indented line instead of the first line at the start
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<std::optional<QString>>("value");
-    using V = std::optional<QString>;
-    QTest::newRow("first line counts even when empty") << false << "game_exe=\ngame_exe=B.EXE\n"
-                                                       << "game_exe=" << V(u""_qs);
-    QTest::newRow("value trimmed") << false << "x\ncd_image=  /a b.iso \r\n"
-                                   << "cd_image=" << V(u"/a b.iso"_qs);
-    QTest::newRow("blanks before the key prevent a match") << false << "  game_exe=A\n"
-                                                           << "game_exe=" << V();
-    QTest::newRow("last occurrence wins") << true << "cycles=1\ncycles=2\n"
-                                          << "cycles=" << V(u"2"_qs);
-    QTest::newRow("indented line counts") << true << "   cycles=max \n"
-                                          << "cycles=" << V(u"max"_qs);
-    QTest::newRow("missing") << true << "x=1\n"
-                             << "cycles=" << V();
-}
-
-void ConfigTextTest::lineValues()
-{
-    QFETCH(bool, last);
-    QFETCH(QString, text);
-    QFETCH(QString, key);
-    QFETCH(std::optional<QString>, value);
-    QCOMPARE(last ? ConfigText::lastTrimmedLineValue(text, key) : ConfigText::firstLineValue(text, key),
-             value);
 }
 
 void ConfigTextTest::templateHoldsEveryKeyInItsSection()
