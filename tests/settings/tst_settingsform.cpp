@@ -1,3 +1,4 @@
+#include "common/Rows.h"
 #include "common/TestHome.h"
 #include "platform/DosboxReferenceFile.h"
 #include "platform/Emulator.h"
@@ -19,19 +20,11 @@ class SettingsFormTest : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void load_data();
-    void load();
-    void paths_data();
-    void paths();
-    void cyclesFilter_data();
-    void cyclesFilter();
+    void formRules_data();
+    void formRules();
     void shaderNames();
-    void otherSettingsFromConfig_data();
-    void otherSettingsFromConfig();
-    void otherSettingsApplyTo_data();
-    void otherSettingsApplyTo();
-    void checks_data();
-    void checks();
+    void otherSettings_data();
+    void otherSettings();
     void referenceIsMadeOncePerVersion();
 };
 
@@ -60,11 +53,6 @@ QString describe(const SettingsForm::LoadedValues& v)
     return (parts + checks).join(u'|');
 }
 
-void pair(const char* name, const QString& first, const QString& second)
-{
-    QTest::newRow(name) << first << second;
-}
-
 const QString Template = u"[sdl]\nfullscreen=false\noutput=opengl\n[cpu]\ncycles=3000\n[sblaster]\n"
                          "sbtype=sb16\nirq=7\ndma=1\nhdma=5\n[tandril]\ngame_title=\n"_s;
 
@@ -89,82 +77,64 @@ const QString Defaults = u"title=|exe=|frameskip=0|cycles=3000"_s;
 
 } // namespace
 
-void SettingsFormTest::load_data()
+void SettingsFormTest::formRules_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    pair("empty file gives the defaults", "", Defaults);
-    pair("last occurrence wins, trimmed lines count, not inside the line",
-         "game_title=One\n   game_title=Two  \ngame_exe=A B.EXE\ncycles=500\n\tcycles=max\nframeskip=12\n",
-         "title=Two|exe=A B.EXE|frameskip=12|cycles=max");
-    pair("sound values and shader path",
-         "sbtype=SB16\nsbbase=240\nirq=7\ndma=3\nhdma=7\nglshader=s/sharp.glsl\n",
-         Defaults + "|glshader=s/sharp.glsl|sbtype=SB16|sbbase=240|irq=7|dma=3|hdma=7");
-    pair("first resolution line counts", "windowresolution=640x480\nwindowresolution=800x600\n",
-         Defaults + "|resolution=640x480");
-    pair("resolution with three pieces is ignored", "windowresolution=800x600x2\n", Defaults);
-    pair("indented resolution and mididevice are not read", " windowresolution=800x600\n  mididevice=mt32\n",
-         Defaults);
-    pair("MT-32 in upper case with blanks", "mididevice=MT32   \n", Defaults + "|mt32");
-    pair("autoexec runs to the end of the text", "[tandril autoexec]\n  echo a\n[midi]\nx=1\n\n",
-         Defaults + "|autoexec=echo a\n[midi]\nx=1");
-    pair("checkbox spellings", "fullscreen=YES\n  aspect=1\nxms=on\nems=true\numb=false\n",
-         Defaults + "|aspect+|ems+|fullscreen+|umb-|xms-");
-}
-
-void SettingsFormTest::load()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(describe(SettingsForm::load(text)), expected);
-}
-
-void SettingsFormTest::paths_data()
-{
-    // "=" before the path: the stored game program chosen in a file panel; otherwise short folder names.
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected"); // "-": unchanged because blank
+    // "load:" a configuration's text, described field by field; "cycles:" typed cycles, "!" when
+    // refused; "=" a game program chosen in a file panel, as stored; else a path with short folder
+    // names ("-": blank, unchanged).
+    textColumns({"input", "expected"});
+    textRow("empty file gives the defaults", "load:", Defaults);
+    textRow("last occurrence wins, trimmed lines count, not inside the line",
+            "load:game_title=One\n   game_title=Two  \ngame_exe=A "
+            "B.EXE\ncycles=500\n\tcycles=max\nframeskip=12\n",
+            "title=Two|exe=A B.EXE|frameskip=12|cycles=max");
+    textRow("sound values and shader path",
+            "load:sbtype=SB16\nsbbase=240\nirq=7\ndma=3\nhdma=7\nglshader=s/sharp.glsl\n",
+            Defaults + "|glshader=s/sharp.glsl|sbtype=SB16|sbbase=240|irq=7|dma=3|hdma=7");
+    textRow("first resolution line counts", "load:windowresolution=640x480\nwindowresolution=800x600\n",
+            Defaults + "|resolution=640x480");
+    textRow("resolution with three pieces is ignored", "load:windowresolution=800x600x2\n", Defaults);
+    textRow("indented resolution and mididevice are not read",
+            "load: windowresolution=800x600\n  mididevice=mt32\n", Defaults);
+    textRow("MT-32 in upper case with blanks", "load:mididevice=MT32   \n", Defaults + "|mt32");
+    textRow("autoexec runs to the end of the text", "load:[tandril autoexec]\n  echo a\n[midi]\nx=1\n\n",
+            Defaults + "|autoexec=echo a\n[midi]\nx=1");
+    textRow("checkbox spellings", "load:fullscreen=YES\n  aspect=1\nxms=on\nems=true\numb=false\n",
+            Defaults + "|aspect+|ems+|fullscreen+|umb-|xms-");
     const QString library = u"=/home/ann/Library/Application Support/Tandril"_s;
-    pair("in the game folder, deeper", library + "/Doom/SOUNDCARD/SETUP.EXE", "SOUNDCARD/SETUP.EXE");
-    pair("another game's folder", library + "/Keen/KEEN.EXE", "KEEN.EXE");
-    pair("directly in the library", library + "/LOOSE.EXE", "");
-    pair("elsewhere", "=/opt/games/X.EXE", "/opt/games/X.EXE");
-    pair("long folder, trimmed", "  MYLONGGAME/LONGFILENAME.EXE ", "MYLONG~1/LONGFILENAME.EXE");
-    pair("host path part by part", "/Applications/Games/X.EXE", "/Applic~1/Games/X.EXE");
-    pair("counted as perceived characters", "Spiele-Übersicht/X.EXE", "Spiele~1/X.EXE");
-    pair("combining marks stay with their letter", QString::fromUtf8("Cafe\u0301Cafe\u0301Cafe\u0301/X"),
-         QString::fromUtf8("Cafe\u0301Ca~1/X"));
-    pair("emoji are one character each", "🎮🎮🎮🎮🎮🎮🎮🎮🎮/X", "🎮🎮🎮🎮🎮🎮~1/X");
-    pair("blank", "   ", "-");
+    textRow("in the game folder, deeper", library + "/Doom/SOUNDCARD/SETUP.EXE", "SOUNDCARD/SETUP.EXE");
+    textRow("another game's folder", library + "/Keen/KEEN.EXE", "KEEN.EXE");
+    textRow("directly in the library", library + "/LOOSE.EXE", "");
+    textRow("elsewhere", "=/opt/games/X.EXE", "/opt/games/X.EXE");
+    textRow("long folder, trimmed", "  MYLONGGAME/LONGFILENAME.EXE ", "MYLONG~1/LONGFILENAME.EXE");
+    textRow("host path part by part", "/Applications/Games/X.EXE", "/Applic~1/Games/X.EXE");
+    textRow("counted as perceived characters", "Spiele-Übersicht/X.EXE", "Spiele~1/X.EXE");
+    textRow("combining marks stay with their letter", QString::fromUtf8("Cafe\u0301Cafe\u0301Cafe\u0301/X"),
+            QString::fromUtf8("Cafe\u0301Ca~1/X"));
+    textRow("emoji are one character each", "🎮🎮🎮🎮🎮🎮🎮🎮🎮/X", "🎮🎮🎮🎮🎮🎮~1/X");
+    textRow("blank", "   ", "-");
+    textRow("number", "cycles:25000", "25000");
+    textRow("letters mixed in", "cycles:12a3", "123!");
+    textRow("above the cap", "cycles:2000000", "1000000!");
+    textRow("zero empties", "cycles:0", "");
+    textRow("twenty digits empty silently", "cycles:12345678901234567890", "");
 }
 
-void SettingsFormTest::paths()
+void SettingsFormTest::formRules()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    if (text.startsWith(u'='))
-        QCOMPARE(GameFiles::storedGameExePath(text.mid(1)), expected);
-    else
-        QCOMPARE(GameFiles::shortFolderNames(text).value_or(u"-"_s), expected);
-}
-
-void SettingsFormTest::cyclesFilter_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("text"); // "!" at the end: refused with an alert
-    pair("number", "25000", "25000");
-    pair("letters mixed in", "12a3", "123!");
-    pair("above the cap", "2000000", "1000000!");
-    pair("zero empties", "0", "");
-    pair("twenty digits empty silently", "12345678901234567890", "");
-}
-
-void SettingsFormTest::cyclesFilter()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, text);
-    const GameFiles::CyclesFilter result = GameFiles::filterCycles(typed);
-    QCOMPARE(result.text + (result.invalid ? u"!"_s : QString()), text);
+    const QString input = cell("input");
+    QString result;
+    if (input.startsWith(u"load:"_s)) {
+        result = describe(SettingsForm::load(input.mid(5)));
+    } else if (input.startsWith(u"cycles:"_s)) {
+        const GameFiles::CyclesFilter cycles = GameFiles::filterCycles(input.mid(7));
+        result = cycles.text + (cycles.invalid ? u"!"_s : QString());
+    } else if (input.startsWith(u'=')) {
+        result = GameFiles::storedGameExePath(input.mid(1));
+    } else {
+        result = GameFiles::shortFolderNames(input).value_or(u"-"_s);
+    }
+    QCOMPARE(result, cell("expected"));
 }
 
 void SettingsFormTest::shaderNames()
@@ -179,79 +149,59 @@ void SettingsFormTest::shaderNames()
                  {"advinterp2x", false}, {"CRT-lottes", false}, {"none", true}, {"sharp", false}}));
 }
 
-void SettingsFormTest::otherSettingsFromConfig_data()
+void SettingsFormTest::otherSettings_data()
 {
-    QTest::addColumn<QString>("config");
-    QTest::addColumn<QString>("other");
-    pair("the form's keys, the template's values and the program's sections are left out",
-         "[sdl]\nfullscreen=true\noutput=ddraw\noutput=opengl\n[cpu]\ncycles=max\n[tandril]\nx=1\n"
-         "[tandril autoexec]\nmount c /\n[autoexec]\nmount d /\n",
-         "");
-    pair("hand-edited keys in known sections", "[sdl]\noutput=surface\n[sblaster]\nirq=5\noplmode=opl3\n",
-         "[sdl]\noutput=surface\n[sblaster]\noplmode=opl3\n");
-    pair("a whole section the template lacks",
-         "[joystick]\njoysticktype=2axis\ntimed=false\n[tandril]\ngame_title=X\n",
-         "[joystick]\njoysticktype=2axis\ntimed=false\n");
-    pair("a key in another section than the form's", "[dosbox]\ncycles=max\n", "[dosbox]\ncycles=max\n");
-    pair("CR LF, blanks and letter case", "[SDL]\r\n Output = surface \r\n", "[sdl]\noutput=surface\n");
+    // "from:" the settings a configuration has beyond the form and the template; "apply:" those
+    // settings written into the template (twice: the second changes nothing); "check:" a
+    // section.key=value checked against DOSBox-X's reference (empty: taken).
+    textColumns({"input", "expected"});
+    textRow("the form's keys, the template's values and the program's sections are left out",
+            "from:[sdl]\nfullscreen=true\noutput=ddraw\noutput=opengl\n[cpu]\ncycles=max\n[tandril]\nx=1\n"
+            "[tandril autoexec]\nmount c /\n[autoexec]\nmount d /\n",
+            "");
+    textRow("hand-edited keys in known sections",
+            "from:[sdl]\noutput=surface\n[sblaster]\nirq=5\noplmode=opl3\n",
+            "[sdl]\noutput=surface\n[sblaster]\noplmode=opl3\n");
+    textRow("a whole section the template lacks",
+            "from:[joystick]\njoysticktype=2axis\ntimed=false\n[tandril]\ngame_title=X\n",
+            "[joystick]\njoysticktype=2axis\ntimed=false\n");
+    textRow("a key in another section than the form's", "from:[dosbox]\ncycles=max\n",
+            "[dosbox]\ncycles=max\n");
+    textRow("CR LF, blanks and letter case", "from:[SDL]\r\n Output = surface \r\n",
+            "[sdl]\noutput=surface\n");
+    textRow("a key into its section, whole words only", "apply:[sblaster]\ndma=3\noplmode=opl3\n",
+            QString(Template).replace("dma=1\nhdma=5\n", "dma=3\nhdma=5\noplmode=opl3\n"));
+    textRow("a new section before the program's own", "apply:[joystick]\ntimed=false\n",
+            QString(Template).replace("[tandril]", "[joystick]\ntimed=false\n\n[tandril]"));
+    textRow("no DOSBox-X key into [tandril]", "apply:[tandril]\ngame_exe=EVIL.BAT\n", Template);
+    textRow("allowed in another letter case", "check:sblaster.oplmode=OPL2", "");
+    textRow("refused value", "check:sblaster.oplmode=opl4",
+            "\"opl4\" is not an allowed value of oplmode (auto, opl2, opl3)");
+    textRow("unknown key", "check:sblaster.oplmod=opl3", "Unknown setting \"oplmod\" in [sblaster]");
+    textRow("a number where forms are listed", "check:cpu.cycles=12000", "");
+    textRow("a key with a blank, any value", "check:cpu.rdtsc rate=100", "");
 }
 
-void SettingsFormTest::otherSettingsFromConfig()
+void SettingsFormTest::otherSettings()
 {
-    QFETCH(QString, config);
-    QFETCH(QString, other);
-    QCOMPARE(OtherSettings::fromConfig(config, Template), other);
-}
-
-void SettingsFormTest::otherSettingsApplyTo_data()
-{
-    QTest::addColumn<QString>("other");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("a key into its section, whole words only")
-        << "[sblaster]\ndma=3\noplmode=opl3\n"
-        << QString(Template).replace("dma=1\nhdma=5\n", "dma=3\nhdma=5\noplmode=opl3\n");
-    QTest::newRow("a new section before the program's own")
-        << "[joystick]\ntimed=false\n"
-        << QString(Template).replace("[tandril]", "[joystick]\ntimed=false\n\n[tandril]");
-    QTest::newRow("no DOSBox-X key into [tandril]") << "[tandril]\ngame_exe=EVIL.BAT\n" << Template;
-}
-
-void SettingsFormTest::otherSettingsApplyTo()
-{
-    QFETCH(QString, other);
-    QFETCH(QString, expected);
-    QString text = Template;
-    OtherSettings::applyTo(other, text);
-    QCOMPARE(text, expected);
-    // Applying the same again changes nothing.
-    OtherSettings::applyTo(other, text);
-    QCOMPARE(text, expected);
-}
-
-void SettingsFormTest::checks_data()
-{
-    QTest::addColumn<QString>("setting"); // section.key=value
-    QTest::addColumn<QString>("problem"); // empty: taken
-    pair("allowed in another letter case", "sblaster.oplmode=OPL2", "");
-    pair("refused value", "sblaster.oplmode=opl4",
-         "\"opl4\" is not an allowed value of oplmode (auto, opl2, opl3)");
-    pair("unknown key", "sblaster.oplmod=opl3", "Unknown setting \"oplmod\" in [sblaster]");
-    pair("a number where forms are listed", "cpu.cycles=12000", "");
-    pair("a key with a blank, any value", "cpu.rdtsc rate=100", "");
-}
-
-void SettingsFormTest::checks()
-{
-    QFETCH(QString, setting);
-    QFETCH(QString, problem);
-    const DosboxReference reference = DosboxReference::parse(Excerpt);
-    QCOMPARE(reference.sections(), (QStringList{"sblaster", "cpu"}));
-    QCOMPARE(reference.key(u"sblaster"_s, u"oplmode"_s)->help,
-             u"The FM chip.\nMore than one line of help."_s);
-    const QString name = setting.section(u'=', 0, 0);
-    const std::optional<QString> found =
-        reference.problem(name.section(u'.', 0, 0), name.section(u'.', 1), setting.section(u'=', 1));
-    QCOMPARE(found.value_or(QString()), problem);
+    const QString input = cell("input");
+    const QString rule = input.section(u':', 0, 0);
+    const QString value = input.section(u':', 1);
+    QString result = Template;
+    if (rule == u"from") {
+        result = OtherSettings::fromConfig(value, Template);
+    } else if (rule == u"apply") {
+        OtherSettings::applyTo(value, result);
+        OtherSettings::applyTo(value, result);
+    } else {
+        const DosboxReference reference = DosboxReference::parse(Excerpt);
+        QCOMPARE(reference.key(u"sblaster"_s, u"oplmode"_s)->help,
+                 u"The FM chip.\nMore than one line of help."_s);
+        const QString name = value.section(u'=', 0, 0);
+        result = reference.problem(name.section(u'.', 0, 0), name.section(u'.', 1), value.section(u'=', 1))
+                     .value_or(QString());
+    }
+    QCOMPARE(result, cell("expected"));
 }
 
 void SettingsFormTest::referenceIsMadeOncePerVersion()
