@@ -83,8 +83,11 @@ void CommandLineTest::launchModes()
     const TestHome home;
     RecordingEmulator emulator(home.path() + u"/bin"_s);
     const QString setup = home.writeFile(u"SETUP.EXE"_s, "MZ");
-    const QString conf =
-        home.writeConfig(u"Doom"_s, "game_title=Doom\ngame_exe=DOOM.EXE\nsetup_exe=" + setup.toUtf8() + '\n');
+    // Every argument reaches the emulator whole: blanks, quotes, shell characters and non-ASCII.
+    const QString conf = home.writeConfig(
+        u"Höhle der Drachen 2"_s, "game_title=Doom\ngame_exe=C:\\HÖHLE\\START.EXE\n"
+                                  "setup_exe=" +
+                                      setup.toUtf8() + "\n[tandril autoexec]\necho \"q\" $HOME `x`\n");
     const TandrilRun run =
         runTandril(home, QStringList{u"launch"_s, u"Doom"_s} + options, emulator.folder(), u"de_DE"_s);
     QCOMPARE(run.err, QString());
@@ -94,6 +97,7 @@ void CommandLineTest::launchModes()
     QVERIFY(arguments.has_value());
     QCOMPARE(*arguments, std::get<QStringList>(planLaunch(LaunchMode(mode), LibraryLoader::readEntry(conf),
                                                           home.libraryFolder(), {u"de-DE"_s})));
+    QCOMPARE(arguments->last(), u"echo \"q\" $HOME `x`"_s);
 }
 
 void CommandLineTest::launchNamesOneGame_data()

@@ -1,5 +1,6 @@
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
+#include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "launch/DosCommands.h"
@@ -26,13 +27,9 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void startupCommandLimit();
-    void emulatorReceivesEachArgumentWhole();
     void emulatorSearchOrder_data();
     void emulatorSearchOrder();
-    void quickExitIsReported_data();
     void quickExitIsReported();
-    void languageAndKeyboard_data();
-    void languageAndKeyboard();
     void dosCommands_data();
     void dosCommands();
 };
@@ -40,11 +37,6 @@ private Q_SLOTS:
 namespace {
 
 const QStringList German{u"de-DE"_s};
-
-void pair(const char* name, const QString& first, const QString& second)
-{
-    QTest::newRow(name) << first << second;
-}
 
 QString writeScript(const TestHome& home, const QString& relative, const QByteArray& body)
 {
@@ -163,42 +155,22 @@ void LauncherTest::startupCommandLimit()
     }
 }
 
-void LauncherTest::emulatorReceivesEachArgumentWhole()
-{
-    const TestHome home;
-    RecordingEmulator emulator(home.path() + u"/bin"_s);
-    const QString conf =
-        home.writeConfig(u"Höhle der Drachen 2"_s, "game_title=Höhle\ngame_exe=C:\\HÖHLE\\START.EXE\n"
-                                                   "[tandril autoexec]\necho \"quoted\" $HOME `x`\n");
-    ScriptedPrompter prompter;
-    RecordingServices services;
-    Launcher launcher(Emulator({emulator.folder()}), prompter, services, [] { return QStringList{"it-IT"}; });
-    QVERIFY(launcher.launch(LaunchMode::Game, LibraryLoader::readEntry(conf)));
-    const std::optional<QStringList> arguments = emulator.takeArguments();
-    QVERIFY(arguments.has_value());
-    QCOMPARE(*arguments, std::get<QStringList>(planLaunch(LaunchMode::Game, LibraryLoader::readEntry(conf),
-                                                          home.libraryFolder(), {u"it-IT"_s})));
-    QCOMPARE(arguments->last(), u"echo \"quoted\" $HOME `x`"_s);
-    QVERIFY(prompter.alerts.isEmpty());
-}
-
 void LauncherTest::emulatorSearchOrder_data()
 {
     // What is installed: p = dosbox-x on PATH, f = the Flatpak application, F = flatpak without
     // it, c = a chosen program, e = one named for this run.
-    QTest::addColumn<QString>("installed");
-    QTest::addColumn<QString>("expected"); // "path", "flatpak", "chosen", "named" or "none"
-    pair("PATH before the Flatpak", "pf", "path");
-    pair("the Flatpak", "f", "flatpak");
-    pair("flatpak without DOSBox-X", "F", "none");
-    pair("the choice before PATH", "pfc", "chosen");
-    pair("this run's program before everything", "pfce", "named");
+    textColumns({"installed", "expected"}); // "path", "flatpak", "chosen", "named" or "none"
+    textRow("PATH before the Flatpak", "pf", "path");
+    textRow("the Flatpak", "f", "flatpak");
+    textRow("flatpak without DOSBox-X", "F", "none");
+    textRow("the choice before PATH", "pfc", "chosen");
+    textRow("this run's program before everything", "pfce", "named");
 }
 
 void LauncherTest::emulatorSearchOrder()
 {
-    QFETCH(QString, installed);
-    QFETCH(QString, expected);
+    const QString installed = cell("installed");
+    const QString expected = cell("expected");
     const TestHome home;
     QSettings(u"Tandril"_s, u"Tandril"_s).clear();
     const QString bin = home.path() + u"/bin"_s;
@@ -238,96 +210,76 @@ void LauncherTest::emulatorSearchOrder()
         QCOMPARE(emulator.shaderFolder(), u"/var/lib/flatpak/app/dosbox/files/share/dosbox-x/glshaders"_s);
 }
 
-void LauncherTest::quickExitIsReported_data()
-{
-    QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<QString>("alert"); // empty: none
-    QTest::newRow("fails at once")
-        << QByteArray("echo 'Config file not found' >&2\nexit 3\n")
-        << "DOSBox-X ended right after it started (exit status 3).\n\nConfig file not found";
-    QTest::newRow("ends well") << QByteArray("echo chatter\nexit 0\n") << "";
-}
-
 void LauncherTest::quickExitIsReported()
 {
-    QFETCH(QByteArray, script);
-    QFETCH(QString, alert);
     const TestHome home;
     QSettings(u"Tandril"_s, u"Tandril"_s).clear();
-    writeScript(home, u"bin/dosbox-x"_s, script);
+    writeScript(home, u"bin/dosbox-x"_s, "echo 'Config file not found' >&2\nexit 3\n");
     const QString conf = home.writeConfig(u"Game"_s, "game_title=G\n");
     ScriptedPrompter prompter;
     RecordingServices services;
     Launcher launcher(
         Emulator({home.path() + u"/bin"_s}), prompter, services, [] { return German; }, nullptr, true);
     QVERIFY(launcher.launch(LaunchMode::DosPrompt, ConfigEntry{u"G"_s, conf}));
-    if (alert.isEmpty())
-        QTest::qWait(500);
-    else
-        QTRY_COMPARE(prompter.alerts.size(), 1);
-    const QList<ScriptedPrompter::Alert> expected{{u"DOSBox-X stopped"_s, alert}};
-    QCOMPARE(prompter.alerts, alert.isEmpty() ? QList<ScriptedPrompter::Alert>() : expected);
-}
-
-void LauncherTest::languageAndKeyboard_data()
-{
-    QTest::addColumn<QString>("languages"); // the user's, in order, joined by ","
-    QTest::addColumn<QString>("start");     // the language file, then the keyboard command
-    pair("none", "", "en_US.lng keyb us");
-    pair("de-DE", "de-DE,fr", "de_DE.lng keyb gr");
-    pair("Italian names the language file's code page", "it-IT", "it_IT.lng keyb it 437");
-    pair("Portuguese names the language file's code page", "pt-PT", "pt_BR.lng keyb po 860");
-    pair("zh-Hant-TW", "zh-Hant-TW", "zh_TW.lng keyb us");
-    pair("zh_TW from the environment", "zh_TW.UTF-8", "zh_TW.lng keyb us");
-    pair("en alone is not looked up as en-US", "en", "en_US.lng keyb us");
-    pair("es-419", "es-419", "es_ES.lng keyb sp");
-    pair("C locale", "C", "en_US.lng keyb us");
-}
-
-void LauncherTest::languageAndKeyboard()
-{
-    QFETCH(QString, languages);
-    QFETCH(QString, start);
-    const LanguageChoice choice = ::languageAndKeyboard(languages.split(u',', Qt::SkipEmptyParts));
-    QCOMPARE(choice.languageFile + u' ' + ::keyboardCommand(choice.layout), start);
+    QTRY_COMPARE(prompter.alerts.size(), 1);
+    QCOMPARE(prompter.alerts.first().message,
+             u"DOSBox-X ended right after it started (exit status 3).\n\nConfig file not found"_s);
 }
 
 void LauncherTest::dosCommands_data()
 {
-    // "autoexec:" a configuration's start-up lines, "setup:" a setup program's DOS path, else a game_exe.
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("commands"); // joined by "|"
-    pair("autoexec: no section, or its header in another case",
-         "autoexec:[sdl]\nx=1\n[Tandril Autoexec]\nA\n", "");
-    pair("autoexec: lines trimmed, comments and blanks dropped",
-         "autoexec:[tandril autoexec]\n  mount e /cd  \n\n# note\n   \n e:\n[midi]\nB\n", "mount e /cd|e:");
-    pair("autoexec: no final line feed, indented bracket", "autoexec:[sdl]\n[tandril autoexec]\nA\n [x]\nB",
-         "A|[x]|B");
-    pair("autoexec: header inside a title is none",
-         "autoexec:[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=C:\\GAME.EXE\n", "");
-    pair("autoexec: no-break space before % trimmed away",
-         QString::fromUtf8("autoexec:[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0 %1 x\n"), "%PATH%|%1 x");
-    pair("setup, backslashes", "setup:C:\\GAMES\\DOOM\\SETUP.EXE", "C:|cd GAMES\\DOOM|SETUP.EXE");
-    pair("setup, lower-case drive, no folder", "setup:d:/setup.exe", "D:|setup.exe");
-    pair("setup, trailing separator gives an empty program", "setup:C:\\GAME\\", "C:|cd GAME|");
-    pair("setup, no drive letter", "setup:GAMES/DOOM.EXE", "");
-    pair("setup, batch file is called", "setup:C:\\KEEN\\START.Bat", "C:|cd KEEN|call START.Bat");
-    pair("relative path", "GAMES/DOOM.EXE", "cd GAMES|DOOM.EXE");
-    pair("bare file name", "DOOM.EXE", "cd |DOOM.EXE");
-    pair("trailing separator ignored", "GAMES/DOOM/", "cd GAMES|DOOM");
-    pair("batch file", "KEEN/KEEN.BAT", "cd KEEN|call KEEN.BAT");
-    pair("bat inside a name is no batch file", "BATMAN.EXE", "cd |BATMAN.EXE");
+    // "autoexec:" a configuration's start-up lines, "setup:" a setup program's DOS path, "language:"
+    // the user's languages (joined by ",") giving the language file and the keyboard command; else a
+    // game_exe.
+    textColumns({"text", "commands"}); // the commands joined by "|"
+    textRow("autoexec: no section, or its header in another case",
+            "autoexec:[sdl]\nx=1\n[Tandril Autoexec]\nA\n", "");
+    textRow("autoexec: lines trimmed, comments and blanks dropped",
+            "autoexec:[tandril autoexec]\n  mount e /cd  \n\n# note\n   \n e:\n[midi]\nB\n",
+            "mount e /cd|e:");
+    textRow("autoexec: no final line feed, indented bracket",
+            "autoexec:[sdl]\n[tandril autoexec]\nA\n [x]\nB", "A|[x]|B");
+    textRow("autoexec: header inside a title is none",
+            "autoexec:[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=C:\\GAME.EXE\n", "");
+    textRow("autoexec: no-break space before % trimmed away",
+            QString::fromUtf8("autoexec:[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0 %1 x\n"), "%PATH%|%1 x");
+    textRow("setup, backslashes", "setup:C:\\GAMES\\DOOM\\SETUP.EXE", "C:|cd GAMES\\DOOM|SETUP.EXE");
+    textRow("setup, lower-case drive, no folder", "setup:d:/setup.exe", "D:|setup.exe");
+    textRow("setup, trailing separator gives an empty program", "setup:C:\\GAME\\", "C:|cd GAME|");
+    textRow("setup, no drive letter", "setup:GAMES/DOOM.EXE", "");
+    textRow("setup, batch file is called", "setup:C:\\KEEN\\START.Bat", "C:|cd KEEN|call START.Bat");
+    textRow("relative path", "GAMES/DOOM.EXE", "cd GAMES|DOOM.EXE");
+    textRow("bare file name", "DOOM.EXE", "cd |DOOM.EXE");
+    textRow("trailing separator ignored", "GAMES/DOOM/", "cd GAMES|DOOM");
+    textRow("batch file", "KEEN/KEEN.BAT", "cd KEEN|call KEEN.BAT");
+    textRow("bat inside a name is no batch file", "BATMAN.EXE", "cd |BATMAN.EXE");
+    textRow("none", "language:", "en_US.lng keyb us");
+    textRow("de-DE", "language:de-DE,fr", "de_DE.lng keyb gr");
+    textRow("Italian names the language file's code page", "language:it-IT", "it_IT.lng keyb it 437");
+    textRow("Portuguese names the language file's code page", "language:pt-PT", "pt_BR.lng keyb po 860");
+    textRow("zh-Hant-TW", "language:zh-Hant-TW", "zh_TW.lng keyb us");
+    textRow("zh_TW from the environment", "language:zh_TW.UTF-8", "zh_TW.lng keyb us");
+    textRow("en alone is not looked up as en-US", "language:en", "en_US.lng keyb us");
+    textRow("es-419", "language:es-419", "es_ES.lng keyb sp");
+    textRow("C locale", "language:C", "en_US.lng keyb us");
 }
 
 void LauncherTest::dosCommands()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, commands);
+    const QString text = cell("text");
     const QString kind = text.section(u':', 0, 0);
-    const QStringList result = kind == u"autoexec" ? DosCommands::autoexecBlock(text.section(u':', 1))
-                               : kind == u"setup"  ? DosCommands::dosCommands(text.section(u':', 1))
-                                                   : DosCommands::gameStartCommands(text);
-    QCOMPARE(result.join(u'|'), commands);
+    const QString rest = text.section(u':', 1);
+    QString result;
+    if (kind == u"language") {
+        const LanguageChoice choice = languageAndKeyboard(rest.split(u',', Qt::SkipEmptyParts));
+        result = choice.languageFile + u' ' + keyboardCommand(choice.layout);
+    } else {
+        result = (kind == u"autoexec" ? DosCommands::autoexecBlock(rest)
+                  : kind == u"setup"  ? DosCommands::dosCommands(rest)
+                                      : DosCommands::gameStartCommands(text))
+                     .join(u'|');
+    }
+    QCOMPARE(result, cell("commands"));
 }
 
 QTEST_GUILESS_MAIN(LauncherTest)
