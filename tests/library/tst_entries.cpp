@@ -1,8 +1,8 @@
+#include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
-#include "library/LibraryLayout.h"
 #include "library/LibraryLoader.h"
 
 #include <QDir>
@@ -18,12 +18,10 @@ class EntriesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void creation_data();
-    void creation();
+    void adding_data();
+    void adding();
     void titleLine_data();
     void titleLine();
-    void refusedTitles_data();
-    void refusedTitles();
     void overwrite_data();
     void overwrite();
     void unwritableLibraryIsReported();
@@ -31,44 +29,60 @@ private Q_SLOTS:
     void deletion();
     void deletionTouchesOnlyTheGame_data();
     void deletionTouchesOnlyTheGame();
-    void baseNameForTitle_data();
-    void baseNameForTitle();
     void entryFromOneFile_data();
     void entryFromOneFile();
     void orderAndSkippedFiles();
-    void rowToRestore();
 };
 
-void EntriesTest::creation_data()
+void EntriesTest::adding_data()
 {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("baseName");
-    QTest::newRow("colon dropped from the name, kept in the title") << "  Cave Run: Part 1 "
-                                                                    << "Cave Run Part 1";
-    QTest::newRow("dollar and backslash verbatim") << "Cost $5 \\ Deluxe"
-                                                   << "Cost $5  Deluxe";
-    QTest::newRow("non-ASCII and emoji") << "Über Höhlen 🐉"
-                                         << "Über Höhlen 🐉";
+    // The title typed, and the game it makes (NAME.conf and NAME/FLOPPIES), or the alert.
+    textColumns({"title", "result"});
+    const QString unusable =
+        u"Invalid Title: The title must contain at least one character that can be used in a file name."_s;
+    textRow("colon dropped from the name, kept in the title", "  Cave Run: Part 1 ", "Cave Run Part 1");
+    textRow("dollar and backslash verbatim", "Cost $5 \\ Deluxe", "Cost $5  Deluxe");
+    textRow("all ten removed", "a/b\\c:d?e%f*g|h\"i<j>k", "abcdefghijk");
+    textRow("dots, letter case, non-ASCII and emoji kept", "Die Höhle v1.2 🐉", "Die Höhle v1.2 🐉");
+    textRow("250 characters and .conf still fit", QString(250, u'y'), QString(250, u'y'));
+    textRow("blank: refused silently", " \t\n ", "");
+    textRow("only removed characters", " ??? ", unusable);
+    textRow("two dots", "..", unusable);
+    textRow("the MT-32 folder", "mt32",
+            "Invalid Title: The name \"mt32\" belongs to the folder of the MT-32 ROM files. Please choose "
+            "another title.");
+    textRow("longer than a file name may be", QString(251, u'x'),
+            "Invalid Title: The title is too long to be used as a file name. Please choose a shorter title.");
 }
 
-void EntriesTest::creation()
+void EntriesTest::adding()
 {
-    QFETCH(QString, title);
-    QFETCH(QString, baseName);
+    const QString title = cell("title");
+    const QString result = cell("result");
     const TestHome home;
+    const bool made = !result.isEmpty() && !result.startsWith(u"Invalid Title: "_s);
     // A folder left behind under that name is the new game's, with what it holds.
     const QString kept =
-        home.writeFile(u"Library/Application Support/Tandril/"_s + baseName + u"/KEEN4.EXE"_s, "MZ");
+        made ? home.writeFile(u"Library/Application Support/Tandril/"_s + result + u"/X.EXE"_s, "MZ")
+             : QString();
     ScriptedPrompter prompter;
     const std::optional<QString> created = EntryCreation::createConfigEntryAndFolder(title, prompter);
-    const QString configFile = home.libraryFolder() + u'/' + baseName + u".conf"_s;
+    QVERIFY(prompter.questions.isEmpty());
+    if (!made) {
+        QCOMPARE(created, std::nullopt);
+        const QList<ScriptedPrompter::Alert> alerts = prompter.takeAlerts();
+        QCOMPARE(alerts.isEmpty() ? QString() : alerts.first().title + u": "_s + alerts.first().message,
+                 result);
+        QVERIFY(!QFileInfo::exists(home.libraryFolder())); // nothing made at all
+        return;
+    }
+    const QString configFile = home.libraryFolder() + u'/' + result + u".conf"_s;
     QCOMPARE(created, std::optional<QString>(configFile));
-    QVERIFY(QFileInfo(home.libraryFolder() + u'/' + baseName + u"/FLOPPIES"_s).isDir());
+    QVERIFY(QFileInfo(home.libraryFolder() + u'/' + result + u"/FLOPPIES"_s).isDir());
     QVERIFY(QString::fromUtf8(readFile(configFile)).split(u'\n').contains("game_title=" + title.trimmed()));
     QCOMPARE(LibraryLoader::readEntry(configFile)->title, title.trimmed());
     QCOMPARE(readFile(kept), QByteArray("MZ"));
     QVERIFY(prompter.alerts.isEmpty());
-    QVERIFY(prompter.questions.isEmpty());
 }
 
 void EntriesTest::titleLine_data()
@@ -86,40 +100,6 @@ void EntriesTest::titleLine()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(EntryCreation::withTitleLine(text, u"$1 \\0"_s), expected);
-}
-
-void EntriesTest::refusedTitles_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("message"); // empty: refused silently
-    const QString unusable =
-        u"The title must contain at least one character that can be used in a file name."_s;
-    QTest::newRow("blank") << " \t\n "
-                           << "";
-    QTest::newRow("only removed characters") << " ??? " << unusable;
-    QTest::newRow("two dots") << ".." << unusable;
-    QTest::newRow("the MT-32 folder")
-        << "mt32"
-        << "The name \"mt32\" belongs to the folder of the MT-32 ROM files. Please choose another title.";
-    QTest::newRow("longer than a file name may be")
-        << QString(251, u'x')
-        << "The title is too long to be used as a file name. Please choose a shorter title.";
-}
-
-void EntriesTest::refusedTitles()
-{
-    QFETCH(QString, title);
-    QFETCH(QString, message);
-    const TestHome home;
-    ScriptedPrompter prompter;
-    QCOMPARE(EntryCreation::createConfigEntryAndFolder(title, prompter), std::nullopt);
-    if (message.isEmpty())
-        QVERIFY(prompter.alerts.isEmpty());
-    else
-        QCOMPARE(prompter.takeAlerts(), QList<ScriptedPrompter::Alert>({{u"Invalid Title"_s, message}}));
-    QVERIFY(!QFileInfo::exists(home.libraryFolder())); // nothing made at all
-    // 250 characters and ".conf" still fit.
-    QVERIFY(EntryCreation::createConfigEntryAndFolder(QString(250, u'y'), prompter).has_value());
 }
 
 void EntriesTest::overwrite_data()
@@ -248,25 +228,6 @@ void EntriesTest::deletionTouchesOnlyTheGame()
     QCOMPARE(tree(home.path()), expected);
 }
 
-void EntriesTest::baseNameForTitle_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("baseName");
-    QTest::newRow("trimmed, all ten removed") << "  a/b\\c:d?e%f*g|h\"i<j>k  "
-                                              << "abcdefghijk";
-    QTest::newRow("inner spaces, dots, case and non-ASCII kept") << "Die Höhle v1.2 🐉"
-                                                                 << "Die Höhle v1.2 🐉";
-    QTest::newRow("only removed characters is empty") << " ??? "
-                                                      << "";
-}
-
-void EntriesTest::baseNameForTitle()
-{
-    QFETCH(QString, title);
-    QFETCH(QString, baseName);
-    QCOMPARE(LibraryLayout::baseNameForTitle(title), baseName);
-}
-
 void EntriesTest::entryFromOneFile_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -323,16 +284,6 @@ void EntriesTest::orderAndSkippedFiles()
         titles << entry.title;
     QCOMPARE(titles, (QStringList{".hidden", "alpha", "Beta", "game9", "game10", "Zork"}));
     QVERIFY(!LibraryLoader::load(home.path() + u"/missing"_s).has_value());
-}
-
-void EntriesTest::rowToRestore()
-{
-    // The stored row, in range, else nothing; never stored: the first game, if there is one.
-    QCOMPARE(LibraryLoader::rowToRestore(2, 3), std::optional<int>(2));
-    for (const std::optional<int> stored : {std::optional<int>(3), std::optional<int>(-1)})
-        QCOMPARE(LibraryLoader::rowToRestore(stored, 3), std::nullopt);
-    QCOMPARE(LibraryLoader::rowToRestore(std::nullopt, 3), std::optional<int>(0));
-    QCOMPARE(LibraryLoader::rowToRestore(std::nullopt, 0), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(EntriesTest)
