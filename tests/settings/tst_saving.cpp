@@ -108,17 +108,6 @@ void SavingTest::configText_data()
            "[sblaster]\nsbtype=gb\nsbbase=240\nirq=5\ndma=3\nhdma=7\n[tandril]\n"
            "game_title=Cost $5 \\ Deluxe\ngame_exe=GAME/RUN.BAT\nsetup_exe=/s/SETUP.EXE\n"
            "cd_image=/c/$1.iso\n\n[tandril autoexec]\nmount e /cd\n e:\n"_s;
-
-    SettingsSaver::Form widthOnly = emptyForm();
-    widthOnly.windowWidth = u"800"_s;
-    widthOnly.mt32 = true;
-    widthOnly.glshader = u"sharp.glsl"_s;
-    QTest::newRow("width without height, MT-32 without ROMs")
-        << widthOnly << false
-        << QString(Template)
-               .replace("title=\n", "title=Doom\n")
-               .replace("mididevice=default", "mididevice=mt32")
-               .replace("glshader=\n", "glshader=sharp.glsl\n");
 }
 
 void SavingTest::configText()
