@@ -38,16 +38,13 @@ private Q_SLOTS:
 
     void loadFillsTheForm();
     void numericFieldsFilter();
-    void choosers();
     void shortFolderNamesInTheField();
     void everySettingSurvivesASave_data();
     void everySettingSurvivesASave();
     void refusedSettingsAreAskedAbout();
     void saveWritesRenamesAndReloads();
-    void clash_data();
-    void clash();
-    void replaceFailureKeepsTheOldItem();
-    void folderNeverCopiedIntoItself();
+    void dropsKeepTheGame_data();
+    void dropsKeepTheGame();
     void cancelledCopyLeavesNothing_data();
     void cancelledCopyLeavesNothing();
     void linksNeverLeadOutOfTheDroppedFolder();
@@ -141,7 +138,7 @@ void PreferencesTest::numericFieldsFilter()
                                                        {"s_sensitivity", "-50", "-50", ""},
                                                        {"s_sensitivity", "1001", "1000", sensitivity},
                                                        {"s_sensitivity", "abc", "", sensitivity}}};
-    const auto editor = makeEditor();
+    auto editor = makeEditor();
     for (const auto& [field, typed, shown, alert] : cases) {
         QLineEdit* line = control<QLineEdit>(*editor, field.toLatin1().constData());
         line->clear();
@@ -150,25 +147,7 @@ void PreferencesTest::numericFieldsFilter()
         QCOMPARE(m_prompter.questions.isEmpty() ? QString() : m_prompter.questions.first().text, alert);
         m_prompter.questions.clear();
     }
-}
-
-void PreferencesTest::choosers()
-{
-    m_home->writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
-    auto editor = makeEditor(m_home->writeConfig(u"Doom"_s, "game_title=Doom?\n"));
-    control<QPushButton>(*editor, "selectGameExe")->click();
-    QCOMPARE(m_filePanel.requests.last().extensions, (QStringList{"exe", "bat"}));
-    QCOMPARE(m_filePanel.requests.last().startFolder, m_home->libraryFolder() + u"/Doom"_s);
-    m_filePanel.choose(m_home->libraryFolder() + u"/Doom/SOUNDCARD/SETUP.EXE"_s);
-    QCOMPARE(control<QLineEdit>(*editor, "game_exe")->text(), u"SOUNDCARD/SETUP.EXE"_s);
-
-    control<QPushButton>(*editor, "s_iso")->click();
-    QCOMPARE(m_filePanel.requests.last().title, u"Choose CD Image"_s);
-    m_filePanel.choose(u"/cds/Game Disc.CUE"_s);
-    QCOMPARE(control<QLineEdit>(*editor, "cd_image")->text(), u"/cds/Game Disc.CUE"_s);
-    QCOMPARE(control<QLineEdit>(*editor, "cd_imageless")->text(), u"Game Disc.CUE"_s);
-
-    // A panel answered after the editor closed must not touch the gone editor.
+    // A file panel answered after the editor closed must not touch the gone editor.
     control<QPushButton>(*editor, "selectSetupExe")->click();
     editor.reset();
     m_filePanel.choose(u"/games/GAME.EXE"_s);
@@ -261,53 +240,40 @@ void PreferencesTest::saveWritesRenamesAndReloads()
     QCOMPARE(window.configEntries().first().title, u"Doom: Reloaded"_s);
 }
 
-void PreferencesTest::clash_data()
+void PreferencesTest::dropsKeepTheGame_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("copied");
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("Replace") << 0 << 1 << QStringList{"game.exe"} << QByteArray("new");
-    QTest::newRow("Keep both") << 1 << 1 << QStringList{"game 2.exe", "game.exe"} << QByteArray("old");
-    QTest::newRow("Cancel") << 2 << 0 << QStringList{"game.exe"} << QByteArray("old");
+    QTest::addColumn<QString>("dropped"); // "file", "gone" (a file removed before the copy) or "parents"
+    QTest::addColumn<int>("answer");      // to "File/Folder already exists": Replace, Keep both, Cancel
+    QTest::addColumn<QString>("files");   // the game folder afterwards
+    QTest::newRow("Replace") << "file" << 0 << "game.exe=new";
+    QTest::newRow("Keep both") << "file" << 1 << "game 2.exe=new|game.exe=old";
+    QTest::newRow("Cancel") << "file" << 2 << "game.exe=old";
+    QTest::newRow("Replace with a file gone before the copy") << "gone" << 0 << "game.exe=old";
+    QTest::newRow("the game folder and its parents, unasked") << "parents" << -1 << "game.exe=old";
 }
 
-void PreferencesTest::clash()
+void PreferencesTest::dropsKeepTheGame()
 {
+    QFETCH(QString, dropped);
     QFETCH(int, answer);
-    QFETCH(int, copied);
-    QFETCH(QStringList, files);
-    QFETCH(QByteArray, content);
+    QFETCH(QString, files);
     m_home->writeFile(u"Library/Application Support/Tandril/Doom/game.exe"_s, "old");
     const QString source = m_home->writeFile(u"src/game.exe"_s, "new");
-    m_prompter.answers = {answer};
-    QCOMPARE(drop({source}), copied);
-    QCOMPARE(m_prompter.questions.size(), 1);
-    QCOMPARE(m_prompter.questions.first().title, u"File/Folder already exists"_s);
-    QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Replace", "Keep both", "Cancel"}));
-    QCOMPARE(QDir(game()).entryList(QDir::Files), files);
-    QCOMPARE(readFile(game(u"game.exe"_s)), content);
-}
-
-void PreferencesTest::replaceFailureKeepsTheOldItem()
-{
-    m_home->writeFile(u"Library/Application Support/Tandril/Doom/game.exe"_s, "old");
-    const QString source = m_home->writeFile(u"src/game.exe"_s, "new");
-    m_prompter.answers = {0};
+    if (answer >= 0)
+        m_prompter.answers = {answer};
+    const QStringList sources = dropped == u"parents"
+                                    ? QStringList{game(), m_home->libraryFolder(), m_home->path()}
+                                    : QStringList{source};
     const QList<DropCopy::Task> tasks =
-        DropCopy::plan({source}, u"Doom"_s, DropCopy::Target::GameFolder, m_prompter);
-    QVERIFY(QFile::remove(source)); // gone before the copy could start
-    QCOMPARE(DropCopy::run(tasks), 0);
-    QCOMPARE(readFile(game(u"game.exe"_s)), QByteArray("old"));
-    QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"game.exe"});
-}
-
-void PreferencesTest::folderNeverCopiedIntoItself()
-{
-    m_home->writeFile(u"Library/Application Support/Tandril/Doom/GAME.EXE"_s, "MZ");
-    QCOMPARE(drop({game(), m_home->libraryFolder(), m_home->path()}), 0);
-    QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"GAME.EXE"});
-    QVERIFY(m_prompter.questions.isEmpty());
+        DropCopy::plan(sources, u"Doom"_s, DropCopy::Target::GameFolder, m_prompter);
+    if (dropped == u"gone")
+        QVERIFY(QFile::remove(source));
+    DropCopy::run(tasks);
+    QCOMPARE(m_prompter.questions.size(), answer >= 0 ? 1 : 0);
+    QStringList actual;
+    for (const QString& item : tree(game()))
+        actual << item + u'=' + QString::fromUtf8(readFile(game(item)));
+    QCOMPARE(actual.join(u'|'), files);
 }
 
 void PreferencesTest::cancelledCopyLeavesNothing_data()
@@ -369,9 +335,7 @@ void PreferencesTest::linksNeverLeadOutOfTheDroppedFolder()
 
 void PreferencesTest::dropOnTheAreaCopiesAndReports()
 {
-    RecordingServices services;
-    ScriptedFilePanel panel;
-    Preferences editor({m_prompter, services, panel}, m_home->path());
+    Preferences editor({m_prompter, m_services, m_filePanel}, m_home->path());
     editor.findChild<QLineEdit*>(u"title_name"_s)->setText(u"Doom (unsaved)"_s);
     const QString a = m_home->writeFile(u"src/A.EXE"_s, "a");
     const QString b = m_home->writeFile(u"src/B.EXE"_s, "b");
