@@ -45,8 +45,3 @@ std::optional<QStringList> RecordingEmulator::takeArguments(int timeoutMs)
         arguments.append(QString::fromUtf8(argument));
     return arguments;
 }
-
-bool RecordingEmulator::wasStarted() const
-{
-    return QFile::exists(m_record);
-}

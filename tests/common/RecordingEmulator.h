@@ -15,7 +15,6 @@ public:
     QString folder() const { return m_folder; }
     // Waits for the next recorded start and returns its arguments (and forgets them).
     std::optional<QStringList> takeArguments(int timeoutMs = 10000);
-    bool wasStarted() const;
 
 private:
     QString m_folder;
