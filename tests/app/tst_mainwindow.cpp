@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
+#include "common/Rows.h"
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
@@ -140,19 +141,16 @@ void MainWindowTest::selectionFollowsTheGame()
 
 void MainWindowTest::searchNarrowsTheList_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QString>("count");
-    QTest::newRow("any part, any case") << "OOM" << QStringList{"Doom"} << "1 of 3 games";
-    QTest::newRow("accents ignored both ways") << "cafe" << QStringList{"Café Quest"} << "1 of 3 games";
-    QTest::newRow("no match") << "zork" << QStringList{} << "0 of 3 games";
+    textColumns({"typed", "shown", "count"}); // the titles shown joined by "|"
+    textRow("any part, any case", "OOM", "Doom", "1 of 3 games");
+    textRow("accents ignored both ways", "cafe", "Café Quest", "1 of 3 games");
+    textRow("no match", "zork", "", "0 of 3 games");
 }
 
 void MainWindowTest::searchNarrowsTheList()
 {
-    QFETCH(QString, typed);
-    QFETCH(QStringList, shown);
-    QFETCH(QString, count);
+    const QString typed = cell("typed");
+    const QStringList shown = cell("shown").split(u'|', Qt::SkipEmptyParts);
     m_home->writeConfig(u"a"_s, "game_title=Café Quest\n");
     m_home->writeConfig(u"b"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
     m_home->writeConfig(u"c"_s, "game_title=Pac-Man\n");
@@ -163,7 +161,7 @@ void MainWindowTest::searchNarrowsTheList()
     QTRY_VERIFY(search->hasFocus());
     QTest::keyClicks(search, typed);
     QCOMPARE(this->shown(*window), shown);
-    QCOMPARE(child<QLabel>(*window, "gameCount")->text(), count);
+    QCOMPARE(child<QLabel>(*window, "gameCount")->text(), cell("count"));
     // Commands act on the game the user sees selected, never on a hidden one.
     QCOMPARE(window->selectedConfig().has_value(), false);
     if (!shown.isEmpty()) {
@@ -177,26 +175,22 @@ void MainWindowTest::searchNarrowsTheList()
 
 void MainWindowTest::keyboardAndMenus_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("outcome");
-    QTest::newRow("Return plays") << int(Qt::Key_Return) << int(Qt::NoModifier) << "launch";
-    QTest::newRow("Delete asks") << int(Qt::Key_Delete) << int(Qt::NoModifier) << "Delete Configuration?";
-    QTest::newRow("Ctrl+E opens the settings") << int(Qt::Key_E) << int(Qt::ControlModifier) << "editor";
-    QTest::newRow("Ctrl+N adds") << int(Qt::Key_N) << int(Qt::ControlModifier) << "sheet";
-    QTest::newRow("Ctrl+I imports") << int(Qt::Key_I) << int(Qt::ControlModifier) << "panel";
+    textColumns({"keys", "outcome"});
+    textRow("Return plays", "Return", "launch");
+    textRow("Delete asks", "Delete", "Delete Configuration?");
+    textRow("Ctrl+E opens the settings", "Ctrl+E", "editor");
+    textRow("Ctrl+N adds", "Ctrl+N", "sheet");
+    textRow("Ctrl+I imports", "Ctrl+I", "panel");
 }
 
 void MainWindowTest::keyboardAndMenus()
 {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, outcome);
+    const QString outcome = cell("outcome");
     RecordingEmulator emulator(m_home->path() + u"/bin"_s);
     m_home->writeConfig(u"a"_s, "game_title=A\ngame_exe=A.EXE\n");
     const auto window = makeWindow(emulator.folder());
     table(*window)->setFocus();
-    QTest::keyClick(table(*window), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keySequence(table(*window), QKeySequence(cell("keys")));
     if (outcome == u"launch") {
         QVERIFY(emulator.takeArguments().has_value());
     } else if (outcome == u"editor") {
