@@ -1,4 +1,5 @@
 #include "common/RecordingEmulator.h"
+#include "common/Rows.h"
 #include "common/TandrilProcess.h"
 #include "common/TestHome.h"
 #include "launch/LaunchPlan.h"
@@ -15,56 +16,106 @@ class CommandLineTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void outputs_data();
-    void outputs();
+    void commands_data();
+    void commands();
     void launchModes_data();
     void launchModes();
-    void launchNamesOneGame_data();
-    void launchNamesOneGame();
     void shortcutStartsTheGame();
-    void addAndDelete_data();
-    void addAndDelete();
-    void settingsAndSet();
     void runningWindowTakesTheArchive();
 };
 
-void CommandLineTest::outputs_data()
+void CommandLineTest::commands_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("expected"); // what standard output starts with, or standard error holds
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: tandril";
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << "tandril 0.2.0\n";
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "unknown command 'frobnicate'";
-    QTest::newRow("unknown option") << QStringList{"list", "--xml"} << 2 << "unknown option '--xml'";
+    // The arguments joined by "|"; what standard output starts with after a success, or standard
+    // error holds after a failure (with "Usage: tandril" after a usage error, exit code 2); and the
+    // library's titles afterwards ("=": unchanged). "$LIB" stands for the library folder.
+    textColumns({"arguments", "exitCode", "output", "titles"});
+    const QString noTerminal =
+        u"\nAnswered \"Cancel\" because there is no terminal to ask on; --yes answers \"%1\".\n"_s;
+    textRow("--help", "--help", "0", "Usage: tandril", "=");
+    textRow("--version", "--version", "0", "tandril 0.2.0\n", "=");
+    textRow("unknown command", "frobnicate", "2", "unknown command 'frobnicate'", "=");
+    textRow("unknown option", "list|--xml", "2", "unknown option '--xml'", "=");
     // In file-name order; a file that is not text is no game.
-    QTest::newRow("list") << QStringList{"list"} << 0
-                          << "Ädventure: Part 1\t$LIB/Ädventure.conf\nGame Nine\t$LIB/game9.conf\n"
-                             "Game Ten\t$LIB/game10.conf\n";
-    QTest::newRow("list --json")
-        << QStringList{"list", "--json"} << 0
-        << "[\n    {\n        \"filePath\": \"$LIB/Ädventure.conf\",\n        \"setupPath\": "
-           "\"\",\n        \"title\": \"Ädventure: Part 1\"\n    },\n";
+    textRow("list", "list", "0",
+            "Twin\t$LIB/a.conf\nKeen 4\t$LIB/b.conf\nTwin\t$LIB/c.conf\nDoom\t$LIB/Doom.conf\n", "=");
+    textRow("list --json", "list|--json", "0",
+            "[\n    {\n        \"filePath\": \"$LIB/a.conf\",\n        \"setupPath\": null,\n        "
+            "\"title\": \"Twin\"",
+            "=");
+    textRow("launch by configuration file", "launch|$LIB/b.conf|--dos", "0", "", "=");
+    textRow("launch by unique title", "launch|Keen 4|--dos", "0", "", "=");
+    textRow(
+        "launch by a shared title", "launch|Twin", "1",
+        "tandril: Several games are called \"Twin\"; name one by its configuration file:\n  $LIB/a.conf\n  "
+        "$LIB/c.conf\n",
+        "=");
+    textRow("launch an unknown game", "launch|Nothing", "1", "tandril: No game is called \"Nothing\".\n",
+            "=");
+    textRow("launch in two modes", "launch|b|--dos|--setup", "2", "", "=");
+    textRow("add", "add|Loom: Deluxe", "0", "", "Twin|Keen 4|Twin|Doom|Loom: Deluxe");
+    textRow(
+        "add over an existing game, no terminal", "add|Doom", "1",
+        "Configuration already exists: A configuration with this name already exists. Do you want to replace "
+        "it?" +
+            noTerminal.arg("Overwrite"),
+        "=");
+    textRow("add a title with a line break", "add|Evil\ngame_exe=C:\\EVIL.BAT", "1",
+            "Invalid Title: The title must not contain line breaks, tabs or other control characters.\n",
+            "=");
+    textRow("delete by the title in another letter case", "--yes|delete|DOOM", "0", "", "Twin|Keen 4|Twin");
+    textRow("delete without an answer", "delete|Doom", "1",
+            "Delete Configuration?: Are you sure you want to delete the configuration for \"Doom\"?" +
+                noTerminal.arg("Delete"),
+            "=");
+    textRow("set, unchecked without a reference from DOSBox-X",
+            "set|b|sblaster.oplmode=opl3|joystick.timed=false", "0", "", "=");
+    textRow("set without a value", "set|b|nonsense", "2", "", "=");
 }
 
-void CommandLineTest::outputs()
+void CommandLineTest::commands()
 {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, expected);
     const TestHome home;
-    home.writeConfig(u"game10"_s, "game_title=Game Ten\n");
-    home.writeConfig(u"game9"_s, "game_title=Game Nine\nsetup_exe=/s/SETUP.EXE\n");
+    RecordingEmulator emulator(home.path() + u"/bin"_s);
+    home.writeConfig(u"a"_s, "game_title=Twin\n");
+    home.writeConfig(u"b"_s, "[sdl]\noutput=surface\n[tandril]\ngame_title=Keen 4\n");
     home.writeConfig(u"broken"_s, "\xff\xfe not text");
-    home.writeConfig(u"Ädventure"_s, "game_title=Ädventure: Part 1\nsetup_exe=\n");
-    const TandrilRun run = runTandril(home, arguments);
+    home.writeConfig(u"c"_s, "game_title=Twin\n");
+    home.writeConfig(u"Doom"_s, "game_title=Doom\n");
+    const QString doom = home.writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
+    const QString library = home.libraryFolder();
+    const QStringList arguments = cell("arguments").replace(u"$LIB"_s, library).split(u'|');
+    const int exitCode = cell("exitCode").toInt();
+    const QString output = cell("output").replace(u"$LIB"_s, library);
+    const auto titles = [&] {
+        QStringList listed;
+        for (const QString& line : runTandril(home, {u"list"_s}).out.split(u'\n', Qt::SkipEmptyParts))
+            listed << line.section(u'\t', 0, 0);
+        return listed.join(u'|');
+    };
+    const QString before = titles();
+
+    const TandrilRun run = runTandril(home, arguments, emulator.folder());
     QCOMPARE(run.exitCode, exitCode);
-    expected.replace(u"$LIB"_s, home.libraryFolder());
     if (exitCode == 0)
-        QVERIFY2(run.out.startsWith(expected) && run.err.isEmpty(), qPrintable(run.out));
+        QVERIFY2((output.isEmpty() || run.out.startsWith(output)) && !run.err.contains(u"Usage"_s),
+                 qPrintable(run.out + run.err));
+    else if (exitCode == 2)
+        QVERIFY2(run.err.contains(output) && run.err.contains(u"Usage: tandril"_s), qPrintable(run.err));
     else
-        QVERIFY2(run.out.isEmpty() && run.err.contains(expected) && run.err.contains(u"Usage: tandril"_s),
-                 qPrintable(run.err));
+        QCOMPARE(run.err, output);
+    QCOMPARE(titles(), cell("titles") == u"=" ? before : cell("titles"));
+    if (arguments.first() == u"launch") {
+        const std::optional<QStringList> started = emulator.takeArguments(exitCode == 0 ? 10000 : 300);
+        QCOMPARE(started.has_value() ? started->at(1) : QString(),
+                 exitCode == 0 ? library + u"/b.conf"_s : QString());
+    }
+    if (arguments.first() == u"set" && exitCode == 0) {
+        QCOMPARE(runTandril(home, {u"settings"_s, u"b"_s}).out,
+                 u"sdl.output=surface\nsblaster.oplmode=opl3\njoystick.timed=false\n"_s);
+    }
+    // Only a confirmed question removes a game's files.
+    QCOMPARE(QFile::exists(doom), exitCode != 0 || !arguments.contains(u"delete"_s));
 }
 
 void CommandLineTest::launchModes_data()
@@ -100,46 +151,6 @@ void CommandLineTest::launchModes()
     QCOMPARE(arguments->last(), u"echo \"q\" $HOME `x`"_s);
 }
 
-void CommandLineTest::launchNamesOneGame_data()
-{
-    QTest::addColumn<QString>("game"); // "$LIB" stands for the library folder
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("configuration file") << "$LIB/b.conf" << 0 << "";
-    QTest::newRow("unique title") << "Keen 4" << 0 << "";
-    QTest::newRow("shared title")
-        << "Twin" << 1
-        << "tandril: Several games are called \"Twin\"; name one by its configuration file:\n"
-           "  $LIB/a.conf\n  $LIB/c.conf\n";
-    QTest::newRow("unknown") << "Nothing" << 1 << "tandril: No game is called \"Nothing\".\n";
-    QTest::newRow("both modes") << "b" << 2 << "";
-}
-
-void CommandLineTest::launchNamesOneGame()
-{
-    QFETCH(QString, game);
-    QFETCH(int, exitCode);
-    QFETCH(QString, error);
-    const TestHome home;
-    RecordingEmulator emulator(home.path() + u"/bin"_s);
-    home.writeConfig(u"a"_s, "game_title=Twin\n");
-    home.writeConfig(u"b"_s, "game_title=Keen 4\n");
-    home.writeConfig(u"c"_s, "game_title=Twin\n");
-    QStringList arguments{u"launch"_s, game.replace(u"$LIB"_s, home.libraryFolder()), u"--dos"_s};
-    if (exitCode == 2)
-        arguments << u"--setup"_s;
-    const TandrilRun run = runTandril(home, arguments, emulator.folder());
-    QCOMPARE(run.exitCode, exitCode);
-    if (exitCode == 2)
-        QVERIFY(run.err.contains(u"Usage: tandril"_s));
-    else
-        QCOMPARE(run.err, error.replace(u"$LIB"_s, home.libraryFolder()));
-    const std::optional<QStringList> started = emulator.takeArguments(exitCode == 0 ? 10000 : 300);
-    QCOMPARE(started.has_value(), exitCode == 0);
-    if (started)
-        QCOMPARE(started->at(1), home.libraryFolder() + u"/b.conf"_s);
-}
-
 void CommandLineTest::shortcutStartsTheGame()
 {
     const TestHome home;
@@ -166,69 +177,6 @@ void CommandLineTest::shortcutStartsTheGame()
     QVERIFY(lines.contains(
         uR"(Exec=%1 launch "%2/Library/Application Support/Tandril/Cost \\$5 \\\\ \\"Deluxe\\" 100%%.conf")"_s
             .arg(QStringLiteral(TANDRIL_EXECUTABLE), home.path())));
-}
-
-void CommandLineTest::addAndDelete_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("titles"); // the library afterwards
-    QTest::addColumn<QString>("err");
-    QTest::newRow("add") << QStringList{"add", "Loom: Deluxe"} << 0 << QStringList{"Doom", "Loom: Deluxe"}
-                         << "";
-    const QString noTerminal =
-        u"\nAnswered \"Cancel\" because there is no terminal to ask on; --yes answers \"%1\".\n"_s;
-    QTest::newRow("add over an existing game, no terminal")
-        << QStringList{"add", "Doom"} << 1 << QStringList{"Doom"}
-        << "Configuration already exists: A configuration with this name already exists. Do you want to "
-           "replace it?" +
-               noTerminal.arg("Overwrite");
-    QTest::newRow("add a title with a line break")
-        << QStringList{"add", "Evil\ngame_exe=C:\\EVIL.BAT"} << 1 << QStringList{"Doom"}
-        << "Invalid Title: The title must not contain line breaks, tabs or other control characters.\n";
-    QTest::newRow("delete by the title in another letter case")
-        << QStringList{"--yes", "delete", "DOOM"} << 0 << QStringList{} << "";
-    QTest::newRow("delete without an answer")
-        << QStringList{"delete", "Doom"} << 1 << QStringList{"Doom"}
-        << "Delete Configuration?: Are you sure you want to delete the configuration for \"Doom\"?" +
-               noTerminal.arg("Delete");
-}
-
-void CommandLineTest::addAndDelete()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QStringList, titles);
-    QFETCH(QString, err);
-    const TestHome home;
-    home.writeConfig(u"Doom"_s, "game_title=Doom\n");
-    const QString gameFile = home.writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
-    const TandrilRun run = runTandril(home, arguments);
-    QCOMPARE(run.err, err);
-    QCOMPARE(run.exitCode, exitCode);
-    const TandrilRun list = runTandril(home, {u"list"_s});
-    QStringList listed;
-    for (const QString& line : list.out.split(u'\n', Qt::SkipEmptyParts))
-        listed << line.section(u'\t', 0, 0);
-    QCOMPARE(listed, titles);
-    // Only a confirmed question removes the old game's files.
-    QCOMPARE(QFile::exists(gameFile), exitCode != 0 || arguments.contains(u"Loom: Deluxe"_s));
-}
-
-void CommandLineTest::settingsAndSet()
-{
-    const TestHome home;
-    home.writeConfig(u"Doom"_s, "[sdl]\noutput=surface\n[tandril]\ngame_title=Doom\n");
-    const TandrilRun set = runTandril(home, {u"set"_s, u"Doom"_s, u"sblaster.oplmode=opl3"_s,
-                                             u"joystick.timed=false"_s, u"midi.mt32.romdir=/roms"_s});
-    QCOMPARE(set.exitCode, 0);
-    QVERIFY(set.err.contains(u"Not checked"_s)); // no DOSBox-X here to check against
-    const TandrilRun settings = runTandril(home, {u"settings"_s, u"Doom"_s});
-    QCOMPARE(settings.exitCode, 0);
-    QCOMPARE(settings.out.split(u'\n', Qt::SkipEmptyParts),
-             (QStringList{"sdl.output=surface", "sblaster.oplmode=opl3", "joystick.timed=false",
-                          "midi.mt32.romdir=/roms"}));
-    QCOMPARE(runTandril(home, {u"set"_s, u"Doom"_s, u"nonsense"_s}).exitCode, 2);
 }
 
 void CommandLineTest::runningWindowTakesTheArchive()
