@@ -14,9 +14,7 @@
 #include "settings/SettingsSaver.h"
 
 #include <csignal>
-#include <QDirIterator>
 #include <QLockFile>
-#include <QMap>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -57,19 +55,6 @@ private:
 };
 
 namespace {
-
-// Every item under the folder, hidden ones included, with its content.
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> items;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        items.insert(it.filePath().mid(folder.size()), it.fileInfo().isDir() ? "/" : readFile(it.filePath()));
-    }
-    return items;
-}
 
 QByteArray randomBytes(qsizetype size)
 {
@@ -155,7 +140,7 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         fillDisk(library);
         QFile::remove(library + u"/reserve"_s);
     }
-    const QMap<QString, QByteArray> before = snapshot(library);
+    const QStringList before = contents(library);
 
     bool succeeded = true;
     if (operation == u"add") {
@@ -192,11 +177,10 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
     }
     QVERIFY(!succeeded);
     // Whatever the operation had made is gone; everything that was there is as it was.
-    QMap<QString, QByteArray> after = snapshot(library);
-    for (const QString& made : {u"/Heretic"_s, u"/Heretic/FLOPPIES"_s, u"/Doom/FLOPPIES"_s})
-        after.remove(made);
-    QCOMPARE(after.keys(), before.keys());
-    QVERIFY(after == before);
+    QStringList after = contents(library);
+    for (const QString& made : {u"Heretic/"_s, u"Heretic/FLOPPIES/"_s, u"Doom/FLOPPIES/"_s})
+        after.removeOne(made);
+    QCOMPARE(after, before);
 }
 
 void FaultsTest::exportKeepsTheOldArchive_data()
@@ -234,8 +218,7 @@ void FaultsTest::exportKeepsTheOldArchive()
     QVERIFY(!finished.isEmpty() || finished.wait(60000));
     QCOMPARE(finished.first().first().toBool(), false);
     QCOMPARE(m_prompter.takeAlerts().first().title, u"Export Failed"_s);
-    QCOMPARE(snapshot(desktop).keys(), QStringList{"/Doom.tdl"});
-    QCOMPARE(readFile(desktop + u"/Doom.tdl"_s), old);
+    QCOMPARE(contents(desktop), QStringList{u"Doom.tdl="_s + QString::fromLatin1(old)});
     QCOMPARE(QDir(m_home->temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList());
 }
@@ -334,13 +317,7 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
 
     InterruptedWork::finish();
 
-    QStringList items;
-    const QMap<QString, QByteArray> after = snapshot(m_home->libraryFolder());
-    for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        if (it.value() != "/")
-            items.append(it.key().mid(1) + u'=' + QString::fromUtf8(it.value()));
-    }
-    QCOMPARE(items, expected);
+    QCOMPARE(contents(m_home->libraryFolder()).filter(u"="_s), expected);
     QVERIFY(!QFileInfo::exists(abandoned));
     QVERIFY(QFileInfo(live.path()).isDir());
 }
@@ -383,11 +360,11 @@ void FaultsTest::secondTandrilWaitsForTheLock()
     {
         const LibraryLock held;
         QVERIFY(!held.failure());
-        const QMap<QString, QByteArray> before = snapshot(m_home->libraryFolder());
+        const QStringList before = contents(m_home->libraryFolder());
         const TandrilRun busy = runTandril(*m_home, {u"--yes"_s, u"delete"_s, u"Doom"_s});
         QCOMPARE(busy.exitCode, 1);
         QVERIFY2(busy.err.contains(u"Another Tandril is changing the library"_s), qPrintable(busy.err));
-        QVERIFY(snapshot(m_home->libraryFolder()) == before);
+        QCOMPARE(contents(m_home->libraryFolder()), before);
     }
     QCOMPARE(runTandril(*m_home, {u"--yes"_s, u"delete"_s, u"Doom"_s}).exitCode, 0);
     QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());

@@ -57,13 +57,23 @@ QByteArray readFile(const QString& path)
 QStringList tree(const QString& folder)
 {
     QStringList items;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
         items << it.filePath().mid(folder.size() + 1) + (it.fileInfo().isDir() ? u"/"_s : QString());
     }
     items.sort();
+    return items;
+}
+
+QStringList contents(const QString& folder)
+{
+    QStringList items = tree(folder);
+    for (QString& item : items) {
+        if (!item.endsWith(u'/'))
+            item += u'=' + QString::fromLatin1(readFile(folder + u'/' + item));
+    }
     return items;
 }
 

@@ -33,6 +33,9 @@ QByteArray readFile(const QString& path);
 // Every item below the folder, hidden ones included, sorted, folders ending in "/".
 QStringList tree(const QString& folder);
 
+// The same items, each file followed by "=" and its bytes (as Latin-1, so that none is lost).
+QStringList contents(const QString& folder);
+
 // QSettings keeps the configuration folder it saw first, so the whole test program shares one;
 // call from initTestCase().
 void isolateUserDefaults();

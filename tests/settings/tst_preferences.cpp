@@ -270,10 +270,7 @@ void PreferencesTest::dropsKeepTheGame()
         QVERIFY(QFile::remove(source));
     DropCopy::run(tasks);
     QCOMPARE(m_prompter.questions.size(), answer >= 0 ? 1 : 0);
-    QStringList actual;
-    for (const QString& item : tree(game()))
-        actual << item + u'=' + QString::fromUtf8(readFile(game(item)));
-    QCOMPARE(actual.join(u'|'), files);
+    QCOMPARE(contents(game()).join(u'|'), files);
 }
 
 void PreferencesTest::cancelledCopyLeavesNothing_data()
