@@ -11,7 +11,6 @@
 #include "platform/FileOperations.h"
 #include "platform/ProcessRunner.h"
 #include "platform/StagingFolder.h"
-#include "settings/SettingsSaver.h"
 
 #include <csignal>
 #include <QLockFile>
@@ -111,7 +110,6 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles_data()
 {
     QTest::addColumn<QString>("operation");
     QTest::newRow("add a game") << "add";
-    QTest::newRow("save the settings") << "save";
     QTest::newRow("import over a game: refused from its listing") << "import";
     QTest::newRow("move a game folder across file systems") << "move";
 }
@@ -126,7 +124,7 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
     // The archive's game is larger than what is left on the library's disk.
     const QString archive = m_home->path() + u"/Doom.tdl"_s;
     const QString source = m_home->path() + u"/src/Doom"_s;
-    if (operation != u"add" && operation != u"save") {
+    if (operation != u"add") {
         m_home->writeFile(u"src/Doom/BIG.DAT"_s, randomBytes(900000));
         m_home->writeFile(u"src/Doom.conf"_s, "game_title=Doom\n");
         m_home->writeFile(u"src/tdl"_s, "");
@@ -152,14 +150,6 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         const std::optional<QString> error = FileOperations::moveItem(source, library + u"/Doom 2"_s);
         succeeded = !error;
         QVERIFY(QFile::exists(source + u"/BIG.DAT"_s));
-    } else if (operation == u"save") {
-        SettingsSaver::Form form;
-        form.title = u"Doom"_s;
-        form.autoexec = QString(20000, u'x');
-        succeeded = SettingsSaver::save(form, library + u"/Doom.conf"_s, false, m_prompter) ==
-                    SettingsSaver::Outcome::Saved;
-        QCOMPARE(m_prompter.questions.size(), 1);
-        QCOMPARE(m_prompter.questions.first().title, u"Could Not Save"_s);
     } else {
         m_prompter.answers = {0}; // Overwrite
         ProcessRunner runner;

@@ -22,8 +22,6 @@ private Q_SLOTS:
     void adding();
     void titleLine_data();
     void titleLine();
-    void overwrite_data();
-    void overwrite();
     void unwritableLibraryIsReported();
     void deletion_data();
     void deletion();
@@ -100,34 +98,6 @@ void EntriesTest::titleLine()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(EntryCreation::withTitleLine(text, u"$1 \\0"_s), expected);
-}
-
-void EntriesTest::overwrite_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("Overwrite") << 0 << true;
-    QTest::newRow("Cancel") << 1 << false;
-}
-
-void EntriesTest::overwrite()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, replaced);
-    const TestHome home;
-    const QString configFile = home.writeConfig(u"Doom"_s, "game_title=Doom\ncycles=max\n");
-    const QString gameFile = home.writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
-    ScriptedPrompter prompter;
-    prompter.answers = {answer};
-    const std::optional<QString> created = EntryCreation::createConfigEntryAndFolder(u"Doom"_s, prompter);
-    QCOMPARE(prompter.questions.size(), 1);
-    const Prompter::Question& question = prompter.questions.first();
-    QCOMPARE(question.title, u"Configuration already exists"_s);
-    QCOMPARE(question.buttons, (QStringList{"Overwrite", "Cancel"}));
-    QCOMPARE(created.has_value(), replaced);
-    QCOMPARE(QFile::exists(gameFile), !replaced);
-    QCOMPARE(readFile(configFile).contains("cycles=max"), !replaced);
-    QVERIFY(QFileInfo(home.libraryFolder() + u"/Doom/FLOPPIES"_s).isDir() == replaced);
 }
 
 void EntriesTest::unwritableLibraryIsReported()

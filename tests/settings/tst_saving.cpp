@@ -21,7 +21,6 @@ class SavingTest : public QObject
 private Q_SLOTS:
     void configText_data();
     void configText();
-    void missingKeysAreAppendedInOrder();
     void fileNamedOtherThanItsTitleIsRenamedNotCopied();
     void rename_data();
     void rename();
@@ -117,16 +116,6 @@ void SavingTest::configText()
     const TestHome home;
     expected.replace(u"$MT32"_s, home.libraryFolder() + u"/mt32"_s);
     QCOMPARE(SettingsSaver::configText(Template, form, mt32Roms), expected);
-}
-
-void SavingTest::missingKeysAreAppendedInOrder()
-{
-    SettingsSaver::Form form = emptyForm();
-    form.autoexec = u"ver"_s;
-    QCOMPARE(SettingsSaver::configText(u"[x]"_s, form, false),
-             u"[x]\ngame_title=Doom\nipx=false\nxms=true\nems=true\numb=true\nautolock=false\n"
-             "fullscreen=false\nfulldouble=false\naspect=false\nframeskip=0\nmididevice=default\n"
-             "sbtype=sb16\nsbbase=220\nirq=7\ndma=1\nhdma=5\nglshader=\n[tandril autoexec]\nver\n"_s);
 }
 
 void SavingTest::fileNamedOtherThanItsTitleIsRenamedNotCopied()
