@@ -39,7 +39,6 @@ private Q_SLOTS:
     void keyboardAndMenus();
     void buttonStates_data();
     void buttonStates();
-    void outsideChangesAppear();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
 
@@ -241,19 +240,6 @@ void MainWindowTest::buttonStates()
                              "DeleteButton", "GotoCButton", "export_game"})
         actual += child(*window, name)->isEnabled() ? QString::fromLatin1("GSDEXCP").at(actual.size()) : u'-';
     QCOMPARE(actual, expected);
-}
-
-void MainWindowTest::outsideChangesAppear()
-{
-    m_home->writeConfig(u"b"_s, "game_title=B\n");
-    const auto window = makeWindow();
-    select(*window, {0});
-    // Another Tandril adds a game whose file sorts before the selected one.
-    m_home->writeConfig(u"a"_s, "game_title=A\n");
-    QTRY_COMPARE_WITH_TIMEOUT(shown(*window), (QStringList{"A", "B"}), 5000);
-    QCOMPARE(window->selectedConfig()->title, u"B"_s);
-    QFile::remove(m_home->libraryFolder() + u"/a.conf"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(shown(*window), QStringList{"B"}, 5000);
 }
 
 void MainWindowTest::exportShowsProgressAndCancels_data()

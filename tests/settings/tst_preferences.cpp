@@ -5,7 +5,6 @@
 #include "common/TestHome.h"
 #include "library/EntryCreation.h"
 #include "platform/TextFile.h"
-#include "settings/DosboxReference.h"
 #include "settings/DropCopy.h"
 #include "settings/DropTargetView.h"
 #include "settings/OtherSettings.h"
@@ -41,7 +40,6 @@ private Q_SLOTS:
     void shortFolderNamesInTheField();
     void everySettingSurvivesASave_data();
     void everySettingSurvivesASave();
-    void refusedSettingsAreAskedAbout();
     void saveWritesRenamesAndReloads();
     void dropsKeepTheGame_data();
     void dropsKeepTheGame();
@@ -197,25 +195,6 @@ void PreferencesTest::everySettingSurvivesASave()
         QCOMPARE(saved.value(setting.section + u'.' + setting.key), setting.value);
     // And none of DOSBox-X's keys went into the program's sections.
     QVERIFY(first.indexOf(u"[tandril]"_s) > first.lastIndexOf(u"=surface"_s));
-}
-
-void PreferencesTest::refusedSettingsAreAskedAbout()
-{
-    const auto editor =
-        makeEditor(m_home->writeConfig(u"Doom"_s, "[sblaster]\noplmode=opl4\n[tandril]\ngame_title=Doom\n"));
-    QCOMPARE(control<QPlainTextEdit>(*editor, "otherSettings")->toPlainText(),
-             u"[sblaster]\noplmode=opl4\n"_s);
-    editor->applyReference(std::make_shared<const DosboxReference>(DosboxReference::parse(
-        u"[sblaster]\n# oplmode: The FM chip.\n#          Possible values: auto, opl3.\noplmode = auto\n"_s)));
-    QCOMPARE(control<QCheckBox>(*editor, "s_fullscreen")->toolTip(), QString()); // not in that reference
-    m_prompter.answers = {1};                                                    // Cancel
-    control<QPushButton>(*editor, "createConfigFileFromTitle")->click();
-    QCOMPARE(m_prompter.questions.size(), 1);
-    QCOMPARE(m_prompter.questions.first().text,
-             u"\"opl4\" is not an allowed value of oplmode (auto, opl3)"_s);
-    m_prompter.questions.clear();
-    QCOMPARE(readFile(m_home->libraryFolder() + u"/Doom.conf"_s),
-             QByteArray("[sblaster]\noplmode=opl4\n[tandril]\ngame_title=Doom\n"));
 }
 
 void PreferencesTest::saveWritesRenamesAndReloads()

@@ -1,13 +1,10 @@
 #include "common/Rows.h"
 #include "common/TestHome.h"
-#include "platform/DosboxReferenceFile.h"
-#include "platform/Emulator.h"
 #include "settings/DosboxReference.h"
 #include "settings/GameFiles.h"
 #include "settings/OtherSettings.h"
 #include "settings/SettingsForm.h"
 
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -19,13 +16,11 @@ class SettingsFormTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void formRules_data();
     void formRules();
     void shaderNames();
     void otherSettings_data();
     void otherSettings();
-    void referenceIsMadeOncePerVersion();
 };
 
 namespace {
@@ -202,35 +197,6 @@ void SettingsFormTest::otherSettings()
                      .value_or(QString());
     }
     QCOMPARE(result, cell("expected"));
-}
-
-void SettingsFormTest::referenceIsMadeOncePerVersion()
-{
-    const TestHome home;
-    // A stand-in DOSBox-X: tells its version, writes the reference it is asked for, counts its runs.
-    const QString excerpt = home.writeFile(u"excerpt.conf"_s, Excerpt.toUtf8());
-    const QString program =
-        home.writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\necho run >> \"$HOME/runs\"\n"
-                                          "[ \"$1\" = -version ] && { cat \"$HOME/version\"; exit 0; }\n"
-                                          "[ \"$SDL_VIDEODRIVER\" = dummy ] || exit 9\n"
-                                          "case \"$3\" in \"config -all -wc \"*) cp \"" +
-                                              excerpt.toUtf8() + "\" \"${3#config -all -wc }\";; esac\n");
-    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
-    const Emulator emulator({home.path() + u"/bin"_s});
-    const auto runs = [&] { return readFile(home.path() + u"/runs"_s).count('\n'); };
-
-    home.writeFile(u"version"_s, "DOSBox-X version 2026.08.02 SDL2\n");
-    const DosboxReferenceFile::Result first = DosboxReferenceFile::load(emulator);
-    QCOMPARE(first.text.value_or(QString()), Excerpt);
-    QCOMPARE(runs(), 2); // its version, then its reference
-    QVERIFY(QFile::exists(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
-                          u"/dosbox-x-reference-2026.08.02.conf"_s));
-    QCOMPARE(DosboxReferenceFile::load(emulator).text, first.text);
-    QCOMPARE(runs(), 3); // only its version: the reference came from the cache
-    home.writeFile(u"version"_s, "DOSBox-X version 2026.09.01\n");
-    QVERIFY(DosboxReferenceFile::load(emulator).text);
-    QCOMPARE(runs(), 5);
-    QVERIFY(!DosboxReferenceFile::load(Emulator({home.path() + u"/none"_s})).text);
 }
 
 QTEST_GUILESS_MAIN(SettingsFormTest)
