@@ -1,4 +1,3 @@
-#include "app/EnterTitleController.h"
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
 #include "common/RecordingEmulator.h"
@@ -178,7 +177,6 @@ void MainWindowTest::keyboardAndMenus_data()
     textRow("Return plays", "Return", "launch");
     textRow("Delete asks", "Delete", "Delete Configuration?");
     textRow("Ctrl+E opens the settings", "Ctrl+E", "editor");
-    textRow("Ctrl+N adds", "Ctrl+N", "sheet");
     textRow("Ctrl+I imports", "Ctrl+I", "panel");
 }
 
@@ -195,8 +193,6 @@ void MainWindowTest::keyboardAndMenus()
     } else if (outcome == u"editor") {
         QVERIFY(window->preferencesWindowController());
         window->preferencesWindowController()->close();
-    } else if (outcome == u"sheet") {
-        QVERIFY(window->findChild<EnterTitleController*>());
     } else if (outcome == u"panel") {
         QCOMPARE(m_filePanel.requests.size(), 1);
     } else {

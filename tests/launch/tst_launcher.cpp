@@ -116,11 +116,8 @@ void LauncherTest::refusals_data()
     };
     row("game, nothing selected", LaunchMode::Game, "-", "-",
         "No Selection: Please select a game from the list to run the live test.");
-    row("game, unreadable", LaunchMode::Game, "", "-", "Error: Could not read the config file.");
     row("game, first game_exe empty", LaunchMode::Game, "game_exe=\ngame_exe=B.EXE\n", "-",
         "No Executable: No executable path found in the selected config.");
-    row("setup, no setup path", LaunchMode::Setup, "x\n", "-",
-        "No Setup: No setup path found in the selected config.");
     row("setup file missing", LaunchMode::Setup, "x\n", "/no/SETUP.EXE",
         "File Not Found: The setup file was not found at:\n/no/SETUP.EXE");
 }
@@ -244,24 +241,19 @@ void LauncherTest::dosCommands_data()
     textRow("autoexec: no-break space before % trimmed away",
             QString::fromUtf8("autoexec:[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0 %1 x\n"), "%PATH%|%1 x");
     textRow("setup, backslashes", "setup:C:\\GAMES\\DOOM\\SETUP.EXE", "C:|cd GAMES\\DOOM|SETUP.EXE");
-    textRow("setup, lower-case drive, no folder", "setup:d:/setup.exe", "D:|setup.exe");
     textRow("setup, trailing separator gives an empty program", "setup:C:\\GAME\\", "C:|cd GAME|");
-    textRow("setup, no drive letter", "setup:GAMES/DOOM.EXE", "");
     textRow("setup, batch file is called", "setup:C:\\KEEN\\START.Bat", "C:|cd KEEN|call START.Bat");
     textRow("relative path", "GAMES/DOOM.EXE", "cd GAMES|DOOM.EXE");
     textRow("bare file name", "DOOM.EXE", "cd |DOOM.EXE");
-    textRow("trailing separator ignored", "GAMES/DOOM/", "cd GAMES|DOOM");
     textRow("batch file", "KEEN/KEEN.BAT", "cd KEEN|call KEEN.BAT");
     textRow("bat inside a name is no batch file", "BATMAN.EXE", "cd |BATMAN.EXE");
     textRow("none", "language:", "en_US.lng keyb us");
     textRow("de-DE", "language:de-DE,fr", "de_DE.lng keyb gr");
     textRow("Italian names the language file's code page", "language:it-IT", "it_IT.lng keyb it 437");
     textRow("Portuguese names the language file's code page", "language:pt-PT", "pt_BR.lng keyb po 860");
-    textRow("zh-Hant-TW", "language:zh-Hant-TW", "zh_TW.lng keyb us");
     textRow("zh_TW from the environment", "language:zh_TW.UTF-8", "zh_TW.lng keyb us");
     textRow("en alone is not looked up as en-US", "language:en", "en_US.lng keyb us");
     textRow("es-419", "language:es-419", "es_ES.lng keyb sp");
-    textRow("C locale", "language:C", "en_US.lng keyb us");
 }
 
 void LauncherTest::dosCommands()

@@ -43,8 +43,6 @@ private Q_SLOTS:
     void saveWritesRenamesAndReloads();
     void dropsKeepTheGame_data();
     void dropsKeepTheGame();
-    void cancelledCopyLeavesNothing_data();
-    void cancelledCopyLeavesNothing();
     void linksNeverLeadOutOfTheDroppedFolder();
     void dropOnTheAreaCopiesAndReports();
 
@@ -250,41 +248,6 @@ void PreferencesTest::dropsKeepTheGame()
     DropCopy::run(tasks);
     QCOMPARE(m_prompter.questions.size(), answer >= 0 ? 1 : 0);
     QCOMPARE(contents(game()).join(u'|'), files);
-}
-
-void PreferencesTest::cancelledCopyLeavesNothing_data()
-{
-    QTest::addColumn<bool>("replacing");
-    QTest::newRow("new folder") << false;
-    QTest::newRow("replacing a folder") << true;
-}
-
-void PreferencesTest::cancelledCopyLeavesNothing()
-{
-    QFETCH(bool, replacing);
-    m_home->writeFile(u"src/DATA/BIG.DAT"_s, QByteArray(3 << 20, 'b'));
-    m_home->writeFile(u"src/DATA/SMALL.DAT"_s, "s");
-    if (replacing) {
-        m_home->writeFile(u"Library/Application Support/Tandril/Doom/DATA/OLD.DAT"_s, "old");
-        m_prompter.answers = {0};
-    }
-    const QList<DropCopy::Task> tasks = DropCopy::plan({m_home->path() + u"/src/DATA"_s}, u"Doom"_s,
-                                                       DropCopy::Target::GameFolder, m_prompter);
-    FileOperations::CancelFlag cancel(false);
-    QList<qint64> seen;
-    // Cancel pressed at the first progress report.
-    QCOMPARE(DropCopy::run(tasks, &cancel,
-                           [&](qint64 done, qint64 total) {
-                               seen << done;
-                               QCOMPARE(total, qint64(3 << 20) + 1);
-                               cancel = true;
-                           }),
-             0);
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(QDir(game()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             replacing ? QStringList{"DATA"} : QStringList{});
-    if (replacing)
-        QCOMPARE(QDir(game(u"DATA"_s)).entryList(QDir::Files), QStringList{"OLD.DAT"});
 }
 
 void PreferencesTest::linksNeverLeadOutOfTheDroppedFolder()
