@@ -114,55 +114,39 @@ void EntriesTest::unwritableLibraryIsReported()
 
 void EntriesTest::deletion_data()
 {
-    QTest::addColumn<bool>("withFolder");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("outcome");
-    QTest::addColumn<int>("disposal");
-    QTest::addColumn<bool>("desktopHasTrash");
-    const int trash = int(EntryDeletion::Disposal::TrashWhenAvailable);
-    const int permanent = int(EntryDeletion::Disposal::Permanent);
-    const int deleted = int(EntryDeletion::Outcome::Deleted);
-    QTest::newRow("no Trash: config and folder named after the file")
-        << true << 0 << deleted << trash << false;
-    QTest::newRow("no Trash: missing folder") << false << 0 << deleted << trash << false;
-    QTest::newRow("cancel") << true << 1 << int(EntryDeletion::Outcome::NotDeleted) << trash << true;
-    QTest::newRow("to the Trash") << true << 0 << deleted << trash << true;
-    QTest::newRow("permanent although there is a Trash") << true << 0 << deleted << permanent << true;
+    // How the game goes ("trash", "permanent", or "trash" on a desktop without one: "no trash"), the
+    // answer to the question, and then what is in the Trash and in the library (joined by "|").
+    textColumns({"mode", "answer", "trash", "library"});
+    const char* others = "ACDC 2/|ACDC 2/G.EXE|mt32/|mt32/A.ROM";
+    textRow("to the Trash, the configuration and the folder named after its file", "trash", "0",
+            "ACDC.conf|ACDC/|ACDC/FLOPPIES/|ACDC/FLOPPIES/A.IMA", others);
+    textRow("no Trash", "no trash", "0", "", others);
+    textRow("permanent although there is a Trash", "permanent", "0", "", others);
+    textRow("Cancel", "trash", "1", "",
+            u"ACDC 2/|ACDC 2/G.EXE|ACDC.conf|ACDC/|ACDC/FLOPPIES/|ACDC/FLOPPIES/A.IMA|mt32/|mt32/A.ROM"_s);
 }
 
 void EntriesTest::deletion()
 {
-    QFETCH(bool, withFolder);
-    QFETCH(int, answer);
-    QFETCH(int, outcome);
-    QFETCH(int, disposal);
-    QFETCH(bool, desktopHasTrash);
+    const QString mode = cell("mode");
     const TestHome home;
     const QString dataHome = home.path() + u"/.local/share"_s;
-    if (desktopHasTrash)
+    if (mode != u"no trash")
         QDir().mkpath(dataHome);
     const QString configFile = home.writeConfig(u"ACDC"_s, "game_title=AC/DC\n");
-    if (withFolder)
-        home.writeFile(u"Library/Application Support/Tandril/ACDC/FLOPPIES/A.IMA"_s, "x");
-    const QString other = home.writeFile(u"Library/Application Support/Tandril/ACDC 2/G.EXE"_s, "MZ");
-    const QString rom = home.writeFile(u"Library/Application Support/Tandril/mt32/A.ROM"_s, "r");
+    home.writeFile(u"Library/Application Support/Tandril/ACDC/FLOPPIES/A.IMA"_s, "x");
+    home.writeFile(u"Library/Application Support/Tandril/ACDC 2/G.EXE"_s, "MZ");
+    home.writeFile(u"Library/Application Support/Tandril/mt32/A.ROM"_s, "r");
     ScriptedPrompter prompter;
-    prompter.answers = {answer};
-    const auto result = EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter,
-                                                           EntryDeletion::Disposal(disposal));
-    QCOMPARE(int(result), outcome);
-    const bool toTrash = desktopHasTrash && disposal == int(EntryDeletion::Disposal::TrashWhenAvailable);
-    QCOMPARE(prompter.questions.first().text.endsWith(u"will be moved to the Trash."_s), toTrash);
+    prompter.answers = {cell("answer").toInt()};
+    EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter,
+                                       mode == u"permanent" ? EntryDeletion::Disposal::Permanent
+                                                            : EntryDeletion::Disposal::TrashWhenAvailable);
+    QCOMPARE(prompter.questions.first().text.endsWith(u"will be moved to the Trash."_s), mode == u"trash");
     QCOMPARE(prompter.questions.first().defaultButton, 1); // Cancel
     // In the Trash everything can be put back; nothing else of the library went along.
-    const bool trashed = toTrash && outcome == int(EntryDeletion::Outcome::Deleted);
-    QCOMPARE(QFile::exists(dataHome + u"/Trash/files/ACDC.conf"_s), trashed);
-    QCOMPARE(QFile::exists(dataHome + u"/Trash/files/ACDC/FLOPPIES/A.IMA"_s), trashed && withFolder);
-    const bool deleted = outcome == int(EntryDeletion::Outcome::Deleted);
-    QCOMPARE(QFile::exists(configFile), !deleted);
-    QCOMPARE(QFileInfo::exists(home.libraryFolder() + u"/ACDC"_s), withFolder && !deleted);
-    QVERIFY(QFile::exists(other));
-    QVERIFY(QFile::exists(rom));
+    QCOMPARE(tree(dataHome + u"/Trash/files"_s).join(u'|'), cell("trash"));
+    QCOMPARE(tree(home.libraryFolder()).join(u'|'), cell("library"));
 }
 
 void EntriesTest::deletionTouchesOnlyTheGame_data()
