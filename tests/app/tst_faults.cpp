@@ -179,7 +179,6 @@ void FaultsTest::exportKeepsTheOldArchive_data()
     QTest::addColumn<bool>("smallDesktop");
     QTest::newRow("zip fails") << "exit 12" << false;
     QTest::newRow("zip killed") << "kill -KILL $$" << false;
-    QTest::newRow("zip missing") << "exec /nonexistent/zip" << false;
     QTest::newRow("Desktop on a full disk of its own") << "" << true;
 }
 
@@ -218,7 +217,6 @@ void FaultsTest::optionLikeNamesStayNames_data()
     QTest::addColumn<QString>("base");
     QTest::newRow("-n") << "-n";
     QTest::newRow("-Pac-Man-") << "-Pac-Man-";
-    QTest::newRow("-e (encrypt)") << "-e";
 }
 
 void FaultsTest::optionLikeNamesStayNames()

@@ -159,7 +159,6 @@ void LauncherTest::emulatorSearchOrder_data()
     textColumns({"installed", "expected"}); // "path", "flatpak", "chosen", "named" or "none"
     textRow("PATH before the Flatpak", "pf", "path");
     textRow("the Flatpak", "f", "flatpak");
-    textRow("flatpak without DOSBox-X", "F", "none");
     textRow("the choice before PATH", "pfc", "chosen");
     textRow("this run's program before everything", "pfce", "named");
 }

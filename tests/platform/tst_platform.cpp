@@ -1,3 +1,4 @@
+#include "common/Rows.h"
 #include "common/TestHome.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/TextFile.h"
@@ -33,34 +34,29 @@ void PlatformTest::readRefusals()
 
 void PlatformTest::consoleAnswers_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("terminal");
-    QTest::addColumn<bool>("yes");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("no terminal answers Cancel") << "1\n" << false << false << 1;
-    QTest::newRow("--yes answers the first button") << "" << false << true << 0;
-    QTest::newRow("number typed") << "2\n" << true << false << 1;
-    QTest::newRow("button name typed") << "overwrite\n" << true << false << 0;
-    QTest::newRow("nonsense, then a number") << "maybe\n1\n" << true << false << 0;
-    QTest::newRow("end of input cancels") << "" << true << false << 1;
+    // Where the question is asked (a "terminal", "none", or none with "--yes"), what is typed, and
+    // the button taken of Overwrite and Cancel.
+    textColumns({"asked", "typed", "answer"});
+    textRow("no terminal answers Cancel", "none", "1\n", "1");
+    textRow("--yes answers the first button", "--yes", "", "0");
+    textRow("number typed", "terminal", "2\n", "1");
+    textRow("button name typed", "terminal", "overwrite\n", "0");
+    textRow("nonsense, then a number", "terminal", "maybe\n1\n", "0");
+    textRow("end of input cancels", "terminal", "", "1");
 }
 
 void PlatformTest::consoleAnswers()
 {
-    QFETCH(QString, typed);
-    QFETCH(bool, terminal);
-    QFETCH(bool, yes);
-    QFETCH(int, answer);
-    QString input = typed;
+    QString input = cell("typed");
     QString errors;
     QTextStream in(&input);
     QTextStream err(&errors);
-    ConsolePrompter prompter(in, err, terminal, yes);
-    const int chosen = prompter.ask({u"Configuration already exists"_s,
-                                     u"Replace it?"_s,
-                                     Prompter::Style::Warning,
-                                     {u"Overwrite"_s, u"Cancel"_s}});
-    QCOMPARE(chosen, answer);
+    ConsolePrompter prompter(in, err, cell("asked") == u"terminal", cell("asked") == u"--yes");
+    QCOMPARE(prompter.ask({u"Configuration already exists"_s,
+                           u"Replace it?"_s,
+                           Prompter::Style::Warning,
+                           {u"Overwrite"_s, u"Cancel"_s}}),
+             cell("answer").toInt());
     QVERIFY(!prompter.alertShown());
 }
 

@@ -152,8 +152,6 @@ void SavingTest::rename_data()
     QTest::addColumn<QString>("fileAfter");
     QTest::newRow("file and folder move") << "Doom"
                                           << "Doom 2" << true << "Doom 2";
-    QTest::newRow("no game folder: only the file") << "Doom"
-                                                   << "Doom 2" << false << "Doom 2";
     QTest::newRow("only removed characters changed") << "Doom?"
                                                      << "Doom" << true << "Doom";
     QTest::newRow("a new game under the trimmed title")
