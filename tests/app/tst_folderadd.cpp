@@ -1,10 +1,10 @@
 #include "app/FolderAddJob.h"
+#include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "common/ZipWriter.h"
 #include "library/LibraryLoader.h"
 
-#include <QDirIterator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -46,8 +46,7 @@ void FolderAddTest::cleanup()
 {
     QVERIFY(m_prompter.answers.isEmpty());
     // Nothing of the work is left in the temporary folder, and the source is as it was.
-    QCOMPARE(QDir(m_home->temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList());
+    QCOMPARE(tree(m_home->temporaryFolder()), QStringList());
     QCOMPARE(tree(m_home->path() + u"/src/Keen"_s),
              (QStringList{"DATA/", "DATA/LEVEL1.DAT", "DISK1.IMA", "INSTALL.EXE", "KEEN4E.EXE"}));
     m_home.reset();
@@ -108,25 +107,20 @@ void FolderAddTest::addsTheGame()
 
 void FolderAddTest::refusalsLeaveNothing_data()
 {
-    QTest::addColumn<QByteArray>("archive"); // empty: the folder itself
-    QTest::addColumn<QString>("alert");      // empty: cancelled, no alert
-    QTest::newRow("not a zip") << QByteArray("text") << "Keen.zip is not a zip archive.";
-    QTest::newRow("cancelled while copying") << QByteArray() << "";
+    textColumns({"archive", "alert"}); // no archive: the folder itself, cancelled while copying
+    textRow("not a zip", "text", "Keen.zip is not a zip archive.");
+    textRow("cancelled while copying", "", "");
 }
 
 void FolderAddTest::refusalsLeaveNothing()
 {
-    QFETCH(QByteArray, archive);
-    QFETCH(QString, alert);
-    const QString source =
-        archive.isEmpty() ? m_home->path() + u"/src/Keen"_s : m_home->writeFile(u"Keen.zip"_s, archive);
+    const QString archive = cell("archive");
+    const QString source = archive.isEmpty() ? m_home->path() + u"/src/Keen"_s
+                                             : m_home->writeFile(u"Keen.zip"_s, archive.toUtf8());
     QVERIFY(!add(source, archive.isEmpty()));
     const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
-    QCOMPARE(alerts.size(), alert.isEmpty() ? 0 : 1);
-    if (!alert.isEmpty())
-        QCOMPARE(alerts.first().message, alert);
-    QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList());
+    QCOMPARE(alerts.isEmpty() ? QString() : alerts.first().message, cell("alert"));
+    QCOMPARE(tree(m_home->libraryFolder()), QStringList());
 }
 
 QTEST_GUILESS_MAIN(FolderAddTest)
