@@ -154,9 +154,9 @@ void LauncherTest::startupCommandLimit()
 
 void LauncherTest::emulatorSearchOrder_data()
 {
-    // What is installed: p = dosbox-x on PATH, f = the Flatpak application, F = flatpak without
-    // it, c = a chosen program, e = one named for this run.
-    textColumns({"installed", "expected"}); // "path", "flatpak", "chosen", "named" or "none"
+    // What is installed: p = dosbox-x on PATH, f = the Flatpak application, c = a chosen program,
+    // e = one named for this run.
+    textColumns({"installed", "expected"}); // "path", "flatpak", "chosen" or "named"
     textRow("PATH before the Flatpak", "pf", "path");
     textRow("the Flatpak", "f", "flatpak");
     textRow("the choice before PATH", "pfc", "chosen");
@@ -173,12 +173,8 @@ void LauncherTest::emulatorSearchOrder()
     QDir().mkpath(bin);
     if (installed.contains(u'p'))
         writeScript(home, u"bin/dosbox-x"_s, "");
-    if (installed.contains(u'f') || installed.contains(u'F')) {
-        // A stand-in flatpak that knows the application or not.
-        const QByteArray known =
-            installed.contains(u'f') ? "echo /var/lib/flatpak/app/dosbox; exit 0" : "exit 1";
-        writeScript(home, u"bin/flatpak"_s, "[ \"$1\" = info ] && { " + known + "; }\n");
-    }
+    if (installed.contains(u'f')) // a stand-in flatpak that knows the application
+        writeScript(home, u"bin/flatpak"_s, "[ \"$1\" = info ] && echo /var/lib/flatpak/app/dosbox\n");
     const QString chosen = writeScript(home, u"chosen/dosbox-x"_s, "");
     const QString named = writeScript(home, u"named/dosbox-x"_s, "");
     if (installed.contains(u'c'))
@@ -190,9 +186,7 @@ void LauncherTest::emulatorSearchOrder()
                                 "imgmount d \"/cds/g.iso\" -t iso"};
     const Emulator::Start start = emulator.startCommand(arguments);
     qunsetenv(Emulator::OverrideVariable);
-    QCOMPARE(emulator.isInstalled(), expected != u"none");
-    if (expected == u"none")
-        return;
+    QVERIFY(emulator.isInstalled());
     const bool flatpak = expected == u"flatpak";
     QCOMPARE(start.program, flatpak                 ? bin + u"/flatpak"_s
                             : expected == u"path"   ? bin + u"/dosbox-x"_s
