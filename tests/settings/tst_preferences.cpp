@@ -1,10 +1,8 @@
-#include "app/MainWindow.h"
 #include "common/RecordingServices.h"
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "library/EntryCreation.h"
-#include "platform/TextFile.h"
 #include "settings/DropCopy.h"
 #include "settings/DropTargetView.h"
 #include "settings/OtherSettings.h"
@@ -40,7 +38,6 @@ private Q_SLOTS:
     void shortFolderNamesInTheField();
     void everySettingSurvivesASave_data();
     void everySettingSurvivesASave();
-    void saveWritesRenamesAndReloads();
     void dropsKeepTheGame_data();
     void dropsKeepTheGame();
     void linksNeverLeadOutOfTheDroppedFolder();
@@ -193,28 +190,6 @@ void PreferencesTest::everySettingSurvivesASave()
         QCOMPARE(saved.value(setting.section + u'.' + setting.key), setting.value);
     // And none of DOSBox-X's keys went into the program's sections.
     QVERIFY(first.indexOf(u"[tandril]"_s) > first.lastIndexOf(u"=surface"_s));
-}
-
-void PreferencesTest::saveWritesRenamesAndReloads()
-{
-    m_home->writeConfig(u"Doom"_s, "game_title=Doom\ngame_exe=LONGFOLDER/DOOM.EXE\n");
-    MainWindow window({m_prompter, m_services, m_filePanel}, Emulator({m_home->path()}));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.openPreferencesClicked();
-    QPointer<Preferences> editor = window.preferencesWindowController();
-    QVERIFY(editor);
-    control<QLineEdit>(*editor, "title_name")->setText(u"Doom: Reloaded"_s);
-    control<QLineEdit>(*editor, "s_cycles")->setText(u"12000"_s);
-    control<QPushButton>(*editor, "createConfigFileFromTitle")->click();
-    QTRY_VERIFY(!editor);
-    const QString file = m_home->libraryFolder() + u"/Doom Reloaded.conf"_s;
-    const QString text = TextFile::readUtf8(file).text;
-    QVERIFY(text.contains(u"\ncycles=12000\n"_s));
-    QVERIFY(text.contains(u"\ngame_exe=LONGFO~1/DOOM.EXE\n"_s));
-    QVERIFY(text.contains(u"\ngame_title=Doom: Reloaded\n"_s));
-    QVERIFY(!QFile::exists(m_home->libraryFolder() + u"/Doom.conf"_s));
-    QCOMPARE(window.configEntries().first().title, u"Doom: Reloaded"_s);
 }
 
 void PreferencesTest::dropsKeepTheGame_data()
