@@ -1,4 +1,3 @@
-#include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
@@ -6,7 +5,6 @@
 #include "launch/DosCommands.h"
 #include "launch/LanguageKeyboard.h"
 #include "launch/Launcher.h"
-#include "library/LibraryLoader.h"
 #include "platform/UserDefaults.h"
 
 #include <QFile>

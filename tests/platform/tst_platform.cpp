@@ -3,8 +3,6 @@
 #include "platform/ConsolePrompter.h"
 #include "platform/TextFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;

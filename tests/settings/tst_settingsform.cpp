@@ -52,21 +52,11 @@ const QString Template = u"[sdl]\nfullscreen=false\noutput=opengl\n[cpu]\ncycles
                          "sbtype=sb16\nirq=7\ndma=1\nhdma=5\n[tandril]\ngame_title=\n"_s;
 
 // Written for these tests in DOSBox-X's layout: help after "#", allowed values, then the keys.
-const QString Excerpt = u"# A configuration file.\n\n"
-                        "[sblaster]\n"
-                        "#  sbtype: Which card to show to DOS programs.\n"
-                        "#            Possible values: sb1, sb16, none.\n"
-                        "# oplmode: The FM chip.\n"
-                        "#            More than one line of help.\n"
-                        "#            Possible values: auto, opl2, opl3.\n"
-                        "sbtype  = sb16\n"
-                        "oplmode = auto\n\n"
-                        "[cpu]\n"
-                        "#      cycles: How fast.\n"
-                        "#                Possible values: auto, fixed, max.\n"
-                        "# rdtsc rate: A key with a blank in its name.\n"
-                        "cycles     = auto\n"
-                        "rdtsc rate = 0\n"_s;
+const QString Excerpt =
+    u"# A configuration file.\n\n[sblaster]\n# oplmode: The FM chip.\n"
+    "#            More than one line of help.\n#            Possible values: auto, opl2, opl3.\n"
+    "oplmode = auto\n\n[cpu]\n#      cycles: How fast.\n#                Possible values: auto, fixed, max.\n"
+    "# rdtsc rate: A key with a blank in its name.\ncycles     = auto\nrdtsc rate = 0\n"_s;
 
 const QString Defaults = u"title=|exe=|frameskip=0|cycles=3000"_s;
 
