@@ -109,7 +109,7 @@ void ArchivesTest::rewriteUserPaths_data()
     textRow("anywhere in a line, comments too", "# was /Users/a/x and /Users/b/y\n", "/home/c",
             "# was /home/c/x and /home/c/y\n");
     textRow("Linux home, one pass over both forms", "/home/a/Users/b/x", "/H", "/H/Users/b/x");
-    textRow("home inserted verbatim", "/Users/a/x", "/srv/$1\\0 home", "/srv/$1\\0 home/x");
+    textRow("home inserted verbatim", "/Users/a/x", "/srv/$1\\1\\0 home", "/srv/$1\\1\\0 home/x");
     textRow("other prefixes stay", "/opt/users/a/x /Users", "/H", "/opt/users/a/x /Users");
 }
 

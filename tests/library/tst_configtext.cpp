@@ -24,16 +24,16 @@ void ConfigTextTest::operations_data()
     // replaced in its section, "[tandril autoexec]" is the start-up block, and "first:"/"last:" read
     // the value of the first line at the start, or of the last trimmed line ("-": none).
     textColumns({"text", "key", "value", "expected"});
-    textRow("replaces a key line", "[cpu]\ncycles=auto\ncore=auto\n", "cycles", "3000",
-            "[cpu]\ncycles=3000\ncore=auto\n");
+    textRow("replaces a key line, its value verbatim", "[cpu]\ncycles=auto\ncore=auto\n", "cycles",
+            "\\1 $1 \\0 $&", "[cpu]\ncycles=\\1 $1 \\0 $&\ncore=auto\n");
     textRow("comment mentioning the key is rewritten", "# try cycles=auto here\ncycles=max\n", "cycles",
             "500", "# try cycles=500\ncycles=500\n");
     textRow("every section gets the value", "[a]\nirq=7\n[b]\nirq=3\n", "irq", "5",
             "[a]\nirq=5\n[b]\nirq=5\n");
     textRow("append after final line feed leaves an empty line", "[sdl]\nfullscreen=false\n", "ipx", "true",
             "[sdl]\nfullscreen=false\n\nipx=true");
-    textRow("value with backslash and dollar appended", "", "game_exe", "C:\\GAMES\\$1\\0",
-            "\ngame_exe=C:\\GAMES\\$1\\0");
+    textRow("value with backslash and dollar appended", "", "game_exe", "C:\\GAMES\\1\\$1\\0",
+            "\ngame_exe=C:\\GAMES\\1\\$1\\0");
     textRow("dot in key is a wildcard", "mt32.romdir=\nmt32-romdir=old\n", "mt32.romdir", "/x",
             "mt32.romdir=/x\nmt32.romdir=/x\n");
     textRow("carriage return of a CR LF line stays", "cycles=auto\r\nx=1\r\n", "cycles", "3000",
@@ -44,8 +44,8 @@ void ConfigTextTest::operations_data()
             "[tandril] cd_image", "/x.iso", "[tandril]\ngame_exe=\ncd_image=/x.iso\n[b]\nx=1\n");
     textRow("missing section is appended", "[a]\nx=1\n", "[tandril] cd_image", "/z",
             "[a]\nx=1\n\n[tandril]\ncd_image=/z");
-    textRow("value inserted verbatim", "[tandril]\ncd_image=\n", "[tandril] cd_image", "/Users/$1/\\0.iso",
-            "[tandril]\ncd_image=/Users/$1/\\0.iso\n");
+    textRow("value inserted verbatim", "[tandril]\ncd_image=\n", "[tandril] cd_image", "/Users/$1/\\1\\0.iso",
+            "[tandril]\ncd_image=/Users/$1/\\1\\0.iso\n");
     textRow("appended when missing", "[sdl]\nx=1\n", "[tandril autoexec]", "  mount e /cd\n  e:\n",
             "[sdl]\nx=1\n\n[tandril autoexec]\nmount e /cd\n  e:\n");
     textRow("replaced at the end of the text", "[a]\n[tandril autoexec]\nold\n", "[tandril autoexec]", "new",
@@ -55,8 +55,8 @@ void ConfigTextTest::operations_data()
     textRow("header inside a title is no section", "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n",
             "[tandril autoexec]", "new",
             "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n\n[tandril autoexec]\nnew\n");
-    textRow("block inserted verbatim", "", "[tandril autoexec]", "echo $1 \\0 C:\\$X",
-            "\n[tandril autoexec]\necho $1 \\0 C:\\$X\n");
+    textRow("block inserted verbatim", "", "[tandril autoexec]", "echo $1 \\1 \\0 C:\\$X",
+            "\n[tandril autoexec]\necho $1 \\1 \\0 C:\\$X\n");
     textRow("first line counts even when empty", "game_exe=\ngame_exe=B.EXE\n", "first:game_exe=", "", "");
     textRow("blanks before the key prevent a match", "  game_exe=A\n", "first:game_exe=", "", "-");
     textRow("last occurrence wins, indented", "cycles=1\n  cycles=2 \n", "last:cycles=", "", "2");

@@ -88,16 +88,16 @@ void EntriesTest::titleLine_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
     QTest::newRow("appended with line feeds around it") << "[sdl]\nx=1"
-                                                        << "[sdl]\nx=1\ngame_title=$1 \\0\n";
+                                                        << "[sdl]\nx=1\ngame_title=$1 \\1 \\0\n";
     QTest::newRow("two lines rewritten") << "game_title=a\n[t]\ngame_title=\n"
-                                         << "game_title=$1 \\0\n[t]\ngame_title=$1 \\0\n";
+                                         << "game_title=$1 \\1 \\0\n[t]\ngame_title=$1 \\1 \\0\n";
 }
 
 void EntriesTest::titleLine()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(EntryCreation::withTitleLine(text, u"$1 \\0"_s), expected);
+    QCOMPARE(EntryCreation::withTitleLine(text, u"$1 \\1 \\0"_s), expected);
 }
 
 void EntriesTest::unwritableLibraryIsReported()
