@@ -16,6 +16,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void interruptedWorkIsFinishedOrUndone();
     void stoppedExportLeavesNothing_data();
     void stoppedExportLeavesNothing();
+    void moveAcrossFileSystems();
     void secondTandrilWaitsForTheLock();
 
 private:
@@ -340,6 +342,20 @@ void FaultsTest::stoppedExportLeavesNothing()
     }
     QCOMPARE(temporary.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(!QFileInfo::exists(m_home->path() + u"/Desktop/Doom.tdl"_s));
+}
+
+void FaultsTest::moveAcrossFileSystems()
+{
+    // Copied beside the target under a partial name, renamed when complete, then the source goes.
+    const QString library = m_home->libraryFolder();
+    if (!mountSmallDisk(library, u"8m"_s))
+        QSKIP("mounting a tmpfs is not permitted here");
+    m_home->writeFile(u"src/Doom/SUB/BIG.DAT"_s, randomBytes(900000));
+    QStringList moved = contents(m_home->path() + u"/src/Doom"_s);
+    QCOMPARE(FileOperations::moveItem(m_home->path() + u"/src/Doom"_s, library + u"/Doom"_s), std::nullopt);
+    QCOMPARE(contents(library),
+             QStringList(u"Doom/"_s) + moved.replaceInStrings(QRegularExpression(u"^"_s), u"Doom/"_s));
+    QVERIFY(!QFileInfo::exists(m_home->path() + u"/src/Doom"_s));
 }
 
 void FaultsTest::secondTandrilWaitsForTheLock()

@@ -73,10 +73,6 @@ void LauncherTest::argumentLists_data()
         << head +
                "-c|imgmount d \"/cds/g.iso\" -t iso -fs iso|-c|imgmount a -t floppy \"$GAME/FLOPPIES/A.IMA\" "
                "\"$GAME/FLOPPIES/b.ima\"|-c|c:|-c|keyb gr|-c|ver";
-    QTest::newRow("DOS prompt with an unreadable file still mounts floppies")
-        << int(LaunchMode::DosPrompt) << QByteArray() << true
-        << head +
-               "-c|imgmount a -t floppy \"$GAME/FLOPPIES/A.IMA\" \"$GAME/FLOPPIES/b.ima\"|-c|c:|-c|keyb gr";
 }
 
 void LauncherTest::argumentLists()
