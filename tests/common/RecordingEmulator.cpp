@@ -36,12 +36,6 @@ std::optional<QStringList> RecordingEmulator::takeArguments(int timeoutMs)
         return std::nullopt;
     QByteArray bytes = file.readAll();
     file.remove();
-    if (bytes.endsWith('\0'))
-        bytes.chop(1);
-    QStringList arguments;
-    if (bytes.isEmpty())
-        return arguments;
-    for (const QByteArray& argument : bytes.split('\0'))
-        arguments.append(QString::fromUtf8(argument));
-    return arguments;
+    bytes.chop(bytes.endsWith('\0') ? 1 : 0);
+    return bytes.isEmpty() ? QStringList() : QString::fromUtf8(bytes).split(QChar(u'\0'));
 }
