@@ -59,9 +59,8 @@ void LauncherTest::argumentLists_data()
         << int(LaunchMode::Game)
         << QByteArray("game_exe=G.EXE\ncd_image=/cds/g.iso\n[tandril autoexec]\n# c\n\n echo hi \n[x]\nno\n")
         << false
-        << "-conf|$CONF|-c|imgmount d \"/cds/g.iso\" -t iso -fs iso|-set|language=de_DE.lng|-c|mount c "
-           "\"$GAME\"|"
-           "-c|c:|-c|keyb gr|-c|clr|-c|cd |-c|G.EXE|-c|echo hi";
+        << "-conf|$CONF|-c|imgmount d \"/cds/g.iso\" -t iso -fs iso|-set|language=de_DE.lng|"
+           "-c|mount c \"$GAME\"|-c|c:|-c|keyb gr|-c|clr|-c|cd |-c|G.EXE|-c|echo hi";
     QTest::newRow("game uses the first game_exe line")
         << int(LaunchMode::Game) << QByteArray("game_exe=A/A.BAT\ngame_exe=B.EXE\n") << false
         << head + "-c|c:|-c|keyb gr|-c|clr|-c|cd A|-c|call A.BAT";
