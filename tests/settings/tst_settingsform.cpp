@@ -9,8 +9,8 @@
 
 using namespace Qt::StringLiterals;
 
-// The settings editor's rules that need no window: loading values, sound lines, paths, cycles, and
-// the settings beyond the form, checked against DOSBox-X's own reference made once per version.
+// The settings editor's rules that need no window: loading values, paths, cycles, shaders, and the
+// settings beyond the form, checked against DOSBox-X's reference of its settings.
 class SettingsFormTest : public QObject
 {
     Q_OBJECT
@@ -69,8 +69,8 @@ void SettingsFormTest::formRules_data()
     // names ("-": blank, unchanged).
     textColumns({"input", "expected"});
     textRow("last occurrence wins, trimmed lines count, not inside the line",
-            "load:game_title=One\n   game_title=Two  \ngame_exe=A "
-            "B.EXE\ncycles=500\n\tcycles=max\nframeskip=12\n",
+            "load:game_title=One\n   game_title=Two  \ngame_exe=A B.EXE\n"
+            "cycles=500\n\tcycles=max\nframeskip=12\n",
             "title=Two|exe=A B.EXE|frameskip=12|cycles=max");
     textRow("sound values and shader path",
             "load:sbtype=SB16\nsbbase=240\nirq=7\ndma=3\nhdma=7\nglshader=s/sharp.glsl\n",
