@@ -171,9 +171,7 @@ void FolderAddJob::listArchive(const QString& archive)
             }
             QDir().mkpath(m_staging->filePath(QStringLiteral("unpacked")));
             runTool(ArchiveFormat::unzipCommand(m_staging->filePath(QStringLiteral("unpacked")), m_source),
-                    members.size(),
-                    {QByteArrayLiteral("inflating:"), QByteArrayLiteral("extracting:"),
-                     QByteArrayLiteral("creating:"), QByteArrayLiteral("linking:")},
+                    members.size(), ArchiveFormat::UnzipItemPrefixes,
                     [this](const ProcessRunner::Result& unzipped) { unpacked(unzipped); });
         }));
 }

@@ -16,6 +16,8 @@ inline const QString Extension = QStringLiteral(".tdl");
 ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& archivePath,
                                   const QString& baseName);
 ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath);
+// How unzip's lines for one unpacked member begin ("  inflating: Doom/GAME.EXE").
+inline const QList<QByteArray> UnzipItemPrefixes{"inflating:", "extracting:", "creating:", "linking:"};
 ProcessRunner::Command zipinfoCommand(const QString& archivePath);
 // "zipinfo -t": one line with the number of members and their unpacked size.
 ProcessRunner::Command zipinfoTotalsCommand(const QString& archivePath);

@@ -143,8 +143,7 @@ void ImportJob::unpack()
         return;
     }
     runTool(ArchiveFormat::unzipCommand(m_staging->path(), m_archivePath), m_memberCount,
-            {QByteArrayLiteral("inflating:"), QByteArrayLiteral("extracting:"),
-             QByteArrayLiteral("creating:"), QByteArrayLiteral("linking:")},
+            ArchiveFormat::UnzipItemPrefixes,
             [this](const ProcessRunner::Result& result) { unpacked(result); });
 }
 
