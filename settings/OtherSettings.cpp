@@ -1,5 +1,6 @@
 #include "settings/OtherSettings.h"
 
+#include <optional>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -13,11 +14,14 @@ bool isDosboxSection(const QString& section)
            section != u"autoexec";
 }
 
-QString sectionOf(QStringView trimmed)
+// The section a header line opens, as DOSBox-X reads it: the text between "[" and the first "]",
+// compared ignoring letter case only ("[ cpu ]" is no [cpu]); nothing when the line has no "]".
+std::optional<QString> sectionOf(QStringView trimmed)
 {
-    if (trimmed.size() < 2 || !trimmed.startsWith(u'[') || !trimmed.endsWith(u']'))
-        return {};
-    return trimmed.mid(1, trimmed.size() - 2).trimmed().toString().toLower();
+    const qsizetype close = trimmed.indexOf(u']');
+    if (close < 0)
+        return std::nullopt;
+    return trimmed.mid(1, close - 1).toString().toLower();
 }
 
 // The last value of each section.key, as DOSBox-X keeps it.
@@ -29,32 +33,44 @@ QHash<QString, QString> valuesOf(const QList<Setting>& settings)
     return values;
 }
 
-// Sets key=value in the first [section] of the text, the key matched as a whole word at the start
-// of a line (unlike the form's keys, these are any of DOSBox-X's: "dma" must not hit "hdma").
-// False when the text has no such section.
+// Sets key=value where DOSBox-X takes it from: its last line in any [section] of the text (a
+// repeated key or section counts by its last occurrence), else a new line at the end of the last
+// such section. The key is matched as a whole name ("dma" must not hit "hdma"). False when the
+// text has no such section.
 bool setInSection(const QString& section, const QString& key, const QString& value, QString& text)
 {
-    const QRegularExpression header(QStringLiteral("(?mi)^[ \\t]*\\[[ \\t]*") +
-                                    QRegularExpression::escape(section) +
-                                    QStringLiteral("[ \\t]*\\][^\\n]*$"));
-    const QRegularExpressionMatch found = header.match(text);
-    if (!found.hasMatch())
-        return false;
-    const qsizetype bodyStart = found.capturedEnd();
-    static const QRegularExpression nextHeader(QStringLiteral("(?m)^[ \\t]*\\["));
-    const QRegularExpressionMatch next = nextHeader.match(text, bodyStart);
-    const qsizetype bodyEnd = next.hasMatch() ? next.capturedStart() : text.size();
-    const QRegularExpression keyLine(QStringLiteral("(?mi)^[ \\t]*") + QRegularExpression::escape(key) +
-                                     QStringLiteral("[ \\t]*=[^\\r\\n]*"));
-    QRegularExpressionMatch line = keyLine.match(text, bodyStart);
-    if (line.hasMatch() && line.capturedStart() < bodyEnd) {
-        text.replace(line.capturedStart(), line.capturedLength(), key + u'=' + value);
+    qsizetype lastKeyStart = -1;
+    qsizetype lastKeyEnd = -1;
+    qsizetype sectionEnd = -1; // after the last non-blank line of the last such section
+    bool inSection = false;
+    qsizetype lineStart = 0;
+    while (lineStart <= text.size()) {
+        qsizetype lineEnd = text.indexOf(u'\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        const QStringView line = QStringView(text).mid(lineStart, lineEnd - lineStart);
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.startsWith(u'[')) {
+            if (const std::optional<QString> name = sectionOf(trimmed))
+                inSection = *name == section;
+        } else if (inSection && !trimmed.isEmpty()) {
+            const qsizetype equals = trimmed.indexOf(u'=');
+            if (equals > 0 && trimmed.left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0) {
+                lastKeyStart = lineStart;
+                lastKeyEnd = lineEnd - (line.endsWith(u'\r') ? 1 : 0);
+            }
+        }
+        if (inSection && !trimmed.isEmpty())
+            sectionEnd = lineEnd - (line.endsWith(u'\r') ? 1 : 0);
+        lineStart = lineEnd + 1;
+    }
+    if (lastKeyStart >= 0) {
+        text.replace(lastKeyStart, lastKeyEnd - lastKeyStart, key + u'=' + value);
         return true;
     }
-    qsizetype end = bodyEnd;
-    while (end > bodyStart && text.at(end - 1).isSpace())
-        --end;
-    text.insert(end, u'\n' + key + u'=' + value);
+    if (sectionEnd < 0)
+        return false;
+    text.insert(sectionEnd, u'\n' + key + u'=' + value);
     return true;
 }
 
@@ -68,8 +84,10 @@ QList<Setting> parse(const QString& text)
     for (const QStringView line : QStringView(text).tokenize(u'\n')) {
         const QStringView trimmed = line.trimmed();
         if (trimmed.startsWith(u'[')) {
-            section = sectionOf(trimmed);
-            inSection = isDosboxSection(section);
+            if (const std::optional<QString> name = sectionOf(trimmed)) {
+                section = *name;
+                inSection = isDosboxSection(section);
+            }
             continue;
         }
         if (!inSection || trimmed.isEmpty() || trimmed.startsWith(u'#'))

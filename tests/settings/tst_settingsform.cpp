@@ -150,6 +150,16 @@ void SettingsFormTest::otherSettings_data()
     textRow("a new section before the program's own", "apply:[joystick]\ntimed=false\n",
             QString(Template).replace("[tandril]", "[joystick]\ntimed=false\n\n[tandril]"));
     textRow("no DOSBox-X key into [tandril]", "apply:[tandril]\ngame_exe=EVIL.BAT\n", Template);
+    // "apply:CONFIG|SETTINGS" writes into that configuration instead of the template.
+    textRow("the occurrence DOSBox-X reads: the last key of the last repeated section",
+            "apply:[cpu]\ncycles=1\n[CPU]\ncycles=2\ncycles=3\r\ncore=auto\n[sdl]\nx=1\n|[cpu]\ncycles=max\n",
+            "[cpu]\ncycles=1\n[CPU]\ncycles=2\ncycles=max\r\ncore=auto\n[sdl]\nx=1\n");
+    textRow("a new key at the end of the last repeated section",
+            "apply:[cpu]\ncore=auto\n[cpu]\ncputype=386\n\n[sdl]\n|[cpu]\ncycles=max\n",
+            "[cpu]\ncore=auto\n[cpu]\ncputype=386\ncycles=max\n\n[sdl]\n");
+    textRow("a header with blanks inside is no section",
+            "apply:[ cpu ]\ncycles=1\n[tandril]\n|[cpu]\ncycles=9\n",
+            "[ cpu ]\ncycles=1\n[cpu]\ncycles=9\n\n[tandril]\n");
     textRow("allowed in another letter case", "check:sblaster.oplmode=OPL2", "");
     textRow("refused value", "check:sblaster.oplmode=opl4",
             "\"opl4\" is not an allowed value of oplmode (auto, opl2, opl3)");
@@ -162,11 +172,15 @@ void SettingsFormTest::otherSettings()
 {
     const QString input = cell("input");
     const QString rule = input.section(u':', 0, 0);
-    const QString value = input.section(u':', 1);
+    QString value = input.section(u':', 1);
     QString result = Template;
     if (rule == u"from") {
         result = OtherSettings::fromConfig(value, Template);
     } else if (rule == u"apply") {
+        if (value.contains(u'|')) {
+            result = value.section(u'|', 0, 0);
+            value = value.section(u'|', 1);
+        }
         OtherSettings::applyTo(value, result);
         OtherSettings::applyTo(value, result);
     } else {
