@@ -257,6 +257,10 @@ int setSettings(Context& context)
             SettingsCommands::parseAssignment(operand);
         if (!assignment)
             return UsageError;
+        if (const std::optional<QString> refused = SettingsCommands::refusal(*assignment)) {
+            context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Not Saved"), *refused);
+            return Failure;
+        }
         assignments.append(*assignment);
     }
     // Checked against the installed DOSBox-X's own reference, when it can be had.

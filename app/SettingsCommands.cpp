@@ -6,7 +6,19 @@
 #include "settings/DosboxReference.h"
 #include "settings/OtherSettings.h"
 
+#include <algorithm>
+#include <QCoreApplication>
+
 namespace SettingsCommands {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("SettingsCommands", text);
+}
+
+} // namespace
 
 std::optional<Assignment> parseAssignment(const QString& text)
 {
@@ -17,6 +29,22 @@ std::optional<Assignment> parseAssignment(const QString& text)
     return Assignment{text.left(dot).trimmed().toLower(),
                       text.mid(dot + 1, equals - dot - 1).trimmed().toLower(),
                       text.mid(equals + 1).trimmed()};
+}
+
+std::optional<QString> refusal(const Assignment& assignment)
+{
+    const QString name = assignment.section + u'.' + assignment.key;
+    if (EntryCreation::hasControlCharacter(name) || EntryCreation::hasControlCharacter(assignment.value))
+        return tr("%1: settings must not contain line breaks, tabs or other control characters.").arg(name);
+    if (name.contains(u'[') || name.contains(u']') || assignment.key.startsWith(u'#'))
+        return tr("%1 is no DOSBox-X setting.").arg(name);
+    if (assignment.section == u"tandril")
+        return tr("Tandril keeps the game's title and programs in [tandril]: change them in the game's "
+                  "settings window, or make a new game with \"tandril add\".");
+    if (assignment.section == u"autoexec" || assignment.section == u"tandril autoexec")
+        return tr("Tandril writes the start-up commands itself when it starts a game (\"tandril "
+                  "launch\"): change them in the game's settings window.");
+    return std::nullopt;
 }
 
 std::optional<QStringList> differences(const QString& configFile, QString* error)
@@ -35,6 +63,10 @@ Outcome set(const QString& configFile, const QList<Assignment>& assignments, con
     Outcome outcome;
     QString block;
     for (const Assignment& assignment : assignments) {
+        if (const std::optional<QString> refused = refusal(assignment)) {
+            outcome.error = refused;
+            return outcome;
+        }
         if (reference && !reference->isEmpty()) {
             if (const std::optional<QString> problem =
                     reference->problem(assignment.section, assignment.key, assignment.value))
@@ -58,6 +90,18 @@ Outcome set(const QString& configFile, const QList<Assignment>& assignments, con
     }
     QString text = read.text;
     OtherSettings::applyTo(block, text);
+    // Never a success for a setting that DOSBox-X would not find where it was written.
+    const QList<OtherSettings::Setting> written = OtherSettings::parse(text);
+    for (const Assignment& assignment : assignments) {
+        const auto last =
+            std::find_if(written.rbegin(), written.rend(), [&](const OtherSettings::Setting& s) {
+                return s.section == assignment.section && s.key == assignment.key;
+            });
+        if (last == written.rend() || last->value != assignment.value) {
+            outcome.error = tr("%1 could not be written.").arg(assignment.section + u'.' + assignment.key);
+            return outcome;
+        }
+    }
     outcome.error = TextFile::writeUtf8Atomically(configFile, text);
     return outcome;
 }

@@ -21,6 +21,10 @@ struct Assignment
 // "section.key=value"; the key may hold dots ("midi.mt32.romdir=…").
 std::optional<Assignment> parseAssignment(const QString& text);
 
+// Why the assignment cannot be written as one DOSBox-X setting (a line break, a section Tandril
+// manages itself); nothing when it can.
+std::optional<QString> refusal(const Assignment& assignment);
+
 // The game's settings that differ from the template, "section.key=value" each.
 std::optional<QStringList> differences(const QString& configFile, QString* error);
 

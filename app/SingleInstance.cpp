@@ -1,19 +1,27 @@
 #include "app/SingleInstance.h"
 
+#include "platform/Diagnostics.h"
+#include "platform/RuntimeFolder.h"
+
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
-// In the user's private runtime folder (XDG_RUNTIME_DIR, or a 0700 folder Qt makes): in the
-// shared temporary folder another user could take the name first and receive the archives.
-SingleInstance::SingleInstance(QObject* parent)
-    : QObject(parent), m_name(QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-                                  .filePath(QStringLiteral("tandril.socket")))
-{}
+// Only in the user's checked private runtime folder: anywhere another user can create a name first,
+// that user would receive the archives. Without one, each start opens a window of its own.
+SingleInstance::SingleInstance(QObject* parent) : QObject(parent)
+{
+    if (const std::optional<QString> folder = RuntimeFolder::privateFolder())
+        m_name = QDir(*folder).filePath(QStringLiteral("tandril.socket"));
+    else
+        logLine(
+            QStringLiteral("⚠️ No private runtime folder: files opened later get a window of their own"));
+}
 
 bool SingleInstance::handOver(const QStringList& files) const
 {
+    if (m_name.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(1000))
@@ -27,6 +35,8 @@ bool SingleInstance::handOver(const QStringList& files) const
 
 void SingleInstance::listen(std::function<void(const QString&)> receiver)
 {
+    if (m_name.isEmpty())
+        return;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(m_name); // left over by a Tandril that did not end cleanly

@@ -1274,6 +1274,29 @@ schlüssel=wert</translation>
     </message>
 </context>
 <context>
+    <name>SettingsCommands</name>
+    <message>
+        <source>%1: settings must not contain line breaks, tabs or other control characters.</source>
+        <translation>%1: Einstellungen dürfen keine Zeilenumbrüche, Tabulatoren oder andere Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 is no DOSBox-X setting.</source>
+        <translation>%1 ist keine Einstellung von DOSBox-X.</translation>
+    </message>
+    <message>
+        <source>Tandril keeps the game's title and programs in [tandril]: change them in the game's settings window, or make a new game with "tandril add".</source>
+        <translation>Tandril verwaltet Titel und Programme des Spiels in [tandril]: Ändern Sie sie im Einstellungsfenster des Spiels oder legen Sie mit „tandril add“ ein neues Spiel an.</translation>
+    </message>
+    <message>
+        <source>Tandril writes the start-up commands itself when it starts a game ("tandril launch"): change them in the game's settings window.</source>
+        <translation>Tandril schreibt die Startbefehle selbst, wenn es ein Spiel startet („tandril launch“): Ändern Sie sie im Einstellungsfenster des Spiels.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSaver</name>
     <message>
         <source>Invalid Title</source>

@@ -5,6 +5,7 @@
 #include "launch/LaunchPlan.h"
 #include "library/LibraryLoader.h"
 
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTest>
 
@@ -22,6 +23,8 @@ private Q_SLOTS:
     void launchModes();
     void shortcutStartsTheGame();
     void runningWindowTakesTheArchive();
+    void completionQuotesTitles_data();
+    void completionQuotesTitles();
 };
 
 void CommandLineTest::commands_data()
@@ -69,6 +72,19 @@ void CommandLineTest::commands_data()
     textRow("set, unchecked without a reference from DOSBox-X",
             "set|b|sblaster.oplmode=opl3|joystick.timed=false", "0", "", "=");
     textRow("set without a value", "set|b|nonsense", "2", "", "=");
+    textRow(
+        "set a value holding a line break", "set|b|cpu.cycles=3000\n[autoexec]\nmount c /", "1",
+        "Not Saved: cpu.cycles: settings must not contain line breaks, tabs or other control characters.\n",
+        "=");
+    textRow("set the title", "set|b|tandril.game_title=Evil", "1",
+            "Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in the game's "
+            "settings window, or make a new game with \"tandril add\".\n",
+            "=");
+    textRow(
+        "set a start-up command", "set|b|sdl.output=opengl|autoexec.x=1", "1",
+        "Not Saved: Tandril writes the start-up commands itself when it starts a game (\"tandril launch\"): "
+        "change them in the game's settings window.\n",
+        "=");
 }
 
 void CommandLineTest::commands()
@@ -108,9 +124,10 @@ void CommandLineTest::commands()
         QCOMPARE(started.has_value() ? started->at(1) : QString(),
                  exitCode == 0 ? library + u"/b.conf"_s : QString());
     }
-    if (arguments.first() == u"set" && exitCode == 0) {
+    if (arguments.first() == u"set") {
         QCOMPARE(runTandril(home, {u"settings"_s, u"b"_s}).out,
-                 u"sdl.output=surface\nsblaster.oplmode=opl3\njoystick.timed=false\n"_s);
+                 exitCode == 0 ? u"sdl.output=surface\nsblaster.oplmode=opl3\njoystick.timed=false\n"_s
+                               : u"sdl.output=surface\n"_s);
     }
     // Only a confirmed question removes a game's files.
     QCOMPARE(QFile::exists(doom), exitCode != 0 || !arguments.contains(u"delete"_s));
@@ -216,6 +233,73 @@ void CommandLineTest::runningWindowTakesTheArchive()
     QCOMPARE(window.state(), QProcess::Running); // one window took it; no second one stayed
     window.kill();
     window.waitForFinished();
+
+    // A runtime folder that others may enter is not used: whoever listens there gets nothing, and
+    // the start opens a window of its own.
+    const QString shared = home.path() + u"/shared"_s;
+    QVERIFY(QDir().mkpath(shared));
+    QLocalServer listener;
+    QVERIFY(listener.listen(shared + u"/tandril.socket"_s));
+    environment.insert(u"XDG_RUNTIME_DIR"_s, shared);
+    QProcess own;
+    own.setProcessEnvironment(environment);
+    own.start(QStringLiteral(TANDRIL_EXECUTABLE), {home.path() + u"/Desktop/Doom.tdl"_s});
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += own.readAllStandardOutput()).contains("No private runtime folder"),
+                             20000);
+    QTest::qWait(500);
+    QVERIFY(!listener.hasPendingConnections());
+    QCOMPARE(own.state(), QProcess::Running);
+    own.kill();
+    own.waitForFinished();
+}
+
+void CommandLineTest::completionQuotesTitles_data()
+{
+    // The word typed after "tandril launch ", and the titles offered, each read back as bash reads
+    // the completed word.
+    textColumns({"typed", "offered"});
+    const char* all = "Cool Game $(touch PWNED)|Cool `touch PWNED` 2|It's \"Quoted\" \\ back*|Épée $HOME";
+    textRow("nothing typed", "", all);
+    textRow("a shared beginning", "Cool", "Cool Game $(touch PWNED)|Cool `touch PWNED` 2");
+    textRow("an escaped blank", "Cool\\ G", "Cool Game $(touch PWNED)");
+    textRow("an opening quote", "'Cool G", "Cool Game $(touch PWNED)");
+    textRow("an escaped quote", "It\\'s", "It's \"Quoted\" \\ back*");
+    textRow("a pattern character is plain text", "*", "");
+    textRow("an escaped dollar sign", "Épée\\ \\$", "Épée $HOME");
+    textRow("typed code is no pattern either", "$(touch PWNED)", "");
+}
+
+void CommandLineTest::completionQuotesTitles()
+{
+    const TestHome home;
+    const QStringList titles =
+        QString::fromUtf8("Cool Game $(touch PWNED)|Cool `touch PWNED` 2|It's \"Quoted\" \\ back*|Épée $HOME")
+            .split(u'|');
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        home.writeConfig(u"g"_s + QString::number(i), "game_title=" + titles.at(i).toUtf8() + '\n');
+    const QString bin = home.path() + u"/bin"_s;
+    QVERIFY(QDir().mkpath(bin) && QFile::link(QStringLiteral(TANDRIL_EXECUTABLE), bin + u"/tandril"_s));
+
+    // bash-completion's word splitting, reduced to what the script reads.
+    const QString script = uR"sh(
+        _init_completion() { cur=${COMP_WORDS[COMP_CWORD]}; prev=${COMP_WORDS[COMP_CWORD-1]};
+                             words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; }
+        source "$1"
+        COMP_WORDS=(tandril launch "$2"); COMP_CWORD=2
+        _tandril
+        for reply in "${COMPREPLY[@]}"; do eval "word=($reply)"; printf '%s\n' "${word[@]}"; done
+    )sh"_s;
+    QProcess bash;
+    bash.setProcessEnvironment(tandrilEnvironment(home, bin));
+    bash.setWorkingDirectory(home.path());
+    bash.start(u"bash"_s, {u"--norc"_s, u"--noprofile"_s, u"-c"_s, script, u"bash"_s,
+                           QStringLiteral(TANDRIL_COMPLETION_SCRIPT), cell("typed")});
+    QVERIFY(bash.waitForFinished(30000));
+    QCOMPARE(QString::fromUtf8(bash.readAllStandardError()), QString());
+    QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).join(u'|'),
+             cell("offered"));
+    QVERIFY(!QFile::exists(home.path() + u"/PWNED"_s)); // nothing in a title ran
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

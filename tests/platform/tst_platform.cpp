@@ -1,9 +1,12 @@
 #include "common/Rows.h"
 #include "common/TestHome.h"
 #include "platform/ConsolePrompter.h"
+#include "platform/RuntimeFolder.h"
 #include "platform/TextFile.h"
 
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +19,8 @@ private Q_SLOTS:
     void readRefusals();
     void consoleAnswers_data();
     void consoleAnswers();
+    void runtimeFolder_data();
+    void runtimeFolder();
 };
 
 void PlatformTest::readRefusals()
@@ -56,6 +61,42 @@ void PlatformTest::consoleAnswers()
                            {u"Overwrite"_s, u"Cancel"_s}}),
              cell("answer").toInt());
     QVERIFY(!prompter.alertShown());
+}
+
+void PlatformTest::runtimeFolder_data()
+{
+    // How the folder named by XDG_RUNTIME_DIR is made, and whether it is taken.
+    textColumns({"made", "taken"});
+    textRow("private folder", "0700", "yes");
+    textRow("others may enter", "0711", "no");
+    textRow("group may read", "0750", "no");
+    textRow("link to a private folder", "link", "no");
+    textRow("owned by another user", "chown", "no");
+    textRow("missing", "missing", "no");
+    textRow("a file", "file", "no");
+}
+
+void PlatformTest::runtimeFolder()
+{
+    const TestHome home;
+    const QString folder = home.path() + u"/run"_s;
+    const QString private_ = home.path() + u"/private"_s;
+    QVERIFY(QDir().mkpath(private_) &&
+            QFile::setPermissions(private_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString made = cell("made");
+    if (made == u"link")
+        QVERIFY(QFile::link(private_, folder));
+    else if (made == u"file")
+        home.writeFile(u"run"_s, "x");
+    else if (made != u"missing") {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chmod(QFile::encodeName(folder), made == u"chown" ? 0700 : made.toUInt(nullptr, 8)) == 0);
+        if (made == u"chown" && ::chown(QFile::encodeName(folder), ::geteuid() + 1000, ::getegid()) != 0)
+            QSKIP("giving a folder to another user is refused here");
+    }
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    QCOMPARE(RuntimeFolder::privateFolder().value_or(u"none"_s),
+             cell("taken") == u"yes" ? folder : u"none"_s);
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+
+// The user's private runtime folder: where Tandril keeps what no other user may reach (the window's
+// hand-over socket, the short names of mounted folders).
+namespace RuntimeFolder {
+
+// Whether the folder is one only this user can reach: a real folder (not a link), owned by the
+// user, with no access for group or others.
+bool isPrivate(const QString& folder);
+
+// XDG_RUNTIME_DIR, else the folder Qt would make for it, when it is private; nothing otherwise
+// (never a shared temporary folder).
+std::optional<QString> privateFolder();
+
+} // namespace RuntimeFolder
