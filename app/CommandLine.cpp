@@ -13,12 +13,11 @@
 #include "library/LibraryLoader.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/Diagnostics.h"
-#include "platform/DosboxReferenceFile.h"
 #include "platform/InterruptWatch.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
 #include "platform/ProcessRunner.h"
-#include "settings/DosboxReference.h"
+#include "settings/DosboxCheck.h"
 
 #include <functional>
 #include <QCoreApplication>
@@ -110,9 +109,12 @@ int launchGame(Context& context)
     const std::optional<ConfigEntry> entry = gameOperand(context);
     if (!entry)
         return Failure;
-    Launcher launcher(Emulator(), context.prompter, context.services, preferredLanguages);
+    // DOSBox-X's output goes to a log: after this command returns, nothing may print into the shell.
+    const bool wait = context.options.contains(QStringLiteral("--wait"));
+    Launcher launcher(Emulator(), context.prompter, context.services, preferredLanguages, nullptr,
+                      wait ? Launcher::Watch::ToTheEnd : Launcher::Watch::Briefly);
     const LaunchMode mode = setup ? LaunchMode::Setup : dos ? LaunchMode::DosPrompt : LaunchMode::Game;
-    return launcher.launch(mode, entry) ? Success : Failure;
+    return launcher.launch(mode, entry).value_or(Failure);
 }
 
 int writeShortcut(Context& context)
@@ -263,25 +265,21 @@ int setSettings(Context& context)
         }
         assignments.append(*assignment);
     }
-    // Checked against the installed DOSBox-X's own reference, when it can be had.
-    const DosboxReferenceFile::Result reference = DosboxReferenceFile::load(Emulator());
-    const DosboxReference parsed = DosboxReference::parse(reference.text.value_or(QString()));
-    if (!reference.text)
+    // Checked by the installed DOSBox-X itself, when it can be asked.
+    const DosboxCheck::Result checked = DosboxCheck::check(Emulator(), assignments);
+    if (checked.notChecked)
         context.streams.err
-            << QCoreApplication::translate("CommandLine", "⚠️ Not checked: %1").arg(reference.problem)
+            << QCoreApplication::translate("CommandLine", "⚠️ Not checked: %1").arg(*checked.notChecked)
             << Qt::endl;
-    const SettingsCommands::Outcome outcome = SettingsCommands::set(
-        entry->filePath, assignments, &parsed, context.options.contains(QStringLiteral("--force")));
-    if (!outcome.problems.isEmpty()) {
+    if (!checked.problems.isEmpty() && !context.options.contains(QStringLiteral("--force"))) {
         context.prompter.showAlert(
             QCoreApplication::translate("CommandLine", "Not Saved"),
-            outcome.problems.join(u'\n') + u'\n' +
+            checked.problems.join(u'\n') + u'\n' +
                 QCoreApplication::translate("CommandLine", "--force writes them anyway."));
         return Failure;
     }
-    if (outcome.error) {
-        context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Could Not Save"),
-                                   *outcome.error);
+    if (const std::optional<QString> error = SettingsCommands::set(entry->filePath, assignments)) {
+        context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Could Not Save"), *error);
         return Failure;
     }
     return Success; // a window that is open sees the file change
@@ -318,9 +316,9 @@ const std::span<const Command> commands()
          0,
          listLibrary},
         {QStringLiteral("launch"),
-         QStringLiteral("GAME [--setup | --dos]"),
+         QStringLiteral("GAME [--setup | --dos] [--wait]"),
          QT_TRANSLATE_NOOP("CommandLine", "start the game, its setup program or a DOS prompt in DOSBox-X"),
-         {QStringLiteral("--setup"), QStringLiteral("--dos")},
+         {QStringLiteral("--setup"), QStringLiteral("--dos"), QStringLiteral("--wait")},
          1,
          1,
          launchGame},

@@ -46,7 +46,7 @@ constexpr int ReloadDelayMilliseconds = 250;
 
 MainWindow::MainWindow(Host host, Emulator emulator, QWidget* parent)
     : QWidget(parent), m_host(host), m_emulator(emulator),
-      m_launcher(m_emulator, host.prompter, host.services, preferredLanguages, &host.filePanel, true)
+      m_launcher(m_emulator, host.prompter, host.services, preferredLanguages, &host.filePanel)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(tr("Tandril"));

@@ -3,7 +3,6 @@
 #include "library/EntryCreation.h"
 #include "library/LibraryLock.h"
 #include "platform/TextFile.h"
-#include "settings/DosboxReference.h"
 #include "settings/OtherSettings.h"
 
 #include <algorithm>
@@ -57,37 +56,21 @@ std::optional<QStringList> differences(const QString& configFile, QString* error
     return OtherSettings::differences(read.text, EntryCreation::templateText().value_or(QString()));
 }
 
-Outcome set(const QString& configFile, const QList<Assignment>& assignments, const DosboxReference* reference,
-            bool force)
+std::optional<QString> set(const QString& configFile, const QList<Assignment>& assignments)
 {
-    Outcome outcome;
     QString block;
     for (const Assignment& assignment : assignments) {
-        if (const std::optional<QString> refused = refusal(assignment)) {
-            outcome.error = refused;
-            return outcome;
-        }
-        if (reference && !reference->isEmpty()) {
-            if (const std::optional<QString> problem =
-                    reference->problem(assignment.section, assignment.key, assignment.value))
-                outcome.problems.append(*problem);
-        }
+        if (const std::optional<QString> refused = refusal(assignment))
+            return refused;
         block += u'[' + assignment.section + QStringLiteral("]\n") + assignment.key + u'=' +
                  assignment.value + u'\n';
     }
-    if (!outcome.problems.isEmpty() && !force)
-        return outcome;
-    outcome.problems.clear();
     const LibraryLock lock;
-    if (lock.failure()) {
-        outcome.error = lock.failure();
-        return outcome;
-    }
+    if (lock.failure())
+        return lock.failure();
     const TextFile::ReadResult read = TextFile::readUtf8(configFile);
-    if (!read.ok()) {
-        outcome.error = read.error;
-        return outcome;
-    }
+    if (!read.ok())
+        return read.error;
     QString text = read.text;
     OtherSettings::applyTo(block, text);
     // Never a success for a setting that DOSBox-X would not find where it was written.
@@ -97,13 +80,10 @@ Outcome set(const QString& configFile, const QList<Assignment>& assignments, con
             std::find_if(written.rbegin(), written.rend(), [&](const OtherSettings::Setting& s) {
                 return s.section == assignment.section && s.key == assignment.key;
             });
-        if (last == written.rend() || last->value != assignment.value) {
-            outcome.error = tr("%1 could not be written.").arg(assignment.section + u'.' + assignment.key);
-            return outcome;
-        }
+        if (last == written.rend() || last->value != assignment.value)
+            return tr("%1 could not be written.").arg(assignment.section + u'.' + assignment.key);
     }
-    outcome.error = TextFile::writeUtf8Atomically(configFile, text);
-    return outcome;
+    return TextFile::writeUtf8Atomically(configFile, text);
 }
 
 } // namespace SettingsCommands

@@ -1,22 +1,17 @@
 #pragma once
 
+#include "settings/OtherSettings.h"
+
 #include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-class DosboxReference;
-
 // The command line's view of a game's DOSBox-X settings: what differs from the template, and
 // changing single settings with the same checks as the editor.
 namespace SettingsCommands {
 
-struct Assignment
-{
-    QString section;
-    QString key;
-    QString value;
-};
+using Assignment = OtherSettings::Setting;
 
 // "section.key=value"; the key may hold dots ("midi.mt32.romdir=…").
 std::optional<Assignment> parseAssignment(const QString& text);
@@ -28,14 +23,7 @@ std::optional<QString> refusal(const Assignment& assignment);
 // The game's settings that differ from the template, "section.key=value" each.
 std::optional<QStringList> differences(const QString& configFile, QString* error);
 
-struct Outcome
-{
-    QStringList problems;         // what DOSBox-X would not take; nothing was written
-    std::optional<QString> error; // the file could not be read or written
-};
-
-// Writes the settings into the game's file unless a check refuses one (force: write anyway).
-Outcome set(const QString& configFile, const QList<Assignment>& assignments, const DosboxReference* reference,
-            bool force);
+// Writes the settings into the game's file, where DOSBox-X reads them. Returns why it could not.
+std::optional<QString> set(const QString& configFile, const QList<Assignment>& assignments);
 
 } // namespace SettingsCommands

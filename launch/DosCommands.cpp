@@ -10,9 +10,15 @@ namespace DosCommands {
 
 namespace {
 
+// DOSBox-X runs its start-up commands as batch lines, where "%%" stands for one "%".
+QString batchText(QString text)
+{
+    return text.replace(u'%', QStringLiteral("%%"));
+}
+
 QString quoted(const QString& path)
 {
-    return u'"' + path + u'"';
+    return u'"' + batchText(path) + u'"';
 }
 
 QString withoutTrailingSeparators(const QString& path)
@@ -52,7 +58,7 @@ QStringList dosCommands(const QString& dosPath)
     QStringList commands{match.captured(1).toUpper() + u':'};
     const QStringList folders = parts.mid(0, parts.size() - 1);
     if (!folders.isEmpty())
-        commands.append(QStringLiteral("cd ") + folders.join(u'\\'));
+        commands.append(QStringLiteral("cd ") + batchText(folders.join(u'\\')));
     commands.append(programCommand(parts.last()));
     return commands;
 }
@@ -60,8 +66,8 @@ QStringList dosCommands(const QString& dosPath)
 QString programCommand(const QString& program)
 {
     if (program.endsWith(QStringLiteral(".bat"), Qt::CaseInsensitive))
-        return QStringLiteral("call ") + program;
-    return program;
+        return QStringLiteral("call ") + batchText(program);
+    return batchText(program);
 }
 
 QStringList gameStartCommands(const QString& gameExe)
@@ -74,7 +80,7 @@ QStringList gameStartCommands(const QString& gameExe)
     const QString folder = separator < 0    ? QString()
                            : separator == 0 ? QStringLiteral("/")
                                             : path.left(separator);
-    return {QStringLiteral("cd ") + folder, programCommand(path.mid(separator + 1))};
+    return {QStringLiteral("cd ") + batchText(folder), programCommand(path.mid(separator + 1))};
 }
 
 QString lastPathComponent(const QString& path)
@@ -101,9 +107,9 @@ QString mountDriveC(const QString& gameFolder)
     return QStringLiteral("mount c ") + quoted(gameFolder);
 }
 
-QString mountSetupFolder(const QString& setupPath)
+QString mountSetupFolder(const QString& setupFolder)
 {
-    return QStringLiteral("mount d ") + quoted(deletingLastPathComponent(setupPath));
+    return QStringLiteral("mount d ") + quoted(setupFolder);
 }
 
 std::optional<QString> mountCdImage(const QString& cdImagePath)
@@ -113,7 +119,7 @@ std::optional<QString> mountCdImage(const QString& cdImagePath)
     return QStringLiteral("imgmount d ") + quoted(cdImagePath) + QStringLiteral(" -t iso -fs iso");
 }
 
-std::optional<QString> mountFloppies(const QString& gameFolder)
+QStringList floppyImages(const QString& gameFolder)
 {
     const QDir folder(LibraryLayout::floppyFolder(gameFolder));
     QStringList names =
@@ -124,12 +130,20 @@ std::optional<QString> mountFloppies(const QString& gameFolder)
                                    return dot < 0 || name.mid(dot + 1).toLower() != u"ima";
                                }),
                 names.end());
-    if (names.isEmpty())
-        return std::nullopt;
     std::sort(names.begin(), names.end()); // by character code: upper case before lower case
     QStringList paths;
     for (const QString& name : std::as_const(names))
-        paths.append(quoted(folder.absoluteFilePath(name)));
+        paths.append(folder.absoluteFilePath(name));
+    return paths;
+}
+
+std::optional<QString> mountFloppies(const QStringList& images)
+{
+    if (images.isEmpty())
+        return std::nullopt;
+    QStringList paths;
+    for (const QString& image : images)
+        paths.append(quoted(image));
     return QStringLiteral("imgmount a -t floppy ") + paths.join(u' ');
 }
 

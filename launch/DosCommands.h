@@ -5,7 +5,9 @@
 #include <QStringList>
 
 // The DOS commands the emulator runs at start-up, built from a configuration text and paths.
-// Paths inside a command are only enclosed in double quotes.
+// Paths inside a command are enclosed in double quotes; in what Tandril builds, every "%" is
+// doubled, since DOSBox-X runs these commands as batch lines. The user's own start-up lines stay
+// as they are written.
 namespace DosCommands {
 
 // The user's start-up lines: the "[tandril autoexec]" section up to the next section, each
@@ -24,11 +26,13 @@ QStringList gameStartCommands(const QString& gameExe);
 QString programCommand(const QString& program);
 
 QString mountDriveC(const QString& gameFolder);
-QString mountSetupFolder(const QString& setupPath);
+QString mountSetupFolder(const QString& setupFolder);
 // Only for a non-blank image path.
 std::optional<QString> mountCdImage(const QString& cdImagePath);
-// The "*.ima" images of the game's FLOPPIES folder, when there are any.
-std::optional<QString> mountFloppies(const QString& gameFolder);
+// The "*.ima" images of the game's FLOPPIES folder, in character code order.
+QStringList floppyImages(const QString& gameFolder);
+// Mounts the images as drive A:, when there are any.
+std::optional<QString> mountFloppies(const QStringList& images);
 
 // Host path parts, "/" the only separator and trailing separators ignored.
 QString lastPathComponent(const QString& path);

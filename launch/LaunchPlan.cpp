@@ -2,6 +2,7 @@
 
 #include "launch/DosCommands.h"
 #include "launch/LanguageKeyboard.h"
+#include "launch/MountPaths.h"
 #include "library/ConfigText.h"
 #include "library/LibraryLayout.h"
 #include "platform/TextFile.h"
@@ -57,11 +58,31 @@ private:
     QStringList m_list;
 };
 
+// The host paths as DOSBox-X takes them; remembers the first one it can take in no way.
+class Mounts
+{
+public:
+    explicit Mounts(MountPaths* paths) : m_paths(paths) {}
+
+    QString operator()(const QString& hostPath)
+    {
+        const std::optional<QString> mountable = m_paths ? m_paths->mountable(hostPath) : hostPath;
+        if (!mountable && !m_unmountable)
+            m_unmountable = hostPath;
+        return mountable.value_or(hostPath);
+    }
+    const std::optional<QString>& unmountable() const { return m_unmountable; }
+
+private:
+    MountPaths* m_paths;
+    std::optional<QString> m_unmountable;
+};
+
 } // namespace
 
 std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry,
                                                     const QString& libraryFolder,
-                                                    const QStringList& preferredLanguages)
+                                                    const QStringList& preferredLanguages, MountPaths* mounts)
 {
     if (!entry)
         return LaunchRefusal{tr("No Selection"), noSelectionMessage(mode)};
@@ -70,6 +91,10 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
     const QString gameFolder = LibraryLayout::gameFolderOfConfigFile(libraryFolder, entry->filePath);
     const QString& text = read.text;
     Arguments arguments(entry->filePath);
+    Mounts mount(mounts);
+    const QString cdImage =
+        read.ok() ? ConfigText::firstLineValue(text, u"cd_image=").value_or(QString()) : QString();
+    const auto mountCdImage = [&] { return DosCommands::mountCdImage(mount(cdImage)); };
 
     switch (mode) {
     case LaunchMode::Game: {
@@ -78,12 +103,10 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
         const QString gameExe = ConfigText::firstLineValue(text, u"game_exe=").value_or(QString());
         if (gameExe.isEmpty())
             return LaunchRefusal{tr("No Executable"), tr("No executable path found in the selected config.")};
-        const std::optional<QString> cdMount =
-            DosCommands::mountCdImage(ConfigText::firstLineValue(text, u"cd_image=").value_or(QString()));
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
-        arguments.command(cdMount);
+        arguments.command(mountCdImage());
         arguments.language(language);
-        arguments.command(DosCommands::mountDriveC(gameFolder));
+        arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
         arguments.command(QStringLiteral("c:"));
         arguments.command(keyboardCommand(language.layout));
         arguments.command(QStringLiteral("clr"));
@@ -103,8 +126,9 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
                                  tr("The setup file was not found at:\n%1").arg(setupPath)};
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
         arguments.language(language);
-        arguments.command(DosCommands::mountDriveC(gameFolder));
-        arguments.command(DosCommands::mountSetupFolder(setupPath));
+        arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
+        arguments.command(
+            DosCommands::mountSetupFolder(mount(DosCommands::deletingLastPathComponent(setupPath))));
         arguments.command(QStringLiteral("d:"));
         arguments.command(keyboardCommand(language.layout));
         arguments.command(DosCommands::programCommand(DosCommands::lastPathComponent(setupPath)));
@@ -116,11 +140,12 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
         // An unreadable file still gives a prompt, without CD image and start-up lines.
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
         arguments.language(language);
-        arguments.command(DosCommands::mountDriveC(gameFolder));
-        if (read.ok())
-            arguments.command(DosCommands::mountCdImage(
-                ConfigText::firstLineValue(text, u"cd_image=").value_or(QString())));
-        arguments.command(DosCommands::mountFloppies(gameFolder));
+        arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
+        arguments.command(mountCdImage());
+        QStringList floppies = DosCommands::floppyImages(gameFolder);
+        for (QString& image : floppies)
+            image = mount(image);
+        arguments.command(DosCommands::mountFloppies(floppies));
         arguments.command(QStringLiteral("c:"));
         arguments.command(keyboardCommand(language.layout));
         if (read.ok())
@@ -129,6 +154,11 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
     }
     }
 
+    if (mount.unmountable())
+        return LaunchRefusal{tr("Cannot Mount"),
+                             tr("DOSBox-X cannot use this path as it is, and there is no private folder for "
+                                "a short link to it:\n%1")
+                                 .arg(*mount.unmountable())};
     if (arguments.commandCount() > MaximumStartupCommands)
         return LaunchRefusal{
             tr("Too Many Start-up Commands"),

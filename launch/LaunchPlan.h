@@ -24,8 +24,12 @@ struct LaunchRefusal
 // DOSBox-X runs at most this many -c commands and silently drops the rest.
 inline constexpr int MaximumStartupCommands = 11;
 
+class MountPaths;
+
 // The emulator's argument list for a mode, or the alert that stops it. Reads the configuration
-// file and the floppy folder; writes nothing.
+// file and the floppy folder; writes nothing. mounts: turns the host paths DOSBox-X mounts into
+// paths it can take, and collects the links that needs (none: every path as it is).
 std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry,
                                                     const QString& libraryFolder,
-                                                    const QStringList& preferredLanguages);
+                                                    const QStringList& preferredLanguages,
+                                                    MountPaths* mounts = nullptr);

@@ -1,51 +1,94 @@
 #include "launch/Launcher.h"
 
 #include "launch/EmulatorPresence.h"
+#include "launch/MountPaths.h"
 #include "library/LibraryLayout.h"
+#include "platform/DriveAliases.h"
+#include "platform/FileOperations.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
 #include "platform/WatchedStart.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// How long the command line waits for DOSBox-X to fail at its start before it lets it run on.
+constexpr int BriefWatch = 4000;
+
+// Where DOSBox-X's output goes when the command line starts it: one log per game, each start
+// writing it anew.
+QString logFileOf(const ConfigEntry& entry)
+{
+    const QString folder = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+                               .filePath(QStringLiteral("logs"));
+    FileOperations::makeFolder(folder);
+    return QDir(folder).filePath(QFileInfo(entry.filePath).completeBaseName() + QStringLiteral(".log"));
+}
+
+} // namespace
 
 Launcher::Launcher(Emulator emulator, Prompter& prompter, SystemServices& services, LanguageSource languages,
-                   FilePanel* chooser, bool watchQuickExit)
+                   FilePanel* chooser, Watch watch)
     : m_emulator(std::move(emulator)), m_prompter(prompter), m_services(services),
-      m_languages(std::move(languages)), m_chooser(chooser), m_watchQuickExit(watchQuickExit)
+      m_languages(std::move(languages)), m_chooser(chooser), m_watch(watch)
 {}
 
-bool Launcher::launch(LaunchMode mode, const std::optional<ConfigEntry>& entry)
+std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigEntry>& entry)
 {
+    MountPaths mounts(DriveAliases::folder());
     const std::variant<QStringList, LaunchRefusal> plan =
-        planLaunch(mode, entry, Paths::libraryFolder(), m_languages());
+        planLaunch(mode, entry, Paths::libraryFolder(), m_languages(), &mounts);
     if (const auto* refusal = std::get_if<LaunchRefusal>(&plan)) {
         m_prompter.showAlert(refusal->title, refusal->message);
-        return false;
+        return std::nullopt;
     }
     if (!m_emulator.isInstalled()) {
         EmulatorPresence::offerDownload(m_emulator, m_prompter, m_services, m_chooser);
-        return false;
+        return std::nullopt;
     }
-    const Emulator::Start start = m_emulator.startCommand(std::get<QStringList>(plan));
-    Prompter& prompter = m_prompter;
-    const std::optional<QString> error =
-        m_watchQuickExit ? WatchedStart::start(
-                               start.program, start.arguments,
-                               [&prompter](const WatchedStart::QuickExit& exit) {
-                                   prompter.showAlert(
-                                       QCoreApplication::translate("Launch", "DOSBox-X stopped"),
-                                       QCoreApplication::translate("Launch", "DOSBox-X ended right after it "
-                                                                             "started (%1).\n\n%2")
-                                           .arg(exit.status, exit.lastLines));
-                               })
-                         : m_services.startDetached(start.program, start.arguments);
-    if (error) {
-        m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *error);
-        return false;
+    QStringList targets;
+    for (const MountPaths::Link& link : mounts.links()) {
+        if (const std::optional<QString> error = DriveAliases::link(link.alias, link.target)) {
+            m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *error);
+            return std::nullopt;
+        }
+        targets.append(link.target);
     }
-    return true;
+    const Emulator::Start start = m_emulator.startCommand(std::get<QStringList>(plan), targets);
+    const auto stopped = [](const WatchedStart::QuickExit& exit) {
+        return QCoreApplication::translate("Launch", "DOSBox-X ended right after it started (%1).\n\n%2")
+            .arg(exit.status, exit.lastLines);
+    };
+    if (m_watch == Watch::QuickExitAlert) {
+        Prompter& prompter = m_prompter;
+        if (const std::optional<QString> error =
+                WatchedStart::start(start.program, start.arguments, [&prompter, stopped](const auto& exit) {
+                    prompter.showAlert(QCoreApplication::translate("Launch", "DOSBox-X stopped"),
+                                       stopped(exit));
+                })) {
+            m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *error);
+            return std::nullopt;
+        }
+        return 0;
+    }
+    const bool toTheEnd = m_watch == Watch::ToTheEnd;
+    const WatchedStart::Waited waited = WatchedStart::startLogged(
+        start.program, start.arguments, logFileOf(*entry), toTheEnd ? -1 : BriefWatch);
+    if (waited.error) {
+        m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *waited.error);
+        return std::nullopt;
+    }
+    if (waited.failed && (!toTheEnd || waited.exitCode < 0)) {
+        m_prompter.showAlert(QCoreApplication::translate("Launch", "DOSBox-X stopped"),
+                             stopped(*waited.failed));
+        return std::nullopt;
+    }
+    return waited.exitCode;
 }
 
 void Launcher::gotoDriveC(const std::optional<ConfigEntry>& entry)

@@ -16,13 +16,21 @@ class Launcher
 public:
     using LanguageSource = std::function<QStringList()>;
 
-    // chooser: lets the user pick DOSBox-X when it is missing (none on the command line).
-    // watchQuickExit: tells the user when DOSBox-X fails right after it started (the window).
-    Launcher(Emulator emulator, Prompter& prompter, SystemServices& services, LanguageSource languages,
-             FilePanel* chooser = nullptr, bool watchQuickExit = false);
+    // How a start is followed.
+    enum class Watch
+    {
+        QuickExitAlert, // the window: an alert when DOSBox-X fails in its first seconds
+        Briefly,        // the command line: waits a few seconds for a failure, DOSBox-X's output logged
+        ToTheEnd,       // the command line: waits until DOSBox-X ends
+    };
 
-    // True when the emulator was started.
-    bool launch(LaunchMode mode, const std::optional<ConfigEntry>& entry);
+    // chooser: lets the user pick DOSBox-X when it is missing (none on the command line).
+    Launcher(Emulator emulator, Prompter& prompter, SystemServices& services, LanguageSource languages,
+             FilePanel* chooser = nullptr, Watch watch = Watch::QuickExitAlert);
+
+    // DOSBox-X's exit status when it was waited for to the end, else 0 once it started; nothing
+    // when it did not start or failed while it was watched.
+    std::optional<int> launch(LaunchMode mode, const std::optional<ConfigEntry>& entry);
 
     // Shows the game folder in the file manager when it exists; nothing otherwise.
     void gotoDriveC(const std::optional<ConfigEntry>& entry);
@@ -33,5 +41,5 @@ private:
     SystemServices& m_services;
     LanguageSource m_languages;
     FilePanel* m_chooser = nullptr;
-    bool m_watchQuickExit = false;
+    Watch m_watch = Watch::QuickExitAlert;
 };

@@ -2,30 +2,42 @@
 
 #include "platform/Emulator.h"
 #include "platform/FileOperations.h"
-#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
+#include <memory>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace DosboxReferenceFile {
 
 namespace {
 
-constexpr int TimeLimitMilliseconds = 30000;
+constexpr int ReferenceTimeLimitMilliseconds = 30000;
+constexpr int ReadingTimeLimitMilliseconds = 15000;
 constexpr qint64 MaximumReferenceSize = 4 << 20; // about 280 kB is usual
+constexpr qsizetype KeptOutput = 65536;
 
 QString tr(const char* text)
 {
     return QCoreApplication::translate("DosboxReferenceFile", text);
 }
 
-// Runs DOSBox-X without a window or sound; its output is read only up to a small limit.
-std::optional<QByteArray> run(const Emulator::Start& start)
+struct Run
+{
+    bool finished = false; // within the time limit
+    bool crashed = false;
+    int exitCode = -1;
+    QByteArray output; // its beginning
+};
+
+// Runs DOSBox-X without a window or sound; its output is read only up to a small limit. Over
+// time it is killed outright: in some hangs it ignores SIGTERM.
+Run run(const Emulator::Start& start, int timeLimit)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -35,60 +47,121 @@ std::optional<QByteArray> run(const Emulator::Start& start)
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(start.program, start.arguments);
-    QByteArray captured;
+    Run result;
+    const auto keep = [&] {
+        const QByteArray chunk = process.readAll();
+        result.output.append(chunk.left(std::max<qsizetype>(0, KeptOutput - result.output.size())));
+    };
     QElapsedTimer clock;
     clock.start();
-    while (process.state() != QProcess::NotRunning && clock.elapsed() < TimeLimitMilliseconds) {
+    while (process.state() != QProcess::NotRunning && clock.elapsed() < timeLimit) {
         process.waitForReadyRead(200);
-        const QByteArray chunk = process.readAll();
-        if (captured.size() < 65536)
-            captured.append(chunk.left(65536 - captured.size()));
+        keep();
     }
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished();
-        return std::nullopt;
+        return result;
     }
-    captured.append(process.readAll().left(std::max<qsizetype>(0, 65536 - captured.size())));
-    return captured;
+    keep();
+    result.finished = true;
+    result.crashed = process.exitStatus() == QProcess::CrashExit;
+    result.exitCode = process.exitCode();
+    return result;
+}
+
+// A private folder (mode 0700) whose path DOSBox-X's shell takes whole: the temporary folder,
+// else /tmp when that one's path is too long or holds a blank.
+std::unique_ptr<QTemporaryDir> scratchFolder()
+{
+    for (const QString& base : {QDir::tempPath(), QStringLiteral("/tmp")}) {
+        if (!fitsDosCommand(base + QStringLiteral("/tandril-XXXXXX/reading.conf")))
+            continue;
+        auto folder = std::make_unique<QTemporaryDir>(base + QStringLiteral("/tandril-XXXXXX"));
+        if (folder->isValid())
+            return folder;
+    }
+    return nullptr;
+}
+
+// Lets DOSBox-X write its account into a scratch folder, reading the configuration text first
+// when there is one. On success the text is the account; the scratch folder goes either way.
+Result writeAccount(const Emulator& emulator, const std::optional<QString>& configText, int timeLimit)
+{
+    const std::unique_ptr<QTemporaryDir> scratch = scratchFolder();
+    if (!scratch)
+        return {std::nullopt, tr("There is no temporary folder with a short path without blanks."), false};
+    const QString account = scratch->filePath(QStringLiteral("reference.conf"));
+    QStringList arguments{QStringLiteral("-fastlaunch"), QStringLiteral("-nopromptfolder")};
+    if (configText) {
+        const QString config = scratch->filePath(QStringLiteral("reading.conf"));
+        if (const std::optional<QString> error = TextFile::writeUtf8Atomically(config, *configText))
+            return {std::nullopt, *error, false};
+        arguments << QStringLiteral("-conf") << config;
+    }
+    arguments << QStringLiteral("-c") << QStringLiteral("config -all -wc ") + account << QStringLiteral("-c")
+              << QStringLiteral("exit");
+    const Run ran = run(emulator.startCommand(arguments, {scratch->path()}), timeLimit);
+    if (!ran.finished)
+        return {std::nullopt, tr("DOSBox-X did not finish within %1 seconds.").arg(timeLimit / 1000), true};
+    if (ran.crashed)
+        return {std::nullopt, tr("DOSBox-X crashed."), true};
+    const QFileInfo written(account);
+    if (!written.isFile() || written.size() == 0 || written.size() > MaximumReferenceSize)
+        return {std::nullopt,
+                ran.exitCode != 0 ? tr("DOSBox-X ended with exit status %1.").arg(ran.exitCode)
+                                  : tr("DOSBox-X did not write its reference of settings."),
+                ran.exitCode != 0};
+    const TextFile::ReadResult read = TextFile::readUtf8(account, MaximumReferenceSize);
+    if (!read.ok())
+        return {std::nullopt, read.error, false};
+    return {read.text, QString(), false};
 }
 
 } // namespace
 
+bool fitsDosCommand(const QString& path)
+{
+    static constexpr qsizetype MaximumArgumentBytes = 100; // of 126, with room for the command
+    return path.size() <= MaximumArgumentBytes &&
+           std::all_of(path.cbegin(), path.cend(), [](QChar c) { return c > u' ' && c < QChar(0x7f); });
+}
+
 Result load(const Emulator& emulator)
 {
     if (!emulator.isInstalled())
-        return {std::nullopt, tr("DOSBox-X was not found.")};
-    const std::optional<QByteArray> versionText = run(emulator.startCommand({QStringLiteral("-version")}));
-    if (!versionText)
-        return {std::nullopt, tr("DOSBox-X did not answer in time.")};
+        return {std::nullopt, tr("DOSBox-X was not found."), false};
+    const Run versionRun =
+        run(emulator.startCommand({QStringLiteral("-version")}), ReferenceTimeLimitMilliseconds);
+    if (!versionRun.finished)
+        return {std::nullopt, tr("DOSBox-X did not answer in time."), false};
     static const QRegularExpression versionPattern(QStringLiteral("\\d+(\\.\\d+)+"));
-    const QRegularExpressionMatch version = versionPattern.match(QString::fromLocal8Bit(*versionText));
+    const QRegularExpressionMatch version = versionPattern.match(QString::fromLocal8Bit(versionRun.output));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     const QString cached =
         QDir(folder).filePath(QStringLiteral("dosbox-x-reference-%1.conf")
                                   .arg(version.hasMatch() ? version.captured() : QStringLiteral("unknown")));
     if (!QFileInfo::exists(cached)) {
-        if (FileOperations::makeFolder(folder))
-            return {std::nullopt, tr("The cache folder %1 cannot be made.").arg(folder)};
-        // Written under another name first: a killed run never leaves half a reference behind.
-        const QString partial = FileOperations::partialName(cached);
-        const Emulator::Start start = emulator.startCommand(
-            {QStringLiteral("-fastlaunch"), QStringLiteral("-c"),
-             QStringLiteral("config -all -wc ") + partial, QStringLiteral("-c"), QStringLiteral("exit")},
-            {folder});
-        const bool finished = run(start).has_value();
-        const QFileInfo written(partial);
-        if (!finished || !written.isFile() || written.size() == 0 || written.size() > MaximumReferenceSize ||
-            !QDir().rename(partial, cached)) {
-            QFile::remove(partial);
-            return {std::nullopt, tr("DOSBox-X did not write its reference of settings.")};
-        }
+        const Result written = writeAccount(emulator, std::nullopt, ReferenceTimeLimitMilliseconds);
+        if (!written.text)
+            return written;
+        if (const std::optional<QString> error = FileOperations::makeFolder(folder))
+            return {std::nullopt, tr("The cache folder %1 cannot be made.").arg(folder), false};
+        // Kept whole or not at all: a killed run never leaves half a reference behind.
+        if (const std::optional<QString> error = TextFile::writeUtf8Atomically(cached, *written.text))
+            return {std::nullopt, *error, false};
     }
     const TextFile::ReadResult read = TextFile::readUtf8(cached, MaximumReferenceSize);
     if (!read.ok())
-        return {std::nullopt, read.error};
-    return {read.text, QString()};
+        return {std::nullopt, read.error, false};
+    return {read.text, QString(), false};
+}
+
+Result readAs(const Emulator& emulator, const QString& configText)
+{
+    if (!emulator.isInstalled())
+        return {std::nullopt, tr("DOSBox-X was not found."), false};
+    return writeAccount(emulator, configText, ReadingTimeLimitMilliseconds);
 }
 
 } // namespace DosboxReferenceFile

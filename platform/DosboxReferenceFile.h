@@ -5,19 +5,30 @@
 
 class Emulator;
 
-// The complete reference configuration of the installed DOSBox-X (every section, key, default,
-// allowed values and help), written by DOSBox-X itself, headless and under a time limit, once per
-// version and kept in the user's cache folder.
+// DOSBox-X's own account of its settings, written by DOSBox-X itself with "config -all -wc",
+// headless and under a time limit: every section and key with the value it holds, its help and,
+// for some keys, the values it takes.
 namespace DosboxReferenceFile {
 
 struct Result
 {
     std::optional<QString> text;
-    QString problem; // why there is none
+    QString problem;          // why there is none
+    bool didNotStart = false; // DOSBox-X crashed or hung before it wrote anything
 };
 
-// Blocks while DOSBox-X runs (a second or two, the first time for a version): call it away from
-// the window's thread.
+// The reference of the installed DOSBox-X with its defaults, made once per version and kept in
+// the user's cache folder. Blocks while DOSBox-X runs (a second or two, the first time for a
+// version): call it away from the window's thread.
 Result load(const Emulator& emulator);
+
+// What DOSBox-X makes of a configuration: the same account, written after it has read the text
+// as its configuration file, so each key holds the value DOSBox-X took from it. Blocks for about
+// a second, longer when the settings make DOSBox-X hang.
+Result readAs(const Emulator& emulator, const QString& configText);
+
+// Whether DOSBox-X's shell can take the path as one argument of a command: its commands see at
+// most 126 bytes and split at blanks.
+bool fitsDosCommand(const QString& path);
 
 } // namespace DosboxReferenceFile

@@ -1,7 +1,7 @@
 #include "platform/RuntimeFolder.h"
 
+#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,8 +21,11 @@ bool isPrivate(const QString& folder)
 std::optional<QString> privateFolder()
 {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        // Made as the desktop would, only for this user; a folder someone else made first is no use.
+        folder = QDir::tempPath() + QStringLiteral("/runtime-%1").arg(::geteuid());
+        ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    }
     if (!isPrivate(folder))
         return std::nullopt;
     return folder;

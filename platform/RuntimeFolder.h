@@ -11,8 +11,8 @@ namespace RuntimeFolder {
 // user, with no access for group or others.
 bool isPrivate(const QString& folder);
 
-// XDG_RUNTIME_DIR, else the folder Qt would make for it, when it is private; nothing otherwise
-// (never a shared temporary folder).
+// XDG_RUNTIME_DIR, else a folder "runtime-UID" made in the temporary folder, when it is private;
+// nothing otherwise (never a shared temporary folder).
 std::optional<QString> privateFolder();
 
 } // namespace RuntimeFolder

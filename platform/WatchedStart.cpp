@@ -1,8 +1,10 @@
 #include "platform/WatchedStart.h"
 
 #include <csignal>
+#include <memory>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 
 namespace WatchedStart {
@@ -18,6 +20,23 @@ QString lastLines(const QByteArray& ring)
     if (lines.size() > KeptLines)
         lines = lines.mid(lines.size() - KeptLines);
     return lines.join(u'\n');
+}
+
+QString statusText(QProcess::ExitStatus status, int exitCode)
+{
+    return status == QProcess::CrashExit
+               ? QCoreApplication::translate("WatchedStart", "crashed")
+               : QCoreApplication::translate("WatchedStart", "exit status %1").arg(exitCode);
+}
+
+// The end of a log file, read from its last few kilobytes.
+QString lastLinesOf(const QString& logFile)
+{
+    QFile file(logFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    file.seek(std::max<qint64>(0, file.size() - KeptBytes));
+    return lastLines(file.read(KeptBytes));
 }
 
 } // namespace
@@ -46,11 +65,7 @@ std::optional<QString> start(const QString& program, const QStringList& argument
             ring->append(process->readAllStandardError());
             const bool failed = status == QProcess::CrashExit || exitCode != 0;
             if (failed && clock->elapsed() < watchMilliseconds && onQuickExit) {
-                onQuickExit(
-                    {status == QProcess::CrashExit
-                         ? QCoreApplication::translate("WatchedStart", "crashed")
-                         : QCoreApplication::translate("WatchedStart", "exit status %1").arg(exitCode),
-                     lastLines(*ring)});
+                onQuickExit({statusText(status, exitCode), lastLines(*ring)});
             }
             process->deleteLater();
         });
@@ -68,6 +83,34 @@ std::optional<QString> start(const QString& program, const QStringList& argument
         return error;
     }
     return std::nullopt;
+}
+
+Waited startLogged(const QString& program, const QStringList& arguments, const QString& logFile,
+                   int waitMilliseconds)
+{
+    // Let go, never destroyed, once it runs on: destroying it would kill the program.
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(program);
+    process->setArguments(arguments);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setStandardOutputFile(logFile, QIODevice::Truncate);
+    process->start();
+    if (!process->waitForStarted(10000))
+        return {process->errorString(), std::nullopt, -1};
+    if (!process->waitForFinished(waitMilliseconds)) {
+        if (process->state() == QProcess::NotRunning) // it cannot be waited for
+            return {process->errorString(), std::nullopt, -1};
+        process.release(); // runs on by itself
+        return {};
+    }
+    const bool failed = process->exitStatus() == QProcess::CrashExit || process->exitCode() != 0;
+    Waited waited;
+    waited.exitCode = process->exitStatus() == QProcess::CrashExit ? -1 : process->exitCode();
+    if (failed)
+        waited.failed =
+            QuickExit{statusText(process->exitStatus(), process->exitCode()), lastLinesOf(logFile)};
+    return waited;
 }
 
 } // namespace WatchedStart

@@ -22,4 +22,18 @@ using QuickExitHandler = std::function<void(const QuickExit&)>;
 std::optional<QString> start(const QString& program, const QStringList& arguments,
                              QuickExitHandler onQuickExit, int watchMilliseconds = 10000);
 
+// The outcome of a start that is waited for on the command line.
+struct Waited
+{
+    std::optional<QString> error;    // it could not start
+    std::optional<QuickExit> failed; // it ended with a failure while it was waited for
+    int exitCode = 0;                // how it ended, when it ended while waited for
+};
+
+// Starts the program with its output going to the log file (never to the terminal, where it would
+// go on after the command returned), then waits: for waitMilliseconds, or until it ends when that
+// is negative. A program still running then runs on by itself.
+Waited startLogged(const QString& program, const QStringList& arguments, const QString& logFile,
+                   int waitMilliseconds);
+
 } // namespace WatchedStart

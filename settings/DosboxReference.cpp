@@ -1,7 +1,5 @@
 #include "settings/DosboxReference.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 // The first line of a section's help gives the column of its ": " after each key name.
@@ -86,23 +84,4 @@ std::optional<DosboxReference::Key> DosboxReference::key(const QString& section,
             return key;
     }
     return std::nullopt;
-}
-
-std::optional<QString> DosboxReference::problem(const QString& section, const QString& name,
-                                                const QString& value) const
-{
-    const std::optional<Key> known = key(section, name);
-    if (!known)
-        return QCoreApplication::translate("DosboxReference", "Unknown setting \"%1\" in [%2]")
-            .arg(name, section);
-    if (known->allowedValues.isEmpty())
-        return std::nullopt;
-    // A number, or "fixed 4000" by its first word: the listed values name the forms a value takes.
-    bool isNumber = false;
-    value.toDouble(&isNumber);
-    const QString first = value.section(u' ', 0, 0);
-    if (isNumber || value.isEmpty() || known->allowedValues.contains(first, Qt::CaseInsensitive))
-        return std::nullopt;
-    return QCoreApplication::translate("DosboxReference", "\"%1\" is not an allowed value of %2 (%3)")
-        .arg(value, name, known->allowedValues.join(QStringLiteral(", ")));
 }

@@ -25,9 +25,6 @@ public:
     QStringList keys(const QString& section) const;
     std::optional<Key> key(const QString& section, const QString& name) const;
 
-    // What is wrong with a setting, in words for the user; nothing when DOSBox-X takes it.
-    std::optional<QString> problem(const QString& section, const QString& name, const QString& value) const;
-
 private:
     QStringList m_sectionOrder;
     QHash<QString, QList<std::pair<QString, Key>>> m_sections;

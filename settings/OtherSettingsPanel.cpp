@@ -97,19 +97,6 @@ void OtherSettingsPanel::setReferenceUnavailable(const QString& why)
         tr("Help and checks come from DOSBox-X, but its reference is not available: %1").arg(why));
 }
 
-QStringList OtherSettingsPanel::problems() const
-{
-    QStringList found;
-    if (!m_reference || m_reference->isEmpty())
-        return found;
-    for (const OtherSettings::Setting& setting : OtherSettings::parse(text())) {
-        if (const std::optional<QString> problem =
-                m_reference->problem(setting.section, setting.key, setting.value))
-            found.append(*problem);
-    }
-    return found;
-}
-
 void OtherSettingsPanel::showHelpAtCursor()
 {
     if (!m_reference)

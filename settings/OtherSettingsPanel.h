@@ -27,9 +27,6 @@ public:
     // Says once why there is no help or check.
     void setReferenceUnavailable(const QString& why);
 
-    // What DOSBox-X would not take, one line each; none without a reference.
-    QStringList problems() const;
-
 private:
     void setExpanded(bool expanded);
     void showHelpAtCursor();

@@ -491,8 +491,13 @@ void Preferences::createConfigFileFromTitle()
         m_statusLabel->show();
         return;
     }
-    if (!confirmOtherSettings())
+    if (m_checking)
         return;
+    checkOtherSettingsThenSave();
+}
+
+void Preferences::saveForm()
+{
     // The form stays as typed until the save has worked.
     SettingsSaver::Form form = this->form();
     if (const std::optional<QString> shortened = GameFiles::shortFolderNames(form.gameExe))

@@ -75,8 +75,10 @@ private:
     void sensitivityEdited(const QString& text);
     QCheckBox* checkbox(const QString& key) const;
     void setCopiesRunning(bool running);
-    // Whether the other settings may be saved: nothing DOSBox-X would refuse, or the user says so.
-    bool confirmOtherSettings();
+    // Saves once the installed DOSBox-X has read the other settings (on a worker thread) and
+    // took them all, or the user says to save anyway.
+    void checkOtherSettingsThenSave();
+    void saveForm();
     void cancelCopies();
 
     Host m_host;
@@ -85,6 +87,8 @@ private:
     bool m_mt32SupportEnabled = false;
     QString m_configFile; // the file being edited
     bool m_copiesRunning = false;
+    bool m_checking = false;
+    std::shared_ptr<const Emulator> m_emulator; // asked for checks, when it is installed
     bool m_closeWhenCopied = false;
     std::shared_ptr<FileOperations::CancelFlag> m_cancelCopies;
     QProgressBar* m_copyProgress = nullptr;

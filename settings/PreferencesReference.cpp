@@ -2,6 +2,7 @@
 #include "platform/DosboxReferenceFile.h"
 #include "platform/Emulator.h"
 #include "platform/Prompter.h"
+#include "settings/DosboxCheck.h"
 #include "settings/OtherSettingsPanel.h"
 #include "settings/Preferences.h"
 
@@ -9,7 +10,8 @@
 #include <QLineEdit>
 
 // The editor's help from DOSBox-X itself: the reference made once per installed version, shown
-// beside the other settings, as the form's tooltips, and as checks before saving.
+// beside the other settings and as the form's tooltips; and the checks before saving, made by
+// DOSBox-X reading the settings.
 
 void Preferences::loadReference(const Emulator& emulator)
 {
@@ -18,6 +20,7 @@ void Preferences::loadReference(const Emulator& emulator)
         m_otherSettings->setReferenceUnavailable(tr("DOSBox-X was not found."));
         return;
     }
+    m_emulator = std::make_shared<const Emulator>(emulator);
     auto result = std::make_shared<DosboxReferenceFile::Result>();
     BackgroundTask::start(
         this, [emulator, result] { *result = DosboxReferenceFile::load(emulator); },
@@ -65,14 +68,30 @@ void Preferences::applyReference(std::shared_ptr<const DosboxReference> referenc
     m_otherSettings->setReference(std::move(reference));
 }
 
-bool Preferences::confirmOtherSettings()
+void Preferences::checkOtherSettingsThenSave()
 {
-    const QStringList problems = m_otherSettings->problems();
-    if (problems.isEmpty())
-        return true;
-    return m_host.prompter.ask({tr("DOSBox-X Would Not Take These Settings"),
-                                problems.join(u'\n'),
-                                Prompter::Style::Warning,
-                                {tr("Save Anyway"), tr("Cancel")},
-                                1}) == 0;
+    const QList<OtherSettings::Setting> settings = OtherSettings::parse(m_otherSettings->text());
+    if (!m_emulator || settings.isEmpty()) {
+        saveForm();
+        return;
+    }
+    m_checking = true;
+    m_statusLabel->setText(tr("DOSBox-X is reading the settings…"));
+    m_statusLabel->show();
+    auto result = std::make_shared<DosboxCheck::Result>();
+    BackgroundTask::start(
+        this,
+        [emulator = m_emulator, settings, result] { *result = DosboxCheck::check(*emulator, settings); },
+        [this, result] {
+            m_checking = false;
+            m_statusLabel->hide();
+            if (!result->problems.isEmpty() &&
+                m_host.prompter.ask({tr("DOSBox-X Would Not Take These Settings"),
+                                     result->problems.join(u'\n'),
+                                     Prompter::Style::Warning,
+                                     {tr("Save Anyway"), tr("Cancel")},
+                                     1}) != 0)
+                return;
+            saveForm();
+        });
 }

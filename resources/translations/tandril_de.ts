@@ -191,14 +191,22 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     </message>
 </context>
 <context>
-    <name>DosboxReference</name>
+    <name>DosboxCheck</name>
     <message>
         <source>Unknown setting "%1" in [%2]</source>
         <translation>Unbekannte Einstellung „%1“ in [%2]</translation>
     </message>
     <message>
-        <source>"%1" is not an allowed value of %2 (%3)</source>
-        <translation>„%1“ ist kein erlaubter Wert für %2 (%3)</translation>
+        <source>DOSBox-X reads %1 as %2</source>
+        <translation>DOSBox-X liest %1 als %2</translation>
+    </message>
+    <message>
+        <source>DOSBox-X does not start with %1 (%2)</source>
+        <translation>DOSBox-X startet nicht mit %1 (%2)</translation>
+    </message>
+    <message>
+        <source>DOSBox-X does not start with these settings (%1)</source>
+        <translation>DOSBox-X startet nicht mit diesen Einstellungen (%1)</translation>
     </message>
 </context>
 <context>
@@ -218,6 +226,29 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     <message>
         <source>DOSBox-X did not write its reference of settings.</source>
         <translation>DOSBox-X hat seine Referenz der Einstellungen nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>There is no temporary folder with a short path without blanks.</source>
+        <translation>Es gibt keinen temporären Ordner mit einem kurzen Pfad ohne Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>DOSBox-X did not finish within %1 seconds.</source>
+        <translation>DOSBox-X wurde nicht innerhalb von %1 Sekunden fertig.</translation>
+    </message>
+    <message>
+        <source>DOSBox-X crashed.</source>
+        <translation>DOSBox-X ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>DOSBox-X ended with exit status %1.</source>
+        <translation>DOSBox-X wurde mit dem Status %1 beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>DriveAliases</name>
+    <message>
+        <source>no private folder can be made there</source>
+        <translation>dort kann kein privater Ordner angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -681,8 +712,8 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 <context>
     <name>Launch</name>
     <message>
-        <source>DOSBox-X stopped</source>
-        <translation>DOSBox-X wurde beendet</translation>
+        <source>Error Launching</source>
+        <translation>Fehler beim Starten</translation>
     </message>
     <message>
         <source>DOSBox-X ended right after it started (%1).
@@ -693,8 +724,8 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Error Launching</source>
-        <translation>Fehler beim Starten</translation>
+        <source>DOSBox-X stopped</source>
+        <translation>DOSBox-X wurde beendet</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1288,10 @@ schlüssel=wert</translation>
     <message>
         <source>DOSBox-X was not found.</source>
         <translation>DOSBox-X wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>DOSBox-X is reading the settings…</source>
+        <translation>DOSBox-X liest die Einstellungen …</translation>
     </message>
 </context>
 <context>

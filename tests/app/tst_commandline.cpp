@@ -3,7 +3,9 @@
 #include "common/TandrilProcess.h"
 #include "common/TestHome.h"
 #include "launch/LaunchPlan.h"
+#include "launch/MountPaths.h"
 #include "library/LibraryLoader.h"
+#include "platform/DriveAliases.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -161,9 +163,14 @@ void CommandLineTest::launchModes()
     // The argument lists themselves are the launcher's; the user's language reaches them.
     const std::optional<QStringList> arguments = emulator.takeArguments();
     QVERIFY(arguments.has_value());
+    // The game folder's name is not ASCII: DOSBox-X mounts it through a link to it.
+    MountPaths mounts(DriveAliases::folder());
     QCOMPARE(*arguments, std::get<QStringList>(planLaunch(LaunchMode(mode), LibraryLoader::readEntry(conf),
-                                                          home.libraryFolder(), {u"de-DE"_s})));
+                                                          home.libraryFolder(), {u"de-DE"_s}, &mounts)));
     QCOMPARE(arguments->last(), u"echo \"q\" $HOME `x`"_s);
+    QVERIFY(!mounts.links().isEmpty());
+    for (const MountPaths::Link& link : mounts.links())
+        QCOMPARE(QFileInfo(link.alias).symLinkTarget(), link.target);
 }
 
 void CommandLineTest::shortcutStartsTheGame()

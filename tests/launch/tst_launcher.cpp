@@ -201,8 +201,7 @@ void LauncherTest::quickExitIsReported()
     const QString conf = home.writeConfig(u"Game"_s, "game_title=G\n");
     ScriptedPrompter prompter;
     RecordingServices services;
-    Launcher launcher(
-        Emulator({home.path() + u"/bin"_s}), prompter, services, [] { return German; }, nullptr, true);
+    Launcher launcher(Emulator({home.path() + u"/bin"_s}), prompter, services, [] { return German; });
     QVERIFY(launcher.launch(LaunchMode::DosPrompt, ConfigEntry{u"G"_s, conf}));
     QTRY_COMPARE(prompter.alerts.size(), 1);
     QCOMPARE(prompter.alerts.first().message,

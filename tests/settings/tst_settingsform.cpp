@@ -1,5 +1,6 @@
 #include "common/Rows.h"
 #include "common/TestHome.h"
+#include "settings/DosboxCheck.h"
 #include "settings/DosboxReference.h"
 #include "settings/GameFiles.h"
 #include "settings/OtherSettings.h"
@@ -130,8 +131,7 @@ void SettingsFormTest::shaderNames()
 void SettingsFormTest::otherSettings_data()
 {
     // "from:" the settings a configuration has beyond the form and the template; "apply:" those
-    // settings written into the template (twice: the second changes nothing); "check:" a
-    // section.key=value checked against DOSBox-X's reference (empty: taken).
+    // settings written into the template (twice: the second changes nothing); "check:" below.
     textColumns({"input", "expected"});
     textRow("the form's keys, the template's values and the program's sections are left out",
             "from:[sdl]\nfullscreen=true\noutput=ddraw\noutput=opengl\n[cpu]\ncycles=max\n[tandril]\nx=1\n"
@@ -160,12 +160,22 @@ void SettingsFormTest::otherSettings_data()
     textRow("a header with blanks inside is no section",
             "apply:[ cpu ]\ncycles=1\n[tandril]\n|[cpu]\ncycles=9\n",
             "[ cpu ]\ncycles=1\n[cpu]\ncycles=9\n\n[tandril]\n");
-    textRow("allowed in another letter case", "check:sblaster.oplmode=OPL2", "");
-    textRow("refused value", "check:sblaster.oplmode=opl4",
-            "\"opl4\" is not an allowed value of oplmode (auto, opl2, opl3)");
-    textRow("unknown key", "check:sblaster.oplmod=opl3", "Unknown setting \"oplmod\" in [sblaster]");
-    textRow("a number where forms are listed", "check:cpu.cycles=12000", "");
-    textRow("a key with a blank, any value", "check:cpu.rdtsc rate=100", "");
+    // "check:SECTION.KEY=WRITTEN>HELD" compares what was written with what DOSBox-X held after
+    // reading it (">-": DOSBox-X knows no such key).
+    textRow("lower-cased by DOSBox-X", "check:sblaster.oplmode=OPL2>opl2", "");
+    textRow("a multi-word value",
+            "check:dosbox.configuration tool theme=Black Leather Jacket>black leather jacket", "");
+    textRow("a kind it does not lower-case", "check:cpu.cycles=FIXED 3000>auto",
+            "DOSBox-X reads cycles=FIXED 3000 as auto");
+    textRow("a number past its limit", "check:render.frameskip=99>10", "DOSBox-X reads frameskip=99 as 10");
+    textRow("a number written otherwise", "check:render.frameskip=05>5", "");
+    textRow("hexadecimal as it stores it", "check:sblaster.sbbase=0x240>240", "");
+    textRow("hexadecimal with a suffix, another number", "check:sblaster.sbbase=220h>240",
+            "DOSBox-X reads sbbase=220h as 240");
+    textRow("its word for true", "check:sdl.autolock=on>true", "");
+    textRow("not its word for true", "check:sdl.fullscreen=yes>false",
+            "DOSBox-X reads fullscreen=yes as false");
+    textRow("unknown key", "check:sblaster.oplmod=opl3>-", "Unknown setting \"oplmod\" in [sblaster]");
 }
 
 void SettingsFormTest::otherSettings()
@@ -184,12 +194,15 @@ void SettingsFormTest::otherSettings()
         OtherSettings::applyTo(value, result);
         OtherSettings::applyTo(value, result);
     } else {
-        const DosboxReference reference = DosboxReference::parse(Excerpt);
-        QCOMPARE(reference.key(u"sblaster"_s, u"oplmode"_s)->help,
+        QCOMPARE(DosboxReference::parse(Excerpt).key(u"sblaster"_s, u"oplmode"_s)->help,
                  u"The FM chip.\nMore than one line of help."_s);
         const QString name = value.section(u'=', 0, 0);
-        result = reference.problem(name.section(u'.', 0, 0), name.section(u'.', 1), value.section(u'=', 1))
-                     .value_or(QString());
+        const OtherSettings::Setting written{name.section(u'.', 0, 0), name.section(u'.', 1),
+                                             value.section(u'=', 1).section(u'>', 0, 0)};
+        const QString held = value.section(u'>', 1);
+        const QString account = u'[' + written.section + u"]\n"_s +
+                                (held == u"-" ? QString() : written.key + u" = "_s + held + u'\n');
+        result = DosboxCheck::problems({written}, DosboxReference::parse(account)).join(u'\n');
     }
     QCOMPARE(result, cell("expected"));
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "settings/OtherSettings.h"
+
+#include <optional>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class DosboxReference;
+class Emulator;
+
+// Checks settings the way DOSBox-X reads them: the installed DOSBox-X reads them as its
+// configuration, and each value it holds afterwards is compared with the value written.
+namespace DosboxCheck {
+
+struct Result
+{
+    QStringList problems;              // in words for the user; empty when DOSBox-X takes all
+    std::optional<QString> notChecked; // why DOSBox-X could not be asked
+};
+
+// Whether DOSBox-X holds the written value, in its own normal form: letter case where it
+// lower-cases, numbers and hexadecimal numbers as it stores them, its words for true and false.
+bool holdsWritten(const QString& written, const QString& held);
+
+// What DOSBox-X made of each setting, from its account after reading them ("DOSBox-X reads
+// irq=8 as 7", an unknown key).
+QStringList problems(const QList<OtherSettings::Setting>& settings, const DosboxReference& account);
+
+// Lets the installed DOSBox-X read the settings. Blocks for a second or more: call it away from
+// the window's thread.
+Result check(const Emulator& emulator, const QList<OtherSettings::Setting>& settings);
+
+} // namespace DosboxCheck
