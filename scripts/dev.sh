@@ -15,7 +15,7 @@ build="$top/build"
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          zip unzip desktop-file-utils appstream libxml2-utils man-db dpkg-dev file)
+          zip unzip desktop-file-utils appstream libxml2-utils man-db dpkg-dev file genisoimage)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
@@ -33,6 +33,15 @@ cmake --build "$build" --parallel
 
 if [ "$mode" = run ]; then
     exec "$build/tandril"
+fi
+# The real DOSBox-X for the tests that prove what Tandril writes and starts; they skip without it.
+real_dosbox="$top/../shared/tools/dosbox-x/real-dosbox-x"
+if [ -z "${TANDRIL_REAL_DOSBOX_X:-}" ] && [ -f "$real_dosbox" ]; then
+    if TANDRIL_REAL_DOSBOX_X=$(bash "$real_dosbox"); then
+        export TANDRIL_REAL_DOSBOX_X
+    else
+        echo "⚠️ The real DOSBox-X could not be made ready; its tests will be skipped" >&2
+    fi
 fi
 cd "$build"
 exec ctest --output-on-failure --parallel 2

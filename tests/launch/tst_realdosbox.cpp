@@ -1,0 +1,205 @@
+#include "common/Rows.h"
+#include "common/TandrilProcess.h"
+#include "common/TestHome.h"
+#include "platform/DosboxReferenceFile.h"
+#include "platform/Emulator.h"
+#include "settings/DosboxCheck.h"
+#include "settings/DosboxReference.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// What Tandril writes and starts, proven against the real DOSBox-X: what a recording stand-in
+// cannot show (what DOSBox-X refuses, changes, truncates or crashes on). Skipped where no real
+// DOSBox-X is at hand.
+class RealDosboxTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void referenceUnderALongHomeWithBlanks();
+    void checks_data();
+    void checks();
+    void setChangesTheKeyDosboxReads();
+    void gamesStart_data();
+    void gamesStart();
+
+private:
+    QString m_program;
+};
+
+namespace {
+
+// The account DOSBox-X gives after reading the configuration file: the value each key holds.
+QString held(const QString& configFile, const QString& section, const QString& key)
+{
+    QFile file(configFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const DosboxReferenceFile::Result read =
+        DosboxReferenceFile::readAs(Emulator(), QString::fromUtf8(file.readAll()));
+    if (!read.text)
+        return u"not read: "_s + read.problem;
+    return DosboxReference::parse(*read.text).key(section, key).value_or(DosboxReference::Key{}).defaultValue;
+}
+
+QString withLine(QString text, const QString& key, const QString& value)
+{
+    const QRegularExpression line(u"(?m)^"_s + key + u"=.*$"_s);
+    QString replaced;
+    const QRegularExpressionMatch match = line.match(text);
+    return text.replace(match.capturedStart(), match.capturedLength(), key + u'=' + value);
+}
+
+} // namespace
+
+void RealDosboxTest::initTestCase()
+{
+    m_program = qEnvironmentVariable("TANDRIL_REAL_DOSBOX_X");
+    if (m_program.isEmpty() || !QFileInfo(m_program).isExecutable())
+        QSKIP("No real DOSBox-X: TANDRIL_REAL_DOSBOX_X names none (the test command sets it from "
+              "../shared/tools/dosbox-x where that folder is).");
+    qputenv(Emulator::OverrideVariable, QFile::encodeName(m_program));
+    qputenv("SDL_VIDEODRIVER", "dummy");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+}
+
+void RealDosboxTest::referenceUnderALongHomeWithBlanks()
+{
+    // DOSBox-X's shell sees 126 bytes of a command's arguments and splits them at blanks.
+    const TestHome home;
+    const QString longHome = home.path() + u"/a home folder with blanks, well past sixty bytes long"_s;
+    QVERIFY(QDir().mkpath(longHome + u"/tmp"_s));
+    qputenv("HOME", QFile::encodeName(longHome));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(longHome + u"/.cache"_s));
+    qputenv("TMPDIR", QFile::encodeName(longHome + u"/tmp"_s));
+    const DosboxReferenceFile::Result reference = DosboxReferenceFile::load(Emulator());
+    qunsetenv("XDG_CACHE_HOME");
+    QVERIFY2(reference.text.has_value(), qPrintable(reference.problem));
+    QVERIFY(DosboxReference::parse(*reference.text).key(u"sblaster"_s, u"irq"_s).has_value());
+    // The reference alone is kept: no partial file, and nothing left in the temporary folders.
+    QCOMPARE(tree(longHome + u"/.cache"_s).filter(u".conf"_s).size(), 1);
+    QVERIFY(tree(longHome + u"/.cache"_s).filter(u"partial"_s).isEmpty());
+    QCOMPARE(tree(longHome + u"/tmp"_s), QStringList());
+}
+
+void RealDosboxTest::checks_data()
+{
+    // A setting, and what the check says of it ("": taken; a final "*": the text begins so).
+    textColumns({"setting", "problem"});
+    textRow("an IRQ it does not offer", "sblaster.irq=8", "DOSBox-X reads irq=8 as 7");
+    textRow("not its word for true", "sdl.fullscreen=yes", "DOSBox-X reads fullscreen=yes as false");
+    textRow("a number past its limit", "render.frameskip=99", "DOSBox-X reads frameskip=99 as 10");
+    textRow("a listed word followed by another", "sdl.output=surface opengl",
+            "DOSBox-X reads output=surface opengl as default");
+    textRow("a kind of setting it does not lower-case", "cpu.cycles=FIXED 3000",
+            "DOSBox-X reads cycles=FIXED 3000 as auto");
+    textRow("cycles as it takes them", "cpu.cycles=fixed 3000", "");
+    textRow("hexadecimal", "sblaster.sbbase=0x240", "");
+    textRow("a listed value in capitals", "sblaster.oplmode=OPL2", "");
+    textRow("a listed value of several words", "dosbox.configuration tool theme=Black Leather Jacket", "");
+    textRow("a value it does not start with", "speaker.initial frequency=99999999999",
+            "DOSBox-X does not start with initial frequency=99999999999 (*");
+    textRow("an unknown key", "sblaster.oplmod=opl3", "Unknown setting \"oplmod\" in [sblaster]");
+}
+
+void RealDosboxTest::checks()
+{
+    const TestHome home;
+    const QString setting = cell("setting");
+    const QString name = setting.section(u'=', 0, 0);
+    const DosboxCheck::Result result = DosboxCheck::check(
+        Emulator(), {{name.section(u'.', 0, 0), name.section(u'.', 1), setting.section(u'=', 1)}});
+    QVERIFY2(!result.notChecked, qPrintable(result.notChecked.value_or(QString())));
+    const QString problem = result.problems.join(u'\n');
+    const QString expected = cell("problem");
+    if (expected.endsWith(u'*'))
+        QVERIFY2(problem.startsWith(expected.chopped(1)), qPrintable(problem));
+    else
+        QCOMPARE(problem, expected);
+}
+
+void RealDosboxTest::setChangesTheKeyDosboxReads()
+{
+    // DOSBox-X takes the last of repeated keys and sections; "[ cpu ]" is no section of its own.
+    const TestHome home;
+    const QString conf = home.writeConfig(
+        u"Twice"_s, "[cpu]\ncycles=fixed 1000\n[sdl]\nautolock=true\n[cpu]\ncycles=fixed 2000\n[ cpu ]\n"
+                    "[tandril]\ngame_title=Twice\n");
+    const TandrilRun set = runTandril(home, {u"set"_s, u"Twice"_s, u"cpu.cycles=fixed 4000"_s});
+    QCOMPARE(set.exitCode, 0);
+    QCOMPARE(held(conf, u"cpu"_s, u"cycles"_s), u"fixed 4000"_s);
+    QVERIFY(runTandril(home, {u"settings"_s, u"Twice"_s}).out.contains(u"cpu.cycles=fixed 4000"_s));
+}
+
+void RealDosboxTest::gamesStart_data()
+{
+    // A title, a folder below the temporary home that becomes the home, and whether the game reads
+    // a CD image on D:.
+    textColumns({"title", "home", "cd"});
+    textRow("a non-ASCII letter, with a CD", "Café International", "", "yes");
+    textRow("a CJK title", "三國志", "", "no");
+    textRow("a % in the home, with a CD", "Percent", "/100%", "yes");
+    textRow("a path of nearly 300 bytes", "Long" + QString(230, u'x'), "", "no");
+}
+
+void RealDosboxTest::gamesStart()
+{
+    const TestHome testHome;
+    const QString home = testHome.path() + cell("home");
+    QVERIFY(QDir().mkpath(home));
+    const QString title = cell("title");
+    const bool cd = cell("cd") == u"yes";
+    QProcessEnvironment environment = tandrilEnvironment(testHome);
+    environment.insert(u"HOME"_s, home);
+    environment.insert(u"XDG_CACHE_HOME"_s, home + u"/.cache"_s);
+    const auto tandril = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TANDRIL_EXECUTABLE), arguments);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(30000))
+            process.kill();
+        process.waitForFinished();
+        return std::pair(process.exitCode(),
+                         QString::fromUtf8(process.readAll() + process.readAllStandardError()));
+    };
+    QCOMPARE(tandril({u"add"_s, title}).first, 0);
+    const QString library = home + u"/Library/Application Support/Tandril"_s;
+    const QString conf = library + u'/' + title + u".conf"_s;
+    const QString game = library + u'/' + title;
+    QVERIFY(QFileInfo::exists(conf));
+    QVERIFY2(title.size() < 100 || game.toUtf8().size() >= 290, qPrintable(game));
+
+    QByteArray batch = "echo started> C:\\STARTED.TXT\r\n";
+    QString text = QString::fromUtf8(readFile(conf));
+    text = withLine(text, u"game_exe"_s, u"C:\\GAME.BAT"_s);
+    if (cd) {
+        const QString content = home + u"/cd files"_s;
+        QVERIFY(QDir().mkpath(content));
+        testHome.writeFile(content.mid(testHome.path().size() + 1) + u"/README.TXT"_s, "from the CD\r\n");
+        const QString image = home + u"/cd image.iso"_s;
+        QProcess iso;
+        iso.start(u"genisoimage"_s, {u"-quiet"_s, u"-o"_s, image, u"-V"_s, u"GAME"_s, content});
+        if (!iso.waitForFinished(30000) || iso.exitCode() != 0)
+            QSKIP("genisoimage is missing; the test command installs it.");
+        text = withLine(text, u"cd_image"_s, image);
+        batch += "copy D:\\README.TXT C:\\FROMCD.TXT\r\n";
+    }
+    testHome.writeFile(conf.mid(testHome.path().size() + 1), text.toUtf8());
+    testHome.writeFile(game.mid(testHome.path().size() + 1) + u"/GAME.BAT"_s, batch + "exit\r\n");
+
+    const auto [exitCode, output] = tandril({u"launch"_s, title, u"--wait"_s});
+    QVERIFY2(exitCode == 0, qPrintable(output));
+    QCOMPARE(readFile(game + u"/STARTED.TXT"_s).trimmed(), QByteArray("started"));
+    QCOMPARE(readFile(game + u"/FROMCD.TXT"_s).trimmed(), cd ? QByteArray("from the CD") : QByteArray());
+}
+
+QTEST_GUILESS_MAIN(RealDosboxTest)
+#include "tst_realdosbox.moc"
