@@ -50,6 +50,9 @@ std::optional<QString> titleProblem(const QString& baseName)
     // "." and ".." would make the library folder or its parent the game folder.
     if (baseName.isEmpty() || baseName == u"." || baseName == u"..")
         return tr("The title must contain at least one character that can be used in a file name.");
+    // Hidden names are Tandril's own (its lock, journals and unfinished copies), never a game's.
+    if (baseName.startsWith(u'.'))
+        return tr("A game's name must not begin with a dot: \"%1\".").arg(baseName);
     if (baseName == LibraryLayout::Mt32FolderName)
         return tr(
             "The name \"mt32\" belongs to the folder of the MT-32 ROM files. Please choose another title.");
@@ -78,7 +81,7 @@ std::optional<QString> createConfigEntryAndFolder(const QString& title, Prompter
     const QString trimmed = title.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
-    const QString baseName = LibraryLayout::removeForbiddenCharacters(trimmed);
+    const QString baseName = LibraryLayout::baseNameForTitle(trimmed);
     if (const std::optional<QString> problem = titleProblem(baseName)) {
         prompter.showAlert(tr("Invalid Title"), *problem);
         return std::nullopt;

@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +21,11 @@ QString tr(const char* text)
 }
 
 const QString JournalPrefix = QStringLiteral(".tandril-swap-");
+// The journal's first and last lines: a journal without both is not Tandril's, or not whole.
+const QString JournalHeader = QStringLiteral("Tandril swap journal 1");
+const QString JournalEnd = QStringLiteral("end");
+// Paths::newUuidName(): upper case, without braces.
+const QString UuidPattern = QStringLiteral("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}");
 
 // ".NAME.ROLE-UUID" beside the destination.
 QString besideName(const QString& destination, const QString& role, const QString& uuid)
@@ -83,7 +89,8 @@ std::optional<QString> replace(const QList<Item>& items, const FileOperations::C
     QStringList names;
     for (const Swap& swap : std::as_const(swaps))
         names.append(QFileInfo(swap.destination).fileName());
-    if (std::optional<QString> error = TextFile::writeUtf8Atomically(journal, names.join(u'\n'))) {
+    const QString journalText = JournalHeader + u'\n' + names.join(u'\n') + u'\n' + JournalEnd + u'\n';
+    if (std::optional<QString> error = TextFile::writeUtf8Atomically(journal, journalText)) {
         rollBack(swaps);
         return error;
     }
@@ -125,26 +132,79 @@ SetAside setAsideForDeletion(const QString& folder)
 
 namespace {
 
-void finishJournal(const QDir& folder, const QString& journalName)
+// A game's own item: its name begins with no dot and names nothing below the folder.
+bool isPlainName(const QString& name)
 {
-    const QString uuid = journalName.mid(JournalPrefix.size());
+    return !name.isEmpty() && !name.startsWith(u'.') && !name.contains(u'/') && name != u"..";
+}
+
+// The configuration files in the folder and their game folders: never touched by recovery,
+// whatever their names look like.
+QStringList listedItems(const QDir& folder)
+{
+    QStringList items;
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*.conf")}, QDir::Files | QDir::Hidden | QDir::System)) {
+        items.append(name);
+        items.append(name.chopped(5));
+    }
+    return items;
+}
+
+// Puts back what a swap without a whole journal changed: its new items go, its old ones return.
+void rollBack(const QDir& folder, const QString& uuid, const QStringList& listed)
+{
+    static const QRegularExpression item(QStringLiteral("^\\.(.+)\\.(incoming|previous)-(") + UuidPattern +
+                                         QStringLiteral(")$"));
+    for (const QString& name :
+         folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch match = item.match(name);
+        if (!match.hasMatch() || match.captured(3) != uuid || listed.contains(name) ||
+            match.captured(2) != u"previous" || !isPlainName(match.captured(1)))
+            continue;
+        // The old item was set aside, so whatever has its name now is the new one.
+        const QString destination = folder.filePath(match.captured(1));
+        const QString incoming = besideName(destination, QStringLiteral("incoming"), uuid);
+        if (FileOperations::itemExists(destination) && !FileOperations::itemExists(incoming))
+            rename(destination, incoming);
+        if (!FileOperations::itemExists(destination) && rename(folder.filePath(name), destination))
+            logLine(QStringLiteral("🔄 Restored ") + destination);
+    }
+}
+
+void finishJournal(const QDir& folder, const QString& journalName, const QString& uuid,
+                   const QStringList& listed)
+{
     const TextFile::ReadResult read = TextFile::readUtf8(folder.filePath(journalName));
     if (!read.ok())
         return;
-    const QStringList names = read.text.split(u'\n', Qt::SkipEmptyParts);
+    QStringList lines = read.text.split(u'\n', Qt::SkipEmptyParts);
+    const bool whole = lines.size() >= 3 && lines.first() == JournalHeader && lines.last() == JournalEnd &&
+                       std::all_of(lines.cbegin() + 1, lines.cend() - 1, isPlainName);
+    if (!whole) {
+        // Not written whole: the swap never began, or cannot be trusted to go on.
+        rollBack(folder, uuid, listed);
+        QFile::remove(folder.filePath(journalName));
+        logLine(QStringLiteral("🔄 Undid an interrupted import"));
+        return;
+    }
+    const QStringList names = lines.mid(1, lines.size() - 2);
     for (const QString& name : names) {
         const QString destination = folder.filePath(name);
         const QString incoming = besideName(destination, QStringLiteral("incoming"), uuid);
         const QString previous = besideName(destination, QStringLiteral("previous"), uuid);
-        if (!FileOperations::itemExists(incoming))
+        if (!FileOperations::itemExists(incoming) || listed.contains(QFileInfo(incoming).fileName()))
             continue;
         if (FileOperations::itemExists(destination) &&
             (FileOperations::itemExists(previous) || !rename(destination, previous)))
             continue;
         rename(incoming, destination);
     }
-    for (const QString& name : names)
-        FileOperations::removeItem(besideName(folder.filePath(name), QStringLiteral("previous"), uuid));
+    for (const QString& name : names) {
+        const QString previous = besideName(folder.filePath(name), QStringLiteral("previous"), uuid);
+        if (!listed.contains(QFileInfo(previous).fileName()))
+            FileOperations::removeItem(previous);
+    }
     QFile::remove(folder.filePath(journalName));
     logLine(QStringLiteral("🔄 Finished an interrupted import: ") + names.join(QStringLiteral(", ")));
 }
@@ -154,21 +214,27 @@ void finishJournal(const QDir& folder, const QString& journalName)
 void recover(const QString& path)
 {
     const QDir folder(path);
-    const QStringList hidden =
-        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& name : hidden) {
-        if (name.startsWith(JournalPrefix))
-            finishJournal(folder, name);
+    const QStringList listed = listedItems(folder);
+    static const QRegularExpression journal(u'^' + QRegularExpression::escape(JournalPrefix) + u'(' +
+                                            UuidPattern + QStringLiteral(")$"));
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (const QRegularExpressionMatch match = journal.match(name); match.hasMatch())
+            finishJournal(folder, name, match.captured(1), listed);
     }
 
+    // Only names of Tandril's exact form, for a game's plain name, and never a listed game's item.
     static const QRegularExpression leftover(
-        QStringLiteral("^\\.(.+)\\.(incoming|previous|partial|deleting)-[0-9A-F-]{36}$"));
+        QStringLiteral("^\\.(.+)\\.(incoming|previous|partial|deleting)-") + UuidPattern + u'$');
     for (const QString& name :
          folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         const QRegularExpressionMatch match = leftover.match(name);
-        if (!match.hasMatch())
+        if (!match.hasMatch() || !isPlainName(match.captured(1)))
             continue;
         const QString item = folder.filePath(name);
+        if (listed.contains(name)) {
+            logLine(QStringLiteral("⚠️ Left alone, a game of the library: ") + item);
+            continue;
+        }
         const QString destination = folder.filePath(match.captured(1));
         const QString role = match.captured(2);
         if (role == u"incoming" || role == u"partial") {

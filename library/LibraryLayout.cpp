@@ -18,7 +18,13 @@ QString removeForbiddenCharacters(const QString& title)
 
 QString baseNameForTitle(const QString& title)
 {
-    return removeForbiddenCharacters(title.trimmed());
+    // A name beginning with a dot is a hidden file, no game a user can see, and the form of
+    // Tandril's own working files.
+    const QString name = removeForbiddenCharacters(title.trimmed());
+    qsizetype start = 0;
+    while (start < name.size() && (name.at(start) == u'.' || name.at(start).isSpace()))
+        ++start;
+    return name.mid(start).trimmed();
 }
 
 QString baseNameOfConfigFile(const QString& configFilePath)

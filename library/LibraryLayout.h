@@ -15,8 +15,8 @@ inline const QString LibraryMarker = QStringLiteral("/Library/Application Suppor
 
 // Deletes / \ : ? % * | " < > from the text; nothing else changes.
 QString removeForbiddenCharacters(const QString& title);
-// A new base name from a title: trimmed, then the forbidden characters removed. Empty when
-// nothing usable remains; callers refuse such a title.
+// A new base name from a title: trimmed, the forbidden characters removed, and leading dots
+// dropped. Empty when nothing usable remains; callers refuse such a title.
 QString baseNameForTitle(const QString& title);
 // The base name of an existing game: its configuration file's name without ".conf".
 QString baseNameOfConfigFile(const QString& configFilePath);

@@ -1,6 +1,7 @@
 #include "library/LibraryLock.h"
 
 #include "platform/FileOperations.h"
+#include "platform/LockFiles.h"
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
@@ -9,13 +10,11 @@
 
 LibraryLock::LibraryLock(int waitMilliseconds) : m_lock(std::make_unique<QLockFile>(lockFilePath()))
 {
-    // Age alone never breaks the lock: a long import may hold it for minutes.
-    m_lock->setStaleLockTime(0);
     if (const std::optional<QString> error = FileOperations::makeFolder(Paths::libraryFolder())) {
         m_failure = error;
         return;
     }
-    if (m_lock->tryLock(waitMilliseconds))
+    if (LockFiles::tryLock(*m_lock, waitMilliseconds))
         return;
     m_failure =
         m_lock->error() == QLockFile::LockFailedError

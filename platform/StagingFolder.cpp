@@ -2,6 +2,7 @@
 
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
+#include "platform/LockFiles.h"
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
@@ -22,8 +23,7 @@ StagingFolder::StagingFolder()
     : m_path(QDir(Paths::temporaryFolder()).filePath(Paths::newUuidName())),
       m_lock(std::make_unique<QLockFile>(lockPath(m_path)))
 {
-    m_lock->setStaleLockTime(0); // only a gone process makes it stale, never its age
-    if (!m_lock->tryLock(0)) {
+    if (!LockFiles::tryLock(*m_lock, 0)) {
         m_error = QCoreApplication::translate("StagingFolder", "Could not create a working folder in %1.")
                       .arg(Paths::temporaryFolder());
         return;
@@ -50,8 +50,7 @@ int StagingFolder::removeAbandoned()
         if (!match.hasMatch())
             continue;
         QLockFile lock(temporary.filePath(name));
-        lock.setStaleLockTime(0);
-        if (!lock.tryLock(0))
+        if (!LockFiles::tryLock(lock, 0))
             continue; // its process is still working
         const QString folder = temporary.filePath(match.captured(1));
         if (FileOperations::itemExists(folder)) {

@@ -374,7 +374,7 @@ void Preferences::selectGameExe()
     const QString title = m_titleName->text().trimmed();
     if (!title.isEmpty()) {
         const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(),
-                                                             LibraryLayout::removeForbiddenCharacters(title));
+                                                             LibraryLayout::baseNameForTitle(title));
         if (QFileInfo(gameFolder).isDir())
             request.startFolder = gameFolder;
     }

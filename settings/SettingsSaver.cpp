@@ -94,7 +94,7 @@ Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32Suppor
         logLine(QStringLiteral("⚠️ No title entered."));
         return Outcome::KeepEditorOpen;
     }
-    const QString baseName = LibraryLayout::removeForbiddenCharacters(title);
+    const QString baseName = LibraryLayout::baseNameForTitle(title);
     if (const std::optional<QString> problem = EntryCreation::titleProblem(baseName)) {
         prompter.ask({tr("Invalid Title"), *problem, Prompter::Style::Warning, {tr("OK")}});
         return Outcome::KeepEditorOpen;

@@ -386,6 +386,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Could Not Replace Game</source>
         <translation>Spiel konnte nicht ersetzt werden</translation>
     </message>
+    <message>
+        <source>A game's name must not begin with a dot: "%1".</source>
+        <translation>Der Name eines Spiels darf nicht mit einem Punkt beginnen: „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>EntryDeletion</name>

@@ -75,6 +75,18 @@ void fillDisk(const QString& folder)
 
 } // namespace
 
+namespace {
+
+void writeEmptyOldLock(const TestHome& home, const QString& path)
+{
+    home.writeFile(path.mid(home.path().size() + 1), {});
+    QFile lock(path);
+    QVERIFY(lock.open(QIODevice::ReadWrite) &&
+            lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
 void FaultsTest::init()
 {
     m_home = std::make_unique<TestHome>();
@@ -266,14 +278,28 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
         << QStringList{"Doom.conf=old", "Doom/GAME.EXE=old", ".Doom.conf.incoming-U=new",
                        ".Doom.partial-U/GAME.EXE=ne"}
         << QStringList{"Doom.conf=old", "Doom/GAME.EXE=old"};
+    const QString journal = u".tandril-swap-U=Tandril swap journal 1\nDoom.conf\nDoom\nend\n"_s;
     QTest::newRow("import: killed half-way through the swap")
-        << QStringList{".tandril-swap-U=Doom.conf\nDoom", "Doom.conf=new", ".Doom.conf.previous-U=old",
-                       "Doom/GAME.EXE=old", ".Doom.incoming-U/GAME.EXE=new"}
+        << QStringList{journal, "Doom.conf=new", ".Doom.conf.previous-U=old", "Doom/GAME.EXE=old",
+                       ".Doom.incoming-U/GAME.EXE=new"}
         << QStringList{"Doom.conf=new", "Doom/GAME.EXE=new"};
     QTest::newRow("import: killed before removing the old game")
-        << QStringList{".tandril-swap-U=Doom.conf\nDoom", "Doom.conf=new", ".Doom.conf.previous-U=old",
-                       "Doom/GAME.EXE=new", ".Doom.previous-U/GAME.EXE=old"}
+        << QStringList{journal, "Doom.conf=new", ".Doom.conf.previous-U=old", "Doom/GAME.EXE=new",
+                       ".Doom.previous-U/GAME.EXE=old"}
         << QStringList{"Doom.conf=new", "Doom/GAME.EXE=new"};
+    QTest::newRow("import: a journal not written whole is undone")
+        << QStringList{".tandril-swap-U=Tandril swap journal 1\nDoom.conf", "Doom.conf=new",
+                       ".Doom.conf.previous-U=old", "Doom/GAME.EXE=old", ".Doom.incoming-U/GAME.EXE=new"}
+        << QStringList{"Doom.conf=old", "Doom/GAME.EXE=old"};
+    // Games whose names look like Tandril's own working names are games all the same.
+    const QStringList lookAlikes{".Notes.partial-U.conf=game",   ".Notes.partial-U/SAVE.DAT=save",
+                                 ".X.deleting-U.conf=game",      ".X.deleting-U/SAVE.DAT=save",
+                                 ".X.previous-U.conf=game",      ".X.previous-U/SAVE.DAT=save",
+                                 ".tandril-swap-notes.conf=Doom"};
+    QTest::newRow("games named like working files") << lookAlikes << lookAlikes;
+    const QStringList hostile{".Doom.incoming-Z.conf=x", ".tandril-swap-Z.conf=Doom", "Doom.conf=old",
+                              "Doom/GAME.EXE=old"};
+    QTest::newRow("a journal without a UUID") << hostile << hostile;
 }
 
 void FaultsTest::interruptedWorkIsFinishedOrUndone()
@@ -302,13 +328,21 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
         content.replace(0, content.indexOf('\n'), QByteArray::number(gonePid));
         m_home->writeFile(abandoned + u".lock"_s, content);
     }
+    const QString emptyLocked = m_home->temporaryFolder() + u"/0A1B2C3D-0000-4000-8000-0000000000EE"_s;
+    m_home->writeFile(emptyLocked + u"/big.zip"_s, "partial");
+    writeEmptyOldLock(*m_home, emptyLocked + u".lock"_s);
     const StagingFolder live;
     QVERIFY(QFileInfo::exists(abandoned + u".lock"_s));
 
     InterruptedWork::finish();
 
-    QCOMPARE(contents(m_home->libraryFolder()).filter(u"="_s), expected);
-    QVERIFY(!QFileInfo::exists(abandoned));
+    QStringList expectedItems;
+    for (const QString& item : std::as_const(expected))
+        expectedItems.append(item.section(u'=', 0, 0).replace(u"-U"_s, u'-' + uuid) + u'=' +
+                             item.section(u'=', 1));
+    expectedItems.sort();
+    QCOMPARE(contents(m_home->libraryFolder()).filter(u"="_s), expectedItems);
+    QVERIFY(!QFileInfo::exists(abandoned) && !QFileInfo::exists(emptyLocked));
     QVERIFY(QFileInfo(live.path()).isDir());
 }
 
@@ -370,6 +404,8 @@ void FaultsTest::secondTandrilWaitsForTheLock()
         QVERIFY2(busy.err.contains(u"Another Tandril is changing the library"_s), qPrintable(busy.err));
         QCOMPARE(contents(m_home->libraryFolder()), before);
     }
+    // A lock left empty by a kill between its making and its writing locks nothing.
+    writeEmptyOldLock(*m_home, LibraryLock::lockFilePath());
     QCOMPARE(runTandril(*m_home, {u"--yes"_s, u"delete"_s, u"Doom"_s}).exitCode, 0);
     QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }

@@ -205,6 +205,14 @@ void ArchivesTest::importRefusals_data()
     QTest::newRow("configuration named ..conf")
         << ZipWriter({"tdl=", "..conf=game_title=G\n"}).bytes()
         << "The title must contain at least one character that can be used in a file name.";
+    // Hidden names are the library's own: its lock, journals and unfinished copies.
+    QTest::newRow("the library lock's name")
+        << ZipWriter({"tdl=", ".tandril.lock.conf=game_title=G\n", ".tandril.lock/x=y"}).bytes()
+        << "A game's name must not begin with a dot: \".tandril.lock\".";
+    QTest::newRow("an unfinished copy's name")
+        << ZipWriter({"tdl=", ".Mine.incoming-0A1B2C3D-0000-4000-8000-00000000000F.conf=Mine"}).bytes()
+        << "A game's name must not begin with a dot: "
+           "\".Mine.incoming-0A1B2C3D-0000-4000-8000-00000000000F\".";
 }
 
 void ArchivesTest::importRefusals()

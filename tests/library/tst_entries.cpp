@@ -46,6 +46,7 @@ void EntriesTest::adding_data()
     textRow("blank: refused silently", " \t\n ", "");
     textRow("only removed characters", " ??? ", unusable);
     textRow("two dots", "..", unusable);
+    textRow("leading dots dropped: no hidden game", " .. .Notes", "Notes");
     textRow("the MT-32 folder", "mt32",
             "Invalid Title: The name \"mt32\" belongs to the folder of the MT-32 ROM files. Please choose "
             "another title.");
