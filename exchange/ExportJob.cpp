@@ -2,6 +2,7 @@
 
 #include "exchange/ArchiveFormat.h"
 #include "library/LibraryLayout.h"
+#include "library/LibraryLock.h"
 #include "platform/BackgroundTask.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -10,6 +11,7 @@
 #include "platform/TextFile.h"
 #include "platform/Utf8.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -17,24 +19,39 @@
 
 namespace {
 
-struct FolderSize
+struct FolderScan
 {
     qint64 bytes = 0;
     qint64 items = 0;
+    QByteArray fingerprint;            // every item's name, kind, size and time: any change shows
+    std::optional<QString> folderLink; // a link to a folder, which zip would follow without end
 };
 
-FolderSize measure(const QString& folder)
+FolderScan scan(const QString& folder, const QString& configFile)
 {
-    FolderSize size;
+    FolderScan result;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
-        ++size.items;
-        if (it.fileInfo().isFile())
-            size.bytes += it.fileInfo().size();
+        const QFileInfo& info = it.fileInfo();
+        ++result.items;
+        if (info.isFile())
+            result.bytes += info.size();
+        if (info.isSymLink() && info.isDir() && !result.folderLink)
+            result.folderLink = it.filePath().mid(folder.size() + 1);
+        hash.addData(QStringLiteral("%1|%2|%3|%4\n")
+                         .arg(it.filePath(), info.isSymLink() ? info.symLinkTarget() : QString())
+                         .arg(info.size())
+                         .arg(info.lastModified().toMSecsSinceEpoch())
+                         .toUtf8());
     }
-    return size;
+    QFile config(configFile);
+    if (config.open(QIODevice::ReadOnly))
+        hash.addData(&config);
+    result.fingerprint = hash.result();
+    return result;
 }
 
 } // namespace
@@ -80,10 +97,20 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
     // The game folder is staged as a link: zip follows it and stores the real files under
     // {base}/, without a copy of a game that may be a gigabyte.
     const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_baseName);
+    // Read while no other Tandril changes the game; after zip, the same scan shows whether it did.
+    const LibraryLock lock;
+    if (lock.failure())
+        return lock.failure();
     if (!QFileInfo(gameFolder).isDir())
         return tr("The game folder %1 does not exist.").arg(gameFolder);
     // Known before zip starts: how many items it will report, and whether the archive can fit.
-    const FolderSize size = measure(gameFolder);
+    const FolderScan size = scan(gameFolder, entry.filePath);
+    if (size.folderLink)
+        return tr("The game folder holds the link \"%1\", which leads to a folder; an archive cannot hold "
+                  "it.")
+            .arg(*size.folderLink);
+    m_fingerprint = size.fingerprint;
+    m_configFile = entry.filePath;
     const QStringList targets{m_staging->path(), Paths::desktopFolder()};
     if (const std::optional<QString> problem = spaceProblem(size.bytes, targets))
         return tr("The archive of %1 does not fit. %2").arg(m_subject, *problem);
@@ -125,6 +152,16 @@ void ExportJob::zipped(const ProcessRunner::Result& result)
     if (result.exitCode != 0 || !QFileInfo(Paths::desktopFolder()).isDir()) {
         finish(false, tr("Export Failed"), tr("Could not create TDL file."));
         return;
+    }
+    {
+        // An archive of a game that changed meanwhile (an import over it) would mix two games.
+        const LibraryLock lock;
+        const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_baseName);
+        if (lock.failure() || scan(gameFolder, m_configFile).fingerprint != m_fingerprint) {
+            finish(false, tr("Export Failed"),
+                   tr("%1 changed while it was being exported. Please export it again.").arg(m_subject));
+            return;
+        }
     }
     auto error = std::make_shared<std::optional<QString>>();
     BackgroundTask::start(

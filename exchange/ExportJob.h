@@ -26,6 +26,8 @@ private:
     void finish(bool success, const QString& title, const QString& message);
 
     QString m_baseName;
+    QString m_configFile;
+    QByteArray m_fingerprint; // the game as it was read when the export began
     QString m_stagedArchive;
     QString m_archivePath;
 };

@@ -7,11 +7,13 @@
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
+#include "platform/TextFile.h"
 #include "platform/Trash.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace EntryDeletion {
 
@@ -38,19 +40,20 @@ bool isInLibraryFolder(const QString& configFile, const QString& library)
 
 // The folder steps aside in one rename first, so that a kill leaves either the whole game or a
 // hidden folder that the next start removes, never a listed game with half its files.
-Outcome removePermanently(const QString& configFile, const QString& gameFolder, bool withFolder)
+Outcome removePermanently(const QString& configFile, const QString& gameFolder, bool withFolder,
+                          QString* error)
 {
     QString aside;
     if (withFolder) {
         const ItemSwap::SetAside setAside = ItemSwap::setAsideForDeletion(gameFolder);
         if (setAside.error) {
-            logLine(QStringLiteral("❌ Error deleting file or folder: ") + *setAside.error);
+            *error = *setAside.error;
             return Outcome::Failed;
         }
         aside = setAside.path;
     }
-    if (const std::optional<QString> error = FileOperations::removeItem(configFile)) {
-        logLine(QStringLiteral("❌ Error deleting file or folder: ") + *error);
+    if (const std::optional<QString> failed = FileOperations::removeItem(configFile)) {
+        *error = *failed;
         if (!aside.isEmpty())
             QDir().rename(aside, gameFolder);
         return Outcome::Failed;
@@ -62,23 +65,37 @@ Outcome removePermanently(const QString& configFile, const QString& gameFolder, 
     return Outcome::Deleted;
 }
 
-// Folder first: should the file not follow, the folder comes back out of the Trash.
-Outcome moveToTrash(const QString& configFile, const QString& gameFolder, bool withFolder)
+const QString TrashJournalPrefix = QStringLiteral(".tandril-trash-");
+const QString TrashJournalHeader = QStringLiteral("Tandril trash journal 1");
+
+// Folder first: should the file not follow, the folder comes back out of the Trash. A journal
+// names the game while it moves, so that a kill half-way is finished at the next start.
+Outcome moveToTrash(const QString& configFile, const QString& gameFolder, bool withFolder, QString* error)
 {
+    const QString journal = QFileInfo(configFile).dir().filePath(TrashJournalPrefix + Paths::newUuidName());
+    if (const std::optional<QString> failed = TextFile::writeUtf8Atomically(
+            journal,
+            TrashJournalHeader + u'\n' + QFileInfo(gameFolder).fileName() + QStringLiteral("\nend\n"))) {
+        *error = *failed;
+        return Outcome::Failed;
+    }
     Trash::Moved folder;
     if (withFolder) {
         folder = Trash::moveToTrash(gameFolder);
         if (folder.error) {
-            logLine(QStringLiteral("❌ Error deleting file or folder: ") + *folder.error);
+            *error = *folder.error;
+            QFile::remove(journal);
             return Outcome::Failed;
         }
     }
     if (const Trash::Moved file = Trash::moveToTrash(configFile); file.error) {
-        logLine(QStringLiteral("❌ Error deleting file or folder: ") + *file.error);
+        *error = *file.error;
         if (withFolder)
-            QDir().rename(folder.pathInTrash, gameFolder);
+            Trash::restore(folder, gameFolder);
+        QFile::remove(journal);
         return Outcome::Failed;
     }
+    QFile::remove(journal);
     return Outcome::Deleted;
 }
 
@@ -116,8 +133,42 @@ Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& p
     }
     const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
     const bool withFolder = isRemovableGameFolder(baseName) && FileOperations::itemExists(gameFolder);
-    return toTrash ? moveToTrash(entry->filePath, gameFolder, withFolder)
-                   : removePermanently(entry->filePath, gameFolder, withFolder);
+    QString error;
+    const Outcome outcome = toTrash ? moveToTrash(entry->filePath, gameFolder, withFolder, &error)
+                                    : removePermanently(entry->filePath, gameFolder, withFolder, &error);
+    if (outcome == Outcome::Failed) {
+        logLine(QStringLiteral("❌ Error deleting file or folder: ") + error);
+        prompter.showAlert(tr("Delete Not Possible"), error + u'\n' + tr("The game was kept as it was."));
+    }
+    return outcome;
+}
+
+void finishInterruptedDeletes(const QString& library)
+{
+    static const QRegularExpression journalName(u'^' + QRegularExpression::escape(TrashJournalPrefix) +
+                                                QStringLiteral("[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"));
+    const QDir folder(library);
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!journalName.match(name).hasMatch())
+            continue;
+        const TextFile::ReadResult read = TextFile::readUtf8(folder.filePath(name));
+        const QStringList lines = read.text.split(u'\n', Qt::SkipEmptyParts);
+        const bool whole = read.ok() && lines.size() == 3 && lines.first() == TrashJournalHeader &&
+                           lines.last() == u"end" && isRemovableGameFolder(lines.at(1)) &&
+                           !lines.at(1).startsWith(u'.');
+        if (whole) {
+            // The user asked for the game to go: what is still in the library follows the rest.
+            const QString gameFolder = folder.filePath(lines.at(1));
+            const QString configFile = gameFolder + QStringLiteral(".conf");
+            for (const QString& item : {gameFolder, configFile}) {
+                if (FileOperations::itemExists(item) && Trash::moveToTrash(item).error)
+                    logLine(QStringLiteral("⚠️ Could not finish moving to the Trash: ") + item);
+            }
+            Trash::removeOrphanRecords({gameFolder, configFile});
+            logLine(QStringLiteral("🔄 Finished moving to the Trash: ") + gameFolder);
+        }
+        QFile::remove(folder.filePath(name));
+    }
 }
 
 } // namespace EntryDeletion

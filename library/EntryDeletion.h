@@ -26,4 +26,9 @@ enum class Disposal
 Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& prompter,
                             Disposal disposal = Disposal::TrashWhenAvailable);
 
+// Finishes the moves to the Trash that a kill interrupted, so that no game is left half in the
+// Trash: what is still in the library follows, and records without an item are dropped. Call
+// only while holding the library lock.
+void finishInterruptedDeletes(const QString& library);
+
 } // namespace EntryDeletion

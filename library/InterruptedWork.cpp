@@ -1,5 +1,6 @@
 #include "library/InterruptedWork.h"
 
+#include "library/EntryDeletion.h"
 #include "library/ItemSwap.h"
 #include "library/LibraryLock.h"
 #include "platform/Paths.h"
@@ -16,8 +17,10 @@ void finish()
         return;
     // Another Tandril at work holds the lock: what it left is its own to finish.
     const LibraryLock lock(0);
-    if (!lock.failure())
+    if (!lock.failure()) {
         ItemSwap::recover(Paths::libraryFolder());
+        EntryDeletion::finishInterruptedDeletes(Paths::libraryFolder());
+    }
 }
 
 } // namespace InterruptedWork

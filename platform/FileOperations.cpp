@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <unistd.h>
 
 namespace FileOperations {
@@ -86,6 +87,18 @@ QString copyError(const QString& path, const QString& reason)
     return tr("Could not copy %1: %2").arg(path, reason);
 }
 
+// A write that failed or stopped short: a full disk is named as such (a short write tells no
+// reason of its own), anything else by the system's words.
+QString writeError(const QString& source, const QFile& out, int systemError = 0)
+{
+    const QString folder = QFileInfo(out.fileName()).absolutePath();
+    constexpr qint64 NearlyFull = 1 << 20;
+    if (systemError == ENOSPC || systemError == EDQUOT || QStorageInfo(folder).bytesAvailable() < NearlyFull)
+        return copyError(source, tr("the disk at %1 is full").arg(QStorageInfo(folder).rootPath()));
+    return copyError(source, systemError != 0 ? QString::fromLocal8Bit(std::strerror(systemError))
+                                              : out.errorString());
+}
+
 // Every block's write and the final flush are checked: a full disk fails the copy instead of
 // leaving a short file behind.
 bool isCancelled(const CancelFlag* cancel)
@@ -117,7 +130,7 @@ std::optional<QString> copyFile(const QString& source, const QString& destinatio
             if (copied < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP))
                 inKernel = false;
             else if (copied < 0)
-                return copyError(source, QString::fromLocal8Bit(std::strerror(errno)));
+                return writeError(source, out, errno);
         }
 #else
         inKernel = false;
@@ -129,7 +142,7 @@ std::optional<QString> copyFile(const QString& source, const QString& destinatio
             if (copied < 0)
                 return copyError(source, in.errorString());
             if (copied > 0 && out.write(block.constData(), copied) != copied)
-                return copyError(source, out.errorString());
+                return writeError(source, out);
         }
         if (copied == 0)
             break;

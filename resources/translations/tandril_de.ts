@@ -429,6 +429,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The game was kept as it was.</source>
+        <translation>Das Spiel bleibt, wie es war.</translation>
+    </message>
 </context>
 <context>
     <name>ExportJob</name>
@@ -490,6 +494,14 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Datei auf Ihrem Schreibtisch gespeichert:
 %1</translation>
     </message>
+    <message>
+        <source>The game folder holds the link "%1", which leads to a folder; an archive cannot hold it.</source>
+        <translation>Der Spielordner enthält die Verknüpfung „%1“, die auf einen Ordner zeigt; ein Archiv kann sie nicht aufnehmen.</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was being exported. Please export it again.</source>
+        <translation>%1 wurde während des Exports geändert. Bitte exportieren Sie es noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>FileOperations</name>
@@ -532,6 +544,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Could not move %1 to %2: %3</source>
         <translation>%1 konnte nicht nach %2 verschoben werden: %3</translation>
+    </message>
+    <message>
+        <source>the disk at %1 is full</source>
+        <translation>der Datenträger unter %1 ist voll</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1449,10 @@ schlüssel=wert</translation>
     <message>
         <source>Could not move %1 to the Trash: %2</source>
         <translation>%1 konnte nicht in den Papierkorb verschoben werden: %2</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>ihr Ordner kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>

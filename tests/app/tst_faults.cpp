@@ -5,6 +5,7 @@
 #include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
 #include "library/EntryCreation.h"
+#include "library/EntryDeletion.h"
 #include "library/InterruptedWork.h"
 #include "library/LibraryLoader.h"
 #include "library/LibraryLock.h"
@@ -126,6 +127,7 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles_data()
     QTest::newRow("add a game") << "add";
     QTest::newRow("import over a game: refused from its listing") << "import";
     QTest::newRow("move a game folder across file systems") << "move";
+    QTest::newRow("delete to a Trash on the full disk") << "trash";
 }
 
 void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
@@ -138,7 +140,7 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
     // The archive's game is larger than what is left on the library's disk.
     const QString archive = m_home->path() + u"/Doom.tdl"_s;
     const QString source = m_home->path() + u"/src/Doom"_s;
-    if (operation != u"add") {
+    if (operation == u"import" || operation == u"move") {
         m_home->writeFile(u"src/Doom/BIG.DAT"_s, randomBytes(900000));
         m_home->writeFile(u"src/Doom.conf"_s, "game_title=Doom\n");
         m_home->writeFile(u"src/tdl"_s, "");
@@ -146,6 +148,12 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         zip.setWorkingDirectory(m_home->path() + u"/src"_s);
         zip.start(u"/usr/bin/zip"_s, {u"-qr"_s, archive, u"Doom"_s, u"Doom.conf"_s, u"tdl"_s});
         QVERIFY(zip.waitForFinished() && zip.exitCode() == 0);
+    } else if (operation == u"trash") {
+        // The Trash's records on a full disk of their own; its files beside the library's.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(library + u"/.share"_s));
+        QVERIFY(QDir().mkpath(library + u"/.share/Trash/files"_s) &&
+                mountSmallDisk(library + u"/.share/Trash/info"_s, u"64k"_s));
+        fillDisk(library + u"/.share/Trash/info"_s);
     } else {
         // Full but for one page: the lock file fits, the configuration file does not.
         m_home->writeFile(u"Library/Application Support/Tandril/reserve"_s, QByteArray(4096, 'r'));
@@ -159,10 +167,17 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         succeeded = EntryCreation::createConfigEntryAndFolder(u"Heretic"_s, m_prompter).has_value();
         QCOMPARE(m_prompter.takeAlerts().size(), 1);
         QVERIFY(!QFile::exists(library + u"/Heretic.conf"_s));
+    } else if (operation == u"trash") {
+        m_prompter.answers = {0}; // Delete
+        succeeded = EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(library + u"/Doom.conf"_s),
+                                                       m_prompter) == EntryDeletion::Outcome::Deleted;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->path() + u"/.local/share"_s));
+        QCOMPARE(m_prompter.takeAlerts().size(), 1);
     } else if (operation == u"move") {
         // Half of it fits: the copy fails as a whole, and what it had copied goes.
         const std::optional<QString> error = FileOperations::moveItem(source, library + u"/Doom 2"_s);
         succeeded = !error;
+        QVERIFY2(error && error->endsWith(u"the disk at "_s + library + u" is full"_s), qPrintable(*error));
         QVERIFY(QFile::exists(source + u"/BIG.DAT"_s));
     } else {
         m_prompter.answers = {0}; // Overwrite
@@ -300,6 +315,18 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
     const QStringList hostile{".Doom.incoming-Z.conf=x", ".tandril-swap-Z.conf=Doom", "Doom.conf=old",
                               "Doom/GAME.EXE=old"};
     QTest::newRow("a journal without a UUID") << hostile << hostile;
+    // "~/" names the Trash's files and records.
+    const QString trashJournal = u".tandril-trash-U=Tandril trash journal 1\nDoom\nend\n"_s;
+    QTest::newRow("delete to the Trash: killed after the folder went")
+        << QStringList{trashJournal, "Doom.conf=old", "~/files/Doom/GAME.EXE=old",
+                       "~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"}
+        << QStringList{"~/files/Doom.conf=old", "~/files/Doom/GAME.EXE=old", "~/info/Doom.conf.trashinfo",
+                       "~/info/Doom.trashinfo"};
+    QTest::newRow("delete to the Trash: killed between a record and its move")
+        << QStringList{trashJournal, "Doom.conf=old", "Doom/GAME.EXE=old",
+                       "~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"}
+        << QStringList{"~/files/Doom.2/GAME.EXE=old", "~/files/Doom.conf=old", "~/info/Doom.2.trashinfo",
+                       "~/info/Doom.conf.trashinfo"};
 }
 
 void FaultsTest::interruptedWorkIsFinishedOrUndone()
@@ -307,9 +334,12 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
     QFETCH(QStringList, left);
     QFETCH(QStringList, expected);
     const QString uuid = u"0A1B2C3D-0000-4000-8000-00000000000F"_s;
+    const QString trash = u".local/share/Trash/"_s;
     for (const QString& item : left) {
-        const QString name = item.section(u'=', 0, 0).replace(u"-U"_s, u'-' + uuid);
-        m_home->writeFile(u"Library/Application Support/Tandril/"_s + name, item.section(u'=', 1).toUtf8());
+        QString name = item.section(u'=', 0, 0).replace(u"-U"_s, u'-' + uuid);
+        name =
+            name.startsWith(u"~/"_s) ? trash + name.mid(2) : u"Library/Application Support/Tandril/"_s + name;
+        m_home->writeFile(name, item.section(u'=', 1).replace(u"$LIB"_s, m_home->libraryFolder()).toUtf8());
     }
     // A staging folder whose process is gone, and one whose process is this one.
     QProcess gone;
@@ -337,11 +367,16 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
     InterruptedWork::finish();
 
     QStringList expectedItems;
-    for (const QString& item : std::as_const(expected))
-        expectedItems.append(item.section(u'=', 0, 0).replace(u"-U"_s, u'-' + uuid) + u'=' +
-                             item.section(u'=', 1));
+    for (const QString& item : std::as_const(expected)) {
+        const QString name = item.section(u'=', 0, 0).replace(u"-U"_s, u'-' + uuid);
+        expectedItems.append(item.contains(u'=') ? name + u'=' + item.section(u'=', 1) : name);
+    }
     expectedItems.sort();
-    QCOMPARE(contents(m_home->libraryFolder()).filter(u"="_s), expectedItems);
+    QStringList found = contents(m_home->libraryFolder()).filter(u"="_s);
+    for (const QString& item : contents(m_home->path() + u'/' + trash.chopped(1)))
+        if (!item.endsWith(u'/')) // the Trash's records by name: they hold the time of deletion
+            found.append(u"~/"_s + (item.contains(u".trashinfo"_s) ? item.section(u'=', 0, 0) : item));
+    QCOMPARE(found, expectedItems);
     QVERIFY(!QFileInfo::exists(abandoned) && !QFileInfo::exists(emptyLocked));
     QVERIFY(QFileInfo(live.path()).isDir());
 }
