@@ -5,7 +5,9 @@
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
 #include "library/LibraryLayout.h"
+#include "library/LibraryLoader.h"
 #include "library/ProgramPicker.h"
+#include "library/ReplaceQuestion.h"
 #include "platform/BackgroundTask.h"
 #include "platform/Diagnostics.h"
 #include "platform/Paths.h"
@@ -102,25 +104,21 @@ bool FolderAddJob::chooseName()
     const QString library = Paths::libraryFolder();
     if (!QFile::exists(LibraryLayout::configFilePath(library, base)))
         return true;
-    const int answer =
-        m_prompter.ask({tr("Configuration already exists"),
-                        tr("A configuration with this name already exists. Do you want to replace it?"),
-                        Prompter::Style::Warning,
-                        {tr("Overwrite"), tr("Keep Both"), tr("Cancel")},
-                        2});
-    if (answer == 0)
-        return true; // swapped in over the old game once complete
-    if (answer != 1)
-        return false;
-    for (int n = 2;; ++n) {
-        const QString candidate = base + u' ' + QString::number(n);
-        if (!QFile::exists(LibraryLayout::configFilePath(library, candidate)) &&
-            !QFile::exists(LibraryLayout::gameFolder(library, candidate))) {
-            m_name = candidate;
-            m_title += m_name.mid(base.size());
-            return true;
-        }
+    const std::optional<ConfigEntry> existing =
+        LibraryLoader::readEntry(LibraryLayout::configFilePath(library, base));
+    switch (
+        ReplaceQuestion::ask(m_prompter, existing && !existing->title.isEmpty() ? existing->title : base)) {
+    case ReplaceQuestion::Answer::KeepBoth:
+        m_name = ReplaceQuestion::freeName(library, base);
+        m_title += m_name.mid(base.size());
+        return true;
+    case ReplaceQuestion::Answer::Replace:
+        m_mayReplace = true; // swapped in over the old game once complete
+        return true;
+    case ReplaceQuestion::Answer::Cancel:
+        break;
     }
+    return false;
 }
 
 void FolderAddJob::copyFolder(const QString& source)
@@ -295,7 +293,7 @@ void FolderAddJob::install()
         Installation::destinations(m_name + QStringLiteral(".conf"), m_name);
     setBusyConfigFile(destinations.config);
     installInBackground(m_staging->filePath(m_name + QStringLiteral(".conf")),
-                        contentFolder(*m_staging, m_name), destinations,
+                        contentFolder(*m_staging, m_name), destinations, m_mayReplace,
                         [this, configFile = destinations.config](const std::optional<QString>& error) {
                             if (error && isCancelled()) {
                                 end(false);

@@ -40,6 +40,7 @@ private:
 
     QString m_source;
     QString m_title;
-    QString m_name; // the base name in the library
+    QString m_name;            // the base name in the library
+    bool m_mayReplace = false; // the user agreed to replace a game of that name
     QString m_requestedProgram;
 };

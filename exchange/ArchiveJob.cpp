@@ -49,14 +49,15 @@ void ArchiveJob::failWith(const QString& title, const QString& message)
 }
 
 void ArchiveJob::installInBackground(const QString& stagedConfig, const QString& stagedFolder,
-                                     const Installation::Destinations& destinations,
+                                     const Installation::Destinations& destinations, bool mayReplace,
                                      std::function<void(const std::optional<QString>&)> done)
 {
     auto error = std::make_shared<std::optional<QString>>();
     BackgroundTask::start(
         this,
-        [error, stagedConfig, stagedFolder, destinations, cancel = m_cancel] {
-            *error = Installation::install(stagedConfig, stagedFolder, destinations, cancel.get());
+        [error, stagedConfig, stagedFolder, destinations, mayReplace, cancel = m_cancel] {
+            *error =
+                Installation::install(stagedConfig, stagedFolder, destinations, mayReplace, cancel.get());
         },
         [error, done = std::move(done)] { done(*error); });
 }

@@ -54,7 +54,7 @@ protected:
     // Swaps a staged game into the library on a worker thread; done gets the failure, if any
     // (a Cancel before the swap begins is one too, with isCancelled() set).
     void installInBackground(const QString& stagedConfig, const QString& stagedFolder,
-                             const Installation::Destinations& destinations,
+                             const Installation::Destinations& destinations, bool mayReplace,
                              std::function<void(const std::optional<QString>&)> done);
     // Busy signals only on a change.
     void setBusy(bool busy);

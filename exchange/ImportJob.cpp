@@ -4,6 +4,7 @@
 #include "exchange/Installation.h"
 #include "library/EntryCreation.h"
 #include "library/LibraryLoader.h"
+#include "library/ReplaceQuestion.h"
 #include "platform/BackgroundTask.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -112,24 +113,17 @@ bool ImportJob::askAboutConflict()
         return true;
     const std::optional<ConfigEntry> existing = LibraryLoader::readEntry(destinations.config);
     const QString title = existing && !existing->title.isEmpty() ? existing->title : m_name;
-    const int answer = m_prompter.ask({tr("File exists"),
-                                       tr("A game named \"%1\" is already in your library.").arg(title),
-                                       Prompter::Style::Warning,
-                                       {tr("Replace"), tr("Keep Both"), tr("Cancel")},
-                                       2});
-    if (answer == 1) {
-        // The first free name: "Doom 2", "Doom 3", …
-        for (int n = 2;; ++n) {
-            const QString candidate = m_name + u' ' + QString::number(n);
-            const Installation::Destinations free =
-                Installation::destinations(candidate + QStringLiteral(".conf"), candidate);
-            if (!FileOperations::itemExists(free.config) && !FileOperations::itemExists(free.gameFolder)) {
-                m_targetName = candidate;
-                break;
-            }
-        }
+    switch (ReplaceQuestion::ask(m_prompter, title)) {
+    case ReplaceQuestion::Answer::KeepBoth:
+        m_targetName = ReplaceQuestion::freeName(Paths::libraryFolder(), m_name);
+        return true;
+    case ReplaceQuestion::Answer::Replace:
+        m_mayReplace = true;
+        return true;
+    case ReplaceQuestion::Answer::Cancel:
+        break;
     }
-    return answer == 0 || answer == 1;
+    return false;
 }
 
 void ImportJob::unpack()
@@ -202,7 +196,7 @@ void ImportJob::install(const QString& stagedConfig, const QString& stagedFolder
 {
     const Installation::Destinations destinations =
         Installation::destinations(m_targetName + QStringLiteral(".conf"), m_targetName);
-    installInBackground(stagedConfig, stagedFolder, destinations,
+    installInBackground(stagedConfig, stagedFolder, destinations, m_mayReplace,
                         [this, configFile = destinations.config](const std::optional<QString>& error) {
                             if (error && isCancelled()) {
                                 end(false);

@@ -39,9 +39,10 @@ private:
 
     Road m_road = Road::Panel;
     QString m_archivePath;
-    QString m_configMember; // the archive's configuration file, as listed
-    QString m_name;         // its base name in the archive
-    QString m_targetName;   // the base name in the library ("Doom 2" to keep both)
+    QString m_configMember;    // the archive's configuration file, as listed
+    QString m_name;            // its base name in the archive
+    QString m_targetName;      // the base name in the library ("Doom 2" to keep both)
+    bool m_mayReplace = false; // the user agreed to replace a game of that name
     qint64 m_memberCount = 0;
     bool m_hasFolder = false;
 };

@@ -4,6 +4,7 @@
 #include "library/LibraryLock.h"
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -35,11 +36,18 @@ std::optional<QString> linkLeavingGame(const QString& stagingFolder, const QStri
 }
 
 std::optional<QString> install(const QString& stagedConfig, const QString& stagedFolder,
-                               const Destinations& destinations, const FileOperations::CancelFlag* cancel)
+                               const Destinations& destinations, bool mayReplace,
+                               const FileOperations::CancelFlag* cancel)
 {
     const LibraryLock lock;
     if (lock.failure())
         return lock.failure();
+    if (!mayReplace && (FileOperations::itemExists(destinations.config) ||
+                        (!stagedFolder.isEmpty() && FileOperations::itemExists(destinations.gameFolder))))
+        return QCoreApplication::translate(
+                   "Installation", "Another game named \"%1\" came into the library meanwhile; nothing "
+                                   "was changed. Please try again.")
+            .arg(QFileInfo(destinations.gameFolder).fileName());
     QList<ItemSwap::Item> items{{stagedConfig, destinations.config}};
     if (!stagedFolder.isEmpty())
         items.append({stagedFolder, destinations.gameFolder});

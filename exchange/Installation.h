@@ -21,9 +21,11 @@ Destinations destinations(const QString& configFileName, const QString& name);
 std::optional<QString> linkLeavingGame(const QString& stagingFolder, const QString& name);
 
 // Moves the new files in beside the old ones under temporary names, then swaps them: on any
-// failure the old game is put back as it was. Returns the failure's description.
+// failure the old game is put back as it was. Returns the failure's description. Unless the
+// user agreed to replace (mayReplace), a game found at the destinations now, holding the library
+// lock, was put there meanwhile by another Tandril: nothing is changed.
 std::optional<QString> install(const QString& stagedConfig, const QString& stagedFolder,
-                               const Destinations& destinations,
+                               const Destinations& destinations, bool mayReplace,
                                const FileOperations::CancelFlag* cancel = nullptr);
 
 } // namespace Installation

@@ -1,8 +1,11 @@
 #include "library/EntryCreation.h"
 
 #include "library/ConfigText.h"
+#include "library/EntryDeletion.h"
 #include "library/LibraryLayout.h"
+#include "library/LibraryLoader.h"
 #include "library/LibraryLock.h"
+#include "library/ReplaceQuestion.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -88,32 +91,36 @@ std::optional<QString> createConfigEntryAndFolder(const QString& title, Prompter
     }
 
     const QString library = Paths::libraryFolder();
-    const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
-    const QString configFile = LibraryLayout::configFilePath(library, baseName);
-
-    const bool replaces = FileOperations::itemExists(configFile);
+    // Whether a game of that name is there, and what comes instead, is decided holding the
+    // lock: another Tandril cannot put a game there meanwhile.
     const LibraryLock lock;
     if (const std::optional<QString> busy = lock.failure()) {
         reportFailure(prompter, *busy);
         return std::nullopt;
     }
+    QString name = baseName;
+    QString newTitle = trimmed;
     // Only the configuration file is tested: a game folder without one is reused as it is.
-    if (replaces) {
-        const Prompter::Question question{
-            tr("Configuration already exists"),
-            tr("A configuration with this name already exists. Do you want to replace it?"),
-            Prompter::Style::Warning,
-            {tr("Overwrite"), tr("Cancel")},
-        };
-        if (prompter.ask(question) != 0)
+    const QString existing = LibraryLayout::configFilePath(library, baseName);
+    if (FileOperations::itemExists(existing)) {
+        const std::optional<ConfigEntry> entry = LibraryLoader::readEntry(existing);
+        switch (ReplaceQuestion::ask(prompter, entry && !entry->title.isEmpty() ? entry->title : baseName)) {
+        case ReplaceQuestion::Answer::Cancel:
             return std::nullopt;
-        if (const std::optional<QString> error = FileOperations::removeItem(configFile)) {
-            prompter.showAlert(tr("Could Not Replace Game"), error.value());
-            return std::nullopt;
+        case ReplaceQuestion::Answer::KeepBoth:
+            name = ReplaceQuestion::freeName(library, baseName);
+            newTitle += name.mid(baseName.size());
+            break;
+        case ReplaceQuestion::Answer::Replace:
+            if (const std::optional<QString> error = EntryDeletion::discard(existing)) {
+                prompter.showAlert(tr("Could Not Replace Game"), *error);
+                return std::nullopt;
+            }
+            break;
         }
-        if (FileOperations::itemExists(gameFolder))
-            FileOperations::removeItem(gameFolder); // what cannot be removed is reused
     }
+    const QString gameFolder = LibraryLayout::gameFolder(library, name);
+    const QString configFile = LibraryLayout::configFilePath(library, name);
 
     for (const QString& folder : {gameFolder, LibraryLayout::floppyFolder(gameFolder)}) {
         if (const std::optional<QString> error = FileOperations::makeFolder(folder)) {
@@ -127,7 +134,7 @@ std::optional<QString> createConfigEntryAndFolder(const QString& title, Prompter
         return std::nullopt;
     // Written in one atomic step: never a copied but unedited template.
     if (const std::optional<QString> error =
-            TextFile::writeUtf8Atomically(configFile, withTitleLine(*text, trimmed))) {
+            TextFile::writeUtf8Atomically(configFile, withTitleLine(*text, newTitle))) {
         reportFailure(prompter, *error);
         return std::nullopt;
     }

@@ -143,6 +143,21 @@ Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& p
     return outcome;
 }
 
+std::optional<QString> discard(const QString& configFile)
+{
+    const QString library = QFileInfo(configFile).absolutePath();
+    const QString baseName = LibraryLayout::baseNameOfConfigFile(configFile);
+    const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
+    const bool withFolder = isRemovableGameFolder(baseName) && FileOperations::itemExists(gameFolder);
+    QString error;
+    const Outcome outcome = Trash::isAvailable()
+                                ? moveToTrash(configFile, gameFolder, withFolder, &error)
+                                : removePermanently(configFile, gameFolder, withFolder, &error);
+    if (outcome == Outcome::Failed)
+        return error;
+    return std::nullopt;
+}
+
 void finishInterruptedDeletes(const QString& library)
 {
     static const QRegularExpression journalName(u'^' + QRegularExpression::escape(TrashJournalPrefix) +

@@ -26,6 +26,10 @@ enum class Disposal
 Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& prompter,
                             Disposal disposal = Disposal::TrashWhenAvailable);
 
+// Removes a game being replaced, without asking: to the Trash when there is one, else for good.
+// Returns why it could not; the game is then as it was.
+std::optional<QString> discard(const QString& configFile);
+
 // Finishes the moves to the Trash that a kill interrupted, so that no game is left half in the
 // Trash: what is still in the library follows, and records without an item are dropped. Call
 // only while holding the library lock.

@@ -4,6 +4,7 @@
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "platform/Trash.h"
 
 #include <algorithm>
 #include <QCoreApplication>
@@ -113,10 +114,17 @@ std::optional<QString> replace(const QList<Item>& items, const FileOperations::C
         swap.swapped = true;
     }
 
-    // 4. Only now are the old items gone.
+    // 4. Only now do the old items go: to the Trash, where there is one, as the items they were.
+    const bool toTrash = Trash::isAvailable();
     for (const Swap& swap : std::as_const(swaps)) {
-        if (swap.previousTaken)
+        if (!swap.previousTaken)
+            continue;
+        if (!toTrash) {
             FileOperations::removeItem(swap.previous);
+        } else if (const Trash::Moved moved = Trash::moveToTrash(swap.previous, swap.destination);
+                   moved.error) {
+            logLine(QStringLiteral("⚠️ The replaced item stays in the library: ") + *moved.error);
+        }
     }
     QFile::remove(journal);
     return std::nullopt;

@@ -18,7 +18,8 @@ struct Item
 };
 
 // Moves the sources in beside their destinations, then swaps them in, old items aside. On any
-// failure the old items are put back as they were. Returns the failure's description.
+// failure the old items are put back as they were; on success they go to the Trash where there
+// is one, else for good. Returns the failure's description.
 // Until the swap itself begins, a set cancel flag stops it the same way.
 std::optional<QString> replace(const QList<Item>& items, const FileOperations::CancelFlag* cancel = nullptr);
 

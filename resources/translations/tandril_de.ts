@@ -367,22 +367,6 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Ungültiger Titel</translation>
     </message>
     <message>
-        <source>Configuration already exists</source>
-        <translation>Konfiguration existiert bereits</translation>
-    </message>
-    <message>
-        <source>A configuration with this name already exists. Do you want to replace it?</source>
-        <translation>Eine Konfiguration mit diesem Namen existiert bereits. Möchten Sie sie ersetzen?</translation>
-    </message>
-    <message>
-        <source>Overwrite</source>
-        <translation>Überschreiben</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Could Not Replace Game</source>
         <translation>Spiel konnte nicht ersetzt werden</translation>
     </message>
@@ -565,26 +549,6 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Ungültiger Titel</translation>
     </message>
     <message>
-        <source>Configuration already exists</source>
-        <translation>Konfiguration existiert bereits</translation>
-    </message>
-    <message>
-        <source>A configuration with this name already exists. Do you want to replace it?</source>
-        <translation>Eine Konfiguration mit diesem Namen existiert bereits. Möchten Sie sie ersetzen?</translation>
-    </message>
-    <message>
-        <source>Overwrite</source>
-        <translation>Überschreiben</translation>
-    </message>
-    <message>
-        <source>Keep Both</source>
-        <translation>Beide behalten</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>%1 is not a zip archive.</source>
         <translation>%1 ist kein ZIP-Archiv.</translation>
     </message>
@@ -666,26 +630,6 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Das Spiel %1 passt nicht. %2</translation>
     </message>
     <message>
-        <source>File exists</source>
-        <translation>Datei existiert</translation>
-    </message>
-    <message>
-        <source>A game named "%1" is already in your library.</source>
-        <translation>Ein Spiel namens „%1“ ist bereits in Ihrer Bibliothek.</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
-    </message>
-    <message>
-        <source>Keep Both</source>
-        <translation>Beide behalten</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Could not extract TDL file.</source>
         <translation>TDL-Datei konnte nicht entpackt werden.</translation>
     </message>
@@ -712,6 +656,13 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>Installation</name>
+    <message>
+        <source>Another game named "%1" came into the library meanwhile; nothing was changed. Please try again.</source>
+        <translation>Ein anderes Spiel namens „%1“ ist inzwischen in die Bibliothek gekommen; nichts wurde geändert. Bitte versuchen Sie es noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +1277,37 @@ schlüssel=wert</translation>
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>Replace moves it to the Trash with its folder and all its files, saved games included.</source>
+        <translation>„Ersetzen“ verschiebt es mit seinem Ordner und allen seinen Dateien, Spielstände eingeschlossen, in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Replace deletes it for good with its folder and all its files, saved games included.</source>
+        <translation>„Ersetzen“ löscht es endgültig mit seinem Ordner und allen seinen Dateien, Spielstände eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>Game Already in Library</source>
+        <translation>Spiel schon in der Bibliothek</translation>
+    </message>
+    <message>
+        <source>A game named "%1" is already in your library.</source>
+        <translation>Ein Spiel namens „%1“ ist schon in Ihrer Bibliothek.</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -59,10 +59,12 @@ void CommandLineTest::commands_data()
     textRow("add", "add|Loom: Deluxe", "0", "", "Twin|Keen 4|Twin|Doom|Loom: Deluxe");
     textRow(
         "add over an existing game, no terminal", "add|Doom", "1",
-        "Configuration already exists: A configuration with this name already exists. Do you want to replace "
-        "it?" +
-            noTerminal.arg("Overwrite"),
+        "Game Already in Library: A game named \"Doom\" is already in your library.\nReplace deletes it for "
+        "good with its folder and all its files, saved games included." +
+            noTerminal.arg("Keep Both"),
         "=");
+    textRow("add over an existing game, --yes keeps both", "--yes|add|Doom", "0", "",
+            "Twin|Keen 4|Twin|Doom 2|Doom");
     textRow("add a title with a line break", "add|Evil\ngame_exe=C:\\EVIL.BAT", "1",
             "Invalid Title: The title must not contain line breaks, tabs or other control characters.\n",
             "=");

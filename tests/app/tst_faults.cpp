@@ -1,4 +1,5 @@
 #include "common/RewrittenTools.h"
+#include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TandrilProcess.h"
 #include "common/TestHome.h"
@@ -44,6 +45,9 @@ private Q_SLOTS:
     void stoppedExportLeavesNothing();
     void moveAcrossFileSystems();
     void secondTandrilWaitsForTheLock();
+    void racesAreDecidedUnderTheLock_data();
+    void racesAreDecidedUnderTheLock();
+    void exportOfAGameThatChangesIsRefused();
 
 private:
     // A tmpfs of the given size over the folder; false (and the test skipped) where mounting is
@@ -180,7 +184,7 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         QVERIFY2(error && error->endsWith(u"the disk at "_s + library + u" is full"_s), qPrintable(*error));
         QVERIFY(QFile::exists(source + u"/BIG.DAT"_s));
     } else {
-        m_prompter.answers = {0}; // Overwrite
+        m_prompter.answers = {1}; // Replace
         ProcessRunner runner;
         ImportJob job(m_prompter, runner);
         QSignalSpy finished(&job, &ImportJob::finished);
@@ -443,6 +447,68 @@ void FaultsTest::secondTandrilWaitsForTheLock()
     writeEmptyOldLock(*m_home, LibraryLock::lockFilePath());
     QCOMPARE(runTandril(*m_home, {u"--yes"_s, u"delete"_s, u"Doom"_s}).exitCode, 0);
     QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void FaultsTest::racesAreDecidedUnderTheLock_data()
+{
+    // A second Tandril starts while this test holds the library lock; a game of the same name
+    // comes in before the lock is let go. What it asked for must not replace that game.
+    textColumns({"arguments", "error"});
+    textRow("add a title", "add|Doom", "Game Already in Library");
+    textRow("import an archive", "import|$HOME/Doom.tdl", "came into the library meanwhile");
+    textRow("add from a folder", "add|--from|$HOME/src/Doom", "came into the library meanwhile");
+}
+
+void FaultsTest::racesAreDecidedUnderTheLock()
+{
+    m_home->writeFile(u"src/Doom/GAME.EXE"_s, "MZ theirs");
+    m_home->writeFile(u"src/Doom.conf"_s, "game_title=Doom\n");
+    m_home->writeFile(u"src/tdl"_s, "");
+    QProcess zip;
+    zip.setWorkingDirectory(m_home->path() + u"/src"_s);
+    zip.start(u"/usr/bin/zip"_s,
+              {u"-qr"_s, m_home->path() + u"/Doom.tdl"_s, u"Doom"_s, u"Doom.conf"_s, u"tdl"_s});
+    QVERIFY(zip.waitForFinished() && zip.exitCode() == 0);
+
+    auto held = std::make_unique<LibraryLock>();
+    QVERIFY(!held->failure());
+    const std::unique_ptr<QProcess> second(
+        startTandril(tandrilEnvironment(*m_home),
+                     cell("arguments").replace(u"$HOME"_s, m_home->path()).split(u'|'), nullptr));
+    QTest::qWait(1200); // it has looked at the library and waits for the lock (3 s at most)
+    makeGame(u"Doom"_s);
+    const QStringList ours = contents(m_home->libraryFolder());
+    held.reset();
+    QVERIFY(second->waitForFinished(60000));
+    QCOMPARE(second->exitCode(), 1);
+    const QString said = QString::fromUtf8(second->readAllStandardError());
+    QVERIFY2(said.contains(cell("error")), qPrintable(said));
+    QCOMPARE(contents(m_home->libraryFolder()).filter(u"Doom"_s), ours.filter(u"Doom"_s));
+}
+
+void FaultsTest::exportOfAGameThatChangesIsRefused()
+{
+    makeGame(u"Doom"_s);
+    QDir().mkpath(m_home->path() + u"/Desktop"_s);
+    // zip that takes a second before it starts: meanwhile another Tandril replaces the game.
+    RewrittenTools slow([](ProcessRunner::Command command) {
+        command.arguments =
+            QStringList{u"-c"_s, u"sleep 1; exec \"$0\" \"$@\""_s, command.program} + command.arguments;
+        command.program = u"/bin/sh"_s;
+        return command;
+    });
+    ExportJob job(m_prompter, slow);
+    QSignalSpy finished(&job, &ExportJob::finished);
+    QVERIFY(job.start(LibraryLoader::readEntry(m_home->libraryFolder() + u"/Doom.conf"_s)));
+    {
+        const LibraryLock lock;
+        m_home->writeFile(u"Library/Application Support/Tandril/Doom/GAME.DAT"_s, "the new game");
+    }
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QCOMPARE(m_prompter.takeAlerts().first().message,
+             u"Doom changed while it was being exported. Please export it again."_s);
+    QVERIFY(!QFileInfo::exists(m_home->path() + u"/Desktop/Doom.tdl"_s));
 }
 
 QTEST_GUILESS_MAIN(FaultsTest)

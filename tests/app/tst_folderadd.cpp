@@ -89,7 +89,7 @@ void FolderAddTest::addsTheGame()
     }
     if (existing) {
         m_home->writeConfig(u"Keen"_s, "game_title=Keen\n");
-        m_prompter.answers = {1}; // Keep Both
+        m_prompter.answers = {0}; // Keep Both
     }
     QVERIFY(add(path));
     const QString library = m_home->libraryFolder();

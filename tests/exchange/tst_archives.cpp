@@ -240,13 +240,18 @@ void ArchivesTest::importOverwrite_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("library"); // afterwards, every item joined by "|"
     QTest::addColumn<QString>("titles");
-    QTest::newRow("Replace") << 0 << "Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/NEW.EXE"
-                             << "Doom (new)";
-    QTest::newRow("Keep Both")
-        << 1 << "Doom 2.conf|Doom 2/|Doom 2/NEW.EXE|Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/OLD.EXE"
-        << "Doom (new) 2|Doom (old)";
+    QTest::addColumn<QString>("trash"); // the Trash's files afterwards
+    QTest::newRow("Keep Both, what --yes answers")
+        << 0 << "Doom 2.conf|Doom 2/|Doom 2/NEW.EXE|Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/OLD.EXE"
+        << "Doom (new) 2|Doom (old)"
+        << "";
+    QTest::newRow("Replace: the old game to the Trash")
+        << 1 << "Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/NEW.EXE"
+        << "Doom (new)"
+        << "Doom.conf|Doom/|Doom/OLD.EXE";
     QTest::newRow("Cancel, the default") << 2 << "Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/OLD.EXE"
-                                         << "Doom (old)";
+                                         << "Doom (old)"
+                                         << "";
 }
 
 void ArchivesTest::importOverwrite()
@@ -254,6 +259,7 @@ void ArchivesTest::importOverwrite()
     QFETCH(int, answer);
     QFETCH(QString, library);
     QFETCH(QString, titles);
+    QFETCH(QString, trash);
     const QString archive =
         makeArchive(ZipWriter({"Doom/", "Doom/NEW.EXE=new",
                                "Doom.conf=game_title=Doom (new)\nsetup_exe=/home/x/Library/"
@@ -261,13 +267,17 @@ void ArchivesTest::importOverwrite()
                                "tdl="}));
     m_home->writeConfig(u"Doom"_s, "game_title=Doom (old)\n");
     m_home->writeFile(u"Library/Application Support/Tandril/Doom/OLD.EXE"_s, "old");
+    QVERIFY(QDir().mkpath(m_home->path() + u"/.local/share"_s)); // where the desktop keeps its Trash
     m_home->writeFile(u"Library/Application Support/Tandril/Doom 3/X"_s, "a third game's folder");
     m_prompter.answers = {answer};
     QCOMPARE(importArchive(archive), answer != 2);
     // Asked from the listing, before anything was unpacked.
     QCOMPARE(m_prompter.questions.size(), 1);
-    QCOMPARE(m_prompter.questions.first().text, u"A game named \"Doom (old)\" is already in your library."_s);
-    QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Replace", "Keep Both", "Cancel"}));
+    QCOMPARE(
+        m_prompter.questions.first().text,
+        u"A game named \"Doom (old)\" is already in your library.\nReplace moves it to the Trash with its "
+        "folder and all its files, saved games included."_s);
+    QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Keep Both", "Replace", "Cancel"}));
     QCOMPARE(m_prompter.questions.first().defaultButton, 2);
     // Nothing is left beside the games by the swap.
     const QString folder = m_home->libraryFolder();
@@ -276,7 +286,8 @@ void ArchivesTest::importOverwrite()
     for (const ConfigEntry& entry : LibraryLoader::load(folder).value_or(QList<ConfigEntry>{}))
         loaded << entry.title;
     QCOMPARE(loaded.join(u'|'), titles);
-    if (answer == 1) // paths into the game folder follow it to its new name
+    QCOMPARE(tree(m_home->path() + u"/.local/share/Trash/files"_s).join(u'|'), trash);
+    if (answer == 0) // paths into the game folder follow it to its new name
         QVERIFY(readFile(folder + u"/Doom 2.conf"_s).contains("/Tandril/Doom 2/NEW.EXE\n"));
     m_prompter.takeAlerts();
 }
@@ -326,7 +337,7 @@ void ArchivesTest::cancelLeavesEverythingAsItWas()
         command.program = u"/bin/sh"_s;
         return command;
     });
-    m_prompter.answers = {0}; // Overwrite / Replace
+    m_prompter.answers = {exporting ? 0 : 1}; // Overwrite on the Desktop, Replace in the library
     std::unique_ptr<ArchiveJob> job;
     if (exporting) {
         auto exporter = std::make_unique<ExportJob>(m_prompter, slow);
