@@ -75,6 +75,16 @@ void ImportJob::listed(const ProcessRunner::Result& result)
     m_memberCount = members.size();
     m_hasFolder = std::any_of(members.cbegin(), members.cend(),
                               [&](const QString& member) { return member.startsWith(m_name + u'/'); });
+    // A game folder under another name would be left behind while the import says it worked.
+    const auto otherFolder = std::find_if(members.cbegin(), members.cend(), [&](const QString& member) {
+        return member.contains(u'/') && !member.startsWith(m_name + u'/');
+    });
+    if (!m_hasFolder && otherFolder != members.cend()) {
+        fail(tr("The TDL file holds the folder \"%1\", but its configuration file is \"%2\": a game's folder "
+                "must have its configuration file's name.")
+                 .arg(otherFolder->section(u'/', 0, 0), m_configMember));
+        return;
+    }
     if (const std::optional<QString> problem = EntryCreation::titleProblem(m_name)) {
         fail(*problem);
         return;
@@ -85,8 +95,12 @@ void ImportJob::listed(const ProcessRunner::Result& result)
 
 void ImportJob::sized(const ProcessRunner::Result& result)
 {
-    // Nothing is unpacked that could not fit: staging first, then the library.
-    const std::optional<qint64> total = ArchiveFormat::uncompressedSize(result.output);
+    // Nothing is unpacked that could not fit: staging first, then the library. Each file takes
+    // whole blocks of the disk, so many small files need more than their bytes.
+    constexpr qint64 BlockSize = 4096;
+    const std::optional<qint64> bytes = ArchiveFormat::uncompressedSize(result.output);
+    const std::optional<qint64> total =
+        bytes ? std::optional<qint64>(*bytes + m_memberCount * BlockSize) : std::nullopt;
     if (total) {
         const QStringList targets{Paths::temporaryFolder(), QFileInfo(Paths::libraryFolder()).exists()
                                                                 ? Paths::libraryFolder()

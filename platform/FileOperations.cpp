@@ -63,7 +63,12 @@ QString cancelledMessage()
 QString partialName(const QString& destination)
 {
     const QFileInfo info(destination);
-    return info.dir().filePath(u'.' + info.fileName() + QStringLiteral(".partial-") + Paths::newUuidName());
+    const QString suffix = QStringLiteral(".partial-") + Paths::newUuidName();
+    // Most file systems allow 255 bytes in a name: a long name is shortened, never the suffix.
+    QString name = info.fileName();
+    while (!name.isEmpty() && (u'.' + name + suffix).toUtf8().size() > 255)
+        name.chop(name.size() > 1 && name.at(name.size() - 1).isLowSurrogate() ? 2 : 1);
+    return info.dir().filePath(u'.' + name + suffix);
 }
 
 namespace {
@@ -181,7 +186,7 @@ std::optional<QString> copyFolder(const QString& source, const QString& destinat
             }
             // Never follow a link out of the copied folder into the rest of the disk.
             const QString linked = info.canonicalFilePath();
-            if (linked.isEmpty() || !isInside(linked, root) || info.isDir()) {
+            if (linked.isEmpty() || !isInside(linked, root) || !info.isFile()) {
                 logLine(QStringLiteral("⚠️ Link not copied: ") + it.filePath());
                 continue;
             }
@@ -190,6 +195,9 @@ std::optional<QString> copyFolder(const QString& source, const QString& destinat
         } else if (info.isDir()) {
             if (!QDir().mkdir(target))
                 return tr("Could not create the folder %1.").arg(target);
+        } else if (!info.isFile()) {
+            // A FIFO would block the copy for ever, a device would never end: no game needs one.
+            logLine(QStringLiteral("⚠️ Left out, no regular file: ") + it.filePath());
         } else if (std::optional<QString> error = copyFile(it.filePath(), target, cancel, progress)) {
             return error;
         }

@@ -1,11 +1,15 @@
 #include "platform/TextFile.h"
 
+#include "platform/FileOperations.h"
 #include "platform/Utf8.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <unistd.h>
 
 namespace TextFile {
 
@@ -64,19 +68,30 @@ ReadResult readUtf8(const QString& path, qint64 maximumSize)
 
 std::optional<QString> writeUtf8Atomically(const QString& path, const QString& text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Through a link, the file it names is replaced.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+    // Written under Tandril's own partial name, which the next start removes should a kill
+    // interrupt the write; every byte is flushed and checked while the old file is untouched.
+    const QString partial = FileOperations::partialName(target);
+    QFile file(partial);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return file.errorString();
     const QByteArray bytes = text.toUtf8();
-    // commit() may report success after its own final flush failed (a full disk): every
-    // byte is flushed and checked here, while the old file is still untouched.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
+    const bool whole = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    const QString error = file.errorString();
+    if (QFileInfo(target).exists())
+        file.setPermissions(QFileInfo(target).permissions());
+    file.close();
+    if (!whole || file.error() != QFileDevice::NoError) {
+        QFile::remove(partial);
+        return whole ? file.errorString() : error;
     }
-    if (!file.commit())
-        return file.errorString();
+    if (::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(partial);
+        return reason;
+    }
     return std::nullopt;
 }
 

@@ -40,8 +40,8 @@ BytesResult readBytes(const QString& path, qint64 maximumSize = MaximumTextSize)
 
 ReadResult readUtf8(const QString& path, qint64 maximumSize = MaximumTextSize);
 
-// Replaces the file atomically (a temporary file moved into place). Returns the error's
-// description on failure, nothing on success.
+// Replaces the file atomically: written whole under a partial name beside it, then renamed into
+// place. Returns the error's description on failure, nothing on success.
 std::optional<QString> writeUtf8Atomically(const QString& path, const QString& text);
 
 } // namespace TextFile

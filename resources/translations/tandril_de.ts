@@ -657,6 +657,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>The TDL file holds the folder "%1", but its configuration file is "%2": a game's folder must have its configuration file's name.</source>
+        <translation>Die TDL-Datei enthält den Ordner „%1“, aber ihre Konfigurationsdatei heißt „%2“: Der Ordner eines Spiels muss den Namen seiner Konfigurationsdatei tragen.</translation>
+    </message>
 </context>
 <context>
     <name>Installation</name>

@@ -3,6 +3,7 @@
 #include "common/ScriptedPrompter.h"
 #include "common/TandrilProcess.h"
 #include "common/TestHome.h"
+#include "common/ZipWriter.h"
 #include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
 #include "library/EntryCreation.h"
@@ -130,6 +131,7 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles_data()
     QTest::addColumn<QString>("operation");
     QTest::newRow("add a game") << "add";
     QTest::newRow("import over a game: refused from its listing") << "import";
+    QTest::newRow("import of many small files: their blocks counted") << "small files";
     QTest::newRow("move a game folder across file systems") << "move";
     QTest::newRow("delete to a Trash on the full disk") << "trash";
 }
@@ -144,7 +146,13 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
     // The archive's game is larger than what is left on the library's disk.
     const QString archive = m_home->path() + u"/Doom.tdl"_s;
     const QString source = m_home->path() + u"/src/Doom"_s;
-    if (operation == u"import" || operation == u"move") {
+    if (operation == u"small files") {
+        // 4 kB of bytes, but 400 files that take a block each: more than the disk has left.
+        QStringList members{u"tdl="_s, u"Doom.conf=game_title=Doom\n"_s, u"Doom/"_s};
+        for (int i = 0; i < 400; ++i)
+            members.append(u"Doom/F%1=0123456789"_s.arg(i));
+        m_home->writeFile(u"Doom.tdl"_s, ZipWriter(members).bytes());
+    } else if (operation == u"import" || operation == u"move") {
         m_home->writeFile(u"src/Doom/BIG.DAT"_s, randomBytes(900000));
         m_home->writeFile(u"src/Doom.conf"_s, "game_title=Doom\n");
         m_home->writeFile(u"src/tdl"_s, "");
@@ -367,6 +375,13 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
     writeEmptyOldLock(*m_home, emptyLocked + u".lock"_s);
     const StagingFolder live;
     QVERIFY(QFileInfo::exists(abandoned + u".lock"_s));
+    // An export's copy to the Desktop that a kill stopped, and one that is being written.
+    const QString stopped = m_home->writeFile(u"Desktop/.Doom.tdl.partial-"_s + uuid, "half");
+    QFile old(stopped);
+    QVERIFY(old.open(QIODevice::ReadWrite) &&
+            old.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime));
+    old.close();
+    const QString writing = m_home->writeFile(u"Desktop/.Keen.tdl.partial-"_s + uuid, "growing");
 
     InterruptedWork::finish();
 
@@ -382,6 +397,7 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
             found.append(u"~/"_s + (item.contains(u".trashinfo"_s) ? item.section(u'=', 0, 0) : item));
     QCOMPARE(found, expectedItems);
     QVERIFY(!QFileInfo::exists(abandoned) && !QFileInfo::exists(emptyLocked));
+    QVERIFY(!QFileInfo::exists(stopped) && QFileInfo::exists(writing));
     QVERIFY(QFileInfo(live.path()).isDir());
 }
 

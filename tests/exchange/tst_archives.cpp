@@ -205,6 +205,10 @@ void ArchivesTest::importRefusals_data()
     QTest::newRow("configuration named ..conf")
         << ZipWriter({"tdl=", "..conf=game_title=G\n"}).bytes()
         << "The title must contain at least one character that can be used in a file name.";
+    QTest::newRow("a folder named other than the configuration")
+        << ZipWriter({"tdl=", "Doom.conf=game_title=Doom\n", "DOOM/", "DOOM/GAME.EXE=MZ"}).bytes()
+        << "The TDL file holds the folder \"DOOM\", but its configuration file is \"Doom.conf\": a game's "
+           "folder must have its configuration file's name.";
     // Hidden names are the library's own: its lock, journals and unfinished copies.
     QTest::newRow("the library lock's name")
         << ZipWriter({"tdl=", ".tandril.lock.conf=game_title=G\n", ".tandril.lock/x=y"}).bytes()
