@@ -32,6 +32,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
@@ -102,15 +103,17 @@ void MainWindow::loadConfigFiles()
     std::optional<QList<ConfigEntry>> entries = LibraryLoader::load(Paths::libraryFolder());
     if (!entries)
         return; // a library that cannot be listed leaves the previous list shown
-    // A reload keeps the game that was selected; the first load restores the remembered one.
+    m_librarySignature = LibraryLoader::listingSignature(Paths::libraryFolder());
+    // A reload keeps the game that was selected, the header's sort and where the table was
+    // scrolled to; the first load restores the remembered game.
     const std::optional<ConfigEntry> previous = selectedConfig();
-    // A load always shows file-name order, whatever sort the header had.
-    m_tableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    const int scrolled = m_tableView->verticalScrollBar()->value();
     m_model->setConfigEntries(std::move(*entries));
     updateCount();
     updateAllButtonStates();
     if (previous) {
-        selectConfigFile(previous->filePath);
+        selectConfigFile(previous->filePath, false);
+        m_tableView->verticalScrollBar()->setValue(scrolled);
     } else if (const std::optional<int> row =
                    LibraryLoader::rowToRestore(m_defaults.lastSelectedConfigRow(), m_model->rowCount())) {
         selectRow(*row);
@@ -128,7 +131,11 @@ void MainWindow::watchLibrary()
     m_reloadTimer = new QTimer(this);
     m_reloadTimer->setSingleShot(true);
     m_reloadTimer->setInterval(ReloadDelayMilliseconds);
-    connect(m_reloadTimer, &QTimer::timeout, this, &MainWindow::loadConfigFiles);
+    connect(m_reloadTimer, &QTimer::timeout, this, [this] {
+        // Tandril's own lock and working files change the folder too; they change no game.
+        if (LibraryLoader::listingSignature(Paths::libraryFolder()) != m_librarySignature)
+            loadConfigFiles();
+    });
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
         if (m_watcher->directories().isEmpty())
             m_watcher->addPath(Paths::libraryFolder()); // made again after it was gone
@@ -138,7 +145,7 @@ void MainWindow::watchLibrary()
         m_watcher->addPath(Paths::libraryFolder());
 }
 
-void MainWindow::selectRow(int sourceRow)
+void MainWindow::selectRow(int sourceRow, bool scroll)
 {
     const QModelIndex index =
         m_filter->mapFromSource(m_model->index(sourceRow, LibraryTableModel::TitleColumn));
@@ -146,10 +153,11 @@ void MainWindow::selectRow(int sourceRow)
         return;
     m_tableView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                               QItemSelectionModel::Rows);
-    m_tableView->scrollTo(index);
+    if (scroll)
+        m_tableView->scrollTo(index);
 }
 
-void MainWindow::selectConfigFile(const QString& configFile)
+void MainWindow::selectConfigFile(const QString& configFile, bool scroll)
 {
     const QList<ConfigEntry>& entries = configEntries();
     const auto found = std::find_if(entries.cbegin(), entries.cend(),
@@ -160,7 +168,7 @@ void MainWindow::selectConfigFile(const QString& configFile)
     // A game the search hides is shown by clearing the search.
     if (!m_filter->mapFromSource(m_model->index(row, 0)).isValid())
         m_searchField->clear();
-    selectRow(row);
+    selectRow(row, scroll);
     m_defaults.setLastSelectedConfigRow(row);
 }
 

@@ -85,8 +85,8 @@ private:
     void connectCommands();
     void applyButtonStates(const ButtonStates& given);
     void tableSelectionChanged();
-    void selectRow(int sourceRow);
-    void selectConfigFile(const QString& configFile);
+    void selectRow(int sourceRow, bool scroll = true);
+    void selectConfigFile(const QString& configFile, bool scroll = true);
     void updateCount();
     void watchLibrary();
     // While an archive job runs, no other command of the window can start.
@@ -131,6 +131,7 @@ private:
     ProcessRunner* m_processRunner = nullptr;
     QFileSystemWatcher* m_watcher = nullptr;
     QTimer* m_reloadTimer = nullptr;
+    QByteArray m_librarySignature; // the library as last loaded
     bool m_archiveJobRunning = false;
     QStringList m_pendingImports;
     QStringList m_pendingAdds;

@@ -6,10 +6,14 @@
 #include "platform/Utf8.h"
 
 #include <algorithm>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace LibraryLoader {
 
@@ -70,7 +74,10 @@ void sortFileNames(QStringList& names)
     std::vector<std::pair<QCollatorSortKey, QString>> keyed;
     keyed.reserve(names.size());
     for (QString& name : names) {
-        QCollatorSortKey key = collator.sortKey(name);
+        // Without the extension: "Doom.conf" before "Doom 2.conf", as "Doom" before "Doom 2".
+        const QString extension = u'.' + LibraryLayout::ConfigExtension;
+        QCollatorSortKey key =
+            collator.sortKey(name.endsWith(extension) ? name.chopped(extension.size()) : name);
         keyed.emplace_back(std::move(key), std::move(name));
     }
     std::stable_sort(keyed.begin(), keyed.end(),
@@ -101,6 +108,21 @@ std::optional<QList<ConfigEntry>> load(const QString& libraryFolder)
             entries.append(std::move(*entry));
     }
     return entries;
+}
+
+QByteArray listingSignature(const QString& libraryFolder)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const QDir folder(libraryFolder);
+    for (const QFileInfo& file : folder.entryInfoList({u"*."_s + LibraryLayout::ConfigExtension},
+                                                      QDir::Files | QDir::System, QDir::Name)) {
+        hash.addData(QStringLiteral("%1|%2|%3\n")
+                         .arg(file.fileName())
+                         .arg(file.size())
+                         .arg(file.lastModified().toMSecsSinceEpoch())
+                         .toUtf8());
+    }
+    return hash.result();
 }
 
 std::optional<int> rowToRestore(std::optional<int> storedRow, qsizetype entryCount)

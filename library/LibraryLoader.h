@@ -9,7 +9,8 @@
 namespace LibraryLoader {
 
 // Every configuration file directly inside the library folder that has a title line, in
-// file-name order (case ignored, digit runs compared by value: game9 before game10). Files that
+// file-name order without the extension (case ignored, digit runs compared by value: game9
+// before game10, Doom before Doom 2). Files that
 // cannot be read, are not UTF-8 or have no title line are skipped. Nothing when the folder
 // cannot be listed; the caller then keeps what it showed.
 std::optional<QList<ConfigEntry>> load(const QString& libraryFolder);
@@ -17,8 +18,12 @@ std::optional<QList<ConfigEntry>> load(const QString& libraryFolder);
 // The entry one configuration file (an absolute path) gives, if any.
 std::optional<ConfigEntry> readEntry(const QString& configFilePath);
 
-// Sorts file names as the file manager does.
+// Sorts configuration file names as the file manager does, compared without ".conf".
 void sortFileNames(QStringList& names);
+
+// What the library's visible configuration files are (names, sizes, times): changes whenever a
+// game is added, removed or edited, never by Tandril's hidden lock, journals and partial copies.
+QByteArray listingSignature(const QString& libraryFolder);
 
 // The row to select after a load: the stored row (0 when never stored) when it is in range.
 std::optional<int> rowToRestore(std::optional<int> storedRow, qsizetype entryCount);

@@ -103,13 +103,16 @@ void MainWindowTest::selectionFollowsTheGame_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("order");
     QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("reloaded"); // after another program added "date" as 0.conf
     QTest::newRow("image column keeps file-name order")
         << int(LibraryTableModel::ImageColumn) << int(Qt::AscendingOrder)
-        << QStringList{"banana", "Apple", "cherry"};
+        << QStringList{"banana", "Apple", "cherry"} << QStringList{"date", "banana", "Apple", "cherry"};
     QTest::newRow("title ascending") << int(LibraryTableModel::TitleColumn) << int(Qt::AscendingOrder)
-                                     << QStringList{"Apple", "banana", "cherry"};
-    QTest::newRow("title descending") << int(LibraryTableModel::TitleColumn) << int(Qt::DescendingOrder)
-                                      << QStringList{"cherry", "banana", "Apple"};
+                                     << QStringList{"Apple", "banana", "cherry"}
+                                     << QStringList{"Apple", "banana", "cherry", "date"};
+    QTest::newRow("title descending")
+        << int(LibraryTableModel::TitleColumn) << int(Qt::DescendingOrder)
+        << QStringList{"cherry", "banana", "Apple"} << QStringList{"date", "cherry", "banana", "Apple"};
 }
 
 void MainWindowTest::selectionFollowsTheGame()
@@ -117,6 +120,7 @@ void MainWindowTest::selectionFollowsTheGame()
     QFETCH(int, column);
     QFETCH(int, order);
     QFETCH(QStringList, shown);
+    QFETCH(QStringList, reloaded);
     m_home->writeConfig(u"1"_s, "game_title=banana\n");
     m_home->writeConfig(u"2"_s, "game_title=Apple\n");
     m_home->writeConfig(u"3"_s, "game_title=cherry\n");
@@ -129,10 +133,15 @@ void MainWindowTest::selectionFollowsTheGame()
         QCOMPARE(table(*window)->currentIndex().data().toString(), u"cherry"_s);
         // Remembered in file-name order, whatever the sort.
         QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::optional<int>(2));
+        // A change by another program keeps the sort and the game.
+        m_home->writeConfig(u"0"_s, "game_title=date\n");
+        window->reloadTable();
+        QCOMPARE(this->shown(*window), reloaded);
+        QCOMPARE(window->selectedConfig()->title, u"cherry"_s);
     }
     const auto restarted = makeWindow();
     QCOMPARE(restarted->selectedConfig()->title, u"cherry"_s);
-    QCOMPARE(this->shown(*restarted), (QStringList{"banana", "Apple", "cherry"}));
+    QCOMPARE(this->shown(*restarted), (QStringList{"date", "banana", "Apple", "cherry"}));
     table(*restarted)->clearSelection();
     QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::nullopt);
 }

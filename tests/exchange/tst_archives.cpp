@@ -247,7 +247,7 @@ void ArchivesTest::importOverwrite_data()
     QTest::addColumn<QString>("trash"); // the Trash's files afterwards
     QTest::newRow("Keep Both, what --yes answers")
         << 0 << "Doom 2.conf|Doom 2/|Doom 2/NEW.EXE|Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/OLD.EXE"
-        << "Doom (new) 2|Doom (old)"
+        << "Doom (old)|Doom (new) 2"
         << "";
     QTest::newRow("Replace: the old game to the Trash")
         << 1 << "Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/NEW.EXE"

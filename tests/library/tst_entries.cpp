@@ -220,7 +220,8 @@ void EntriesTest::entryFromOneFile()
 void EntriesTest::orderAndSkippedFiles()
 {
     const TestHome home;
-    for (const char* name : {"game10", "game9", "Zork", "alpha", "Beta", ".hidden"})
+    for (const char* name :
+         {"game10", "game9", "Zork", "alpha", "Beta", ".hidden", "DOOM II", "DOOM", "Zork 2"})
         home.writeConfig(QString::fromLatin1(name), QByteArray("game_title=") + name + '\n');
     home.writeFile(u"Library/Application Support/Tandril/Game.CONF"_s, "game_title=Upper\n");
     home.writeFile(u"Library/Application Support/Tandril/notes.txt"_s, "game_title=Notes\n");
@@ -237,8 +238,17 @@ void EntriesTest::orderAndSkippedFiles()
     QStringList titles;
     for (const ConfigEntry& entry : *entries)
         titles << entry.title;
-    QCOMPARE(titles, (QStringList{".hidden", "alpha", "Beta", "game9", "game10", "Zork"}));
+    // A game before its sequels: names are compared without ".conf".
+    QCOMPARE(titles, (QStringList{".hidden", "alpha", "Beta", "DOOM", "DOOM II", "game9", "game10", "Zork",
+                                  "Zork 2"}));
     QVERIFY(!LibraryLoader::load(home.path() + u"/missing"_s).has_value());
+    // Tandril's own hidden files change no game; a new game does.
+    const QByteArray signature = LibraryLoader::listingSignature(home.libraryFolder());
+    home.writeFile(u"Library/Application Support/Tandril/.tandril.lock"_s, "1\n");
+    home.writeConfig(u".Doom.conf.partial-0A1B2C3D-0000-4000-8000-00000000000F"_s, "half");
+    QCOMPARE(LibraryLoader::listingSignature(home.libraryFolder()), signature);
+    home.writeConfig(u"Doom"_s, "game_title=Doom\n");
+    QVERIFY(LibraryLoader::listingSignature(home.libraryFolder()) != signature);
 }
 
 QTEST_GUILESS_MAIN(EntriesTest)
