@@ -290,8 +290,14 @@ int exportGame(Context& context)
     const std::optional<ConfigEntry> entry = gameOperand(context);
     if (!entry)
         return Failure;
+    // FILE names the archive, or a folder to put "{base}.tdl" in.
+    QString archive =
+        context.operands.size() > 1 ? QFileInfo(context.operands.at(1)).absoluteFilePath() : QString();
+    if (!archive.isEmpty() && QFileInfo(archive).isDir())
+        archive =
+            QDir(archive).filePath(QFileInfo(entry->filePath).completeBaseName() + QStringLiteral(".tdl"));
     return runArchiveJob<ExportJob>(context, QCoreApplication::translate("CommandLine", "Exporting %1"),
-                                    [&](ExportJob& job) { return job.start(entry); });
+                                    [&](ExportJob& job) { return job.start(entry, archive); });
 }
 
 int importArchive(Context& context)
@@ -361,11 +367,13 @@ const std::span<const Command> commands()
          1000,
          setSettings},
         {QStringLiteral("export"),
-         QStringLiteral("GAME"),
-         QT_TRANSLATE_NOOP("CommandLine", "pack the game into GAME.tdl on the Desktop"),
+         QStringLiteral("GAME [FILE]"),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "pack the game into an archive: FILE, or GAME.tdl where the last export "
+                           "went, else on the Desktop or in the home folder"),
          {},
          1,
-         1,
+         2,
          exportGame},
         {QStringLiteral("import"),
          QStringLiteral("FILE.tdl"),
@@ -414,7 +422,10 @@ QString usage()
 
 int usageError(Streams& streams, const QString& problem)
 {
-    streams.err << "tandril: " << problem << '\n' << usage();
+    // One line that says what is wrong, and where the whole help is: not a page of help.
+    streams.err << "tandril: " << problem << '\n'
+                << QCoreApplication::translate("CommandLine", "Try 'tandril --help' for more information.")
+                << '\n';
     streams.err.flush();
     return UsageError;
 }

@@ -22,6 +22,7 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     refresh = make(QStringLiteral("refreshAction"), tr("&Refresh"), window);
     find = make(QStringLiteral("findAction"), tr("&Find"), window);
     about = make(QStringLiteral("aboutAction"), tr("&About Tandril"), window);
+    preferences = make(QStringLiteral("preferencesAction"), tr("&Preferences…"), window);
 
     // Standard keys where the desktop has them; Return and Delete belong to the table.
     settings->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::Key_F2)});
@@ -32,6 +33,8 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     refresh->setShortcut(QKeySequence::Refresh);
     find->setShortcut(QKeySequence::Find);
     about->setMenuRole(QAction::AboutRole);
+    preferences->setShortcut(QKeySequence::Preferences);
+    preferences->setMenuRole(QAction::PreferencesRole); // in the application menu on macOS
 }
 
 QAction* LibraryActions::make(const QString& objectName, const QString& text, QWidget* window)
@@ -80,6 +83,8 @@ QMenuBar* LibraryActions::makeMenuBar(QWidget* parent) const
     auto* bar = new QMenuBar(parent);
     bar->setObjectName(QStringLiteral("menuBar"));
     bar->addMenu(makeGameMenu(bar));
+    QMenu* edit = bar->addMenu(tr("&Edit"));
+    edit->addAction(preferences);
     QMenu* library = bar->addMenu(tr("&Library"));
     library->addActions({add, addFromFolder, import});
     library->addSeparator();

@@ -32,6 +32,7 @@ public:
     QAction* refresh = nullptr;
     QAction* find = nullptr;
     QAction* about = nullptr;
+    QAction* preferences = nullptr;
 
     void apply(const ButtonStates& states);
     // While an archive job runs, no command that changes the library can start.

@@ -4,6 +4,7 @@
 #include "app/LibraryActions.h"
 #include "app/LibraryFilterModel.h"
 #include "app/LibraryTableModel.h"
+#include "app/ProgramPreferences.h"
 #include "app/StatusLight.h"
 #include "exchange/ArchiveJob.h"
 #include "library/EntryCreation.h"
@@ -316,6 +317,14 @@ void MainWindow::createConfigEntryAndFolder(const QString& title)
         return;
     loadConfigFiles();
     selectConfigFile(*configFile);
+}
+
+void MainWindow::showProgramPreferences()
+{
+    auto* dialog = new ProgramPreferences(m_emulator, m_host.prompter, m_host.filePanel, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
 }
 
 void MainWindow::deleteSelectedEntry()

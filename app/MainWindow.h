@@ -74,6 +74,7 @@ public Q_SLOTS:
     void startFolderAdd(const QString& source);
     void selectMT32Roms();
     void showAbout();
+    void showProgramPreferences();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -5,6 +5,7 @@
 #include "exchange/ImportJob.h"
 #include "platform/FilePanel.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -79,13 +80,28 @@ void MainWindow::export_game()
 {
     if (m_archiveJobRunning)
         return;
-    auto* job = new ExportJob(m_host.prompter, *m_processRunner, this);
-    followJob(job, m_progressIndicatorExport, tr("Exporting %1: %2"), tr("Export cancelled"));
-    if (!job->start(selectedConfig())) {
-        m_activeJob = nullptr;
-        setArchiveJobRunning(false);
-        job->deleteLater();
+    const std::optional<ConfigEntry> entry = selectedConfig();
+    if (!entry) {
+        showAlert(tr("No Selection"), tr("Please select a game to export."));
+        return;
     }
+    // Asked where to save: offered where the last export went, else the Desktop or home.
+    const QString name = QFileInfo(entry->filePath).completeBaseName() + QStringLiteral(".tdl");
+    const QPointer<MainWindow> window(this);
+    m_host.filePanel.chooseFile(
+        {tr("Export Game"), {QStringLiteral("tdl")}, ExportJob::defaultFolder(), false, name},
+        [window, entry](const QString& archive) {
+            if (!window || window->m_archiveJobRunning)
+                return;
+            auto* job = new ExportJob(window->m_host.prompter, *window->m_processRunner, window);
+            window->followJob(job, window->m_progressIndicatorExport, tr("Exporting %1: %2"),
+                              tr("Export cancelled"));
+            if (!job->start(entry, archive)) {
+                window->m_activeJob = nullptr;
+                window->setArchiveJobRunning(false);
+                job->deleteLater();
+            }
+        });
 }
 
 void MainWindow::import_game()
@@ -93,11 +109,12 @@ void MainWindow::import_game()
     if (m_archiveJobRunning)
         return;
     const QPointer<MainWindow> window(this);
-    m_host.filePanel.chooseFile({tr("Select TDL file to import"), {QStringLiteral("tdl")}, QString()},
-                                [window](const QString& path) {
-                                    if (window)
-                                        window->startImport(path, false);
-                                });
+    m_host.filePanel.chooseFile(
+        {tr("Select TDL file to import"), {QStringLiteral("tdl")}, ExportJob::defaultFolder()},
+        [window](const QString& path) {
+            if (window)
+                window->startImport(path, false);
+        });
 }
 
 void MainWindow::addGameFromFolder()

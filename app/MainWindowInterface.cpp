@@ -198,6 +198,7 @@ void MainWindow::connectCommands()
         {m_actions->mt32Folder, &MainWindow::selectMT32Roms},
         {m_actions->refresh, &MainWindow::loadConfigFiles},
         {m_actions->about, &MainWindow::showAbout},
+        {m_actions->preferences, &MainWindow::showProgramPreferences},
     };
     for (const auto& [action, slot] : actions)
         connect(action, &QAction::triggered, this, slot);

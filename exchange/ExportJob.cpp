@@ -9,6 +9,7 @@
 #include "platform/Prompter.h"
 #include "platform/StagingFolder.h"
 #include "platform/TextFile.h"
+#include "platform/UserDefaults.h"
 #include "platform/Utf8.h"
 
 #include <QCryptographicHash>
@@ -62,7 +63,16 @@ ExportJob::ExportJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
 
 ExportJob::~ExportJob() = default;
 
-bool ExportJob::start(const std::optional<ConfigEntry>& entry)
+QString ExportJob::defaultFolder()
+{
+    for (const QString& folder : {UserDefaults().lastExportFolder(), Paths::desktopFolder()}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return Paths::homeFolder();
+}
+
+bool ExportJob::start(const std::optional<ConfigEntry>& entry, const QString& archivePath)
 {
     if (!entry) {
         m_prompter.showAlert(tr("No Selection"), tr("Please select a game to export."));
@@ -71,12 +81,25 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry)
     m_baseName = LibraryLayout::baseNameOfConfigFile(entry->filePath);
     m_subject = entry->title.isEmpty() ? m_baseName : entry->title;
     setBusyConfigFile(entry->filePath);
-    m_archivePath = QDir(Paths::desktopFolder()).filePath(m_baseName + ArchiveFormat::Extension);
+    m_archivePath = QFileInfo(archivePath.isEmpty()
+                                  ? QDir(defaultFolder()).filePath(m_baseName + ArchiveFormat::Extension)
+                                  : archivePath)
+                        .absoluteFilePath();
+    // Said at once, before any work: there is nowhere to put the archive.
+    const QString folder = QFileInfo(m_archivePath).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        m_prompter.showAlert(tr("Export Failed"), tr("The folder %1 does not exist.").arg(folder));
+        return false;
+    }
+    if (QFileInfo(m_archivePath).isDir()) {
+        m_prompter.showAlert(tr("Export Failed"), tr("%1 is a folder.").arg(m_archivePath));
+        return false;
+    }
 
     if (FileOperations::itemExists(m_archivePath)) {
         const int answer =
             m_prompter.ask({tr("File exists"),
-                            tr("A file with this name already exists on your Desktop. Overwrite?"),
+                            tr("%1 already exists. Do you want to replace it?").arg(m_archivePath),
                             Prompter::Style::Warning,
                             {tr("Overwrite"), tr("Cancel")}});
         if (answer != 0)
@@ -111,7 +134,7 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
             .arg(*size.folderLink);
     m_fingerprint = size.fingerprint;
     m_configFile = entry.filePath;
-    const QStringList targets{m_staging->path(), Paths::desktopFolder()};
+    const QStringList targets{m_staging->path(), QFileInfo(m_archivePath).absolutePath()};
     if (const std::optional<QString> problem = spaceProblem(size.bytes, targets))
         return tr("The archive of %1 does not fit. %2").arg(m_subject, *problem);
     if (!QFile::link(gameFolder, m_staging->filePath(m_baseName)))
@@ -148,9 +171,10 @@ void ExportJob::zipped(const ProcessRunner::Result& result)
         finish(false, tr("Export Failed"), ArchiveFormat::startFailure(result.program, result.error));
         return;
     }
-    // The Desktop is never made: without one there is nowhere to put the archive.
-    if (result.exitCode != 0 || !QFileInfo(Paths::desktopFolder()).isDir()) {
-        finish(false, tr("Export Failed"), tr("Could not create TDL file."));
+    if (result.exitCode != 0) {
+        finish(
+            false, tr("Export Failed"),
+            tr("zip could not make the archive of %1 (exit status %2).").arg(m_subject).arg(result.exitCode));
         return;
     }
     {
@@ -173,10 +197,12 @@ void ExportJob::zipped(const ProcessRunner::Result& result)
             if (*error && isCancelled())
                 finish(false, QString(), QString());
             else if (*error)
-                finish(false, tr("Export Failed"), **error);
-            else
-                finish(true, tr("Export Successful"),
-                       tr("File saved to your Desktop:\n%1").arg(m_baseName + ArchiveFormat::Extension));
+                finish(false, tr("Export Failed"),
+                       tr("%1 could not be written: %2").arg(m_archivePath, **error));
+            else {
+                UserDefaults().setLastExportFolder(QFileInfo(m_archivePath).absolutePath());
+                finish(true, tr("Export Successful"), tr("File saved:\n%1").arg(m_archivePath));
+            }
         });
 }
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
-// Packs one game into "{base}.tdl" on the Desktop. zip runs without blocking the event loop;
-// the archive is made in a staging folder and moved onto the Desktop only when zip succeeded.
+// Packs one game into "{base}.tdl" where the user chose. zip runs without blocking the event
+// loop; the archive is made in a staging folder and moved into place only when zip succeeded.
 class ExportJob final : public ArchiveJob
 {
     Q_OBJECT
@@ -17,8 +17,13 @@ public:
     ~ExportJob() override;
 
     // False when nothing was started (no game, or the user kept the old archive); otherwise
-    // finished() follows once the export has ended, whatever the outcome.
-    bool start(const std::optional<ConfigEntry>& entry);
+    // finished() follows once the export has ended, whatever the outcome. archivePath: where
+    // the archive goes; empty: "{base}.tdl" in defaultFolder().
+    bool start(const std::optional<ConfigEntry>& entry, const QString& archivePath = {});
+
+    // Where exports go unless told otherwise: where the last one went, else the Desktop, else
+    // the home folder.
+    static QString defaultFolder();
 
 private:
     std::optional<QString> stage(const ConfigEntry& entry);

@@ -1,6 +1,7 @@
 #include "launch/EmulatorPresence.h"
 
 #include "platform/Diagnostics.h"
+#include "platform/DosboxReferenceFile.h"
 #include "platform/Emulator.h"
 #include "platform/FilePanel.h"
 #include "platform/Prompter.h"
@@ -10,6 +11,24 @@
 #include <QCoreApplication>
 
 namespace EmulatorPresence {
+
+bool choose(Emulator& emulator, Prompter& prompter, const QString& program)
+{
+    // Any file could be chosen: only one that answers as DOSBox-X does is kept.
+    const DosboxReferenceFile::Identity identity = DosboxReferenceFile::identify(program);
+    if (!identity.version) {
+        prompter.showAlert(QCoreApplication::translate("AppDelegate", "Not DOSBox-X"),
+                           QCoreApplication::translate(
+                               "AppDelegate", "%1 does not answer as DOSBox-X does. Asked for its version, "
+                                              "it answered: %2")
+                               .arg(program, identity.answer));
+        return false;
+    }
+    UserDefaults().setEmulatorProgram(program);
+    emulator.refresh();
+    logLine(emulator.foundLine());
+    return true;
+}
 
 void offerDownload(Emulator& emulator, Prompter& prompter, SystemServices& services, FilePanel* chooser)
 {
@@ -22,14 +41,9 @@ void offerDownload(Emulator& emulator, Prompter& prompter, SystemServices& servi
     if (answer == 0) {
         services.openUrl(Emulator::downloadPage());
     } else if (chooser && answer == 1) {
-        chooser->chooseFile({QCoreApplication::translate("AppDelegate", "Choose DOSBox-X"), {}, QString()},
-                            [&emulator](const QString& program) {
-                                UserDefaults().setEmulatorProgram(program);
-                                emulator.refresh();
-                                logLine(emulator.isInstalled()
-                                            ? emulator.foundLine()
-                                            : QStringLiteral("❌ Not a program: ") + program);
-                            });
+        chooser->chooseFile(
+            {QCoreApplication::translate("AppDelegate", "Choose DOSBox-X"), {}, QString()},
+            [&emulator, &prompter](const QString& program) { choose(emulator, prompter, program); });
     }
 }
 

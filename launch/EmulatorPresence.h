@@ -3,9 +3,14 @@
 class Emulator;
 class FilePanel;
 class Prompter;
+class QString;
 class SystemServices;
 
 namespace EmulatorPresence {
+
+// Keeps the program as the user's DOSBox-X when it answers "-version" as DOSBox-X does; says what
+// it answered otherwise. True when it was kept.
+bool choose(Emulator& emulator, Prompter& prompter, const QString& program);
 
 // Tells the user that DOSBox-X is missing and offers its download page, and, where a file panel
 // is at hand, to choose the program; the choice is kept for later starts.

@@ -102,7 +102,12 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
             return LaunchRefusal{tr("Error"), tr("Could not read the config file.")};
         const QString gameExe = ConfigText::firstLineValue(text, u"game_exe=").value_or(QString());
         if (gameExe.isEmpty())
-            return LaunchRefusal{tr("No Executable"), tr("No executable path found in the selected config.")};
+            return LaunchRefusal{tr("No Game Program"),
+                                 tr("Tandril does not know which program starts \"%1\". Open the game's "
+                                    "Settings, choose its program under Game, save, and press Play again.")
+                                     .arg(entry->title.isEmpty()
+                                              ? QFileInfo(entry->filePath).completeBaseName()
+                                              : entry->title)};
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
         arguments.command(mountCdImage());
         arguments.language(language);

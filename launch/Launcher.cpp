@@ -47,6 +47,10 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
         m_prompter.showAlert(refusal->title, refusal->message);
         return std::nullopt;
     }
+    // A DOSBox-X that went away since it was found (uninstalled, moved) is looked for again.
+    if (const std::optional<QString> program = m_emulator.executable();
+        program && !QFileInfo(*program).isExecutable())
+        m_emulator.refresh();
     if (!m_emulator.isInstalled()) {
         EmulatorPresence::offerDownload(m_emulator, m_prompter, m_services, m_chooser);
         return std::nullopt;
@@ -97,5 +101,10 @@ void Launcher::gotoDriveC(const std::optional<ConfigEntry>& entry)
         return;
     const QString folder = LibraryLayout::gameFolderOfConfigFile(Paths::libraryFolder(), entry->filePath);
     if (QFileInfo::exists(folder))
-        m_services.openFolder(folder);
+        if (!m_services.openFolder(folder))
+            m_prompter.showAlert(QCoreApplication::translate("Launch", "Could Not Show Drive C"),
+                                 QCoreApplication::translate("Launch",
+                                                             "No file manager could be started to show "
+                                                             "the game's folder. Its files are in:\n%1")
+                                     .arg(folder));
 }

@@ -15,9 +15,14 @@ QString opener()
 
 } // namespace
 
-void ConsoleServices::openFolder(const QString& path)
+bool ConsoleServices::openFolder(const QString& path)
 {
-    openUrl(QUrl::fromLocalFile(path));
+    const QString url = QUrl::fromLocalFile(path).toString();
+    if (const std::optional<QString> error = startDetached(opener(), {url})) {
+        logLine(QStringLiteral("❌ Could not open %1: %2").arg(url, *error));
+        return false;
+    }
+    return true;
 }
 
 void ConsoleServices::openUrl(const QUrl& url)

@@ -7,6 +7,6 @@
 class ConsoleServices final : public SystemServices
 {
 public:
-    void openFolder(const QString& path) override;
+    bool openFolder(const QString& path) override;
     void openUrl(const QUrl& url) override;
 };

@@ -4,9 +4,12 @@
 
 #include <QDesktopServices>
 
-void DesktopServices::openFolder(const QString& path)
+bool DesktopServices::openFolder(const QString& path)
 {
-    openUrl(QUrl::fromLocalFile(path));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return true;
+    logLine(QStringLiteral("❌ Could not open %1").arg(path));
+    return false;
 }
 
 void DesktopServices::openUrl(const QUrl& url)

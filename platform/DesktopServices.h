@@ -6,6 +6,6 @@
 class DesktopServices final : public SystemServices
 {
 public:
-    void openFolder(const QString& path) override;
+    bool openFolder(const QString& path) override;
     void openUrl(const QUrl& url) override;
 };

@@ -9,6 +9,12 @@ void DialogFilePanel::chooseFile(const Request& request, std::function<void(cons
     auto* dialog = new QFileDialog(parent, request.title, request.startFolder);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(request.folder ? QFileDialog::Directory : QFileDialog::ExistingFile);
+    if (!request.saveAs.isEmpty()) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite); // the caller asks, naming the file
+        dialog->selectFile(request.saveAs);
+    }
     // Qt's own dialog matches the filter ignoring letter case: DOS files are usually GAME.EXE.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
@@ -17,7 +23,7 @@ void DialogFilePanel::chooseFile(const Request& request, std::function<void(cons
         patterns << QStringLiteral("*.") + extension;
     if (request.folder)
         dialog->setOption(QFileDialog::ShowDirsOnly);
-    else
+    else if (!patterns.isEmpty()) // an empty pattern list would read "Title ()"
         dialog->setNameFilters({QStringLiteral("%1 (%2)").arg(request.title, patterns.join(u' ')),
                                 QFileDialog::tr("All files (*)")});
     dialog->setWindowModality(Qt::WindowModal);

@@ -120,6 +120,41 @@ Result writeAccount(const Emulator& emulator, const std::optional<QString>& conf
 
 } // namespace
 
+namespace {
+
+Identity identifyStart(const Emulator::Start& start)
+{
+    constexpr int AnswerMilliseconds = 10000;
+    const Run ran = run(start, AnswerMilliseconds);
+    if (!ran.finished)
+        return {std::nullopt, tr("no answer within %1 seconds").arg(AnswerMilliseconds / 1000)};
+    const QStringList lines = QString::fromLocal8Bit(ran.output).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        if (line.contains(QStringLiteral("DOSBox-X version")))
+            return {line.trimmed(), line.trimmed()};
+    }
+    if (ran.crashed)
+        return {std::nullopt, tr("it crashed")};
+    return {std::nullopt,
+            lines.isEmpty() ? tr("nothing (exit status %1)").arg(ran.exitCode) : lines.first().trimmed()};
+}
+
+} // namespace
+
+Identity identify(const Emulator& emulator)
+{
+    if (!emulator.isInstalled())
+        return {std::nullopt, tr("DOSBox-X was not found.")};
+    return identifyStart(emulator.startCommand({QStringLiteral("-version")}));
+}
+
+Identity identify(const QString& program)
+{
+    if (!QFileInfo(program).isExecutable())
+        return {std::nullopt, tr("%1 is not a program.").arg(program)};
+    return identifyStart({program, {QStringLiteral("-version")}});
+}
+
 bool fitsDosCommand(const QString& path)
 {
     static constexpr qsizetype MaximumArgumentBytes = 100; // of 126, with room for the command

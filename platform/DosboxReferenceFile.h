@@ -27,6 +27,16 @@ Result load(const Emulator& emulator);
 // a second, longer when the settings make DOSBox-X hang.
 Result readAs(const Emulator& emulator, const QString& configText);
 
+// What a program answers to "-version": DOSBox-X's version line when it is DOSBox-X, else what
+// it answered instead (its first line, or why it gave no answer).
+struct Identity
+{
+    std::optional<QString> version;
+    QString answer;
+};
+Identity identify(const Emulator& emulator);
+Identity identify(const QString& program);
+
 // Whether DOSBox-X's shell can take the path as one argument of a command: its commands see at
 // most 126 bytes and split at blanks.
 bool fitsDosCommand(const QString& path);

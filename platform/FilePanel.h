@@ -15,6 +15,7 @@ public:
         QStringList extensions; // matched in any letter case
         QString startFolder;    // empty: wherever the panel likes
         bool folder = false;    // a folder is chosen instead of a file
+        QString saveAs = {};    // not empty: a name to save under is asked for, this one offered
     };
 
     virtual ~FilePanel();

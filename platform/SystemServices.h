@@ -12,7 +12,8 @@ class SystemServices
 public:
     virtual ~SystemServices();
 
-    virtual void openFolder(const QString& path) = 0;
+    // False when no file manager could be started to show it.
+    virtual bool openFolder(const QString& path) = 0;
     virtual void openUrl(const QUrl& url) = 0;
 
     // Starts a program that runs on by itself: no shell, every argument a string of its own,

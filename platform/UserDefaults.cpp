@@ -5,6 +5,7 @@ const QString LastSelectedConfigRowKey = QStringLiteral("LastSelectedConfigRow")
 const QString MainWindowHeightKey = QStringLiteral("MainWindowHeight");
 const QString MainWindowWidthKey = QStringLiteral("MainWindowWidth");
 const QString EmulatorProgramKey = QStringLiteral("DOSBoxXProgram");
+const QString LastExportFolderKey = QStringLiteral("LastExportFolder");
 } // namespace
 
 UserDefaults::UserDefaults() : m_settings(QStringLiteral("Tandril"), QStringLiteral("Tandril")) {}
@@ -55,4 +56,15 @@ double UserDefaults::mainWindowWidth() const
 void UserDefaults::setMainWindowWidth(double width)
 {
     m_settings.setValue(MainWindowWidthKey, width);
+}
+
+QString UserDefaults::lastExportFolder() const
+{
+    m_settings.sync();
+    return m_settings.value(LastExportFolderKey).toString();
+}
+
+void UserDefaults::setLastExportFolder(const QString& folder)
+{
+    m_settings.setValue(LastExportFolderKey, folder);
 }

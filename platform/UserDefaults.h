@@ -3,7 +3,7 @@
 #include <optional>
 #include <QSettings>
 
-// The two values that survive between runs besides the library itself.
+// The values that survive between runs besides the library itself.
 class UserDefaults
 {
 public:
@@ -21,6 +21,9 @@ public:
     QString emulatorProgram() const;
     void setEmulatorProgram(const QString& program);
     void setMainWindowWidth(double width);
+    // Where the last export went; empty when none.
+    QString lastExportFolder() const;
+    void setLastExportFolder(const QString& folder);
 
 private:
     mutable QSettings m_settings;

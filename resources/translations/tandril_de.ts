@@ -8,7 +8,7 @@
     </message>
     <message>
         <source>Choose…</source>
-        <translation>Auswählen…</translation>
+        <translation>Auswählen …</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -17,6 +17,14 @@
     <message>
         <source>Choose DOSBox-X</source>
         <translation>DOSBox-X auswählen</translation>
+    </message>
+    <message>
+        <source>Not DOSBox-X</source>
+        <translation>Nicht DOSBox-X</translation>
+    </message>
+    <message>
+        <source>%1 does not answer as DOSBox-X does. Asked for its version, it answered: %2</source>
+        <translation>%1 antwortet nicht wie DOSBox-X. Nach seiner Version gefragt, antwortete es: %2</translation>
     </message>
 </context>
 <context>
@@ -100,10 +108,6 @@
         <translation>DOSBox-X-Einstellungen des Spiels ändern, geprüft vom installierten DOSBox-X</translation>
     </message>
     <message>
-        <source>pack the game into GAME.tdl on the Desktop</source>
-        <translation>das Spiel in SPIEL.tdl auf dem Schreibtisch packen</translation>
-    </message>
-    <message>
         <source>bring an exchange archive into the library</source>
         <translation>ein Austauscharchiv in die Bibliothek übernehmen</translation>
     </message>
@@ -170,6 +174,14 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     <message>
         <source>invalid arguments for %1</source>
         <translation>ungültige Argumente für %1</translation>
+    </message>
+    <message>
+        <source>pack the game into an archive: FILE, or GAME.tdl where the last export went, else on the Desktop or in the home folder</source>
+        <translation>das Spiel in ein Archiv packen: DATEI, oder GAME.tdl dort, wohin der letzte Export ging, sonst auf den Schreibtisch oder in den Persönlichen Ordner</translation>
+    </message>
+    <message>
+        <source>Try 'tandril --help' for more information.</source>
+        <translation>„tandril --help“ zeigt mehr.</translation>
     </message>
 </context>
 <context>
@@ -242,6 +254,22 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     <message>
         <source>DOSBox-X ended with exit status %1.</source>
         <translation>DOSBox-X wurde mit dem Status %1 beendet.</translation>
+    </message>
+    <message>
+        <source>no answer within %1 seconds</source>
+        <translation>keine Antwort innerhalb von %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation>es ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>nothing (exit status %1)</source>
+        <translation>nichts (Status %1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 ist kein Programm.</translation>
     </message>
 </context>
 <context>
@@ -417,6 +445,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>The game was kept as it was.</source>
         <translation>Das Spiel bleibt, wie es war.</translation>
     </message>
+    <message>
+        <source>The game's folder and all its files, saved games included, will be deleted for good.</source>
+        <translation>Der Ordner des Spiels und alle seine Dateien, Spielstände eingeschlossen, werden endgültig gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>ExportJob</name>
@@ -431,10 +463,6 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>File exists</source>
         <translation>Datei existiert</translation>
-    </message>
-    <message>
-        <source>A file with this name already exists on your Desktop. Overwrite?</source>
-        <translation>Auf Ihrem Schreibtisch gibt es bereits eine Datei mit diesem Namen. Überschreiben?</translation>
     </message>
     <message>
         <source>Overwrite</source>
@@ -465,18 +493,8 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Die Konfigurationsdatei ist kein gültiger UTF-8-Text: ihr Archiv ließe sich nicht importieren.</translation>
     </message>
     <message>
-        <source>Could not create TDL file.</source>
-        <translation>TDL-Datei konnte nicht erstellt werden.</translation>
-    </message>
-    <message>
         <source>Export Successful</source>
         <translation>Export erfolgreich</translation>
-    </message>
-    <message>
-        <source>File saved to your Desktop:
-%1</source>
-        <translation>Datei auf Ihrem Schreibtisch gespeichert:
-%1</translation>
     </message>
     <message>
         <source>The game folder holds the link "%1", which leads to a folder; an archive cannot hold it.</source>
@@ -485,6 +503,32 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>%1 changed while it was being exported. Please export it again.</source>
         <translation>%1 wurde während des Exports geändert. Bitte exportieren Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>zip could not make the archive of %1 (exit status %2).</source>
+        <translation>zip konnte das Archiv von %1 nicht erstellen (Status %2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>File saved:
+%1</source>
+        <translation>Datei gespeichert:
+%1</translation>
     </message>
 </context>
 <context>
@@ -702,6 +746,16 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>DOSBox-X stopped</source>
         <translation>DOSBox-X wurde beendet</translation>
     </message>
+    <message>
+        <source>Could Not Show Drive C</source>
+        <translation>Laufwerk C kann nicht gezeigt werden</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the game's folder. Its files are in:
+%1</source>
+        <translation>Es konnte keine Dateiverwaltung gestartet werden, um den Ordner des Spiels zu zeigen. Seine Dateien liegen in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>LibraryActions</name>
@@ -772,6 +826,14 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Einstellungen …</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1065,14 @@ DOSBox-X: %2</translation>
         <source>Stop the export or import and leave everything as it was</source>
         <translation>Export oder Import anhalten und alles lassen, wie es war</translation>
     </message>
+    <message>
+        <source>Please select a game to export.</source>
+        <translation>Bitte wählen Sie ein Spiel zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>Export Game</source>
+        <translation>Spiel exportieren</translation>
+    </message>
 </context>
 <context>
     <name>OtherSettingsPanel</name>
@@ -1054,7 +1124,7 @@ schlüssel=wert</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation>Auswählen…</translation>
+        <translation>Auswählen …</translation>
     </message>
     <message>
         <source>Eject</source>
@@ -1267,6 +1337,53 @@ schlüssel=wert</translation>
     <message>
         <source>DOSBox-X is reading the settings…</source>
         <translation>DOSBox-X liest die Einstellungen …</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Find Automatically</source>
+        <translation>Automatisch suchen</translation>
+    </message>
+    <message>
+        <source>DOSBox-X:</source>
+        <translation>DOSBox-X:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Choose DOSBox-X</source>
+        <translation>DOSBox-X auswählen</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 (chosen, but not found)</source>
+        <translation>%1 (ausgewählt, aber nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>found automatically</source>
+        <translation>automatisch gefunden</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <source>It does not answer as DOSBox-X: %1</source>
+        <translation>Es antwortet nicht wie DOSBox-X: %1</translation>
     </message>
 </context>
 <context>

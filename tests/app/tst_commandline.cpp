@@ -32,8 +32,8 @@ private Q_SLOTS:
 void CommandLineTest::commands_data()
 {
     // The arguments joined by "|"; what standard output starts with after a success, or standard
-    // error holds after a failure (with "Usage: tandril" after a usage error, exit code 2); and the
-    // library's titles afterwards ("=": unchanged). "$LIB" stands for the library folder.
+    // error holds after a failure (one line and a pointer to --help after a usage error, exit code 2); and
+    // the library's titles afterwards ("=": unchanged). "$LIB" stands for the library folder.
     textColumns({"arguments", "exitCode", "output", "titles"});
     const QString noTerminal =
         u"\nAnswered \"Cancel\" because there is no terminal to ask on; --yes answers \"%1\".\n"_s;
@@ -69,10 +69,12 @@ void CommandLineTest::commands_data()
             "Invalid Title: The title must not contain line breaks, tabs or other control characters.\n",
             "=");
     textRow("delete by the title in another letter case", "--yes|delete|DOOM", "0", "", "Twin|Keen 4|Twin");
-    textRow("delete without an answer", "delete|Doom", "1",
-            "Delete Configuration?: Are you sure you want to delete the configuration for \"Doom\"?" +
-                noTerminal.arg("Delete"),
-            "=");
+    textRow(
+        "delete without an answer", "delete|Doom", "1",
+        "Delete Configuration?: Are you sure you want to delete the configuration for \"Doom\"?\nThe game's "
+        "folder and all its files, saved games included, will be deleted for good." +
+            noTerminal.arg("Delete"),
+        "=");
     textRow("set, unchecked without a reference from DOSBox-X",
             "set|b|sblaster.oplmode=opl3|joystick.timed=false", "0", "", "=");
     textRow("set without a value", "set|b|nonsense", "2", "", "=");
@@ -119,7 +121,10 @@ void CommandLineTest::commands()
         QVERIFY2((output.isEmpty() || run.out.startsWith(output)) && !run.err.contains(u"Usage"_s),
                  qPrintable(run.out + run.err));
     else if (exitCode == 2)
-        QVERIFY2(run.err.contains(output) && run.err.contains(u"Usage: tandril"_s), qPrintable(run.err));
+        QVERIFY2(run.err.contains(output) &&
+                     run.err.endsWith(u"\nTry 'tandril --help' for more information.\n"_s) &&
+                     run.err.count(u'\n') == 2,
+                 qPrintable(run.err));
     else
         QCOMPARE(run.err, output);
     QCOMPARE(titles(), cell("titles") == u"=" ? before : cell("titles"));

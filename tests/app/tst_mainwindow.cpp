@@ -260,6 +260,10 @@ void MainWindowTest::exportShowsProgressAndCancels()
     const auto window = makeWindow();
     auto* indicator = child<QProgressBar>(*window, "progressIndicator_export");
     child(*window, "export_game")->click();
+    // Asked where to save, from the Desktop with the game's name.
+    QCOMPARE(m_filePanel.requests.last().startFolder, m_home->path() + u"/Desktop"_s);
+    QCOMPARE(m_filePanel.requests.last().saveAs, u"Doom.tdl"_s);
+    m_filePanel.choose(m_home->path() + u"/Desktop/Doom.tdl"_s);
     QVERIFY(indicator->isVisible());
     // Other games stay playable meanwhile; the game being packed and the library's commands do not.
     QVERIFY(!child(*window, "import_game")->isEnabled());

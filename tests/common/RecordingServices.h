@@ -9,7 +9,11 @@
 class RecordingServices final : public SystemServices
 {
 public:
-    void openFolder(const QString& path) override { openedFolders.append(path); }
+    bool openFolder(const QString& path) override
+    {
+        openedFolders.append(path);
+        return true;
+    }
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
 
     QStringList openedFolders;

@@ -52,14 +52,14 @@ private:
             qFatal("%s did not finish", job.metaObject()->className());
         return finished.first().first().toBool();
     }
-    bool exportGame(const QString& base, ProcessRunner* runner = nullptr)
+    bool exportGame(const QString& base, ProcessRunner* runner = nullptr, const QString& archive = {})
     {
         ExportJob job(m_prompter, runner ? *runner : m_runner);
         QSignalSpy finished(&job, &ExportJob::finished);
         // A file that does not load still names a game, as on the command line.
         const QString file = m_home->libraryFolder() + u'/' + base + u".conf"_s;
-        return job.start(
-                   LibraryLoader::readEntry(file).value_or(ConfigEntry{QString(), file, std::nullopt})) &&
+        return job.start(LibraryLoader::readEntry(file).value_or(ConfigEntry{QString(), file, std::nullopt}),
+                         archive) &&
                finish(job, finished);
     }
     bool importArchive(const QString& archive, ProcessRunner* runner = nullptr)
@@ -125,15 +125,16 @@ void ArchivesTest::roundTripToAnotherUser()
         "setup_exe=/Users/olduser/Library/Application Support/Tandril/Cave Runner/SETUP.EXE\n"
         "cd_image=/home/ann/ISO/cave.cue\n[tandril autoexec]\necho /Users/x/y\n";
     makeGame(u"Cave Runner [1]"_s, config);
+    // Without a Desktop, the archive goes to the home folder.
+    QVERIFY(QDir(m_home->path() + u"/Desktop"_s).removeRecursively());
     QVERIFY(exportGame(u"Cave Runner [1]"_s));
-    const QString archive = m_home->path() + u"/Desktop/Cave Runner [1].tdl"_s;
+    const QString archive = m_home->path() + u"/Cave Runner [1].tdl"_s;
 
     const TestHome other;
     QVERIFY(importArchive(archive));
     QCOMPARE(m_prompter.takeAlerts(),
-             QList<ScriptedPrompter::Alert>(
-                 {{"Export Successful", "File saved to your Desktop:\nCave Runner [1].tdl"},
-                  {"Import Successful", "Game imported successfully."}}));
+             QList<ScriptedPrompter::Alert>({{"Export Successful", "File saved:\n" + archive},
+                                             {"Import Successful", "Game imported successfully."}}));
     const QString library = other.libraryFolder();
     QCOMPARE(tree(library), (QStringList{"Cave Runner [1].conf", "Cave Runner [1]/",
                                          "Cave Runner [1]/FLOPPIES/", "Cave Runner [1]/GAME.EXE",
@@ -151,28 +152,28 @@ void ArchivesTest::roundTripToAnotherUser()
 
 void ArchivesTest::exportFailures_data()
 {
-    QTest::addColumn<bool>("withDesktop");
+    QTest::addColumn<QString>("archive"); // below the home folder
     QTest::addColumn<QByteArray>("config");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no Desktop") << false << QByteArray("game_title=Doom\n") << "Could not create TDL file.";
+    QTest::addColumn<QString>("message"); // "$HOME" the home folder
+    QTest::newRow("a folder that is not there") << "nowhere/Doom.tdl" << QByteArray("game_title=Doom\n")
+                                                << "The folder $HOME/nowhere does not exist.";
     // Its archive could never be imported.
     QTest::newRow("configuration not UTF-8")
-        << true << QByteArray("game_title=Caf\xe9\n")
+        << "Desktop/Doom.tdl" << QByteArray("game_title=Caf\xe9\n")
         << "The configuration file is not valid UTF-8 text: its archive could not be imported.";
 }
 
 void ArchivesTest::exportFailures()
 {
-    QFETCH(bool, withDesktop);
+    QFETCH(QString, archive);
     QFETCH(QByteArray, config);
     QFETCH(QString, message);
     makeGame(u"Doom"_s, config);
-    if (!withDesktop)
-        QVERIFY(QDir(m_home->path() + u"/Desktop"_s).removeRecursively());
-    QVERIFY(!exportGame(u"Doom"_s));
-    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>({{"Export Failed", message}}));
-    QCOMPARE(tree(m_home->path() + u"/Desktop"_s), QStringList());
-    QCOMPARE(QFileInfo::exists(m_home->path() + u"/Desktop"_s), withDesktop); // never made
+    const QStringList before = tree(m_home->path());
+    QVERIFY(!exportGame(u"Doom"_s, nullptr, m_home->path() + u'/' + archive));
+    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>(
+                                          {{"Export Failed", message.replace(u"$HOME"_s, m_home->path())}}));
+    QCOMPARE(tree(m_home->path()), before); // no folder made, nothing left
 }
 
 void ArchivesTest::importRefusals_data()

@@ -3,6 +3,7 @@
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "launch/DosCommands.h"
+#include "launch/EmulatorPresence.h"
 #include "launch/LanguageKeyboard.h"
 #include "launch/Launcher.h"
 #include "platform/UserDefaults.h"
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void emulatorSearchOrder_data();
     void emulatorSearchOrder();
     void quickExitIsReported();
+    void emulatorChoice_data();
+    void emulatorChoice();
     void dosCommands_data();
     void dosCommands();
 };
@@ -110,7 +113,8 @@ void LauncherTest::refusals_data()
     row("game, nothing selected", LaunchMode::Game, "-", "-",
         "No Selection: Please select a game from the list to run the live test.");
     row("game, first game_exe empty", LaunchMode::Game, "game_exe=\ngame_exe=B.EXE\n", "-",
-        "No Executable: No executable path found in the selected config.");
+        "No Game Program: Tandril does not know which program starts \"G\". Open the game's Settings, choose "
+        "its program under Game, save, and press Play again.");
     row("setup file missing", LaunchMode::Setup, "x\n", "/no/SETUP.EXE",
         "File Not Found: The setup file was not found at:\n/no/SETUP.EXE");
 }
@@ -206,6 +210,44 @@ void LauncherTest::quickExitIsReported()
     QTRY_COMPARE(prompter.alerts.size(), 1);
     QCOMPARE(prompter.alerts.first().message,
              u"DOSBox-X ended right after it started (exit status 3).\n\nConfig file not found"_s);
+}
+
+void LauncherTest::emulatorChoice_data()
+{
+    // What the chosen program prints for "-version" ("-": a file that is no program), and what the
+    // user is told ("": it is kept).
+    textColumns({"answer", "alert"});
+    textRow("DOSBox-X", "echo; echo 'DOSBox-X version 2026.08.02 SDL2, copyright'", "");
+    textRow("a program that prints nothing", "exit 0",
+            "Not DOSBox-X: $P does not answer as DOSBox-X does. Asked for its version, it answered: nothing "
+            "(exit status 0)");
+    textRow(
+        "another program", "echo 'GNU bash, version 5.2'",
+        "Not DOSBox-X: $P does not answer as DOSBox-X does. Asked for its version, it answered: GNU bash, "
+        "version 5.2");
+    textRow("no program", "-",
+            "Not DOSBox-X: $P does not answer as DOSBox-X does. Asked for its version, it "
+            "answered: $P is not a program.");
+}
+
+void LauncherTest::emulatorChoice()
+{
+    const TestHome home;
+    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
+    const QString answer = cell("answer");
+    const QString program = answer == u"-" ? home.writeFile(u"bin/dosbox-x"_s, "MZ")
+                                           : writeScript(home, u"bin/dosbox-x"_s, answer.toUtf8() + '\n');
+    ScriptedPrompter prompter;
+    Emulator emulator({home.path() + u"/empty"_s});
+    const bool kept = EmulatorPresence::choose(emulator, prompter, program);
+    const QString alert = cell("alert").replace(u"$P"_s, program);
+    QCOMPARE(prompter.alerts.isEmpty()
+                 ? QString()
+                 : prompter.alerts.first().title + u": "_s + prompter.alerts.first().message,
+             alert);
+    QCOMPARE(kept, alert.isEmpty());
+    QCOMPARE(UserDefaults().emulatorProgram(), kept ? program : QString());
+    QCOMPARE(emulator.isInstalled(), kept);
 }
 
 void LauncherTest::dosCommands_data()
