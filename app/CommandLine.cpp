@@ -221,11 +221,13 @@ int addFromFolder(Context& context)
     return runArchiveJob<FolderAddJob>(
         context, QCoreApplication::translate("CommandLine", "Adding %1"), [&](FolderAddJob& job) {
             QObject::connect(&job, &FolderAddJob::picked, &job,
-                             [&](const QString& program, const QString& setup) {
+                             [&](const QString& program, const QString& setup, const QString& cdImage) {
                                  if (!program.isEmpty())
                                      context.streams.out << "Program: " << program << Qt::endl;
                                  if (!setup.isEmpty())
                                      context.streams.out << "Setup: " << setup << Qt::endl;
+                                 if (!cdImage.isEmpty())
+                                     context.streams.out << "CD image: " << cdImage << Qt::endl;
                              });
             return job.start(source, title, context.values.value(QStringLiteral("--exe")));
         });

@@ -256,7 +256,7 @@ void FolderAddJob::contentReady(const std::optional<QString>& error)
     for (const QString& image : found.floppyImages)
         QDir().rename(QDir(folder).filePath(image), QDir(floppies).filePath(QFileInfo(image).fileName()));
 
-    Q_EMIT picked(program, found.setupProgram);
+    Q_EMIT picked(program, found.setupProgram, found.cdImage);
     if (program.isEmpty())
         logLine(
             QStringLiteral("⚠️ No program found to start %1: choose one in its settings.").arg(m_title));

@@ -26,7 +26,7 @@ public:
 Q_SIGNALS:
     void installed(const QString& configFile);
     // What was found: relative paths inside the game folder, empty when none.
-    void picked(const QString& program, const QString& setup);
+    void picked(const QString& program, const QString& setup, const QString& cdImage);
 
 private:
     bool chooseName();

@@ -6,6 +6,7 @@
 #include "app/LibraryTableModel.h"
 #include "app/ProgramPreferences.h"
 #include "app/StatusLight.h"
+#include "app/WindowSize.h"
 #include "exchange/ArchiveJob.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
@@ -260,13 +261,12 @@ void MainWindow::showEvent(QShowEvent* event)
     checkTwoROMFilesInMt32();
     m_tableView->setFocus(); // type-to-find works at once
     // A small or scaled screen (1280 pixels at a scale of 2) still shows every button.
-    if (const QScreen* shown = screen())
-        setMinimumWidth(std::min(MinimumWidth, shown->availableGeometry().width()));
-    const double storedHeight = m_defaults.mainWindowHeight();
-    const double storedWidth = m_defaults.mainWindowWidth();
-    const int height = storedHeight > 0 ? qRound(storedHeight) : this->height();
-    const int width = storedWidth > 0 ? qRound(storedWidth) : this->width();
-    resize(std::max(width, minimumWidth()), std::clamp(height, MinimumHeight, MaximumHeight));
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    if (!available.isEmpty())
+        setMinimumSize(std::min(MinimumWidth, available.width()),
+                       std::min(MinimumHeight, available.height()));
+    resize(fittedWindowSize({qRound(m_defaults.mainWindowWidth()), qRound(m_defaults.mainWindowHeight())},
+                            size(), {MinimumWidth, MinimumHeight}, MaximumHeight, available));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -43,6 +43,8 @@ void MainWindow::followJob(ArchiveJob* job, QProgressBar* indicator, const QStri
 {
     m_activeJob = job;
     indicator->setRange(0, 0); // busy until the tool reports its first item
+    indicator->setFormat(QStringLiteral("%p%"));
+    indicator->setTextVisible(true);
     connect(job, &ArchiveJob::busyChanged, indicator, &QWidget::setVisible);
     connect(job, &ArchiveJob::progressed, this,
             [this, job, indicator, doing](qint64 done, qint64 total, const QString& item) {

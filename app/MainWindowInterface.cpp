@@ -209,6 +209,9 @@ void MainWindow::connectCommands()
 
     connect(m_searchField, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_filter->setSearchText(text);
+        // As the list narrows, the first match is the one Return plays.
+        if (!m_tableView->selectionModel()->hasSelection() && m_filter->rowCount() > 0)
+            m_tableView->selectRow(0);
         updateCount();
         updateAllButtonStates();
     });
@@ -297,10 +300,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             m_tableView->setFocus();
             return true;
         }
-        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            m_tableView->setFocus();
-            if (!m_tableView->currentIndex().isValid() && m_filter->rowCount() > 0)
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (key->key() == Qt::Key_Down || enter) {
+            if (!m_tableView->selectionModel()->hasSelection() && m_filter->rowCount() > 0)
                 m_tableView->selectRow(0);
+            // Return plays what the search found: the only match, or the one selected.
+            if (enter && m_launchGameButton->isEnabled())
+                launchGame();
+            else
+                m_tableView->setFocus();
             return true;
         }
     }

@@ -36,7 +36,7 @@ Answer ask(Prompter& prompter, const QString& existingTitle)
 QString freeName(const QString& libraryFolder, const QString& base)
 {
     for (int n = 2;; ++n) {
-        const QString candidate = base + u' ' + QString::number(n);
+        const QString candidate = QStringLiteral("%1 (%2)").arg(base).arg(n);
         if (!FileOperations::itemExists(LibraryLayout::configFilePath(libraryFolder, candidate)) &&
             !FileOperations::itemExists(LibraryLayout::gameFolder(libraryFolder, candidate)))
             return candidate;

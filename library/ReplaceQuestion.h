@@ -18,7 +18,8 @@ enum class Answer
 
 Answer ask(Prompter& prompter, const QString& existingTitle);
 
-// The first name after base that no game's configuration file or folder has: "Doom 2", "Doom 3", …
+// The first name after base that no game's configuration file or folder has: "Doom (2)",
+// "Doom (3)", …, which no one takes for a sequel.
 QString freeName(const QString& libraryFolder, const QString& base);
 
 } // namespace ReplaceQuestion

@@ -64,7 +64,7 @@ void CommandLineTest::commands_data()
             noTerminal.arg("Keep Both"),
         "=");
     textRow("add over an existing game, --yes keeps both", "--yes|add|Doom", "0", "",
-            "Twin|Keen 4|Twin|Doom|Doom 2");
+            "Twin|Keen 4|Twin|Doom|Doom (2)");
     textRow("add a title with a line break", "add|Evil\ngame_exe=C:\\EVIL.BAT", "1",
             "Invalid Title: The title must not contain line breaks, tabs or other control characters.\n",
             "=");

@@ -76,7 +76,7 @@ void FolderAddTest::addsTheGame_data()
     QTest::addColumn<QString>("name");   // the new game's base name and title
     QTest::newRow("from a folder") << "folder" << false << "Keen";
     QTest::newRow("from a .zip of one folder") << "zip" << false << "Keen";
-    QTest::newRow("Keep Both beside a game of the same name") << "folder" << true << "Keen 2";
+    QTest::newRow("Keep Both beside a game of the same name") << "folder" << true << "Keen (2)";
     QTest::newRow("a FIFO and a link to it are left out, never waited on") << "fifo" << false << "Keen";
 }
 

@@ -1,5 +1,6 @@
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
+#include "app/WindowSize.h"
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
@@ -26,6 +27,8 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void windowFitsTheScreen_data();
+    void windowFitsTheScreen();
     void initTestCase() { isolateUserDefaults(); }
     void init();
     void cleanup();
@@ -162,20 +165,19 @@ void MainWindowTest::searchNarrowsTheList()
     m_home->writeConfig(u"b"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
     m_home->writeConfig(u"c"_s, "game_title=Pac-Man\n");
     UserDefaults().setLastSelectedConfigRow(2);
-    const auto window = makeWindow();
+    RecordingEmulator emulator(m_home->path() + u"/bin"_s);
+    const auto window = makeWindow(emulator.folder());
     auto* search = child<QLineEdit>(*window, "searchField");
     QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
     QTRY_VERIFY(search->hasFocus());
     QTest::keyClicks(search, typed);
     QCOMPARE(this->shown(*window), shown);
     QCOMPARE(child<QLabel>(*window, "gameCount")->text(), cell("count"));
-    // Commands act on the game the user sees selected, never on a hidden one.
-    QCOMPARE(window->selectedConfig().has_value(), false);
-    if (!shown.isEmpty()) {
-        select(*window, {0});
-        QCOMPARE(window->selectedConfig()->title, shown.first());
-        QCOMPARE(child(*window, "launchGameButton")->isEnabled(), shown.first() == u"Doom");
-    }
+    // The first match is selected as the list narrows, never a hidden game; Return plays it.
+    QCOMPARE(window->selectedConfig() ? window->selectedConfig()->title : QString(), shown.value(0));
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(emulator.takeArguments(shown.value(0) == u"Doom" ? 10000 : 300).has_value(),
+             shown.value(0) == u"Doom");
     QTest::keyClick(search, Qt::Key_Escape);
     QCOMPARE(child<QLabel>(*window, "gameCount")->text(), u"3 games"_s);
 }
@@ -286,6 +288,27 @@ void MainWindowTest::exportShowsProgressAndCancels()
         QCOMPARE(indicator->value(), 4);
     }
     QCOMPARE(tree(m_home->temporaryFolder()), QStringList());
+}
+
+void MainWindowTest::windowFitsTheScreen_data()
+{
+    // Sizes as "WIDTHxHEIGHT"; the window's own is 715x520, its minimum 715x375.
+    textColumns({"remembered", "screen", "opened"});
+    textRow("a remembered size that fits", "900x600", "1920x1080", "900x600");
+    textRow("remembered on a larger screen", "2400x1500", "1280x800", "1280x800");
+    textRow("never remembered", "0x0", "1920x1080", "715x520");
+    textRow("a screen smaller than the minimum", "0x0", "640x480", "640x480");
+    textRow("remembered below the minimum", "300x200", "1920x1080", "715x375");
+}
+
+void MainWindowTest::windowFitsTheScreen()
+{
+    const auto size = [](const QString& text) {
+        return QSize(text.section(u'x', 0, 0).toInt(), text.section(u'x', 1).toInt());
+    };
+    QCOMPARE(fittedWindowSize(size(cell("remembered")), {715, 520}, {715, 375}, 4000,
+                              QRect(QPoint(0, 0), size(cell("screen")))),
+             size(cell("opened")));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -247,8 +247,8 @@ void ArchivesTest::importOverwrite_data()
     QTest::addColumn<QString>("titles");
     QTest::addColumn<QString>("trash"); // the Trash's files afterwards
     QTest::newRow("Keep Both, what --yes answers")
-        << 0 << "Doom 2.conf|Doom 2/|Doom 2/NEW.EXE|Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/OLD.EXE"
-        << "Doom (old)|Doom (new) 2"
+        << 0 << "Doom (2).conf|Doom (2)/|Doom (2)/NEW.EXE|Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/OLD.EXE"
+        << "Doom (old)|Doom (new) (2)"
         << "";
     QTest::newRow("Replace: the old game to the Trash")
         << 1 << "Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/NEW.EXE"
@@ -293,7 +293,7 @@ void ArchivesTest::importOverwrite()
     QCOMPARE(loaded.join(u'|'), titles);
     QCOMPARE(tree(m_home->path() + u"/.local/share/Trash/files"_s).join(u'|'), trash);
     if (answer == 0) // paths into the game folder follow it to its new name
-        QVERIFY(readFile(folder + u"/Doom 2.conf"_s).contains("/Tandril/Doom 2/NEW.EXE\n"));
+        QVERIFY(readFile(folder + u"/Doom (2).conf"_s).contains("/Tandril/Doom (2)/NEW.EXE\n"));
     m_prompter.takeAlerts();
 }
 
