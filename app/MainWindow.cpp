@@ -6,7 +6,6 @@
 #include "app/LibraryTableModel.h"
 #include "app/ProgramPreferences.h"
 #include "app/StatusLight.h"
-#include "app/WindowSize.h"
 #include "exchange/ArchiveJob.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
@@ -18,6 +17,7 @@
 #include "platform/ProcessRunner.h"
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
+#include "platform/WindowSize.h"
 #include "settings/Preferences.h"
 
 #include <QCloseEvent>

@@ -101,6 +101,27 @@ QList<Setting> parse(const QString& text)
     return settings;
 }
 
+QStringList unreadLines(const QString& otherText)
+{
+    QStringList lines;
+    bool inSection = false;
+    for (const QStringView line : QStringView(otherText).tokenize(u'\n')) {
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+            continue;
+        bool read = false;
+        if (trimmed.startsWith(u'[')) {
+            read = trimmed.endsWith(u']') && trimmed.indexOf(u']') == trimmed.size() - 1;
+            inSection = inSection || read;
+        } else {
+            read = inSection && trimmed.indexOf(u'=') > 0;
+        }
+        if (!read)
+            lines.append(trimmed.toString());
+    }
+    return lines;
+}
+
 bool isFormKey(const QString& section, const QString& key)
 {
     static const QStringList keys{

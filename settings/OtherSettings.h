@@ -20,6 +20,10 @@ struct Setting
 // ([tandril], [tandril autoexec]) and DOSBox-X's [autoexec] commands are no settings.
 QList<Setting> parse(const QString& text);
 
+// The lines of a text of other settings that are no setting and would be lost on saving: a header
+// with more after its "]" ("[cpu]cylces=5000"), a line without "=", a key before any section.
+QStringList unreadLines(const QString& otherText);
+
 // Whether the form's controls set this key; "cycles" in [cpu] is the form's, in [dosbox] it is not.
 bool isFormKey(const QString& section, const QString& key);
 

@@ -4,8 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -27,6 +29,7 @@ OtherSettingsPanel::OtherSettingsPanel(QWidget* parent) : QWidget(parent)
     m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_edit->setPlaceholderText(tr("[section]\nkey=value"));
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_edit->setMinimumHeight(120); // opened, it makes room: the editor scrolls rather than squeezes
     m_help = new QLabel(this);
     m_help->setObjectName(QStringLiteral("settingHelp"));
     m_help->setWordWrap(true);
@@ -36,6 +39,7 @@ OtherSettingsPanel::OtherSettingsPanel(QWidget* parent) : QWidget(parent)
     m_completer = new QCompleter(this);
     m_completer->setWidget(m_edit);
     m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_edit->installEventFilter(this);
 
     auto* body = new QHBoxLayout;
     body->addWidget(m_edit, 3);
@@ -49,14 +53,41 @@ OtherSettingsPanel::OtherSettingsPanel(QWidget* parent) : QWidget(parent)
     connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, &OtherSettingsPanel::showHelpAtCursor);
     connect(m_edit, &QPlainTextEdit::textChanged, this, &OtherSettingsPanel::completeWordAtCursor);
     connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this,
-            [this](const QString& word) {
-                QTextCursor cursor = m_edit->textCursor();
-                cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor,
-                                    int(m_completer->completionPrefix().size()));
-                cursor.insertText(word);
-                m_edit->setTextCursor(cursor);
-            });
+            &OtherSettingsPanel::insertCompletion);
     setExpanded(false);
+}
+
+void OtherSettingsPanel::insertCompletion(const QString& word)
+{
+    QTextCursor cursor = m_edit->textCursor();
+    cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor,
+                        int(m_completer->completionPrefix().size()));
+    cursor.insertText(word);
+    m_edit->setTextCursor(cursor);
+}
+
+bool OtherSettingsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    QAbstractItemView* popup = m_completer->popup();
+    // A suggestion never stays on screen once its field has lost the focus to something else.
+    if (watched == m_edit && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        popup->hide();
+    if (watched == popup && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Return and Tab take the suggestion (the highlighted one, else the first), and the
+        // text gets no line break or tab of its own.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab) {
+            const QModelIndex chosen = popup->currentIndex().isValid()
+                                           ? popup->currentIndex()
+                                           : m_completer->completionModel()->index(0, 0);
+            popup->hide();
+            if (chosen.isValid())
+                insertCompletion(chosen.data().toString());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void OtherSettingsPanel::setExpanded(bool expanded)
@@ -148,4 +179,7 @@ void OtherSettingsPanel::completeWordAtCursor()
     rectangle.setWidth(m_completer->popup()->sizeHintForColumn(0) +
                        m_completer->popup()->verticalScrollBar()->sizeHint().width());
     m_completer->complete(rectangle);
+    // After the completer's own filter, which each completion installs again: called before it,
+    // so that Return and Tab are ours.
+    m_completer->popup()->installEventFilter(this);
 }

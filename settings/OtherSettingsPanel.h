@@ -27,10 +27,14 @@ public:
     // Says once why there is no help or check.
     void setReferenceUnavailable(const QString& why);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void setExpanded(bool expanded);
     void showHelpAtCursor();
     void completeWordAtCursor();
+    void insertCompletion(const QString& word);
 
     QToolButton* m_toggle = nullptr;
     QPlainTextEdit* m_edit = nullptr;

@@ -10,6 +10,7 @@
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
 #include "platform/TextFile.h"
+#include "platform/WindowSize.h"
 #include "settings/DropTargetView.h"
 #include "settings/GameFiles.h"
 #include "settings/OtherSettings.h"
@@ -32,6 +33,9 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -150,10 +154,12 @@ void Preferences::buildInterface()
     connect(m_sensitivity, &QLineEdit::textEdited, this, &Preferences::sensitivityEdited);
     m_glshaders = named(new QComboBox(this), "s_glshaders");
 
-    auto* memoryRow = new QHBoxLayout;
-    for (const char* key : {"xms", "ems", "umb", "ipx"})
-        memoryRow->addWidget(checkbox(QString::fromLatin1(key)));
-    memoryRow->addStretch(1);
+    // Two by two, like the display's: a row of four is wider than half a small screen.
+    auto* memoryRow = new QGridLayout;
+    memoryRow->addWidget(checkbox(QStringLiteral("xms")), 0, 0);
+    memoryRow->addWidget(checkbox(QStringLiteral("ems")), 0, 1);
+    memoryRow->addWidget(checkbox(QStringLiteral("umb")), 1, 0);
+    memoryRow->addWidget(checkbox(QStringLiteral("ipx")), 1, 1);
     auto* displayGrid = new QGridLayout;
     displayGrid->addWidget(checkbox(QStringLiteral("fullscreen")), 0, 0);
     displayGrid->addWidget(checkbox(QStringLiteral("fulldouble")), 0, 1);
@@ -187,13 +193,15 @@ void Preferences::buildInterface()
     m_mt32Support = named(new QCheckBox(tr("Roland MT-32 music"), this), "mt32Support");
     auto* resetSound = actionButton(this, "resetSoundcardSettings", tr("Defaults"));
     connect(resetSound, &QPushButton::clicked, this, &Preferences::resetSoundcardSettings);
-    auto* resourceRow = new QHBoxLayout;
+    auto* resourceRow = new QGridLayout;
+    int resource = 0;
     for (const auto& [label, menu] : {std::pair{tr("Port"), m_sbbase}, std::pair{tr("IRQ"), m_irq},
                                       std::pair{tr("DMA"), m_dma}, std::pair{tr("High DMA"), m_hdma}}) {
-        resourceRow->addWidget(new QLabel(label, this));
-        resourceRow->addWidget(menu);
+        resourceRow->addWidget(new QLabel(label, this), resource / 2, (resource % 2) * 2);
+        resourceRow->addWidget(menu, resource / 2, (resource % 2) * 2 + 1);
+        ++resource;
     }
-    resourceRow->addStretch(1);
+    resourceRow->setColumnStretch(4, 1);
     auto* soundGroup = new QGroupBox(tr("Sound"), this);
     auto* soundForm = new QFormLayout(soundGroup);
     soundForm->addRow(tr("Card:"), row(this, {m_soundcard, resetSound}));
@@ -235,9 +243,18 @@ void Preferences::buildInterface()
     right->addWidget(soundGroup);
     m_otherSettings = new OtherSettingsPanel(this);
     right->addWidget(m_otherSettings, 1);
-    auto* columns = new QHBoxLayout;
+    // The two columns scroll when the window is smaller than what they hold (a small screen, the
+    // other settings opened): nothing is ever squeezed over anything else.
+    auto* content = new QWidget(this);
+    auto* columns = new QHBoxLayout(content);
+    columns->setContentsMargins(0, 0, 0, 0);
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
+    auto* scroll = named(new QScrollArea(this), "settingsScrollArea");
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* bottom = new QHBoxLayout;
     m_copyProgress = named(new QProgressBar(this), "copyProgress");
     m_copyProgress->setTextVisible(false);
@@ -254,9 +271,9 @@ void Preferences::buildInterface()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_dummy);
     layout->addWidget(m_titleName);
-    layout->addLayout(columns, 1);
+    layout->addWidget(scroll, 1);
     layout->addLayout(bottom);
-    resize(1000, 620);
+    resize(1000, 640);
 }
 
 QCheckBox* Preferences::checkbox(const QString& key) const
@@ -316,6 +333,7 @@ void Preferences::loadConfigFile(const QString& path)
     m_previouslyLoadedTitle = values.title;
     m_configFile = path;
     updateCDImageDisplay();
+    m_loadedForm = form();
 }
 
 void Preferences::populateGLShaderMenu(QComboBox* menu)
@@ -354,6 +372,9 @@ void Preferences::checkTwoROMFilesInMt32()
 void Preferences::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Fits the screen it opens on (1280 × 800 included); the columns scroll inside.
+    if (!event->spontaneous() && screen())
+        resize(fittedWindowSize({}, size(), minimumSize(), QWIDGETSIZE_MAX, screen()->availableGeometry()));
     m_dummy->setFocus();
     updateCDImageDisplay();
     m_titleName->setFrame(false);
@@ -373,8 +394,8 @@ void Preferences::selectGameExe()
         tr("Choose Game EXE"), {QStringLiteral("exe"), QStringLiteral("bat")}, QString()};
     const QString title = m_titleName->text().trimmed();
     if (!title.isEmpty()) {
-        const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(),
-                                                             LibraryLayout::baseNameForTitle(title));
+        const QString gameFolder =
+            LibraryLayout::gameFolder(Paths::libraryFolder(), LibraryLayout::baseNameForTitle(title));
         if (QFileInfo(gameFolder).isDir())
             request.startFolder = gameFolder;
     }

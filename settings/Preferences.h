@@ -87,6 +87,7 @@ private:
     bool m_mt32SupportEnabled = false;
     QString m_configFile; // the file being edited
     bool m_copiesRunning = false;
+    SettingsSaver::Form m_loadedForm; // the form as loaded: anything else is an unsaved change
     bool m_checking = false;
     std::shared_ptr<const Emulator> m_emulator; // asked for checks, when it is installed
     bool m_closeWhenCopied = false;

@@ -1,4 +1,5 @@
 #include "platform/BackgroundTask.h"
+#include "platform/Prompter.h"
 #include "settings/DropTargetView.h"
 #include "settings/Preferences.h"
 
@@ -20,6 +21,20 @@ void Preferences::reject()
         m_statusLabel->setText(tr("Please wait: files are still being copied."));
         m_statusLabel->show();
         return;
+    }
+    // Escape, Close and the window's close button never throw edits away without asking.
+    if (!m_checking && form() != m_loadedForm) {
+        const int answer = m_host.prompter.ask(
+            {tr("Save changes to \"%1\"?")
+                 .arg(m_previouslyLoadedTitle.isEmpty() ? m_titleName->text() : m_previouslyLoadedTitle),
+             tr("Your changes to the game's settings are lost unless you save them."),
+             Prompter::Style::Warning,
+             {tr("Save"), tr("Don't Save"), tr("Cancel")},
+             2});
+        if (answer == 0)
+            createConfigFileFromTitle(); // closes once saved
+        if (answer != 1)
+            return;
     }
     QDialog::reject();
 }

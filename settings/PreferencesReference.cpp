@@ -70,6 +70,17 @@ void Preferences::applyReference(std::shared_ptr<const DosboxReference> referenc
 
 void Preferences::checkOtherSettingsThenSave()
 {
+    // A mistyped line is pointed at, never dropped in silence.
+    if (const QStringList unread = OtherSettings::unreadLines(m_otherSettings->text()); !unread.isEmpty()) {
+        if (m_host.prompter.ask({tr("Lines That Are No Settings"),
+                                 tr("These lines of the other DOSBox-X settings are no settings and would be "
+                                    "lost:\n%1")
+                                     .arg(unread.join(u'\n')),
+                                 Prompter::Style::Warning,
+                                 {tr("Save Anyway"), tr("Cancel")},
+                                 1}) != 0)
+            return;
+    }
     const QList<OtherSettings::Setting> settings = OtherSettings::parse(m_otherSettings->text());
     if (!m_emulator || settings.isEmpty()) {
         saveForm();

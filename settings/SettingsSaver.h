@@ -33,6 +33,8 @@ struct Form
     bool glshaderBuiltIn = false; // one of DOSBox-X's own shaders, not a file
     QString autoexec;
     QString otherSettings; // "[section]" and "key=value" lines the form has no control for
+
+    bool operator==(const Form&) const = default;
 };
 
 // The configuration text the form gives on top of the template.

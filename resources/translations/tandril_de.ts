@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
     <name>AppDelegate</name>
@@ -89,7 +88,7 @@
         <translation>das Spiel, sein Setup-Programm oder eine DOS-Eingabeaufforderung in DOSBox-X starten</translation>
     </message>
     <message>
-        <source>put the game into the desktop&apos;s applications menu</source>
+        <source>put the game into the desktop's applications menu</source>
         <translation>das Spiel ins Anwendungsmenü der Arbeitsumgebung aufnehmen</translation>
     </message>
     <message>
@@ -97,11 +96,11 @@
         <translation>ein neues Spiel hinzufügen, auch aus einem Ordner oder einer .zip-Datei seiner Dateien</translation>
     </message>
     <message>
-        <source>move the game&apos;s configuration and folder to the Trash, or delete them</source>
+        <source>move the game's configuration and folder to the Trash, or delete them</source>
         <translation>Konfiguration und Ordner des Spiels in den Papierkorb verschieben oder löschen</translation>
     </message>
     <message>
-        <source>print the game&apos;s DOSBox-X settings that differ from the template</source>
+        <source>print the game's DOSBox-X settings that differ from the template</source>
         <translation>die DOSBox-X-Einstellungen des Spiels ausgeben, die von der Vorlage abweichen</translation>
     </message>
     <message>
@@ -157,16 +156,16 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>--emulator braucht ein Programm</translation>
     </message>
     <message>
-        <source>unknown command &apos;%1&apos;</source>
-        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+        <source>unknown command '%1'</source>
+        <translation>unbekannter Befehl '%1'</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos; for %2</source>
-        <translation>unbekannte Option &apos;%1&apos; für %2</translation>
+        <source>unknown option '%1' for %2</source>
+        <translation>unbekannte Option '%1' für %2</translation>
     </message>
     <message>
         <source>wrong number of arguments for %1</source>
@@ -181,14 +180,14 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>das Spiel in ein Archiv packen: DATEI, oder GAME.tdl dort, wohin der letzte Export ging, sonst auf den Schreibtisch oder in den Persönlichen Ordner</translation>
     </message>
     <message>
-        <source>Try &apos;tandril --help&apos; for more information.</source>
+        <source>Try 'tandril --help' for more information.</source>
         <translation>„tandril --help“ zeigt mehr.</translation>
     </message>
 </context>
 <context>
     <name>ConsolePrompter</name>
     <message>
-        <source>Answered &quot;%1&quot; because there is no terminal to ask on; --yes answers &quot;%2&quot;.</source>
+        <source>Answered "%1" because there is no terminal to ask on; --yes answers "%2".</source>
         <translation>Mit „%1“ beantwortet, weil es kein Terminal für die Frage gibt; --yes antwortet „%2“.</translation>
     </message>
 </context>
@@ -206,7 +205,7 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
 <context>
     <name>DosboxCheck</name>
     <message>
-        <source>Unknown setting &quot;%1&quot; in [%2]</source>
+        <source>Unknown setting "%1" in [%2]</source>
         <translation>Unbekannte Einstellung „%1“ in [%2]</translation>
     </message>
     <message>
@@ -384,7 +383,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Der Titel muss mindestens ein Zeichen enthalten, das in einem Dateinamen stehen darf.</translation>
     </message>
     <message>
-        <source>The name &quot;mt32&quot; belongs to the folder of the MT-32 ROM files. Please choose another title.</source>
+        <source>The name "mt32" belongs to the folder of the MT-32 ROM files. Please choose another title.</source>
         <translation>Der Name „mt32“ gehört zum Ordner der MT-32-ROM-Dateien. Bitte wählen Sie einen anderen Titel.</translation>
     </message>
     <message>
@@ -400,7 +399,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Spiel konnte nicht ersetzt werden</translation>
     </message>
     <message>
-        <source>A game&apos;s name must not begin with a dot: &quot;%1&quot;.</source>
+        <source>A game's name must not begin with a dot: "%1".</source>
         <translation>Der Name eines Spiels darf nicht mit einem Punkt beginnen: „%1“.</translation>
     </message>
 </context>
@@ -423,7 +422,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Die Konfigurationsdatei %1 liegt nicht im Bibliotheksordner.</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete the configuration for &quot;%1&quot;?</source>
+        <source>Are you sure you want to delete the configuration for "%1"?</source>
         <translation>Möchten Sie die Konfiguration für „%1“ wirklich löschen?</translation>
     </message>
     <message>
@@ -447,7 +446,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Das Spiel bleibt, wie es war.</translation>
     </message>
     <message>
-        <source>The game&apos;s folder and all its files, saved games included, will be deleted for good.</source>
+        <source>The game's folder and all its files, saved games included, will be deleted for good.</source>
         <translation>Der Ordner des Spiels und alle seine Dateien, Spielstände eingeschlossen, werden endgültig gelöscht.</translation>
     </message>
 </context>
@@ -498,7 +497,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Export erfolgreich</translation>
     </message>
     <message>
-        <source>The game folder holds the link &quot;%1&quot;, which leads to a folder; an archive cannot hold it.</source>
+        <source>The game folder holds the link "%1", which leads to a folder; an archive cannot hold it.</source>
         <translation>Der Spielordner enthält die Verknüpfung „%1“, die auf einen Ordner zeigt; ein Archiv kann sie nicht aufnehmen.</translation>
     </message>
     <message>
@@ -598,7 +597,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>%1 ist kein ZIP-Archiv.</translation>
     </message>
     <message>
-        <source>The archive holds the member &quot;%1&quot;, which would be written outside its folder.</source>
+        <source>The archive holds the member "%1", which would be written outside its folder.</source>
         <translation>Das Archiv enthält den Eintrag „%1“, der außerhalb seines Ordners geschrieben würde.</translation>
     </message>
     <message>
@@ -606,11 +605,11 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>%1 konnte nicht entpackt werden.</translation>
     </message>
     <message>
-        <source>The archive holds the link &quot;%1&quot;, which leads out of the game folder.</source>
+        <source>The archive holds the link "%1", which leads out of the game folder.</source>
         <translation>Das Archiv enthält die Verknüpfung „%1“, die aus dem Spielordner hinausführt.</translation>
     </message>
     <message>
-        <source>Could not prepare the game&apos;s files.</source>
+        <source>Could not prepare the game's files.</source>
         <translation>Die Dateien des Spiels konnten nicht vorbereitet werden.</translation>
     </message>
     <message>
@@ -622,7 +621,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Welches Programm startet das Spiel?</translation>
     </message>
     <message>
-        <source>Several programs could start &quot;%1&quot;. Choose the one that starts the game.</source>
+        <source>Several programs could start "%1". Choose the one that starts the game.</source>
         <translation>Mehrere Programme könnten „%1“ starten. Wählen Sie dasjenige, das das Spiel startet.</translation>
     </message>
     <message>
@@ -640,11 +639,11 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 <context>
     <name>GameLookup</name>
     <message>
-        <source>No game is called &quot;%1&quot;.</source>
+        <source>No game is called "%1".</source>
         <translation>Kein Spiel heißt „%1“.</translation>
     </message>
     <message>
-        <source>Several games are called &quot;%1&quot;; name one by its configuration file:</source>
+        <source>Several games are called "%1"; name one by its configuration file:</source>
         <translation>Mehrere Spiele heißen „%1“; nennen Sie eines über seine Konfigurationsdatei:</translation>
     </message>
 </context>
@@ -663,7 +662,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>%1 ist kein Tandril-Archiv.</translation>
     </message>
     <message>
-        <source>The TDL file holds the member &quot;%1&quot;, which would be written outside its folder.</source>
+        <source>The TDL file holds the member "%1", which would be written outside its folder.</source>
         <translation>Die TDL-Datei enthält den Eintrag „%1“, der außerhalb seines Ordners geschrieben würde.</translation>
     </message>
     <message>
@@ -683,7 +682,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>The TDL file holds the link &quot;%1&quot;, which leads out of the game folder.</source>
+        <source>The TDL file holds the link "%1", which leads out of the game folder.</source>
         <translation>Die TDL-Datei enthält die Verknüpfung „%1“, die aus dem Spielordner hinausführt.</translation>
     </message>
     <message>
@@ -703,14 +702,14 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
-        <source>The TDL file holds the folder &quot;%1&quot;, but its configuration file is &quot;%2&quot;: a game&apos;s folder must have its configuration file&apos;s name.</source>
+        <source>The TDL file holds the folder "%1", but its configuration file is "%2": a game's folder must have its configuration file's name.</source>
         <translation>Die TDL-Datei enthält den Ordner „%1“, aber ihre Konfigurationsdatei heißt „%2“: Der Ordner eines Spiels muss den Namen seiner Konfigurationsdatei tragen.</translation>
     </message>
 </context>
 <context>
     <name>Installation</name>
     <message>
-        <source>Another game named &quot;%1&quot; came into the library meanwhile; nothing was changed. Please try again.</source>
+        <source>Another game named "%1" came into the library meanwhile; nothing was changed. Please try again.</source>
         <translation>Ein anderes Spiel namens „%1“ ist inzwischen in die Bibliothek gekommen; nichts wurde geändert. Bitte versuchen Sie es noch einmal.</translation>
     </message>
 </context>
@@ -752,7 +751,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Laufwerk C kann nicht gezeigt werden</translation>
     </message>
     <message>
-        <source>No file manager could be started to show the game&apos;s folder. Its files are in:
+        <source>No file manager could be started to show the game's folder. Its files are in:
 %1</source>
         <translation>Es konnte keine Dateiverwaltung gestartet werden, um den Ordner des Spiels zu zeigen. Seine Dateien liegen in:
 %1</translation>
@@ -947,7 +946,7 @@ DOSBox-X: %2</translation>
         <translation>TDL-Datei zum Importieren auswählen</translation>
     </message>
     <message>
-        <source>Choose the Game&apos;s Folder</source>
+        <source>Choose the Game's Folder</source>
         <translation>Ordner des Spiels auswählen</translation>
     </message>
     <message>
@@ -983,7 +982,7 @@ DOSBox-X: %2</translation>
         <translation>Setup starten</translation>
     </message>
     <message>
-        <source>Start the game&apos;s setup program</source>
+        <source>Start the game's setup program</source>
         <translation>Das Setup-Programm des Spiels starten</translation>
     </message>
     <message>
@@ -991,7 +990,7 @@ DOSBox-X: %2</translation>
         <translation>DOS-Eingabe</translation>
     </message>
     <message>
-        <source>Start a DOS prompt with the game&apos;s drives</source>
+        <source>Start a DOS prompt with the game's drives</source>
         <translation>Eine DOS-Eingabeaufforderung mit den Laufwerken des Spiels starten</translation>
     </message>
     <message>
@@ -1015,7 +1014,7 @@ DOSBox-X: %2</translation>
         <translation>Einstellungen…</translation>
     </message>
     <message>
-        <source>Edit the game&apos;s settings (Ctrl+E)</source>
+        <source>Edit the game's settings (Ctrl+E)</source>
         <translation>Die Einstellungen des Spiels bearbeiten (Strg+E)</translation>
     </message>
     <message>
@@ -1339,6 +1338,28 @@ schlüssel=wert</translation>
         <source>DOSBox-X is reading the settings…</source>
         <translation>DOSBox-X liest die Einstellungen …</translation>
     </message>
+    <message>
+        <source>Save changes to "%1"?</source>
+        <translation>Änderungen an „%1“ sichern?</translation>
+    </message>
+    <message>
+        <source>Your changes to the game's settings are lost unless you save them.</source>
+        <translation>Ihre Änderungen an den Einstellungen des Spiels gehen verloren, wenn Sie sie nicht sichern.</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Nicht sichern</translation>
+    </message>
+    <message>
+        <source>Lines That Are No Settings</source>
+        <translation>Zeilen, die keine Einstellungen sind</translation>
+    </message>
+    <message>
+        <source>These lines of the other DOSBox-X settings are no settings and would be lost:
+%1</source>
+        <translation>Diese Zeilen der weiteren DOSBox-X-Einstellungen sind keine Einstellungen und gingen verloren:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramPreferences</name>
@@ -1416,7 +1437,7 @@ schlüssel=wert</translation>
         <translation>Spiel schon in der Bibliothek</translation>
     </message>
     <message>
-        <source>A game named &quot;%1&quot; is already in your library.</source>
+        <source>A game named "%1" is already in your library.</source>
         <translation>Ein Spiel namens „%1“ ist schon in Ihrer Bibliothek.</translation>
     </message>
     <message>
@@ -1443,11 +1464,11 @@ schlüssel=wert</translation>
         <translation>%1 ist keine Einstellung von DOSBox-X.</translation>
     </message>
     <message>
-        <source>Tandril keeps the game&apos;s title and programs in [tandril]: change them in the game&apos;s settings window, or make a new game with &quot;tandril add&quot;.</source>
+        <source>Tandril keeps the game's title and programs in [tandril]: change them in the game's settings window, or make a new game with "tandril add".</source>
         <translation>Tandril verwaltet Titel und Programme des Spiels in [tandril]: Ändern Sie sie im Einstellungsfenster des Spiels oder legen Sie mit „tandril add“ ein neues Spiel an.</translation>
     </message>
     <message>
-        <source>Tandril writes the start-up commands itself when it starts a game (&quot;tandril launch&quot;): change them in the game&apos;s settings window.</source>
+        <source>Tandril writes the start-up commands itself when it starts a game ("tandril launch"): change them in the game's settings window.</source>
         <translation>Tandril schreibt die Startbefehle selbst, wenn es ein Spiel startet („tandril launch“): Ändern Sie sie im Einstellungsfenster des Spiels.</translation>
     </message>
     <message>

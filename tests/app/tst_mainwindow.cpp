@@ -1,6 +1,6 @@
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
-#include "app/WindowSize.h"
+#include "platform/WindowSize.h"
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"

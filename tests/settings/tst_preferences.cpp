@@ -3,6 +3,7 @@
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "library/EntryCreation.h"
+#include "settings/DosboxReference.h"
 #include "settings/DropCopy.h"
 #include "settings/DropTargetView.h"
 #include "settings/OtherSettings.h"
@@ -10,6 +11,7 @@
 #include "settings/SettingsSaver.h"
 
 #include <array>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +45,9 @@ private Q_SLOTS:
     void dropsKeepTheGame();
     void linksNeverLeadOutOfTheDroppedFolder();
     void dropOnTheAreaCopiesAndReports();
+    void unsavedChangesAreAskedAbout_data();
+    void unsavedChangesAreAskedAbout();
+    void completionTakesReturnAndTab();
 
 private:
     std::unique_ptr<Preferences> makeEditor(const QString& configFile = {});
@@ -268,6 +274,7 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     QVERIFY(!area->isReceivingDrag());
     // Save and close wait for the copies: the game may be renamed or deleted right after.
     QVERIFY(!editor.findChild<QPushButton*>(u"createConfigFileFromTitle"_s)->isEnabled());
+    m_prompter.answers = {1}; // Don't Save the title typed
     editor.reject();
     QCOMPARE(closed.count(), 0);
     QVERIFY(copied.wait(10000));
@@ -277,6 +284,58 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     auto* status = editor.findChild<QLabel*>(u"statusLabel"_s);
     QCOMPARE(status->text(), u"Files/Folders copied"_s);
     QVERIFY(!status->isHidden());
+}
+
+void PreferencesTest::unsavedChangesAreAskedAbout_data()
+{
+    // The answer to "Save changes?", whether the editor closed, and the game's files afterwards.
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("files");
+    QTest::newRow("Save") << 0 << true << "Doom II.conf";
+    QTest::newRow("Don't Save") << 1 << true << "Doom.conf";
+    QTest::newRow("Cancel, the default") << 2 << false << "Doom.conf";
+}
+
+void PreferencesTest::unsavedChangesAreAskedAbout()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(QString, files);
+    const auto editor = makeEditor(m_home->writeConfig(u"Doom"_s, "game_title=Doom\n"));
+    QSignalSpy finished(editor.get(), &QDialog::finished);
+    editor->reject(); // nothing changed: closed without a question
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(m_prompter.questions.isEmpty());
+    control<QLineEdit>(*editor, "title_name")->setText(u"Doom II"_s);
+    m_prompter.answers = {answer};
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+    QCOMPARE(m_prompter.questions.size(), 1);
+    QCOMPARE(m_prompter.questions.first().title, u"Save changes to \"Doom\"?"_s);
+    QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Save", "Don't Save", "Cancel"}));
+    QCOMPARE(finished.count(), closed ? 2 : 1);
+    QCOMPARE(QDir(m_home->libraryFolder()).entryList({u"*.conf"_s}).join(u'|'), files);
+}
+
+void PreferencesTest::completionTakesReturnAndTab()
+{
+    const auto editor = makeEditor(m_home->writeConfig(u"Doom"_s, "game_title=Doom\n"));
+    editor->applyReference(std::make_shared<const DosboxReference>(
+        DosboxReference::parse(u"[sblaster]\n# oplmode: The FM chip.\noplmode = auto\n"_s)));
+    editor->show();
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    control<QToolButton>(*editor, "otherSettingsToggle")->setChecked(true);
+    auto* area = control<QPlainTextEdit>(*editor, "otherSettings");
+    area->setFocus();
+    QTRY_VERIFY(area->hasFocus());
+    QTest::keyClicks(area, u"[sbl"_s);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    QTest::keyClick(area, Qt::Key_Return);
+    QTest::keyClicks(area, u"opl"_s);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Tab);
+    QCOMPARE(area->toPlainText(), u"[sblaster]\noplmode"_s);
 }
 
 QTEST_MAIN(PreferencesTest)

@@ -160,6 +160,11 @@ void SettingsFormTest::otherSettings_data()
     textRow("a header with blanks inside is no section",
             "apply:[ cpu ]\ncycles=1\n[tandril]\n|[cpu]\ncycles=9\n",
             "[ cpu ]\ncycles=1\n[cpu]\ncycles=9\n\n[tandril]\n");
+    // "unread:" the lines of other settings that would be lost, joined by "|".
+    textRow("lines that are no settings",
+            "unread:key=before any section\n[cpu]cylces=5000\n[cpu]\n# note\n\n"
+            "cycles\ncycles=max\n[ sdl ]\n=5\n[mixer",
+            "key=before any section|[cpu]cylces=5000|cycles|=5|[mixer");
     // "check:SECTION.KEY=WRITTEN>HELD" compares what was written with what DOSBox-X held after
     // reading it (">-": DOSBox-X knows no such key).
     textRow("lower-cased by DOSBox-X", "check:sblaster.oplmode=OPL2>opl2", "");
@@ -186,6 +191,8 @@ void SettingsFormTest::otherSettings()
     QString result = Template;
     if (rule == u"from") {
         result = OtherSettings::fromConfig(value, Template);
+    } else if (rule == u"unread") {
+        result = OtherSettings::unreadLines(value).join(u'|');
     } else if (rule == u"apply") {
         if (value.contains(u'|')) {
             result = value.section(u'|', 0, 0);

@@ -1,4 +1,4 @@
-#include "app/WindowSize.h"
+#include "platform/WindowSize.h"
 
 #include <algorithm>
 
