@@ -20,6 +20,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace {
 
@@ -229,8 +230,8 @@ void FolderAddJob::contentReady(const std::optional<QString>& error)
             return;
         }
         program = asked->path;
-    } else if (found.ask) {
-        // Too close to call: the user knows the game.
+    } else if (found.ask && !m_confirmation) {
+        // Too close to call: the user knows the game (in the window, the proposal asks).
         QStringList paths;
         for (const ProgramPicker::Candidate& candidate : found.candidates)
             paths.append(candidate.path);
@@ -250,17 +251,80 @@ void FolderAddJob::contentReady(const std::optional<QString>& error)
         program = found.candidates.first().path;
     }
 
+    Proposal proposal = propose(files, m_title);
+    proposal.program = program;
+    if (!m_confirmation) {
+        addAsProposed(proposal);
+        return;
+    }
+    const QPointer<FolderAddJob> self(this);
+    m_confirmation(proposal, [self](const std::optional<Proposal>& answer) {
+        if (!self)
+            return;
+        if (!answer) {
+            self->cancel();
+            self->end(false);
+            return;
+        }
+        self->addAsProposed(*answer);
+    });
+}
+
+FolderAddJob::Proposal FolderAddJob::propose(const QList<ProgramPicker::File>& files, const QString& title)
+{
+    const ProgramPicker::Picked found = ProgramPicker::pick(files, title);
+    Proposal proposal{title,
+                      found.candidates.isEmpty() ? QString() : found.candidates.first().path,
+                      found.setupProgram,
+                      found.cdImage,
+                      found.floppyImages,
+                      {},
+                      {}};
+    for (const ProgramPicker::Candidate& candidate : found.candidates)
+        proposal.programs.append(candidate.path);
+    for (const ProgramPicker::File& file : files) {
+        const QString suffix = QFileInfo(file.path).suffix().toLower();
+        if ((suffix == u"exe" || suffix == u"com" || suffix == u"bat") &&
+            !proposal.programs.contains(file.path))
+            proposal.programs.append(file.path);
+        if (suffix == u"iso" || suffix == u"cue")
+            proposal.cdImages.append(file.path);
+    }
+    return proposal;
+}
+
+void FolderAddJob::addAsProposed(const Proposal& proposal)
+{
+    // A title changed in the proposal names the game anew, with its own question about a game
+    // of that name.
+    if (proposal.title.trimmed() != m_title) {
+        const QString previous = m_name;
+        m_title = proposal.title.trimmed();
+        m_subject = m_title;
+        if (!chooseName()) {
+            cancel();
+            end(false);
+            return;
+        }
+        if (m_name != previous &&
+            !QDir().rename(contentFolder(*m_staging, previous), contentFolder(*m_staging, m_name))) {
+            fail(tr("Could not prepare the game's files."));
+            return;
+        }
+    }
+    const QString folder = contentFolder(*m_staging, m_name);
     // Floppy images go where the DOS prompt mounts them from.
     const QString floppies = LibraryLayout::floppyFolder(folder);
     QDir().mkpath(floppies);
-    for (const QString& image : found.floppyImages)
+    for (const QString& image : proposal.floppyImages)
         QDir().rename(QDir(folder).filePath(image), QDir(floppies).filePath(QFileInfo(image).fileName()));
 
-    Q_EMIT picked(program, found.setupProgram, found.cdImage);
-    if (program.isEmpty())
+    Q_EMIT picked(proposal.program, proposal.setup, proposal.cdImage);
+    if (proposal.program.isEmpty())
         logLine(
             QStringLiteral("⚠️ No program found to start %1: choose one in its settings.").arg(m_title));
-    if (const std::optional<QString> error = writeConfig(program, found.setupProgram, found.cdImage)) {
+    if (const std::optional<QString> error =
+            writeConfig(proposal.program, proposal.setup, proposal.cdImage)) {
         fail(*error);
         return;
     }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "exchange/ArchiveJob.h"
+#include "library/ProgramPicker.h"
 
+#include <functional>
 #include <optional>
 
 // Adds a game in one step from its folder or a .zip of it: a new game with the folder's name as
@@ -23,6 +25,29 @@ public:
     // The title of a game added from this folder or archive.
     static QString titleFor(const QString& source);
 
+    // What the add found, shown to the user before anything is added; every field may change.
+    // Paths are relative to the game's folder; empty: none.
+    struct Proposal
+    {
+        QString title;
+        QString program;
+        QString setup;
+        QString cdImage;
+        QStringList floppyImages;
+        QStringList programs; // every file that could start the game (or its setup), best first
+        QStringList cdImages;
+        bool operator==(const Proposal&) const = default;
+    };
+    // The proposal for a game's files: the picker's choices, and the other files that could be
+    // chosen instead.
+    static Proposal propose(const QList<ProgramPicker::File>& files, const QString& title);
+
+    // Asks the user to confirm or change the proposal; the answer, nothing for Cancel, may come
+    // later. Without one (the command line), the add goes on with what it found.
+    using Confirmation =
+        std::function<void(const Proposal&, std::function<void(const std::optional<Proposal>&)>)>;
+    void setConfirmation(Confirmation confirmation) { m_confirmation = std::move(confirmation); }
+
 Q_SIGNALS:
     void installed(const QString& configFile);
     // What was found: relative paths inside the game folder, empty when none.
@@ -34,6 +59,7 @@ private:
     void listArchive(const QString& archive);
     void unpacked(const ProcessRunner::Result& result);
     void contentReady(const std::optional<QString>& error);
+    void addAsProposed(const Proposal& proposal);
     std::optional<QString> writeConfig(const QString& program, const QString& setup, const QString& cdImage);
     void install();
     void fail(const QString& message);
@@ -43,4 +69,5 @@ private:
     QString m_name;            // the base name in the library
     bool m_mayReplace = false; // the user agreed to replace a game of that name
     QString m_requestedProgram;
+    Confirmation m_confirmation;
 };

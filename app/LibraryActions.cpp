@@ -17,6 +17,7 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     remove = make(QStringLiteral("deleteAction"), tr("De&lete…"), window);
     add = make(QStringLiteral("addAction"), tr("&Add Game…"), window);
     addFromFolder = make(QStringLiteral("addFromFolderAction"), tr("Add Game from &Folder…"), window);
+    addFromZip = make(QStringLiteral("addFromZipAction"), tr("Add Game from .&zip File…"), window);
     import = make(QStringLiteral("importAction"), tr("&Import…"), window);
     mt32Folder = make(QStringLiteral("mt32FolderAction"), tr("&MT-32 ROM Folder"), window);
     refresh = make(QStringLiteral("refreshAction"), tr("&Refresh"), window);
@@ -59,7 +60,7 @@ void LibraryActions::apply(const ButtonStates& states)
 
 void LibraryActions::setLibraryCommandsEnabled(bool enabled)
 {
-    for (QAction* action : {add, addFromFolder, import, refresh})
+    for (QAction* action : {add, addFromFolder, addFromZip, import, refresh})
         action->setEnabled(enabled);
     if (!enabled) {
         for (QAction* action : {settings, exportGame, remove})
@@ -86,7 +87,7 @@ QMenuBar* LibraryActions::makeMenuBar(QWidget* parent) const
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->addAction(preferences);
     QMenu* library = bar->addMenu(tr("&Library"));
-    library->addActions({add, addFromFolder, import});
+    library->addActions({add, addFromFolder, addFromZip, import});
     library->addSeparator();
     library->addActions({find, mt32Folder, refresh});
     QMenu* help = bar->addMenu(tr("&Help"));

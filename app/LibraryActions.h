@@ -27,6 +27,7 @@ public:
     QAction* remove = nullptr;
     QAction* add = nullptr;
     QAction* addFromFolder = nullptr;
+    QAction* addFromZip = nullptr;
     QAction* import = nullptr;
     QAction* mt32Folder = nullptr;
     QAction* refresh = nullptr;

@@ -70,6 +70,7 @@ public Q_SLOTS:
     // An archive handed over by the file manager; queued while another archive job runs.
     void importTDLFile(const QString& archivePath);
     void addGameFromFolder();
+    void addGameFromZip();
     // A game made from a folder or .zip of its files; queued while another job runs.
     void startFolderAdd(const QString& source);
     void selectMT32Roms();

@@ -1,4 +1,5 @@
 #include "app/FolderAddJob.h"
+#include "app/FolderAddProposal.h"
 #include "app/LibraryActions.h"
 #include "app/MainWindow.h"
 #include "exchange/ExportJob.h"
@@ -131,6 +132,18 @@ void MainWindow::addGameFromFolder()
                                 });
 }
 
+void MainWindow::addGameFromZip()
+{
+    if (m_archiveJobRunning)
+        return;
+    const QPointer<MainWindow> window(this);
+    m_host.filePanel.chooseFile({tr("Choose the Game's .zip File"), {QStringLiteral("zip")}, QString()},
+                                [window](const QString& path) {
+                                    if (window)
+                                        window->startFolderAdd(path);
+                                });
+}
+
 void MainWindow::startFolderAdd(const QString& source)
 {
     if (m_archiveJobRunning) {
@@ -138,6 +151,14 @@ void MainWindow::startFolderAdd(const QString& source)
         return;
     }
     auto* job = new FolderAddJob(m_host.prompter, *m_processRunner, this);
+    // What it found is shown, and may be changed, before the game is added.
+    job->setConfirmation(
+        [window = QPointer<MainWindow>(this)](const FolderAddJob::Proposal& proposal, auto answer) {
+            if (window)
+                FolderAddProposal::ask(window, proposal, std::move(answer));
+            else
+                answer(std::nullopt);
+        });
     // The new game is selected, ready for its settings.
     connect(job, &FolderAddJob::installed, this, [this](const QString& configFile) {
         loadConfigFiles();

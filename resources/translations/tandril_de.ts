@@ -630,6 +630,45 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     </message>
 </context>
 <context>
+    <name>FolderAddProposal</name>
+    <message>
+        <source>Add Game</source>
+        <translation>Spiel hinzufügen</translation>
+    </message>
+    <message>
+        <source>None: choose later</source>
+        <translation>Keines: später auswählen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programm:</translation>
+    </message>
+    <message>
+        <source>Setup program:</source>
+        <translation>Setup-Programm:</translation>
+    </message>
+    <message>
+        <source>CD image:</source>
+        <translation>CD-Abbild:</translation>
+    </message>
+    <message>
+        <source>Floppy images:</source>
+        <translation>Diskettenabbilder:</translation>
+    </message>
+    <message>
+        <source>Tandril found these files. Change what is not right, then add the game.</source>
+        <translation>Tandril hat diese Dateien gefunden. Ändern Sie, was nicht stimmt, und fügen Sie dann das Spiel hinzu.</translation>
+    </message>
+</context>
+<context>
     <name>GameFiles</name>
     <message>
         <source>The folder %1 cannot be read.</source>
@@ -834,6 +873,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Game from .&amp;zip File…</source>
+        <translation>Spiel aus .&amp;zip-Datei hinzufügen …</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1115,10 @@ DOSBox-X: %2</translation>
     <message>
         <source>Export Game</source>
         <translation>Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Choose the Game's .zip File</source>
+        <translation>Die .zip-Datei des Spiels auswählen</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,12 @@ private Q_SLOTS:
     void addsTheGame();
     void refusalsLeaveNothing_data();
     void refusalsLeaveNothing();
+    void theProposalAsChangedIsAdded();
 
 private:
     // Runs the job to its end; false when it did not succeed.
-    bool add(const QString& source, bool cancelAtFirstProgress = false);
+    bool add(const QString& source, bool cancelAtFirstProgress = false,
+             FolderAddJob::Confirmation confirm = {});
 
     std::unique_ptr<TestHome> m_home;
     ScriptedPrompter m_prompter;
@@ -55,10 +57,11 @@ void FolderAddTest::cleanup()
     m_home.reset();
 }
 
-bool FolderAddTest::add(const QString& source, bool cancelAtFirstProgress)
+bool FolderAddTest::add(const QString& source, bool cancelAtFirstProgress, FolderAddJob::Confirmation confirm)
 {
     ProcessRunner runner;
     FolderAddJob job(m_prompter, runner);
+    job.setConfirmation(std::move(confirm));
     QSignalSpy finished(&job, &FolderAddJob::finished);
     if (cancelAtFirstProgress)
         connect(&job, &FolderAddJob::progressed, &job, [&job] { job.cancel(); });
@@ -131,6 +134,36 @@ void FolderAddTest::refusalsLeaveNothing()
     const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
     QCOMPARE(alerts.isEmpty() ? QString() : alerts.first().message, cell("alert"));
     QCOMPARE(tree(m_home->libraryFolder()), QStringList());
+}
+
+void FolderAddTest::theProposalAsChangedIsAdded()
+{
+    m_home->writeFile(u"src/Keen/CD/GAME.ISO"_s, "cd");
+    FolderAddJob::Proposal shown;
+    QVERIFY(
+        add(m_home->path() + u"/src/Keen"_s, false, [&](const FolderAddJob::Proposal& proposal, auto answer) {
+            shown = proposal;
+            FolderAddJob::Proposal changed = proposal;
+            changed.title = u"Commander Keen 4"_s;
+            changed.program = u"INSTALL.EXE"_s;
+            changed.setup.clear();
+            answer(changed);
+        }));
+    // What was found, with every file that could be chosen instead.
+    QCOMPARE(shown.title, u"Keen"_s);
+    QCOMPARE(shown.program + u'|' + shown.setup + u'|' + shown.cdImage + u'|' + shown.floppyImages.join(u','),
+             u"KEEN4E.EXE|INSTALL.EXE|CD/GAME.ISO|DISK1.IMA"_s);
+    QCOMPARE(shown.programs.first(), u"KEEN4E.EXE"_s);
+    QVERIFY(shown.programs.contains(u"INSTALL.EXE"_s));
+    // What the user changed is what was added, under the new title's name.
+    const QString config = m_home->libraryFolder() + u"/Commander Keen 4.conf"_s;
+    QCOMPARE(LibraryLoader::readEntry(config)->title, u"Commander Keen 4"_s);
+    const QByteArray text = readFile(config);
+    QVERIFY(text.contains("\ngame_exe=INSTALL.EXE\n") && !text.contains("\nsetup_exe=/"));
+    QVERIFY(QFile::exists(m_home->libraryFolder() + u"/Commander Keen 4/FLOPPIES/DISK1.IMA"_s));
+    QVERIFY(!QFileInfo::exists(m_home->libraryFolder() + u"/Keen"_s));
+    QFile::remove(m_home->path() + u"/src/Keen/CD/GAME.ISO"_s);
+    QDir(m_home->path() + u"/src/Keen/CD"_s).removeRecursively();
 }
 
 QTEST_GUILESS_MAIN(FolderAddTest)

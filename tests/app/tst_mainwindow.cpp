@@ -1,6 +1,5 @@
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
-#include "platform/WindowSize.h"
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
@@ -8,6 +7,7 @@
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "platform/UserDefaults.h"
+#include "platform/WindowSize.h"
 #include "settings/Preferences.h"
 
 #include <QAction>
