@@ -183,8 +183,13 @@ void ImportJob::unpacked(const ProcessRunner::Result& result)
         fail(*error);
         return;
     }
+    // A game folder that is a link would leave the game's files behind (or bring someone else's).
     const QFileInfo folder(staging.filePath(m_name));
-    install(stagedConfig, folder.isDir() && !folder.isSymLink() ? folder.filePath() : QString());
+    if (folder.isSymLink()) {
+        fail(tr("The TDL file's game folder \"%1\" is a link, not a folder.").arg(m_name));
+        return;
+    }
+    install(stagedConfig, folder.isDir() ? folder.filePath() : QString());
 }
 
 std::optional<QString> ImportJob::prepareConfig(const QString& stagedConfig) const

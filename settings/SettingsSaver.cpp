@@ -135,10 +135,14 @@ Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32Suppor
     std::optional<QString> error = FileOperations::makeFolder(library);
     if (!error)
         error = TextFile::writeUtf8Atomically(configFile, text);
-    if (error)
+    if (error) {
         logLine(QStringLiteral("❌ Error writing file: ") + *error);
-    else
+        // Half a save is none: a game renamed for settings that could not be written goes back.
+        if (renames)
+            TitleChange::renameGame(baseName, oldName, prompter);
+    } else {
         logLine(QStringLiteral("✅ File saved at: ") + configFile);
+    }
     ConfigNotifier::instance().post();
     if (error) {
         prompter.ask({tr("Could Not Save"),

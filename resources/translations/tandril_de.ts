@@ -744,6 +744,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>The TDL file holds the folder "%1", but its configuration file is "%2": a game's folder must have its configuration file's name.</source>
         <translation>Die TDL-Datei enthält den Ordner „%1“, aber ihre Konfigurationsdatei heißt „%2“: Der Ordner eines Spiels muss den Namen seiner Konfigurationsdatei tragen.</translation>
     </message>
+    <message>
+        <source>The TDL file's game folder "%1" is a link, not a folder.</source>
+        <translation>Der Spielordner „%1“ der TDL-Datei ist eine Verknüpfung, kein Ordner.</translation>
+    </message>
 </context>
 <context>
     <name>Installation</name>

@@ -41,13 +41,15 @@ void CommandLineTest::commands_data()
     textRow("unknown command", "frobnicate", "2", "unknown command 'frobnicate'", "=");
     // In file-name order; a file that is not text is no game.
     textRow("list", "list", "0",
-            "Twin\t$LIB/a.conf\nKeen 4\t$LIB/b.conf\nTwin\t$LIB/c.conf\nDoom\t$LIB/Doom.conf\n", "=");
+            "Twin\t$LIB/a.conf\nKeen 4\t$LIB/b.conf\nTwin\t$LIB/c.conf\nDoom\t$LIB/Doom.conf\nKEEN "
+            "4\t$LIB/e.conf\n",
+            "=");
     textRow("list --json", "list|--json", "0",
             "[\n    {\n        \"filePath\": \"$LIB/a.conf\",\n        \"setupPath\": null,\n        "
             "\"title\": \"Twin\"",
             "=");
     textRow("launch by configuration file", "launch|$LIB/b.conf|--dos", "0", "", "=");
-    textRow("launch by unique title", "launch|Keen 4|--dos", "0", "", "=");
+    textRow("the exact title before one in another letter case", "launch|Keen 4|--dos", "0", "", "=");
     textRow(
         "launch by a shared title", "launch|Twin", "1",
         "tandril: Several games are called \"Twin\"; name one by its configuration file:\n  $LIB/a.conf\n  "
@@ -56,7 +58,15 @@ void CommandLineTest::commands_data()
     textRow("launch an unknown game", "launch|Nothing", "1", "tandril: No game is called \"Nothing\".\n",
             "=");
     textRow("launch in two modes", "launch|b|--dos|--setup", "2", "", "=");
-    textRow("add", "add|Loom: Deluxe", "0", "", "Twin|Keen 4|Twin|Doom|Loom: Deluxe");
+    textRow("an operand after the expected ones", "settings|b|c", "2",
+            "wrong number of arguments for settings", "=");
+    textRow("an --emulator that names nothing usable", "--emulator|/nonexistent/dosbox-x|launch|b|--dos", "1",
+            "DOSBox-X Not Found: The dosbox-x program was not found on this system.\nPlease install it so "
+            "Tandril "
+            "works properly." +
+                noTerminal.arg("Open Download"),
+            "=");
+    textRow("add", "add|Loom: Deluxe", "0", "", "Twin|Keen 4|Twin|Doom|KEEN 4|Loom: Deluxe");
     textRow(
         "add over an existing game, no terminal", "add|Doom", "1",
         "Game Already in Library: A game named \"Doom\" is already in your library.\nReplace deletes it for "
@@ -64,11 +74,12 @@ void CommandLineTest::commands_data()
             noTerminal.arg("Keep Both"),
         "=");
     textRow("add over an existing game, --yes keeps both", "--yes|add|Doom", "0", "",
-            "Twin|Keen 4|Twin|Doom|Doom (2)");
+            "Twin|Keen 4|Twin|Doom|Doom (2)|KEEN 4");
     textRow("add a title with a line break", "add|Evil\ngame_exe=C:\\EVIL.BAT", "1",
             "Invalid Title: The title must not contain line breaks, tabs or other control characters.\n",
             "=");
-    textRow("delete by the title in another letter case", "--yes|delete|DOOM", "0", "", "Twin|Keen 4|Twin");
+    textRow("delete by the title in another letter case", "--yes|delete|DOOM", "0", "",
+            "Twin|Keen 4|Twin|KEEN 4");
     textRow(
         "delete without an answer", "delete|Doom", "1",
         "Delete Configuration?: Are you sure you want to delete the configuration for \"Doom\"?\nThe game's "
@@ -102,6 +113,7 @@ void CommandLineTest::commands()
     home.writeConfig(u"broken"_s, "\xff\xfe not text");
     home.writeConfig(u"c"_s, "game_title=Twin\n");
     home.writeConfig(u"Doom"_s, "game_title=Doom\n");
+    home.writeConfig(u"e"_s, "game_title=KEEN 4\n"); // the same title in another letter case
     const QString doom = home.writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
     const QString library = home.libraryFolder();
     const QStringList arguments = cell("arguments").replace(u"$LIB"_s, library).split(u'|');

@@ -14,6 +14,7 @@
 #include "platform/FileOperations.h"
 #include "platform/ProcessRunner.h"
 #include "platform/StagingFolder.h"
+#include "settings/SettingsSaver.h"
 
 #include <csignal>
 #include <QLockFile>
@@ -134,6 +135,8 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles_data()
     QTest::newRow("import of many small files: their blocks counted") << "small files";
     QTest::newRow("move a game folder across file systems") << "move";
     QTest::newRow("delete to a Trash on the full disk") << "trash";
+    QTest::newRow("delete to a Trash that records the folder, not the file") << "trash half-way";
+    QTest::newRow("rename a game whose new settings do not fit") << "rename";
 }
 
 void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
@@ -160,12 +163,18 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         zip.setWorkingDirectory(m_home->path() + u"/src"_s);
         zip.start(u"/usr/bin/zip"_s, {u"-qr"_s, archive, u"Doom"_s, u"Doom.conf"_s, u"tdl"_s});
         QVERIFY(zip.waitForFinished() && zip.exitCode() == 0);
-    } else if (operation == u"trash") {
-        // The Trash's records on a full disk of their own; its files beside the library's.
+    } else if (operation.startsWith(u"trash"_s)) {
+        // The Trash's records on a full disk of their own (but for one record, half-way); its
+        // files beside the library's.
+        const QString records = library + u"/.share/Trash/info"_s;
         qputenv("XDG_DATA_HOME", QFile::encodeName(library + u"/.share"_s));
-        QVERIFY(QDir().mkpath(library + u"/.share/Trash/files"_s) &&
-                mountSmallDisk(library + u"/.share/Trash/info"_s, u"64k"_s));
-        fillDisk(library + u"/.share/Trash/info"_s);
+        QVERIFY(QDir().mkpath(library + u"/.share/Trash/files"_s) && mountSmallDisk(records, u"64k"_s));
+        QFile reserve(records + u"/reserve"_s);
+        QVERIFY(reserve.open(QIODevice::WriteOnly) && reserve.write(QByteArray(4096, 'r')) == 4096);
+        reserve.close();
+        fillDisk(records);
+        if (operation == u"trash half-way")
+            QVERIFY(reserve.remove());
     } else {
         // Full but for one page: the lock file fits, the configuration file does not.
         m_home->writeFile(u"Library/Application Support/Tandril/reserve"_s, QByteArray(4096, 'r'));
@@ -179,12 +188,18 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         succeeded = EntryCreation::createConfigEntryAndFolder(u"Heretic"_s, m_prompter).has_value();
         QCOMPARE(m_prompter.takeAlerts().size(), 1);
         QVERIFY(!QFile::exists(library + u"/Heretic.conf"_s));
-    } else if (operation == u"trash") {
+    } else if (operation.startsWith(u"trash"_s)) {
         m_prompter.answers = {0}; // Delete
         succeeded = EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(library + u"/Doom.conf"_s),
                                                        m_prompter) == EntryDeletion::Outcome::Deleted;
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->path() + u"/.local/share"_s));
         QCOMPARE(m_prompter.takeAlerts().size(), 1);
+    } else if (operation == u"rename") {
+        SettingsSaver::Form form;
+        form.title = u"Doom II"_s;
+        succeeded = SettingsSaver::save(form, library + u"/Doom.conf"_s, false, m_prompter) ==
+                    SettingsSaver::Outcome::Saved;
+        QCOMPARE(m_prompter.questions.takeLast().title, u"Could Not Save"_s);
     } else if (operation == u"move") {
         // Half of it fits: the copy fails as a whole, and what it had copied goes.
         const std::optional<QString> error = FileOperations::moveItem(source, library + u"/Doom 2"_s);
@@ -247,7 +262,10 @@ void FaultsTest::exportKeepsTheOldArchive()
     QVERIFY(job.start(LibraryLoader::readEntry(m_home->libraryFolder() + u"/Doom.conf"_s)));
     QVERIFY(!finished.isEmpty() || finished.wait(60000));
     QCOMPARE(finished.first().first().toBool(), false);
-    QCOMPARE(m_prompter.takeAlerts().first().title, u"Export Failed"_s);
+    const ScriptedPrompter::Alert alert = m_prompter.takeAlerts().first();
+    QCOMPARE(alert.title, u"Export Failed"_s);
+    // A Desktop without room is said before zip runs, with what is needed and what is free.
+    QCOMPARE(alert.message.contains(u"of free space, but only"_s), smallDesktop);
     QCOMPARE(contents(desktop), QStringList{u"Doom.tdl="_s + QString::fromLatin1(old)});
     QCOMPARE(QDir(m_home->temporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList());
@@ -457,6 +475,14 @@ void FaultsTest::secondTandrilWaitsForTheLock()
         const TandrilRun busy = runTandril(*m_home, {u"--yes"_s, u"delete"_s, u"Doom"_s});
         QCOMPARE(busy.exitCode, 1);
         QVERIFY2(busy.err.contains(u"Another Tandril is changing the library"_s), qPrintable(busy.err));
+        // What the Tandril at work has in flight is its own: a start meanwhile leaves it alone.
+        m_home->writeFile(
+            u"Library/Application Support/Tandril/.Doom.incoming-0A1B2C3D-0000-4000-8000-00000000000F/X"_s,
+            "copying");
+        QCOMPARE(runTandril(*m_home, {u"list"_s}).exitCode, 0);
+        QCOMPARE(contents(m_home->libraryFolder()).size(), before.size() + 2);
+        FileOperations::removeItem(m_home->libraryFolder() +
+                                   u"/.Doom.incoming-0A1B2C3D-0000-4000-8000-00000000000F"_s);
         QCOMPARE(contents(m_home->libraryFolder()), before);
     }
     // A lock left empty by a kill between its making and its writing locks nothing.

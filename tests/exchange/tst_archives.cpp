@@ -206,6 +206,9 @@ void ArchivesTest::importRefusals_data()
     QTest::newRow("configuration named ..conf")
         << ZipWriter({"tdl=", "..conf=game_title=G\n"}).bytes()
         << "The title must contain at least one character that can be used in a file name.";
+    QTest::newRow("a game folder that is a link")
+        << ZipWriter({"tdl=", "G.conf=game_title=G\n", "G->/tmp"}).bytes()
+        << "The TDL file's game folder \"G\" is a link, not a folder.";
     QTest::newRow("a folder named other than the configuration")
         << ZipWriter({"tdl=", "Doom.conf=game_title=Doom\n", "DOOM/", "DOOM/GAME.EXE=MZ"}).bytes()
         << "The TDL file holds the folder \"DOOM\", but its configuration file is \"Doom.conf\": a game's "
@@ -247,14 +250,14 @@ void ArchivesTest::importOverwrite_data()
     QTest::addColumn<QString>("titles");
     QTest::addColumn<QString>("trash"); // the Trash's files afterwards
     QTest::newRow("Keep Both, what --yes answers")
-        << 0 << "Doom (2).conf|Doom (2)/|Doom (2)/NEW.EXE|Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/OLD.EXE"
-        << "Doom (old)|Doom (new) (2)"
+        << 0 << "Doom (2)/|Doom (2)/X|Doom (3).conf|Doom (3)/|Doom (3)/NEW.EXE|Doom.conf|Doom/|Doom/OLD.EXE"
+        << "Doom (old)|Doom (new) (3)"
         << "";
     QTest::newRow("Replace: the old game to the Trash")
-        << 1 << "Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/NEW.EXE"
+        << 1 << "Doom (2)/|Doom (2)/X|Doom.conf|Doom/|Doom/NEW.EXE"
         << "Doom (new)"
         << "Doom.conf|Doom/|Doom/OLD.EXE";
-    QTest::newRow("Cancel, the default") << 2 << "Doom 3/|Doom 3/X|Doom.conf|Doom/|Doom/OLD.EXE"
+    QTest::newRow("Cancel, the default") << 2 << "Doom (2)/|Doom (2)/X|Doom.conf|Doom/|Doom/OLD.EXE"
                                          << "Doom (old)"
                                          << "";
 }
@@ -273,7 +276,8 @@ void ArchivesTest::importOverwrite()
     m_home->writeConfig(u"Doom"_s, "game_title=Doom (old)\n");
     m_home->writeFile(u"Library/Application Support/Tandril/Doom/OLD.EXE"_s, "old");
     QVERIFY(QDir().mkpath(m_home->path() + u"/.local/share"_s)); // where the desktop keeps its Trash
-    m_home->writeFile(u"Library/Application Support/Tandril/Doom 3/X"_s, "a third game's folder");
+    // The next name's folder is taken, though no configuration goes with it.
+    m_home->writeFile(u"Library/Application Support/Tandril/Doom (2)/X"_s, "a folder without a game");
     m_prompter.answers = {answer};
     QCOMPARE(importArchive(archive), answer != 2);
     // Asked from the listing, before anything was unpacked.
@@ -293,7 +297,7 @@ void ArchivesTest::importOverwrite()
     QCOMPARE(loaded.join(u'|'), titles);
     QCOMPARE(tree(m_home->path() + u"/.local/share/Trash/files"_s).join(u'|'), trash);
     if (answer == 0) // paths into the game folder follow it to its new name
-        QVERIFY(readFile(folder + u"/Doom (2).conf"_s).contains("/Tandril/Doom (2)/NEW.EXE\n"));
+        QVERIFY(readFile(folder + u"/Doom (3).conf"_s).contains("/Tandril/Doom (3)/NEW.EXE\n"));
     m_prompter.takeAlerts();
 }
 

@@ -1,3 +1,4 @@
+#include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
@@ -9,6 +10,7 @@
 #include "platform/UserDefaults.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
@@ -29,6 +31,7 @@ private Q_SLOTS:
     void emulatorSearchOrder_data();
     void emulatorSearchOrder();
     void quickExitIsReported();
+    void flatpakIsGrantedWhatItMounts();
     void emulatorChoice_data();
     void emulatorChoice();
     void dosCommands_data();
@@ -210,6 +213,31 @@ void LauncherTest::quickExitIsReported()
     QTRY_COMPARE(prompter.alerts.size(), 1);
     QCOMPARE(prompter.alerts.first().message,
              u"DOSBox-X ended right after it started (exit status 3).\n\nConfig file not found"_s);
+}
+
+void LauncherTest::flatpakIsGrantedWhatItMounts()
+{
+    const TestHome home;
+    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
+    // A flatpak that records how it is run: first asked where DOSBox-X is, then to run it.
+    RecordingEmulator recorder(home.path() + u"/recorder"_s);
+    QVERIFY(QDir().mkpath(home.path() + u"/bin"_s) &&
+            QFile::link(recorder.folder() + u"/dosbox-x"_s, home.path() + u"/bin/flatpak"_s));
+    // A CD image outside the library, mounted through a link because of its folder's name.
+    const QString cd = home.writeFile(u"Ünïcode CDs/game.iso"_s, "iso");
+    const QString conf = home.writeConfig(u"Game"_s, "game_exe=G.EXE\ncd_image=" + cd.toUtf8() + '\n');
+    ScriptedPrompter prompter;
+    RecordingServices services;
+    Launcher launcher(Emulator({home.path() + u"/bin"_s}), prompter, services, [] { return German; });
+    QVERIFY(launcher.launch(LaunchMode::Game, ConfigEntry{u"G"_s, conf}));
+    QVERIFY(recorder.takeArguments().has_value()); // flatpak info
+    const QStringList run = recorder.takeArguments().value_or(QStringList());
+    const QStringList grants = run.filter(QRegularExpression(u"^--filesystem="_s));
+    // The library, the link DOSBox-X mounts, and the file the link leads to.
+    QCOMPARE(grants.size(), 3);
+    QVERIFY(grants.contains(u"--filesystem="_s + home.libraryFolder()));
+    QVERIFY(grants.contains(u"--filesystem="_s + cd));
+    QVERIFY(!grants.filter(u"/tandril/drives/"_s).isEmpty());
 }
 
 void LauncherTest::emulatorChoice_data()

@@ -76,6 +76,8 @@ void SettingsFormTest::formRules_data()
     textRow("sound values and shader path",
             "load:sbtype=SB16\nsbbase=240\nirq=7\ndma=3\nhdma=7\nglshader=s/sharp.glsl\n",
             Defaults + "|glshader=s/sharp.glsl|sbtype=SB16|sbbase=240|irq=7|dma=3|hdma=7");
+    textRow("IRQ 2 is the 9 it stands for on an AT", "load:sbtype=SB16\nirq=2\n",
+            Defaults + "|sbtype=SB16|irq=9");
     textRow("indented resolution and mididevice are not read",
             "load: windowresolution=800x600\n  mididevice=mt32\n", Defaults);
     textRow("MT-32 in upper case with blanks", "load:mididevice=MT32   \n", Defaults + "|mt32");
