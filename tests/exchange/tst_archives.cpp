@@ -1,3 +1,4 @@
+#include "common/ArchiveJobs.h"
 #include "common/RewrittenTools.h"
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
@@ -45,29 +46,14 @@ private:
         m_home->writeFile(folder + u"/SUB/DATA.DAT"_s, QByteArray(100000, 'd'));
         QDir().mkpath(m_home->path() + u'/' + folder + u"/FLOPPIES"_s);
     }
-    // Runs the job to its end and gives what it said of itself.
-    static bool finish(QObject& job, QSignalSpy& finished)
-    {
-        if (finished.isEmpty() && !finished.wait(60000))
-            qFatal("%s did not finish", job.metaObject()->className());
-        return finished.first().first().toBool();
-    }
     bool exportGame(const QString& base, ProcessRunner* runner = nullptr, const QString& archive = {})
     {
-        ExportJob job(m_prompter, runner ? *runner : m_runner);
-        QSignalSpy finished(&job, &ExportJob::finished);
-        // A file that does not load still names a game, as on the command line.
-        const QString file = m_home->libraryFolder() + u'/' + base + u".conf"_s;
-        return job.start(LibraryLoader::readEntry(file).value_or(ConfigEntry{QString(), file, std::nullopt}),
-                         archive) &&
-               finish(job, finished);
+        return ::exportGame(m_prompter, runner ? *runner : m_runner,
+                            m_home->libraryFolder() + u'/' + base + u".conf"_s, archive);
     }
     bool importArchive(const QString& archive, ProcessRunner* runner = nullptr)
     {
-        ImportJob job(m_prompter, runner ? *runner : m_runner);
-        QSignalSpy finished(&job, &ImportJob::finished);
-        job.start(archive, ImportJob::Road::Panel);
-        return finish(job, finished);
+        return ::importArchive(m_prompter, runner ? *runner : m_runner, archive);
     }
     QString makeArchive(const ZipWriter& zip)
     {
@@ -364,7 +350,7 @@ void ArchivesTest::cancelLeavesEverythingAsItWas()
     // The first of 7 items: Doom/, FLOPPIES/, GAME.EXE, SUB/, DATA.DAT, the configuration and the marker.
     QCOMPARE(progressed.first(), (QList<QVariant>{qint64(1), qint64(7), u"Doom/F1"_s}));
     job->cancel();
-    QVERIFY(!finish(*job, finished));
+    QVERIFY(!finishJob(*job, finished));
     QCOMPARE(cancelled.size(), 1);
     QVERIFY(m_prompter.takeAlerts().isEmpty());
     QCOMPARE(readFile(archive), oldArchive);

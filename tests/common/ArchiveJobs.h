@@ -1,0 +1,35 @@
+#pragma once
+
+#include "exchange/ExportJob.h"
+#include "exchange/ImportJob.h"
+#include "library/LibraryLoader.h"
+
+#include <QSignalSpy>
+
+// Export and import run to their end, as the window and the command line run them.
+inline bool finishJob(ArchiveJob& job, QSignalSpy& finished)
+{
+    if (finished.isEmpty() && !finished.wait(60000))
+        qFatal("%s did not finish", job.metaObject()->className());
+    return finished.first().first().toBool();
+}
+
+// configFile: a file that does not load still names a game, as on the command line.
+inline bool exportGame(Prompter& prompter, ProcessRunner& runner, const QString& configFile,
+                       const QString& archive = {})
+{
+    ExportJob job(prompter, runner);
+    QSignalSpy finished(&job, &ExportJob::finished);
+    return job.start(LibraryLoader::readEntry(configFile)
+                         .value_or(ConfigEntry{QString(), configFile, std::nullopt}),
+                     archive) &&
+           finishJob(job, finished);
+}
+
+inline bool importArchive(Prompter& prompter, ProcessRunner& runner, const QString& archive)
+{
+    ImportJob job(prompter, runner);
+    QSignalSpy finished(&job, &ImportJob::finished);
+    job.start(archive, ImportJob::Road::Panel);
+    return finishJob(job, finished);
+}
