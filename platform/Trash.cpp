@@ -34,7 +34,7 @@ Moved qtMoveToTrash(const QString& path)
 
 #ifndef Q_OS_MACOS
 
-// The user's Trash of the freedesktop.org specification, in the user's data folder.
+// The user's Trash as freedesktop.org lays it out, in the user's data folder.
 QString trashFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
