@@ -77,6 +77,8 @@ int listLibrary(Context& context)
             object.insert(QStringLiteral("filePath"), entry.filePath);
             object.insert(QStringLiteral("setupPath"),
                           entry.setupPath ? QJsonValue(*entry.setupPath) : QJsonValue(QJsonValue::Null));
+            for (const QString& name : GameDetailsText::keys())
+                object.insert(name, GameDetailsText::value(entry.details, name));
             array.append(object);
         }
         out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
@@ -233,6 +235,41 @@ int addFromFolder(Context& context)
         });
 }
 
+int gameDetails(Context& context)
+{
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    if (context.operands.size() == 1) {
+        // "name: value", a line each; the notes' further lines indented.
+        for (const QString& name : GameDetailsText::keys())
+            context.streams.out
+                << name << ": "
+                << GameDetailsText::value(entry->details, name).replace(u'\n', QStringLiteral("\n  "))
+                << '\n';
+        context.streams.out.flush();
+        return Success;
+    }
+    GameDetails details = entry->details;
+    for (const QString& operand : context.operands.mid(1)) {
+        const QString name = operand.section(u'=', 0, 0).trimmed();
+        if (!operand.contains(u'=') ||
+            !GameDetailsText::set(details, name, operand.section(u'=', 1).trimmed())) {
+            context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Not Saved"),
+                                       QCoreApplication::translate("CommandLine",
+                                                                   "\"%1\" is no detail; the details "
+                                                                   "are %2, each as NAME=VALUE.")
+                                           .arg(operand, GameDetailsText::keys().join(QStringLiteral(", "))));
+            return Failure;
+        }
+    }
+    if (const std::optional<QString> error = SettingsCommands::setDetails(entry->filePath, details)) {
+        context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Not Saved"), *error);
+        return Failure;
+    }
+    return Success;
+}
+
 int showSettings(Context& context)
 {
     const std::optional<ConfigEntry> entry = gameOperand(context);
@@ -353,6 +390,14 @@ const std::span<const Command> commands()
          1,
          1,
          deleteGame},
+        {QStringLiteral("details"),
+         QStringLiteral("GAME [NAME=VALUE]..."),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "print the game's year, developer, publisher, genre and notes, or set them"),
+         {},
+         1,
+         1000,
+         gameDetails},
         {QStringLiteral("settings"),
          QStringLiteral("GAME"),
          QT_TRANSLATE_NOOP("CommandLine", "print the game's DOSBox-X settings that differ from the template"),

@@ -44,9 +44,11 @@ bool LibraryFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sour
 {
     if (m_foldedSearch.isEmpty())
         return true;
-    const QString title =
-        sourceModel()->index(sourceRow, LibraryTableModel::TitleColumn, sourceParent).data().toString();
-    return folded(title).contains(m_foldedSearch);
+    const QString searched = sourceModel()
+                                 ->index(sourceRow, LibraryTableModel::TitleColumn, sourceParent)
+                                 .data(LibraryTableModel::SearchTextRole)
+                                 .toString();
+    return folded(searched).contains(m_foldedSearch);
 }
 
 bool LibraryFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const

@@ -3,9 +3,9 @@
 #include <QCollator>
 #include <QSortFilterProxyModel>
 
-// What the table shows of the library: the games whose title holds the search text (letter case
-// and accents ignored), in file-name order or sorted by title. Selections are kept by game, so
-// sorting never changes which game is selected.
+// What the table shows of the library: the games whose title, year, developer, publisher or genre
+// holds the search text (letter case and accents ignored), in file-name order or sorted by title. Selections
+// are kept by game, so sorting never changes which game is selected.
 class LibraryFilterModel final : public QSortFilterProxyModel
 {
     Q_OBJECT

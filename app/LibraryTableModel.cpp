@@ -35,6 +35,11 @@ QVariant LibraryTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= m_entries.size())
         return {};
     const ConfigEntry& entry = m_entries.at(index.row());
+    if (role == SearchTextRole) {
+        const GameDetails& details = entry.details;
+        return QStringList{entry.title, details.year, details.developer, details.publisher, details.genre}
+            .join(u'\n');
+    }
     switch (index.column()) {
     case ImageColumn:
         if (role == Qt::DecorationRole)

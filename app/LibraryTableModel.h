@@ -19,6 +19,10 @@ public:
         ColumnCount
     };
 
+    // The text the search looks in: the title and the details that name the game (year,
+    // developer, publisher, genre), a line each, so that no match spans two of them.
+    static constexpr int SearchTextRole = Qt::UserRole + 1;
+
     explicit LibraryTableModel(QIcon folderIcon, QObject* parent = nullptr);
 
     const QList<ConfigEntry>& configEntries() const { return m_entries; }

@@ -56,6 +56,21 @@ std::optional<QStringList> differences(const QString& configFile, QString* error
     return OtherSettings::differences(read.text, EntryCreation::templateText().value_or(QString()));
 }
 
+std::optional<QString> setDetails(const QString& configFile, const GameDetails& details)
+{
+    if (const std::optional<QString> problem = GameDetailsText::problem(details))
+        return problem;
+    const LibraryLock lock;
+    if (lock.failure())
+        return lock.failure();
+    const TextFile::ReadResult read = TextFile::readUtf8(configFile);
+    if (!read.ok())
+        return read.error;
+    QString text = read.text;
+    GameDetailsText::write(details, text);
+    return TextFile::writeUtf8Atomically(configFile, text);
+}
+
 std::optional<QString> set(const QString& configFile, const QList<Assignment>& assignments)
 {
     QString block;

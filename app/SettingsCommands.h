@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/GameDetails.h"
 #include "settings/OtherSettings.h"
 
 #include <optional>
@@ -19,6 +20,9 @@ std::optional<Assignment> parseAssignment(const QString& text);
 // Why the assignment cannot be written as one DOSBox-X setting (a line break, a section Tandril
 // manages itself); nothing when it can.
 std::optional<QString> refusal(const Assignment& assignment);
+
+// Writes the game's details (year, developer, …) into its file. Returns why it could not.
+std::optional<QString> setDetails(const QString& configFile, const GameDetails& details);
 
 // The game's settings that differ from the template, "section.key=value" each.
 std::optional<QStringList> differences(const QString& configFile, QString* error);

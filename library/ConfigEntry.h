@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/GameDetails.h"
+
 #include <optional>
 #include <QString>
 
@@ -10,4 +12,5 @@ struct ConfigEntry
     QString title;
     QString filePath;                   // absolute path of the configuration file
     std::optional<QString> setupPath{}; // value of "setup_exe=", absent when the file has none
+    GameDetails details{};
 };

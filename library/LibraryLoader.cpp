@@ -63,6 +63,15 @@ std::optional<ConfigEntry> readEntry(const QString& configFilePath)
     entry.title = QString::fromUtf8(*titleLine).remove(QString::fromLatin1(TitleKey)).trimmed();
     if (const std::optional<QByteArrayView> setupLine = firstLineStartingWith(bytes, SetupKey))
         entry.setupPath = QString::fromUtf8(setupLine->sliced(SetupKey.size())).trimmed();
+    // The details' lines, found in the bytes like the title: a load decodes no whole files.
+    for (const QString& name : GameDetailsText::keys()) {
+        const QByteArray key = "game_" + name.toLatin1() + '=';
+        if (const std::optional<QByteArrayView> line = firstLineStartingWith(bytes, key)) {
+            const QString value = QString::fromUtf8(line->sliced(key.size())).trimmed();
+            GameDetailsText::set(entry.details, name,
+                                 name == u"notes" ? GameDetailsText::unescapedNotes(value) : value);
+        }
+    }
     entry.filePath = configFilePath;
     return entry;
 }

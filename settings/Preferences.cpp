@@ -12,6 +12,7 @@
 #include "platform/TextFile.h"
 #include "platform/WindowSize.h"
 #include "settings/DropTargetView.h"
+#include "settings/GameDetailsPanel.h"
 #include "settings/GameFiles.h"
 #include "settings/OtherSettings.h"
 #include "settings/OtherSettingsPanel.h"
@@ -231,8 +232,10 @@ void Preferences::buildInterface()
     connect(save, &QPushButton::clicked, this, &Preferences::createConfigFileFromTitle);
     connect(close, &QPushButton::clicked, this, &Preferences::close_window);
 
+    m_details = new GameDetailsPanel(this);
     auto* left = new QVBoxLayout;
     left->addWidget(gameGroup);
+    left->addWidget(m_details);
     left->addWidget(autoexecGroup, 1);
     auto* dropRow = new QHBoxLayout;
     dropRow->addWidget(m_dropTargetView);
@@ -304,6 +307,7 @@ void Preferences::loadConfigFile(const QString& path)
     for (const auto& [menu, value] : resources)
         menu->setCurrentIndex(*value ? std::max(0, menu->findText(**value)) : 0);
 
+    m_details->setDetails(values.details);
     m_titleName->setText(values.title);
     m_gameExe->setText(values.gameExe);
     m_setupExe->setText(values.setupExe);
@@ -502,6 +506,7 @@ SettingsSaver::Form Preferences::form() const
     form.glshaderBuiltIn = m_glshaders->currentData().toBool();
     form.autoexec = m_autoexecTextView->toPlainText();
     form.otherSettings = m_otherSettings->text();
+    form.details = m_details->details();
     return form;
 }
 

@@ -17,6 +17,7 @@ class QProgressBar;
 class QPushButton;
 class DropTargetView;
 class Emulator;
+class GameDetailsPanel;
 class OtherSettingsPanel;
 
 // The settings editor for one game: a window-modal dialog over the library window, made anew
@@ -119,4 +120,5 @@ private:
     QComboBox* m_glshaders = nullptr;
     QCheckBox* m_mt32Support = nullptr;
     OtherSettingsPanel* m_otherSettings = nullptr;
+    GameDetailsPanel* m_details = nullptr;
 };

@@ -38,6 +38,7 @@ QString noShaderTitle()
 LoadedValues load(const QString& text)
 {
     LoadedValues values;
+    values.details = GameDetailsText::read(text);
     // Tested in this order; the first prefix a trimmed line begins with decides.
     const std::pair<QStringView, std::optional<QString>*> optionalFields[] = {
         {u"glshader=", &values.glshader}, {u"sbtype=", &values.sbtype}, {u"sbbase=", &values.sbbase},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/GameDetails.h"
+
 #include <optional>
 #include <QHash>
 #include <QString>
@@ -36,6 +38,7 @@ struct LoadedValues
     bool mt32 = false;
     std::optional<std::pair<QString, QString>> windowResolution; // width, height
     std::optional<QString> autoexec;
+    GameDetails details;
 };
 
 // Reads the form's values from a configuration text: trimmed key lines, the last one winning;

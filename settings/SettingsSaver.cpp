@@ -81,6 +81,7 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
 
     // After the form, so that a setting typed here wins; a new section goes before the program's.
     OtherSettings::applyTo(form.otherSettings, text);
+    GameDetailsText::write(form.details, text);
 
     // Last, so that the autoexec section stays the last section.
     ConfigText::saveAutoexecToConfig(form.autoexec, text);
@@ -97,6 +98,10 @@ Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32Suppor
     const QString baseName = LibraryLayout::baseNameForTitle(title);
     if (const std::optional<QString> problem = EntryCreation::titleProblem(baseName)) {
         prompter.ask({tr("Invalid Title"), *problem, Prompter::Style::Warning, {tr("OK")}});
+        return Outcome::KeepEditorOpen;
+    }
+    if (const std::optional<QString> problem = GameDetailsText::problem(typed.details)) {
+        prompter.ask({tr("Invalid Details"), *problem, Prompter::Style::Warning, {tr("OK")}});
         return Outcome::KeepEditorOpen;
     }
     const std::optional<QString> templateText = EntryCreation::templateText();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/GameDetails.h"
+
 #include <optional>
 #include <QHash>
 #include <QString>
@@ -33,6 +35,7 @@ struct Form
     bool glshaderBuiltIn = false; // one of DOSBox-X's own shaders, not a file
     QString autoexec;
     QString otherSettings; // "[section]" and "key=value" lines the form has no control for
+    GameDetails details;
 
     bool operator==(const Form&) const = default;
 };

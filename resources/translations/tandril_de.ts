@@ -183,6 +183,14 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <source>Try 'tandril --help' for more information.</source>
         <translation>„tandril --help“ zeigt mehr.</translation>
     </message>
+    <message>
+        <source>"%1" is no detail; the details are %2, each as NAME=VALUE.</source>
+        <translation>„%1“ ist keine Angabe; die Angaben sind %2, jeweils als NAME=WERT.</translation>
+    </message>
+    <message>
+        <source>print the game's year, developer, publisher, genre and notes, or set them</source>
+        <translation>Jahr, Entwickler, Verlag, Genre und Notizen des Spiels ausgeben oder setzen</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePrompter</name>
@@ -666,6 +674,56 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Tandril found these files. Change what is not right, then add the game.</source>
         <translation>Tandril hat diese Dateien gefunden. Ändern Sie, was nicht stimmt, und fügen Sie dann das Spiel hinzu.</translation>
+    </message>
+</context>
+<context>
+    <name>GameDetailsPanel</name>
+    <message>
+        <source>About the Game</source>
+        <translation>Über das Spiel</translation>
+    </message>
+    <message>
+        <source>1993</source>
+        <translation>1993</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Entwickler</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Verlag</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Notes: codes, where you left off, what to remember</source>
+        <translation>Notizen: Codes, wo Sie aufgehört haben, was Sie sich merken wollen</translation>
+    </message>
+    <message>
+        <source>Year, genre:</source>
+        <translation>Jahr, Genre:</translation>
+    </message>
+    <message>
+        <source>Made by:</source>
+        <translation>Hergestellt von:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+</context>
+<context>
+    <name>GameDetailsText</name>
+    <message>
+        <source>The year must be four digits, such as 1993, or empty: "%1".</source>
+        <translation>Das Jahr muss aus vier Ziffern bestehen, etwa 1993, oder leer sein: „%1“.</translation>
+    </message>
+    <message>
+        <source>Details other than the notes must not contain line breaks, tabs or other control characters: %1.</source>
+        <translation>Angaben außer den Notizen dürfen keine Zeilenumbrüche, Tabulatoren oder anderen Steuerzeichen enthalten: %1.</translation>
     </message>
 </context>
 <context>
@@ -1546,6 +1604,10 @@ schlüssel=wert</translation>
 %2</source>
         <translation>Die Einstellungen konnten nicht nach %1 geschrieben werden:
 %2</translation>
+    </message>
+    <message>
+        <source>Invalid Details</source>
+        <translation>Ungültige Angaben</translation>
     </message>
 </context>
 <context>

@@ -44,10 +44,13 @@ void CommandLineTest::commands_data()
             "Twin\t$LIB/a.conf\nKeen 4\t$LIB/b.conf\nTwin\t$LIB/c.conf\nDoom\t$LIB/Doom.conf\nKEEN "
             "4\t$LIB/e.conf\n",
             "=");
-    textRow("list --json", "list|--json", "0",
-            "[\n    {\n        \"filePath\": \"$LIB/a.conf\",\n        \"setupPath\": null,\n        "
-            "\"title\": \"Twin\"",
-            "=");
+    textRow(
+        "list --json", "list|--json", "0",
+        "[\n    {\n        \"developer\": \"\",\n        \"filePath\": \"$LIB/a.conf\",\n        \"genre\": "
+        "\"\",\n        \"notes\": \"\",\n        \"publisher\": \"\",\n        \"setupPath\": null,\n       "
+        " "
+        "\"title\": \"Twin\",\n        \"year\": \"\"",
+        "=");
     textRow("launch by configuration file", "launch|$LIB/b.conf|--dos", "0", "", "=");
     textRow("the exact title before one in another letter case", "launch|Keen 4|--dos", "0", "", "=");
     textRow(
@@ -89,6 +92,14 @@ void CommandLineTest::commands_data()
     textRow("set, unchecked without a reference from DOSBox-X",
             "set|b|sblaster.oplmode=opl3|joystick.timed=false", "0", "", "=");
     textRow("set without a value", "set|b|nonsense", "2", "", "=");
+    textRow("details set", "details|b|year=1991|genre=Platformer|notes=Line one", "0", "", "=");
+    textRow("details: a year of two digits", "details|b|year=91", "1",
+            "Not Saved: The year must be four digits, such as 1993, or empty: \"91\".\n", "=");
+    textRow(
+        "details: no such detail", "details|b|colour=red", "1",
+        "Not Saved: \"colour=red\" is no detail; the details are year, developer, publisher, genre, notes, "
+        "each as NAME=VALUE.\n",
+        "=");
     textRow(
         "set a value holding a line break", "set|b|cpu.cycles=3000\n[autoexec]\nmount c /", "1",
         "Not Saved: cpu.cycles: settings must not contain line breaks, tabs or other control characters.\n",
@@ -144,6 +155,14 @@ void CommandLineTest::commands()
         const std::optional<QStringList> started = emulator.takeArguments(exitCode == 0 ? 10000 : 300);
         QCOMPARE(started.has_value() ? started->at(1) : QString(),
                  exitCode == 0 ? library + u"/b.conf"_s : QString());
+    }
+    if (arguments.first() == u"details") {
+        QCOMPARE(runTandril(home, {u"details"_s, u"b"_s}).out,
+                 exitCode == 0
+                     ? u"year: 1991\ndeveloper: \npublisher: \ngenre: Platformer\nnotes: Line one\n"_s
+                     : u"year: \ndeveloper: \npublisher: \ngenre: \nnotes: \n"_s);
+        QCOMPARE(runTandril(home, {u"settings"_s, u"b"_s}).out,
+                 u"sdl.output=surface\n"_s); // no setting changed
     }
     if (arguments.first() == u"set") {
         QCOMPARE(runTandril(home, {u"settings"_s, u"b"_s}).out,

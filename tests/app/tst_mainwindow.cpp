@@ -155,6 +155,7 @@ void MainWindowTest::searchNarrowsTheList_data()
     textRow("any part, any case", "OOM", "Doom", "1 of 3 games");
     textRow("accents ignored both ways", "cafe", "Café Quest", "1 of 3 games");
     textRow("no match", "zork", "", "0 of 3 games");
+    textRow("a developer or a genre", "SHOOT", "Doom", "1 of 3 games");
 }
 
 void MainWindowTest::searchNarrowsTheList()
@@ -162,7 +163,7 @@ void MainWindowTest::searchNarrowsTheList()
     const QString typed = cell("typed");
     const QStringList shown = cell("shown").split(u'|', Qt::SkipEmptyParts);
     m_home->writeConfig(u"a"_s, "game_title=Café Quest\n");
-    m_home->writeConfig(u"b"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
+    m_home->writeConfig(u"b"_s, "game_title=Doom\ngame_exe=DOOM.EXE\ngame_genre=Shooter\n");
     m_home->writeConfig(u"c"_s, "game_title=Pac-Man\n");
     UserDefaults().setLastSelectedConfigRow(2);
     RecordingEmulator emulator(m_home->path() + u"/bin"_s);

@@ -107,7 +107,7 @@ void ArchivesTest::rewriteUserPaths()
 void ArchivesTest::roundTripToAnotherUser()
 {
     const QByteArray config =
-        "[tandril]\ngame_title=Cave Runner: Ünïcode\n"
+        "[tandril]\ngame_title=Cave Runner: Ünïcode\ngame_year=1991\ngame_notes=Level 3\\nCode: 1234\n"
         "setup_exe=/Users/olduser/Library/Application Support/Tandril/Cave Runner/SETUP.EXE\n"
         "cd_image=/home/ann/ISO/cave.cue\n[tandril autoexec]\necho /Users/x/y\n";
     makeGame(u"Cave Runner [1]"_s, config);
@@ -131,6 +131,8 @@ void ArchivesTest::roundTripToAnotherUser()
                  .replace(u"/Users/olduser"_s, other.path())
                  .replace(u"/home/ann"_s, other.path())
                  .replace(u"/Users/x"_s, other.path()));
+    QCOMPARE(LibraryLoader::readEntry(library + u"/Cave Runner [1].conf"_s)->details.notes,
+             u"Level 3\nCode: 1234"_s);
     QCOMPARE(tree(other.temporaryFolder()), QStringList());
     // The exporting user's game is untouched.
     QCOMPARE(readFile(m_home->libraryFolder() + u"/Cave Runner [1].conf"_s), config);

@@ -1,6 +1,7 @@
 #include "common/Rows.h"
 #include "common/TandrilProcess.h"
 #include "common/TestHome.h"
+#include "library/GameDetails.h"
 #include "platform/DosboxReferenceFile.h"
 #include "platform/Emulator.h"
 #include "settings/DosboxCheck.h"
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void checks_data();
     void checks();
     void setChangesTheKeyDosboxReads();
+    void detailsLeaveDosboxXsReadingAlone();
     void gamesStart_data();
     void gamesStart();
 
@@ -136,6 +138,20 @@ void RealDosboxTest::setChangesTheKeyDosboxReads()
     QCOMPARE(set.exitCode, 0);
     QCOMPARE(held(conf, u"cpu"_s, u"cycles"_s), u"fixed 4000"_s);
     QVERIFY(runTandril(home, {u"settings"_s, u"Twice"_s}).out.contains(u"cpu.cycles=fixed 4000"_s));
+}
+
+void RealDosboxTest::detailsLeaveDosboxXsReadingAlone()
+{
+    const TestHome home;
+    const QString settings = u"[cpu]\ncycles=fixed 4000\n[tandril]\ngame_title=Doom\n"_s;
+    GameDetails details{u"1993"_s, u"id Software"_s, u"GT"_s, u"Shooter"_s, u"%PATH% works\n%1 too"_s};
+    QString withDetails = settings;
+    GameDetailsText::write(details, withDetails);
+    const DosboxReferenceFile::Result plain = DosboxReferenceFile::readAs(Emulator(), settings);
+    const DosboxReferenceFile::Result read = DosboxReferenceFile::readAs(Emulator(), withDetails);
+    QVERIFY2(plain.text && read.text, qPrintable(read.problem));
+    QCOMPARE(*read.text, *plain.text);
+    QCOMPARE(GameDetailsText::read(withDetails), details);
 }
 
 void RealDosboxTest::gamesStart_data()

@@ -3,6 +3,7 @@
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "library/EntryCreation.h"
+#include "library/GameDetails.h"
 #include "settings/DosboxReference.h"
 #include "settings/DropCopy.h"
 #include "settings/DropTargetView.h"
@@ -173,6 +174,9 @@ void PreferencesTest::everySettingSurvivesASave_data()
         << QByteArray("[dosbox]\ncycles=max\n[tandril]\ngame_title=Doom\n");
     QTest::newRow("the form's keys stay the form's") << QByteArray(
         "[cpu]\ncycles=12000\ncore=normal\n[render]\nframeskip=2\n[tandril]\ngame_title=Doom\n");
+    QTest::newRow("details, notes on several lines")
+        << QByteArray("[tandril]\ngame_title=Doom\ngame_year=1993\ngame_developer=id "
+                      "Software\ngame_notes=IDDQD\\nIDKFA \\\\ X\n");
     QTest::newRow("CR LF") << QByteArray(
         "[sdl]\r\noutput=surface\r\n[gus]\r\ngus=true\r\n[tandril]\r\ngame_title=Doom\r\n");
 }
@@ -194,6 +198,7 @@ void PreferencesTest::everySettingSurvivesASave()
         saved.insert(setting.section + u'.' + setting.key, setting.value);
     for (const OtherSettings::Setting& setting : OtherSettings::parse(QString::fromUtf8(file)))
         QCOMPARE(saved.value(setting.section + u'.' + setting.key), setting.value);
+    QCOMPARE(GameDetailsText::read(first), GameDetailsText::read(QString::fromUtf8(file)));
     // And none of DOSBox-X's keys went into the program's sections.
     QVERIFY(first.indexOf(u"[tandril]"_s) > first.lastIndexOf(u"=surface"_s));
 }
