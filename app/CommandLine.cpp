@@ -11,6 +11,7 @@
 #include "library/EntryDeletion.h"
 #include "library/InterruptedWork.h"
 #include "library/LibraryLoader.h"
+#include "library/PlayRecord.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/Diagnostics.h"
 #include "platform/InterruptWatch.h"
@@ -71,6 +72,7 @@ int listLibrary(Context& context)
     QTextStream& out = context.streams.out;
     if (context.options.contains(QStringLiteral("--json"))) {
         QJsonArray array;
+        const QHash<QString, PlayRecord::Record> played = PlayRecord::all();
         for (const ConfigEntry& entry : entries) {
             QJsonObject object;
             object.insert(QStringLiteral("title"), entry.title);
@@ -79,6 +81,11 @@ int listLibrary(Context& context)
                           entry.setupPath ? QJsonValue(*entry.setupPath) : QJsonValue(QJsonValue::Null));
             for (const QString& name : GameDetailsText::keys())
                 object.insert(name, GameDetailsText::value(entry.details, name));
+            const PlayRecord::Record record = played.value(QFileInfo(entry.filePath).fileName());
+            object.insert(QStringLiteral("lastPlayed"),
+                          record.lastPlayed ? QJsonValue(record.lastPlayed->toString(Qt::ISODate))
+                                            : QJsonValue(QJsonValue::Null));
+            object.insert(QStringLiteral("playTime"), record.seconds);
             array.append(object);
         }
         out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));

@@ -53,8 +53,17 @@ bool LibraryFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sour
 
 bool LibraryFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    if (left.column() != LibraryTableModel::TitleColumn)
+    if (left.column() == LibraryTableModel::ImageColumn)
         return left.row() < right.row(); // the image column keeps file-name order
-    const int comparison = m_collator.compare(left.data().toString(), right.data().toString());
+    int comparison = 0;
+    if (left.column() == LibraryTableModel::TitleColumn) {
+        comparison = m_collator.compare(left.data().toString(), right.data().toString());
+    } else {
+        const QVariant a = left.data(LibraryTableModel::SortKeyRole);
+        const QVariant b = right.data(LibraryTableModel::SortKeyRole);
+        comparison = a.typeId() == QMetaType::QString
+                         ? m_collator.compare(a.toString(), b.toString())
+                         : (a.toLongLong() > b.toLongLong()) - (a.toLongLong() < b.toLongLong());
+    }
     return comparison != 0 ? comparison < 0 : left.row() < right.row();
 }

@@ -1,5 +1,7 @@
 #include "app/LibraryTableModel.h"
 
+#include <QLocale>
+
 LibraryTableModel::LibraryTableModel(QIcon folderIcon, QObject* parent)
     : QAbstractTableModel(parent), m_folderIcon(std::move(folderIcon))
 {}
@@ -9,6 +11,13 @@ void LibraryTableModel::setConfigEntries(QList<ConfigEntry> entries)
     beginResetModel();
     m_entries = std::move(entries);
     endResetModel();
+}
+
+void LibraryTableModel::setPlayRecords(QHash<QString, PlayRecord::Record> records)
+{
+    m_played = std::move(records);
+    if (!m_entries.isEmpty())
+        Q_EMIT dataChanged(index(0, LastPlayedColumn), index(rowCount() - 1, PlayTimeColumn));
 }
 
 void LibraryTableModel::removeEntry(int row)
@@ -40,6 +49,28 @@ QVariant LibraryTableModel::data(const QModelIndex& index, int role) const
         return QStringList{entry.title, details.year, details.developer, details.publisher, details.genre}
             .join(u'\n');
     }
+    if (index.column() >= YearColumn && (role == Qt::DisplayRole || role == SortKeyRole)) {
+        const GameDetails& details = entry.details;
+        const PlayRecord::Record played = m_played.value(entry.filePath.section(u'/', -1));
+        switch (index.column()) {
+        case YearColumn:
+            return details.year;
+        case GenreColumn:
+            return details.genre;
+        case DeveloperColumn:
+            return details.developer;
+        case LastPlayedColumn:
+            if (role == SortKeyRole)
+                return played.lastPlayed ? played.lastPlayed->toMSecsSinceEpoch() : qint64(0);
+            return played.lastPlayed ? QLocale().toString(*played.lastPlayed, QLocale::ShortFormat)
+                                     : QString();
+        case PlayTimeColumn:
+            return role == SortKeyRole ? QVariant(played.seconds)
+                                       : QVariant(PlayRecord::durationText(played.seconds));
+        default:
+            break;
+        }
+    }
     switch (index.column()) {
     case ImageColumn:
         if (role == Qt::DecorationRole)
@@ -59,5 +90,20 @@ QVariant LibraryTableModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == TitleColumn ? tr("Title") : QString();
+    switch (section) {
+    case TitleColumn:
+        return tr("Title");
+    case YearColumn:
+        return tr("Year");
+    case GenreColumn:
+        return tr("Genre");
+    case DeveloperColumn:
+        return tr("Developer");
+    case LastPlayedColumn:
+        return tr("Last Played");
+    case PlayTimeColumn:
+        return tr("Play Time");
+    default:
+        return QString();
+    }
 }

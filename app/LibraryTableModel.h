@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/ConfigEntry.h"
+#include "library/PlayRecord.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -16,8 +17,16 @@ public:
     {
         ImageColumn,
         TitleColumn,
+        // Shown when the user chooses them from the header's menu.
+        YearColumn,
+        GenreColumn,
+        DeveloperColumn,
+        LastPlayedColumn,
+        PlayTimeColumn,
         ColumnCount
     };
+    // What a column sorts by: text for the details, the time or the seconds for play records.
+    static constexpr int SortKeyRole = Qt::UserRole + 2;
 
     // The text the search looks in: the title and the details that name the game (year,
     // developer, publisher, genre), a line each, so that no match spans two of them.
@@ -27,6 +36,8 @@ public:
 
     const QList<ConfigEntry>& configEntries() const { return m_entries; }
     void setConfigEntries(QList<ConfigEntry> entries);
+    // When each game was last played and for how long, by configuration file name.
+    void setPlayRecords(QHash<QString, PlayRecord::Record> records);
     void removeEntry(int row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -37,4 +48,5 @@ public:
 private:
     QIcon m_folderIcon;
     QList<ConfigEntry> m_entries;
+    QHash<QString, PlayRecord::Record> m_played;
 };

@@ -11,6 +11,7 @@
 #include "library/EntryDeletion.h"
 #include "library/LibraryLoader.h"
 #include "library/Mt32Folder.h"
+#include "library/PlayRecord.h"
 #include "platform/ConfigNotifier.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
@@ -110,6 +111,7 @@ void MainWindow::loadConfigFiles()
     // scrolled to; the first load restores the remembered game.
     const std::optional<ConfigEntry> previous = selectedConfig();
     const int scrolled = m_tableView->verticalScrollBar()->value();
+    m_model->setPlayRecords(PlayRecord::all());
     m_model->setConfigEntries(std::move(*entries));
     updateCount();
     updateAllButtonStates();
@@ -267,6 +269,14 @@ void MainWindow::showEvent(QShowEvent* event)
                        std::min(MinimumHeight, available.height()));
     resize(fittedWindowSize({qRound(m_defaults.mainWindowWidth()), qRound(m_defaults.mainWindowHeight())},
                             size(), {MinimumWidth, MinimumHeight}, MaximumHeight, available));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Back from a game: its play time and last played are shown as they now are.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_model->setPlayRecords(PlayRecord::all());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

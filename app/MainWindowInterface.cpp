@@ -84,6 +84,33 @@ void MainWindow::buildInterface()
     header->setSortIndicator(-1, Qt::AscendingOrder);
     m_tableView->setSortingEnabled(true);
     header->setSortIndicatorShown(true);
+    // The details and play columns, chosen from the header's menu and remembered.
+    const QList<int> shownColumns = m_defaults.visibleColumns();
+    for (int column = LibraryTableModel::YearColumn; column < LibraryTableModel::ColumnCount; ++column) {
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        m_tableView->setColumnHidden(column, !shownColumns.contains(column));
+    }
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, [this, header](const QPoint& position) {
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (int column = LibraryTableModel::YearColumn; column < LibraryTableModel::ColumnCount; ++column) {
+            QAction* action = menu->addAction(m_model->headerData(column, Qt::Horizontal).toString());
+            action->setCheckable(true);
+            action->setChecked(!m_tableView->isColumnHidden(column));
+            connect(action, &QAction::toggled, this, [this, column](bool shown) {
+                m_tableView->setColumnHidden(column, !shown);
+                QList<int> visible;
+                for (int each = LibraryTableModel::YearColumn; each < LibraryTableModel::ColumnCount;
+                     ++each) {
+                    if (!m_tableView->isColumnHidden(each))
+                        visible.append(each);
+                }
+                m_defaults.setVisibleColumns(visible);
+            });
+        }
+        menu->popup(header->mapToGlobal(position));
+    });
 
     m_launchGameButton = makeButton(this, QStringLiteral("launchGameButton"), tr("Play Game"),
                                     tr("Start the game in DOSBox-X (Return)"));

@@ -3,6 +3,7 @@
 #include "launch/EmulatorPresence.h"
 #include "launch/MountPaths.h"
 #include "library/LibraryLayout.h"
+#include "library/PlayRecord.h"
 #include "platform/DriveAliases.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -11,6 +12,7 @@
 #include "platform/WatchedStart.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -68,16 +70,21 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
         return QCoreApplication::translate("Launch", "DOSBox-X ended right after it started (%1).\n\n%2")
             .arg(exit.status, exit.lastLines);
     };
+    const QString configFile = entry->filePath;
     if (m_watch == Watch::QuickExitAlert) {
         Prompter& prompter = m_prompter;
-        if (const std::optional<QString> error =
-                WatchedStart::start(start.program, start.arguments, [&prompter, stopped](const auto& exit) {
+        const auto ended = [configFile](qint64 seconds) { PlayRecord::played(configFile, seconds); };
+        if (const std::optional<QString> error = WatchedStart::start(
+                start.program, start.arguments,
+                [&prompter, stopped](const auto& exit) {
                     prompter.showAlert(QCoreApplication::translate("Launch", "DOSBox-X stopped"),
                                        stopped(exit));
-                })) {
+                },
+                ended)) {
             m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *error);
             return std::nullopt;
         }
+        PlayRecord::started(configFile, QDateTime::currentDateTime());
         return 0;
     }
     const bool toTheEnd = m_watch == Watch::ToTheEnd;
@@ -87,6 +94,10 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
         m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *waited.error);
         return std::nullopt;
     }
+    // Played from its start; for as long as it ran when that was waited for.
+    PlayRecord::started(configFile, QDateTime::currentDateTime().addSecs(-waited.seconds));
+    if (toTheEnd)
+        PlayRecord::played(configFile, waited.seconds);
     if (waited.failed && (!toTheEnd || waited.exitCode < 0)) {
         m_prompter.showAlert(QCoreApplication::translate("Launch", "DOSBox-X stopped"),
                              stopped(*waited.failed));

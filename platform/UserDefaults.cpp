@@ -6,6 +6,7 @@ const QString MainWindowHeightKey = QStringLiteral("MainWindowHeight");
 const QString MainWindowWidthKey = QStringLiteral("MainWindowWidth");
 const QString EmulatorProgramKey = QStringLiteral("DOSBoxXProgram");
 const QString LastExportFolderKey = QStringLiteral("LastExportFolder");
+const QString VisibleColumnsKey = QStringLiteral("VisibleColumns");
 } // namespace
 
 UserDefaults::UserDefaults() : m_settings(QStringLiteral("Tandril"), QStringLiteral("Tandril")) {}
@@ -67,4 +68,20 @@ QString UserDefaults::lastExportFolder() const
 void UserDefaults::setLastExportFolder(const QString& folder)
 {
     m_settings.setValue(LastExportFolderKey, folder);
+}
+
+QList<int> UserDefaults::visibleColumns() const
+{
+    QList<int> columns;
+    for (const QString& column : m_settings.value(VisibleColumnsKey).toStringList())
+        columns.append(column.toInt());
+    return columns;
+}
+
+void UserDefaults::setVisibleColumns(const QList<int>& columns)
+{
+    QStringList values;
+    for (const int column : columns)
+        values.append(QString::number(column));
+    m_settings.setValue(VisibleColumnsKey, values);
 }

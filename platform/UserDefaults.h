@@ -21,6 +21,9 @@ public:
     QString emulatorProgram() const;
     void setEmulatorProgram(const QString& program);
     void setMainWindowWidth(double width);
+    // The library table's optional columns that are shown, by number.
+    QList<int> visibleColumns() const;
+    void setVisibleColumns(const QList<int>& columns);
     // Where the last export went; empty when none.
     QString lastExportFolder() const;
     void setLastExportFolder(const QString& folder);

@@ -42,7 +42,8 @@ QString lastLinesOf(const QString& logFile)
 } // namespace
 
 std::optional<QString> start(const QString& program, const QStringList& arguments,
-                             QuickExitHandler onQuickExit, int watchMilliseconds)
+                             QuickExitHandler onQuickExit, std::function<void(qint64 seconds)> onEnded,
+                             int watchMilliseconds)
 {
     auto* process = new QProcess(QCoreApplication::instance());
     process->setProgram(program);
@@ -59,16 +60,18 @@ std::optional<QString> start(const QString& program, const QStringList& argument
         if (ring->size() > KeptBytes)
             ring->remove(0, ring->size() - KeptBytes);
     });
-    QObject::connect(
-        process, &QProcess::finished, process,
-        [process, ring, clock, onQuickExit, watchMilliseconds](int exitCode, QProcess::ExitStatus status) {
-            ring->append(process->readAllStandardError());
-            const bool failed = status == QProcess::CrashExit || exitCode != 0;
-            if (failed && clock->elapsed() < watchMilliseconds && onQuickExit) {
-                onQuickExit({statusText(status, exitCode), lastLines(*ring)});
-            }
-            process->deleteLater();
-        });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, ring, clock, onQuickExit, onEnded,
+                      watchMilliseconds](int exitCode, QProcess::ExitStatus status) {
+                         if (onEnded)
+                             onEnded(clock->elapsed() / 1000);
+                         ring->append(process->readAllStandardError());
+                         const bool failed = status == QProcess::CrashExit || exitCode != 0;
+                         if (failed && clock->elapsed() < watchMilliseconds && onQuickExit) {
+                             onQuickExit({statusText(status, exitCode), lastLines(*ring)});
+                         }
+                         process->deleteLater();
+                     });
     // Quitting Tandril must not end a game: the process object is let go, not destroyed, since
     // destroying it would kill the program.
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process, [process] {
@@ -95,6 +98,8 @@ Waited startLogged(const QString& program, const QStringList& arguments, const Q
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setStandardOutputFile(logFile, QIODevice::Truncate);
+    QElapsedTimer clock;
+    clock.start();
     process->start();
     if (!process->waitForStarted(10000))
         return {process->errorString(), std::nullopt, -1};
@@ -106,6 +111,7 @@ Waited startLogged(const QString& program, const QStringList& arguments, const Q
     }
     const bool failed = process->exitStatus() == QProcess::CrashExit || process->exitCode() != 0;
     Waited waited;
+    waited.seconds = clock.elapsed() / 1000;
     waited.exitCode = process->exitStatus() == QProcess::CrashExit ? -1 : process->exitCode();
     if (failed)
         waited.failed =

@@ -19,8 +19,10 @@ struct QuickExit
 using QuickExitHandler = std::function<void(const QuickExit&)>;
 
 // Returns the system's description of the failure, or nothing when the program started.
+// onEnded: how long it ran, when it ends while Tandril runs.
 std::optional<QString> start(const QString& program, const QStringList& arguments,
-                             QuickExitHandler onQuickExit, int watchMilliseconds = 10000);
+                             QuickExitHandler onQuickExit, std::function<void(qint64 seconds)> onEnded = {},
+                             int watchMilliseconds = 10000);
 
 // The outcome of a start that is waited for on the command line.
 struct Waited
@@ -28,6 +30,7 @@ struct Waited
     std::optional<QString> error;    // it could not start
     std::optional<QuickExit> failed; // it ended with a failure while it was waited for
     int exitCode = 0;                // how it ended, when it ended while waited for
+    qint64 seconds = 0;              // how long it ran, when it ended while waited for
 };
 
 // Starts the program with its output going to the log file (never to the terminal, where it would

@@ -5,6 +5,7 @@
 #include "library/LibraryLayout.h"
 #include "library/LibraryLock.h"
 #include "library/Mt32Folder.h"
+#include "library/PlayRecord.h"
 #include "platform/ConfigNotifier.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
@@ -147,6 +148,8 @@ Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32Suppor
             TitleChange::renameGame(baseName, oldName, prompter);
     } else {
         logLine(QStringLiteral("✅ File saved at: ") + configFile);
+        if (renames) // the time played goes with the game
+            PlayRecord::renamed(LibraryLayout::configFilePath(library, oldName), configFile);
     }
     ConfigNotifier::instance().post();
     if (error) {

@@ -977,6 +977,26 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Entwickler</translation>
+    </message>
+    <message>
+        <source>Last Played</source>
+        <translation>Zuletzt gespielt</translation>
+    </message>
+    <message>
+        <source>Play Time</source>
+        <translation>Spielzeit</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1206,6 +1226,21 @@ schlüssel=wert</translation>
     <message>
         <source>Values: %1</source>
         <translation>Werte: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRecord</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>weniger als eine Minute</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 Std. %2 Min.</translation>
     </message>
 </context>
 <context>

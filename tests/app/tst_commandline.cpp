@@ -7,6 +7,9 @@
 #include "library/LibraryLoader.h"
 #include "platform/DriveAliases.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTest>
@@ -25,6 +28,7 @@ private Q_SLOTS:
     void launchModes();
     void shortcutStartsTheGame();
     void runningWindowTakesTheArchive();
+    void playTimeIsKeptBesideTheGame();
     void completionQuotesTitles_data();
     void completionQuotesTitles();
 };
@@ -44,13 +48,13 @@ void CommandLineTest::commands_data()
             "Twin\t$LIB/a.conf\nKeen 4\t$LIB/b.conf\nTwin\t$LIB/c.conf\nDoom\t$LIB/Doom.conf\nKEEN "
             "4\t$LIB/e.conf\n",
             "=");
-    textRow(
-        "list --json", "list|--json", "0",
-        "[\n    {\n        \"developer\": \"\",\n        \"filePath\": \"$LIB/a.conf\",\n        \"genre\": "
-        "\"\",\n        \"notes\": \"\",\n        \"publisher\": \"\",\n        \"setupPath\": null,\n       "
-        " "
-        "\"title\": \"Twin\",\n        \"year\": \"\"",
-        "=");
+    textRow("list --json", "list|--json", "0",
+            "[\n    {\n        \"developer\": \"\",\n        \"filePath\": \"$LIB/a.conf\",\n        "
+            "\"genre\": \"\",\n"
+            "        \"lastPlayed\": null,\n        \"notes\": \"\",\n        \"playTime\": 0,\n        "
+            "\"publisher\": "
+            "\"\",\n        \"setupPath\": null,\n        \"title\": \"Twin\",\n        \"year\": \"\"",
+            "=");
     textRow("launch by configuration file", "launch|$LIB/b.conf|--dos", "0", "", "=");
     textRow("the exact title before one in another letter case", "launch|Keen 4|--dos", "0", "", "=");
     textRow(
@@ -297,6 +301,29 @@ void CommandLineTest::runningWindowTakesTheArchive()
     QCOMPARE(own.state(), QProcess::Running);
     own.kill();
     own.waitForFinished();
+}
+
+void CommandLineTest::playTimeIsKeptBesideTheGame()
+{
+    // A DOSBox-X that plays for two seconds, while the game's details are edited.
+    const TestHome home;
+    const QString program = home.writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 2\n");
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+    home.writeConfig(u"Doom"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
+    const std::unique_ptr<QProcess> playing(startTandril(tandrilEnvironment(home, home.path() + u"/bin"_s),
+                                                         {u"launch"_s, u"Doom"_s, u"--wait"_s}, nullptr));
+    QTest::qWait(500);
+    QCOMPARE(runTandril(home, {u"details"_s, u"Doom"_s, u"year=1993"_s}).exitCode, 0);
+    QVERIFY(playing->waitForFinished(30000));
+    QCOMPARE(playing->exitCode(), 0);
+    const QJsonObject game = QJsonDocument::fromJson(runTandril(home, {u"list"_s, u"--json"_s}).out.toUtf8())
+                                 .array()
+                                 .first()
+                                 .toObject();
+    QCOMPARE(game.value(u"year"_s).toString(), u"1993"_s);
+    QVERIFY(game.value(u"playTime"_s).toInteger() >= 2);
+    QVERIFY(QDateTime::fromString(game.value(u"lastPlayed"_s).toString(), Qt::ISODate)
+                .secsTo(QDateTime::currentDateTime()) < 60);
 }
 
 void CommandLineTest::completionQuotesTitles_data()

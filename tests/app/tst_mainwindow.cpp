@@ -6,6 +6,7 @@
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
+#include "library/PlayRecord.h"
 #include "platform/UserDefaults.h"
 #include "platform/WindowSize.h"
 #include "settings/Preferences.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTest>
 
@@ -116,6 +118,12 @@ void MainWindowTest::selectionFollowsTheGame_data()
     QTest::newRow("title descending")
         << int(LibraryTableModel::TitleColumn) << int(Qt::DescendingOrder)
         << QStringList{"cherry", "banana", "Apple"} << QStringList{"date", "cherry", "banana", "Apple"};
+    QTest::newRow("year") << int(LibraryTableModel::YearColumn) << int(Qt::AscendingOrder)
+                          << QStringList{"Apple", "cherry", "banana"}
+                          << QStringList{"date", "Apple", "cherry", "banana"};
+    QTest::newRow("play time, most first")
+        << int(LibraryTableModel::PlayTimeColumn) << int(Qt::DescendingOrder)
+        << QStringList{"Apple", "cherry", "banana"} << QStringList{"Apple", "cherry", "banana", "date"};
 }
 
 void MainWindowTest::selectionFollowsTheGame()
@@ -124,9 +132,12 @@ void MainWindowTest::selectionFollowsTheGame()
     QFETCH(int, order);
     QFETCH(QStringList, shown);
     QFETCH(QStringList, reloaded);
-    m_home->writeConfig(u"1"_s, "game_title=banana\n");
-    m_home->writeConfig(u"2"_s, "game_title=Apple\n");
-    m_home->writeConfig(u"3"_s, "game_title=cherry\n");
+    m_home->writeConfig(u"1"_s, "game_title=banana\ngame_year=1994\n");
+    m_home->writeConfig(u"2"_s, "game_title=Apple\ngame_year=1990\n");
+    m_home->writeConfig(u"3"_s, "game_title=cherry\ngame_year=1992\n");
+    QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tandril"_s, u"PlayRecord"_s).clear();
+    for (const auto& [file, seconds] : {std::pair{"1", 30}, std::pair{"2", 600}, std::pair{"3", 90}})
+        PlayRecord::played(m_home->libraryFolder() + u'/' + QLatin1String(file) + u".conf"_s, seconds);
     {
         const auto window = makeWindow();
         select(*window, {2}); // cherry

@@ -1,11 +1,13 @@
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "library/LibraryLoader.h"
+#include "library/PlayRecord.h"
 #include "platform/ConfigNotifier.h"
 #include "settings/SettingsSaver.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,6 +21,7 @@ class SavingTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { isolateUserDefaults(); }
     void configText_data();
     void configText();
     void fileNamedOtherThanItsTitleIsRenamedNotCopied();
@@ -175,6 +178,8 @@ void SavingTest::rename()
     QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
     SettingsSaver::Form form = emptyForm();
     form.title = title;
+    QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tandril"_s, u"PlayRecord"_s).clear();
+    PlayRecord::played(library + u"/Doom.conf"_s, 3600); // the time played goes with the game
     QCOMPARE(
         SettingsSaver::save(form, previous == u"-" ? QString() : library + u"/Doom.conf"_s, false, prompter),
         SettingsSaver::Outcome::Saved);
@@ -183,6 +188,7 @@ void SavingTest::rename()
     QCOMPARE(LibraryLoader::readEntry(library + u'/' + fileAfter + u".conf"_s)->title, title.trimmed());
     QCOMPARE(QFile::exists(library + u'/' + fileAfter + u"/FLOPPIES/A.IMA"_s), withFolder);
     QCOMPARE(QFileInfo::exists(library + u"/Doom"_s), fileAfter == u"Doom");
+    QCOMPARE(PlayRecord::of(library + u'/' + fileAfter + u".conf"_s).seconds, previous == u"-" ? 0 : 3600);
 }
 
 void SavingTest::refusedSavesChangeNothing_data()
