@@ -103,10 +103,11 @@ void MainWindow::showAlert(const QString& title, const QString& message)
 
 void MainWindow::loadConfigFiles()
 {
-    std::optional<QList<ConfigEntry>> entries = LibraryLoader::load(Paths::libraryFolder());
+    QByteArray signature;
+    std::optional<QList<ConfigEntry>> entries = LibraryLoader::load(Paths::libraryFolder(), &signature);
     if (!entries)
         return; // a library that cannot be listed leaves the previous list shown
-    m_librarySignature = LibraryLoader::listingSignature(Paths::libraryFolder());
+    m_librarySignature = signature;
     // A reload keeps the game that was selected, the header's sort and where the table was
     // scrolled to; the first load restores the remembered game.
     const std::optional<ConfigEntry> previous = selectedConfig();

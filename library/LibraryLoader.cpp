@@ -48,11 +48,66 @@ bool hasConfigExtension(const QString& name)
 
 } // namespace
 
+namespace {
+
+std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const QByteArray& bytes);
+
+// The configuration files of the folder, in file-name order; nothing when it cannot be listed.
+std::optional<QStringList> configFileNames(const QString& libraryFolder)
+{
+    const QFileInfo folderInfo(libraryFolder);
+    if (!folderInfo.isDir() || !folderInfo.isReadable() || !folderInfo.isExecutable())
+        return std::nullopt;
+    // Hidden files count; System keeps links that point nowhere (they are skipped when read).
+    QStringList names = QDir(libraryFolder)
+                            .entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString& name) { return !hasConfigExtension(name); }),
+                names.end());
+    sortFileNames(names);
+    return names;
+}
+
+// Reads every configuration file once: the entries (when asked for) and the signature of what
+// was read, so that the window can tell later whether anything changed.
+std::optional<QList<ConfigEntry>> scan(const QString& libraryFolder, QByteArray* signature, bool wantEntries)
+{
+    const std::optional<QStringList> names = configFileNames(libraryFolder);
+    if (!names)
+        return std::nullopt;
+    const QDir folder(libraryFolder);
+    QList<ConfigEntry> entries;
+    entries.reserve(wantEntries ? names->size() : 0);
+    size_t hash = 0;
+    for (const QString& name : *names) {
+        const QString path = folder.absoluteFilePath(name);
+        const TextFile::BytesResult read = TextFile::readBytes(path);
+        hash = qHashMulti(hash, name, read.bytes, int(read.status));
+        if (!wantEntries || read.status != TextFile::ReadStatus::Ok)
+            continue;
+        if (std::optional<ConfigEntry> entry = entryFromBytes(path, read.bytes))
+            entries.append(std::move(*entry));
+    }
+    if (signature)
+        *signature = QByteArray::number(quint64(hash));
+    return entries;
+}
+
+} // namespace
+
 std::optional<ConfigEntry> readEntry(const QString& configFilePath)
 {
     const TextFile::BytesResult read = TextFile::readBytes(configFilePath);
-    const QByteArray& bytes = read.bytes;
-    if (read.status != TextFile::ReadStatus::Ok || !isValidUtf8(bytes))
+    if (read.status != TextFile::ReadStatus::Ok)
+        return std::nullopt;
+    return entryFromBytes(configFilePath, read.bytes);
+}
+
+namespace {
+
+std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const QByteArray& bytes)
+{
+    if (!isValidUtf8(bytes))
         return std::nullopt;
 
     const std::optional<QByteArrayView> titleLine = firstLineStartingWith(bytes, TitleKey);
@@ -76,6 +131,8 @@ std::optional<ConfigEntry> readEntry(const QString& configFilePath)
     return entry;
 }
 
+} // namespace
+
 void sortFileNames(QStringList& names)
 {
     // Sort keys: one collation pass per name instead of one per comparison.
@@ -95,43 +152,16 @@ void sortFileNames(QStringList& names)
         names[i] = std::move(keyed[size_t(i)].second);
 }
 
-std::optional<QList<ConfigEntry>> load(const QString& libraryFolder)
+std::optional<QList<ConfigEntry>> load(const QString& libraryFolder, QByteArray* signature)
 {
-    const QFileInfo folderInfo(libraryFolder);
-    if (!folderInfo.isDir() || !folderInfo.isReadable() || !folderInfo.isExecutable())
-        return std::nullopt;
-
-    // Hidden files count; System keeps links that point nowhere (they are skipped when read).
-    QDir folder(libraryFolder);
-    QStringList names =
-        folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const QString& name) { return !hasConfigExtension(name); }),
-                names.end());
-    sortFileNames(names);
-
-    QList<ConfigEntry> entries;
-    entries.reserve(names.size());
-    for (const QString& name : std::as_const(names)) {
-        if (std::optional<ConfigEntry> entry = readEntry(folder.absoluteFilePath(name)))
-            entries.append(std::move(*entry));
-    }
-    return entries;
+    return scan(libraryFolder, signature, true);
 }
 
 QByteArray listingSignature(const QString& libraryFolder)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    const QDir folder(libraryFolder);
-    for (const QFileInfo& file : folder.entryInfoList({u"*."_s + LibraryLayout::ConfigExtension},
-                                                      QDir::Files | QDir::System, QDir::Name)) {
-        hash.addData(QStringLiteral("%1|%2|%3\n")
-                         .arg(file.fileName())
-                         .arg(file.size())
-                         .arg(file.lastModified().toMSecsSinceEpoch())
-                         .toUtf8());
-    }
-    return hash.result();
+    QByteArray signature;
+    scan(libraryFolder, &signature, false);
+    return signature;
 }
 
 std::optional<int> rowToRestore(std::optional<int> storedRow, qsizetype entryCount)

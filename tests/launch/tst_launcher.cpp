@@ -228,9 +228,10 @@ void LauncherTest::flatpakIsGrantedWhatItMounts()
     const QString conf = home.writeConfig(u"Game"_s, "game_exe=G.EXE\ncd_image=" + cd.toUtf8() + '\n');
     ScriptedPrompter prompter;
     RecordingServices services;
-    Launcher launcher(Emulator({home.path() + u"/bin"_s}), prompter, services, [] { return German; });
+    const Emulator emulator({home.path() + u"/bin"_s});
+    QVERIFY(emulator.isInstalled() && recorder.takeArguments().has_value()); // "flatpak info" found it
+    Launcher launcher(emulator, prompter, services, [] { return German; });
     QVERIFY(launcher.launch(LaunchMode::Game, ConfigEntry{u"G"_s, conf}));
-    QVERIFY(recorder.takeArguments().has_value()); // flatpak info
     const QStringList run = recorder.takeArguments().value_or(QStringList());
     const QStringList grants = run.filter(QRegularExpression(u"^--filesystem="_s));
     // The library, the link DOSBox-X mounts, and the file the link leads to.
