@@ -2,7 +2,9 @@
 #include "app/LibraryFilterModel.h"
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
+#include "library/PlayRecord.h"
 
+#include <QDateTime>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -10,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -86,8 +89,22 @@ void MainWindow::buildInterface()
     header->setSortIndicatorShown(true);
     // The details and play columns, chosen from the header's menu and remembered.
     const QList<int> shownColumns = m_defaults.visibleColumns();
-    for (int column = LibraryTableModel::YearColumn; column < LibraryTableModel::ColumnCount; ++column) {
-        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    // Fixed starting widths the user can drag: measuring the contents of thousands of rows
+    // would delay the first paint.
+    const QFontMetrics metrics = m_tableView->fontMetrics();
+    const std::pair<int, QString> widest[] = {
+        {LibraryTableModel::YearColumn, QStringLiteral("8888")},
+        {LibraryTableModel::GenreColumn, QStringLiteral("Role-playing game")},
+        {LibraryTableModel::DeveloperColumn, QStringLiteral("Westwood Studios")},
+        {LibraryTableModel::LastPlayedColumn,
+         QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 58)), QLocale::ShortFormat)},
+        {LibraryTableModel::PlayTimeColumn, PlayRecord::durationText(100 * 3600 + 59 * 60)},
+    };
+    for (const auto& [column, text] : widest) {
+        header->setSectionResizeMode(column, QHeaderView::Interactive);
+        const QString title = m_model->headerData(column, Qt::Horizontal).toString();
+        header->resizeSection(
+            column, std::max(metrics.horizontalAdvance(text), metrics.horizontalAdvance(title)) + 24);
         m_tableView->setColumnHidden(column, !shownColumns.contains(column));
     }
     header->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -2,6 +2,7 @@
 
 #include "library/LibraryLayout.h"
 #include "platform/Collation.h"
+#include "platform/FolderListing.h"
 #include "platform/TextFile.h"
 #include "platform/Utf8.h"
 
@@ -21,23 +22,8 @@ namespace {
 
 constexpr QByteArrayView TitleKey = "game_title=";
 constexpr QByteArrayView SetupKey = "setup_exe=";
-
-// The first line that begins with key (at its first character). Works on the bytes so that a
-// load does not decode or split whole files.
-std::optional<QByteArrayView> firstLineStartingWith(QByteArrayView bytes, QByteArrayView key)
-{
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = bytes.indexOf(key, from);
-        if (at < 0)
-            return std::nullopt;
-        if (at == 0 || bytes.at(at - 1) == '\n') {
-            const qsizetype lineEnd = bytes.indexOf('\n', at);
-            return bytes.sliced(at, (lineEnd < 0 ? bytes.size() : lineEnd) - at);
-        }
-        from = at + 1;
-    }
-}
+// The title and the details all begin so.
+constexpr QByteArrayView DetailPrefix = "game_";
 
 // The extension is exactly "conf": "Game.CONF" is no entry.
 bool hasConfigExtension(const QString& name)
@@ -56,16 +42,18 @@ std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const Q
 std::optional<QStringList> configFileNames(const QString& libraryFolder)
 {
     const QFileInfo folderInfo(libraryFolder);
-    if (!folderInfo.isDir() || !folderInfo.isReadable() || !folderInfo.isExecutable())
+    if (!folderInfo.isDir() || !folderInfo.isExecutable())
         return std::nullopt;
-    // Hidden files count; System keeps links that point nowhere (they are skipped when read).
-    QStringList names = QDir(libraryFolder)
-                            .entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    // Hidden files count; so do links that point nowhere (they are skipped when read).
+    std::optional<QStringList> listed = FolderListing::nonFolderNames(libraryFolder);
+    if (!listed)
+        return std::nullopt;
+    QStringList& names = *listed;
     names.erase(std::remove_if(names.begin(), names.end(),
                                [](const QString& name) { return !hasConfigExtension(name); }),
                 names.end());
     sortFileNames(names);
-    return names;
+    return listed;
 }
 
 // Reads every configuration file once: the entries (when asked for) and the signature of what
@@ -75,12 +63,12 @@ std::optional<QList<ConfigEntry>> scan(const QString& libraryFolder, QByteArray*
     const std::optional<QStringList> names = configFileNames(libraryFolder);
     if (!names)
         return std::nullopt;
-    const QDir folder(libraryFolder);
+    const QString prefix = QDir(libraryFolder).absolutePath() + u'/';
     QList<ConfigEntry> entries;
     entries.reserve(wantEntries ? names->size() : 0);
     size_t hash = 0;
     for (const QString& name : *names) {
-        const QString path = folder.absoluteFilePath(name);
+        const QString path = prefix + name;
         const TextFile::BytesResult read = TextFile::readBytes(path);
         hash = qHashMulti(hash, name, read.bytes, int(read.status));
         if (!wantEntries || read.status != TextFile::ReadStatus::Ok)
@@ -110,22 +98,50 @@ std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const Q
     if (!isValidUtf8(bytes))
         return std::nullopt;
 
-    const std::optional<QByteArrayView> titleLine = firstLineStartingWith(bytes, TitleKey);
-    if (!titleLine)
+    // One walk over the lines finds the first line of each key Tandril reads (at a line's first
+    // character): a load neither decodes nor splits whole files.
+    const QStringList detailNames = GameDetailsText::keys();
+    std::optional<QByteArrayView> title;
+    std::optional<QByteArrayView> setup;
+    std::vector<QByteArray> detailKeys;
+    for (const QString& name : detailNames)
+        detailKeys.push_back(name.toLatin1() + '=');
+    std::vector<std::optional<QByteArrayView>> details(detailKeys.size());
+    const QByteArrayView all(bytes);
+    for (qsizetype lineStart = 0; lineStart < all.size();) {
+        qsizetype lineEnd = all.indexOf('\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = all.size();
+        const QByteArrayView line = all.sliced(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        if (line.startsWith(DetailPrefix)) {
+            if (!title && line.startsWith(TitleKey)) {
+                title = line.sliced(TitleKey.size());
+                continue;
+            }
+            const QByteArrayView rest = line.sliced(DetailPrefix.size());
+            for (size_t i = 0; i < details.size(); ++i) {
+                if (!details[i] && rest.startsWith(detailKeys[i]))
+                    details[i] = rest.sliced(detailKeys[i].size());
+            }
+        } else if (!setup && line.startsWith(SetupKey)) {
+            setup = line.sliced(SetupKey.size());
+        }
+    }
+    if (!title)
         return std::nullopt;
 
     ConfigEntry entry;
-    entry.title = QString::fromUtf8(*titleLine).remove(QString::fromLatin1(TitleKey)).trimmed();
-    if (const std::optional<QByteArrayView> setupLine = firstLineStartingWith(bytes, SetupKey))
-        entry.setupPath = QString::fromUtf8(setupLine->sliced(SetupKey.size())).trimmed();
-    // The details' lines, found in the bytes like the title: a load decodes no whole files.
-    for (const QString& name : GameDetailsText::keys()) {
-        const QByteArray key = "game_" + name.toLatin1() + '=';
-        if (const std::optional<QByteArrayView> line = firstLineStartingWith(bytes, key)) {
-            const QString value = QString::fromUtf8(line->sliced(key.size())).trimmed();
-            GameDetailsText::set(entry.details, name,
-                                 name == u"notes" ? GameDetailsText::unescapedNotes(value) : value);
-        }
+    entry.title = QString::fromUtf8(*title).trimmed();
+    if (setup)
+        entry.setupPath = QString::fromUtf8(*setup).trimmed();
+    for (size_t i = 0; i < details.size(); ++i) {
+        if (!details[i])
+            continue;
+        const QString& name = detailNames.at(qsizetype(i));
+        const QString value = QString::fromUtf8(*details[i]).trimmed();
+        GameDetailsText::set(entry.details, name,
+                             name == u"notes" ? GameDetailsText::unescapedNotes(value) : value);
     }
     entry.filePath = configFilePath;
     return entry;
