@@ -24,6 +24,9 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     find = make(QStringLiteral("findAction"), tr("&Find"), window);
     about = make(QStringLiteral("aboutAction"), tr("&About Tandril"), window);
     preferences = make(QStringLiteral("preferencesAction"), tr("&Preferences…"), window);
+    showDetails = make(QStringLiteral("showDetailsAction"), tr("Show &Details"), window);
+    showDetails->setCheckable(true);
+    showDetails->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
     // Standard keys where the desktop has them; Return and Delete belong to the table.
     settings->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::Key_F2)});
@@ -86,6 +89,8 @@ QMenuBar* LibraryActions::makeMenuBar(QWidget* parent) const
     bar->addMenu(makeGameMenu(bar));
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->addAction(preferences);
+    QMenu* view = bar->addMenu(tr("&View"));
+    view->addAction(showDetails);
     QMenu* library = bar->addMenu(tr("&Library"));
     library->addActions({add, addFromFolder, addFromZip, import});
     library->addSeparator();

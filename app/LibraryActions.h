@@ -34,6 +34,7 @@ public:
     QAction* find = nullptr;
     QAction* about = nullptr;
     QAction* preferences = nullptr;
+    QAction* showDetails = nullptr; // checked while the details panel is shown
 
     void apply(const ButtonStates& states);
     // While an archive job runs, no command that changes the library can start.

@@ -20,6 +20,11 @@ void LibraryTableModel::setPlayRecords(QHash<QString, PlayRecord::Record> record
         Q_EMIT dataChanged(index(0, LastPlayedColumn), index(rowCount() - 1, PlayTimeColumn));
 }
 
+PlayRecord::Record LibraryTableModel::playRecord(const ConfigEntry& entry) const
+{
+    return m_played.value(entry.filePath.section(u'/', -1));
+}
+
 void LibraryTableModel::removeEntry(int row)
 {
     if (row < 0 || row >= m_entries.size())
@@ -51,7 +56,7 @@ QVariant LibraryTableModel::data(const QModelIndex& index, int role) const
     }
     if (index.column() >= YearColumn && (role == Qt::DisplayRole || role == SortKeyRole)) {
         const GameDetails& details = entry.details;
-        const PlayRecord::Record played = m_played.value(entry.filePath.section(u'/', -1));
+        const PlayRecord::Record played = playRecord(entry);
         switch (index.column()) {
         case YearColumn:
             return details.year;

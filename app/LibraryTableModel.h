@@ -38,6 +38,7 @@ public:
     void setConfigEntries(QList<ConfigEntry> entries);
     // When each game was last played and for how long, by configuration file name.
     void setPlayRecords(QHash<QString, PlayRecord::Record> records);
+    PlayRecord::Record playRecord(const ConfigEntry& entry) const;
     void removeEntry(int row);
 
     int rowCount(const QModelIndex& parent = {}) const override;

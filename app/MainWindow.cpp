@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/DetailsPanel.h"
 #include "app/EnterTitleController.h"
 #include "app/LibraryActions.h"
 #include "app/LibraryFilterModel.h"
@@ -9,6 +10,7 @@
 #include "exchange/ArchiveJob.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
+#include "library/LibraryLayout.h"
 #include "library/LibraryLoader.h"
 #include "library/Mt32Folder.h"
 #include "library/PlayRecord.h"
@@ -123,6 +125,7 @@ void MainWindow::loadConfigFiles()
                    LibraryLoader::rowToRestore(m_defaults.lastSelectedConfigRow(), m_model->rowCount())) {
         selectRow(*row);
     }
+    updateDetailsPanel();
 }
 
 void MainWindow::reloadTable()
@@ -185,11 +188,23 @@ void MainWindow::updateCount()
 void MainWindow::tableSelectionChanged()
 {
     updateAllButtonStates();
+    updateDetailsPanel();
     const int row = selectedRow();
     if (row < 0)
         m_defaults.removeLastSelectedConfigRow();
     else
         m_defaults.setLastSelectedConfigRow(row);
+}
+
+void MainWindow::updateDetailsPanel()
+{
+    if (m_detailsPanel->isHidden())
+        return; // brought up to date when shown
+    const std::optional<ConfigEntry> entry = selectedConfig();
+    m_detailsPanel->showGame(
+        entry,
+        entry ? LibraryLayout::gameFolderOfConfigFile(Paths::libraryFolder(), entry->filePath) : QString(),
+        entry ? m_model->playRecord(*entry) : PlayRecord::Record{});
 }
 
 void MainWindow::updateAllButtonStates()
@@ -276,8 +291,13 @@ void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     // Back from a game: its play time and last played are shown as they now are.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // Screenshots taken meanwhile are shown too.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         m_model->setPlayRecords(PlayRecord::all());
+        updateDetailsPanel();
+        if (!m_detailsPanel->isHidden())
+            m_detailsPanel->refreshPictures();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class ArchiveJob;
+class DetailsPanel;
 class LibraryActions;
 class LibraryFilterModel;
 class LibraryTableModel;
@@ -91,6 +92,7 @@ private:
     void selectRow(int sourceRow, bool scroll = true);
     void selectConfigFile(const QString& configFile, bool scroll = true);
     void updateCount();
+    void updateDetailsPanel();
     void watchLibrary();
     // While an archive job runs, no other command of the window can start.
     void setArchiveJobRunning(bool running);
@@ -110,6 +112,7 @@ private:
     LibraryFilterModel* m_filter = nullptr;
     LibraryActions* m_actions = nullptr;
     QTableView* m_tableView = nullptr;
+    DetailsPanel* m_detailsPanel = nullptr;
     QLineEdit* m_searchField = nullptr;
     QLabel* m_gameCount = nullptr;
     QPushButton* m_addButton = nullptr;

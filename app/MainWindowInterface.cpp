@@ -1,3 +1,4 @@
+#include "app/DetailsPanel.h"
 #include "app/LibraryActions.h"
 #include "app/LibraryFilterModel.h"
 #include "app/LibraryTableModel.h"
@@ -129,6 +130,10 @@ void MainWindow::buildInterface()
         menu->popup(header->mapToGlobal(position));
     });
 
+    m_detailsPanel = new DetailsPanel(m_host.filePanel, m_host.prompter, this);
+    m_detailsPanel->setVisible(m_defaults.detailsPanelShown());
+    m_actions->showDetails->setChecked(m_defaults.detailsPanelShown());
+
     m_launchGameButton = makeButton(this, QStringLiteral("launchGameButton"), tr("Play Game"),
                                     tr("Start the game in DOSBox-X (Return)"));
     m_launchSetupButton = makeButton(this, QStringLiteral("launchSetupButton"), tr("Run Setup"),
@@ -199,7 +204,10 @@ void MainWindow::buildInterface()
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(m_actions->makeMenuBar(this));
     layout->addLayout(searchRow);
-    layout->addWidget(m_tableView, 1);
+    auto* tableRow = new QHBoxLayout;
+    tableRow->addWidget(m_tableView, 1);
+    tableRow->addWidget(m_detailsPanel);
+    layout->addLayout(tableRow, 1);
     layout->addLayout(playRow);
     layout->addLayout(manageRow);
     layout->addLayout(workRow);
@@ -247,6 +255,11 @@ void MainWindow::connectCommands()
     };
     for (const auto& [action, slot] : actions)
         connect(action, &QAction::triggered, this, slot);
+    connect(m_actions->showDetails, &QAction::toggled, this, [this](bool shown) {
+        m_defaults.setDetailsPanelShown(shown);
+        m_detailsPanel->setVisible(shown);
+        updateDetailsPanel();
+    });
     connect(m_actions->find, &QAction::triggered, this, [this] {
         m_searchField->setFocus(Qt::ShortcutFocusReason);
         m_searchField->selectAll();

@@ -4,11 +4,13 @@
 #include "launch/LanguageKeyboard.h"
 #include "launch/MountPaths.h"
 #include "library/ConfigText.h"
+#include "library/GamePictures.h"
 #include "library/LibraryLayout.h"
 #include "platform/TextFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -40,6 +42,7 @@ public:
     {
         m_list << QStringLiteral("-set") << QStringLiteral("language=") + choice.languageFile;
     }
+    void set(const QString& setting) { m_list << QStringLiteral("-set") << setting; }
     void command(const QString& command) { m_list << QStringLiteral("-c") << command; }
     void command(const std::optional<QString>& command)
     {
@@ -91,6 +94,10 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
     const QString gameFolder = LibraryLayout::gameFolderOfConfigFile(libraryFolder, entry->filePath);
     const QString& text = read.text;
     Arguments arguments(entry->filePath);
+    // Screenshots land with the game, unless its configuration names a folder of its own.
+    static const QRegularExpression ownCaptures(QStringLiteral("(?m)^[ \\t]*captures[ \\t]*="));
+    if (!read.ok() || !ownCaptures.match(text).hasMatch())
+        arguments.set(QStringLiteral("dosbox captures=") + GamePictures::captureFolder(gameFolder));
     Mounts mount(mounts);
     const QString cdImage =
         read.ok() ? ConfigText::firstLineValue(text, u"cd_image=").value_or(QString()) : QString();

@@ -7,6 +7,7 @@ const QString MainWindowWidthKey = QStringLiteral("MainWindowWidth");
 const QString EmulatorProgramKey = QStringLiteral("DOSBoxXProgram");
 const QString LastExportFolderKey = QStringLiteral("LastExportFolder");
 const QString VisibleColumnsKey = QStringLiteral("VisibleColumns");
+const QString DetailsPanelShownKey = QStringLiteral("DetailsPanelShown");
 } // namespace
 
 UserDefaults::UserDefaults() : m_settings(QStringLiteral("Tandril"), QStringLiteral("Tandril")) {}
@@ -68,6 +69,16 @@ QString UserDefaults::lastExportFolder() const
 void UserDefaults::setLastExportFolder(const QString& folder)
 {
     m_settings.setValue(LastExportFolderKey, folder);
+}
+
+bool UserDefaults::detailsPanelShown() const
+{
+    return m_settings.value(DetailsPanelShownKey, true).toBool();
+}
+
+void UserDefaults::setDetailsPanelShown(bool shown)
+{
+    m_settings.setValue(DetailsPanelShownKey, shown);
 }
 
 QList<int> UserDefaults::visibleColumns() const

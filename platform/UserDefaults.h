@@ -24,6 +24,9 @@ public:
     // The library table's optional columns that are shown, by number.
     QList<int> visibleColumns() const;
     void setVisibleColumns(const QList<int>& columns);
+    // Whether the details panel beside the table is shown (it is, until the user hides it).
+    bool detailsPanelShown() const;
+    void setDetailsPanelShown(bool shown);
     // Where the last export went; empty when none.
     QString lastExportFolder() const;
     void setLastExportFolder(const QString& folder);

@@ -211,6 +211,61 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     </message>
 </context>
 <context>
+    <name>DetailsPanel</name>
+    <message>
+        <source>Last played: %1</source>
+        <translation>Zuletzt gespielt: %1</translation>
+    </message>
+    <message>
+        <source>Never played</source>
+        <translation>Noch nie gespielt</translation>
+    </message>
+    <message>
+        <source>Play time: %1</source>
+        <translation>Spielzeit: %1</translation>
+    </message>
+    <message>
+        <source>The picture before</source>
+        <translation>Das vorige Bild</translation>
+    </message>
+    <message>
+        <source>The next picture</source>
+        <translation>Das nächste Bild</translation>
+    </message>
+    <message>
+        <source>Choose Picture…</source>
+        <translation>Bild wählen …</translation>
+    </message>
+    <message>
+        <source>Choose the game's cover; an image can also be dropped on the panel</source>
+        <translation>Das Titelbild des Spiels wählen; ein Bild kann auch auf die Leiste gezogen werden</translation>
+    </message>
+    <message>
+        <source>No game selected</source>
+        <translation>Kein Spiel ausgewählt</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Noch kein Bild</translation>
+    </message>
+    <message>
+        <source>This picture cannot be shown</source>
+        <translation>Dieses Bild kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Choose Picture</source>
+        <translation>Bild wählen</translation>
+    </message>
+    <message>
+        <source>Picture Not Kept</source>
+        <translation>Bild nicht übernommen</translation>
+    </message>
+</context>
+<context>
     <name>DosboxCheck</name>
     <message>
         <source>Unknown setting "%1" in [%2]</source>
@@ -745,6 +800,17 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     </message>
 </context>
 <context>
+    <name>GamePictures</name>
+    <message>
+        <source>%1 is no picture Tandril can show (PNG, JPEG, GIF or BMP).</source>
+        <translation>%1 ist kein Bild, das Tandril anzeigen kann (PNG, JPEG, GIF oder BMP).</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a cover.</source>
+        <translation>%1 ist zu groß für ein Titelbild.</translation>
+    </message>
+</context>
+<context>
     <name>ImportJob</name>
     <message>
         <source>The file %1 does not exist.</source>
@@ -939,6 +1005,14 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Add Game from .&amp;zip File…</source>
         <translation>Spiel aus .&amp;zip-Datei hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details</source>
+        <translation>&amp;Details anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "app/DetailsPanel.h"
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
 #include "common/RecordingEmulator.h"
@@ -13,11 +14,13 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
@@ -45,6 +48,7 @@ private Q_SLOTS:
     void buttonStates();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
+    void detailsPanelShowsPictures();
 
 private:
     std::unique_ptr<MainWindow> makeWindow(const QString& emulatorFolder = {})
@@ -300,6 +304,83 @@ void MainWindowTest::exportShowsProgressAndCancels()
         QCOMPARE(indicator->value(), 4);
     }
     QCOMPARE(tree(m_home->temporaryFolder()), QStringList());
+}
+
+void MainWindowTest::detailsPanelShowsPictures()
+{
+    const QString library = m_home->libraryFolder();
+    m_home->writeConfig(u"a"_s, "game_title=Doom\ngame_year=1993\ngame_notes=<b>IDDQD</b>\\nline two\n");
+    m_home->writeConfig(u"b"_s, "game_title=Broken\n");
+    m_home->writeConfig(u"c"_s, "game_title=Huge\n");
+    const auto writeImage = [](const QString& path, int age) {
+        QDir().mkpath(QFileInfo(path).path());
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
+    };
+    writeImage(library + u"/a/CAPTURE/old.png"_s, 600);
+    writeImage(library + u"/a/CAPTURE/new.png"_s, 60);
+    m_home->writeFile(u"Library/Application Support/Tandril/b/CAPTURE/b_000.png"_s,
+                      "\x89PNG\r\n\x1a\nbroken");
+    // A header that claims 100,000 x 100,000 pixels: never decoded.
+    const QByteArray huge("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\x01\x86\xa0\0\x01\x86\xa0\x08\x02\0\0\0"
+                          "\x27\x30\x9c\x9f",
+                          33);
+    m_home->writeFile(u"Library/Application Support/Tandril/c/CAPTURE/c_000.png"_s,
+                      huge + QByteArray("\0\0\0\0IEND\xae\x42\x60\x82", 12));
+
+    const auto window = makeWindow();
+    auto* panel = window->findChild<DetailsPanel*>();
+    QVERIFY(panel && panel->isVisible());
+    const auto showsAfter = [&](const std::function<void()>& step) {
+        QSignalSpy shown(panel, &DetailsPanel::pictureShown);
+        step();
+        return shown.wait(5000) ? panel->shownPicture().section(u'/', -3) : QString();
+    };
+    // The newest screenshot first, the others a step away; details escaped, notes on their lines.
+    QCOMPARE(showsAfter([&] { select(*window, {0}); }), u"a/CAPTURE/new.png"_s);
+    const QString text = child<QLabel>(*window, "detailsText")->text();
+    QVERIFY2(text.contains(u"1993"_s) && text.contains(u"&lt;b&gt;IDDQD&lt;/b&gt;<br>line two"_s),
+             qPrintable(text));
+    QCOMPARE(showsAfter([&] { child(*window, "nextPictureButton")->click(); }), u"a/CAPTURE/old.png"_s);
+    QCOMPARE(child<QLabel>(*window, "picturePosition")->text(), u"2 of 2"_s);
+
+    // A chosen cover comes first; a file that is no picture, or a cover that cannot be put in
+    // place, keeps it.
+    const QString cover = m_home->path() + u"/cover.jpg"_s;
+    writeImage(cover, 0);
+    child(*window, "choosePictureButton")->click();
+    QCOMPARE(showsAfter([&] { m_filePanel.choose(cover); }), u"a/CAPTURE/COVER.jpg"_s);
+    QCOMPARE(readFile(library + u"/a/CAPTURE/COVER.jpg"_s), readFile(cover));
+    const QString notAPicture = m_home->writeFile(u"notes.txt"_s, "text");
+    child(*window, "choosePictureButton")->click();
+    m_filePanel.choose(notAPicture);
+    QCOMPARE(m_prompter.takeAlerts().size(), 1);
+    QVERIFY(QDir().mkpath(library + u"/a/CAPTURE/COVER.png"_s)); // a folder where the new cover must go
+    const QString png = m_home->path() + u"/cover.png"_s;
+    writeImage(png, 0);
+    child(*window, "choosePictureButton")->click();
+    m_filePanel.choose(png);
+    QCOMPARE(m_prompter.takeAlerts().size(), 1);
+    QCOMPARE(QDir(library + u"/a/CAPTURE"_s).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{u"COVER.jpg"_s, u"new.png"_s, u"old.png"_s}));
+
+    // A broken file and one too large to decode give the placeholder, and the window goes on.
+    for (const int row : {1, 2}) {
+        showsAfter([&] { select(*window, {row}); });
+        QCOMPARE(panel->shownPicture(), QString());
+        QCOMPARE(child<QLabel>(*window, "pictureLabel")->text(), u"This picture cannot be shown"_s);
+    }
+
+    // Hidden from the View menu, and so at the next start.
+    child<QAction>(*window, "showDetailsAction")->trigger();
+    QVERIFY(!panel->isVisible());
+    const auto next = makeWindow();
+    QVERIFY(!next->findChild<DetailsPanel*>()->isVisible());
 }
 
 void MainWindowTest::windowFitsTheScreen_data()

@@ -58,18 +58,23 @@ void LauncherTest::argumentLists_data()
     QTest::addColumn<QByteArray>("config"); // empty: the file is not valid UTF-8
     QTest::addColumn<bool>("floppies");
     QTest::addColumn<QString>("expected");
-    const QString head = u"-conf|$CONF|-set|language=de_DE.lng|-c|mount c \"$GAME\"|"_s;
+    const QString head =
+        u"-conf|$CONF|-set|dosbox captures=$GAME/CAPTURE|-set|language=de_DE.lng|-c|mount c \"$GAME\"|"_s;
     QTest::newRow("game") << int(LaunchMode::Game) << QByteArray("game_title=G\ngame_exe=C:\\G\\G.EXE\n")
                           << true << head + "-c|c:|-c|keyb gr|-c|clr|-c|C:|-c|cd G|-c|G.EXE";
     QTest::newRow("game with CD image and autoexec")
         << int(LaunchMode::Game)
         << QByteArray("game_exe=G.EXE\ncd_image=/cds/g.iso\n[tandril autoexec]\n# c\n\n echo hi \n[x]\nno\n")
         << false
-        << "-conf|$CONF|-c|imgmount d \"/cds/g.iso\" -t iso -fs iso|-set|language=de_DE.lng|"
+        << "-conf|$CONF|-set|dosbox captures=$GAME/CAPTURE|-c|imgmount d \"/cds/g.iso\" -t iso -fs "
+           "iso|-set|language=de_DE.lng|"
            "-c|mount c \"$GAME\"|-c|c:|-c|keyb gr|-c|clr|-c|cd |-c|G.EXE|-c|echo hi";
     QTest::newRow("game uses the first game_exe line")
         << int(LaunchMode::Game) << QByteArray("game_exe=A/A.BAT\ngame_exe=B.EXE\n") << false
         << head + "-c|c:|-c|keyb gr|-c|clr|-c|cd A|-c|call A.BAT";
+    QTest::newRow("a configuration's own capture folder stays")
+        << int(LaunchMode::DosPrompt) << QByteArray("[dosbox]\n captures = /shots\n") << false
+        << u"-conf|$CONF|-set|language=de_DE.lng|-c|mount c \"$GAME\"|-c|c:|-c|keyb gr"_s;
     QTest::newRow("setup never mounts the CD")
         << int(LaunchMode::Setup) << QByteArray("cd_image=/cds/g.iso\n[tandril autoexec]\nexit\n") << false
         << head + "-c|mount d \"$SETUP\"|-c|d:|-c|keyb gr|-c|SETUP.EXE|-c|c:|-c|exit";

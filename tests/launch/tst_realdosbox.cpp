@@ -193,7 +193,8 @@ void RealDosboxTest::gamesStart()
     QVERIFY(QFileInfo::exists(conf));
     QVERIFY2(title.size() < 100 || game.toUtf8().size() >= 290, qPrintable(game));
 
-    QByteArray batch = "echo started> C:\\STARTED.TXT\r\n";
+    // DOSBox-X's own value of the capture folder, where its screenshots go.
+    QByteArray batch = "echo started> C:\\STARTED.TXT\r\nconfig -get dosbox captures> C:\\CAPTURES.TXT\r\n";
     QString text = QString::fromUtf8(readFile(conf));
     text = withLine(text, u"game_exe"_s, u"C:\\GAME.BAT"_s);
     if (cd) {
@@ -214,6 +215,7 @@ void RealDosboxTest::gamesStart()
     const auto [exitCode, output] = tandril({u"launch"_s, title, u"--wait"_s});
     QVERIFY2(exitCode == 0, qPrintable(output));
     QCOMPARE(readFile(game + u"/STARTED.TXT"_s).trimmed(), QByteArray("started"));
+    QCOMPARE(readFile(game + u"/CAPTURES.TXT"_s).trimmed(), (game + u"/CAPTURE"_s).toUtf8());
     QCOMPARE(readFile(game + u"/FROMCD.TXT"_s).trimmed(), cd ? QByteArray("from the CD") : QByteArray());
 }
 

@@ -1,0 +1,23 @@
+#include "app/PictureLoading.h"
+
+#include <QImageReader>
+
+namespace PictureLoading {
+
+QImage load(const QString& path, const QSize& bound)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > MaximumPixels || bound.isEmpty())
+        return {};
+    if (size.width() > bound.width() || size.height() > bound.height())
+        reader.setScaledSize(size.scaled(bound, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    // Some formats ignore the scaled size; the picture is still scaled only once, here.
+    if (!image.isNull() && (image.width() > bound.width() || image.height() > bound.height()))
+        image = image.scaled(bound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+} // namespace PictureLoading

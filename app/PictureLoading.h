@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace PictureLoading {
+
+// Nothing larger is decoded: a picture of more pixels than this (a broken or hostile file can
+// claim any size) is shown as no picture.
+inline constexpr qint64 MaximumPixels = 60LL * 1000 * 1000;
+
+// The picture, scaled once while it is decoded to fit within bound (never enlarged); a null
+// image when the file cannot be read, is no image or is too large. Safe on any thread.
+QImage load(const QString& path, const QSize& bound);
+
+} // namespace PictureLoading
