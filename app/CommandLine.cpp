@@ -1,11 +1,10 @@
 #include "app/CommandLine.h"
 
+#include "app/ArchiveCommands.h"
+#include "app/CommandContext.h"
 #include "app/DesktopShortcut.h"
-#include "app/FolderAddJob.h"
 #include "app/GameLookup.h"
 #include "app/SettingsCommands.h"
-#include "exchange/ExportJob.h"
-#include "exchange/ImportJob.h"
 #include "launch/Launcher.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
@@ -14,15 +13,12 @@
 #include "library/PlayRecord.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/Diagnostics.h"
-#include "platform/InterruptWatch.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
-#include "platform/ProcessRunner.h"
 #include "settings/DosboxCheck.h"
 
 #include <functional>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -34,24 +30,18 @@
 
 namespace CommandLine {
 
+std::optional<ConfigEntry> gameOperand(Context& context)
+{
+    std::variant<ConfigEntry, QString> found = findGame(context.operands.first());
+    if (const auto* error = std::get_if<QString>(&found)) {
+        context.streams.err << "tandril: " << *error << '\n';
+        context.streams.err.flush();
+        return std::nullopt;
+    }
+    return std::get<ConfigEntry>(std::move(found));
+}
+
 namespace {
-
-enum ExitStatus
-{
-    Success = 0,
-    Failure = 1,
-    UsageError = 2
-};
-
-struct Context
-{
-    QStringList operands;
-    QSet<QString> options;
-    QHash<QString, QString> values; // of options that take one
-    Streams& streams;
-    Prompter& prompter;
-    SystemServices& services;
-};
 
 struct Command
 {
@@ -97,18 +87,6 @@ int listLibrary(Context& context)
     return Success;
 }
 
-// The game named by the first operand; a lookup failure is reported on standard error.
-std::optional<ConfigEntry> gameOperand(Context& context)
-{
-    std::variant<ConfigEntry, QString> found = findGame(context.operands.first());
-    if (const auto* error = std::get_if<QString>(&found)) {
-        context.streams.err << "tandril: " << *error << '\n';
-        context.streams.err.flush();
-        return std::nullopt;
-    }
-    return std::get<ConfigEntry>(std::move(found));
-}
-
 int launchGame(Context& context)
 {
     const bool setup = context.options.contains(QStringLiteral("--setup"));
@@ -142,13 +120,12 @@ int writeShortcut(Context& context)
     return Success;
 }
 
-int addFromFolder(Context& context);
-
 int addGame(Context& context)
 {
     if (context.options.contains(QStringLiteral("--from")))
         return addFromFolder(context);
-    if (context.operands.size() != 1 || context.values.contains(QStringLiteral("--exe")))
+    if (context.operands.size() != 1 || context.values.contains(QStringLiteral("--exe")) ||
+        context.options.contains(QStringLiteral("--each")))
         return UsageError;
     const std::optional<QString> configFile =
         EntryCreation::createConfigEntryAndFolder(context.operands.first(), context.prompter);
@@ -176,70 +153,6 @@ int deleteGame(Context& context)
         return Failure;
     }
     return Failure; // cancelled: the game is still there
-}
-
-// One line of progress: redrawn in place on a terminal, a plain line for each item otherwise.
-void showProgress(Streams& streams, const QString& doing, qint64 done, qint64 total, const QString& item)
-{
-    const qint64 percent = total > 0 ? done * 100 / total : 0;
-    if (streams.outputIsTerminal)
-        streams.out << "\r\033[K" << percent << "% " << doing << ": " << item << Qt::flush;
-    else
-        streams.out << percent << "% " << doing << ": " << item << Qt::endl;
-}
-
-// Runs an archive job to its end in a local event loop; Ctrl+C cancels it as Cancel does.
-template <typename Job, typename Start> int runArchiveJob(Context& context, const QString& doing, Start start)
-{
-    ProcessRunner runner;
-    Job job(context.prompter, runner);
-    QEventLoop loop;
-    bool success = false;
-    bool done = false;
-    bool progressShown = false;
-    const InterruptWatch interrupt([&job] { job.cancel(); });
-    QObject::connect(&job, &Job::progressed, &loop, [&](qint64 count, qint64 total, const QString& item) {
-        progressShown = true;
-        showProgress(context.streams, doing.arg(job.subject()), count, total, item);
-    });
-    QObject::connect(&job, &Job::cancelled, &loop, [&] {
-        if (progressShown && context.streams.outputIsTerminal)
-            context.streams.out << Qt::endl;
-        progressShown = false;
-        context.streams.err << doing.arg(job.subject()) << ": "
-                            << QCoreApplication::translate("CommandLine", "cancelled") << Qt::endl;
-    });
-    QObject::connect(&job, &Job::finished, &loop, [&](bool ok) {
-        success = ok;
-        done = true;
-        loop.quit();
-    });
-    if (!start(job))
-        return Failure;
-    if (!done)
-        loop.exec();
-    if (progressShown && context.streams.outputIsTerminal)
-        context.streams.out << Qt::endl;
-    return success ? Success : Failure;
-}
-
-int addFromFolder(Context& context)
-{
-    const QString source = QFileInfo(context.operands.first()).absoluteFilePath();
-    const QString title = context.operands.value(1);
-    return runArchiveJob<FolderAddJob>(
-        context, QCoreApplication::translate("CommandLine", "Adding %1"), [&](FolderAddJob& job) {
-            QObject::connect(&job, &FolderAddJob::picked, &job,
-                             [&](const QString& program, const QString& setup, const QString& cdImage) {
-                                 if (!program.isEmpty())
-                                     context.streams.out << "Program: " << program << Qt::endl;
-                                 if (!setup.isEmpty())
-                                     context.streams.out << "Setup: " << setup << Qt::endl;
-                                 if (!cdImage.isEmpty())
-                                     context.streams.out << "CD image: " << cdImage << Qt::endl;
-                             });
-            return job.start(source, title, context.values.value(QStringLiteral("--exe")));
-        });
 }
 
 int gameDetails(Context& context)
@@ -331,31 +244,6 @@ int setSettings(Context& context)
     return Success; // a window that is open sees the file change
 }
 
-int exportGame(Context& context)
-{
-    const std::optional<ConfigEntry> entry = gameOperand(context);
-    if (!entry)
-        return Failure;
-    // FILE names the archive, or a folder to put "{base}.tdl" in.
-    QString archive =
-        context.operands.size() > 1 ? QFileInfo(context.operands.at(1)).absoluteFilePath() : QString();
-    if (!archive.isEmpty() && QFileInfo(archive).isDir())
-        archive =
-            QDir(archive).filePath(QFileInfo(entry->filePath).completeBaseName() + QStringLiteral(".tdl"));
-    return runArchiveJob<ExportJob>(context, QCoreApplication::translate("CommandLine", "Exporting %1"),
-                                    [&](ExportJob& job) { return job.start(entry, archive); });
-}
-
-int importArchive(Context& context)
-{
-    const QString archive = QFileInfo(context.operands.first()).absoluteFilePath();
-    return runArchiveJob<ImportJob>(context, QCoreApplication::translate("CommandLine", "Importing %1"),
-                                    [&](ImportJob& job) {
-                                        job.start(archive, ImportJob::Road::FileManager);
-                                        return true;
-                                    });
-}
-
 const std::span<const Command> commands()
 {
     static const Command table[] = {
@@ -382,9 +270,11 @@ const std::span<const Command> commands()
          1,
          writeShortcut},
         {QStringLiteral("add"),
-         QStringLiteral("TITLE | --from PATH [TITLE] [--exe NAME]"),
-         QT_TRANSLATE_NOOP("CommandLine", "add a new game, or one made from a folder or .zip of its files"),
-         {QStringLiteral("--from")},
+         QStringLiteral("TITLE | --from PATH [TITLE] [--exe NAME] | --from DIR --each"),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "add a new game, or one made from a folder or .zip of its files, or "
+                           "one from each folder and .zip file in DIR"),
+         {QStringLiteral("--from"), QStringLiteral("--each")},
          1,
          2,
          addGame,

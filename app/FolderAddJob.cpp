@@ -29,8 +29,15 @@ QString contentFolder(const StagingFolder& staging, const QString& name)
     return staging.filePath(name);
 }
 
-// The top folder and the folders one level below it, as the picker reads them.
-QList<ProgramPicker::File> listGame(const QString& folder)
+} // namespace
+
+FolderAddJob::FolderAddJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
+    : ArchiveJob(prompter, runner, parent)
+{}
+
+FolderAddJob::~FolderAddJob() = default;
+
+QList<ProgramPicker::File> FolderAddJob::listFolder(const QString& folder)
 {
     QList<ProgramPicker::File> files;
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
@@ -50,13 +57,11 @@ QList<ProgramPicker::File> listGame(const QString& folder)
     return files;
 }
 
-} // namespace
-
-FolderAddJob::FolderAddJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
-    : ArchiveJob(prompter, runner, parent)
-{}
-
-FolderAddJob::~FolderAddJob() = default;
+bool FolderAddJob::isArchive(const QString& source)
+{
+    const QFileInfo info(source);
+    return info.isFile() && info.suffix().compare(QStringLiteral("zip"), Qt::CaseInsensitive) == 0;
+}
 
 QString FolderAddJob::titleFor(const QString& source)
 {
@@ -67,9 +72,8 @@ QString FolderAddJob::titleFor(const QString& source)
 bool FolderAddJob::start(const QString& source, const QString& title, const QString& program)
 {
     const QFileInfo info(source);
-    const bool isArchive =
-        info.isFile() && info.suffix().compare(QStringLiteral("zip"), Qt::CaseInsensitive) == 0;
-    if (!info.isDir() && !isArchive) {
+    const bool archive = isArchive(source);
+    if (!info.isDir() && !archive) {
         m_prompter.showAlert(tr("Add Game Failed"),
                              tr("%1 is neither a folder nor a .zip file.").arg(source));
         return false;
@@ -87,7 +91,7 @@ bool FolderAddJob::start(const QString& source, const QString& title, const QStr
         fail(m_staging->error());
         return true;
     }
-    if (isArchive)
+    if (archive)
         listArchive(m_source);
     else
         copyFolder(m_source);
@@ -105,6 +109,10 @@ bool FolderAddJob::chooseName()
     const QString library = Paths::libraryFolder();
     if (!QFile::exists(LibraryLayout::configFilePath(library, base)))
         return true;
+    if (m_skipExisting) {
+        m_skipped = true;
+        return false;
+    }
     const std::optional<ConfigEntry> existing =
         LibraryLoader::readEntry(LibraryLayout::configFilePath(library, base));
     switch (
@@ -216,7 +224,7 @@ void FolderAddJob::contentReady(const std::optional<QString>& error)
         return;
     }
     const QString folder = contentFolder(*m_staging, m_name);
-    const QList<ProgramPicker::File> files = listGame(folder);
+    const QList<ProgramPicker::File> files = listFolder(folder);
     const ProgramPicker::Picked found = ProgramPicker::pick(files, m_title);
     QString program;
     if (!m_requestedProgram.isEmpty()) {
@@ -230,7 +238,7 @@ void FolderAddJob::contentReady(const std::optional<QString>& error)
             return;
         }
         program = asked->path;
-    } else if (found.ask && !m_confirmation) {
+    } else if (found.ask && !m_confirmation && !m_skipExisting) {
         // Too close to call: the user knows the game (in the window, the proposal asks).
         QStringList paths;
         for (const ProgramPicker::Candidate& candidate : found.candidates)

@@ -24,6 +24,16 @@ public:
 
     // The title of a game added from this folder or archive.
     static QString titleFor(const QString& source);
+    // Whether the source is a .zip file (by its name), which the add unpacks.
+    static bool isArchive(const QString& source);
+    // A folder's files as the picker reads them: the top folder and the folders one level below.
+    static QList<ProgramPicker::File> listFolder(const QString& folder);
+
+    // One of many adds: a game whose name is already in the library is skipped (start() then
+    // returns false and skipped() says so) instead of asking, and the best program is taken
+    // without asking.
+    void setSkipExisting(bool skip) { m_skipExisting = skip; }
+    bool skipped() const { return m_skipped; }
 
     // What the add found, shown to the user before anything is added; every field may change.
     // Paths are relative to the game's folder; empty: none.
@@ -68,6 +78,8 @@ private:
     QString m_title;
     QString m_name;            // the base name in the library
     bool m_mayReplace = false; // the user agreed to replace a game of that name
+    bool m_skipExisting = false;
+    bool m_skipped = false;
     QString m_requestedProgram;
     Confirmation m_confirmation;
 };

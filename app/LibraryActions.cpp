@@ -18,6 +18,8 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     add = make(QStringLiteral("addAction"), tr("&Add Game…"), window);
     addFromFolder = make(QStringLiteral("addFromFolderAction"), tr("Add Game from &Folder…"), window);
     addFromZip = make(QStringLiteral("addFromZipAction"), tr("Add Game from .&zip File…"), window);
+    addEachFromFolder =
+        make(QStringLiteral("addGamesFromFolderAction"), tr("Add &Games from Folder…"), window);
     import = make(QStringLiteral("importAction"), tr("&Import…"), window);
     mt32Folder = make(QStringLiteral("mt32FolderAction"), tr("&MT-32 ROM Folder"), window);
     refresh = make(QStringLiteral("refreshAction"), tr("&Refresh"), window);
@@ -63,7 +65,7 @@ void LibraryActions::apply(const ButtonStates& states)
 
 void LibraryActions::setLibraryCommandsEnabled(bool enabled)
 {
-    for (QAction* action : {add, addFromFolder, addFromZip, import, refresh})
+    for (QAction* action : {add, addFromFolder, addFromZip, addEachFromFolder, import, refresh})
         action->setEnabled(enabled);
     if (!enabled) {
         for (QAction* action : {settings, exportGame, remove})
@@ -92,7 +94,7 @@ QMenuBar* LibraryActions::makeMenuBar(QWidget* parent) const
     QMenu* view = bar->addMenu(tr("&View"));
     view->addAction(showDetails);
     QMenu* library = bar->addMenu(tr("&Library"));
-    library->addActions({add, addFromFolder, addFromZip, import});
+    library->addActions({add, addFromFolder, addFromZip, addEachFromFolder, import});
     library->addSeparator();
     library->addActions({find, mt32Folder, refresh});
     QMenu* help = bar->addMenu(tr("&Help"));

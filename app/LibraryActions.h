@@ -28,6 +28,7 @@ public:
     QAction* add = nullptr;
     QAction* addFromFolder = nullptr;
     QAction* addFromZip = nullptr;
+    QAction* addEachFromFolder = nullptr; // every game in a folder at once
     QAction* import = nullptr;
     QAction* mt32Folder = nullptr;
     QAction* refresh = nullptr;

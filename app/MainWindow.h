@@ -72,6 +72,8 @@ public Q_SLOTS:
     void importTDLFile(const QString& archivePath);
     void addGameFromFolder();
     void addGameFromZip();
+    // Every subfolder and .zip file of a folder as a game of its own, after the user chose them.
+    void addGamesFromFolder();
     // A game made from a folder or .zip of its files; queued while another job runs.
     void startFolderAdd(const QString& source);
     void selectMT32Roms();
@@ -102,6 +104,8 @@ private:
     // Whether the game is the one an archive job is working on.
     bool isBusyGame(const ConfigEntry& entry) const;
     void startImport(const QString& archivePath, bool fromFileManager);
+    void startBatchAdd(const QStringList& sources);
+    void addNextOfBatch();
 
     Host m_host;
     Emulator m_emulator;
@@ -141,4 +145,13 @@ private:
     bool m_archiveJobRunning = false;
     QStringList m_pendingImports;
     QStringList m_pendingAdds;
+    // The games of a folder being added one after another, with one progress bar for all.
+    struct BatchAdd
+    {
+        QStringList sources; // still to add
+        int total = 0;
+        int added = 0;
+        int skipped = 0;
+    };
+    BatchAdd m_batch;
 };

@@ -1,9 +1,12 @@
 #include "app/FolderAddJob.h"
 #include "app/FolderAddProposal.h"
+#include "app/FolderBatch.h"
+#include "app/FolderBatchDialog.h"
 #include "app/LibraryActions.h"
 #include "app/MainWindow.h"
 #include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
+#include "platform/BackgroundTask.h"
 #include "platform/FilePanel.h"
 
 #include <QFileInfo>
@@ -33,9 +36,20 @@ void MainWindow::setArchiveJobRunning(bool running)
         m_statusLabel->hide();
     }
     updateAllButtonStates();
-    if (!running && !m_pendingImports.isEmpty())
+    if (!running && !m_batch.sources.isEmpty())
+        addNextOfBatch();
+    else if (!running && m_batch.total > 0) {
+        showStatus(tr("Added %1 of %2 games; %3 already in the library")
+                       .arg(m_batch.added)
+                       .arg(m_batch.total)
+                       .arg(m_batch.skipped));
+        m_batch = {};
+    }
+    if (m_archiveJobRunning)
+        return;
+    if (!m_pendingImports.isEmpty())
         startImport(m_pendingImports.takeFirst(), true);
-    else if (!running && !m_pendingAdds.isEmpty())
+    else if (!m_pendingAdds.isEmpty())
         startFolderAdd(m_pendingAdds.takeFirst());
 }
 
@@ -69,6 +83,7 @@ void MainWindow::cancelArchiveJob()
         return;
     m_cancelWorkButton->setEnabled(false);
     m_workLabel->setText(tr("Cancelling…"));
+    m_batch.sources.clear(); // Cancel stops the rest of a folder's games too
     m_activeJob->cancel();
 }
 
@@ -142,6 +157,73 @@ void MainWindow::addGameFromZip()
                                     if (window)
                                         window->startFolderAdd(path);
                                 });
+}
+
+void MainWindow::addGamesFromFolder()
+{
+    if (m_archiveJobRunning)
+        return;
+    const QPointer<MainWindow> window(this);
+    m_host.filePanel.chooseFile(
+        {tr("Choose a Folder of Games"), {}, QString(), true}, [window](const QString& folder) {
+            if (!window || window->m_archiveJobRunning)
+                return;
+            // Looking into every game can take a while: the window keeps painting meanwhile.
+            window->m_actions->addEachFromFolder->setEnabled(false);
+            window->showStatus(tr("Looking for games in %1…").arg(QFileInfo(folder).fileName()));
+            auto found = std::make_shared<QList<FolderBatch::Found>>();
+            BackgroundTask::start(
+                window, [found, folder] { *found = FolderBatch::scan(folder); },
+                [window, found, folder] {
+                    window->m_actions->addEachFromFolder->setEnabled(!window->m_archiveJobRunning);
+                    if (found->isEmpty()) {
+                        window->showAlert(
+                            tr("No Games Found"),
+                            tr("%1 holds no folders or .zip files to make games of.").arg(folder));
+                        return;
+                    }
+                    FolderBatchDialog::ask(window, *found, [window](const QStringList& sources) {
+                        if (window && !sources.isEmpty())
+                            window->startBatchAdd(sources);
+                    });
+                });
+        });
+}
+
+void MainWindow::startBatchAdd(const QStringList& sources)
+{
+    // Another job at work, or another folder's games: these follow when it ends.
+    m_batch.sources += sources;
+    m_batch.total += int(sources.size());
+    if (!m_archiveJobRunning)
+        addNextOfBatch();
+}
+
+void MainWindow::addNextOfBatch()
+{
+    const int index = m_batch.total - int(m_batch.sources.size());
+    const QString source = m_batch.sources.takeFirst();
+    auto* job = new FolderAddJob(m_host.prompter, *m_processRunner, this);
+    job->setSkipExisting(true);
+    connect(job, &FolderAddJob::installed, this, [this] {
+        ++m_batch.added;
+        loadConfigFiles();
+    });
+    followJob(job, m_progressIndicatorImport, tr("Adding %1: %2"), tr("Adding cancelled"));
+    // One bar for the whole folder: each game is an equal part of it.
+    connect(job, &ArchiveJob::progressed, this, [this, job, index](qint64 done, qint64 total) {
+        constexpr int Part = 1000;
+        m_progressIndicatorImport->setRange(0, m_batch.total * Part);
+        m_progressIndicatorImport->setValue(index * Part + int(total > 0 ? done * Part / total : 0));
+        m_workLabel->setText(tr("Adding %1 of %2: %3").arg(index + 1).arg(m_batch.total).arg(job->subject()));
+    });
+    if (!job->start(source)) {
+        if (job->skipped())
+            ++m_batch.skipped;
+        m_activeJob = nullptr;
+        job->deleteLater();
+        setArchiveJobRunning(false);
+    }
 }
 
 void MainWindow::startFolderAdd(const QString& source)

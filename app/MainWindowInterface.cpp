@@ -247,6 +247,7 @@ void MainWindow::connectCommands()
         {m_actions->add, &MainWindow::askForTitleAndCreateEntry},
         {m_actions->addFromFolder, &MainWindow::addGameFromFolder},
         {m_actions->addFromZip, &MainWindow::addGameFromZip},
+        {m_actions->addEachFromFolder, &MainWindow::addGamesFromFolder},
         {m_actions->import, &MainWindow::import_game},
         {m_actions->mt32Folder, &MainWindow::selectMT32Roms},
         {m_actions->refresh, &MainWindow::loadConfigFiles},

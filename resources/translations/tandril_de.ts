@@ -92,10 +92,6 @@
         <translation>das Spiel ins Anwendungsmenü der Arbeitsumgebung aufnehmen</translation>
     </message>
     <message>
-        <source>add a new game, or one made from a folder or .zip of its files</source>
-        <translation>ein neues Spiel hinzufügen, auch aus einem Ordner oder einer .zip-Datei seiner Dateien</translation>
-    </message>
-    <message>
         <source>move the game's configuration and folder to the Trash, or delete them</source>
         <translation>Konfiguration und Ordner des Spiels in den Papierkorb verschieben oder löschen</translation>
     </message>
@@ -190,6 +186,10 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     <message>
         <source>print the game's year, developer, publisher, genre and notes, or set them</source>
         <translation>Jahr, Entwickler, Verlag, Genre und Notizen des Spiels ausgeben oder setzen</translation>
+    </message>
+    <message>
+        <source>add a new game, or one made from a folder or .zip of its files, or one from each folder and .zip file in DIR</source>
+        <translation>ein neues Spiel hinzufügen, eines aus einem Ordner oder einer .zip-Datei seiner Dateien, oder je eines aus jedem Ordner und jeder .zip-Datei in DIR</translation>
     </message>
 </context>
 <context>
@@ -732,6 +732,49 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     </message>
 </context>
 <context>
+    <name>FolderBatchDialog</name>
+    <message>
+        <source>Add Games from Folder</source>
+        <translation>Spiele aus Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>CD Image</source>
+        <translation>CD-Abbild</translation>
+    </message>
+    <message>
+        <source>None found</source>
+        <translation>Keines gefunden</translation>
+    </message>
+    <message>
+        <source>Already in the library</source>
+        <translation>Schon in der Bibliothek</translation>
+    </message>
+    <message>
+        <source>Add Games</source>
+        <translation>Spiele hinzufügen</translation>
+    </message>
+    <message>
+        <source>Each folder and .zip file becomes a game of its own. Tandril found these; clear the ones not to add. The programs can be changed later in each game's settings.</source>
+        <translation>Jeder Ordner und jede .zip-Datei wird ein eigenes Spiel. Tandril hat diese gefunden; entfernen Sie das Häkchen bei denen, die nicht hinzukommen sollen. Die Programme lassen sich später in den Einstellungen jedes Spiels ändern.</translation>
+    </message>
+    <message>
+        <source>Add 1 Game</source>
+        <translation>1 Spiel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 Games</source>
+        <translation>%1 Spiele hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>GameDetailsPanel</name>
     <message>
         <source>About the Game</source>
@@ -1014,6 +1057,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
+    <message>
+        <source>Add &amp;Games from Folder…</source>
+        <translation>&amp;Spiele aus Ordner hinzufügen …</translation>
+    </message>
 </context>
 <context>
     <name>LibraryFilterModel</name>
@@ -1275,6 +1322,30 @@ DOSBox-X: %2</translation>
     <message>
         <source>Choose the Game's .zip File</source>
         <translation>Die .zip-Datei des Spiels auswählen</translation>
+    </message>
+    <message>
+        <source>Added %1 of %2 games; %3 already in the library</source>
+        <translation>%1 von %2 Spielen hinzugefügt; %3 schon in der Bibliothek</translation>
+    </message>
+    <message>
+        <source>Choose a Folder of Games</source>
+        <translation>Einen Ordner mit Spielen wählen</translation>
+    </message>
+    <message>
+        <source>Looking for games in %1…</source>
+        <translation>Suche Spiele in %1 …</translation>
+    </message>
+    <message>
+        <source>No Games Found</source>
+        <translation>Keine Spiele gefunden</translation>
+    </message>
+    <message>
+        <source>%1 holds no folders or .zip files to make games of.</source>
+        <translation>%1 enthält keine Ordner oder .zip-Dateien, aus denen Spiele werden könnten.</translation>
+    </message>
+    <message>
+        <source>Adding %1 of %2: %3</source>
+        <translation>Füge %1 von %2 hinzu: %3</translation>
     </message>
 </context>
 <context>

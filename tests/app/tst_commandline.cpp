@@ -80,6 +80,9 @@ void CommandLineTest::commands_data()
         "good with its folder and all its files, saved games included." +
             noTerminal.arg("Keep Both"),
         "=");
+    textRow("add a game from each folder, skipping those in the library", "add|--from|$HOME/games|--each",
+            "0", "⚠️ Skipped, already in the library: Doom\n", "Twin|Keen 4|Twin|Doom|KEEN 4|Quake");
+    textRow("--each without --from", "add|Doom|--each", "2", "", "=");
     textRow("add over an existing game, --yes keeps both", "--yes|add|Doom", "0", "",
             "Twin|Keen 4|Twin|Doom|Doom (2)|KEEN 4");
     textRow("add a title with a line break", "add|Evil\ngame_exe=C:\\EVIL.BAT", "1",
@@ -131,7 +134,10 @@ void CommandLineTest::commands()
     home.writeConfig(u"e"_s, "game_title=KEEN 4\n"); // the same title in another letter case
     const QString doom = home.writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
     const QString library = home.libraryFolder();
-    const QStringList arguments = cell("arguments").replace(u"$LIB"_s, library).split(u'|');
+    home.writeFile(u"games/Doom/DOOM.EXE"_s, "MZ");
+    home.writeFile(u"games/Quake/QUAKE.EXE"_s, "MZ");
+    const QStringList arguments =
+        cell("arguments").replace(u"$LIB"_s, library).replace(u"$HOME"_s, home.path()).split(u'|');
     const int exitCode = cell("exitCode").toInt();
     const QString output = cell("output").replace(u"$LIB"_s, library);
     const auto titles = [&] {

@@ -1,4 +1,5 @@
 #include "app/FolderAddJob.h"
+#include "app/FolderBatch.h"
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
@@ -24,6 +25,8 @@ private Q_SLOTS:
     void refusalsLeaveNothing_data();
     void refusalsLeaveNothing();
     void theProposalAsChangedIsAdded();
+    void eachGameOfAFolder_data();
+    void eachGameOfAFolder();
 
 private:
     // Runs the job to its end; false when it did not succeed.
@@ -53,6 +56,7 @@ void FolderAddTest::cleanup()
     QStringList source = tree(m_home->path() + u"/src/Keen"_s);
     source.removeAll(u"PIPE"_s);
     source.removeAll(u"TOPIPE"_s);
+    source.removeAll(u"Keen.conf"_s);
     QCOMPARE(source, (QStringList{"DATA/", "DATA/LEVEL1.DAT", "DISK1.IMA", "INSTALL.EXE", "KEEN4E.EXE"}));
     m_home.reset();
 }
@@ -164,6 +168,47 @@ void FolderAddTest::theProposalAsChangedIsAdded()
     QVERIFY(!QFileInfo::exists(m_home->libraryFolder() + u"/Keen"_s));
     QFile::remove(m_home->path() + u"/src/Keen/CD/GAME.ISO"_s);
     QDir(m_home->path() + u"/src/Keen/CD"_s).removeRecursively();
+}
+
+void FolderAddTest::eachGameOfAFolder_data()
+{
+    // Besides src/Keen: more items of the folder ("NAME=CONTENT", "NAME/" a folder, "NAME.zip:
+    // MEMBER,MEMBER" an archive), games already in the library, and what the scan finds, one
+    // "title:program:CD image:in library" each.
+    textColumns({"items", "library", "found"});
+    textRow("folders and .zip files in name order, hidden items and other files left out",
+            "doom.zip:DOOM/DOOM.EXE,DOOM/DOOM.ISO|.cache/X.EXE=x|notes.txt=n", "",
+            "doom:DOOM.EXE:DOOM.ISO:no|Keen:KEEN4E.EXE::no");
+    textRow("a game already in the library", "", "Keen", "Keen:KEEN4E.EXE::yes");
+    textRow("a .zip of loose files, an empty folder and a broken .zip",
+            "loose.zip:GO.BAT,GAME.EXE|Empty/|bad.zip=not a zip", "",
+            "bad:::no|Empty:::no|Keen:KEEN4E.EXE::no|loose:GAME.EXE::no");
+}
+
+void FolderAddTest::eachGameOfAFolder()
+{
+    const QString folder = m_home->path() + u"/src"_s;
+    for (const QString& item : cell("items").split(u'|', Qt::SkipEmptyParts)) {
+        if (item.contains(u".zip:"_s)) {
+            ZipWriter zip;
+            for (const QString& member : item.section(u':', 1).split(u','))
+                zip.addFile(member, member.endsWith(u"EXE"_s) ? QByteArray(300000, 'x') : QByteArray("x"));
+            m_home->writeFile(u"src/"_s + item.section(u':', 0, 0), zip.bytes());
+        } else if (item.endsWith(u'/')) {
+            QVERIFY(QDir().mkpath(folder + u'/' + item));
+        } else {
+            m_home->writeFile(u"src/"_s + item.section(u'=', 0, 0), item.section(u'=', 1).toUtf8());
+        }
+    }
+    for (const QString& title : cell("library").split(u'|', Qt::SkipEmptyParts))
+        m_home->writeConfig(title, "game_title=" + title.toUtf8() + '\n');
+    QStringList found;
+    for (const FolderBatch::Found& game : FolderBatch::scan(folder)) {
+        QCOMPARE(game.source, folder + u'/' + game.source.section(u'/', -1));
+        found << QStringList{game.title, game.program, game.cdImage, game.inLibrary ? u"yes"_s : u"no"_s}
+                     .join(u':');
+    }
+    QCOMPARE(found.join(u'|'), cell("found"));
 }
 
 QTEST_GUILESS_MAIN(FolderAddTest)

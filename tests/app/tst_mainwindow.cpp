@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
+    void addsTheChosenGamesOfAFolder();
 
 private:
     std::unique_ptr<MainWindow> makeWindow(const QString& emulatorFolder = {})
@@ -381,6 +383,31 @@ void MainWindowTest::detailsPanelShowsPictures()
     QVERIFY(!panel->isVisible());
     const auto next = makeWindow();
     QVERIFY(!next->findChild<DetailsPanel*>()->isVisible());
+}
+
+void MainWindowTest::addsTheChosenGamesOfAFolder()
+{
+    m_home->writeConfig(u"Quake"_s, "game_title=Quake\n");
+    for (const char* game : {"Doom/DOOM.EXE", "Keen/KEEN.EXE", "Quake/QUAKE.EXE"})
+        m_home->writeFile(u"games/"_s + QLatin1String(game), "MZ");
+    const auto window = makeWindow();
+    child<QAction>(*window, "addGamesFromFolderAction")->trigger();
+    QVERIFY(m_filePanel.requests.last().folder);
+    m_filePanel.choose(m_home->path() + u"/games"_s);
+    QDialog* dialog = nullptr;
+    QTRY_VERIFY((dialog = window->findChild<QDialog*>(u"folderBatchDialog"_s)));
+    auto* list = dialog->findChild<QTreeWidget*>(u"batchList"_s);
+    QCOMPARE(list->topLevelItemCount(), 3);
+    QCOMPARE(list->topLevelItem(0)->text(1), u"DOOM.EXE"_s);
+    QVERIFY(!(list->topLevelItem(2)->flags() & Qt::ItemIsEnabled)); // Quake is in the library
+    list->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    auto* add = dialog->findChild<QPushButton*>(u"addGamesButton"_s);
+    QCOMPARE(add->text(), u"Add 1 Game"_s);
+    add->click();
+    QTRY_COMPARE(child<QLabel>(*window, "statusLabel")->text(),
+                 u"Added 1 of 1 games; 0 already in the library"_s);
+    QCOMPARE(shown(*window), (QStringList{u"Doom"_s, u"Quake"_s}));
+    QCOMPARE(readFile(m_home->libraryFolder() + u"/Quake.conf"_s), QByteArray("game_title=Quake\n"));
 }
 
 void MainWindowTest::windowFitsTheScreen_data()
