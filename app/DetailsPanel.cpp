@@ -147,6 +147,7 @@ void DetailsPanel::showPictureAt(int index)
     const QString path = m_pictures.value(index);
     if (path.isEmpty()) {
         m_wantedPath.clear();
+        m_shownPath.clear();
         showPlaceholder(m_gameFolder.isEmpty() ? QString() : tr("No picture yet"));
         return;
     }
@@ -188,7 +189,6 @@ void DetailsPanel::loadNext()
 
 void DetailsPanel::showPlaceholder(const QString& text)
 {
-    m_shownPath.clear();
     m_picture->setPixmap({});
     m_picture->setText(text);
     m_picture->setToolTip({});

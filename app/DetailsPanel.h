@@ -35,7 +35,7 @@ public:
     void refreshPictures();
     void choosePicture();
 
-    // The picture shown now; empty while none is.
+    // The picture file shown now (the placeholder, when it could not be read); empty while none is.
     QString shownPicture() const { return m_shownPath; }
 
 Q_SIGNALS:

@@ -127,13 +127,14 @@ int main(int argc, char** argv)
         slowest = std::max(slowest, timer.nsecsElapsed());
     }
     out << "games: " << window->configEntries().size() << "\n";
-    out << "bare read ms: " << QString::number(median(bare) / 1e6, 'f', 1) << " (median of " << Rounds << ")\n";
+    out << "bare read ms: " << QString::number(median(bare) / 1e6, 'f', 1) << " (median of " << Rounds
+        << ")\n";
     out << "window to first paint ms: " << QString::number(median(firstPaint) / 1e6, 'f', 1) << "\n";
     out << "window ratio: " << QString::number(double(median(firstPaint)) / double(median(bare)), 'f', 2)
         << "\n";
     // The first window also pays for what a program's first window always does (style, fonts).
-    out << "first window ratio: " << QString::number(double(firstPaint.first()) / double(median(bare)), 'f', 2)
-        << "\n";
+    out << "first window ratio: "
+        << QString::number(double(firstPaint.first()) / double(median(bare)), 'f', 2) << "\n";
     out << "filter ms: " << QString::number(slowest / 1e6, 'f', 1) << " (slowest keystroke)\n";
     return 0;
 }

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void launchModes_data();
     void launchModes();
     void shortcutStartsTheGame();
+    void speaksTheUsersLanguage();
     void runningWindowTakesTheArchive();
     void playTimeIsKeptBesideTheGame();
     void completionQuotesTitles_data();
@@ -219,6 +220,13 @@ void CommandLineTest::launchModes()
     QVERIFY(!mounts.links().isEmpty());
     for (const MountPaths::Link& link : mounts.links())
         QCOMPARE(QFileInfo(link.alias).symLinkTarget(), link.target);
+}
+
+void CommandLineTest::speaksTheUsersLanguage()
+{
+    const TestHome home;
+    QCOMPARE(runTandril(home, {u"launch"_s, u"Nothing"_s}, {}, u"de_DE"_s).err,
+             u"tandril: Kein Spiel heißt „Nothing“.\n"_s);
 }
 
 void CommandLineTest::shortcutStartsTheGame()

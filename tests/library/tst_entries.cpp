@@ -245,7 +245,9 @@ void EntriesTest::orderAndSkippedFiles()
     // Tandril's own hidden files change no game; a new game does.
     const QByteArray signature = LibraryLoader::listingSignature(home.libraryFolder());
     home.writeFile(u"Library/Application Support/Tandril/.tandril.lock"_s, "1\n");
-    home.writeFile(u"Library/Application Support/Tandril/.Doom.conf.partial-0A1B2C3D-0000-4000-8000-00000000000F"_s, "half");
+    home.writeFile(
+        u"Library/Application Support/Tandril/.Doom.conf.partial-0A1B2C3D-0000-4000-8000-00000000000F"_s,
+        "half");
     QCOMPARE(LibraryLoader::listingSignature(home.libraryFolder()), signature);
     home.writeConfig(u"Doom"_s, "game_title=Doom\n");
     QVERIFY(LibraryLoader::listingSignature(home.libraryFolder()) != signature);

@@ -31,8 +31,18 @@ void PlatformTest::readRefusals()
     QCOMPARE(large.status, TextFile::ReadStatus::TooLarge);
     const TextFile::ReadResult missing = TextFile::readUtf8(home.path() + u"/missing.conf"_s);
     QCOMPARE(missing.status, TextFile::ReadStatus::Unreadable);
-    QVERIFY(!large.error.isEmpty() && !missing.error.isEmpty());
+    // A FIFO is refused at once, with a writer waiting on it or not.
+    const QString fifo = home.path() + u"/fifo.conf"_s;
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    const TextFile::ReadResult pipe = TextFile::readUtf8(fifo);
+    QCOMPARE(pipe.status, TextFile::ReadStatus::Unreadable);
+    QVERIFY(!large.error.isEmpty() && !missing.error.isEmpty() &&
+            pipe.error.contains(u"not a regular file"_s));
     QVERIFY(TextFile::readUtf8(home.writeFile(u"empty"_s, {})).ok());
+    // The maximum itself is read; one byte more is refused.
+    QCOMPARE(TextFile::readUtf8(home.writeFile(u"edge"_s, QByteArray(60, 'x')), 60).text.size(), 60);
+    QCOMPARE(TextFile::readUtf8(home.writeFile(u"edge"_s, QByteArray(61, 'x')), 60).status,
+             TextFile::ReadStatus::TooLarge);
 }
 
 void PlatformTest::consoleAnswers_data()
