@@ -138,6 +138,7 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles_data()
     QTest::newRow("delete to a Trash on the full disk") << "trash";
     QTest::newRow("delete to a Trash that records the folder, not the file") << "trash half-way";
     QTest::newRow("rename a game whose new settings do not fit") << "rename";
+    QTest::newRow("rename a game whose folder cannot move (a mount point)") << "rename busy";
 }
 
 void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
@@ -158,6 +159,8 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         m_home->writeFile(u"Doom.tdl"_s, ZipWriter(members).bytes());
     } else if (operation == u"move") {
         m_home->writeFile(u"src/Doom/BIG.DAT"_s, randomBytes(900000));
+    } else if (operation == u"rename busy") {
+        QVERIFY(mountSmallDisk(library + u"/Doom"_s, u"1m"_s));
     } else if (operation.startsWith(u"trash"_s)) {
         // The Trash's records on a full disk of their own (but for one record, half-way); its
         // files beside the library's.
@@ -189,12 +192,14 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
                                                        m_prompter) == EntryDeletion::Outcome::Deleted;
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->path() + u"/.local/share"_s));
         QCOMPARE(m_prompter.takeAlerts().size(), 1);
-    } else if (operation == u"rename") {
+    } else if (operation.startsWith(u"rename"_s)) {
+        // The configuration file moves first; its game comes back whole when what follows fails.
         SettingsSaver::Form form;
         form.title = u"Doom II"_s;
         succeeded = SettingsSaver::save(form, library + u"/Doom.conf"_s, false, m_prompter) ==
                     SettingsSaver::Outcome::Saved;
-        QCOMPARE(m_prompter.questions.takeLast().title, u"Could Not Save"_s);
+        QCOMPARE(m_prompter.questions.takeLast().title,
+                 operation == u"rename" ? u"Could Not Save"_s : u"Rename Failed"_s);
     } else if (operation == u"move") {
         // Half of it fits: the copy fails as a whole, and what it had copied goes.
         const std::optional<QString> error = FileOperations::moveItem(source, library + u"/Doom 2"_s);

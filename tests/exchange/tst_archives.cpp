@@ -238,11 +238,13 @@ void ArchivesTest::importOverwrite_data()
     QTest::addColumn<QString>("titles");
     QTest::addColumn<QString>("trash"); // the Trash's files afterwards
     QTest::newRow("Keep Both, what --yes answers")
-        << 0 << "Doom (2)/|Doom (2)/X|Doom (3).conf|Doom (3)/|Doom (3)/NEW.EXE|Doom.conf|Doom/|Doom/OLD.EXE"
+        << 0
+        << "Doom (2)/|Doom (2)/X|Doom (3).conf|Doom (3)/|Doom (3)/DOOM.conf|Doom (3)/NEW.EXE|Doom.conf|Doom/|"
+           "Doom/OLD.EXE"
         << "Doom (old)|Doom (new) (3)"
         << "";
     QTest::newRow("Replace: the old game to the Trash")
-        << 1 << "Doom (2)/|Doom (2)/X|Doom.conf|Doom/|Doom/NEW.EXE"
+        << 1 << "Doom (2)/|Doom (2)/X|Doom.conf|Doom/|Doom/DOOM.conf|Doom/NEW.EXE"
         << "Doom (new)"
         << "Doom.conf|Doom/|Doom/OLD.EXE";
     QTest::newRow("Cancel, the default") << 2 << "Doom (2)/|Doom (2)/X|Doom.conf|Doom/|Doom/OLD.EXE"
@@ -257,7 +259,8 @@ void ArchivesTest::importOverwrite()
     QFETCH(QString, titles);
     QFETCH(QString, trash);
     const QString archive =
-        makeArchive(ZipWriter({"Doom/", "Doom/NEW.EXE=new",
+        // A configuration file of the game's own inside its folder, listed first, is one of its files.
+        makeArchive(ZipWriter({"Doom/", "Doom/NEW.EXE=new", "Doom/DOOM.conf=game_title=Inner\n",
                                "Doom.conf=game_title=Doom (new)\nsetup_exe=/home/x/Library/"
                                "Application Support/Tandril/Doom/NEW.EXE\n",
                                "tdl="}));
