@@ -84,13 +84,15 @@ void CommandLineTest::commands_data()
     textRow("add a game from each folder, skipping those in the library", "add|--from|$HOME/games|--each",
             "0", "⚠️ Skipped, already in the library: Doom\n", "Twin|Keen 4|Twin|Doom|KEEN 4|Quake");
     textRow("--each without --from", "add|Doom|--each", "2", "", "=");
+    textRow("a title that looks like an option, after --", "add|--|-Pac-Man-", "0", "",
+            "-Pac-Man-|Twin|Keen 4|Twin|Doom|KEEN 4");
     textRow("add over an existing game, --yes keeps both", "--yes|add|Doom", "0", "",
             "Twin|Keen 4|Twin|Doom|Doom (2)|KEEN 4");
     textRow("add a title with a line break", "add|Evil\ngame_exe=C:\\EVIL.BAT", "1",
             "Invalid Title: The title must not contain line breaks, tabs or other control characters.\n",
             "=");
-    textRow("delete by the title in another letter case", "--yes|delete|DOOM", "0", "",
-            "Twin|Keen 4|Twin|KEEN 4");
+    textRow("delete by the title in another letter case, --yes after the command", "delete|DOOM|--yes", "0",
+            "", "Twin|Keen 4|Twin|KEEN 4");
     textRow(
         "delete without an answer", "delete|Doom", "1",
         "Delete Configuration?: Are you sure you want to delete the configuration for \"Doom\"?\nThe game's "

@@ -159,6 +159,9 @@ void SettingsFormTest::otherSettings_data()
     textRow("a new key at the end of the last repeated section",
             "apply:[cpu]\ncore=auto\n[cpu]\ncputype=386\n\n[sdl]\n|[cpu]\ncycles=max\n",
             "[cpu]\ncore=auto\n[cpu]\ncputype=386\ncycles=max\n\n[sdl]\n");
+    textRow("a key that begins another's name",
+            "apply:[dosbox]\nmemsize=16\nmemsizekb=0\n|[dosbox]\nmemsize=32\n",
+            "[dosbox]\nmemsize=32\nmemsizekb=0\n");
     textRow("a header with blanks inside is no section",
             "apply:[ cpu ]\ncycles=1\n[tandril]\n|[cpu]\ncycles=9\n",
             "[ cpu ]\ncycles=1\n[cpu]\ncycles=9\n\n[tandril]\n");
