@@ -214,7 +214,8 @@ void MainWindow::buildInterface()
 
     setMinimumSize(MinimumWidth, MinimumHeight);
     setMaximumHeight(MaximumHeight);
-    resize(MinimumWidth, 520);
+    // Room for the table beside the details panel, until the user sizes the window.
+    resize(MinimumWidth + (m_detailsPanel->isHidden() ? 0 : DetailsPanel::PanelWidth), 520);
 }
 
 void MainWindow::connectCommands()
