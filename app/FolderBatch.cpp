@@ -61,10 +61,11 @@ QList<ProgramPicker::File> listArchive(const QString& archive)
     if (sizes.size() != members.size())
         sizes = QList<qint64>(members.size(), 0);
     const QString top = members.value(0).section(u'/', 0, 0) + u'/';
-    const bool oneFolder =
-        !members.isEmpty() && std::all_of(members.cbegin(), members.cend(), [&](const QString& member) {
-            return member.startsWith(top) || member == top.chopped(1);
-        });
+    const bool oneFolder = std::any_of(members.cbegin(), members.cend(),
+                                       [&](const QString& member) { return member.startsWith(top); }) &&
+                           std::all_of(members.cbegin(), members.cend(), [&](const QString& member) {
+                               return member.startsWith(top) || member == top.chopped(1);
+                           });
     QList<ProgramPicker::File> files;
     for (qsizetype i = 0; i < members.size(); ++i) {
         const QString path = oneFolder ? members.at(i).mid(top.size()) : members.at(i);

@@ -180,9 +180,9 @@ void FolderAddTest::eachGameOfAFolder_data()
             "doom.zip:DOOM/DOOM.EXE,DOOM/DOOM.ISO|.cache/X.EXE=x|notes.txt=n", "",
             "doom:DOOM.EXE:DOOM.ISO:no|Keen:KEEN4E.EXE::no");
     textRow("a game already in the library", "", "Keen", "Keen:KEEN4E.EXE::yes");
-    textRow("a .zip of loose files, an empty folder and a broken .zip",
-            "loose.zip:GO.BAT,GAME.EXE|Empty/|bad.zip=not a zip", "",
-            "bad:::no|Empty:::no|Keen:KEEN4E.EXE::no|loose:GAME.EXE::no");
+    textRow("a .zip of loose files, one of a single file, an empty folder and a broken .zip",
+            "loose.zip:GO.BAT,GAME.EXE|one.zip:ONE.EXE|Empty/|bad.zip=not a zip", "",
+            "bad:::no|Empty:::no|Keen:KEEN4E.EXE::no|loose:GAME.EXE::no|one:ONE.EXE::no");
 }
 
 void FolderAddTest::eachGameOfAFolder()
