@@ -1,6 +1,7 @@
 #pragma once
 
 // What the benchmarks share: making large test data, and timing a tool or a job in one run.
+#include <algorithm>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -71,6 +72,21 @@ qint64 timeJob(Job& job, Start start, qint64* longestStall = nullptr) // stall i
     if (longestStall)
         *longestStall = stall;
     return timer.nsecsElapsed();
+}
+
+// The middle of several timings: one run varies with the machine's other work.
+inline qint64 median(QList<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// Before the application object: no display needed, and a home of the benchmark's own.
+inline void useOffscreenHome(const QString& home)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("HOME", QFile::encodeName(home));
 }
 
 } // namespace BenchSupport

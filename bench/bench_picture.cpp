@@ -2,6 +2,7 @@
 // screenshot of about 2 MB, against decoding the same file whole in the same run.
 #include "app/DetailsPanel.h"
 #include "app/MainWindow.h"
+#include "BenchSupport.h"
 #include "common/RecordingServices.h"
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
@@ -34,20 +35,14 @@ QImage busyImage(int width, int height)
     return image;
 }
 
-qint64 median(QList<qint64> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
 } // namespace
+
+using BenchSupport::median;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
+    BenchSupport::useOffscreenHome(home.path());
     QApplication application(argc, argv);
     QTextStream out(stdout);
 

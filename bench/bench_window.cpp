@@ -36,23 +36,12 @@ public:
 } // namespace
 
 using BenchSupport::bareRead;
-
-namespace {
-
-qint64 median(QList<qint64> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-} // namespace
+using BenchSupport::median;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
+    BenchSupport::useOffscreenHome(home.path());
     QApplication application(argc, argv);
     QTextStream out(stdout);
     const int GameCount = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10000;
