@@ -64,6 +64,8 @@ std::optional<QString> setCover(const QString& gameFolder, const QString& imageP
     if (const std::optional<QString> error = FileOperations::makeFolder(folder))
         return error;
     const QString cover = folder + u'/' + CoverBaseName + u'.' + source.suffix().toLower();
+    // A copy that a kill stopped is no use to anyone.
+    FileOperations::removeAbandonedPartials(folder, CoverBaseName + QStringLiteral("\\.[a-z]+"));
     // The old cover stays until the new one is whole; another kind of image then takes its place.
     const QStringList before = QDir(folder).entryList(QDir::Files);
     const QString partial = FileOperations::partialName(cover);

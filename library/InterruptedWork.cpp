@@ -4,6 +4,7 @@
 #include "library/ItemSwap.h"
 #include "library/LibraryLock.h"
 #include "platform/Diagnostics.h"
+#include "platform/FileOperations.h"
 #include "platform/Paths.h"
 #include "platform/StagingFolder.h"
 
@@ -20,15 +21,9 @@ namespace {
 // still there a while later was left by a kill (a live copy keeps it fresh).
 void removeAbandonedArchiveCopies()
 {
-    static const QRegularExpression partial(
-        QStringLiteral("^\\..+\\.tdl\\.partial-[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"));
-    const QDir desktop(Paths::desktopFolder());
-    const QDateTime aWhileAgo = QDateTime::currentDateTime().addSecs(-60);
-    for (const QFileInfo& item : desktop.entryInfoList(QDir::Files | QDir::Hidden)) {
-        if (partial.match(item.fileName()).hasMatch() && item.lastModified() < aWhileAgo &&
-            QFile::remove(item.filePath()))
-            logLine(QStringLiteral("🔄 Removed an unfinished archive: ") + item.filePath());
-    }
+    for (const QString& path :
+         FileOperations::removeAbandonedPartials(Paths::desktopFolder(), QStringLiteral(".+\\.tdl")))
+        logLine(QStringLiteral("🔄 Removed an unfinished archive: ") + path);
 }
 
 } // namespace

@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <cstring>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStorageInfo>
 #include <unistd.h>
 
@@ -58,6 +60,21 @@ std::optional<QString> makeFolder(const QString& path)
 QString cancelledMessage()
 {
     return tr("Cancelled.");
+}
+
+QStringList removeAbandonedPartials(const QString& folder, const QString& basePattern)
+{
+    const QRegularExpression partial(
+        QStringLiteral("^\\.(?:") + basePattern +
+        QStringLiteral(")\\.partial-[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"));
+    const QDateTime aWhileAgo = QDateTime::currentDateTime().addSecs(-60);
+    QStringList removed;
+    for (const QFileInfo& item : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (partial.match(item.fileName()).hasMatch() && item.lastModified() < aWhileAgo &&
+            QFile::remove(item.filePath()))
+            removed.append(item.filePath());
+    }
+    return removed;
 }
 
 QString partialName(const QString& destination)

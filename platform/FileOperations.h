@@ -46,6 +46,11 @@ qint64 treeSize(const QString& path);
 // destination's name: ".NAME.partial-UUID".
 QString partialName(const QString& destination);
 
+// Removes the partial names of a folder that a kill left behind: ".BASE.partial-UUID" files whose
+// BASE matches the pattern and that no copy has touched for a minute (a live copy keeps its
+// file fresh). Returns the paths removed.
+QStringList removeAbandonedPartials(const QString& folder, const QString& basePattern);
+
 // Moves a file or folder to a name that is free: renamed when both are on one file system, else
 // copied to a partial name beside the destination, renamed into place, and only then removed.
 std::optional<QString> moveItem(const QString& source, const QString& destination,

@@ -356,6 +356,14 @@ void MainWindowTest::detailsPanelShowsPictures()
     // place, keeps it.
     const QString cover = m_home->path() + u"/cover.jpg"_s;
     writeImage(cover, 0);
+    // What a killed copy of a cover left goes with the next one.
+    QFile abandoned(m_home->writeFile(
+        u"Library/Application Support/Tandril/a/CAPTURE/.COVER.png.partial-0A1B2C3D-0000-4000-8000-00000000000F"_s,
+        "half"));
+    QVERIFY(
+        abandoned.open(QIODevice::ReadWrite) &&
+        abandoned.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime));
+    abandoned.close();
     child(*window, "choosePictureButton")->click();
     QCOMPARE(showsAfter([&] { m_filePanel.choose(cover); }), u"a/CAPTURE/COVER.jpg"_s);
     QCOMPARE(readFile(library + u"/a/CAPTURE/COVER.jpg"_s), readFile(cover));
