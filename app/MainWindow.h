@@ -3,6 +3,7 @@
 #include "app/ButtonRules.h"
 #include "launch/Launcher.h"
 #include "library/ConfigEntry.h"
+#include "platform/CollectingPrompter.h"
 #include "platform/Emulator.h"
 #include "platform/Host.h"
 #include "platform/UserDefaults.h"
@@ -152,6 +153,8 @@ private:
         int total = 0;
         int added = 0;
         int skipped = 0;
+        QStringList failures; // "Title: what went wrong", shown together at the end
     };
     BatchAdd m_batch;
+    CollectingPrompter m_batchPrompter{m_host.prompter};
 };

@@ -39,10 +39,14 @@ void MainWindow::setArchiveJobRunning(bool running)
     if (!running && !m_batch.sources.isEmpty())
         addNextOfBatch();
     else if (!running && m_batch.total > 0) {
-        showStatus(tr("Added %1 of %2 games; %3 already in the library")
-                       .arg(m_batch.added)
-                       .arg(m_batch.total)
-                       .arg(m_batch.skipped));
+        const QString summary = tr("Added %1 of %2 games; %3 already in the library")
+                                    .arg(m_batch.added)
+                                    .arg(m_batch.total)
+                                    .arg(m_batch.skipped);
+        showStatus(summary);
+        if (!m_batch.failures.isEmpty())
+            showAlert(tr("Some Games Were Not Added"),
+                      summary + QStringLiteral("\n\n") + m_batch.failures.join(u'\n'));
         m_batch = {};
     }
     if (m_archiveJobRunning)
@@ -203,12 +207,18 @@ void MainWindow::addNextOfBatch()
 {
     const int index = m_batch.total - int(m_batch.sources.size());
     const QString source = m_batch.sources.takeFirst();
-    auto* job = new FolderAddJob(m_host.prompter, *m_processRunner, this);
+    // Each game's failure is told once at the end, with the others', not in a dialog of its own.
+    auto* job = new FolderAddJob(m_batchPrompter, *m_processRunner, this);
     job->setSkipExisting(true);
+    const auto keepFailures = [this, title = FolderAddJob::titleFor(source)] {
+        for (const QString& alert : m_batchPrompter.takeAlerts())
+            m_batch.failures.append(title + QStringLiteral(" — ") + alert);
+    };
     connect(job, &FolderAddJob::installed, this, [this] {
         ++m_batch.added;
         loadConfigFiles();
     });
+    connect(job, &ArchiveJob::finished, this, keepFailures); // before the next game starts
     followJob(job, m_progressIndicatorImport, tr("Adding %1: %2"), tr("Adding cancelled"));
     // One bar for the whole folder: each game is an equal part of it.
     connect(job, &ArchiveJob::progressed, this, [this, job, index](qint64 done, qint64 total) {
@@ -220,6 +230,7 @@ void MainWindow::addNextOfBatch()
     if (!job->start(source)) {
         if (job->skipped())
             ++m_batch.skipped;
+        keepFailures();
         m_activeJob = nullptr;
         job->deleteLater();
         setArchiveJobRunning(false);

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
     <name>AppDelegate</name>
@@ -89,15 +88,15 @@
         <translation>das Spiel, sein Setup-Programm oder eine DOS-Eingabeaufforderung in DOSBox-X starten</translation>
     </message>
     <message>
-        <source>put the game into the desktop&apos;s applications menu</source>
+        <source>put the game into the desktop's applications menu</source>
         <translation>das Spiel ins Anwendungsmenü der Arbeitsumgebung aufnehmen</translation>
     </message>
     <message>
-        <source>move the game&apos;s configuration and folder to the Trash, or delete them</source>
+        <source>move the game's configuration and folder to the Trash, or delete them</source>
         <translation>Konfiguration und Ordner des Spiels in den Papierkorb verschieben oder löschen</translation>
     </message>
     <message>
-        <source>print the game&apos;s DOSBox-X settings that differ from the template</source>
+        <source>print the game's DOSBox-X settings that differ from the template</source>
         <translation>die DOSBox-X-Einstellungen des Spiels ausgeben, die von der Vorlage abweichen</translation>
     </message>
     <message>
@@ -153,16 +152,16 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>--emulator braucht ein Programm</translation>
     </message>
     <message>
-        <source>unknown command &apos;%1&apos;</source>
-        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+        <source>unknown command '%1'</source>
+        <translation>unbekannter Befehl '%1'</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos; for %2</source>
-        <translation>unbekannte Option &apos;%1&apos; für %2</translation>
+        <source>unknown option '%1' for %2</source>
+        <translation>unbekannte Option '%1' für %2</translation>
     </message>
     <message>
         <source>wrong number of arguments for %1</source>
@@ -177,15 +176,15 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>das Spiel in ein Archiv packen: DATEI, oder GAME.tdl dort, wohin der letzte Export ging, sonst auf den Schreibtisch oder in den Persönlichen Ordner</translation>
     </message>
     <message>
-        <source>Try &apos;tandril --help&apos; for more information.</source>
+        <source>Try 'tandril --help' for more information.</source>
         <translation>„tandril --help“ zeigt mehr.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no detail; the details are %2, each as NAME=VALUE.</source>
+        <source>"%1" is no detail; the details are %2, each as NAME=VALUE.</source>
         <translation>„%1“ ist keine Angabe; die Angaben sind %2, jeweils als NAME=WERT.</translation>
     </message>
     <message>
-        <source>print the game&apos;s year, developer, publisher, genre and notes, or set them</source>
+        <source>print the game's year, developer, publisher, genre and notes, or set them</source>
         <translation>Jahr, Entwickler, Verlag, Genre und Notizen des Spiels ausgeben oder setzen</translation>
     </message>
     <message>
@@ -196,7 +195,7 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
 <context>
     <name>ConsolePrompter</name>
     <message>
-        <source>Answered &quot;%1&quot; because there is no terminal to ask on; --yes answers &quot;%2&quot;.</source>
+        <source>Answered "%1" because there is no terminal to ask on; --yes answers "%2".</source>
         <translation>Mit „%1“ beantwortet, weil es kein Terminal für die Frage gibt; --yes antwortet „%2“.</translation>
     </message>
 </context>
@@ -238,7 +237,7 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>Bild wählen …</translation>
     </message>
     <message>
-        <source>Choose the game&apos;s cover; an image can also be dropped on the panel</source>
+        <source>Choose the game's cover; an image can also be dropped on the panel</source>
         <translation>Das Titelbild des Spiels wählen; ein Bild kann auch auf die Leiste gezogen werden</translation>
     </message>
     <message>
@@ -269,7 +268,7 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
 <context>
     <name>DosboxCheck</name>
     <message>
-        <source>Unknown setting &quot;%1&quot; in [%2]</source>
+        <source>Unknown setting "%1" in [%2]</source>
         <translation>Unbekannte Einstellung „%1“ in [%2]</translation>
     </message>
     <message>
@@ -447,7 +446,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Der Titel muss mindestens ein Zeichen enthalten, das in einem Dateinamen stehen darf.</translation>
     </message>
     <message>
-        <source>The name &quot;mt32&quot; belongs to the folder of the MT-32 ROM files. Please choose another title.</source>
+        <source>The name "mt32" belongs to the folder of the MT-32 ROM files. Please choose another title.</source>
         <translation>Der Name „mt32“ gehört zum Ordner der MT-32-ROM-Dateien. Bitte wählen Sie einen anderen Titel.</translation>
     </message>
     <message>
@@ -463,7 +462,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Spiel konnte nicht ersetzt werden</translation>
     </message>
     <message>
-        <source>A game&apos;s name must not begin with a dot: &quot;%1&quot;.</source>
+        <source>A game's name must not begin with a dot: "%1".</source>
         <translation>Der Name eines Spiels darf nicht mit einem Punkt beginnen: „%1“.</translation>
     </message>
 </context>
@@ -486,7 +485,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Die Konfigurationsdatei %1 liegt nicht im Bibliotheksordner.</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete the configuration for &quot;%1&quot;?</source>
+        <source>Are you sure you want to delete the configuration for "%1"?</source>
         <translation>Möchten Sie die Konfiguration für „%1“ wirklich löschen?</translation>
     </message>
     <message>
@@ -510,7 +509,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Das Spiel bleibt, wie es war.</translation>
     </message>
     <message>
-        <source>The game&apos;s folder and all its files, saved games included, will be deleted for good.</source>
+        <source>The game's folder and all its files, saved games included, will be deleted for good.</source>
         <translation>Der Ordner des Spiels und alle seine Dateien, Spielstände eingeschlossen, werden endgültig gelöscht.</translation>
     </message>
 </context>
@@ -561,7 +560,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Export erfolgreich</translation>
     </message>
     <message>
-        <source>The game folder holds the link &quot;%1&quot;, which leads to a folder; an archive cannot hold it.</source>
+        <source>The game folder holds the link "%1", which leads to a folder; an archive cannot hold it.</source>
         <translation>Der Spielordner enthält die Verknüpfung „%1“, die auf einen Ordner zeigt; ein Archiv kann sie nicht aufnehmen.</translation>
     </message>
     <message>
@@ -661,7 +660,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>%1 ist kein ZIP-Archiv.</translation>
     </message>
     <message>
-        <source>The archive holds the member &quot;%1&quot;, which would be written outside its folder.</source>
+        <source>The archive holds the member "%1", which would be written outside its folder.</source>
         <translation>Das Archiv enthält den Eintrag „%1“, der außerhalb seines Ordners geschrieben würde.</translation>
     </message>
     <message>
@@ -669,11 +668,11 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>%1 konnte nicht entpackt werden.</translation>
     </message>
     <message>
-        <source>The archive holds the link &quot;%1&quot;, which leads out of the game folder.</source>
+        <source>The archive holds the link "%1", which leads out of the game folder.</source>
         <translation>Das Archiv enthält die Verknüpfung „%1“, die aus dem Spielordner hinausführt.</translation>
     </message>
     <message>
-        <source>Could not prepare the game&apos;s files.</source>
+        <source>Could not prepare the game's files.</source>
         <translation>Die Dateien des Spiels konnten nicht vorbereitet werden.</translation>
     </message>
     <message>
@@ -685,7 +684,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Welches Programm startet das Spiel?</translation>
     </message>
     <message>
-        <source>Several programs could start &quot;%1&quot;. Choose the one that starts the game.</source>
+        <source>Several programs could start "%1". Choose the one that starts the game.</source>
         <translation>Mehrere Programme könnten „%1“ starten. Wählen Sie dasjenige, das das Spiel startet.</translation>
     </message>
     <message>
@@ -763,7 +762,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Spiele hinzufügen</translation>
     </message>
     <message>
-        <source>Each folder and .zip file becomes a game of its own. Tandril found these; clear the ones not to add. The programs can be changed later in each game&apos;s settings.</source>
+        <source>Each folder and .zip file becomes a game of its own. Tandril found these; clear the ones not to add. The programs can be changed later in each game's settings.</source>
         <translation>Jeder Ordner und jede .zip-Datei wird ein eigenes Spiel. Tandril hat diese gefunden; entfernen Sie das Häkchen bei denen, die nicht hinzukommen sollen. Die Programme lassen sich später in den Einstellungen jedes Spiels ändern.</translation>
     </message>
     <message>
@@ -817,7 +816,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 <context>
     <name>GameDetailsText</name>
     <message>
-        <source>The year must be four digits, such as 1993, or empty: &quot;%1&quot;.</source>
+        <source>The year must be four digits, such as 1993, or empty: "%1".</source>
         <translation>Das Jahr muss aus vier Ziffern bestehen, etwa 1993, oder leer sein: „%1“.</translation>
     </message>
     <message>
@@ -835,11 +834,11 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 <context>
     <name>GameLookup</name>
     <message>
-        <source>No game is called &quot;%1&quot;.</source>
+        <source>No game is called "%1".</source>
         <translation>Kein Spiel heißt „%1“.</translation>
     </message>
     <message>
-        <source>Several games are called &quot;%1&quot;; name one by its configuration file:</source>
+        <source>Several games are called "%1"; name one by its configuration file:</source>
         <translation>Mehrere Spiele heißen „%1“; nennen Sie eines über seine Konfigurationsdatei:</translation>
     </message>
 </context>
@@ -869,7 +868,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>%1 ist kein Tandril-Archiv.</translation>
     </message>
     <message>
-        <source>The TDL file holds the member &quot;%1&quot;, which would be written outside its folder.</source>
+        <source>The TDL file holds the member "%1", which would be written outside its folder.</source>
         <translation>Die TDL-Datei enthält den Eintrag „%1“, der außerhalb seines Ordners geschrieben würde.</translation>
     </message>
     <message>
@@ -889,7 +888,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>The TDL file holds the link &quot;%1&quot;, which leads out of the game folder.</source>
+        <source>The TDL file holds the link "%1", which leads out of the game folder.</source>
         <translation>Die TDL-Datei enthält die Verknüpfung „%1“, die aus dem Spielordner hinausführt.</translation>
     </message>
     <message>
@@ -909,18 +908,18 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
-        <source>The TDL file holds the folder &quot;%1&quot;, but its configuration file is &quot;%2&quot;: a game&apos;s folder must have its configuration file&apos;s name.</source>
+        <source>The TDL file holds the folder "%1", but its configuration file is "%2": a game's folder must have its configuration file's name.</source>
         <translation>Die TDL-Datei enthält den Ordner „%1“, aber ihre Konfigurationsdatei heißt „%2“: Der Ordner eines Spiels muss den Namen seiner Konfigurationsdatei tragen.</translation>
     </message>
     <message>
-        <source>The TDL file&apos;s game folder &quot;%1&quot; is a link, not a folder.</source>
+        <source>The TDL file's game folder "%1" is a link, not a folder.</source>
         <translation>Der Spielordner „%1“ der TDL-Datei ist eine Verknüpfung, kein Ordner.</translation>
     </message>
 </context>
 <context>
     <name>Installation</name>
     <message>
-        <source>Another game named &quot;%1&quot; came into the library meanwhile; nothing was changed. Please try again.</source>
+        <source>Another game named "%1" came into the library meanwhile; nothing was changed. Please try again.</source>
         <translation>Ein anderes Spiel namens „%1“ ist inzwischen in die Bibliothek gekommen; nichts wurde geändert. Bitte versuchen Sie es noch einmal.</translation>
     </message>
 </context>
@@ -962,7 +961,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Laufwerk C kann nicht gezeigt werden</translation>
     </message>
     <message>
-        <source>No file manager could be started to show the game&apos;s folder. Its files are in:
+        <source>No file manager could be started to show the game's folder. Its files are in:
 %1</source>
         <translation>Es konnte keine Dateiverwaltung gestartet werden, um den Ordner des Spiels zu zeigen. Seine Dateien liegen in:
 %1</translation>
@@ -1193,7 +1192,7 @@ DOSBox-X: %2</translation>
         <translation>TDL-Datei zum Importieren auswählen</translation>
     </message>
     <message>
-        <source>Choose the Game&apos;s Folder</source>
+        <source>Choose the Game's Folder</source>
         <translation>Ordner des Spiels auswählen</translation>
     </message>
     <message>
@@ -1229,7 +1228,7 @@ DOSBox-X: %2</translation>
         <translation>Setup starten</translation>
     </message>
     <message>
-        <source>Start the game&apos;s setup program</source>
+        <source>Start the game's setup program</source>
         <translation>Das Setup-Programm des Spiels starten</translation>
     </message>
     <message>
@@ -1237,7 +1236,7 @@ DOSBox-X: %2</translation>
         <translation>DOS-Eingabe</translation>
     </message>
     <message>
-        <source>Start a DOS prompt with the game&apos;s drives</source>
+        <source>Start a DOS prompt with the game's drives</source>
         <translation>Eine DOS-Eingabeaufforderung mit den Laufwerken des Spiels starten</translation>
     </message>
     <message>
@@ -1261,7 +1260,7 @@ DOSBox-X: %2</translation>
         <translation>Einstellungen…</translation>
     </message>
     <message>
-        <source>Edit the game&apos;s settings (Ctrl+E)</source>
+        <source>Edit the game's settings (Ctrl+E)</source>
         <translation>Die Einstellungen des Spiels bearbeiten (Strg+E)</translation>
     </message>
     <message>
@@ -1321,7 +1320,7 @@ DOSBox-X: %2</translation>
         <translation>Spiel exportieren</translation>
     </message>
     <message>
-        <source>Choose the Game&apos;s .zip File</source>
+        <source>Choose the Game's .zip File</source>
         <translation>Die .zip-Datei des Spiels auswählen</translation>
     </message>
     <message>
@@ -1347,6 +1346,10 @@ DOSBox-X: %2</translation>
     <message>
         <source>Adding %1 of %2: %3</source>
         <translation>Füge %1 von %2 hinzu: %3</translation>
+    </message>
+    <message>
+        <source>Some Games Were Not Added</source>
+        <translation>Einige Spiele wurden nicht hinzugefügt</translation>
     </message>
 </context>
 <context>
@@ -1629,15 +1632,15 @@ schlüssel=wert</translation>
         <translation>DOSBox-X liest die Einstellungen …</translation>
     </message>
     <message>
-        <source>Save changes to &quot;%1&quot;?</source>
+        <source>Save changes to "%1"?</source>
         <translation>Änderungen an „%1“ sichern?</translation>
     </message>
     <message>
-        <source>Your changes to the game&apos;s settings are lost unless you save them.</source>
+        <source>Your changes to the game's settings are lost unless you save them.</source>
         <translation>Ihre Änderungen an den Einstellungen des Spiels gehen verloren, wenn Sie sie nicht sichern.</translation>
     </message>
     <message>
-        <source>Don&apos;t Save</source>
+        <source>Don't Save</source>
         <translation>Nicht sichern</translation>
     </message>
     <message>
@@ -1727,7 +1730,7 @@ schlüssel=wert</translation>
         <translation>Spiel schon in der Bibliothek</translation>
     </message>
     <message>
-        <source>A game named &quot;%1&quot; is already in your library.</source>
+        <source>A game named "%1" is already in your library.</source>
         <translation>Ein Spiel namens „%1“ ist schon in Ihrer Bibliothek.</translation>
     </message>
     <message>
@@ -1754,11 +1757,11 @@ schlüssel=wert</translation>
         <translation>%1 ist keine Einstellung von DOSBox-X.</translation>
     </message>
     <message>
-        <source>Tandril keeps the game&apos;s title and programs in [tandril]: change them in the game&apos;s settings window, or make a new game with &quot;tandril add&quot;.</source>
+        <source>Tandril keeps the game's title and programs in [tandril]: change them in the game's settings window, or make a new game with "tandril add".</source>
         <translation>Tandril verwaltet Titel und Programme des Spiels in [tandril]: Ändern Sie sie im Einstellungsfenster des Spiels oder legen Sie mit „tandril add“ ein neues Spiel an.</translation>
     </message>
     <message>
-        <source>Tandril writes the start-up commands itself when it starts a game (&quot;tandril launch&quot;): change them in the game&apos;s settings window.</source>
+        <source>Tandril writes the start-up commands itself when it starts a game ("tandril launch"): change them in the game's settings window.</source>
         <translation>Tandril schreibt die Startbefehle selbst, wenn es ein Spiel startet („tandril launch“): Ändern Sie sie im Einstellungsfenster des Spiels.</translation>
     </message>
     <message>

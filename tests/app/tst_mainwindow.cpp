@@ -405,6 +405,7 @@ void MainWindowTest::addsTheChosenGamesOfAFolder()
     m_home->writeConfig(u"Quake"_s, "game_title=Quake\n");
     for (const char* game : {"Doom/DOOM.EXE", "Keen/KEEN.EXE", "Quake/QUAKE.EXE"})
         m_home->writeFile(u"games/"_s + QLatin1String(game), "MZ");
+    m_home->writeFile(u"games/bad.zip"_s, "not a zip");
     const auto window = makeWindow();
     child<QAction>(*window, "addGamesFromFolderAction")->trigger();
     QVERIFY(m_filePanel.requests.last().folder);
@@ -412,15 +413,20 @@ void MainWindowTest::addsTheChosenGamesOfAFolder()
     QDialog* dialog = nullptr;
     QTRY_VERIFY((dialog = window->findChild<QDialog*>(u"folderBatchDialog"_s)));
     auto* list = dialog->findChild<QTreeWidget*>(u"batchList"_s);
-    QCOMPARE(list->topLevelItemCount(), 3);
-    QCOMPARE(list->topLevelItem(0)->text(1), u"DOOM.EXE"_s);
-    QVERIFY(!(list->topLevelItem(2)->flags() & Qt::ItemIsEnabled)); // Quake is in the library
-    list->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(list->topLevelItemCount(), 4);
+    QCOMPARE(list->topLevelItem(1)->text(1), u"DOOM.EXE"_s);
+    QVERIFY(!(list->topLevelItem(3)->flags() & Qt::ItemIsEnabled)); // Quake is in the library
+    list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
     auto* add = dialog->findChild<QPushButton*>(u"addGamesButton"_s);
-    QCOMPARE(add->text(), u"Add 1 Game"_s);
+    QCOMPARE(add->text(), u"Add 2 Games"_s);
     add->click();
     QTRY_COMPARE(child<QLabel>(*window, "statusLabel")->text(),
-                 u"Added 1 of 1 games; 0 already in the library"_s);
+                 u"Added 1 of 2 games; 0 already in the library"_s);
+    // The game that could not be added is told once, at the end.
+    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>(
+                                          {{u"Some Games Were Not Added"_s,
+                                            u"Added 1 of 2 games; 0 already in the library\n\nbad — Add Game "
+                                            "Failed: bad.zip is not a zip archive."_s}}));
     QCOMPARE(shown(*window), (QStringList{u"Doom"_s, u"Quake"_s}));
     QCOMPARE(readFile(m_home->libraryFolder() + u"/Quake.conf"_s), QByteArray("game_title=Quake\n"));
 }
