@@ -122,6 +122,9 @@ void DetailsPanel::showGame(const std::optional<ConfigEntry>& entry, const QStri
     m_gameFolder = entry ? gameFolder : QString();
     m_pictures.clear();
     m_index = 0;
+    // Another game's picture never stands beside this one's details, not even while it loads.
+    m_shownPath.clear();
+    showPlaceholder({});
     refreshPictures();
 }
 

@@ -384,8 +384,10 @@ void MainWindowTest::detailsPanelShowsPictures()
     // on; a selection that moved on while a picture loaded shows only the game it ended on.
     for (const int row : {1, 2}) {
         QCOMPARE(showsAfter([&] {
-                     select(*window, {0});
-                     select(*window, {row});
+                     table(*window)->selectRow(0);
+                     table(*window)->selectRow(row);
+                     // Never the game before's picture beside this game's details.
+                     QVERIFY(child<QLabel>(*window, "pictureLabel")->pixmap().isNull());
                  }),
                  (u"%1/CAPTURE/%1_000.png"_s).arg(row == 1 ? u"b"_s : u"c"_s));
         QCOMPARE(child<QLabel>(*window, "pictureLabel")->text(), u"This picture cannot be shown"_s);
