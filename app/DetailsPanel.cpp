@@ -211,10 +211,7 @@ void DetailsPanel::choosePicture()
     if (m_gameFolder.isEmpty())
         return;
     const QString folder = m_gameFolder;
-    m_filePanel.chooseFile({tr("Choose Picture"),
-                            {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                             QStringLiteral("gif"), QStringLiteral("bmp")},
-                            {}},
+    m_filePanel.chooseFile({tr("Choose Picture"), GamePictures::pictureExtensions(), {}},
                            [this, folder](const QString& path) {
                                if (folder == m_gameFolder)
                                    takeCover(path);

@@ -33,6 +33,11 @@ QString captureFolder(const QString& gameFolder)
     return gameFolder + u'/' + CaptureFolderName;
 }
 
+QStringList pictureExtensions()
+{
+    return PictureExtensions;
+}
+
 bool isPictureFile(const QString& path)
 {
     return PictureExtensions.contains(QFileInfo(path).suffix().toLower());

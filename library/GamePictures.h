@@ -16,6 +16,8 @@ inline constexpr qint64 MaximumCoverSize = 64LL * 1024 * 1024;
 
 QString captureFolder(const QString& gameFolder);
 
+// The extensions of the images the panel can show, in lower case.
+QStringList pictureExtensions();
 // Whether a file's name is that of an image the panel can show (by extension).
 bool isPictureFile(const QString& path);
 

@@ -7,8 +7,6 @@
 #include "platform/Utf8.h"
 
 #include <algorithm>
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,11 +30,62 @@ bool hasConfigExtension(const QString& name)
     return dot >= 0 && QStringView(name).mid(dot + 1) == LibraryLayout::ConfigExtension;
 }
 
-} // namespace
+std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const QByteArray& bytes)
+{
+    if (!isValidUtf8(bytes))
+        return std::nullopt;
 
-namespace {
+    // One walk over the lines finds the first line of each key Tandril reads (at a line's first
+    // character): a load neither decodes nor splits whole files.
+    static const QStringList detailNames = GameDetailsText::keys();
+    static const std::vector<QByteArray> detailKeys = [] {
+        std::vector<QByteArray> keys;
+        for (const QString& name : detailNames)
+            keys.push_back(name.toLatin1() + '=');
+        return keys;
+    }();
+    std::optional<QByteArrayView> title;
+    std::optional<QByteArrayView> setup;
+    std::vector<std::optional<QByteArrayView>> details(detailKeys.size());
+    const QByteArrayView all(bytes);
+    for (qsizetype lineStart = 0; lineStart < all.size();) {
+        qsizetype lineEnd = all.indexOf('\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = all.size();
+        const QByteArrayView line = all.sliced(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        if (line.startsWith(DetailPrefix)) {
+            if (!title && line.startsWith(TitleKey)) {
+                title = line.sliced(TitleKey.size());
+                continue;
+            }
+            const QByteArrayView rest = line.sliced(DetailPrefix.size());
+            for (size_t i = 0; i < details.size(); ++i) {
+                if (!details[i] && rest.startsWith(detailKeys[i]))
+                    details[i] = rest.sliced(detailKeys[i].size());
+            }
+        } else if (!setup && line.startsWith(SetupKey)) {
+            setup = line.sliced(SetupKey.size());
+        }
+    }
+    if (!title)
+        return std::nullopt;
 
-std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const QByteArray& bytes);
+    ConfigEntry entry;
+    entry.title = QString::fromUtf8(*title).trimmed();
+    if (setup)
+        entry.setupPath = QString::fromUtf8(*setup).trimmed();
+    for (size_t i = 0; i < details.size(); ++i) {
+        if (!details[i])
+            continue;
+        const QString& name = detailNames.at(qsizetype(i));
+        const QString value = QString::fromUtf8(*details[i]).trimmed();
+        GameDetailsText::set(entry.details, name,
+                             name == u"notes" ? GameDetailsText::unescapedNotes(value) : value);
+    }
+    entry.filePath = configFilePath;
+    return entry;
+}
 
 // The configuration files of the folder, in file-name order; nothing when it cannot be listed.
 std::optional<QStringList> configFileNames(const QString& libraryFolder)
@@ -90,64 +139,6 @@ std::optional<ConfigEntry> readEntry(const QString& configFilePath)
         return std::nullopt;
     return entryFromBytes(configFilePath, read.bytes);
 }
-
-namespace {
-
-std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const QByteArray& bytes)
-{
-    if (!isValidUtf8(bytes))
-        return std::nullopt;
-
-    // One walk over the lines finds the first line of each key Tandril reads (at a line's first
-    // character): a load neither decodes nor splits whole files.
-    const QStringList detailNames = GameDetailsText::keys();
-    std::optional<QByteArrayView> title;
-    std::optional<QByteArrayView> setup;
-    std::vector<QByteArray> detailKeys;
-    for (const QString& name : detailNames)
-        detailKeys.push_back(name.toLatin1() + '=');
-    std::vector<std::optional<QByteArrayView>> details(detailKeys.size());
-    const QByteArrayView all(bytes);
-    for (qsizetype lineStart = 0; lineStart < all.size();) {
-        qsizetype lineEnd = all.indexOf('\n', lineStart);
-        if (lineEnd < 0)
-            lineEnd = all.size();
-        const QByteArrayView line = all.sliced(lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        if (line.startsWith(DetailPrefix)) {
-            if (!title && line.startsWith(TitleKey)) {
-                title = line.sliced(TitleKey.size());
-                continue;
-            }
-            const QByteArrayView rest = line.sliced(DetailPrefix.size());
-            for (size_t i = 0; i < details.size(); ++i) {
-                if (!details[i] && rest.startsWith(detailKeys[i]))
-                    details[i] = rest.sliced(detailKeys[i].size());
-            }
-        } else if (!setup && line.startsWith(SetupKey)) {
-            setup = line.sliced(SetupKey.size());
-        }
-    }
-    if (!title)
-        return std::nullopt;
-
-    ConfigEntry entry;
-    entry.title = QString::fromUtf8(*title).trimmed();
-    if (setup)
-        entry.setupPath = QString::fromUtf8(*setup).trimmed();
-    for (size_t i = 0; i < details.size(); ++i) {
-        if (!details[i])
-            continue;
-        const QString& name = detailNames.at(qsizetype(i));
-        const QString value = QString::fromUtf8(*details[i]).trimmed();
-        GameDetailsText::set(entry.details, name,
-                             name == u"notes" ? GameDetailsText::unescapedNotes(value) : value);
-    }
-    entry.filePath = configFilePath;
-    return entry;
-}
-
-} // namespace
 
 void sortFileNames(QStringList& names)
 {
