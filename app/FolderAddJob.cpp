@@ -345,6 +345,13 @@ std::optional<QString> FolderAddJob::writeConfig(const QString& program, const Q
     const std::optional<QString> templateText = EntryCreation::templateText();
     if (!templateText)
         return tr("The configuration template could not be read.");
+    // A name that no configuration line can hold is refused by name, never cut or left out.
+    for (const QString& name : {program, setup, cdImage}) {
+        if (!ConfigText::isWritableValue(name))
+            return tr("The file name \"%1\" holds a line break or another control character, which a "
+                      "configuration file cannot hold. Rename the file and add the game again.")
+                .arg(name);
+    }
     QString text = EntryCreation::withTitleLine(*templateText, m_title);
     const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_name);
     // As the settings editor stores them: the program on drive C, the others as host paths.

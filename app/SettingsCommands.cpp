@@ -1,5 +1,6 @@
 #include "app/SettingsCommands.h"
 
+#include "library/ConfigText.h"
 #include "library/EntryCreation.h"
 #include "library/LibraryLock.h"
 #include "platform/TextFile.h"
@@ -33,11 +34,11 @@ std::optional<Assignment> parseAssignment(const QString& text)
 std::optional<QString> refusal(const Assignment& assignment)
 {
     const QString name = assignment.section + u'.' + assignment.key;
-    if (EntryCreation::hasControlCharacter(name) || EntryCreation::hasControlCharacter(assignment.value))
+    if (!ConfigText::isWritableValue(name) || !ConfigText::isWritableValue(assignment.value))
         return tr("%1: settings must not contain line breaks, tabs or other control characters.").arg(name);
     if (name.contains(u'[') || name.contains(u']') || assignment.key.startsWith(u'#'))
         return tr("%1 is no DOSBox-X setting.").arg(name);
-    if (assignment.section == u"tandril")
+    if (assignment.section == u"tandril" || ConfigText::isProgramKey(assignment.key))
         return tr("Tandril keeps the game's title and programs in [tandril]: change them in the game's "
                   "settings window, or make a new game with \"tandril add\".");
     if (assignment.section == u"autoexec" || assignment.section == u"tandril autoexec")

@@ -86,7 +86,8 @@ std::optional<QString> unsafeMember(const QStringList& members)
 
 QString rewriteUserPaths(const QString& text, const QString& home)
 {
-    static const QRegularExpression userPath(QStringLiteral("/Users/[^/]+/|/home/[^/]+/"));
+    // A user's name never runs across a line break, which would take the lines between with it.
+    static const QRegularExpression userPath(QStringLiteral("/Users/[^/\\v]+/|/home/[^/\\v]+/"));
     QString result = text;
     replaceEveryMatch(result, userPath, home + u'/');
     return result;

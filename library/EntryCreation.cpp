@@ -39,10 +39,7 @@ void reportFailure(Prompter& prompter, const QString& error)
 
 bool hasControlCharacter(QStringView text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-               c == QChar::ParagraphSeparator;
-    });
+    return !ConfigText::isWritableValue(text);
 }
 
 std::optional<QString> titleProblem(const QString& baseName)
@@ -75,7 +72,7 @@ std::optional<QString> templateText()
 QString withTitleLine(QString text, const QString& title)
 {
     if (!ConfigText::replaceKeyLines(QStringLiteral("game_title"), title, text))
-        text += QStringLiteral("\ngame_title=") + title + u'\n';
+        ConfigText::replaceInSection(QStringLiteral("tandril"), QStringLiteral("game_title"), title, text);
     return text;
 }
 

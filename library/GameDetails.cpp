@@ -32,14 +32,6 @@ QString tr(const char* text)
     return QCoreApplication::translate("GameDetailsText", text);
 }
 
-// Removes every line that begins with key= from the text.
-void removeKeyLines(const QString& key, QString& text)
-{
-    const QRegularExpression line(QStringLiteral("(?m)^") + QRegularExpression::escape(key) +
-                                  QStringLiteral("=[^\\n]*\\n?"));
-    text.remove(line);
-}
-
 } // namespace
 
 QStringList keys()
@@ -66,7 +58,7 @@ void write(const GameDetails& details, QString& configText)
     for (const Field& field : Fields) {
         const QString value = (details.*field.member).trimmed();
         if (value.isEmpty())
-            removeKeyLines(keyOf(field), configText);
+            ConfigText::removeKeyLines(keyOf(field), configText);
         else
             ConfigText::replaceInSection(QStringLiteral("tandril"), keyOf(field),
                                          field.member == &GameDetails::notes ? escapedNotes(value) : value,
@@ -111,9 +103,21 @@ std::optional<QString> problem(const GameDetails& details)
 
 QString escapedNotes(const QString& notes)
 {
-    QString line = notes;
-    line.replace(u'\\', QStringLiteral("\\\\")).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return line.replace(u'\n', QStringLiteral("\\n")).remove(u'\r');
+    QString line;
+    line.reserve(notes.size());
+    const QString text = QString(notes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QChar c : text) {
+        if (c == u'\\')
+            line += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            line += QStringLiteral("\\n");
+        else if (!ConfigText::isWritableValue(QStringView(&c, 1)))
+            // Every other break or control character as its code, so that the note stays one line.
+            line += QStringLiteral("\\u") + QString::number(c.unicode(), 16).rightJustified(4, u'0');
+        else
+            line += c;
+    }
+    return line;
 }
 
 QString unescapedNotes(QStringView line)
@@ -121,12 +125,20 @@ QString unescapedNotes(QStringView line)
     QString notes;
     notes.reserve(line.size());
     for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line.at(i) == u'\\' && i + 1 < line.size()) {
-            notes.append(line.at(i + 1) == u'n' ? QChar(u'\n') : line.at(i + 1));
-            ++i;
-        } else {
+        if (line.at(i) != u'\\' || i + 1 == line.size()) {
             notes.append(line.at(i));
+            continue;
         }
+        const QChar next = line.at(i + 1);
+        bool isCode = false;
+        const ushort code = next == u'u' ? line.mid(i + 2, 4).toUShort(&isCode, 16) : 0;
+        if (isCode && line.mid(i + 2, 4).size() == 4) {
+            notes.append(QChar(code));
+            i += 5;
+            continue;
+        }
+        notes.append(next == u'n' ? QChar(u'\n') : next);
+        ++i;
     }
     return notes;
 }

@@ -1,5 +1,7 @@
 #include "settings/OtherSettings.h"
 
+#include "library/ConfigText.h"
+
 #include <optional>
 #include <QHash>
 #include <QRegularExpression>
@@ -14,16 +16,6 @@ bool isDosboxSection(const QString& section)
            section != u"autoexec";
 }
 
-// The section a header line opens, as DOSBox-X reads it: the text between "[" and the first "]",
-// compared ignoring letter case only ("[ cpu ]" is no [cpu]); nothing when the line has no "]".
-std::optional<QString> sectionOf(QStringView trimmed)
-{
-    const qsizetype close = trimmed.indexOf(u']');
-    if (close < 0)
-        return std::nullopt;
-    return trimmed.mid(1, close - 1).toString().toLower();
-}
-
 // The last value of each section.key, as DOSBox-X keeps it.
 QHash<QString, QString> valuesOf(const QList<Setting>& settings)
 {
@@ -33,70 +25,14 @@ QHash<QString, QString> valuesOf(const QList<Setting>& settings)
     return values;
 }
 
-// Sets key=value where DOSBox-X takes it from: its last line in any [section] of the text (a
-// repeated key or section counts by its last occurrence), else a new line at the end of the last
-// such section. The key is matched as a whole name ("dma" must not hit "hdma"). False when the
-// text has no such section.
-bool setInSection(const QString& section, const QString& key, const QString& value, QString& text)
-{
-    qsizetype lastKeyStart = -1;
-    qsizetype lastKeyEnd = -1;
-    qsizetype sectionEnd = -1; // after the last non-blank line of the last such section
-    bool inSection = false;
-    qsizetype lineStart = 0;
-    while (lineStart <= text.size()) {
-        qsizetype lineEnd = text.indexOf(u'\n', lineStart);
-        if (lineEnd < 0)
-            lineEnd = text.size();
-        const QStringView line = QStringView(text).mid(lineStart, lineEnd - lineStart);
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.startsWith(u'[')) {
-            if (const std::optional<QString> name = sectionOf(trimmed))
-                inSection = *name == section;
-        } else if (inSection && !trimmed.isEmpty()) {
-            const qsizetype equals = trimmed.indexOf(u'=');
-            if (equals > 0 && trimmed.left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0) {
-                lastKeyStart = lineStart;
-                lastKeyEnd = lineEnd - (line.endsWith(u'\r') ? 1 : 0);
-            }
-        }
-        if (inSection && !trimmed.isEmpty())
-            sectionEnd = lineEnd - (line.endsWith(u'\r') ? 1 : 0);
-        lineStart = lineEnd + 1;
-    }
-    if (lastKeyStart >= 0) {
-        text.replace(lastKeyStart, lastKeyEnd - lastKeyStart, key + u'=' + value);
-        return true;
-    }
-    if (sectionEnd < 0)
-        return false;
-    text.insert(sectionEnd, u'\n' + key + u'=' + value);
-    return true;
-}
-
 } // namespace
 
 QList<Setting> parse(const QString& text)
 {
     QList<Setting> settings;
-    QString section;
-    bool inSection = false;
-    for (const QStringView line : QStringView(text).tokenize(u'\n')) {
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.startsWith(u'[')) {
-            if (const std::optional<QString> name = sectionOf(trimmed)) {
-                section = *name;
-                inSection = isDosboxSection(section);
-            }
-            continue;
-        }
-        if (!inSection || trimmed.isEmpty() || trimmed.startsWith(u'#'))
-            continue;
-        const qsizetype equals = trimmed.indexOf(u'=');
-        if (equals <= 0)
-            continue;
-        settings.append({section, trimmed.left(equals).trimmed().toString().toLower(),
-                         trimmed.mid(equals + 1).trimmed().toString()});
+    for (const ConfigText::KeyLine& line : ConfigText::keyLines(text)) {
+        if (isDosboxSection(line.section))
+            settings.append({line.section, line.key, line.value});
     }
     return settings;
 }
@@ -114,7 +50,10 @@ QStringList unreadLines(const QString& otherText)
             read = trimmed.endsWith(u']') && trimmed.indexOf(u']') == trimmed.size() - 1;
             inSection = inSection || read;
         } else {
-            read = inSection && trimmed.indexOf(u'=') > 0;
+            // Tandril's own keys and values with control characters are never written here.
+            const qsizetype equals = trimmed.indexOf(u'=');
+            read = inSection && equals > 0 && !ConfigText::isProgramKey(trimmed.left(equals).trimmed()) &&
+                   ConfigText::isWritableValue(trimmed.mid(equals + 1));
         }
         if (!read)
             lines.append(trimmed.toString());
@@ -182,7 +121,10 @@ void applyTo(const QString& otherText, QString& configText)
     static const QRegularExpression programSection(
         QStringLiteral("(?m)^\\[tandril( autoexec)?\\][ \\t\\r]*$"));
     for (const Setting& setting : parse(otherText)) {
-        if (setInSection(setting.section, setting.key, setting.value, configText))
+        // Tandril's own keys belong to its own section, and no line may carry a control character.
+        if (ConfigText::isProgramKey(setting.key) || !ConfigText::isWritableValue(setting.value))
+            continue;
+        if (ConfigText::setWhereDosboxReads(setting.section, setting.key, setting.value, configText))
             continue;
         // A section the template lacks goes before the program's own: no DOSBox-X key may ever
         // land in [tandril] or among the start-up commands.

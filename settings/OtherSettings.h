@@ -21,7 +21,8 @@ struct Setting
 QList<Setting> parse(const QString& text);
 
 // The lines of a text of other settings that are no setting and would be lost on saving: a header
-// with more after its "]" ("[cpu]cylces=5000"), a line without "=", a key before any section.
+// with more after its "]" ("[cpu]cylces=5000"), a line without "=", a key before any section, one
+// of Tandril's own keys ("[sdl] game_title=…") or a value holding a control character.
 QStringList unreadLines(const QString& otherText);
 
 // Whether the form's controls set this key; "cycles" in [cpu] is the form's, in [dosbox] it is not.

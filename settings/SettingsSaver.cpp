@@ -29,6 +29,25 @@ QString tr(const char* text)
     return QCoreApplication::translate("SettingsSaver", text);
 }
 
+// A field whose value no configuration line can hold (a file name with a line break, say): the
+// line writer would leave the template's line instead, so the save stops and says which.
+std::optional<QString> lineProblem(const Form& form)
+{
+    const std::pair<const QString*, const char*> fields[] = {
+        {&form.gameExe, QT_TRANSLATE_NOOP("SettingsSaver", "Game")},
+        {&form.setupExe, QT_TRANSLATE_NOOP("SettingsSaver", "Setup")},
+        {&form.cdImage, QT_TRANSLATE_NOOP("SettingsSaver", "CD image")},
+        {&form.cycles, QT_TRANSLATE_NOOP("SettingsSaver", "CPU cycles")},
+        {&form.glshader, QT_TRANSLATE_NOOP("SettingsSaver", "Shader")},
+    };
+    for (const auto& [value, name] : fields) {
+        if (!ConfigText::isWritableValue(value->trimmed()))
+            return tr("%1 must not contain line breaks, tabs or other control characters: \"%2\".")
+                .arg(tr(name), value->trimmed());
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString configText(const QString& templateText, const Form& form, bool mt32SupportEnabled)
@@ -103,6 +122,10 @@ Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32Suppor
     }
     if (const std::optional<QString> problem = GameDetailsText::problem(typed.details)) {
         prompter.ask({tr("Invalid Details"), *problem, Prompter::Style::Warning, {tr("OK")}});
+        return Outcome::KeepEditorOpen;
+    }
+    if (const std::optional<QString> problem = lineProblem(typed)) {
+        prompter.ask({tr("Invalid Settings"), *problem, Prompter::Style::Warning, {tr("OK")}});
         return Outcome::KeepEditorOpen;
     }
     const std::optional<QString> templateText = EntryCreation::templateText();

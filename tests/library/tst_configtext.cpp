@@ -1,5 +1,6 @@
 #include "common/Rows.h"
 #include "library/ConfigText.h"
+#include "library/GameDetails.h"
 
 #include <QFile>
 #include <QTest>
@@ -15,6 +16,8 @@ private Q_SLOTS:
     void operations_data();
     void operations();
     void hugeAutoexecSection();
+    void notesStayOneLine_data();
+    void notesStayOneLine();
     void templateHoldsEveryKeyInItsSection();
 };
 
@@ -26,16 +29,27 @@ void ConfigTextTest::operations_data()
     textColumns({"text", "key", "value", "expected"});
     textRow("replaces a key line, its value verbatim", "[cpu]\ncycles=auto\ncore=auto\n", "cycles",
             "\\1 $1 \\0 $&", "[cpu]\ncycles=\\1 $1 \\0 $&\ncore=auto\n");
-    textRow("comment mentioning the key is rewritten", "# try cycles=auto here\ncycles=max\n", "cycles",
-            "500", "# try cycles=500\ncycles=500\n");
+    textRow("comment mentioning the key stays", "# try cycles=auto here\ncycles=max\n", "cycles", "500",
+            "# try cycles=auto here\ncycles=500\n");
+    textRow("a key inside another key or a value is not hit", "game_title=X title=Y\ntitle=old\n", "title",
+            "Z", "game_title=X title=Y\ntitle=Z\n");
+    textRow("a key that ends another key is not hit", "[sblaster]\nhdma=5\ndma=1\n", "dma", "3",
+            "[sblaster]\nhdma=5\ndma=3\n");
+    textRow("a key with blanks and capitals is the key", "  Cycles = auto\n", "cycles", "500", "cycles=500\n");
+    textRow("a value with a line break is refused", "cycles=auto\n", "cycles", "1\n[autoexec]\nmount e /",
+            "cycles=auto\n");
+    textRow("a value with a line separator is refused", "x=1\n", "notes", "a\u2028b", "x=1\n");
+    textRow("a value with a tab is refused", "x=1\n", "cycles", "a\tb", "x=1\n");
+    textRow("a line separator inside a line ends no line", "notes=a\u2028old\nx=1\n", "notes", "new",
+            "notes=new\nx=1\n");
     textRow("every section gets the value", "[a]\nirq=7\n[b]\nirq=3\n", "irq", "5",
             "[a]\nirq=5\n[b]\nirq=5\n");
     textRow("append after final line feed leaves an empty line", "[sdl]\nfullscreen=false\n", "ipx", "true",
             "[sdl]\nfullscreen=false\n\nipx=true");
     textRow("value with backslash and dollar appended", "", "game_exe", "C:\\GAMES\\1\\$1\\0",
             "\ngame_exe=C:\\GAMES\\1\\$1\\0");
-    textRow("dot in key is a wildcard", "mt32.romdir=\nmt32-romdir=old\n", "mt32.romdir", "/x",
-            "mt32.romdir=/x\nmt32.romdir=/x\n");
+    textRow("dot in key is only a dot", "mt32.romdir=\nmt32-romdir=old\n", "mt32.romdir", "/x",
+            "mt32.romdir=/x\nmt32-romdir=old\n");
     textRow("carriage return of a CR LF line stays", "cycles=auto\r\nx=1\r\n", "cycles", "3000",
             "cycles=3000\r\nx=1\r\n");
     textRow("replaces inside the section only", "[a]\ncd_image=1\n[tandril]\ncd_image=\n[b]\ncd_image=3\n",
@@ -44,6 +58,10 @@ void ConfigTextTest::operations_data()
             "[tandril] cd_image", "/x.iso", "[tandril]\ngame_exe=\ncd_image=/x.iso\n[b]\nx=1\n");
     textRow("missing section is appended", "[a]\nx=1\n", "[tandril] cd_image", "/z",
             "[a]\nx=1\n\n[tandril]\ncd_image=/z");
+    textRow("a title holding a detail key keeps it", "[tandril]\ngame_title=A game_year=1990\n",
+            "[tandril] game_year", "1993", "[tandril]\ngame_title=A game_year=1990\ngame_year=1993\n");
+    textRow("section names ignore case, not blanks", "[ tandril ]\ncd_image=1\n[TANDRIL]\ncd_image=2\n",
+            "[tandril] cd_image", "/z", "[ tandril ]\ncd_image=1\n[TANDRIL]\ncd_image=/z\n");
     textRow("value inserted verbatim", "[tandril]\ncd_image=\n", "[tandril] cd_image", "/Users/$1/\\1\\0.iso",
             "[tandril]\ncd_image=/Users/$1/\\1\\0.iso\n");
     textRow("appended when missing", "[sdl]\nx=1\n", "[tandril autoexec]", "  mount e /cd\n  e:\n",
@@ -78,8 +96,8 @@ void ConfigTextTest::operations()
         // Saving the same block again changes nothing more.
         if (text.endsWith(u"\n\n"_s))
             ConfigText::saveAutoexecToConfig(value, text);
-    } else if (key == u"[tandril] cd_image") {
-        ConfigText::replaceInSection(u"tandril"_s, u"cd_image"_s, value, text);
+    } else if (key.startsWith(u"[tandril] "_s)) {
+        ConfigText::replaceInSection(u"tandril"_s, key.mid(10), value, text);
     } else {
         ConfigText::replaceOrAppend(key, value, text);
     }
@@ -100,6 +118,33 @@ void ConfigTextTest::hugeAutoexecSection()
     ConfigText::replaceInSection(u"tandril"_s, u"cd_image"_s, u"/a"_s, big);
     QVERIFY(big.startsWith(u"[tandril]\ncd_image=/a\n"_s));
     QCOMPARE(big.size(), lines.size() + 22);
+}
+
+void ConfigTextTest::notesStayOneLine_data()
+{
+    textColumns({"notes"});
+    for (const char* breaking : {"\n", "\r\n", "\r", "\u2028", "\u2029", "\u0085", "\v", "\f", "\t", "\x1b[2J"})
+        textRow(qPrintable(u"break "_s + QString::fromUtf8(breaking).toUtf8().toHex()),
+                QString(u"first"_s + QString::fromUtf8(breaking) + u"[autoexec]\\u0041 game_exe=X"_s));
+}
+
+void ConfigTextTest::notesStayOneLine()
+{
+    // Written twice, so that a second write must find and replace the whole first line.
+    const QString notes = cell("notes");
+    QString text = u"[tandril]\ngame_title=T game_notes=keep\ngame_exe=A.EXE\n"_s;
+    GameDetails details;
+    details.notes = u"an old note\u2028with a separator"_s;
+    GameDetailsText::write(details, text);
+    details.notes = notes;
+    GameDetailsText::write(details, text);
+    QCOMPARE(text.count(u'\n'), 4);
+    QVERIFY(ConfigText::isWritableValue(QString(text).remove(u'\n')));
+    QVERIFY(text.startsWith(u"[tandril]\ngame_title=T game_notes=keep\ngame_exe=A.EXE\n"_s));
+    QCOMPARE(GameDetailsText::read(text).notes, QString(notes).replace(u"\r\n"_s, u"\n"_s));
+    details.notes.clear();
+    GameDetailsText::write(details, text);
+    QCOMPARE(text, u"[tandril]\ngame_title=T game_notes=keep\ngame_exe=A.EXE\n"_s);
 }
 
 void ConfigTextTest::templateHoldsEveryKeyInItsSection()

@@ -88,8 +88,10 @@ void EntriesTest::titleLine_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("appended with line feeds around it") << "[sdl]\nx=1"
-                                                        << "[sdl]\nx=1\ngame_title=$1 \\1 \\0\n";
+    QTest::newRow("appended in the program's section") << "[sdl]\nx=1"
+                                                       << "[sdl]\nx=1\n[tandril]\ngame_title=$1 \\1 \\0";
+    QTest::newRow("a key line only") << "[tandril]\n# game_title=old\ngame_title2=x\n"
+                                     << "[tandril]\n# game_title=old\ngame_title2=x\ngame_title=$1 \\1 \\0\n";
     QTest::newRow("two lines rewritten") << "game_title=a\n[t]\ngame_title=\n"
                                          << "game_title=$1 \\1 \\0\n[t]\ngame_title=$1 \\1 \\0\n";
 }
