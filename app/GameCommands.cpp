@@ -5,6 +5,7 @@
 #include "app/GameLookup.h"
 #include "app/SettingsCommands.h"
 #include "launch/Launcher.h"
+#include "library/HostAccess.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/LibraryLoader.h"
@@ -168,6 +169,23 @@ int gameDetails(Context& context)
         context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Not Saved"), *error);
         return Failure;
     }
+    return Success;
+}
+
+int hostReach(Context& context)
+{
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    if (context.operands.size() == 1) {
+        context.streams.out << (HostAccess::isAllowed(entry->filePath) ? "on" : "off") << '\n';
+        context.streams.out.flush();
+        return Success;
+    }
+    const QString choice = context.operands.at(1);
+    if (choice != u"on" && choice != u"off")
+        return UsageError;
+    HostAccess::setAllowed(entry->filePath, choice == u"on");
     return Success;
 }
 

@@ -11,6 +11,7 @@ int writeShortcut(Context& context);
 int addGame(Context& context);
 int deleteGame(Context& context);
 int gameDetails(Context& context);
+int hostReach(Context& context);
 int showSettings(Context& context);
 int setSettings(Context& context);
 

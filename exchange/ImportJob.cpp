@@ -3,6 +3,10 @@
 #include "exchange/ArchiveFormat.h"
 #include "exchange/Installation.h"
 #include "library/EntryCreation.h"
+#include "library/GamePictures.h"
+#include "library/HostAccess.h"
+#include "library/HostReach.h"
+#include "library/LibraryLayout.h"
 #include "library/LibraryLoader.h"
 #include "library/ReplaceQuestion.h"
 #include "platform/BackgroundTask.h"
@@ -12,9 +16,24 @@
 #include "platform/StagingFolder.h"
 #include "platform/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+namespace {
+
+QString droppedSettingsText(const QStringList& dropped)
+{
+    if (dropped.isEmpty())
+        return {};
+    return QStringLiteral("\n\n") + QCoreApplication::translate("ImportJob",
+                                                    "These settings would reach past the game's own drives "
+                                                    "and were left out:\n%1")
+                            .arg(dropped.join(u'\n'));
+}
+
+} // namespace
 
 ImportJob::ImportJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
     : ArchiveJob(prompter, runner, parent)
@@ -206,6 +225,13 @@ std::optional<QString> ImportJob::prepareConfig(const QString& stagedConfig) con
         const QString title = entry && !entry->title.isEmpty() ? entry->title : m_name;
         text = EntryCreation::withTitleLine(text, title + m_targetName.mid(m_name.size()));
     }
+    // Someone else's game keeps to its own drives: what would reach further is left out.
+    const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_targetName);
+    text = HostReach::madeSafe(text,
+                               {gameFolder,
+                                {LibraryLayout::mt32Folder(Paths::libraryFolder())},
+                                GamePictures::captureFolder(gameFolder)},
+                               &m_dropped);
     if (TextFile::writeUtf8Atomically(stagedConfig, text))
         return tr("Could not update user paths in .conf file.");
     return std::nullopt;
@@ -222,9 +248,12 @@ void ImportJob::install(const QString& stagedConfig, const QString& stagedFolder
                             } else if (error) {
                                 fail(*error);
                             } else {
+                                // A permission given to an earlier game of this name is not this one's.
+                                HostAccess::setAllowed(configFile, false);
                                 Q_EMIT installed(configFile);
                                 m_prompter.showSuccess(tr("Import Successful"),
-                                                       tr("Game imported successfully."));
+                                                       tr("Game imported successfully.") +
+                                                           droppedSettingsText(m_dropped));
                                 end(true);
                             }
                         });

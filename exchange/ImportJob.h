@@ -45,4 +45,5 @@ private:
     bool m_mayReplace = false; // the user agreed to replace a game of that name
     qint64 m_memberCount = 0;
     bool m_hasFolder = false;
+    mutable QStringList m_dropped; // settings left out that would reach past the game's drives
 };

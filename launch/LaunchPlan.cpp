@@ -5,6 +5,7 @@
 #include "launch/MountPaths.h"
 #include "library/ConfigText.h"
 #include "library/GamePictures.h"
+#include "library/HostReach.h"
 #include "library/LibraryLayout.h"
 #include "platform/TextFile.h"
 
@@ -43,6 +44,7 @@ public:
         m_list << QStringLiteral("-set") << QStringLiteral("language=") + choice.languageFile;
     }
     void set(const QString& setting) { m_list << QStringLiteral("-set") << setting; }
+    void flag(const QString& flag) { m_list << flag; }
     void command(const QString& command) { m_list << QStringLiteral("-c") << command; }
     void command(const std::optional<QString>& command)
     {
@@ -85,7 +87,8 @@ private:
 
 std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry,
                                                     const QString& libraryFolder,
-                                                    const QStringList& preferredLanguages, MountPaths* mounts)
+                                                    const QStringList& preferredLanguages, MountPaths* mounts,
+                                                    HostReachChoice reach)
 {
     if (!entry)
         return LaunchRefusal{tr("No Selection"), noSelectionMessage(mode)};
@@ -94,10 +97,23 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
     const QString gameFolder = LibraryLayout::gameFolderOfConfigFile(libraryFolder, entry->filePath);
     const QString& text = read.text;
     Arguments arguments(entry->filePath);
+    const bool ownDrivesOnly = reach == HostReachChoice::OwnDrivesOnly;
+    // Start-up lines run only where Tandril puts them: after its mounts and the secure mode.
+    arguments.flag(QStringLiteral("-noautoexec"));
+    if (ownDrivesOnly)
+        arguments.flag(QStringLiteral("-noconfig"));
     // Screenshots land with the game, unless its configuration names a folder of its own.
     static const QRegularExpression ownCaptures(QStringLiteral("(?m)^[ \\t]*captures[ \\t]*="));
+    const QString captures = GamePictures::captureFolder(gameFolder);
     if (!read.ok() || !ownCaptures.match(text).hasMatch())
-        arguments.set(QStringLiteral("dosbox captures=") + GamePictures::captureFolder(gameFolder));
+        arguments.set(QStringLiteral("dosbox captures=") + captures);
+    if (ownDrivesOnly && read.ok()) {
+        const HostReach::Allowed allowed{gameFolder, {LibraryLayout::mt32Folder(libraryFolder)}, captures};
+        for (const QString& setting : HostReach::overrides(HostReach::find(text, allowed)))
+            arguments.set(setting);
+    }
+    const std::optional<QString> secure =
+        ownDrivesOnly ? std::optional<QString>(QStringLiteral("config -securemode")) : std::nullopt;
     Mounts mount(mounts);
     const QString cdImage =
         read.ok() ? ConfigText::firstLineValue(text, u"cd_image=").value_or(QString()) : QString();
@@ -121,6 +137,7 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
         arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
         arguments.command(QStringLiteral("c:"));
         arguments.command(keyboardCommand(language.layout));
+        arguments.command(secure);
         arguments.command(QStringLiteral("clr"));
         arguments.commands(DosCommands::gameStartCommands(gameExe));
         arguments.commands(DosCommands::autoexecBlock(text));
@@ -143,6 +160,7 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
             DosCommands::mountSetupFolder(mount(DosCommands::deletingLastPathComponent(setupPath))));
         arguments.command(QStringLiteral("d:"));
         arguments.command(keyboardCommand(language.layout));
+        arguments.command(secure);
         arguments.command(DosCommands::programCommand(DosCommands::lastPathComponent(setupPath)));
         arguments.command(QStringLiteral("c:"));
         arguments.commands(DosCommands::autoexecBlock(text));
@@ -160,6 +178,7 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
         arguments.command(DosCommands::mountFloppies(floppies));
         arguments.command(QStringLiteral("c:"));
         arguments.command(keyboardCommand(language.layout));
+        arguments.command(secure);
         if (read.ok())
             arguments.commands(DosCommands::autoexecBlock(text));
         break;

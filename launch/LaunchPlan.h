@@ -26,10 +26,21 @@ inline constexpr int MaximumStartupCommands = 11;
 
 class MountPaths;
 
+// Whether the game may reach past its own drives: without it, DOSBox-X runs neither its own
+// [config] nor its [autoexec] section, settings that reach the host are overridden, and after
+// Tandril's mounts it is put into its secure mode (no MOUNT, IMGMOUNT, START or "config -wc"),
+// before the game's program and start-up lines run.
+enum class HostReachChoice
+{
+    OwnDrivesOnly,
+    OtherFolders,
+};
+
 // The emulator's argument list for a mode, or the alert that stops it. Reads the configuration
 // file and the floppy folder; writes nothing. mounts: turns the host paths DOSBox-X mounts into
 // paths it can take, and collects the links that needs (none: every path as it is).
 std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry,
                                                     const QString& libraryFolder,
                                                     const QStringList& preferredLanguages,
-                                                    MountPaths* mounts = nullptr);
+                                                    MountPaths* mounts = nullptr,
+                                                    HostReachChoice reach = HostReachChoice::OwnDrivesOnly);

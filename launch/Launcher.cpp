@@ -2,6 +2,7 @@
 
 #include "launch/EmulatorPresence.h"
 #include "launch/MountPaths.h"
+#include "library/HostAccess.h"
 #include "library/LibraryLayout.h"
 #include "library/PlayRecord.h"
 #include "platform/DriveAliases.h"
@@ -44,7 +45,9 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
 {
     MountPaths mounts(DriveAliases::folder());
     const std::variant<QStringList, LaunchRefusal> plan =
-        planLaunch(mode, entry, Paths::libraryFolder(), m_languages(), &mounts);
+        planLaunch(mode, entry, Paths::libraryFolder(), m_languages(), &mounts,
+                   entry && HostAccess::isAllowed(entry->filePath) ? HostReachChoice::OtherFolders
+                                                                  : HostReachChoice::OwnDrivesOnly);
     if (const auto* refusal = std::get_if<LaunchRefusal>(&plan)) {
         m_prompter.showAlert(refusal->title, refusal->message);
         return std::nullopt;

@@ -108,7 +108,7 @@ void ArchivesTest::roundTripToAnotherUser()
 {
     const QByteArray config =
         "[tandril]\ngame_title=Cave Runner: Ünïcode\ngame_year=1991\ngame_notes=Level 3\\nCode: 1234\n"
-        "setup_exe=/Users/olduser/Library/Application Support/Tandril/Cave Runner/SETUP.EXE\n"
+        "setup_exe=/Users/olduser/Library/Application Support/Tandril/Cave Runner [1]/SETUP.EXE\n"
         "cd_image=/home/ann/ISO/cave.cue\n[tandril autoexec]\necho /Users/x/y\n";
     makeGame(u"Cave Runner [1]"_s, config);
     // Without a Desktop, the archive goes to the home folder.

@@ -57,32 +57,53 @@ void LauncherTest::argumentLists_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QByteArray>("config"); // empty: the file is not valid UTF-8
     QTest::addColumn<bool>("floppies");
+    QTest::addColumn<bool>("mayReachHost");
     QTest::addColumn<QString>("expected");
-    const QString head =
-        u"-conf|$CONF|-set|dosbox captures=$GAME/CAPTURE|-set|language=de_DE.lng|-c|mount c \"$GAME\"|"_s;
+    const QString conf = u"-conf|$CONF|-noautoexec|-noconfig|"_s;
+    const QString head = conf + u"-set|dosbox captures=$GAME/CAPTURE|-set|language=de_DE.lng|-c|mount c \"$GAME\"|"_s;
+    const QString secure = u"-c|keyb gr|-c|config -securemode|"_s;
     QTest::newRow("game") << int(LaunchMode::Game) << QByteArray("game_title=G\ngame_exe=C:\\G\\G.EXE\n")
-                          << true << head + "-c|c:|-c|keyb gr|-c|clr|-c|C:|-c|cd G|-c|G.EXE";
+                          << true << false << head + "-c|c:|" + secure + "-c|clr|-c|C:|-c|cd G|-c|G.EXE";
     QTest::newRow("game with CD image and autoexec")
         << int(LaunchMode::Game)
         << QByteArray("game_exe=G.EXE\ncd_image=/cds/g.iso\n[tandril autoexec]\n# c\n\n echo hi \n[x]\nno\n")
-        << false
-        << "-conf|$CONF|-set|dosbox captures=$GAME/CAPTURE|-c|imgmount d \"/cds/g.iso\" -t iso -fs "
-           "iso|-set|language=de_DE.lng|"
-           "-c|mount c \"$GAME\"|-c|c:|-c|keyb gr|-c|clr|-c|cd |-c|G.EXE|-c|echo hi";
+        << false << false
+        << conf + "-set|dosbox captures=$GAME/CAPTURE|-c|imgmount d \"/cds/g.iso\" -t iso -fs "
+                  "iso|-set|language=de_DE.lng|"
+                  "-c|mount c \"$GAME\"|-c|c:|" +
+               secure + "-c|clr|-c|cd |-c|G.EXE|-c|echo hi";
     QTest::newRow("game uses the first game_exe line")
-        << int(LaunchMode::Game) << QByteArray("game_exe=A/A.BAT\ngame_exe=B.EXE\n") << false
-        << head + "-c|c:|-c|keyb gr|-c|clr|-c|cd A|-c|call A.BAT";
-    QTest::newRow("a configuration's own capture folder stays")
-        << int(LaunchMode::DosPrompt) << QByteArray("[dosbox]\n captures = /shots\n") << false
-        << u"-conf|$CONF|-set|language=de_DE.lng|-c|mount c \"$GAME\"|-c|c:|-c|keyb gr"_s;
+        << int(LaunchMode::Game) << QByteArray("game_exe=A/A.BAT\ngame_exe=B.EXE\n") << false << false
+        << head + "-c|c:|" + secure + "-c|clr|-c|cd A|-c|call A.BAT";
+    QTest::newRow("a capture folder inside the game's stays")
+        << int(LaunchMode::DosPrompt) << QByteArray("[dosbox]\n captures = $GAME/shots\n") << false << false
+        << conf + u"-set|language=de_DE.lng|-c|mount c \"$GAME\"|-c|c:|"_s + secure.chopped(1);
+    QTest::newRow("settings that reach the host are overridden, the last of each")
+        << int(LaunchMode::DosPrompt)
+        << QByteArray("[dosbox]\ncaptures=/shots\n[dos]\nstartcmd=false\n[DOS]\nstartcmd=TRUE\n[serial]\n"
+                      "serial1=file file:/x\nserial2=serialmouse\nserial3=nullmodem server:1.2.3.4\n"
+                      "[parallel]\nparallel1=file file:/y\n[printer]\ndocpath=.\n[ne2000]\nne2000=true\n"
+                      "[midi]\nmt32.romdir=$LIBRARY/mt32\nfluid.soundfont=../../x.sf2\n")
+        << false << false
+        << conf + u"-set|dosbox captures=$GAME/CAPTURE|-set|dos startcmd=false|-set|serial serial1=dummy|"
+                  "-set|serial serial3=disabled|-set|parallel parallel1=disabled|-set|printer docpath=$GAME/"
+                  "CAPTURE|-set|ne2000 ne2000=false|-set|midi fluid.soundfont=|-set|language=de_DE.lng|"
+                  "-c|mount c \"$GAME\"|-c|c:|"_s +
+               secure.chopped(1);
+    QTest::newRow("a game the user lets reach other folders")
+        << int(LaunchMode::Game) << QByteArray("game_exe=G.EXE\n[dos]\nstartcmd=true\n") << false << true
+        << u"-conf|$CONF|-noautoexec|-set|dosbox captures=$GAME/CAPTURE|-set|language=de_DE.lng|"
+           "-c|mount c \"$GAME\"|-c|c:|-c|keyb gr|-c|clr|-c|cd |-c|G.EXE"_s;
     QTest::newRow("setup never mounts the CD")
         << int(LaunchMode::Setup) << QByteArray("cd_image=/cds/g.iso\n[tandril autoexec]\nexit\n") << false
-        << head + "-c|mount d \"$SETUP\"|-c|d:|-c|keyb gr|-c|SETUP.EXE|-c|c:|-c|exit";
+        << false << head + "-c|mount d \"$SETUP\"|-c|d:|" + secure + "-c|SETUP.EXE|-c|c:|-c|exit";
     QTest::newRow("DOS prompt with CD and floppies")
         << int(LaunchMode::DosPrompt) << QByteArray("cd_image=/cds/g.iso\n[tandril autoexec]\nver\n") << true
+        << false
         << head +
                "-c|imgmount d \"/cds/g.iso\" -t iso -fs iso|-c|imgmount a -t floppy \"$GAME/FLOPPIES/A.IMA\" "
-               "\"$GAME/FLOPPIES/b.ima\"|-c|c:|-c|keyb gr|-c|ver";
+               "\"$GAME/FLOPPIES/b.ima\"|-c|c:|" +
+               secure + "-c|ver";
 }
 
 void LauncherTest::argumentLists()
@@ -90,8 +111,11 @@ void LauncherTest::argumentLists()
     QFETCH(int, mode);
     QFETCH(QByteArray, config);
     QFETCH(bool, floppies);
+    QFETCH(bool, mayReachHost);
     QFETCH(QString, expected);
     const TestHome home;
+    const QString game = home.libraryFolder() + u"/Game"_s;
+    config.replace("$GAME", game.toUtf8()).replace("$LIBRARY", home.libraryFolder().toUtf8());
     const QString conf = home.writeConfig(u"Game"_s, config.isEmpty() ? QByteArray("\xff\xfe") : config);
     const QString setup = home.writeFile(u"setups/Game/SETUP.EXE"_s, "MZ");
     if (floppies) {
@@ -99,12 +123,13 @@ void LauncherTest::argumentLists()
             home.writeFile(u"Library/Application Support/Tandril/Game/FLOPPIES/"_s + QLatin1String(name),
                            "x");
     }
-    const auto plan =
-        planLaunch(LaunchMode(mode), ConfigEntry{u"G"_s, conf, setup}, home.libraryFolder(), German);
+    const auto plan = planLaunch(LaunchMode(mode), ConfigEntry{u"G"_s, conf, setup}, home.libraryFolder(), German,
+                                 nullptr,
+                                 mayReachHost ? HostReachChoice::OtherFolders : HostReachChoice::OwnDrivesOnly);
     QVERIFY(std::holds_alternative<QStringList>(plan));
     QCOMPARE(std::get<QStringList>(plan).join(u'|'),
              expected.replace(u"$CONF"_s, conf)
-                 .replace(u"$GAME"_s, home.libraryFolder() + u"/Game"_s)
+                 .replace(u"$GAME"_s, game)
                  .replace(u"$SETUP"_s, home.path() + u"/setups/Game"_s));
 }
 
@@ -145,11 +170,12 @@ void LauncherTest::refusals()
 
 void LauncherTest::startupCommandLimit()
 {
-    // Game mode with a DOS path needs 7 commands of its own: mount, c:, keyb, clr, drive, cd, program.
+    // Game mode with a DOS path needs 8 commands of its own: mount, c:, keyb, secure mode, clr, drive,
+    // cd, program.
     const TestHome home;
     QByteArray config = "game_exe=C:\\G\\G.EXE\n[tandril autoexec]\n";
     for (const bool starts : {true, false}) {
-        config += starts ? "echo 1\necho 2\necho 3\necho 4\n" : "echo 5\n";
+        config += starts ? "echo 1\necho 2\necho 3\n" : "echo 4\n";
         const QString conf = home.writeConfig(u"Game"_s, config);
         const auto plan =
             planLaunch(LaunchMode::Game, ConfigEntry{u"G"_s, conf}, home.libraryFolder(), German);

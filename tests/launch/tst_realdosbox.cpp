@@ -1,6 +1,7 @@
 #include "common/Rows.h"
 #include "common/TandrilProcess.h"
 #include "common/TestHome.h"
+#include "common/ZipWriter.h"
 #include "library/GameDetails.h"
 #include "platform/DosboxReferenceFile.h"
 #include "platform/Emulator.h"
@@ -31,6 +32,8 @@ private Q_SLOTS:
     void detailsLeaveDosboxXsReadingAlone();
     void gamesStart_data();
     void gamesStart();
+    void importedGameStaysInItsDrives_data();
+    void importedGameStaysInItsDrives();
 
 private:
     QString m_program;
@@ -221,3 +224,66 @@ void RealDosboxTest::gamesStart()
 
 QTEST_GUILESS_MAIN(RealDosboxTest)
 #include "tst_realdosbox.moc"
+
+void RealDosboxTest::importedGameStaysInItsDrives_data()
+{
+    QTest::addColumn<bool>("reachAllowed");
+    QTest::newRow("someone else's game") << false;
+    QTest::newRow("the user lets it reach other folders") << true;
+}
+
+void RealDosboxTest::importedGameStaysInItsDrives()
+{
+    // An archive whose settings, DOSBox-X sections, start-up lines and program all try to reach
+    // a folder of the host: START, MOUNT in [config], [autoexec] and the game, a serial port
+    // writing to a file, a capture folder outside.
+    QFETCH(bool, reachAllowed);
+    const TestHome home;
+    const QString outside = home.path() + u"/outside"_s;
+    QVERIFY(QDir().mkpath(outside));
+    const QByteArray out = outside.toUtf8();
+    const QByteArray conf = "[sdl]\nautolock=false\n[dosbox]\ncaptures=" + out +
+                            "\n[dos]\nstartcmd=true\n[serial]\nserial1=file file:" + out +
+                            "/SERIAL.TXT\n[config]\ninstall=z:\\system\\mount.com e " + out +
+                            "\n[tandril]\ngame_title=Evil\ngame_exe=C:\\GAME.BAT\n[autoexec]\nmount g " + out +
+                            "\n[tandril autoexec]\nstart /bin/touch " + out + "/STARTED\nmount > C:\\MOUNTS.TXT\nexit\n";
+    const QByteArray batch = "echo ok> C:\\OK.TXT\r\nmount f " + out + "\r\nf:\r\necho bad> MOUNTED.TXT\r\nc:\r\n"
+                             "echo serial> COM1\r\nconfig -get dosbox captures> C:\\CAPTURES.TXT\r\n";
+    ZipWriter zip;
+    zip.addFile(u"tdl"_s, {});
+    zip.addFile(u"Evil.conf"_s, conf);
+    zip.addFile(u"Evil/GAME.BAT"_s, batch);
+    const QString archive = home.writeFile(u"Evil.tdl"_s, zip.bytes());
+    const TandrilRun imported = runTandril(home, {u"import"_s, archive});
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+    // The user is told what was left out.
+    for (const char* left : {"[dos] startcmd=true", "[serial] serial1=file file:", "[dosbox] captures="})
+        QVERIFY2(imported.out.contains(QLatin1String(left)) || imported.err.contains(QLatin1String(left)),
+                 qPrintable(imported.out + imported.err));
+    const QString library = home.libraryFolder();
+    const QString game = library + u"/Evil"_s;
+    const QString importedConf = QString::fromUtf8(readFile(library + u"/Evil.conf"_s));
+    QVERIFY(!importedConf.contains(u"[autoexec]"_s));
+    QVERIFY(importedConf.contains(u"mount g "_s + outside));
+    if (reachAllowed) {
+        // What the user would have to bring back on purpose: the very same settings.
+        QString text = importedConf;
+        text.replace(u"[dos]\n"_s, u"[dos]\nstartcmd=true\n"_s);
+        home.writeFile(u"Library/Application Support/Tandril/Evil.conf"_s, text.toUtf8());
+        QVERIFY(runTandril(home, {u"reach"_s, u"Evil"_s, u"on"_s}).exitCode == 0);
+    }
+    const TandrilRun played = runTandril(home, {u"launch"_s, u"Evil"_s, u"--wait"_s});
+    QVERIFY2(played.exitCode == 0, qPrintable(played.err));
+    QCOMPARE(readFile(game + u"/OK.TXT"_s).trimmed(), QByteArray("ok"));
+    const QByteArray mounts = readFile(game + u"/MOUNTS.TXT"_s);
+    if (!reachAllowed) {
+        QCOMPARE(tree(outside), QStringList());
+        QCOMPARE(readFile(game + u"/CAPTURES.TXT"_s).trimmed(), (game + u"/CAPTURE"_s).toUtf8());
+        QVERIFY2(!mounts.contains(out), mounts.constData());
+        QVERIFY(mounts.contains("C "));
+    } else {
+        // Lifted: the game's own MOUNT and START reach the folder.
+        QVERIFY2(mounts.contains(out), mounts.constData());
+        QVERIFY(tree(outside).contains(u"STARTED"_s));
+    }
+}

@@ -1,6 +1,7 @@
 #include "common/Rows.h"
 #include "library/ConfigText.h"
 #include "library/GameDetails.h"
+#include "library/HostReach.h"
 
 #include <QFile>
 #include <QTest>
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void operations_data();
     void operations();
     void hugeAutoexecSection();
+    void hostReachIsDropped_data();
+    void hostReachIsDropped();
     void notesStayOneLine_data();
     void notesStayOneLine();
     void templateHoldsEveryKeyInItsSection();
@@ -118,6 +121,54 @@ void ConfigTextTest::hugeAutoexecSection()
     ConfigText::replaceInSection(u"tandril"_s, u"cd_image"_s, u"/a"_s, big);
     QVERIFY(big.startsWith(u"[tandril]\ncd_image=/a\n"_s));
     QCOMPARE(big.size(), lines.size() + 22);
+}
+
+void ConfigTextTest::hostReachIsDropped_data()
+{
+    // "/G" is the game's folder, "/L/mt32" the shared MT-32 folder; "dropped" joined by "|".
+    textColumns({"text", "expected", "dropped"});
+    textRow("start-up of host programs", "[dos]\nstartcmd=true\nxms=true\n", "[dos]\nxms=true\n",
+            "[dos] startcmd=true");
+    textRow("off stays", "[dos]\nstartcmd=false\n", "[dos]\nstartcmd=false\n", "");
+    textRow("every line of the key, in sections as DOSBox-X reads them",
+            "[DOS]\n StartCmd = 1\n[dos]\nstartcmd=yes\n", "[DOS]\n[dos]\n",
+            "[dos] startcmd=1|[dos] startcmd=yes");
+    textRow("ports to files, devices and the network",
+            "[serial]\nserial1=file file:/tmp/x\nserial2=serialmouse\nserial4=directserial realport:ttyS0\n"
+            "serial9=modem\n[parallel]\nparallel1=printer\nparallel2=reallpt realbase:378\n",
+            "[serial]\nserial2=serialmouse\n[parallel]\nparallel1=printer\n",
+            "[serial] serial1=file file:/tmp/x|[serial] serial4=directserial realport:ttyS0|[serial] "
+            "serial9=modem|[parallel] parallel2=reallpt realbase:378");
+    textRow("networking", "[ne2000]\nne2000=true\nbackend=slirp\n", "[ne2000]\nbackend=slirp\n",
+            "[ne2000] ne2000=true");
+    textRow("paths out of the game's folder",
+            "[dosbox]\ncaptures=/G/../etc\nsavefile=/G/SAVE.SAV\n[sdl]\nmapperfile=~/.bashrc\n"
+            "[midi]\nmt32.romdir=/L/mt32/\nfluid.soundfont=sub/x.sf2\n[printer]\ndocpath=.\n"
+            "fontpath=C:\\FONTS\n[render]\nglshader=crt-lottes.glsl\n",
+            "[dosbox]\nsavefile=/G/SAVE.SAV\n[sdl]\n[midi]\nmt32.romdir=/L/mt32/\n[printer]\n[render]\n"
+            "glshader=crt-lottes.glsl\n",
+            "[dosbox] captures=/G/../etc|[sdl] mapperfile=~/.bashrc|[midi] fluid.soundfont=sub/x.sf2|"
+            "[printer] docpath=.|[printer] fontpath=C:\\FONTS");
+    textRow("a folder whose name begins like the game's", "[dosbox]\ncaptures=/G2/x\n", "[dosbox]\n",
+            "[dosbox] captures=/G2/x");
+    textRow("a setup program outside the game's folder", "[tandril]\nsetup_exe=/home/u/.ssh/SETUP.EXE\n"
+            "cd_image=/home/u/cd.iso\n", "[tandril]\ncd_image=/home/u/cd.iso\n",
+            "[tandril] setup_exe=/home/u/.ssh/SETUP.EXE");
+    textRow("DOSBox-X's own start-up lines join Tandril's",
+            "[sdl]\nx=1\n[autoexec]\nmount e /\n\ne:\n[tandril autoexec]\necho hi\n",
+            "[sdl]\nx=1\n[tandril autoexec]\necho hi\nmount e /\ne:\n\n", "");
+    textRow("or become them", "[autoexec]\nmount e /\n[dos]\nxms=true\n",
+            "[dos]\nxms=true\n\n[tandril autoexec]\nmount e /\n", "");
+}
+
+void ConfigTextTest::hostReachIsDropped()
+{
+    QStringList dropped;
+    const QString safe = HostReach::madeSafe(cell("text"), {u"/G"_s, {u"/L/mt32"_s}, u"/G/CAPTURE"_s}, &dropped);
+    QCOMPARE(safe, cell("expected"));
+    QCOMPARE(dropped.join(u'|'), cell("dropped"));
+    // What is left reaches nothing more at launch.
+    QCOMPARE(HostReach::find(safe, {u"/G"_s, {u"/L/mt32"_s}, u"/G/CAPTURE"_s}), QList<HostReach::Finding>());
 }
 
 void ConfigTextTest::notesStayOneLine_data()
