@@ -4,6 +4,7 @@
 #include "exchange/Installation.h"
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
+#include "library/HostAccess.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLoader.h"
 #include "library/ProgramPicker.h"
@@ -380,6 +381,7 @@ void FolderAddJob::install()
                                 fail(*error);
                             } else {
                                 logLine(QStringLiteral("✅ Game added: ") + configFile);
+                                HostAccess::setAllowed(configFile, false);
                                 Q_EMIT installed(configFile);
                                 end(true);
                             }

@@ -2,6 +2,7 @@
 
 #include "library/ConfigText.h"
 #include "library/EntryDeletion.h"
+#include "library/HostAccess.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLoader.h"
 #include "library/LibraryLock.h"
@@ -135,6 +136,8 @@ std::optional<QString> createConfigEntryAndFolder(const QString& title, Prompter
         reportFailure(prompter, *error);
         return std::nullopt;
     }
+    // A permission given to an earlier game of this name is not this one's.
+    HostAccess::setAllowed(configFile, false);
     return QFileInfo(configFile).absoluteFilePath();
 }
 

@@ -1,3 +1,4 @@
+#include "library/HostAccess.h"
 #include "library/EntryDeletion.h"
 
 #include "library/ItemSwap.h"
@@ -141,6 +142,9 @@ Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& p
     if (outcome == Outcome::Failed) {
         logLine(QStringLiteral("❌ Error deleting file or folder: ") + error);
         prompter.showAlert(tr("Delete Not Possible"), error + u'\n' + tr("The game was kept as it was."));
+    } else {
+        // A later game of that name starts with its own drives only.
+        HostAccess::setAllowed(entry->filePath, false);
     }
     return outcome;
 }

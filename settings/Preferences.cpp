@@ -1,5 +1,6 @@
 #include "settings/Preferences.h"
 
+#include "library/HostAccess.h"
 #include "library/EntryCreation.h"
 #include "library/LibraryLayout.h"
 #include "library/Mt32Folder.h"
@@ -53,6 +54,7 @@ void Preferences::loadConfigFile(const QString& path)
     if (!read.ok())
         return;
     const SettingsForm::LoadedValues values = SettingsForm::load(read.text);
+    m_mayReachHost->setChecked(HostAccess::isAllowed(path));
 
     int cardIndex = 0;
     if (values.sbtype) {
@@ -248,6 +250,7 @@ SettingsSaver::Form Preferences::form() const
     form.gameExe = m_gameExe->text();
     form.setupExe = m_setupExe->text();
     form.cdImage = m_cdImage->text();
+    form.mayReachHost = m_mayReachHost->isChecked();
     for (const auto& [box, key] : m_checkboxMapping)
         form.checkboxes.insert(key, box->isChecked());
     form.frameskip = m_frameskip->currentText();

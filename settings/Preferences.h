@@ -119,6 +119,7 @@ private:
     QLabel* m_statusLabel = nullptr;
     QComboBox* m_glshaders = nullptr;
     QCheckBox* m_mt32Support = nullptr;
+    QCheckBox* m_mayReachHost = nullptr;
     OtherSettingsPanel* m_otherSettings = nullptr;
     GameDetailsPanel* m_details = nullptr;
 };

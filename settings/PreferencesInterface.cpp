@@ -90,6 +90,12 @@ void Preferences::buildInterface()
     gameForm->addRow(tr("Setup:"), row(this, {m_setupExe, chooseSetup}));
     gameForm->addRow(tr("CD image:"), row(this, {m_cdImageless, chooseIso, ejectIso}));
     gameForm->addRow(tr("Floppies:"), row(this, {floppies, new QWidget(this)}, 1));
+    m_mayReachHost =
+        named(new QCheckBox(tr("Let this game reach other folders on this computer"), this), "mayReachHost");
+    m_mayReachHost->setToolTip(tr("Without it, the game and its start-up commands see only its own drives: "
+                                  "they cannot mount other folders, start programs of this computer or "
+                                  "write to files through its ports. Turn it on only for a game you trust."));
+    gameForm->addRow(QString(), m_mayReachHost);
 
     // The eight on/off options, bound to their keys by one table.
     for (const SettingsForm::CheckboxBinding& binding : SettingsForm::checkboxMapping()) {

@@ -2,6 +2,7 @@
 
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
+#include "library/HostAccess.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLock.h"
 #include "library/Mt32Folder.h"
@@ -171,8 +172,11 @@ Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32Suppor
             TitleChange::renameGame(baseName, oldName, prompter);
     } else {
         logLine(QStringLiteral("✅ File saved at: ") + configFile);
-        if (renames) // the time played goes with the game
+        if (renames) { // the time played and the user's permission go with the game
             PlayRecord::renamed(LibraryLayout::configFilePath(library, oldName), configFile);
+            HostAccess::renamed(LibraryLayout::configFilePath(library, oldName), configFile);
+        }
+        HostAccess::setAllowed(configFile, form.mayReachHost);
     }
     ConfigNotifier::instance().post();
     if (error) {

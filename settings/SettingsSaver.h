@@ -36,6 +36,7 @@ struct Form
     QString autoexec;
     QString otherSettings; // "[section]" and "key=value" lines the form has no control for
     GameDetails details;
+    bool mayReachHost = false; // kept for this user beside the play record, not in the file
 
     bool operator==(const Form&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
+#include "library/HostAccess.h"
 #include "library/LibraryLoader.h"
 #include "library/PlayRecord.h"
 #include "platform/ConfigNotifier.h"
@@ -180,6 +181,9 @@ void SavingTest::rename()
     form.title = title;
     QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tandril"_s, u"PlayRecord"_s).clear();
     PlayRecord::played(library + u"/Doom.conf"_s, 3600); // the time played goes with the game
+    // So does the user's permission to reach other folders, which a new game starts without.
+    HostAccess::setAllowed(library + u"/Doom.conf"_s, true);
+    form.mayReachHost = previous != u"-";
     QCOMPARE(
         SettingsSaver::save(form, previous == u"-" ? QString() : library + u"/Doom.conf"_s, false, prompter),
         SettingsSaver::Outcome::Saved);
@@ -189,6 +193,8 @@ void SavingTest::rename()
     QCOMPARE(QFile::exists(library + u'/' + fileAfter + u"/FLOPPIES/A.IMA"_s), withFolder);
     QCOMPARE(QFileInfo::exists(library + u"/Doom"_s), fileAfter == u"Doom");
     QCOMPARE(PlayRecord::of(library + u'/' + fileAfter + u".conf"_s).seconds, previous == u"-" ? 0 : 3600);
+    QCOMPARE(HostAccess::isAllowed(library + u'/' + fileAfter + u".conf"_s), previous != u"-");
+    QCOMPARE(HostAccess::isAllowed(library + u"/Doom.conf"_s), fileAfter == u"Doom" || previous == u"-");
 }
 
 void SavingTest::refusedSavesChangeNothing_data()
@@ -205,6 +211,9 @@ void SavingTest::refusedSavesChangeNothing_data()
     row("a line break", "Evil\ngame_exe=C:\\EVIL.BAT", "Doom.conf", "Invalid Title");
     row("a tab", "Doom\tII", "Doom.conf", "Invalid Title");
     row("another game has the new name", "Doom 2", "Doom.conf", "Rename Not Possible");
+    // "exe:": the program field holds the rest, under the title Doom.
+    row("a program name with a line break", "exe:GAME\n[autoexec]\nmount e /.EXE", "Doom.conf",
+        "Invalid Settings");
     // A folder where the configuration file should go cannot be replaced by a file.
     row("the file cannot be written", "Keen", "Keen.conf", "Could Not Save");
 }
@@ -223,6 +232,10 @@ void SavingTest::refusedSavesChangeNothing()
     ScriptedPrompter prompter;
     SettingsSaver::Form form = emptyForm();
     form.title = title;
+    if (title.startsWith(u"exe:"_s)) {
+        form.title = u"Doom"_s;
+        form.gameExe = title.mid(4);
+    }
     const QString file = home.libraryFolder() + u'/' + edited;
     QCOMPARE(SettingsSaver::save(form, file, false, prompter), SettingsSaver::Outcome::KeepEditorOpen);
     QCOMPARE(prompter.questions.isEmpty() ? QString() : prompter.questions.first().title, question);
