@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include "platform/ProcessGroup.h"
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -36,10 +37,12 @@ struct Run
 };
 
 // Runs DOSBox-X without a window or sound; its output is read only up to a small limit. Over
-// time it is killed outright: in some hangs it ignores SIGTERM.
+// time it is killed outright: in some hangs it ignores SIGTERM. It ends with this program, with
+// whatever a wrapper script of it started.
 Run run(const Emulator::Start& start, int timeLimit)
 {
     QProcess process;
+    ProcessGroup group(process);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("SDL_VIDEODRIVER"), QStringLiteral("dummy"));
     environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
@@ -59,7 +62,7 @@ Run run(const Emulator::Start& start, int timeLimit)
         keep();
     }
     if (process.state() != QProcess::NotRunning) {
-        process.kill();
+        group.kill();
         process.waitForFinished();
         return result;
     }

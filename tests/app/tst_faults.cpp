@@ -52,6 +52,8 @@ private Q_SLOTS:
     void racesAreDecidedUnderTheLock_data();
     void racesAreDecidedUnderTheLock();
     void exportOfAGameThatChangesIsRefused();
+    void checkingDosboxEndsWithTandril_data();
+    void checkingDosboxEndsWithTandril();
 
 private:
     // A tmpfs of the given size over the folder; false (and the test skipped) where mounting is
@@ -526,6 +528,38 @@ void FaultsTest::exportOfAGameThatChangesIsRefused()
     QCOMPARE(m_prompter.takeAlerts().first().message,
              u"Doom changed while it was being exported. Please export it again."_s);
     QVERIFY(!QFileInfo::exists(m_home->path() + u"/Desktop/Doom.tdl"_s));
+}
+
+void FaultsTest::checkingDosboxEndsWithTandril_data()
+{
+    QTest::addColumn<bool>("killTandril");
+    QTest::newRow("Tandril killed during the check") << true;
+    QTest::newRow("the check's time runs out") << false;
+}
+
+void FaultsTest::checkingDosboxEndsWithTandril()
+{
+    // A DOSBox-X that is a wrapper script without exec: what it starts hangs in a process of its own.
+    QFETCH(bool, killTandril);
+    const QString pids = m_home->path() + u"/pids"_s;
+    const QString wrapper = m_home->writeFile(
+        u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 300 &\necho $! >> '" + pids.toUtf8() + "'\nwait\n");
+    QFile::setPermissions(wrapper, QFile::permissions(wrapper) | QFileDevice::ExeOwner);
+    m_home->writeConfig(u"Doom"_s, "[tandril]\ngame_title=Doom\n[sdl]\nautolock=false\n");
+    QProcess* setter = startTandril(tandrilEnvironment(*m_home),
+                                    {u"--emulator"_s, wrapper, u"set"_s, u"Doom"_s, u"sdl.autolock=true"_s}, this);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pids).size() > 0, 20000);
+    const pid_t hanging = pid_t(readFile(pids).split('\n').first().toInt());
+    QCOMPARE(::kill(hanging, 0), 0);
+    if (killTandril)
+        ::kill(pid_t(setter->processId()), SIGKILL);
+    QVERIFY(setter->waitForFinished(60000));
+    // Gone with what started it (a zombie that no one waits for counts as gone).
+    const auto running = [&] {
+        const QByteArray state = readFile(u"/proc/"_s + QString::number(hanging) + u"/stat"_s);
+        return !state.isEmpty() && !state.contains(") Z ");
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!running(), 5000);
 }
 
 QTEST_GUILESS_MAIN(FaultsTest)
