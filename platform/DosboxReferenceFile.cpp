@@ -8,11 +8,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
+#include "platform/LockFiles.h"
 #include "platform/ProcessGroup.h"
+
+#include <QDateTime>
+#include <QDirIterator>
+#include <QLockFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 namespace DosboxReferenceFile {
 
@@ -73,25 +79,64 @@ Run run(const Emulator::Start& start, int timeLimit)
     return result;
 }
 
+const QString ScratchOwner = QStringLiteral("owner.lock");
+// How long a scratch folder may be without its owner's lock: it is made just before.
+constexpr qint64 UnownedScratchSeconds = 60;
+
+// Scratch folders that a killed Tandril left: their owner's lock is stale (or was never made).
+void removeAbandonedScratchFolders(const QString& base)
+{
+    QDirIterator folders(base, {QStringLiteral("tandril-??????")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    while (folders.hasNext()) {
+        const QFileInfo folder(folders.next());
+        if (folder.isSymLink() || folder.ownerId() != ::getuid())
+            continue;
+        const QString owner = QDir(folder.filePath()).filePath(ScratchOwner);
+        bool abandoned = false;
+        if (QFileInfo::exists(owner)) {
+            QLockFile lock(owner);
+            abandoned = LockFiles::tryLock(lock, 0);
+            lock.unlock();
+        } else {
+            abandoned = folder.lastModified().secsTo(QDateTime::currentDateTime()) > UnownedScratchSeconds;
+        }
+        if (abandoned)
+            QDir(folder.filePath()).removeRecursively();
+    }
+}
+
+struct ScratchFolder
+{
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<QLockFile> owner; // goes first, then its folder
+    QString filePath(const QString& name) const { return folder->filePath(name); }
+    QString path() const { return folder->path(); }
+};
+
 // A private folder (mode 0700) whose path DOSBox-X's shell takes whole: the temporary folder,
-// else /tmp when that one's path is too long or holds a blank.
-std::unique_ptr<QTemporaryDir> scratchFolder()
+// else /tmp when that one's path is too long or holds a blank. It holds its owner's lock, so
+// that what a kill leaves is removed by the next one.
+std::optional<ScratchFolder> scratchFolder()
 {
     for (const QString& base : {QDir::tempPath(), QStringLiteral("/tmp")}) {
         if (!fitsDosCommand(base + QStringLiteral("/tandril-XXXXXX/reading.conf")))
             continue;
-        auto folder = std::make_unique<QTemporaryDir>(base + QStringLiteral("/tandril-XXXXXX"));
-        if (folder->isValid())
-            return folder;
+        removeAbandonedScratchFolders(base);
+        ScratchFolder scratch{std::make_unique<QTemporaryDir>(base + QStringLiteral("/tandril-XXXXXX")), nullptr};
+        if (!scratch.folder->isValid())
+            continue;
+        scratch.owner = std::make_unique<QLockFile>(scratch.filePath(ScratchOwner));
+        if (scratch.owner->tryLock(0))
+            return scratch;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // Lets DOSBox-X write its account into a scratch folder, reading the configuration text first
 // when there is one. On success the text is the account; the scratch folder goes either way.
 Result writeAccount(const Emulator& emulator, const std::optional<QString>& configText, int timeLimit)
 {
-    const std::unique_ptr<QTemporaryDir> scratch = scratchFolder();
+    const std::optional<ScratchFolder> scratch = scratchFolder();
     if (!scratch)
         return {std::nullopt, tr("There is no temporary folder with a short path without blanks."), false};
     const QString account = scratch->filePath(QStringLiteral("reference.conf"));

@@ -1,9 +1,12 @@
 #include "common/Rows.h"
 #include "common/TestHome.h"
 #include "platform/ConsolePrompter.h"
+#include "platform/DosboxReferenceFile.h"
+#include "platform/Emulator.h"
 #include "platform/RuntimeFolder.h"
 #include "platform/TextFile.h"
 
+#include <QSysInfo>
 #include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +24,7 @@ private Q_SLOTS:
     void consoleAnswers();
     void runtimeFolder_data();
     void runtimeFolder();
+    void abandonedScratchFoldersGo();
 };
 
 void PlatformTest::readRefusals()
@@ -107,6 +111,30 @@ void PlatformTest::runtimeFolder()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
     QCOMPARE(RuntimeFolder::privateFolder().value_or(u"none"_s),
              cell("taken") == u"yes" ? folder : u"none"_s);
+}
+
+void PlatformTest::abandonedScratchFoldersGo()
+{
+    // What a killed check leaves goes with the next check; another one's folder at work stays.
+    const TestHome home;
+    const QString temporary = home.path() + u"/t"_s;
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    const QString dead = home.writeFile(u"t/tandril-Dead01/owner.lock"_s, "999999999\ntandril\n" + host + "\n");
+    home.writeFile(u"t/tandril-Dead01/reading.conf"_s, "[sdl]\n");
+    home.writeFile(u"t/tandril-Young1/reading.conf"_s, "[sdl]\n");
+    home.writeFile(u"t/tandril-Mine01/owner.lock"_s, QByteArray::number(qint64(::getpid())) + '\n' +
+                       QCoreApplication::applicationName().toUtf8() + '\n' + host + '\n');
+    home.writeFile(u"t/other-Dead01/owner.lock"_s, "999999999\n");
+    const QString standIn = home.writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nexit 0\n");
+    QVERIFY(QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner));
+    qputenv("TMPDIR", QFile::encodeName(temporary));
+    qputenv(Emulator::OverrideVariable, QFile::encodeName(standIn));
+    QVERIFY(!DosboxReferenceFile::readAs(Emulator(), u"[sdl]\n"_s).text);
+    qunsetenv(Emulator::OverrideVariable);
+    qunsetenv("TMPDIR");
+    QVERIFY(!QFileInfo::exists(QFileInfo(dead).path()));
+    QCOMPARE(QDir(temporary).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+             (QStringList{u"other-Dead01"_s, u"tandril-Mine01"_s, u"tandril-Young1"_s}));
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
