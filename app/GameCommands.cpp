@@ -153,10 +153,12 @@ int gameDetails(Context& context)
         return Success;
     }
     GameDetails details = entry->details;
+    QList<std::pair<QString, QString>> changes;
     for (const QString& operand : context.operands.mid(1)) {
         const QString name = operand.section(u'=', 0, 0).trimmed();
-        if (!operand.contains(u'=') ||
-            !GameDetailsText::set(details, name, operand.section(u'=', 1).trimmed())) {
+        const QString value = operand.section(u'=', 1).trimmed();
+        changes.append({name, value});
+        if (!operand.contains(u'=') || !GameDetailsText::set(details, name, value)) {
             context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Not Saved"),
                                        QCoreApplication::translate("CommandLine",
                                                                    "\"%1\" is no detail; the details "
@@ -165,7 +167,7 @@ int gameDetails(Context& context)
             return Failure;
         }
     }
-    if (const std::optional<QString> error = SettingsCommands::setDetails(entry->filePath, details)) {
+    if (const std::optional<QString> error = SettingsCommands::setDetails(entry->filePath, changes)) {
         context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Not Saved"), *error);
         return Failure;
     }
@@ -185,7 +187,10 @@ int hostReach(Context& context)
     const QString choice = context.operands.at(1);
     if (choice != u"on" && choice != u"off")
         return UsageError;
-    HostAccess::setAllowed(entry->filePath, choice == u"on");
+    if (const std::optional<QString> error = HostAccess::setAllowed(entry->filePath, choice == u"on")) {
+        context.prompter.showAlert(QCoreApplication::translate("CommandLine", "Not Saved"), *error);
+        return Failure;
+    }
     return Success;
 }
 

@@ -57,10 +57,8 @@ std::optional<QStringList> differences(const QString& configFile, QString* error
     return OtherSettings::differences(read.text, EntryCreation::templateText().value_or(QString()));
 }
 
-std::optional<QString> setDetails(const QString& configFile, const GameDetails& details)
+std::optional<QString> setDetails(const QString& configFile, const QList<std::pair<QString, QString>>& changes)
 {
-    if (const std::optional<QString> problem = GameDetailsText::problem(details))
-        return problem;
     const LibraryLock lock;
     if (lock.failure())
         return lock.failure();
@@ -68,6 +66,11 @@ std::optional<QString> setDetails(const QString& configFile, const GameDetails& 
     if (!read.ok())
         return read.error;
     QString text = read.text;
+    GameDetails details = GameDetailsText::read(text);
+    for (const auto& [name, value] : changes)
+        GameDetailsText::set(details, name, value);
+    if (const std::optional<QString> problem = GameDetailsText::problem(details))
+        return problem;
     GameDetailsText::write(details, text);
     return TextFile::writeUtf8Atomically(configFile, text);
 }

@@ -21,8 +21,10 @@ std::optional<Assignment> parseAssignment(const QString& text);
 // manages itself); nothing when it can.
 std::optional<QString> refusal(const Assignment& assignment);
 
-// Writes the game's details (year, developer, …) into its file. Returns why it could not.
-std::optional<QString> setDetails(const QString& configFile, const GameDetails& details);
+// Sets some of the game's details (year, developer, …: name → value) in its file, read and
+// written again under the library's lock, so that another writer's details at the same time
+// stay. Returns why it could not.
+std::optional<QString> setDetails(const QString& configFile, const QList<std::pair<QString, QString>>& changes);
 
 // The game's settings that differ from the template, "section.key=value" each.
 std::optional<QStringList> differences(const QString& configFile, QString* error);

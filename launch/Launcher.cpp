@@ -74,9 +74,16 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
             .arg(exit.status, exit.lastLines);
     };
     const QString configFile = entry->filePath;
+    Prompter& prompter = m_prompter;
+    // The record of this play is the player's: a failure to keep it is said, never dropped.
+    const auto recorded = [&prompter](const std::optional<QString>& error) {
+        if (error)
+            prompter.showAlert(QCoreApplication::translate("Launch", "Play Time Not Recorded"), *error);
+    };
     if (m_watch == Watch::QuickExitAlert) {
-        Prompter& prompter = m_prompter;
-        const auto ended = [configFile](qint64 seconds) { PlayRecord::played(configFile, seconds); };
+        const auto ended = [configFile, recorded](qint64 seconds) {
+            recorded(PlayRecord::played(configFile, seconds));
+        };
         if (const std::optional<QString> error = WatchedStart::start(
                 start.program, start.arguments,
                 [&prompter, stopped](const auto& exit) {
@@ -87,7 +94,7 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
             m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *error);
             return std::nullopt;
         }
-        PlayRecord::started(configFile, QDateTime::currentDateTime());
+        recorded(PlayRecord::started(configFile, QDateTime::currentDateTime()));
         return 0;
     }
     const bool toTheEnd = m_watch == Watch::ToTheEnd;
@@ -98,9 +105,9 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
         return std::nullopt;
     }
     // Played from its start; for as long as it ran when that was waited for.
-    PlayRecord::started(configFile, QDateTime::currentDateTime().addSecs(-waited.seconds));
+    recorded(PlayRecord::started(configFile, QDateTime::currentDateTime().addSecs(-waited.seconds)));
     if (toTheEnd)
-        PlayRecord::played(configFile, waited.seconds);
+        recorded(PlayRecord::played(configFile, waited.seconds));
     if (waited.failed && (!toTheEnd || waited.exitCode < 0)) {
         m_prompter.showAlert(QCoreApplication::translate("Launch", "DOSBox-X stopped"),
                              stopped(*waited.failed));

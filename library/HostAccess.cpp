@@ -1,5 +1,7 @@
 #include "library/HostAccess.h"
 
+#include "platform/SharedSettings.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -7,11 +9,7 @@ namespace HostAccess {
 
 namespace {
 
-QSettings store()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tandril"),
-                     QStringLiteral("HostAccess"));
-}
+const QString StoreName = QStringLiteral("HostAccess");
 
 QString keyOf(const QString& configFile)
 {
@@ -23,23 +21,34 @@ QString keyOf(const QString& configFile)
 
 bool isAllowed(const QString& configFile)
 {
-    return store().value(keyOf(configFile), false).toBool();
+    bool allowed = false;
+    SharedSettings::read(StoreName,
+                         [&](QSettings& settings) { allowed = settings.value(keyOf(configFile), false).toBool(); });
+    return allowed;
 }
 
-void setAllowed(const QString& configFile, bool allowed)
+std::optional<QString> setAllowed(const QString& configFile, bool allowed)
 {
-    QSettings settings = store();
-    if (allowed)
-        settings.setValue(keyOf(configFile), true);
-    else
-        settings.remove(keyOf(configFile));
+    if (!allowed && !isAllowed(configFile))
+        return std::nullopt; // nothing to write
+    return SharedSettings::update(StoreName, [&](QSettings& settings) {
+        if (allowed)
+            settings.setValue(keyOf(configFile), true);
+        else
+            settings.remove(keyOf(configFile));
+    });
 }
 
-void renamed(const QString& oldConfigFile, const QString& newConfigFile)
+std::optional<QString> renamed(const QString& oldConfigFile, const QString& newConfigFile)
 {
-    const bool allowed = isAllowed(oldConfigFile);
-    setAllowed(oldConfigFile, false);
-    setAllowed(newConfigFile, allowed);
+    return SharedSettings::update(StoreName, [&](QSettings& settings) {
+        const bool allowed = settings.value(keyOf(oldConfigFile), false).toBool();
+        settings.remove(keyOf(oldConfigFile));
+        if (allowed)
+            settings.setValue(keyOf(newConfigFile), true);
+        else
+            settings.remove(keyOf(newConfigFile));
+    });
 }
 
 } // namespace HostAccess

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 
 // Which games the user lets reach other folders of this computer (no secure mode, no settings
@@ -9,8 +10,9 @@
 namespace HostAccess {
 
 bool isAllowed(const QString& configFile);
-void setAllowed(const QString& configFile, bool allowed);
+// Each change returns why it could not be written.
+std::optional<QString> setAllowed(const QString& configFile, bool allowed);
 // The game's configuration file was renamed.
-void renamed(const QString& oldConfigFile, const QString& newConfigFile);
+std::optional<QString> renamed(const QString& oldConfigFile, const QString& newConfigFile);
 
 } // namespace HostAccess

@@ -1,6 +1,9 @@
 #include "library/PlayRecord.h"
 
+#include "platform/SharedSettings.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -10,13 +13,9 @@ namespace {
 
 const QString LastPlayedKey = QStringLiteral("lastPlayed");
 const QString SecondsKey = QStringLiteral("seconds");
-
+const QString MovedToKey = QStringLiteral("movedTo");
 // A file of its own, so that the window's other settings and this record never write each other.
-QSettings store()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tandril"),
-                     QStringLiteral("PlayRecord"));
-}
+const QString StoreName = QStringLiteral("PlayRecord");
 
 QString keyOf(const QString& configFile)
 {
@@ -34,54 +33,79 @@ Record read(QSettings& settings)
     return record;
 }
 
+// The game a record belongs to now: a game renamed while it ran is followed to its new name, as
+// long as no game took the old name meanwhile.
+QString currentKey(QSettings& settings, const QString& configFile)
+{
+    QString key = keyOf(configFile);
+    const QDir library = QFileInfo(configFile).dir();
+    for (int hop = 0; hop < 16; ++hop) {
+        const QString movedTo = settings.value(key + u'/' + MovedToKey).toString();
+        if (movedTo.isEmpty() || movedTo.contains(u'/') || QFileInfo::exists(library.filePath(key)))
+            break;
+        key = movedTo;
+    }
+    return key;
+}
+
 } // namespace
 
 QHash<QString, Record> all()
 {
-    QSettings settings = store();
     QHash<QString, Record> records;
-    for (const QString& game : settings.childGroups()) {
-        settings.beginGroup(game);
-        records.insert(game, read(settings));
-        settings.endGroup();
-    }
+    SharedSettings::read(StoreName, [&](QSettings& settings) {
+        for (const QString& game : settings.childGroups()) {
+            settings.beginGroup(game);
+            records.insert(game, read(settings));
+            settings.endGroup();
+        }
+    });
     return records;
 }
 
 Record of(const QString& configFile)
 {
-    QSettings settings = store();
-    settings.beginGroup(keyOf(configFile));
-    return read(settings);
+    Record record;
+    SharedSettings::read(StoreName, [&](QSettings& settings) {
+        settings.beginGroup(keyOf(configFile));
+        record = read(settings);
+    });
+    return record;
 }
 
-void started(const QString& configFile, const QDateTime& when)
+std::optional<QString> started(const QString& configFile, const QDateTime& when)
 {
-    QSettings settings = store();
-    settings.setValue(keyOf(configFile) + u'/' + LastPlayedKey, when.toString(Qt::ISODate));
+    return SharedSettings::update(StoreName, [&](QSettings& settings) {
+        settings.setValue(currentKey(settings, configFile) + u'/' + LastPlayedKey, when.toString(Qt::ISODate));
+    });
 }
 
-void played(const QString& configFile, qint64 seconds)
+std::optional<QString> played(const QString& configFile, qint64 seconds)
 {
-    // Read and written in one go under QSettings' own lock: two games ending together add both.
-    QSettings settings = store();
-    const QString key = keyOf(configFile) + u'/' + SecondsKey;
-    settings.setValue(key, settings.value(key, 0).toLongLong() + std::max<qint64>(0, seconds));
+    // Read and written in one go under the record's lock: two games ending together add both.
+    return SharedSettings::update(StoreName, [&](QSettings& settings) {
+        const QString key = currentKey(settings, configFile) + u'/' + SecondsKey;
+        settings.setValue(key, settings.value(key, 0).toLongLong() + std::max<qint64>(0, seconds));
+    });
 }
 
-void renamed(const QString& oldConfigFile, const QString& newConfigFile)
+std::optional<QString> renamed(const QString& oldConfigFile, const QString& newConfigFile)
 {
-    QSettings settings = store();
-    settings.beginGroup(keyOf(oldConfigFile));
-    const Record record = read(settings);
-    settings.endGroup();
-    if (record == Record{})
-        return;
-    settings.remove(keyOf(oldConfigFile));
-    settings.beginGroup(keyOf(newConfigFile));
-    if (record.lastPlayed)
-        settings.setValue(LastPlayedKey, record.lastPlayed->toString(Qt::ISODate));
-    settings.setValue(SecondsKey, record.seconds);
+    return SharedSettings::update(StoreName, [&](QSettings& settings) {
+        settings.beginGroup(keyOf(oldConfigFile));
+        const Record record = read(settings);
+        settings.endGroup();
+        settings.remove(keyOf(oldConfigFile));
+        // A run that ends after the rename finds its game by this.
+        settings.setValue(keyOf(oldConfigFile) + u'/' + MovedToKey, keyOf(newConfigFile));
+        settings.beginGroup(keyOf(newConfigFile));
+        settings.remove(MovedToKey);
+        if (record.lastPlayed)
+            settings.setValue(LastPlayedKey, record.lastPlayed->toString(Qt::ISODate));
+        if (record.seconds > 0)
+            settings.setValue(SecondsKey, record.seconds);
+        settings.endGroup();
+    });
 }
 
 QString durationText(qint64 seconds)

@@ -22,12 +22,14 @@ struct Record
 QHash<QString, Record> all();
 Record of(const QString& configFile);
 
+// Each change is made under the record's lock and returns why it could not be written.
 // A start: the game was played now.
-void started(const QString& configFile, const QDateTime& when);
-// A start that was watched to its end: adds how long it ran.
-void played(const QString& configFile, qint64 seconds);
+std::optional<QString> started(const QString& configFile, const QDateTime& when);
+// A start that was watched to its end: adds how long it ran (to the game's new name when it was
+// renamed meanwhile).
+std::optional<QString> played(const QString& configFile, qint64 seconds);
 // The game's configuration file was renamed.
-void renamed(const QString& oldConfigFile, const QString& newConfigFile);
+std::optional<QString> renamed(const QString& oldConfigFile, const QString& newConfigFile);
 
 // "2 h 5 min", "12 min", "less than a minute"; empty for never.
 QString durationText(qint64 seconds);

@@ -172,11 +172,19 @@ Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32Suppor
             TitleChange::renameGame(baseName, oldName, prompter);
     } else {
         logLine(QStringLiteral("✅ File saved at: ") + configFile);
-        if (renames) { // the time played and the user's permission go with the game
-            PlayRecord::renamed(LibraryLayout::configFilePath(library, oldName), configFile);
-            HostAccess::renamed(LibraryLayout::configFilePath(library, oldName), configFile);
+        // The time played and the user's permission go with the game; the settings are saved
+        // either way, so a record that cannot be written is said, not undone.
+        std::optional<QString> recordError;
+        if (renames) {
+            const QString oldFile = LibraryLayout::configFilePath(library, oldName);
+            recordError = PlayRecord::renamed(oldFile, configFile);
+            if (const std::optional<QString> moved = HostAccess::renamed(oldFile, configFile))
+                recordError = moved;
         }
-        HostAccess::setAllowed(configFile, form.mayReachHost);
+        if (const std::optional<QString> allowed = HostAccess::setAllowed(configFile, form.mayReachHost))
+            recordError = allowed;
+        if (recordError)
+            prompter.ask({tr("Could Not Save"), *recordError, Prompter::Style::Warning, {tr("OK")}});
     }
     ConfigNotifier::instance().post();
     if (error) {

@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -52,6 +53,8 @@ private Q_SLOTS:
     void racesAreDecidedUnderTheLock_data();
     void racesAreDecidedUnderTheLock();
     void exportOfAGameThatChangesIsRefused();
+    void sharedFilesKeepEveryChange_data();
+    void sharedFilesKeepEveryChange();
     void checkingDosboxEndsWithTandril_data();
     void checkingDosboxEndsWithTandril();
 
@@ -528,6 +531,70 @@ void FaultsTest::exportOfAGameThatChangesIsRefused()
     QCOMPARE(m_prompter.takeAlerts().first().message,
              u"Doom changed while it was being exported. Please export it again."_s);
     QVERIFY(!QFileInfo::exists(m_home->path() + u"/Desktop/Doom.tdl"_s));
+}
+
+void FaultsTest::sharedFilesKeepEveryChange_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::newRow("five details written at once") << "details";
+    QTest::newRow("two runs of a game ending at once") << "play time";
+    QTest::newRow("a settings lock a kill left empty") << "empty lock";
+    QTest::newRow("a full disk under the play record") << "full disk";
+}
+
+void FaultsTest::sharedFilesKeepEveryChange()
+{
+    QFETCH(QString, situation);
+    m_home->writeConfig(u"Doom"_s, "[tandril]\ngame_title=Doom\ngame_exe=DOOM.EXE\n");
+    const QString records = m_home->path() + u"/.config/Tandril"_s;
+    const QString standIn = m_home->writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 1\n");
+    QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner);
+    const QStringList play{u"launch"_s, u"Doom"_s, u"--wait"_s};
+    QList<std::shared_ptr<QProcess>> runs;
+    const auto start = [&](const QStringList& arguments) {
+        runs.append(std::shared_ptr<QProcess>(
+            startTandril(tandrilEnvironment(*m_home, QFileInfo(standIn).path()), arguments, nullptr)));
+    };
+    if (situation == u"details") {
+        // They all read the game at once, then wait for the lock this test holds.
+        auto held = std::make_unique<LibraryLock>();
+        for (const char* detail : {"year=1993", "developer=id", "publisher=GT", "genre=Shooter", "notes=Fast"})
+            start({u"details"_s, u"Doom"_s, QString::fromLatin1(detail)});
+        QTest::qWait(800);
+        held.reset();
+    } else if (situation == u"play time") {
+        QVERIFY(QDir().mkpath(records));
+        QLockFile held(records + u"/PlayRecord.ini.update-lock"_s);
+        QVERIFY(held.tryLock(0));
+        start(play);
+        start(play);
+        QTest::qWait(2500); // both ended, both wait to record
+    } else if (situation == u"empty lock") {
+        writeEmptyOldLock(*m_home, records + u"/PlayRecord.ini.lock"_s);
+        start(play);
+    } else {
+        if (!mountSmallDisk(records, u"64k"_s))
+            QSKIP("mounting a tmpfs is not permitted here");
+        fillDisk(records);
+        start(play);
+    }
+    for (const std::shared_ptr<QProcess>& run : std::as_const(runs)) {
+        QVERIFY(run->waitForFinished(20000));
+        const QByteArray said = run->readAllStandardError();
+        QVERIFY2(run->exitCode() == (situation == u"full disk" ? 1 : 0), said.constData());
+        if (situation == u"full disk")
+            QVERIFY2(said.contains("Play Time Not Recorded: ") && said.contains("full"), said.constData());
+    }
+    const QString config = QString::fromUtf8(readFile(m_home->libraryFolder() + u"/Doom.conf"_s));
+    if (situation == u"details") {
+        for (const char* line : {"game_year=1993", "game_developer=id", "game_publisher=GT", "game_genre=Shooter",
+                                 "game_notes=Fast"})
+            QVERIFY2(config.contains(QLatin1String(line)), qPrintable(config));
+    } else if (situation != u"full disk") {
+        const qint64 seconds =
+            QSettings(records + u"/PlayRecord.ini"_s, QSettings::IniFormat).value(u"Doom.conf/seconds"_s).toLongLong();
+        QVERIFY2(seconds >= (situation == u"play time" ? 2 : 1), qPrintable(QString::number(seconds)));
+    }
 }
 
 void FaultsTest::checkingDosboxEndsWithTandril_data()

@@ -193,6 +193,9 @@ void SavingTest::rename()
     QCOMPARE(QFile::exists(library + u'/' + fileAfter + u"/FLOPPIES/A.IMA"_s), withFolder);
     QCOMPARE(QFileInfo::exists(library + u"/Doom"_s), fileAfter == u"Doom");
     QCOMPARE(PlayRecord::of(library + u'/' + fileAfter + u".conf"_s).seconds, previous == u"-" ? 0 : 3600);
+    // A run that was started before the rename ends after it: its time goes to the game's new name.
+    QVERIFY(!PlayRecord::played(library + u"/Doom.conf"_s, 60));
+    QCOMPARE(PlayRecord::of(library + u'/' + fileAfter + u".conf"_s).seconds, previous == u"-" ? 0 : 3660);
     QCOMPARE(HostAccess::isAllowed(library + u'/' + fileAfter + u".conf"_s), previous != u"-");
     QCOMPARE(HostAccess::isAllowed(library + u"/Doom.conf"_s), fileAfter == u"Doom" || previous == u"-");
 }
