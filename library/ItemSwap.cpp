@@ -236,6 +236,14 @@ void recover(const QString& path)
     for (const QString& name :
          folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         const QRegularExpressionMatch match = leftover.match(name);
+        // A journal of Tandril's own that a kill stopped while it was written: it never got its
+        // name, so it records nothing.
+        static const QRegularExpression journalName(QStringLiteral("^\\.tandril-(swap|trash)-") + UuidPattern + u'$');
+        if (match.hasMatch() && match.captured(2) == u"partial" && journalName.match(match.captured(1)).hasMatch()) {
+            FileOperations::removeItem(folder.filePath(name));
+            logLine(QStringLiteral("🔄 Removed an unfinished journal: ") + folder.filePath(name));
+            continue;
+        }
         if (!match.hasMatch() || !isPlainName(match.captured(1)))
             continue;
         const QString item = folder.filePath(name);

@@ -325,6 +325,10 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
         << QStringList{".tandril-swap-U=Tandril swap journal 1\nDoom.conf", "Doom.conf=new",
                        ".Doom.conf.previous-U=old", "Doom/GAME.EXE=old", ".Doom.incoming-U/GAME.EXE=new"}
         << QStringList{"Doom.conf=old", "Doom/GAME.EXE=old"};
+    QTest::newRow("a journal killed while it was written")
+        << QStringList{"Doom.conf=old", "..tandril-swap-U.partial-U=Tandril swap",
+                       "..tandril-trash-U.partial-U=Tandril trash journal 1\nDoom"}
+        << QStringList{"Doom.conf=old"};
     // Games whose names look like Tandril's own working names are games all the same.
     const QStringList lookAlikes{".Notes.partial-U.conf=game",   ".Notes.partial-U/SAVE.DAT=save",
                                  ".X.deleting-U.conf=game",      ".X.deleting-U/SAVE.DAT=save",
