@@ -20,13 +20,19 @@ QString absolute(const QString& path)
 } // namespace
 
 ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& archivePath,
-                                  const QString& baseName)
+                                  const QString& baseName, const QStringList& leftOut)
 {
-    // "./" keeps a name such as "-n" from being read as an option; zip stores it without.
+    // "./" keeps a name such as "-n" from being read as an option; zip stores it without. "-nw"
+    // takes every name literally, so that "*" or "[" in a name is no pattern.
     const QString member = QStringLiteral("./") + baseName;
-    return {QStringLiteral("/usr/bin/zip"),
-            {QStringLiteral("-r"), archivePath, member, member + QStringLiteral(".conf"), Marker},
-            stagingFolder};
+    QStringList arguments{QStringLiteral("-r"), QStringLiteral("-nw"), archivePath, member,
+                          member + QStringLiteral(".conf"), Marker};
+    if (!leftOut.isEmpty()) {
+        arguments << QStringLiteral("-x");
+        for (const QString& item : leftOut)
+            arguments << member + u'/' + item;
+    }
+    return {QStringLiteral("/usr/bin/zip"), arguments, stagingFolder};
 }
 
 ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath)

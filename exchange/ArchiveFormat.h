@@ -13,8 +13,9 @@ namespace ArchiveFormat {
 inline const QString Marker = QStringLiteral("tdl");
 inline const QString Extension = QStringLiteral(".tdl");
 
+// leftOut: items of the game folder (relative paths) that the archive must not hold.
 ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& archivePath,
-                                  const QString& baseName);
+                                  const QString& baseName, const QStringList& leftOut = {});
 ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath);
 // How unzip's lines for one unpacked member begin ("  inflating: Doom/GAME.EXE").
 inline const QList<QByteArray> UnzipItemPrefixes{"inflating:", "extracting:", "creating:", "linking:"};

@@ -26,20 +26,34 @@ struct FolderScan
     qint64 items = 0;
     QByteArray fingerprint;            // every item's name, kind, size and time: any change shows
     std::optional<QString> folderLink; // a link to a folder, which zip would follow without end
+    QStringList outsideLinks;          // links to files outside the game folder: never packed
 };
+
+// Whether a link leads out of the folder (followed to its end; a broken link leads nowhere in).
+bool leadsOut(const QFileInfo& link, const QString& canonicalFolder)
+{
+    const QString target = link.canonicalFilePath();
+    return target.isEmpty() || !target.startsWith(canonicalFolder + u'/');
+}
 
 FolderScan scan(const QString& folder, const QString& configFile)
 {
     FolderScan result;
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     QCryptographicHash hash(QCryptographicHash::Sha256);
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
         const QFileInfo& info = it.fileInfo();
-        ++result.items;
-        if (info.isFile())
-            result.bytes += info.size();
+        if (info.isSymLink() && !info.isDir() && leadsOut(info, canonicalFolder)) {
+            // A link to the user's private files must never travel in someone else's archive.
+            result.outsideLinks.append(it.filePath().mid(folder.size() + 1));
+        } else {
+            ++result.items;
+            if (info.isFile())
+                result.bytes += info.size();
+        }
         if (info.isSymLink() && info.isDir() && !result.folderLink)
             result.folderLink = it.filePath().mid(folder.size() + 1);
         hash.addData(QStringLiteral("%1|%2|%3|%4\n")
@@ -52,6 +66,7 @@ FolderScan scan(const QString& folder, const QString& configFile)
     if (config.open(QIODevice::ReadOnly))
         hash.addData(&config);
     result.fingerprint = hash.result();
+    result.outsideLinks.sort();
     return result;
 }
 
@@ -133,6 +148,7 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
                   "it.")
             .arg(*size.folderLink);
     m_fingerprint = size.fingerprint;
+    m_leftOut = size.outsideLinks;
     m_configFile = entry.filePath;
     const QStringList targets{m_staging->path(), QFileInfo(m_archivePath).absolutePath()};
     if (const std::optional<QString> problem = spaceProblem(size.bytes, targets))
@@ -156,7 +172,7 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
     marker.close();
 
     m_stagedArchive = m_staging->filePath(m_baseName + ArchiveFormat::Extension);
-    runTool(ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName), size.items + 3,
+    runTool(ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName, m_leftOut), size.items + 3,
             {QByteArrayLiteral("adding:")}, [this](const ProcessRunner::Result& result) { zipped(result); });
     return std::nullopt;
 }
@@ -201,7 +217,12 @@ void ExportJob::zipped(const ProcessRunner::Result& result)
                        tr("%1 could not be written: %2").arg(m_archivePath, **error));
             else {
                 UserDefaults().setLastExportFolder(QFileInfo(m_archivePath).absolutePath());
-                finish(true, tr("Export Successful"), tr("File saved:\n%1").arg(m_archivePath));
+                QString message = tr("File saved:\n%1").arg(m_archivePath);
+                if (!m_leftOut.isEmpty())
+                    message += QStringLiteral("\n\n") +
+                               tr("Left out, as links to files outside the game folder:\n%1")
+                                   .arg(m_leftOut.join(u'\n'));
+                finish(true, tr("Export Successful"), message);
             }
         });
 }

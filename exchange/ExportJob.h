@@ -33,6 +33,7 @@ private:
     QString m_baseName;
     QString m_configFile;
     QByteArray m_fingerprint; // the game as it was read when the export began
+    QStringList m_leftOut;    // links out of the game folder, not packed
     QString m_stagedArchive;
     QString m_archivePath;
 };

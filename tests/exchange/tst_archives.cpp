@@ -10,6 +10,7 @@
 #include "library/LibraryLoader.h"
 
 #include <QSignalSpy>
+#include <QProcess>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void rewriteUserPaths_data();
     void rewriteUserPaths();
     void roundTripToAnotherUser();
+    void exportLeavesOutLinksThatLeadOut();
     void exportFailures_data();
     void exportFailures();
     void importRefusals_data();
@@ -136,6 +138,38 @@ void ArchivesTest::roundTripToAnotherUser()
     QCOMPARE(tree(other.temporaryFolder()), QStringList());
     // The exporting user's game is untouched.
     QCOMPARE(readFile(m_home->libraryFolder() + u"/Cave Runner [1].conf"_s), config);
+}
+
+void ArchivesTest::exportLeavesOutLinksThatLeadOut()
+{
+    // A cover that is a link to the user's private key, a name that looks like a pattern, a link
+    // inside the game: only what the game itself holds goes into the archive.
+    makeGame(u"-n Doom"_s, "game_title=-n Doom\n");
+    const QString folder = m_home->libraryFolder() + u"/-n Doom"_s;
+    const QString secret = m_home->writeFile(u".ssh/id_rsa"_s, "PRIVATE KEY");
+    QVERIFY(QDir().mkpath(folder + u"/CAPTURE"_s));
+    QVERIFY(QFile::link(secret, folder + u"/CAPTURE/COVER.png"_s));
+    QVERIFY(QFile::link(secret, folder + u"/CAPTURE/SHOT*[1].png"_s));
+    m_home->writeFile(u"Library/Application Support/Tandril/-n Doom/CAPTURE/SHOT1.png"_s, "shot");
+    QVERIFY(QFile::link(u"../GAME.EXE"_s, folder + u"/CAPTURE/GAME.LNK"_s));
+    QVERIFY(QFile::link(folder + u"/../Other/GONE"_s, folder + u"/BROKEN"_s));
+    const QString archive = m_home->path() + u"/out.tdl"_s;
+    QVERIFY(exportGame(u"-n Doom"_s, nullptr, archive));
+    const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+    QCOMPARE(alerts.size(), 1);
+    QCOMPARE(alerts.first().message, u"File saved:\n"_s + archive +
+                                         u"\n\nLeft out, as links to files outside the game folder:\n"_s
+                                         u"BROKEN\nCAPTURE/COVER.png\nCAPTURE/SHOT*[1].png"_s);
+    QProcess list;
+    list.start(u"unzip"_s, {u"-Z1"_s, archive});
+    QVERIFY(list.waitForFinished());
+    const QByteArray members = list.readAllStandardOutput();
+    QVERIFY2(!members.contains("COVER") && !members.contains("BROKEN") && !members.contains("*"), members.constData());
+    QVERIFY(members.contains("-n Doom/CAPTURE/SHOT1.png") && members.contains("-n Doom/CAPTURE/GAME.LNK"));
+    QProcess content;
+    content.start(u"unzip"_s, {u"-p"_s, archive});
+    QVERIFY(content.waitForFinished());
+    QVERIFY(!content.readAllStandardOutput().contains("PRIVATE KEY"));
 }
 
 void ArchivesTest::exportFailures_data()
