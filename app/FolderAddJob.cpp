@@ -136,6 +136,14 @@ void FolderAddJob::copyFolder(const QString& source)
     // Copied at the speed of the disks, on a worker thread, with the bytes as progress.
     auto error = std::make_shared<std::optional<QString>>();
     const qint64 total = FileOperations::treeSize(source);
+    // Nothing is copied that could not fit: first the staging folder, then the library.
+    const QStringList targets{m_staging->path(), QFileInfo(Paths::libraryFolder()).exists()
+                                                     ? Paths::libraryFolder()
+                                                     : Paths::homeFolder()};
+    if (const std::optional<QString> problem = spaceProblem(total, targets)) {
+        fail(tr("The game %1 does not fit. %2").arg(m_title, *problem));
+        return;
+    }
     const QPointer<FolderAddJob> self(this);
     auto done = std::make_shared<qint64>(0);
     BackgroundTask::start(

@@ -3,6 +3,7 @@
 #include "app/FolderAddJob.h"
 #include "exchange/ArchiveFormat.h"
 #include "library/LibraryLayout.h"
+#include "platform/Diagnostics.h"
 #include "platform/Paths.h"
 
 #include <QDir>
@@ -87,6 +88,11 @@ QList<Found> scan(const QString& folder)
         const bool archive = FolderAddJob::isArchive(item.absoluteFilePath());
         if (!item.isDir() && !archive)
             continue;
+        // A link may lead anywhere (to "/" itself): only what the folder holds is a game of it.
+        if (item.isSymLink()) {
+            logLine(QStringLiteral("⚠️ Skipped, a link and not a game of the folder: ") + item.absoluteFilePath());
+            continue;
+        }
         if (QDir::cleanPath(item.absoluteFilePath()).startsWith(library + u'/'))
             continue; // the library's own folders are games already
         Found game;

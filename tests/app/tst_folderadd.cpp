@@ -173,7 +173,7 @@ void FolderAddTest::theProposalAsChangedIsAdded()
 void FolderAddTest::eachGameOfAFolder_data()
 {
     // Besides src/Keen: more items of the folder ("NAME=CONTENT", "NAME/" a folder, "NAME.zip:
-    // MEMBER,MEMBER" an archive), games already in the library, and what the scan finds, one
+    // MEMBER,MEMBER" an archive, "NAME->TARGET" a link), games already in the library, and what the scan finds, one
     // "title:program:CD image:in library" each.
     textColumns({"items", "library", "found"});
     textRow("folders and .zip files in name order, hidden items and other files left out",
@@ -183,13 +183,19 @@ void FolderAddTest::eachGameOfAFolder_data()
     textRow("a .zip of loose files, one of a single file, an empty folder and a broken .zip",
             "loose.zip:GO.BAT,GAME.EXE|one.zip:ONE.EXE|Empty/|bad.zip=not a zip", "",
             "bad:::no|Empty:::no|Keen:KEEN4E.EXE::no|loose:GAME.EXE::no|one:ONE.EXE::no");
+    textRow("links to the whole disk and to a game elsewhere are no games of the folder",
+            "Root->/|Usr->/usr|Elsewhere->$HOME/other/Keen|Keen.zip->$HOME/other/k.zip", "", "Keen:KEEN4E.EXE::no");
 }
 
 void FolderAddTest::eachGameOfAFolder()
 {
     const QString folder = m_home->path() + u"/src"_s;
     for (const QString& item : cell("items").split(u'|', Qt::SkipEmptyParts)) {
-        if (item.contains(u".zip:"_s)) {
+        if (item.contains(u"->"_s)) {
+            QVERIFY(QDir().mkpath(m_home->path() + u"/other/Keen"_s));
+            QVERIFY(QFile::link(item.section(u"->"_s, 1).replace(u"$HOME"_s, m_home->path()),
+                                folder + u'/' + item.section(u"->"_s, 0, 0)));
+        } else if (item.contains(u".zip:"_s)) {
             ZipWriter zip;
             for (const QString& member : item.section(u':', 1).split(u','))
                 zip.addFile(member, member.endsWith(u"EXE"_s) ? QByteArray(300000, 'x') : QByteArray("x"));
