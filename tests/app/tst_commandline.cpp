@@ -30,6 +30,7 @@ private Q_SLOTS:
     void speaksTheUsersLanguage();
     void runningWindowTakesTheArchive();
     void playTimeIsKeptBesideTheGame();
+    void untrustedTextIsShownEscaped();
     void completionQuotesTitles_data();
     void completionQuotesTitles();
 };
@@ -118,6 +119,13 @@ void CommandLineTest::commands_data()
             "Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in the game's "
             "settings window, or make a new game with \"tandril add\".\n",
             "=");
+    textRow("set the program in another section", "set|b|sdl.game_exe=EVIL.BAT", "1",
+            "Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in the game's "
+            "settings window, or make a new game with \"tandril add\".\n",
+            "=");
+    textRow("a game keeps to its own drives until the user lets it reach further", "reach|b", "0", "off\n",
+            "=");
+    textRow("reach takes on or off only", "reach|b|maybe", "2", "", "=");
     textRow(
         "set a start-up command", "set|b|sdl.output=opengl|autoexec.x=1", "1",
         "Not Saved: Tandril writes the start-up commands itself when it starts a game (\"tandril launch\"): "
@@ -184,6 +192,18 @@ void CommandLineTest::commands()
     }
     // Only a confirmed question removes a game's files.
     QCOMPARE(QFile::exists(doom), exitCode != 0 || !arguments.contains(u"delete"_s));
+}
+
+void CommandLineTest::untrustedTextIsShownEscaped()
+{
+    // An archive's title and notes may hold escape sequences that would command the terminal.
+    const TestHome home;
+    home.writeConfig(u"x"_s, "[tandril]\ngame_title=Evil\x1b[2J\x07\ngame_notes=one\\ntwo\\u001b]0;owned\\u0007\n");
+    const TandrilRun listed = runTandril(home, {u"list"_s});
+    QCOMPARE(listed.out.section(u'\t', 0, 0), u"Evil\\x1b[2J\\x07"_s);
+    const TandrilRun details = runTandril(home, {u"details"_s, u"x"_s});
+    QVERIFY2(details.out.endsWith(u"notes: one\n  two\\x1b]0;owned\\x07\n"_s), qPrintable(details.out));
+    QVERIFY(!(listed.out + details.out).contains(QChar(0x1b)));
 }
 
 void CommandLineTest::launchModes_data()
