@@ -8,6 +8,7 @@
 #include "platform/DialogFilePanel.h"
 #include "platform/DialogPrompter.h"
 #include "platform/Emulator.h"
+#include "platform/Paths.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
@@ -35,8 +36,14 @@ int runWindow(int& argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(true);
     Translations::install(application);
 
-    InterruptedWork::finish(); // before the library is first read
     DialogPrompter prompter;
+    if (const std::optional<QString> problem = Paths::homeFolderProblem()) {
+        // Asked, not queued: there is no window to show an alert after.
+        prompter.ask({QApplication::translate("Application", "Home Folder Not Usable"), *problem,
+                      Prompter::Style::Critical, {QApplication::translate("Application", "OK")}});
+        return 1;
+    }
+    InterruptedWork::finish(); // before the library is first read
     DesktopServices services;
     DialogFilePanel filePanel;
     Emulator emulator;

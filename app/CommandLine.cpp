@@ -5,6 +5,7 @@
 #include "app/GameCommands.h"
 #include "library/InterruptedWork.h"
 #include "platform/ConsolePrompter.h"
+#include "platform/Paths.h"
 #include "platform/Emulator.h"
 
 #include <functional>
@@ -255,8 +256,12 @@ int run(const QStringList& arguments, Streams streams, SystemServices& services)
                           QCoreApplication::translate("CommandLine", "wrong number of arguments for %1")
                               .arg(command->name));
 
-    InterruptedWork::finish();
     ConsolePrompter prompter(streams.in, streams.err, streams.inputIsTerminal, assumeYes);
+    if (const std::optional<QString> problem = Paths::homeFolderProblem()) {
+        prompter.showAlert(QCoreApplication::translate("CommandLine", "Home Folder Not Usable"), *problem);
+        return Failure;
+    }
+    InterruptedWork::finish();
     Context context{operands, options, values, streams, prompter, services};
     const int status = command->run(context);
     if (status == UsageError)

@@ -1,5 +1,7 @@
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QDir>
 #include <QStandardPaths>
 #include <QUuid>
@@ -10,6 +12,18 @@ QString homeFolder()
 {
     // QDir::homePath() honours HOME, which keeps tests and sandboxes away from the real library.
     return QDir::homePath();
+}
+
+std::optional<QString> homeFolderProblem()
+{
+    const QByteArray home = qgetenv("HOME");
+    if (home.isEmpty() || QFile::encodeName(QFile::decodeName(home)) == home)
+        return std::nullopt;
+    return QCoreApplication::translate("Paths",
+                                       "The name of your home folder, %1, is not UTF-8 text, so Tandril cannot "
+                                       "keep its library there. Rename the folder or start Tandril with another "
+                                       "HOME.")
+        .arg(QFile::decodeName(home));
 }
 
 QString libraryFolder()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 
 // Where things live on this machine. The library folder keeps the same place on every
@@ -7,6 +8,9 @@
 namespace Paths {
 
 QString homeFolder();
+// Why the home folder cannot hold the library: its name is no text that names it again (bytes
+// that are not UTF-8 would name another folder beside it). Nothing when it can.
+std::optional<QString> homeFolderProblem();
 QString libraryFolder();
 QString temporaryFolder();
 // Where exported archives go; it is never created.

@@ -31,6 +31,7 @@ private Q_SLOTS:
     void runningWindowTakesTheArchive();
     void playTimeIsKeptBesideTheGame();
     void untrustedTextIsShownEscaped();
+    void homeFolderThatIsNotUtf8IsRefused();
     void completionQuotesTitles_data();
     void completionQuotesTitles();
 };
@@ -204,6 +205,22 @@ void CommandLineTest::untrustedTextIsShownEscaped()
     const TandrilRun details = runTandril(home, {u"details"_s, u"x"_s});
     QVERIFY2(details.out.endsWith(u"notes: one\n  two\\x1b]0;owned\\x07\n"_s), qPrintable(details.out));
     QVERIFY(!(listed.out + details.out).contains(QChar(0x1b)));
+}
+
+void CommandLineTest::homeFolderThatIsNotUtf8IsRefused()
+{
+    // Its name would come back as another folder beside it, where the library would be made.
+    const TestHome home;
+    QProcess shell;
+    shell.setProcessEnvironment(tandrilEnvironment(home));
+    // Afterwards: the status, then what is in that folder and beside it.
+    shell.start(u"bash"_s, {u"-c"_s, u"home=\"$1/h$(printf '\\377')\"; mkdir \"$home\" && HOME=$home \"$2\" add Doom; "
+                                     "echo $?; ls -A \"$home\"; ls -A \"$1\" | grep -v '^\\.config$' | wc -l"_s,
+                            u"bash"_s, home.path(), QStringLiteral(TANDRIL_EXECUTABLE)});
+    QVERIFY(shell.waitForFinished(30000));
+    QVERIFY(shell.readAllStandardError().startsWith("Home Folder Not Usable: "));
+    // Nothing was made, neither in that folder nor beside it.
+    QCOMPARE(shell.readAllStandardOutput(), QByteArray("1\n1\n"));
 }
 
 void CommandLineTest::launchModes_data()
