@@ -26,6 +26,7 @@ struct FolderScan
     qint64 items = 0;
     QByteArray fingerprint;            // every item's name, kind, size and time: any change shows
     std::optional<QString> folderLink; // a link to a folder, which zip would follow without end
+    std::optional<QString> unreadableName; // a name that is no UTF-8 text: import would refuse it
     QStringList outsideLinks;          // links to files outside the game folder: never packed
 };
 
@@ -39,6 +40,7 @@ bool leadsOut(const QFileInfo& link, const QString& canonicalFolder)
 FolderScan scan(const QString& folder, const QString& configFile)
 {
     FolderScan result;
+    result.unreadableName = FileOperations::unrepresentableName(folder);
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     QCryptographicHash hash(QCryptographicHash::Sha256);
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -147,6 +149,10 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
         return tr("The game folder holds the link \"%1\", which leads to a folder; an archive cannot hold "
                   "it.")
             .arg(*size.folderLink);
+    if (size.unreadableName)
+        return tr("The game folder holds \"%1\", whose name is not UTF-8 text; its archive could not be "
+                  "imported. Rename it and export again.")
+            .arg(*size.unreadableName);
     m_fingerprint = size.fingerprint;
     m_leftOut = size.outsideLinks;
     m_configFile = entry.filePath;

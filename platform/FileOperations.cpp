@@ -1,5 +1,8 @@
 #include "platform/FileOperations.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+
 #include "platform/Diagnostics.h"
 #include "platform/Paths.h"
 
@@ -25,6 +28,44 @@ QString tr(const char* text)
     return QCoreApplication::translate("FileOperations", text);
 }
 
+// Removes what is inside an open folder with the system's own calls on the names' bytes as they
+// are on disk, so that a name that is no UTF-8 text goes too. Links are removed, never followed.
+bool removeContentsAt(int folder)
+{
+    DIR* listing = ::fdopendir(::dup(folder));
+    if (!listing)
+        return false;
+    bool removed = true;
+    while (const dirent* entry = ::readdir(listing)) {
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+            continue;
+        if (::unlinkat(folder, name, 0) == 0)
+            continue;
+        const int inner = ::openat(folder, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (inner < 0) {
+            removed = false;
+            continue;
+        }
+        const bool emptied = removeContentsAt(inner);
+        ::close(inner);
+        removed = emptied && ::unlinkat(folder, name, AT_REMOVEDIR) == 0 && removed;
+    }
+    ::closedir(listing);
+    return removed;
+}
+
+bool removeFolderTree(const QString& path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    const int folder = ::open(encoded.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder < 0)
+        return false;
+    const bool emptied = removeContentsAt(folder);
+    ::close(folder);
+    return emptied && ::rmdir(encoded.constData()) == 0;
+}
+
 } // namespace
 
 bool itemExists(const QString& path)
@@ -33,12 +74,59 @@ bool itemExists(const QString& path)
     return info.exists() || info.isSymLink();
 }
 
+namespace {
+
+// The first item below an open folder whose name's bytes no text gives back, as a path relative
+// to the top (its bad bytes shown as U+FFFD). Links are not followed.
+std::optional<QString> unrepresentableAt(int folder, const QString& relative, int depth)
+{
+    DIR* listing = ::fdopendir(::dup(folder));
+    if (!listing || depth > 256) {
+        if (listing)
+            ::closedir(listing);
+        return std::nullopt;
+    }
+    std::optional<QString> found;
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        const QString text = QFile::decodeName(name);
+        if (QFile::encodeName(text) != name) {
+            found = relative + text;
+            break;
+        }
+        const int inner = ::openat(folder, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (inner < 0)
+            continue;
+        found = unrepresentableAt(inner, relative + text + u'/', depth + 1);
+        ::close(inner);
+        if (found)
+            break;
+    }
+    ::closedir(listing);
+    return found;
+}
+
+} // namespace
+
+std::optional<QString> unrepresentableName(const QString& folder)
+{
+    const int top = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (top < 0)
+        return std::nullopt;
+    const std::optional<QString> found = unrepresentableAt(top, QString(), 0);
+    ::close(top);
+    return found;
+}
+
+
+
 std::optional<QString> removeItem(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir() && !info.isSymLink()) {
-        // removeRecursively removes links inside as links; it does not follow them.
-        if (QDir(path).removeRecursively())
+        if (removeFolderTree(path))
             return std::nullopt;
         return tr("Could not remove the folder %1 completely.").arg(path);
     }
@@ -184,6 +272,9 @@ std::optional<QString> copyFile(const QString& source, const QString& destinatio
 std::optional<QString> copyFolder(const QString& source, const QString& destination, Links links,
                                   const CancelFlag* cancel, const ByteProgress& progress)
 {
+    // A listing leaves out a name that is no UTF-8 text: refused by name, never dropped.
+    if (const std::optional<QString> name = unrepresentableName(source))
+        return copyError(source + u'/' + *name, tr("Its name is not UTF-8 text. Rename it and try again."));
     if (!QDir().mkdir(destination))
         return tr("Could not create the folder %1.").arg(destination);
     const QString root = QFileInfo(source).canonicalFilePath();

@@ -21,6 +21,10 @@ QString cancelledMessage();
 std::optional<QString> removeItem(const QString& path);
 
 // Whether anything is at the path, a link that points nowhere included.
+// The first item below the folder (relative path) whose name is no UTF-8 text: Qt's listings
+// leave such names out, so every walk asks this first.
+std::optional<QString> unrepresentableName(const QString& folder);
+
 bool itemExists(const QString& path);
 
 // Makes a folder with its parents; an existing folder is no failure.

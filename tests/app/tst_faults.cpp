@@ -18,6 +18,8 @@
 #include "settings/SettingsSaver.h"
 
 #include <csignal>
+#include <dirent.h>
+#include <fcntl.h>
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -53,6 +55,8 @@ private Q_SLOTS:
     void racesAreDecidedUnderTheLock_data();
     void racesAreDecidedUnderTheLock();
     void exportOfAGameThatChangesIsRefused();
+    void namesThatAreNotUtf8_data();
+    void namesThatAreNotUtf8();
     void sharedFilesKeepEveryChange_data();
     void sharedFilesKeepEveryChange();
     void checkingDosboxEndsWithTandril_data();
@@ -535,6 +539,77 @@ void FaultsTest::exportOfAGameThatChangesIsRefused()
     QCOMPARE(m_prompter.takeAlerts().first().message,
              u"Doom changed while it was being exported. Please export it again."_s);
     QVERIFY(!QFileInfo::exists(m_home->path() + u"/Desktop/Doom.tdl"_s));
+}
+
+namespace {
+
+// The names in a folder as bytes, as the disk has them.
+QList<QByteArray> rawNames(const QString& folder)
+{
+    QList<QByteArray> names;
+    if (DIR* listing = ::opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent* entry = ::readdir(listing)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..")
+                names.append(name);
+        }
+        ::closedir(listing);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void writeRaw(const QString& folder, const QByteArray& name)
+{
+    QVERIFY(QDir().mkpath(folder));
+    const int file = ::open((QFile::encodeName(folder) + '/' + name).constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(file >= 0 && ::write(file, "save", 4) == 4);
+    ::close(file);
+}
+
+} // namespace
+
+void FaultsTest::namesThatAreNotUtf8_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said"); // in standard error
+    QTest::newRow("add from a folder refuses by name") << "add --from" << 1 << "Its name is not UTF-8 text";
+    QTest::newRow("export refuses by name") << "export" << 1 << "whose name is not UTF-8 text";
+    QTest::newRow("a permanent delete takes it too") << "delete --permanent" << 0 << "";
+}
+
+void FaultsTest::namesThatAreNotUtf8()
+{
+    QFETCH(QString, command);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    const QString library = m_home->libraryFolder();
+    makeGame(u"Doom"_s);
+    writeRaw(library + u"/Doom/SAVES"_s, "SAVE\xff.DAT");
+    writeRaw(m_home->path() + u"/src/Keen"_s, "KEEN\xe9.SAV");
+    m_home->writeFile(u"src/Keen/KEEN.EXE"_s, "MZ");
+    QStringList arguments;
+    if (command == u"add --from")
+        arguments = {u"add"_s, u"--from"_s, m_home->path() + u"/src/Keen"_s};
+    else if (command == u"export")
+        arguments = {u"export"_s, u"Doom"_s, m_home->path() + u"/Doom.tdl"_s};
+    else
+        arguments = {u"--yes"_s, u"delete"_s, u"Doom"_s, u"--permanent"_s};
+    const TandrilRun run = runTandril(*m_home, arguments);
+    QVERIFY2(run.exitCode == exitCode && run.err.contains(said), qPrintable(run.err));
+    const QList<QByteArray> names = rawNames(library);
+    const auto holds = [&](const QByteArray& part) {
+        return std::any_of(names.cbegin(), names.cend(), [&](const QByteArray& name) { return name.contains(part); });
+    };
+    if (command == u"add --from")
+        QVERIFY2(!holds("Keen") && holds("Doom.conf"), names.join(' ').constData());
+    else if (command == u"export")
+        QVERIFY(!QFileInfo::exists(m_home->path() + u"/Doom.tdl"_s));
+    else
+        QVERIFY2(!holds("Doom"), names.join(' ').constData());
+    // What Qt's own removal cannot take at the end of the test.
+    QProcess::execute(u"rm"_s, {u"-rf"_s, u"--"_s, m_home->path() + u"/src"_s, library + u"/Doom"_s});
 }
 
 void FaultsTest::sharedFilesKeepEveryChange_data()
