@@ -28,6 +28,17 @@
     </message>
 </context>
 <context>
+    <name>Application</name>
+    <message>
+        <source>Home Folder Not Usable</source>
+        <translation>Persönlicher Ordner nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveFormat</name>
     <message>
         <source>%1 is missing; install the %2 package.</source>
@@ -190,6 +201,14 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     <message>
         <source>add a new game, or one made from a folder or .zip of its files, or one from each folder and .zip file in DIR</source>
         <translation>ein neues Spiel hinzufügen, eines aus einem Ordner oder einer .zip-Datei seiner Dateien, oder je eines aus jedem Ordner und jeder .zip-Datei in DIR</translation>
+    </message>
+    <message>
+        <source>let the game reach other folders of this computer (on) or only its own drives (off, as every game starts), or print which</source>
+        <translation>dem Spiel andere Ordner dieses Computers erlauben (on) oder nur seine eigenen Laufwerke (off, wie jedes Spiel beginnt), oder anzeigen, was gilt</translation>
+    </message>
+    <message>
+        <source>Home Folder Not Usable</source>
+        <translation>Persönlicher Ordner nicht verwendbar</translation>
     </message>
 </context>
 <context>
@@ -593,6 +612,16 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Datei gespeichert:
 %1</translation>
     </message>
+    <message>
+        <source>The game folder holds "%1", whose name is not UTF-8 text; its archive could not be imported. Rename it and export again.</source>
+        <translation>Der Spielordner enthält „%1“, dessen Name kein UTF-8-Text ist; sein Archiv ließe sich nicht importieren. Benennen Sie es um und exportieren Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Left out, as links to files outside the game folder:
+%1</source>
+        <translation>Weggelassen, da Verknüpfungen zu Dateien außerhalb des Spielordners:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FileOperations</name>
@@ -639,6 +668,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>the disk at %1 is full</source>
         <translation>der Datenträger unter %1 ist voll</translation>
+    </message>
+    <message>
+        <source>Its name is not UTF-8 text. Rename it and try again.</source>
+        <translation>Sein Name ist kein UTF-8-Text. Benennen Sie es um und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -690,6 +723,14 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>The configuration template could not be read.</source>
         <translation>Die Konfigurationsvorlage konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The game %1 does not fit. %2</source>
+        <translation>Das Spiel %1 passt nicht. %2</translation>
+    </message>
+    <message>
+        <source>The file name "%1" holds a line break or another control character, which a configuration file cannot hold. Rename the file and add the game again.</source>
+        <translation>Der Dateiname „%1“ enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das eine Konfigurationsdatei nicht aufnehmen kann. Benennen Sie die Datei um und fügen Sie das Spiel erneut hinzu.</translation>
     </message>
 </context>
 <context>
@@ -915,6 +956,12 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>The TDL file's game folder "%1" is a link, not a folder.</source>
         <translation>Der Spielordner „%1“ der TDL-Datei ist eine Verknüpfung, kein Ordner.</translation>
     </message>
+    <message>
+        <source>These settings would reach past the game's own drives and were left out:
+%1</source>
+        <translation>Diese Einstellungen würden über die eigenen Laufwerke des Spiels hinausreichen und wurden weggelassen:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Installation</name>
@@ -965,6 +1012,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 %1</source>
         <translation>Es konnte keine Dateiverwaltung gestartet werden, um den Ordner des Spiels zu zeigen. Seine Dateien liegen in:
 %1</translation>
+    </message>
+    <message>
+        <source>Play Time Not Recorded</source>
+        <translation>Spielzeit nicht festgehalten</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1429,13 @@ schlüssel=wert</translation>
     </message>
 </context>
 <context>
+    <name>Paths</name>
+    <message>
+        <source>The name of your home folder, %1, is not UTF-8 text, so Tandril cannot keep its library there. Rename the folder or start Tandril with another HOME.</source>
+        <translation>Der Name Ihres persönlichen Ordners, %1, ist kein UTF-8-Text, daher kann Tandril seine Bibliothek dort nicht führen. Benennen Sie den Ordner um oder starten Sie Tandril mit einem anderen HOME.</translation>
+    </message>
+</context>
+<context>
     <name>PlayRecord</name>
     <message>
         <source>less than a minute</source>
@@ -1653,6 +1711,14 @@ schlüssel=wert</translation>
         <translation>Diese Zeilen der weiteren DOSBox-X-Einstellungen sind keine Einstellungen und gingen verloren:
 %1</translation>
     </message>
+    <message>
+        <source>Let this game reach other folders on this computer</source>
+        <translation>Diesem Spiel andere Ordner dieses Computers erlauben</translation>
+    </message>
+    <message>
+        <source>Without it, the game and its start-up commands see only its own drives: they cannot mount other folders, start programs of this computer or write to files through its ports. Turn it on only for a game you trust.</source>
+        <translation>Ohne dies sehen das Spiel und seine Startbefehle nur seine eigenen Laufwerke: Sie können keine anderen Ordner einbinden, keine Programme dieses Computers starten und nicht über ihre Schnittstellen in Dateien schreiben. Schalten Sie es nur für ein Spiel ein, dem Sie vertrauen.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramPreferences</name>
@@ -1792,6 +1858,49 @@ schlüssel=wert</translation>
     <message>
         <source>Invalid Details</source>
         <translation>Ungültige Angaben</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>CD image</source>
+        <translation>CD-Abbild</translation>
+    </message>
+    <message>
+        <source>CPU cycles</source>
+        <translation>CPU-Zyklen</translation>
+    </message>
+    <message>
+        <source>Shader</source>
+        <translation>Shader</translation>
+    </message>
+    <message>
+        <source>%1 must not contain line breaks, tabs or other control characters: "%2".</source>
+        <translation>%1 darf keine Zeilenumbrüche, Tabulatoren oder anderen Steuerzeichen enthalten: „%2“.</translation>
+    </message>
+    <message>
+        <source>Invalid Settings</source>
+        <translation>Ungültige Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SharedSettings</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program that does not finish.</source>
+        <translation>%1 wird von einem anderen Programm geändert, das nicht fertig wird.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the disk may be full.</source>
+        <translation>%1 konnte nicht geschrieben werden; der Datenträger ist vielleicht voll.</translation>
     </message>
 </context>
 <context>
