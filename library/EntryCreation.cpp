@@ -28,7 +28,9 @@ QString tr(const char* text)
 }
 
 // Most file systems allow 255 bytes in a name; the configuration file adds ".conf".
-constexpr qsizetype MaximumNameBytes = 255;
+// A name takes at most 255 bytes on most file systems, and the longest name Tandril gives a
+// game's item while it works on it is ".NAME.conf.incoming-UUID": 52 bytes more than the name.
+constexpr qsizetype MaximumBaseNameBytes = 255 - 52;
 
 void reportFailure(Prompter& prompter, const QString& error)
 {
@@ -57,7 +59,8 @@ std::optional<QString> titleProblem(const QString& baseName)
     if (baseName == LibraryLayout::Mt32FolderName)
         return tr(
             "The name \"mt32\" belongs to the folder of the MT-32 ROM files. Please choose another title.");
-    if ((baseName + u'.' + LibraryLayout::ConfigExtension).toUtf8().size() > MaximumNameBytes)
+    // One rule for every way of adding, checked before anything is copied.
+    if (baseName.toUtf8().size() > MaximumBaseNameBytes)
         return tr("The title is too long to be used as a file name. Please choose a shorter title.");
     return std::nullopt;
 }

@@ -42,7 +42,8 @@ void EntriesTest::adding_data()
     textRow("dollar and backslash verbatim", "Cost $5 \\ Deluxe", "Cost $5  Deluxe");
     textRow("all ten removed", "a/b\\c:d?e%f*g|h\"i<j>k", "abcdefghijk");
     textRow("dots, letter case, non-ASCII and emoji kept", "Die Höhle v1.2 🐉", "Die Höhle v1.2 🐉");
-    textRow("250 characters and .conf still fit", QString(250, u'y'), QString(250, u'y'));
+    // The longest name every working name of a game still fits beside: 203 bytes.
+    textRow("203 bytes fit with every working name", QString(QString(101, QChar(0xe4)) + u'y'), QString(QString(101, QChar(0xe4)) + u'y'));
     textRow("blank: refused silently", " \t\n ", "");
     textRow("only removed characters", " ??? ", unusable);
     textRow("two dots", "..", unusable);
@@ -50,6 +51,8 @@ void EntriesTest::adding_data()
     textRow("the MT-32 folder", "mt32",
             "Invalid Title: The name \"mt32\" belongs to the folder of the MT-32 ROM files. Please choose "
             "another title.");
+    textRow("one byte more does not", QString(204, u'x'),
+            "Invalid Title: The title is too long to be used as a file name. Please choose a shorter title.");
     textRow("longer than a file name may be", QString(251, u'x'),
             "Invalid Title: The title is too long to be used as a file name. Please choose a shorter title.");
 }
