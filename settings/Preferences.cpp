@@ -54,6 +54,7 @@ void Preferences::loadConfigFile(const QString& path)
     if (!read.ok())
         return;
     const SettingsForm::LoadedValues values = SettingsForm::load(read.text);
+    m_loadedText = read.text;
     m_mayReachHost->setChecked(HostAccess::isAllowed(path));
 
     int cardIndex = 0;
@@ -290,9 +291,16 @@ void Preferences::saveForm()
     SettingsSaver::Form form = this->form();
     if (const std::optional<QString> shortened = GameFiles::shortFolderNames(form.gameExe))
         form.gameExe = *shortened;
-    if (SettingsSaver::save(form, m_configFile, m_mt32SupportEnabled, m_host.prompter) ==
-        SettingsSaver::Outcome::Saved)
+    switch (SettingsSaver::save(form, m_configFile, m_mt32SupportEnabled, m_host.prompter, m_loadedText)) {
+    case SettingsSaver::Outcome::Saved:
         accept();
+        break;
+    case SettingsSaver::Outcome::Reload:
+        loadConfigFile(m_configFile);
+        break;
+    case SettingsSaver::Outcome::KeepEditorOpen:
+        break;
+    }
 }
 
 void Preferences::close_window()

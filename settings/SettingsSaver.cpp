@@ -109,7 +109,8 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
     return text;
 }
 
-Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32SupportEnabled, Prompter& prompter)
+Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32SupportEnabled, Prompter& prompter,
+             const std::optional<QString>& loadedText)
 {
     const QString title = typed.title.trimmed();
     if (title.isEmpty()) {
@@ -145,6 +146,23 @@ Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32Suppor
     if (const std::optional<QString> busy = lock.failure()) {
         prompter.ask({tr("Could Not Save"), *busy, Prompter::Style::Warning, {tr("OK")}});
         return Outcome::KeepEditorOpen;
+    }
+    // Decided under the lock: no other writer can change the file between the look and the write.
+    if (loadedText && !editedConfigFile.isEmpty()) {
+        const TextFile::ReadResult now = TextFile::readUtf8(editedConfigFile);
+        if (now.ok() && now.text != *loadedText) {
+            const int answer = prompter.ask(
+                {tr("Settings Changed Elsewhere"),
+                 tr("The settings of \"%1\" were changed by another program since this window opened. Keep "
+                    "the settings shown here, or reload the changed ones?")
+                     .arg(title),
+                 Prompter::Style::Warning,
+                 {tr("Keep Mine"), tr("Reload"), tr("Cancel")}});
+            if (answer == 1)
+                return Outcome::Reload;
+            if (answer != 0)
+                return Outcome::KeepEditorOpen;
+        }
     }
     Form form = typed;
     if (renames) {

@@ -28,6 +28,8 @@ private Q_SLOTS:
     void fileNamedOtherThanItsTitleIsRenamedNotCopied();
     void rename_data();
     void rename();
+    void changedElsewhere_data();
+    void changedElsewhere();
     void refusedSavesChangeNothing_data();
     void refusedSavesChangeNothing();
 };
@@ -198,6 +200,41 @@ void SavingTest::rename()
     QCOMPARE(PlayRecord::of(library + u'/' + fileAfter + u".conf"_s).seconds, previous == u"-" ? 0 : 3660);
     QCOMPARE(HostAccess::isAllowed(library + u'/' + fileAfter + u".conf"_s), previous != u"-");
     QCOMPARE(HostAccess::isAllowed(library + u"/Doom.conf"_s), fileAfter == u"Doom" || previous == u"-");
+}
+
+void SavingTest::changedElsewhere_data()
+{
+    // "tandril details" wrote the file while the editor was open; the user's answer decides.
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("keep mine") << 0 << int(SettingsSaver::Outcome::Saved) << true;
+    QTest::newRow("reload") << 1 << int(SettingsSaver::Outcome::Reload) << false;
+    QTest::newRow("cancel") << 2 << int(SettingsSaver::Outcome::KeepEditorOpen) << false;
+}
+
+void SavingTest::changedElsewhere()
+{
+    QFETCH(int, answer);
+    QFETCH(int, outcome);
+    QFETCH(bool, written);
+    const TestHome home;
+    const QByteArray loaded = "[tandril]\ngame_title=Doom\n";
+    const QByteArray changed = "[tandril]\ngame_title=Doom\ngame_year=1993\n";
+    const QString file = home.writeConfig(u"Doom"_s, changed);
+    ScriptedPrompter prompter;
+    prompter.answers = {answer};
+    SettingsSaver::Form form = emptyForm();
+    form.title = u"Doom"_s;
+    QCOMPARE(int(SettingsSaver::save(form, file, false, prompter, QString::fromUtf8(loaded))), outcome);
+    QCOMPARE(prompter.questions.size(), 1);
+    QCOMPARE(prompter.questions.first().title, u"Settings Changed Elsewhere"_s);
+    QCOMPARE(readFile(file) == changed, !written);
+    // Unchanged since it was read: saved without a question.
+    ScriptedPrompter quiet;
+    QCOMPARE(SettingsSaver::save(form, file, false, quiet, QString::fromUtf8(readFile(file))),
+             SettingsSaver::Outcome::Saved);
+    QVERIFY(quiet.questions.isEmpty());
 }
 
 void SavingTest::refusedSavesChangeNothing_data()
