@@ -36,6 +36,13 @@ QString droppedPicture(const QMimeData* data)
 
 } // namespace
 
+namespace {
+
+constexpr qsizetype ShownNoteCharacters = 4000;
+constexpr qsizetype ShownNoteLines = 60;
+
+} // namespace
+
 QString describeGame(const ConfigEntry& entry, const PlayRecord::Record& played)
 {
     const GameDetails& details = entry.details;
@@ -57,8 +64,17 @@ QString describeGame(const ConfigEntry& entry, const PlayRecord::Record& played)
         record.append(
             DetailsPanel::tr("Play time: %1").arg(PlayRecord::durationText(played.seconds).toHtmlEscaped()));
     html += u"<p>"_qs + record.join(u"<br>"_qs) + u"</p>"_qs;
-    if (!details.notes.isEmpty())
-        html += u"<p>"_qs + details.notes.toHtmlEscaped().replace(u'\n', u"<br>"_qs) + u"</p>"_qs;
+    if (!details.notes.isEmpty()) {
+        // The panel shows the beginning of long notes (laying out megabytes would freeze the
+        // window); the settings editor holds them whole.
+        QString notes = details.notes.left(ShownNoteCharacters);
+        const QStringList lines = notes.split(u'\n');
+        if (lines.size() > ShownNoteLines)
+            notes = lines.mid(0, ShownNoteLines).join(u'\n');
+        const bool cut = notes.size() < details.notes.size();
+        html += u"<p>"_qs + notes.toHtmlEscaped().replace(u'\n', u"<br>"_qs) + (cut ? u" …"_qs : QString()) +
+                u"</p>"_qs;
+    }
     return html;
 }
 
@@ -130,10 +146,24 @@ void DetailsPanel::showGame(const std::optional<ConfigEntry>& entry, const QStri
 
 void DetailsPanel::refreshPictures()
 {
-    const QString shown = m_pictures.value(m_index);
-    m_pictures = m_gameFolder.isEmpty() ? QStringList() : GamePictures::pictures(m_gameFolder);
-    m_index = std::max(0, int(m_pictures.indexOf(shown)));
-    showPictureAt(m_index);
+    // Listed away from the window's thread: a capture folder may hold thousands of screenshots.
+    const quint64 listing = ++m_listing;
+    if (m_gameFolder.isEmpty()) {
+        m_pictures.clear();
+        showPictureAt(0);
+        return;
+    }
+    auto pictures = std::make_shared<QStringList>();
+    BackgroundTask::start(
+        this, [pictures, folder = m_gameFolder] { *pictures = GamePictures::pictures(folder); },
+        [this, pictures, listing] {
+            if (listing != m_listing)
+                return; // another game was selected meanwhile
+            const QString shown = m_pictures.value(m_index);
+            m_pictures = *pictures;
+            m_index = std::max(0, int(m_pictures.indexOf(shown)));
+            showPictureAt(m_index);
+        });
 }
 
 void DetailsPanel::step(int by)
@@ -225,6 +255,7 @@ void DetailsPanel::takeCover(const QString& imagePath)
         return;
     }
     m_shownPath.clear(); // the cover's file may keep its name with new content
+    ++m_listing;         // a listing from before the cover came is out of date
     m_pictures = GamePictures::pictures(m_gameFolder);
     showPictureAt(0);
 }

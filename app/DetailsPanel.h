@@ -70,4 +70,5 @@ private:
     QString m_wantedPath; // the picture to show next
     QString m_shownPath;  // the picture shown
     bool m_loading = false;
+    quint64 m_listing = 0; // the newest listing of a capture folder; older ones are dropped
 };

@@ -1,4 +1,5 @@
 #include "app/DetailsPanel.h"
+#include "app/PictureLoading.h"
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
 #include "common/RecordingEmulator.h"
@@ -23,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <sys/stat.h>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -50,6 +52,7 @@ private Q_SLOTS:
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
+    void boundedDetails();
     void addsTheChosenGamesOfAFolder();
 
 private:
@@ -306,6 +309,25 @@ void MainWindowTest::exportShowsProgressAndCancels()
         QCOMPARE(indicator->value(), 4);
     }
     QCOMPARE(tree(m_home->temporaryFolder()), QStringList());
+}
+
+void MainWindowTest::boundedDetails()
+{
+    // A picture that is a link to a FIFO is refused at once instead of waited on for ever.
+    const QString fifo = m_home->path() + u"/pipe"_s;
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QFile::link(fifo, m_home->path() + u"/COVER.png"_s));
+    QVERIFY(PictureLoading::load(m_home->path() + u"/COVER.png"_s, {100, 100}).isNull());
+    // Notes of megabytes show their beginning: at the limit whole, one past it and far past it cut.
+    for (const auto& [notes, cut] : {std::pair(QString(4000, u'n'), false), std::pair(QString(4001, u'n'), true),
+                                     std::pair(QString(2'000'000, u'n'), true),
+                                     std::pair(QString(u"line\n"_s).repeated(61), true)}) {
+        ConfigEntry entry{u"Doom"_s, u"/x/Doom.conf"_s};
+        entry.details.notes = notes;
+        const QString html = describeGame(entry, {});
+        QCOMPARE(html.contains(u" …"_s), cut);
+        QVERIFY(html.size() < 6000);
+    }
 }
 
 void MainWindowTest::detailsPanelShowsPictures()
