@@ -39,8 +39,10 @@ int runWindow(int& argc, char** argv)
     DialogPrompter prompter;
     if (const std::optional<QString> problem = Paths::homeFolderProblem()) {
         // Asked, not queued: there is no window to show an alert after.
-        prompter.ask({QApplication::translate("Application", "Home Folder Not Usable"), *problem,
-                      Prompter::Style::Critical, {QApplication::translate("Application", "OK")}});
+        prompter.ask({QApplication::translate("Application", "Home Folder Not Usable"),
+                      *problem,
+                      Prompter::Style::Critical,
+                      {QApplication::translate("Application", "OK")}});
         return 1;
     }
     InterruptedWork::finish(); // before the library is first read

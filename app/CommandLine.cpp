@@ -5,8 +5,8 @@
 #include "app/GameCommands.h"
 #include "library/InterruptedWork.h"
 #include "platform/ConsolePrompter.h"
-#include "platform/Paths.h"
 #include "platform/Emulator.h"
+#include "platform/Paths.h"
 
 #include <functional>
 #include <QCoreApplication>

@@ -90,7 +90,8 @@ QList<Found> scan(const QString& folder)
             continue;
         // A link may lead anywhere (to "/" itself): only what the folder holds is a game of it.
         if (item.isSymLink()) {
-            logLine(QStringLiteral("⚠️ Skipped, a link and not a game of the folder: ") + item.absoluteFilePath());
+            logLine(QStringLiteral("⚠️ Skipped, a link and not a game of the folder: ") +
+                    item.absoluteFilePath());
             continue;
         }
         if (QDir::cleanPath(item.absoluteFilePath()).startsWith(library + u'/'))

@@ -57,7 +57,8 @@ std::optional<QStringList> differences(const QString& configFile, QString* error
     return OtherSettings::differences(read.text, EntryCreation::templateText().value_or(QString()));
 }
 
-std::optional<QString> setDetails(const QString& configFile, const QList<std::pair<QString, QString>>& changes)
+std::optional<QString> setDetails(const QString& configFile,
+                                  const QList<std::pair<QString, QString>>& changes)
 {
     const LibraryLock lock;
     if (lock.failure())

@@ -24,7 +24,8 @@ std::optional<QString> refusal(const Assignment& assignment);
 // Sets some of the game's details (year, developer, …: name → value) in its file, read and
 // written again under the library's lock, so that another writer's details at the same time
 // stay. Returns why it could not.
-std::optional<QString> setDetails(const QString& configFile, const QList<std::pair<QString, QString>>& changes);
+std::optional<QString> setDetails(const QString& configFile,
+                                  const QList<std::pair<QString, QString>>& changes);
 
 // The game's settings that differ from the template, "section.key=value" each.
 std::optional<QStringList> differences(const QString& configFile, QString* error);

@@ -25,8 +25,12 @@ ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& a
     // "./" keeps a name such as "-n" from being read as an option; zip stores it without. "-nw"
     // takes every name literally, so that "*" or "[" in a name is no pattern.
     const QString member = QStringLiteral("./") + baseName;
-    QStringList arguments{QStringLiteral("-r"), QStringLiteral("-nw"), archivePath, member,
-                          member + QStringLiteral(".conf"), Marker};
+    QStringList arguments{QStringLiteral("-r"),
+                          QStringLiteral("-nw"),
+                          archivePath,
+                          member,
+                          member + QStringLiteral(".conf"),
+                          Marker};
     if (!leftOut.isEmpty()) {
         arguments << QStringLiteral("-x");
         for (const QString& item : leftOut)

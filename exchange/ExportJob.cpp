@@ -24,10 +24,10 @@ struct FolderScan
 {
     qint64 bytes = 0;
     qint64 items = 0;
-    QByteArray fingerprint;            // every item's name, kind, size and time: any change shows
-    std::optional<QString> folderLink; // a link to a folder, which zip would follow without end
+    QByteArray fingerprint;                // every item's name, kind, size and time: any change shows
+    std::optional<QString> folderLink;     // a link to a folder, which zip would follow without end
     std::optional<QString> unreadableName; // a name that is no UTF-8 text: import would refuse it
-    QStringList outsideLinks;          // links to files outside the game folder: never packed
+    QStringList outsideLinks;              // links to files outside the game folder: never packed
 };
 
 // Whether a link leads out of the folder (followed to its end; a broken link leads nowhere in).
@@ -178,8 +178,9 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
     marker.close();
 
     m_stagedArchive = m_staging->filePath(m_baseName + ArchiveFormat::Extension);
-    runTool(ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName, m_leftOut), size.items + 3,
-            {QByteArrayLiteral("adding:")}, [this](const ProcessRunner::Result& result) { zipped(result); });
+    runTool(ArchiveFormat::zipCommand(m_staging->path(), m_stagedArchive, m_baseName, m_leftOut),
+            size.items + 3, {QByteArrayLiteral("adding:")},
+            [this](const ProcessRunner::Result& result) { zipped(result); });
     return std::nullopt;
 }
 

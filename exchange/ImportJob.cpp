@@ -27,10 +27,10 @@ QString droppedSettingsText(const QStringList& dropped)
 {
     if (dropped.isEmpty())
         return {};
-    return QStringLiteral("\n\n") + QCoreApplication::translate("ImportJob",
-                                                    "These settings would reach past the game's own drives "
+    return QStringLiteral("\n\n") +
+           QCoreApplication::translate("ImportJob", "These settings would reach past the game's own drives "
                                                     "and were left out:\n%1")
-                            .arg(dropped.join(u'\n'));
+               .arg(dropped.join(u'\n'));
 }
 
 } // namespace

@@ -47,7 +47,7 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
     const std::variant<QStringList, LaunchRefusal> plan =
         planLaunch(mode, entry, Paths::libraryFolder(), m_languages(), &mounts,
                    entry && HostAccess::isAllowed(entry->filePath) ? HostReachChoice::OtherFolders
-                                                                  : HostReachChoice::OwnDrivesOnly);
+                                                                   : HostReachChoice::OwnDrivesOnly);
     if (const auto* refusal = std::get_if<LaunchRefusal>(&plan)) {
         m_prompter.showAlert(refusal->title, refusal->message);
         return std::nullopt;

@@ -178,7 +178,8 @@ bool setWhereDosboxReads(const QString& section, const QString& key, const QStri
 
 bool isProgramKey(QStringView key)
 {
-    return key.startsWith(u"game_", Qt::CaseInsensitive) || key.compare(u"setup_exe", Qt::CaseInsensitive) == 0 ||
+    return key.startsWith(u"game_", Qt::CaseInsensitive) ||
+           key.compare(u"setup_exe", Qt::CaseInsensitive) == 0 ||
            key.compare(u"cd_image", Qt::CaseInsensitive) == 0;
 }
 
@@ -219,7 +220,8 @@ void saveAutoexecToConfig(const QString& autoexecText, QString& text)
         return;
     const QString block = AutoexecHeader.toString() + u'\n' + protectPercentLines(trimmed);
     // A header counts only at the start of a line, never inside a title or a value.
-    static const QRegularExpression sectionPattern(QStringLiteral("(?sm)^\\[tandril autoexec\\].*?(\\z|\\n\\z|\\n\\[)"));
+    static const QRegularExpression sectionPattern(
+        QStringLiteral("(?sm)^\\[tandril autoexec\\].*?(\\z|\\n\\z|\\n\\[)"));
     const QRegularExpressionMatch match = sectionPattern.match(text);
     if (!match.hasMatch()) {
         text += u'\n' + block + u'\n';

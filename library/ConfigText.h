@@ -68,9 +68,9 @@ std::optional<QString> sectionOf(QStringView trimmedLine);
 // One key=value line as DOSBox-X reads it.
 struct KeyLine
 {
-    QString section; // lower case, without brackets; empty before the first header
-    QString key;     // lower case
-    QString value;   // trimmed
+    QString section;     // lower case, without brackets; empty before the first header
+    QString key;         // lower case
+    QString value;       // trimmed
     qsizetype start = 0; // the line's place in the text: from its first character
     qsizetype end = 0;   // to its line feed (or the end of the text)
     bool operator==(const KeyLine&) const = default;

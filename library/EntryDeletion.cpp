@@ -1,6 +1,6 @@
-#include "library/HostAccess.h"
 #include "library/EntryDeletion.h"
 
+#include "library/HostAccess.h"
 #include "library/ItemSwap.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLock.h"

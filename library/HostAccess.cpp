@@ -22,8 +22,8 @@ QString keyOf(const QString& configFile)
 bool isAllowed(const QString& configFile)
 {
     bool allowed = false;
-    SharedSettings::read(StoreName,
-                         [&](QSettings& settings) { allowed = settings.value(keyOf(configFile), false).toBool(); });
+    SharedSettings::read(
+        StoreName, [&](QSettings& settings) { allowed = settings.value(keyOf(configFile), false).toBool(); });
     return allowed;
 }
 

@@ -12,8 +12,8 @@ namespace {
 
 enum class Kind
 {
-    Path,      // names a file or folder of the host
-    OnSwitch,  // true turns on something that reaches the host
+    Path,     // names a file or folder of the host
+    OnSwitch, // true turns on something that reaches the host
     SerialPort,
     ParallelPort,
 };
@@ -69,7 +69,10 @@ std::optional<Rule> ruleFor(const QString& section, const QString& key)
     if ((section == u"serial" || section == u"parallel") && port.match(key).hasMatch()) {
         if (section == u"serial")
             // DOSBox-X's own defaults: a dummy device on the first two ports.
-            return Rule{u"serial", {}, Kind::SerialPort, key == u"serial1" || key == u"serial2" ? u"dummy" : u"disabled"};
+            return Rule{u"serial",
+                        {},
+                        Kind::SerialPort,
+                        key == u"serial1" || key == u"serial2" ? u"dummy" : u"disabled"};
         return Rule{u"parallel", {}, Kind::ParallelPort, u"disabled"};
     }
     return std::nullopt;
@@ -181,7 +184,8 @@ QList<Finding> find(const QString& configText, const Allowed& allowed)
         const std::optional<Rule> rule = ruleFor(line.section, line.key);
         if (!rule || !reaches(*rule, line.value, allowed))
             continue;
-        const QString safe = rule->safeValue == CaptureFolder ? allowed.captureFolder : rule->safeValue.toString();
+        const QString safe =
+            rule->safeValue == CaptureFolder ? allowed.captureFolder : rule->safeValue.toString();
         findings.append({line.section, line.key, line.value, safe});
     }
     return findings;
@@ -211,8 +215,9 @@ QString madeSafe(const QString& configText, const Allowed& allowed, QStringList*
         // is: only a setup program of the game's own is kept. (A CD image is mounted to be read.)
         const bool ownFile = line->key == u"setup_exe";
         const std::optional<Rule> rule = ruleFor(line->section, line->key);
-        const bool leaves = ownFile ? !line->value.isEmpty() && !isInside(QDir::cleanPath(line->value), allowed.gameFolder)
-                                    : rule && reaches(*rule, line->value, allowed);
+        const bool leaves =
+            ownFile ? !line->value.isEmpty() && !isInside(QDir::cleanPath(line->value), allowed.gameFolder)
+                    : rule && reaches(*rule, line->value, allowed);
         if (!leaves)
             continue;
         if (dropped)

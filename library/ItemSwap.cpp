@@ -238,8 +238,10 @@ void recover(const QString& path)
         const QRegularExpressionMatch match = leftover.match(name);
         // A journal of Tandril's own that a kill stopped while it was written: it never got its
         // name, so it records nothing.
-        static const QRegularExpression journalName(QStringLiteral("^\\.tandril-(swap|trash)-") + UuidPattern + u'$');
-        if (match.hasMatch() && match.captured(2) == u"partial" && journalName.match(match.captured(1)).hasMatch()) {
+        static const QRegularExpression journalName(QStringLiteral("^\\.tandril-(swap|trash)-") +
+                                                    UuidPattern + u'$');
+        if (match.hasMatch() && match.captured(2) == u"partial" &&
+            journalName.match(match.captured(1)).hasMatch()) {
             FileOperations::removeItem(folder.filePath(name));
             logLine(QStringLiteral("🔄 Removed an unfinished journal: ") + folder.filePath(name));
             continue;

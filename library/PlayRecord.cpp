@@ -76,7 +76,8 @@ Record of(const QString& configFile)
 std::optional<QString> started(const QString& configFile, const QDateTime& when)
 {
     return SharedSettings::update(StoreName, [&](QSettings& settings) {
-        settings.setValue(currentKey(settings, configFile) + u'/' + LastPlayedKey, when.toString(Qt::ISODate));
+        settings.setValue(currentKey(settings, configFile) + u'/' + LastPlayedKey,
+                          when.toString(Qt::ISODate));
     });
 }
 

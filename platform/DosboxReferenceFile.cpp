@@ -2,17 +2,16 @@
 
 #include "platform/Emulator.h"
 #include "platform/FileOperations.h"
+#include "platform/LockFiles.h"
+#include "platform/ProcessGroup.h"
 #include "platform/TextFile.h"
 
 #include <memory>
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include "platform/LockFiles.h"
-#include "platform/ProcessGroup.h"
-
 #include <QDateTime>
+#include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -86,7 +85,8 @@ constexpr qint64 UnownedScratchSeconds = 60;
 // Scratch folders that a killed Tandril left: their owner's lock is stale (or was never made).
 void removeAbandonedScratchFolders(const QString& base)
 {
-    QDirIterator folders(base, {QStringLiteral("tandril-??????")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    QDirIterator folders(base, {QStringLiteral("tandril-??????")},
+                         QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     while (folders.hasNext()) {
         const QFileInfo folder(folders.next());
         if (folder.isSymLink() || folder.ownerId() != ::getuid())
@@ -122,7 +122,8 @@ std::optional<ScratchFolder> scratchFolder()
         if (!fitsDosCommand(base + QStringLiteral("/tandril-XXXXXX/reading.conf")))
             continue;
         removeAbandonedScratchFolders(base);
-        ScratchFolder scratch{std::make_unique<QTemporaryDir>(base + QStringLiteral("/tandril-XXXXXX")), nullptr};
+        ScratchFolder scratch{std::make_unique<QTemporaryDir>(base + QStringLiteral("/tandril-XXXXXX")),
+                              nullptr};
         if (!scratch.folder->isValid())
             continue;
         scratch.owner = std::make_unique<QLockFile>(scratch.filePath(ScratchOwner));

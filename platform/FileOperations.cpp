@@ -1,14 +1,13 @@
 #include "platform/FileOperations.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-
 #include "platform/Diagnostics.h"
 #include "platform/Paths.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -112,15 +111,14 @@ std::optional<QString> unrepresentableAt(int folder, const QString& relative, in
 
 std::optional<QString> unrepresentableName(const QString& folder)
 {
-    const int top = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const int top =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (top < 0)
         return std::nullopt;
     const std::optional<QString> found = unrepresentableAt(top, QString(), 0);
     ::close(top);
     return found;
 }
-
-
 
 std::optional<QString> removeItem(const QString& path)
 {

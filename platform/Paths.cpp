@@ -1,8 +1,8 @@
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QUuid>
 
@@ -19,10 +19,10 @@ std::optional<QString> homeFolderProblem()
     const QByteArray home = qgetenv("HOME");
     if (home.isEmpty() || QFile::encodeName(QFile::decodeName(home)) == home)
         return std::nullopt;
-    return QCoreApplication::translate("Paths",
-                                       "The name of your home folder, %1, is not UTF-8 text, so Tandril cannot "
-                                       "keep its library there. Rename the folder or start Tandril with another "
-                                       "HOME.")
+    return QCoreApplication::translate(
+               "Paths", "The name of your home folder, %1, is not UTF-8 text, so Tandril cannot "
+                        "keep its library there. Rename the folder or start Tandril with another "
+                        "HOME.")
         .arg(QFile::decodeName(home));
 }
 

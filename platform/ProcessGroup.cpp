@@ -21,7 +21,8 @@ void leadOwnGroupWithWatcher(int watchedEnd)
     }
     // The watcher keeps nothing open but its end of the pipe, so it holds no one's output.
     rlimit limit{};
-    const int highest = ::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < 65536 ? int(limit.rlim_cur) : 1024;
+    const int highest =
+        ::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < 65536 ? int(limit.rlim_cur) : 1024;
     for (int fd = 0; fd < highest; ++fd) {
         if (fd != watchedEnd)
             ::close(fd);

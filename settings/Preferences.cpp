@@ -1,7 +1,7 @@
 #include "settings/Preferences.h"
 
-#include "library/HostAccess.h"
 #include "library/EntryCreation.h"
+#include "library/HostAccess.h"
 #include "library/LibraryLayout.h"
 #include "library/Mt32Folder.h"
 #include "platform/Diagnostics.h"

@@ -86,7 +86,7 @@ private:
     QString m_shaderFolder;
     QString m_previouslyLoadedTitle;
     bool m_mt32SupportEnabled = false;
-    QString m_configFile; // the file being edited
+    QString m_configFile;                // the file being edited
     std::optional<QString> m_loadedText; // its text as it was read, to see another writer's change
     bool m_copiesRunning = false;
     SettingsSaver::Form m_loadedForm; // the form as loaded: anything else is an unsaved change

@@ -1887,6 +1887,26 @@ schlüssel=wert</translation>
         <source>Invalid Settings</source>
         <translation>Ungültige Einstellungen</translation>
     </message>
+    <message>
+        <source>Settings Changed Elsewhere</source>
+        <translation>Einstellungen anderswo geändert</translation>
+    </message>
+    <message>
+        <source>The settings of "%1" were changed by another program since this window opened. Keep the settings shown here, or reload the changed ones?</source>
+        <translation>Die Einstellungen von „%1“ wurden von einem anderen Programm geändert, seit dieses Fenster offen ist. Die hier gezeigten Einstellungen behalten oder die geänderten neu laden?</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>SharedSettings</name>

@@ -199,7 +199,8 @@ void CommandLineTest::untrustedTextIsShownEscaped()
 {
     // An archive's title and notes may hold escape sequences that would command the terminal.
     const TestHome home;
-    home.writeConfig(u"x"_s, "[tandril]\ngame_title=Evil\x1b[2J\x07\ngame_notes=one\\ntwo\\u001b]0;owned\\u0007\n");
+    home.writeConfig(u"x"_s,
+                     "[tandril]\ngame_title=Evil\x1b[2J\x07\ngame_notes=one\\ntwo\\u001b]0;owned\\u0007\n");
     const TandrilRun listed = runTandril(home, {u"list"_s});
     QCOMPARE(listed.out.section(u'\t', 0, 0), u"Evil\\x1b[2J\\x07"_s);
     const TandrilRun details = runTandril(home, {u"details"_s, u"x"_s});
@@ -214,8 +215,9 @@ void CommandLineTest::homeFolderThatIsNotUtf8IsRefused()
     QProcess shell;
     shell.setProcessEnvironment(tandrilEnvironment(home));
     // Afterwards: the status, then what is in that folder and beside it.
-    shell.start(u"bash"_s, {u"-c"_s, u"home=\"$1/h$(printf '\\377')\"; mkdir \"$home\" && HOME=$home \"$2\" add Doom; "
-                                     "echo $?; ls -A \"$home\"; ls -A \"$1\" | grep -v '^\\.config$' | wc -l"_s,
+    shell.start(u"bash"_s, {u"-c"_s,
+                            u"home=\"$1/h$(printf '\\377')\"; mkdir \"$home\" && HOME=$home \"$2\" add Doom; "
+                            "echo $?; ls -A \"$home\"; ls -A \"$1\" | grep -v '^\\.config$' | wc -l"_s,
                             u"bash"_s, home.path(), QStringLiteral(TANDRIL_EXECUTABLE)});
     QVERIFY(shell.waitForFinished(30000));
     QVERIFY(shell.readAllStandardError().startsWith("Home Folder Not Usable: "));

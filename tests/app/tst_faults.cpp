@@ -600,7 +600,8 @@ void FaultsTest::namesThatAreNotUtf8()
     QVERIFY2(run.exitCode == exitCode && run.err.contains(said), qPrintable(run.err));
     const QList<QByteArray> names = rawNames(library);
     const auto holds = [&](const QByteArray& part) {
-        return std::any_of(names.cbegin(), names.cend(), [&](const QByteArray& name) { return name.contains(part); });
+        return std::any_of(names.cbegin(), names.cend(),
+                           [&](const QByteArray& name) { return name.contains(part); });
     };
     if (command == u"add --from")
         QVERIFY2(!holds("Keen") && holds("Doom.conf"), names.join(' ').constData());
@@ -637,7 +638,8 @@ void FaultsTest::sharedFilesKeepEveryChange()
     if (situation == u"details") {
         // They all read the game at once, then wait for the lock this test holds.
         auto held = std::make_unique<LibraryLock>();
-        for (const char* detail : {"year=1993", "developer=id", "publisher=GT", "genre=Shooter", "notes=Fast"})
+        for (const char* detail :
+             {"year=1993", "developer=id", "publisher=GT", "genre=Shooter", "notes=Fast"})
             start({u"details"_s, u"Doom"_s, QString::fromLatin1(detail)});
         QTest::qWait(800);
         held.reset();
@@ -666,12 +668,13 @@ void FaultsTest::sharedFilesKeepEveryChange()
     }
     const QString config = QString::fromUtf8(readFile(m_home->libraryFolder() + u"/Doom.conf"_s));
     if (situation == u"details") {
-        for (const char* line : {"game_year=1993", "game_developer=id", "game_publisher=GT", "game_genre=Shooter",
-                                 "game_notes=Fast"})
+        for (const char* line : {"game_year=1993", "game_developer=id", "game_publisher=GT",
+                                 "game_genre=Shooter", "game_notes=Fast"})
             QVERIFY2(config.contains(QLatin1String(line)), qPrintable(config));
     } else if (situation != u"full disk") {
-        const qint64 seconds =
-            QSettings(records + u"/PlayRecord.ini"_s, QSettings::IniFormat).value(u"Doom.conf/seconds"_s).toLongLong();
+        const qint64 seconds = QSettings(records + u"/PlayRecord.ini"_s, QSettings::IniFormat)
+                                   .value(u"Doom.conf/seconds"_s)
+                                   .toLongLong();
         QVERIFY2(seconds >= (situation == u"play time" ? 2 : 1), qPrintable(QString::number(seconds)));
     }
 }
@@ -688,12 +691,13 @@ void FaultsTest::checkingDosboxEndsWithTandril()
     // A DOSBox-X that is a wrapper script without exec: what it starts hangs in a process of its own.
     QFETCH(bool, killTandril);
     const QString pids = m_home->path() + u"/pids"_s;
-    const QString wrapper = m_home->writeFile(
-        u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 300 &\necho $! >> '" + pids.toUtf8() + "'\nwait\n");
+    const QString wrapper = m_home->writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 300 &\necho $! >> '" +
+                                                                     pids.toUtf8() + "'\nwait\n");
     QFile::setPermissions(wrapper, QFile::permissions(wrapper) | QFileDevice::ExeOwner);
     m_home->writeConfig(u"Doom"_s, "[tandril]\ngame_title=Doom\n[sdl]\nautolock=false\n");
-    QProcess* setter = startTandril(tandrilEnvironment(*m_home),
-                                    {u"--emulator"_s, wrapper, u"set"_s, u"Doom"_s, u"sdl.autolock=true"_s}, this);
+    QProcess* setter =
+        startTandril(tandrilEnvironment(*m_home),
+                     {u"--emulator"_s, wrapper, u"set"_s, u"Doom"_s, u"sdl.autolock=true"_s}, this);
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pids).size() > 0, 20000);
     const pid_t hanging = pid_t(readFile(pids).split('\n').first().toInt());
     QCOMPARE(::kill(hanging, 0), 0);

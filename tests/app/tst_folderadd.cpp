@@ -173,8 +173,8 @@ void FolderAddTest::theProposalAsChangedIsAdded()
 void FolderAddTest::eachGameOfAFolder_data()
 {
     // Besides src/Keen: more items of the folder ("NAME=CONTENT", "NAME/" a folder, "NAME.zip:
-    // MEMBER,MEMBER" an archive, "NAME->TARGET" a link), games already in the library, and what the scan finds, one
-    // "title:program:CD image:in library" each.
+    // MEMBER,MEMBER" an archive, "NAME->TARGET" a link), games already in the library, and what the scan
+    // finds, one "title:program:CD image:in library" each.
     textColumns({"items", "library", "found"});
     textRow("folders and .zip files in name order, hidden items and other files left out",
             "doom.zip:DOOM/DOOM.EXE,DOOM/DOOM.ISO|.cache/X.EXE=x|notes.txt=n", "",
@@ -184,7 +184,8 @@ void FolderAddTest::eachGameOfAFolder_data()
             "loose.zip:GO.BAT,GAME.EXE|one.zip:ONE.EXE|Empty/|bad.zip=not a zip", "",
             "bad:::no|Empty:::no|Keen:KEEN4E.EXE::no|loose:GAME.EXE::no|one:ONE.EXE::no");
     textRow("links to the whole disk and to a game elsewhere are no games of the folder",
-            "Root->/|Usr->/usr|Elsewhere->$HOME/other/Keen|Keen.zip->$HOME/other/k.zip", "", "Keen:KEEN4E.EXE::no");
+            "Root->/|Usr->/usr|Elsewhere->$HOME/other/Keen|Keen.zip->$HOME/other/k.zip", "",
+            "Keen:KEEN4E.EXE::no");
 }
 
 void FolderAddTest::eachGameOfAFolder()

@@ -1,7 +1,7 @@
 #include "app/DetailsPanel.h"
-#include "app/PictureLoading.h"
 #include "app/LibraryTableModel.h"
 #include "app/MainWindow.h"
+#include "app/PictureLoading.h"
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
@@ -24,8 +24,8 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
-#include <sys/stat.h>
 #include <QTreeWidget>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -319,9 +319,9 @@ void MainWindowTest::boundedDetails()
     QVERIFY(QFile::link(fifo, m_home->path() + u"/COVER.png"_s));
     QVERIFY(PictureLoading::load(m_home->path() + u"/COVER.png"_s, {100, 100}).isNull());
     // Notes of megabytes show their beginning: at the limit whole, one past it and far past it cut.
-    for (const auto& [notes, cut] : {std::pair(QString(4000, u'n'), false), std::pair(QString(4001, u'n'), true),
-                                     std::pair(QString(2'000'000, u'n'), true),
-                                     std::pair(QString(u"line\n"_s).repeated(61), true)}) {
+    for (const auto& [notes, cut] :
+         {std::pair(QString(4000, u'n'), false), std::pair(QString(4001, u'n'), true),
+          std::pair(QString(2'000'000, u'n'), true), std::pair(QString(u"line\n"_s).repeated(61), true)}) {
         ConfigEntry entry{u"Doom"_s, u"/x/Doom.conf"_s};
         entry.details.notes = notes;
         const QString html = describeGame(entry, {});

@@ -9,8 +9,8 @@
 #include "exchange/ImportJob.h"
 #include "library/LibraryLoader.h"
 
-#include <QSignalSpy>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -164,7 +164,8 @@ void ArchivesTest::exportLeavesOutLinksThatLeadOut()
     list.start(u"unzip"_s, {u"-Z1"_s, archive});
     QVERIFY(list.waitForFinished());
     const QByteArray members = list.readAllStandardOutput();
-    QVERIFY2(!members.contains("COVER") && !members.contains("BROKEN") && !members.contains("*"), members.constData());
+    QVERIFY2(!members.contains("COVER") && !members.contains("BROKEN") && !members.contains("*"),
+             members.constData());
     QVERIFY(members.contains("-n Doom/CAPTURE/SHOT1.png") && members.contains("-n Doom/CAPTURE/GAME.LNK"));
     QProcess content;
     content.start(u"unzip"_s, {u"-p"_s, archive});

@@ -60,7 +60,8 @@ void LauncherTest::argumentLists_data()
     QTest::addColumn<bool>("mayReachHost");
     QTest::addColumn<QString>("expected");
     const QString conf = u"-conf|$CONF|-noautoexec|-noconfig|"_s;
-    const QString head = conf + u"-set|dosbox captures=$GAME/CAPTURE|-set|language=de_DE.lng|-c|mount c \"$GAME\"|"_s;
+    const QString head =
+        conf + u"-set|dosbox captures=$GAME/CAPTURE|-set|language=de_DE.lng|-c|mount c \"$GAME\"|"_s;
     const QString secure = u"-c|keyb gr|-c|config -securemode|"_s;
     QTest::newRow("game") << int(LaunchMode::Game) << QByteArray("game_title=G\ngame_exe=C:\\G\\G.EXE\n")
                           << true << false << head + "-c|c:|" + secure + "-c|clr|-c|C:|-c|cd G|-c|G.EXE";
@@ -68,9 +69,10 @@ void LauncherTest::argumentLists_data()
         << int(LaunchMode::Game)
         << QByteArray("game_exe=G.EXE\ncd_image=/cds/g.iso\n[tandril autoexec]\n# c\n\n echo hi \n[x]\nno\n")
         << false << false
-        << conf + "-set|dosbox captures=$GAME/CAPTURE|-c|imgmount d \"/cds/g.iso\" -t iso -fs "
-                  "iso|-set|language=de_DE.lng|"
-                  "-c|mount c \"$GAME\"|-c|c:|" +
+        << conf +
+               "-set|dosbox captures=$GAME/CAPTURE|-c|imgmount d \"/cds/g.iso\" -t iso -fs "
+               "iso|-set|language=de_DE.lng|"
+               "-c|mount c \"$GAME\"|-c|c:|" +
                secure + "-c|clr|-c|cd |-c|G.EXE|-c|echo hi";
     QTest::newRow("game uses the first game_exe line")
         << int(LaunchMode::Game) << QByteArray("game_exe=A/A.BAT\ngame_exe=B.EXE\n") << false << false
@@ -85,10 +87,11 @@ void LauncherTest::argumentLists_data()
                       "[parallel]\nparallel1=file file:/y\n[printer]\ndocpath=.\n[ne2000]\nne2000=true\n"
                       "[midi]\nmt32.romdir=$LIBRARY/mt32\nfluid.soundfont=../../x.sf2\n")
         << false << false
-        << conf + u"-set|dosbox captures=$GAME/CAPTURE|-set|dos startcmd=false|-set|serial serial1=dummy|"
-                  "-set|serial serial3=disabled|-set|parallel parallel1=disabled|-set|printer docpath=$GAME/"
-                  "CAPTURE|-set|ne2000 ne2000=false|-set|midi fluid.soundfont=|-set|language=de_DE.lng|"
-                  "-c|mount c \"$GAME\"|-c|c:|"_s +
+        << conf +
+               u"-set|dosbox captures=$GAME/CAPTURE|-set|dos startcmd=false|-set|serial serial1=dummy|"
+               "-set|serial serial3=disabled|-set|parallel parallel1=disabled|-set|printer docpath=$GAME/"
+               "CAPTURE|-set|ne2000 ne2000=false|-set|midi fluid.soundfont=|-set|language=de_DE.lng|"
+               "-c|mount c \"$GAME\"|-c|c:|"_s +
                secure.chopped(1);
     QTest::newRow("a game the user lets reach other folders")
         << int(LaunchMode::Game) << QByteArray("game_exe=G.EXE\n[dos]\nstartcmd=true\n") << false << true
@@ -123,9 +126,9 @@ void LauncherTest::argumentLists()
             home.writeFile(u"Library/Application Support/Tandril/Game/FLOPPIES/"_s + QLatin1String(name),
                            "x");
     }
-    const auto plan = planLaunch(LaunchMode(mode), ConfigEntry{u"G"_s, conf, setup}, home.libraryFolder(), German,
-                                 nullptr,
-                                 mayReachHost ? HostReachChoice::OtherFolders : HostReachChoice::OwnDrivesOnly);
+    const auto plan =
+        planLaunch(LaunchMode(mode), ConfigEntry{u"G"_s, conf, setup}, home.libraryFolder(), German, nullptr,
+                   mayReachHost ? HostReachChoice::OtherFolders : HostReachChoice::OwnDrivesOnly);
     QVERIFY(std::holds_alternative<QStringList>(plan));
     QCOMPARE(std::get<QStringList>(plan).join(u'|'),
              expected.replace(u"$CONF"_s, conf)

@@ -38,7 +38,8 @@ void ConfigTextTest::operations_data()
             "Z", "game_title=X title=Y\ntitle=Z\n");
     textRow("a key that ends another key is not hit", "[sblaster]\nhdma=5\ndma=1\n", "dma", "3",
             "[sblaster]\nhdma=5\ndma=3\n");
-    textRow("a key with blanks and capitals is the key", "  Cycles = auto\n", "cycles", "500", "cycles=500\n");
+    textRow("a key with blanks and capitals is the key", "  Cycles = auto\n", "cycles", "500",
+            "cycles=500\n");
     textRow("a value with a line break is refused", "cycles=auto\n", "cycles", "1\n[autoexec]\nmount e /",
             "cycles=auto\n");
     textRow("a value with a line separator is refused", "x=1\n", "notes", "a\u2028b", "x=1\n");
@@ -151,9 +152,10 @@ void ConfigTextTest::hostReachIsDropped_data()
             "[printer] docpath=.|[printer] fontpath=C:\\FONTS");
     textRow("a folder whose name begins like the game's", "[dosbox]\ncaptures=/G2/x\n", "[dosbox]\n",
             "[dosbox] captures=/G2/x");
-    textRow("a setup program outside the game's folder", "[tandril]\nsetup_exe=/home/u/.ssh/SETUP.EXE\n"
-            "cd_image=/home/u/cd.iso\n", "[tandril]\ncd_image=/home/u/cd.iso\n",
-            "[tandril] setup_exe=/home/u/.ssh/SETUP.EXE");
+    textRow("a setup program outside the game's folder",
+            "[tandril]\nsetup_exe=/home/u/.ssh/SETUP.EXE\n"
+            "cd_image=/home/u/cd.iso\n",
+            "[tandril]\ncd_image=/home/u/cd.iso\n", "[tandril] setup_exe=/home/u/.ssh/SETUP.EXE");
     textRow("DOSBox-X's own start-up lines join Tandril's",
             "[sdl]\nx=1\n[autoexec]\nmount e /\n\ne:\n[tandril autoexec]\necho hi\n",
             "[sdl]\nx=1\n[tandril autoexec]\necho hi\nmount e /\ne:\n\n", "");
@@ -164,7 +166,8 @@ void ConfigTextTest::hostReachIsDropped_data()
 void ConfigTextTest::hostReachIsDropped()
 {
     QStringList dropped;
-    const QString safe = HostReach::madeSafe(cell("text"), {u"/G"_s, {u"/L/mt32"_s}, u"/G/CAPTURE"_s}, &dropped);
+    const QString safe =
+        HostReach::madeSafe(cell("text"), {u"/G"_s, {u"/L/mt32"_s}, u"/G/CAPTURE"_s}, &dropped);
     QCOMPARE(safe, cell("expected"));
     QCOMPARE(dropped.join(u'|'), cell("dropped"));
     // What is left reaches nothing more at launch.
@@ -174,7 +177,8 @@ void ConfigTextTest::hostReachIsDropped()
 void ConfigTextTest::notesStayOneLine_data()
 {
     textColumns({"notes"});
-    for (const char* breaking : {"\n", "\r\n", "\r", "\u2028", "\u2029", "\u0085", "\v", "\f", "\t", "\x1b[2J"})
+    for (const char* breaking :
+         {"\n", "\r\n", "\r", "\u2028", "\u2029", "\u0085", "\v", "\f", "\t", "\x1b[2J"})
         textRow(qPrintable(u"break "_s + QString::fromUtf8(breaking).toUtf8().toHex()),
                 QString(u"first"_s + QString::fromUtf8(breaking) + u"[autoexec]\\u0041 game_exe=X"_s));
 }

@@ -43,7 +43,8 @@ void EntriesTest::adding_data()
     textRow("all ten removed", "a/b\\c:d?e%f*g|h\"i<j>k", "abcdefghijk");
     textRow("dots, letter case, non-ASCII and emoji kept", "Die Höhle v1.2 🐉", "Die Höhle v1.2 🐉");
     // The longest name every working name of a game still fits beside: 203 bytes.
-    textRow("203 bytes fit with every working name", QString(QString(101, QChar(0xe4)) + u'y'), QString(QString(101, QChar(0xe4)) + u'y'));
+    textRow("203 bytes fit with every working name", QString(QString(101, QChar(0xe4)) + u'y'),
+            QString(QString(101, QChar(0xe4)) + u'y'));
     textRow("blank: refused silently", " \t\n ", "");
     textRow("only removed characters", " ??? ", unusable);
     textRow("two dots", "..", unusable);

@@ -119,11 +119,13 @@ void PlatformTest::abandonedScratchFoldersGo()
     const TestHome home;
     const QString temporary = home.path() + u"/t"_s;
     const QByteArray host = QSysInfo::machineHostName().toUtf8();
-    const QString dead = home.writeFile(u"t/tandril-Dead01/owner.lock"_s, "999999999\ntandril\n" + host + "\n");
+    const QString dead =
+        home.writeFile(u"t/tandril-Dead01/owner.lock"_s, "999999999\ntandril\n" + host + "\n");
     home.writeFile(u"t/tandril-Dead01/reading.conf"_s, "[sdl]\n");
     home.writeFile(u"t/tandril-Young1/reading.conf"_s, "[sdl]\n");
     home.writeFile(u"t/tandril-Mine01/owner.lock"_s, QByteArray::number(qint64(::getpid())) + '\n' +
-                       QCoreApplication::applicationName().toUtf8() + '\n' + host + '\n');
+                                                         QCoreApplication::applicationName().toUtf8() + '\n' +
+                                                         host + '\n');
     home.writeFile(u"t/other-Dead01/owner.lock"_s, "999999999\n");
     const QString standIn = home.writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nexit 0\n");
     QVERIFY(QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner));
