@@ -127,13 +127,19 @@ void FolderAddTest::refusalsLeaveNothing_data()
     textColumns({"archive", "alert"}); // no archive: the folder itself, cancelled while copying
     textRow("not a zip", "text", "Keen.zip is not a zip archive.");
     textRow("cancelled while copying", "", "");
+    // "dir:": a folder of one file of that name, the game's only program.
+    textRow("a program whose name holds a line break", "dir:G\n[autoexec]\nmount e ~\n.EXE",
+            "The file name \"G\n[autoexec]\nmount e ~\n.EXE\" holds a line break or another control "
+            "character, which a configuration file cannot hold. Rename the file and add the game again.");
 }
 
 void FolderAddTest::refusalsLeaveNothing()
 {
     const QString archive = cell("archive");
-    const QString source = archive.isEmpty() ? m_home->path() + u"/src/Keen"_s
-                                             : m_home->writeFile(u"Keen.zip"_s, archive.toUtf8());
+    const QString source =
+        archive.isEmpty()                ? m_home->path() + u"/src/Keen"_s
+        : archive.startsWith(u"dir:"_s) ? QFileInfo(m_home->writeFile(u"src/Evil/"_s + archive.mid(4), "MZ")).path()
+                                         : m_home->writeFile(u"Keen.zip"_s, archive.toUtf8());
     QVERIFY(!add(source, archive.isEmpty()));
     const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
     QCOMPARE(alerts.isEmpty() ? QString() : alerts.first().message, cell("alert"));

@@ -99,6 +99,8 @@ void ArchivesTest::rewriteUserPaths_data()
     textRow("Linux home, one pass over both forms", "/home/a/Users/b/x", "/H", "/H/Users/b/x");
     textRow("home inserted verbatim", "/Users/a/x", "/srv/$1\\1\\0 home", "/srv/$1\\1\\0 home/x");
     textRow("other prefixes stay", "/opt/users/a/x /Users", "/H", "/opt/users/a/x /Users");
+    textRow("never across a line break", "cd_image=/home/a\ngame_year=1993\nsetup_exe=/x/S.EXE\n", "/H",
+            "cd_image=/home/a\ngame_year=1993\nsetup_exe=/x/S.EXE\n");
 }
 
 void ArchivesTest::rewriteUserPaths()
