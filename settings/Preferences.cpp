@@ -157,7 +157,7 @@ void Preferences::showAlert(const QString& title, const QString& message)
 void Preferences::selectGameExe()
 {
     FilePanel::Request request{
-        tr("Choose Game EXE"), {QStringLiteral("exe"), QStringLiteral("bat")}, QString()};
+        tr("Choose Game EXE"), {QStringLiteral("exe"), QStringLiteral("com"), QStringLiteral("bat")}, QString()};
     const QString title = m_titleName->text().trimmed();
     if (!title.isEmpty()) {
         const QString gameFolder =
@@ -175,7 +175,10 @@ void Preferences::selectGameExe()
 void Preferences::selectSetupExe()
 {
     const QPointer<Preferences> editor(this);
-    m_host.filePanel.chooseFile({tr("Choose Setup EXE"), {QStringLiteral("exe")}, QString()},
+    // Many games start, and set up, with a .COM program.
+    m_host.filePanel.chooseFile({tr("Choose Setup EXE"),
+                                 {QStringLiteral("exe"), QStringLiteral("com"), QStringLiteral("bat")},
+                                 QString()},
                                 [editor](const QString& path) {
                                     if (editor)
                                         editor->m_setupExe->setText(QFileInfo(path).absoluteFilePath());

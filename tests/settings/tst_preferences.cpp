@@ -147,8 +147,12 @@ void PreferencesTest::numericFieldsFilter()
         QCOMPARE(m_prompter.questions.isEmpty() ? QString() : m_prompter.questions.first().text, alert);
         m_prompter.questions.clear();
     }
-    // A file panel answered after the editor closed must not touch the gone editor.
+    // Programs of every kind DOS starts, .COM ones too; a panel answered after the editor closed
+    // must not touch the gone editor.
+    control<QPushButton>(*editor, "selectGameExe")->click();
+    QCOMPARE(m_filePanel.requests.last().extensions, (QStringList{u"exe"_s, u"com"_s, u"bat"_s}));
     control<QPushButton>(*editor, "selectSetupExe")->click();
+    QCOMPARE(m_filePanel.requests.last().extensions, (QStringList{u"exe"_s, u"com"_s, u"bat"_s}));
     editor.reset();
     m_filePanel.choose(u"/games/GAME.EXE"_s);
 }
