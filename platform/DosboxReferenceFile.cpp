@@ -141,7 +141,9 @@ Result writeAccount(const Emulator& emulator, const std::optional<QString>& conf
     if (!scratch)
         return {std::nullopt, tr("There is no temporary folder with a short path without blanks."), false};
     const QString account = scratch->filePath(QStringLiteral("reference.conf"));
-    QStringList arguments{QStringLiteral("-fastlaunch"), QStringLiteral("-nopromptfolder")};
+    // A setting under check is read, never run: no [config] or [autoexec] section of it executes.
+    QStringList arguments{QStringLiteral("-fastlaunch"), QStringLiteral("-nopromptfolder"),
+                          QStringLiteral("-noconfig"), QStringLiteral("-noautoexec")};
     if (configText) {
         const QString config = scratch->filePath(QStringLiteral("reading.conf"));
         if (const std::optional<QString> error = TextFile::writeUtf8Atomically(config, *configText))
