@@ -60,20 +60,15 @@ std::optional<QStringList> differences(const QString& configFile, QString* error
 std::optional<QString> setDetails(const QString& configFile,
                                   const QList<std::pair<QString, QString>>& changes)
 {
-    const LibraryLock lock;
-    if (lock.failure())
-        return lock.failure();
-    const TextFile::ReadResult read = TextFile::readUtf8(configFile);
-    if (!read.ok())
-        return read.error;
-    QString text = read.text;
-    GameDetails details = GameDetailsText::read(text);
-    for (const auto& [name, value] : changes)
-        GameDetailsText::set(details, name, value);
-    if (const std::optional<QString> problem = GameDetailsText::problem(details))
-        return problem;
-    GameDetailsText::write(details, text);
-    return TextFile::writeUtf8Atomically(configFile, text);
+    return LibraryLock::updateFile(configFile, [&](QString& text) -> std::optional<QString> {
+        GameDetails details = GameDetailsText::read(text);
+        for (const auto& [name, value] : changes)
+            GameDetailsText::set(details, name, value);
+        if (const std::optional<QString> problem = GameDetailsText::problem(details))
+            return problem;
+        GameDetailsText::write(details, text);
+        return std::nullopt;
+    });
 }
 
 std::optional<QString> set(const QString& configFile, const QList<Assignment>& assignments)
@@ -85,25 +80,20 @@ std::optional<QString> set(const QString& configFile, const QList<Assignment>& a
         block += u'[' + assignment.section + QStringLiteral("]\n") + assignment.key + u'=' +
                  assignment.value + u'\n';
     }
-    const LibraryLock lock;
-    if (lock.failure())
-        return lock.failure();
-    const TextFile::ReadResult read = TextFile::readUtf8(configFile);
-    if (!read.ok())
-        return read.error;
-    QString text = read.text;
-    OtherSettings::applyTo(block, text);
-    // Never a success for a setting that DOSBox-X would not find where it was written.
-    const QList<OtherSettings::Setting> written = OtherSettings::parse(text);
-    for (const Assignment& assignment : assignments) {
-        const auto last =
-            std::find_if(written.rbegin(), written.rend(), [&](const OtherSettings::Setting& s) {
-                return s.section == assignment.section && s.key == assignment.key;
-            });
-        if (last == written.rend() || last->value != assignment.value)
-            return tr("%1 could not be written.").arg(assignment.section + u'.' + assignment.key);
-    }
-    return TextFile::writeUtf8Atomically(configFile, text);
+    return LibraryLock::updateFile(configFile, [&](QString& text) -> std::optional<QString> {
+        OtherSettings::applyTo(block, text);
+        // Never a success for a setting that DOSBox-X would not find where it was written.
+        const QList<OtherSettings::Setting> written = OtherSettings::parse(text);
+        for (const Assignment& assignment : assignments) {
+            const auto last =
+                std::find_if(written.rbegin(), written.rend(), [&](const OtherSettings::Setting& s) {
+                    return s.section == assignment.section && s.key == assignment.key;
+                });
+            if (last == written.rend() || last->value != assignment.value)
+                return tr("%1 could not be written.").arg(assignment.section + u'.' + assignment.key);
+        }
+        return std::nullopt;
+    });
 }
 
 } // namespace SettingsCommands

@@ -3,6 +3,7 @@
 #include "platform/FileOperations.h"
 #include "platform/LockFiles.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +26,21 @@ LibraryLock::LibraryLock(int waitMilliseconds) : m_lock(std::make_unique<QLockFi
 }
 
 LibraryLock::~LibraryLock() = default; // QLockFile unlocks when it goes
+
+std::optional<QString> LibraryLock::updateFile(const QString& configFile,
+                                               const std::function<std::optional<QString>(QString& text)>& change)
+{
+    const LibraryLock lock;
+    if (lock.failure())
+        return lock.failure();
+    const TextFile::ReadResult read = TextFile::readUtf8(configFile);
+    if (!read.ok())
+        return read.error;
+    QString text = read.text;
+    if (const std::optional<QString> refused = change(text))
+        return refused;
+    return TextFile::writeUtf8Atomically(configFile, text);
+}
 
 QString LibraryLock::lockFilePath()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <QString>
@@ -22,6 +23,12 @@ public:
     std::optional<QString> failure() const { return m_failure; }
 
     static QString lockFilePath();
+
+    // The one read-modify-write of a game's configuration file: read, changed and written back
+    // atomically, all while holding this lock, so that no other writer's change in between is
+    // lost. change returns why it refuses the text; every failure is returned.
+    static std::optional<QString> updateFile(const QString& configFile,
+                                             const std::function<std::optional<QString>(QString& text)>& change);
 
 private:
     std::unique_ptr<QLockFile> m_lock;
