@@ -27,8 +27,9 @@ LibraryLock::LibraryLock(int waitMilliseconds) : m_lock(std::make_unique<QLockFi
 
 LibraryLock::~LibraryLock() = default; // QLockFile unlocks when it goes
 
-std::optional<QString> LibraryLock::updateFile(const QString& configFile,
-                                               const std::function<std::optional<QString>(QString& text)>& change)
+std::optional<QString>
+LibraryLock::updateFile(const QString& configFile,
+                        const std::function<std::optional<QString>(QString& text)>& change)
 {
     const LibraryLock lock;
     if (lock.failure())

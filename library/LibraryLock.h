@@ -27,8 +27,8 @@ public:
     // The one read-modify-write of a game's configuration file: read, changed and written back
     // atomically, all while holding this lock, so that no other writer's change in between is
     // lost. change returns why it refuses the text; every failure is returned.
-    static std::optional<QString> updateFile(const QString& configFile,
-                                             const std::function<std::optional<QString>(QString& text)>& change);
+    static std::optional<QString>
+    updateFile(const QString& configFile, const std::function<std::optional<QString>(QString& text)>& change);
 
 private:
     std::unique_ptr<QLockFile> m_lock;

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStorageInfo>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace FileOperations {
@@ -217,9 +218,24 @@ bool isCancelled(const CancelFlag* cancel)
 std::optional<QString> copyFile(const QString& source, const QString& destination, const CancelFlag* cancel,
                                 const ByteProgress& progress)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    // Opened without blocking and checked to be a regular file: a FIFO that took a file's place
+    // would make the copy wait for ever.
+    const int descriptor = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return copyError(source, QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat status
+    {
+    };
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return copyError(source, tr("It is no regular file."));
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    QFile in;
+    if (!in.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         return copyError(source, in.errorString());
+    }
     QFile out(destination);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return copyError(source, out.errorString());
@@ -259,8 +275,10 @@ std::optional<QString> copyFile(const QString& source, const QString& destinatio
     }
     if (!out.flush())
         return copyError(source, out.errorString());
-    out.setPermissions(in.permissions());
-    out.setFileTime(in.fileTime(QFileDevice::FileModificationTime), QFileDevice::FileModificationTime);
+    // Taken from what was opened: the mode bits as they are (Qt's permissions would mix in what
+    // the current user may do), and the time of the last change.
+    ::fchmod(out.handle(), status.st_mode & 07777);
+    out.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
     out.close();
     if (out.error() != QFileDevice::NoError)
         return copyError(source, out.errorString());

@@ -156,8 +156,9 @@ void Preferences::showAlert(const QString& title, const QString& message)
 
 void Preferences::selectGameExe()
 {
-    FilePanel::Request request{
-        tr("Choose Game EXE"), {QStringLiteral("exe"), QStringLiteral("com"), QStringLiteral("bat")}, QString()};
+    FilePanel::Request request{tr("Choose Game EXE"),
+                               {QStringLiteral("exe"), QStringLiteral("com"), QStringLiteral("bat")},
+                               QString()};
     const QString title = m_titleName->text().trimmed();
     if (!title.isEmpty()) {
         const QString gameFolder =

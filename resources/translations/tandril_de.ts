@@ -673,6 +673,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Its name is not UTF-8 text. Rename it and try again.</source>
         <translation>Sein Name ist kein UTF-8-Text. Benennen Sie es um und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>It is no regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
 </context>
 <context>
     <name>FolderAddJob</name>

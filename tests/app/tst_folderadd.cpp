@@ -136,10 +136,10 @@ void FolderAddTest::refusalsLeaveNothing_data()
 void FolderAddTest::refusalsLeaveNothing()
 {
     const QString archive = cell("archive");
-    const QString source =
-        archive.isEmpty()                ? m_home->path() + u"/src/Keen"_s
-        : archive.startsWith(u"dir:"_s) ? QFileInfo(m_home->writeFile(u"src/Evil/"_s + archive.mid(4), "MZ")).path()
-                                         : m_home->writeFile(u"Keen.zip"_s, archive.toUtf8());
+    const QString source = archive.isEmpty() ? m_home->path() + u"/src/Keen"_s
+                           : archive.startsWith(u"dir:"_s)
+                               ? QFileInfo(m_home->writeFile(u"src/Evil/"_s + archive.mid(4), "MZ")).path()
+                               : m_home->writeFile(u"Keen.zip"_s, archive.toUtf8());
     QVERIFY(!add(source, archive.isEmpty()));
     const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
     QCOMPARE(alerts.isEmpty() ? QString() : alerts.first().message, cell("alert"));

@@ -3,6 +3,7 @@
 #include "platform/ConsolePrompter.h"
 #include "platform/DosboxReferenceFile.h"
 #include "platform/Emulator.h"
+#include "platform/FileOperations.h"
 #include "platform/RuntimeFolder.h"
 #include "platform/TextFile.h"
 
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void runtimeFolder_data();
     void runtimeFolder();
     void abandonedScratchFoldersGo();
+    void copyRefusesAFifoAtOnce();
 };
 
 void PlatformTest::readRefusals()
@@ -137,6 +139,28 @@ void PlatformTest::abandonedScratchFoldersGo()
     QVERIFY(!QFileInfo::exists(QFileInfo(dead).path()));
     QCOMPARE(QDir(temporary).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              (QStringList{u"other-Dead01"_s, u"tandril-Mine01"_s, u"tandril-Young1"_s}));
+}
+
+void PlatformTest::copyRefusesAFifoAtOnce()
+{
+    // Named like a picture, behind a link: opened it would wait for a writer for ever.
+    const TestHome home;
+    const QString fifo = home.path() + u"/pipe"_s;
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QFile::link(fifo, home.path() + u"/cover.png"_s));
+    const std::optional<QString> error =
+        FileOperations::copyTree(home.path() + u"/cover.png"_s, home.path() + u"/copy.png"_s,
+                                 FileOperations::Links::ContentIfInside, nullptr, {});
+    QVERIFY(error && error->contains(u"no regular file"_s));
+    QVERIFY(!QFileInfo::exists(home.path() + u"/copy.png"_s));
+    // A regular file keeps its permissions and time.
+    const QString file = home.writeFile(u"GAME.EXE"_s, "MZ");
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QVERIFY(!FileOperations::copyTree(file, home.path() + u"/COPY.EXE"_s,
+                                      FileOperations::Links::ContentIfInside, nullptr, {}));
+    QCOMPARE(QFileInfo(home.path() + u"/COPY.EXE"_s).permissions() & 0x7000,
+             QFileInfo(file).permissions() & 0x7000);
+    QCOMPARE(QFileInfo(home.path() + u"/COPY.EXE"_s).lastModified(), QFileInfo(file).lastModified());
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
