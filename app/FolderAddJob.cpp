@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
 
 namespace {
 
@@ -67,7 +68,25 @@ bool FolderAddJob::isArchive(const QString& source)
 QString FolderAddJob::titleFor(const QString& source)
 {
     const QFileInfo info(source);
-    return info.isDir() ? info.fileName() : info.completeBaseName();
+    return readableTitle(info.isDir() ? info.fileName() : info.completeBaseName());
+}
+
+QString FolderAddJob::readableTitle(const QString& name)
+{
+    const bool lowerCaseOnly = name == name.toLower();
+    static const QRegularExpression trailingNumber(QStringLiteral("^(.*\\p{L})(\\d+)$"));
+    QStringList words;
+    for (const QString& part : name.split(QRegularExpression(QStringLiteral("[-_]+")), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = trailingNumber.match(part);
+        for (QString word :
+             match.hasMatch() ? QStringList{match.captured(1), match.captured(2)} : QStringList{part}) {
+            if (lowerCaseOnly && !word.isEmpty())
+                word[0] = word.at(0).toUpper();
+            words.append(word);
+        }
+    }
+    // A name of nothing but separators stays as it was: the title check says what is wrong.
+    return words.isEmpty() ? name : words.join(u' ');
 }
 
 bool FolderAddJob::start(const QString& source, const QString& title, const QString& program)

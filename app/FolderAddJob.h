@@ -22,8 +22,12 @@ public:
     // pick ("--exe"). False when nothing was started; otherwise finished() follows.
     bool start(const QString& source, const QString& title = {}, const QString& program = {});
 
-    // The title of a game added from this folder or archive.
+    // The title of a game added from this folder or archive: its name made readable.
     static QString titleFor(const QString& source);
+    // "grand-prix-circuit" gives "Grand Prix Circuit", "digger98" "Digger 98": words split at "-"
+    // and "_", a number at a word's end set apart, and capitals only for a name written without
+    // any ("DOOM" and "CommanderKeen" keep theirs).
+    static QString readableTitle(const QString& name);
     // Whether the source is a .zip file (by its name), which the add unpacks.
     static bool isArchive(const QString& source);
     // A folder's files as the picker reads them: the top folder and the folders one level below.

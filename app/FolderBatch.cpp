@@ -99,9 +99,14 @@ QList<Found> scan(const QString& folder)
         Found game;
         game.source = item.absoluteFilePath();
         game.title = FolderAddJob::titleFor(game.source);
-        const QString baseName = LibraryLayout::baseNameForTitle(game.title);
-        game.inLibrary = !baseName.isEmpty() &&
-                         QFile::exists(LibraryLayout::configFilePath(Paths::libraryFolder(), baseName));
+        // By its title, or by the folder's plain name that earlier versions took as the title.
+        const auto inLibrary = [](const QString& title) {
+            const QString baseName = LibraryLayout::baseNameForTitle(title);
+            return !baseName.isEmpty() &&
+                   QFile::exists(LibraryLayout::configFilePath(Paths::libraryFolder(), baseName));
+        };
+        game.inLibrary =
+            inLibrary(game.title) || inLibrary(item.isDir() ? item.fileName() : item.completeBaseName());
         const QList<ProgramPicker::File> files =
             archive ? listArchive(game.source) : FolderAddJob::listFolder(game.source);
         const FolderAddJob::Proposal proposal = FolderAddJob::propose(files, game.title);

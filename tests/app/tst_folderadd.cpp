@@ -25,6 +25,8 @@ private Q_SLOTS:
     void refusalsLeaveNothing_data();
     void refusalsLeaveNothing();
     void theProposalAsChangedIsAdded();
+    void readableTitles_data();
+    void readableTitles();
     void eachGameOfAFolder_data();
     void eachGameOfAFolder();
 
@@ -176,6 +178,25 @@ void FolderAddTest::theProposalAsChangedIsAdded()
     QDir(m_home->path() + u"/src/Keen/CD"_s).removeRecursively();
 }
 
+void FolderAddTest::readableTitles_data()
+{
+    textColumns({"name", "title"});
+    textRow("words at hyphens, capitals", "grand-prix-circuit", "Grand Prix Circuit");
+    textRow("a number set apart", "digger98", "Digger 98");
+    textRow("underscores, runs of separators", "space__quest_3", "Space Quest 3");
+    textRow("capitals kept as written", "DOOM", "DOOM");
+    textRow("mixed case kept, separators still split", "Commander_Keen4", "Commander Keen 4");
+    textRow("a number inside a word stays", "wolf3d", "Wolf3d");
+    textRow("a name of digits stays", "1942", "1942");
+    textRow("letters beyond ASCII", "über-höhle2", "Über Höhle 2");
+    textRow("only separators", "--", "--");
+}
+
+void FolderAddTest::readableTitles()
+{
+    QCOMPARE(FolderAddJob::readableTitle(cell("name")), cell("title"));
+}
+
 void FolderAddTest::eachGameOfAFolder_data()
 {
     // Besides src/Keen: more items of the folder ("NAME=CONTENT", "NAME/" a folder, "NAME.zip:
@@ -184,11 +205,14 @@ void FolderAddTest::eachGameOfAFolder_data()
     textColumns({"items", "library", "found"});
     textRow("folders and .zip files in name order, hidden items and other files left out",
             "doom.zip:DOOM/DOOM.EXE,DOOM/DOOM.ISO|.cache/X.EXE=x|notes.txt=n", "",
-            "doom:DOOM.EXE:DOOM.ISO:no|Keen:KEEN4E.EXE::no");
+            "Doom:DOOM.EXE:DOOM.ISO:no|Keen:KEEN4E.EXE::no");
     textRow("a game already in the library", "", "Keen", "Keen:KEEN4E.EXE::yes");
     textRow("a .zip of loose files, one of a single file, an empty folder and a broken .zip",
             "loose.zip:GO.BAT,GAME.EXE|one.zip:ONE.EXE|Empty/|bad.zip=not a zip", "",
-            "bad:::no|Empty:::no|Keen:KEEN4E.EXE::no|loose:GAME.EXE::no|one:ONE.EXE::no");
+            "Bad:::no|Empty:::no|Keen:KEEN4E.EXE::no|Loose:GAME.EXE::no|One:ONE.EXE::no");
+    // Added before titles were made readable: still known by the folder's own name.
+    textRow("a game added under the folder's plain name", "grand-prix/", "grand-prix",
+            "Grand Prix:::yes|Keen:KEEN4E.EXE::no");
     textRow("links to the whole disk and to a game elsewhere are no games of the folder",
             "Root->/|Usr->/usr|Elsewhere->$HOME/other/Keen|Keen.zip->$HOME/other/k.zip", "",
             "Keen:KEEN4E.EXE::no");

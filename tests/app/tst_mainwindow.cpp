@@ -449,7 +449,7 @@ void MainWindowTest::addsTheChosenGamesOfAFolder()
     // The game that could not be added is told once, at the end.
     QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>(
                                           {{u"Some Games Were Not Added"_s,
-                                            u"Added 1 of 2 games; 0 already in the library\n\nbad — Add Game "
+                                            u"Added 1 of 2 games; 0 already in the library\n\nBad — Add Game "
                                             "Failed: bad.zip is not a zip archive."_s}}));
     QCOMPARE(shown(*window), (QStringList{u"Doom"_s, u"Quake"_s}));
     QCOMPARE(readFile(m_home->libraryFolder() + u"/Quake.conf"_s), QByteArray("game_title=Quake\n"));
