@@ -63,6 +63,13 @@ MainWindow::MainWindow(Host host, Emulator emulator, QWidget* parent)
     Mt32Folder::createIfNeeded();
     loadConfigFiles();
     watchLibrary();
+    // The play time shown follows a game's end at once, not only the window's next activation.
+    m_launcher.setPlayRecorded([window = QPointer<MainWindow>(this)] {
+        if (!window)
+            return; // a game that outlived its window
+        window->m_model->setPlayRecords(PlayRecord::all());
+        window->updateDetailsPanel();
+    });
     connect(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated, this,
             &MainWindow::reloadTable);
 }

@@ -81,8 +81,10 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
             prompter.showAlert(QCoreApplication::translate("Launch", "Play Time Not Recorded"), *error);
     };
     if (m_watch == Watch::QuickExitAlert) {
-        const auto ended = [configFile, recorded](qint64 seconds) {
+        const auto ended = [configFile, recorded, done = m_playRecorded](qint64 seconds) {
             recorded(PlayRecord::played(configFile, seconds));
+            if (done)
+                done();
         };
         if (const std::optional<QString> error = WatchedStart::start(
                 start.program, start.arguments,
@@ -95,6 +97,8 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
             return std::nullopt;
         }
         recorded(PlayRecord::started(configFile, QDateTime::currentDateTime()));
+        if (m_playRecorded)
+            m_playRecorded();
         return 0;
     }
     const bool toTheEnd = m_watch == Watch::ToTheEnd;

@@ -32,6 +32,10 @@ public:
     // when it did not start or failed while it was watched.
     std::optional<int> launch(LaunchMode mode, const std::optional<ConfigEntry>& entry);
 
+    // Called once a start that the window watched has been recorded, and again when DOSBox-X
+    // ended and its time was added, so that what shows the play record shows it anew.
+    void setPlayRecorded(std::function<void()> recorded) { m_playRecorded = std::move(recorded); }
+
     // Shows the game folder in the file manager when it exists; nothing otherwise.
     void gotoDriveC(const std::optional<ConfigEntry>& entry);
 
@@ -42,4 +46,5 @@ private:
     LanguageSource m_languages;
     FilePanel* m_chooser = nullptr;
     Watch m_watch = Watch::QuickExitAlert;
+    std::function<void()> m_playRecorded;
 };

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
     void boundedDetails();
+    void playRecordFollowsTheGame();
     void addsTheChosenGamesOfAFolder();
 
 private:
@@ -309,6 +310,23 @@ void MainWindowTest::exportShowsProgressAndCancels()
         QCOMPARE(indicator->value(), 4);
     }
     QCOMPARE(tree(m_home->temporaryFolder()), QStringList());
+}
+
+void MainWindowTest::playRecordFollowsTheGame()
+{
+    // Shown as soon as the game starts and as soon as DOSBox-X ends, with no return to the window.
+    m_home->writeConfig(u"b"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
+    const QString standIn = m_home->writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 1\n");
+    QVERIFY(QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner));
+    const auto window = makeWindow(QFileInfo(standIn).path());
+    select(*window, {0});
+    const QAbstractItemModel* model = child<QTableView>(*window, "tableView")->model();
+    const auto shown = [&](int column) { return model->index(0, column).data().toString(); };
+    QCOMPARE(shown(LibraryTableModel::LastPlayedColumn), QString());
+    child(*window, "launchGameButton")->click();
+    QVERIFY(!shown(LibraryTableModel::LastPlayedColumn).isEmpty());
+    QCOMPARE(shown(LibraryTableModel::PlayTimeColumn), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(shown(LibraryTableModel::PlayTimeColumn), u"less than a minute"_s, 10000);
 }
 
 void MainWindowTest::boundedDetails()
