@@ -81,7 +81,22 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
             prompter.showAlert(QCoreApplication::translate("Launch", "Play Time Not Recorded"), *error);
     };
     if (m_watch == Watch::QuickExitAlert) {
-        const auto ended = [configFile, recorded, done = m_playRecorded](qint64 seconds) {
+        // A second press of Play while the game runs would start a second copy, and count its
+        // time twice: asked first.
+        if (m_running->contains(configFile) &&
+            m_prompter.ask(
+                {QCoreApplication::translate("Launch", "Already Running"),
+                 QCoreApplication::translate("Launch", "\"%1\" is already running in DOSBox-X. Start "
+                                                       "another copy of it?")
+                     .arg(entry->title.isEmpty() ? QFileInfo(configFile).completeBaseName() : entry->title),
+                 Prompter::Style::Warning,
+                 {QCoreApplication::translate("Launch", "Start Another"),
+                  QCoreApplication::translate("Launch", "Cancel")}}) != 0)
+            return std::nullopt;
+        const auto ended = [configFile, recorded, done = m_playRecorded,
+                            running = m_running](qint64 seconds) {
+            if (--(*running)[configFile] <= 0)
+                running->remove(configFile);
             recorded(PlayRecord::played(configFile, seconds));
             if (done)
                 done();
@@ -96,6 +111,7 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
             m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"), *error);
             return std::nullopt;
         }
+        ++(*m_running)[configFile];
         recorded(PlayRecord::started(configFile, QDateTime::currentDateTime()));
         if (m_playRecorded)
             m_playRecorded();

@@ -4,6 +4,8 @@
 #include "platform/Emulator.h"
 
 #include <functional>
+#include <memory>
+#include <QHash>
 
 class FilePanel;
 class Prompter;
@@ -47,4 +49,6 @@ private:
     FilePanel* m_chooser = nullptr;
     Watch m_watch = Watch::QuickExitAlert;
     std::function<void()> m_playRecorded;
+    // The games the window started whose DOSBox-X has not ended yet, with how many copies.
+    std::shared_ptr<QHash<QString, int>> m_running = std::make_shared<QHash<QString, int>>();
 };

@@ -1021,6 +1021,22 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Play Time Not Recorded</source>
         <translation>Spielzeit nicht festgehalten</translation>
     </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Läuft bereits</translation>
+    </message>
+    <message>
+        <source>"%1" is already running in DOSBox-X. Start another copy of it?</source>
+        <translation>„%1“ läuft bereits in DOSBox-X. Eine weitere Kopie starten?</translation>
+    </message>
+    <message>
+        <source>Start Another</source>
+        <translation>Weitere starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>LibraryActions</name>

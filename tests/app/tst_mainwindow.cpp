@@ -315,7 +315,8 @@ void MainWindowTest::exportShowsProgressAndCancels()
 void MainWindowTest::playRecordFollowsTheGame()
 {
     // Shown as soon as the game starts and as soon as DOSBox-X ends, with no return to the window.
-    m_home->writeConfig(u"b"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
+    // (A name no other test plays: the record is the user's, kept beside the test's homes.)
+    m_home->writeConfig(u"Played Here"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
     const QString standIn = m_home->writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 1\n");
     QVERIFY(QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner));
     const auto window = makeWindow(QFileInfo(standIn).path());
@@ -326,7 +327,16 @@ void MainWindowTest::playRecordFollowsTheGame()
     child(*window, "launchGameButton")->click();
     QVERIFY(!shown(LibraryTableModel::LastPlayedColumn).isEmpty());
     QCOMPARE(shown(LibraryTableModel::PlayTimeColumn), QString());
+    // A second press while it runs asks first; Cancel starts no second copy.
+    m_prompter.answers = {1};
+    child(*window, "launchGameButton")->click();
+    QCOMPARE(m_prompter.questions.size(), 1);
+    QCOMPARE(m_prompter.questions.takeFirst().title, u"Already Running"_s);
     QTRY_COMPARE_WITH_TIMEOUT(shown(LibraryTableModel::PlayTimeColumn), u"less than a minute"_s, 10000);
+    // Ended: Play starts it again without a question.
+    child(*window, "launchGameButton")->click();
+    QVERIFY(m_prompter.questions.isEmpty());
+    QTest::qWait(1500); // its stand-in ends before the test does
 }
 
 void MainWindowTest::boundedDetails()
