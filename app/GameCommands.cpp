@@ -12,10 +12,12 @@
 #include "library/LibraryLoader.h"
 #include "library/PlayRecord.h"
 #include "platform/Diagnostics.h"
+#include "platform/DosboxReferenceFile.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
 #include "platform/Prompter.h"
 #include "settings/DosboxCheck.h"
+#include "settings/DosboxReference.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -241,8 +243,29 @@ int setSettings(Context& context)
         return Failure;
     QList<SettingsCommands::Assignment> assignments;
     for (const QString& operand : context.operands.mid(1)) {
-        const std::optional<SettingsCommands::Assignment> assignment =
-            SettingsCommands::parseAssignment(operand);
+        std::optional<SettingsCommands::Assignment> assignment = SettingsCommands::parseAssignment(operand);
+        if (!assignment && operand.indexOf(u'=') > 0 && !operand.left(operand.indexOf(u'=')).contains(u'.')) {
+            // "machine=cga": the section is DOSBox-X's, when the key stands in one section only.
+            const QString key = operand.left(operand.indexOf(u'=')).trimmed().toLower();
+            const DosboxReferenceFile::Result reference = DosboxReferenceFile::load(Emulator());
+            const QStringList sections =
+                reference.text ? DosboxReference::parse(*reference.text).sectionsOf(key) : QStringList();
+            if (sections.size() == 1) {
+                assignment = SettingsCommands::parseAssignment(sections.first() + u'.' + operand);
+            } else {
+                context.prompter.showAlert(
+                    QCoreApplication::translate("CommandLine", "Not Saved"),
+                    sections.isEmpty()
+                        ? QCoreApplication::translate(
+                              "CommandLine", "Name the setting with its section: SECTION.%1, such as "
+                                             "dosbox.machine=cga.")
+                              .arg(operand)
+                        : QCoreApplication::translate("CommandLine",
+                                                      "%1 stands in several sections: write %2.")
+                              .arg(key, sections.join(u'.' + key + QStringLiteral(" or ")) + u'.' + key));
+                return Failure;
+            }
+        }
         if (!assignment)
             return UsageError;
         if (const std::optional<QString> refused = SettingsCommands::refusal(*assignment)) {

@@ -69,6 +69,16 @@ QStringList DosboxReference::sections() const
     return m_sectionOrder;
 }
 
+QStringList DosboxReference::sectionsOf(const QString& name) const
+{
+    QStringList found;
+    for (const QString& section : m_sectionOrder) {
+        if (key(section, name))
+            found.append(section);
+    }
+    return found;
+}
+
 QStringList DosboxReference::keys(const QString& section) const
 {
     QStringList names;

@@ -23,6 +23,8 @@ public:
     bool isEmpty() const { return m_sections.isEmpty(); }
     QStringList sections() const;
     QStringList keys(const QString& section) const;
+    // The sections that hold a key of this name, in the reference's order.
+    QStringList sectionsOf(const QString& name) const;
     std::optional<Key> key(const QString& section, const QString& name) const;
 
 private:

@@ -210,6 +210,14 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <source>Home Folder Not Usable</source>
         <translation>Persönlicher Ordner nicht verwendbar</translation>
     </message>
+    <message>
+        <source>Name the setting with its section: SECTION.%1, such as dosbox.machine=cga.</source>
+        <translation>Nennen Sie die Einstellung mit ihrem Abschnitt: ABSCHNITT.%1, etwa dosbox.machine=cga.</translation>
+    </message>
+    <message>
+        <source>%1 stands in several sections: write %2.</source>
+        <translation>%1 steht in mehreren Abschnitten: Schreiben Sie %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePrompter</name>

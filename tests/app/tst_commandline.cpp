@@ -104,6 +104,10 @@ void CommandLineTest::commands_data()
     textRow("set, unchecked without a reference from DOSBox-X",
             "set|b|sblaster.oplmode=opl3|joystick.timed=false", "0", "", "=");
     textRow("set without a value", "set|b|nonsense", "2", "", "=");
+    textRow(
+        "set without a section, where DOSBox-X cannot say it", "set|b|machine=cga", "1",
+        "Not Saved: Name the setting with its section: SECTION.machine=cga, such as dosbox.machine=cga.\n",
+        "=");
     textRow("details set", "details|b|year=1991|genre=Platformer|notes=Line one", "0", "", "=");
     textRow("details: a year of two digits", "details|b|year=91", "1",
             "Not Saved: The year must be four digits, such as 1993, or empty: \"91\".\n", "=");

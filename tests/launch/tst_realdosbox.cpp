@@ -140,6 +140,13 @@ void RealDosboxTest::setChangesTheKeyDosboxReads()
     const TandrilRun set = runTandril(home, {u"set"_s, u"Twice"_s, u"cpu.cycles=fixed 4000"_s});
     QCOMPARE(set.exitCode, 0);
     QCOMPARE(held(conf, u"cpu"_s, u"cycles"_s), u"fixed 4000"_s);
+    // A key of one section needs no section; one of several is named with them.
+    QCOMPARE(runTandril(home, {u"set"_s, u"Twice"_s, u"machine=cga"_s}).exitCode, 0);
+    QCOMPARE(held(conf, u"dosbox"_s, u"machine"_s), u"cga"_s);
+    const TandrilRun several = runTandril(home, {u"set"_s, u"Twice"_s, u"sbtype=sb16"_s});
+    QCOMPARE(several.exitCode, 1);
+    QCOMPARE(several.err,
+             u"Not Saved: sbtype stands in several sections: write sblaster.sbtype or sblaster2.sbtype.\n"_s);
     QVERIFY(runTandril(home, {u"settings"_s, u"Twice"_s}).out.contains(u"cpu.cycles=fixed 4000"_s));
 }
 
