@@ -75,8 +75,9 @@ QString FolderAddJob::readableTitle(const QString& name)
 {
     const bool lowerCaseOnly = name == name.toLower();
     static const QRegularExpression trailingNumber(QStringLiteral("^(.*\\p{L})(\\d+)$"));
+    static const QRegularExpression separators(QStringLiteral("[-_]+"));
     QStringList words;
-    for (const QString& part : name.split(QRegularExpression(QStringLiteral("[-_]+")), Qt::SkipEmptyParts)) {
+    for (const QString& part : name.split(separators, Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch match = trailingNumber.match(part);
         for (QString word :
              match.hasMatch() ? QStringList{match.captured(1), match.captured(2)} : QStringList{part}) {

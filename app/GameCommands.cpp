@@ -5,7 +5,6 @@
 #include "app/GameLookup.h"
 #include "app/SettingsCommands.h"
 #include "launch/Launcher.h"
-#include "library/ConfigText.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/HostAccess.h"
@@ -16,6 +15,7 @@
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
 #include "platform/Prompter.h"
+#include "platform/TerminalText.h"
 #include "settings/DosboxCheck.h"
 #include "settings/DosboxReference.h"
 
@@ -39,27 +39,6 @@ std::optional<ConfigEntry> gameOperand(Context& context)
     }
     return std::get<ConfigEntry>(std::move(found));
 }
-
-namespace {
-
-// Text from a game's files as the terminal may show it: a control character (an escape sequence
-// from someone else's archive would command the terminal) appears as its code, "\x1b".
-QString printable(const QString& text)
-{
-    QString shown;
-    shown.reserve(text.size());
-    for (const QChar c : text) {
-        if (ConfigText::isWritableValue(QStringView(&c, 1)) && c != QChar(0x7f))
-            shown += c;
-        else if (c.unicode() < 0x100)
-            shown += QStringLiteral("\\x") + QString::number(c.unicode(), 16).rightJustified(2, u'0');
-        else
-            shown += QStringLiteral("\\u") + QString::number(c.unicode(), 16).rightJustified(4, u'0');
-    }
-    return shown;
-}
-
-} // namespace
 
 int listLibrary(Context& context)
 {
@@ -87,7 +66,8 @@ int listLibrary(Context& context)
         out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
     } else {
         for (const ConfigEntry& entry : entries)
-            out << printable(entry.title) << '\t' << printable(entry.filePath) << '\n';
+            out << TerminalText::printable(entry.title) << '\t' << TerminalText::printable(entry.filePath)
+                << '\n';
     }
     out.flush();
     return Success;
@@ -169,10 +149,10 @@ int gameDetails(Context& context)
     if (context.operands.size() == 1) {
         // "name: value", a line each; the notes' further lines indented.
         for (const QString& name : GameDetailsText::keys()) {
-            QStringList lines = GameDetailsText::value(entry->details, name).split(u'\n');
-            for (QString& line : lines)
-                line = printable(line);
-            context.streams.out << name << ": " << lines.join(QStringLiteral("\n  ")) << '\n';
+            context.streams.out << name << ": "
+                                << TerminalText::printable(GameDetailsText::value(entry->details, name))
+                                       .replace(u'\n', QStringLiteral("\n  "))
+                                << '\n';
         }
         context.streams.out.flush();
         return Success;
@@ -231,7 +211,7 @@ int showSettings(Context& context)
         return Failure;
     }
     for (const QString& line : *lines)
-        context.streams.out << line << '\n';
+        context.streams.out << TerminalText::printable(line) << '\n';
     context.streams.out.flush();
     return Success;
 }

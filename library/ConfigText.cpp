@@ -1,5 +1,7 @@
 #include "library/ConfigText.h"
 
+#include "platform/TerminalText.h"
+
 #include <algorithm>
 #include <QRegularExpression>
 
@@ -98,10 +100,7 @@ qsizetype nextHeader(QStringView text, qsizetype from)
 
 bool isWritableValue(QStringView value)
 {
-    return std::none_of(value.begin(), value.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-               c == QChar::ParagraphSeparator;
-    });
+    return std::none_of(value.begin(), value.end(), TerminalText::isControlCharacter);
 }
 
 bool replaceKeyLines(const QString& key, const QString& value, QString& text)
@@ -264,6 +263,32 @@ std::optional<QString> sectionOf(QStringView trimmedLine)
     if (close < 0)
         return std::nullopt;
     return trimmedLine.mid(1, close - 1).toString().toLower();
+}
+
+QList<Span> sectionSpans(QStringView text, QStringView section)
+{
+    QList<Span> spans;
+    std::optional<qsizetype> open;
+    forEachLine(text, 0, text.size(), [&](qsizetype start, qsizetype end) {
+        const std::optional<QString> name = sectionOf(text.mid(start, end - start).trimmed());
+        if (!name)
+            return;
+        if (open)
+            spans.append({*open, start});
+        open =
+            name->compare(section, Qt::CaseInsensitive) == 0 ? std::optional<qsizetype>(start) : std::nullopt;
+    });
+    if (open)
+        spans.append({*open, text.size()});
+    return spans;
+}
+
+QString sectionBody(QStringView text, const Span& span)
+{
+    const qsizetype headerEnd = text.indexOf(u'\n', span.start);
+    if (headerEnd < 0 || headerEnd >= span.end)
+        return {};
+    return text.mid(headerEnd + 1, span.end - headerEnd - 1).toString();
 }
 
 QList<KeyLine> keyLines(QStringView text)

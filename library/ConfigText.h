@@ -76,6 +76,18 @@ struct KeyLine
     bool operator==(const KeyLine&) const = default;
 };
 
+// Where each section of that name stands, as DOSBox-X reads headers: from its header's first
+// character to the next header's (or the end of the text), in the text's order.
+struct Span
+{
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+QList<Span> sectionSpans(QStringView text, QStringView section);
+
+// A section's body: everything after its header line, as it stands.
+QString sectionBody(QStringView text, const Span& span);
+
 // Every key line of the text, in its order, with the section it stands in. Comment lines ("#")
 // and lines without a key before "=" are none.
 QList<KeyLine> keyLines(QStringView text);

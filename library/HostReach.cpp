@@ -128,45 +128,6 @@ bool reaches(const Rule& rule, const QString& value, const Allowed& allowed)
     return false;
 }
 
-// DOSBox-X's own [autoexec] section: its lines, and where it stands in the text.
-struct AutoexecSection
-{
-    QStringList lines;
-    QList<std::pair<qsizetype, qsizetype>> spans; // from each header to the next header
-};
-
-AutoexecSection autoexecSections(const QString& text)
-{
-    AutoexecSection found;
-    qsizetype start = 0;
-    qsizetype sectionStart = -1;
-    while (start <= text.size()) {
-        qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0)
-            end = text.size();
-        const QStringView line = QStringView(text).mid(start, end - start);
-        if (const std::optional<QString> section = ConfigText::sectionOf(line.trimmed())) {
-            if (sectionStart >= 0)
-                found.spans.append({sectionStart, start});
-            sectionStart = *section == u"autoexec" ? start : -1;
-        } else if (sectionStart >= 0 && !line.trimmed().isEmpty()) {
-            found.lines.append(line.trimmed().toString());
-        }
-        start = end + 1;
-    }
-    if (sectionStart >= 0)
-        found.spans.append({sectionStart, text.size()});
-    return found;
-}
-
-// The start-up commands Tandril runs: the body of its own section, to the end of the text.
-QString tandrilAutoexec(const QString& text)
-{
-    static const QRegularExpression header(QStringLiteral("(?m)^\\[tandril autoexec\\][^\\n]*\\n?"));
-    const QRegularExpressionMatch match = header.match(text);
-    return match.hasMatch() ? ConfigText::unprotectPercentLines(text.mid(match.capturedEnd())) : QString();
-}
-
 } // namespace
 
 QList<Finding> find(const QString& configText, const Allowed& allowed)
@@ -224,16 +185,29 @@ QString madeSafe(const QString& configText, const Allowed& allowed, QStringList*
             dropped->prepend(describe({line->section, line->key, line->value, {}}));
         text.remove(line->start, std::min(line->end + 1, text.size()) - line->start);
     }
-    const AutoexecSection autoexec = autoexecSections(text);
-    if (autoexec.spans.isEmpty())
+    // DOSBox-X's own start-up section runs before any of Tandril's commands: its lines join the
+    // end of Tandril's start-up commands instead.
+    const QList<ConfigText::Span> autoexec = ConfigText::sectionSpans(text, u"autoexec");
+    if (autoexec.isEmpty())
         return text;
-    for (auto span = autoexec.spans.crbegin(); span != autoexec.spans.crend(); ++span)
-        text.remove(span->first, span->second - span->first);
-    const QString own = tandrilAutoexec(text).trimmed();
-    const QStringList moved = autoexec.lines;
+    QStringList moved;
+    for (const ConfigText::Span& span : autoexec) {
+        for (const QString& line : ConfigText::sectionBody(text, span).split(u'\n')) {
+            if (!line.trimmed().isEmpty())
+                moved.append(line.trimmed());
+        }
+    }
+    for (auto span = autoexec.crbegin(); span != autoexec.crend(); ++span)
+        text.remove(span->start, span->end - span->start);
+    const QList<ConfigText::Span> own =
+        ConfigText::sectionSpans(text, ConfigText::AutoexecHeader.mid(1).chopped(1));
+    const QString ownLines =
+        own.isEmpty()
+            ? QString()
+            : ConfigText::unprotectPercentLines(ConfigText::sectionBody(text, own.first())).trimmed();
     if (!moved.isEmpty())
-        ConfigText::saveAutoexecToConfig(own.isEmpty() ? moved.join(u'\n') : own + u'\n' + moved.join(u'\n'),
-                                         text);
+        ConfigText::saveAutoexecToConfig(
+            ownLines.isEmpty() ? moved.join(u'\n') : ownLines + u'\n' + moved.join(u'\n'), text);
     return text;
 }
 

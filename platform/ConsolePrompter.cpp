@@ -1,5 +1,7 @@
 #include "platform/ConsolePrompter.h"
 
+#include "platform/TerminalText.h"
+
 #include <QCoreApplication>
 
 ConsolePrompter::ConsolePrompter(QTextStream& input, QTextStream& error, bool inputIsTerminal, bool assumeYes)
@@ -9,12 +11,12 @@ ConsolePrompter::ConsolePrompter(QTextStream& input, QTextStream& error, bool in
 void ConsolePrompter::showAlert(const QString& title, const QString& message)
 {
     m_alertShown = true;
-    m_error << title << ": " << message << Qt::endl;
+    m_error << TerminalText::printable(title) << ": " << TerminalText::printable(message) << Qt::endl;
 }
 
 void ConsolePrompter::showSuccess(const QString& title, const QString& message)
 {
-    m_error << title << ": " << message << Qt::endl;
+    m_error << TerminalText::printable(title) << ": " << TerminalText::printable(message) << Qt::endl;
 }
 
 int ConsolePrompter::ask(const Question& question)
@@ -26,7 +28,8 @@ int ConsolePrompter::ask(const Question& question)
         return 0;
     if (!m_inputIsTerminal) {
         // Never a silent refusal: say what was declined and how to agree.
-        m_error << question.title << ": " << question.text << Qt::endl
+        m_error << TerminalText::printable(question.title) << ": " << TerminalText::printable(question.text)
+                << Qt::endl
                 << QCoreApplication::translate("ConsolePrompter",
                                                "Answered \"%1\" because there is no terminal to ask on; "
                                                "--yes answers \"%2\".")
@@ -35,9 +38,10 @@ int ConsolePrompter::ask(const Question& question)
         return cancel;
     }
 
-    m_error << question.title << Qt::endl << question.text << Qt::endl;
+    m_error << TerminalText::printable(question.title) << Qt::endl
+            << TerminalText::printable(question.text) << Qt::endl;
     for (int i = 0; i < question.buttons.size(); ++i)
-        m_error << "  " << (i + 1) << ") " << question.buttons.at(i) << Qt::endl;
+        m_error << "  " << (i + 1) << ") " << TerminalText::printable(question.buttons.at(i)) << Qt::endl;
     for (;;) {
         m_error << "> " << Qt::flush;
         QString line;
