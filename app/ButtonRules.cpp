@@ -1,5 +1,6 @@
 #include "app/ButtonRules.h"
 
+#include "library/ProgramKeys.h"
 #include "platform/TextFile.h"
 
 namespace ButtonRules {
@@ -9,13 +10,7 @@ bool namesGameExecutable(const QString& configFilePath)
     const TextFile::ReadResult read = TextFile::readUtf8(configFilePath);
     if (!read.ok())
         return false;
-    static constexpr QStringView Key = u"game_exe=";
-    // Unlike the launch, which takes only the first line, any such line enables the button.
-    for (const QStringView line : QStringView(read.text).tokenize(u'\n')) {
-        if (line.startsWith(Key) && !line.mid(Key.size()).trimmed().isEmpty())
-            return true;
-    }
-    return false;
+    return ProgramKeys::namesGameExe(read.text);
 }
 
 ButtonStates evaluate(int selectedRowCount, const std::optional<ConfigEntry>& selected)

@@ -7,6 +7,7 @@
 #include "library/HostAccess.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLoader.h"
+#include "library/ProgramKeys.h"
 #include "library/ProgramPicker.h"
 #include "library/ReplaceQuestion.h"
 #include "platform/BackgroundTask.h"
@@ -385,13 +386,13 @@ std::optional<QString> FolderAddJob::writeConfig(const QString& program, const Q
     const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_name);
     // As the settings editor stores them: the program on drive C, the others as host paths.
     if (!program.isEmpty())
-        ConfigText::replaceOrAppend(QStringLiteral("game_exe"),
+        ConfigText::replaceOrAppend(ProgramKeys::GameExe,
                                     GameFiles::shortFolderNames(program).value_or(program), text);
     if (!setup.isEmpty())
-        ConfigText::replaceOrAppend(QStringLiteral("setup_exe"), gameFolder + u'/' + setup, text);
+        ConfigText::replaceOrAppend(ProgramKeys::SetupExe, gameFolder + u'/' + setup, text);
     if (!cdImage.isEmpty())
-        ConfigText::replaceInSection(QStringLiteral("tandril"), QStringLiteral("cd_image"),
-                                     gameFolder + u'/' + cdImage, text);
+        ConfigText::replaceInSection(ProgramKeys::Section, ProgramKeys::CdImage, gameFolder + u'/' + cdImage,
+                                     text);
     return TextFile::writeUtf8Atomically(m_staging->filePath(m_name + QStringLiteral(".conf")), text);
 }
 

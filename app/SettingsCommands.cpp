@@ -3,6 +3,7 @@
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
 #include "library/LibraryLock.h"
+#include "library/ProgramKeys.h"
 #include "platform/TextFile.h"
 #include "settings/OtherSettings.h"
 
@@ -38,10 +39,11 @@ std::optional<QString> refusal(const Assignment& assignment)
         return tr("%1: settings must not contain line breaks, tabs or other control characters.").arg(name);
     if (name.contains(u'[') || name.contains(u']') || assignment.key.startsWith(u'#'))
         return tr("%1 is no DOSBox-X setting.").arg(name);
-    if (assignment.section == u"tandril" || ConfigText::isProgramKey(assignment.key))
+    if (assignment.section == ProgramKeys::Section || ProgramKeys::isProgramKey(assignment.key))
         return tr("Tandril keeps the game's title and programs in [tandril]: change them in the game's "
                   "settings window, or make a new game with \"tandril add\".");
-    if (assignment.section == u"autoexec" || assignment.section == u"tandril autoexec")
+    if (assignment.section == ProgramKeys::DosboxStartupSection ||
+        assignment.section == ProgramKeys::StartupSection)
         return tr("Tandril writes the start-up commands itself when it starts a game (\"tandril "
                   "launch\"): change them in the game's settings window.");
     return std::nullopt;

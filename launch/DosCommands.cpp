@@ -1,6 +1,7 @@
 #include "launch/DosCommands.h"
 
 #include "library/LibraryLayout.h"
+#include "library/ProgramKeys.h"
 
 #include <algorithm>
 #include <QDir>
@@ -33,14 +34,11 @@ QString withoutTrailingSeparators(const QString& path)
 
 QStringList autoexecBlock(const QString& configText)
 {
-    static const QRegularExpression section(QStringLiteral("^\\[tandril autoexec\\](.*?)(\\n\\[|\\z)"),
-                                            QRegularExpression::DotMatchesEverythingOption |
-                                                QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch match = section.match(configText);
-    if (!match.hasMatch())
+    const std::optional<QString> commands = ProgramKeys::startupCommands(configText);
+    if (!commands)
         return {};
     QStringList lines;
-    for (const QStringView piece : match.capturedView(1).tokenize(u'\n', Qt::SkipEmptyParts)) {
+    for (const QStringView piece : QStringView(*commands).tokenize(u'\n', Qt::SkipEmptyParts)) {
         const QStringView line = piece.trimmed();
         if (!line.isEmpty() && !line.startsWith(u'#'))
             lines.append(line.toString());

@@ -7,6 +7,7 @@
 #include "library/GamePictures.h"
 #include "library/HostReach.h"
 #include "library/LibraryLayout.h"
+#include "library/ProgramKeys.h"
 #include "platform/TextFile.h"
 
 #include <QCoreApplication>
@@ -116,14 +117,15 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
         ownDrivesOnly ? std::optional<QString>(QStringLiteral("config -securemode")) : std::nullopt;
     Mounts mount(mounts);
     const QString cdImage =
-        read.ok() ? ConfigText::firstLineValue(text, u"cd_image=").value_or(QString()) : QString();
+        read.ok() ? ConfigText::firstLineValue(text, QString(ProgramKeys::CdImage) + u'=').value_or(QString())
+                  : QString();
     const auto mountCdImage = [&] { return DosCommands::mountCdImage(mount(cdImage)); };
 
     switch (mode) {
     case LaunchMode::Game: {
         if (!read.ok())
             return LaunchRefusal{tr("Error"), tr("Could not read the config file.")};
-        const QString gameExe = ConfigText::firstLineValue(text, u"game_exe=").value_or(QString());
+        const QString gameExe = ProgramKeys::gameExeForLaunch(text);
         if (gameExe.isEmpty())
             return LaunchRefusal{tr("No Game Program"),
                                  tr("Tandril does not know which program starts \"%1\". Open the game's "

@@ -1,5 +1,6 @@
 #include "library/ConfigText.h"
 
+#include "library/ProgramKeys.h"
 #include "platform/TerminalText.h"
 
 #include <algorithm>
@@ -175,13 +176,6 @@ bool setWhereDosboxReads(const QString& section, const QString& key, const QStri
     return true;
 }
 
-bool isProgramKey(QStringView key)
-{
-    return key.startsWith(u"game_", Qt::CaseInsensitive) ||
-           key.compare(u"setup_exe", Qt::CaseInsensitive) == 0 ||
-           key.compare(u"cd_image", Qt::CaseInsensitive) == 0;
-}
-
 void removeKeyLines(const QString& key, QString& text)
 {
     QList<std::pair<qsizetype, qsizetype>> spans;
@@ -217,18 +211,16 @@ void saveAutoexecToConfig(const QString& autoexecText, QString& text)
     const QString trimmed = autoexecText.trimmed();
     if (trimmed.isEmpty())
         return;
-    const QString block = AutoexecHeader.toString() + u'\n' + protectPercentLines(trimmed);
-    // A header counts only at the start of a line, never inside a title or a value.
-    static const QRegularExpression sectionPattern(
-        QStringLiteral("(?sm)^\\[tandril autoexec\\].*?(\\z|\\n\\z|\\n\\[)"));
-    const QRegularExpressionMatch match = sectionPattern.match(text);
-    if (!match.hasMatch()) {
+    const QString block = ProgramKeys::startupHeader() + u'\n' + protectPercentLines(trimmed);
+    const std::optional<Span> span = ProgramKeys::startupSpan(text);
+    if (!span) {
         text += u'\n' + block + u'\n';
         return;
     }
-    // The section ends before the final line feed or before the line feed of the next header.
-    const qsizetype start = match.capturedStart(0);
-    text.replace(start, match.capturedStart(1) - start, block + u'\n');
+    // A blank line parts it from a section after it; a text that ended with a line feed still does.
+    const bool lineFeedAfter = span->end < text.size() || text.endsWith(u'\n');
+    text.replace(span->start, span->end - span->start,
+                 block + (lineFeedAfter ? QStringLiteral("\n\n") : QStringLiteral("\n")));
 }
 
 std::optional<QString> firstLineValue(QStringView text, QStringView key)

@@ -33,10 +33,6 @@ bool replaceInSection(const QString& section, const QString& key, const QString&
 // such section. False when the text has no such section or the value is refused.
 bool setWhereDosboxReads(const QString& section, const QString& key, const QString& value, QString& text);
 
-// Tandril's own keys (the title, the programs, the CD image, the details): written only in its
-// own section, and never taken as a DOSBox-X setting from any other.
-bool isProgramKey(QStringView key);
-
 // Removes every key line of key, in any section.
 void removeKeyLines(const QString& key, QString& text);
 
@@ -44,7 +40,6 @@ void removeKeyLines(const QString& key, QString& text);
 // the existing section or appending one. A blank autoexec text changes nothing.
 void saveAutoexecToConfig(const QString& autoexecText, QString& text);
 
-inline constexpr QStringView AutoexecHeader = u"[tandril autoexec]";
 inline constexpr QChar NoBreakSpace = QChar(0x00A0);
 
 // DOSBox-X crashes on a line of a section it does not know whose first character after blanks

@@ -6,6 +6,7 @@
 #include "library/LibraryLayout.h"
 #include "library/LibraryLoader.h"
 #include "library/LibraryLock.h"
+#include "library/ProgramKeys.h"
 #include "library/ReplaceQuestion.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
@@ -75,8 +76,8 @@ std::optional<QString> templateText()
 
 QString withTitleLine(QString text, const QString& title)
 {
-    if (!ConfigText::replaceKeyLines(QStringLiteral("game_title"), title, text))
-        ConfigText::replaceInSection(QStringLiteral("tandril"), QStringLiteral("game_title"), title, text);
+    if (!ConfigText::replaceKeyLines(ProgramKeys::Title, title, text))
+        ConfigText::replaceInSection(ProgramKeys::Section, ProgramKeys::Title, title, text);
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
+#include "library/ProgramKeys.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -24,7 +25,7 @@ constexpr Field Fields[] = {
 
 QString keyOf(const Field& field)
 {
-    return QStringLiteral("game_") + QString::fromLatin1(field.name);
+    return ProgramKeys::DetailPrefix + QString::fromLatin1(field.name);
 }
 
 QString tr(const char* text)

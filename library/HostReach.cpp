@@ -1,6 +1,7 @@
 #include "library/HostReach.h"
 
 #include "library/ConfigText.h"
+#include "library/ProgramKeys.h"
 
 #include <QDir>
 #include <QHash>
@@ -199,12 +200,8 @@ QString madeSafe(const QString& configText, const Allowed& allowed, QStringList*
     }
     for (auto span = autoexec.crbegin(); span != autoexec.crend(); ++span)
         text.remove(span->start, span->end - span->start);
-    const QList<ConfigText::Span> own =
-        ConfigText::sectionSpans(text, ConfigText::AutoexecHeader.mid(1).chopped(1));
     const QString ownLines =
-        own.isEmpty()
-            ? QString()
-            : ConfigText::unprotectPercentLines(ConfigText::sectionBody(text, own.first())).trimmed();
+        ConfigText::unprotectPercentLines(ProgramKeys::startupCommands(text).value_or(QString())).trimmed();
     if (!moved.isEmpty())
         ConfigText::saveAutoexecToConfig(
             ownLines.isEmpty() ? moved.join(u'\n') : ownLines + u'\n' + moved.join(u'\n'), text);

@@ -1,6 +1,7 @@
 #include "library/LibraryLoader.h"
 
 #include "library/LibraryLayout.h"
+#include "library/ProgramKeys.h"
 #include "platform/Collation.h"
 #include "platform/FolderListing.h"
 #include "platform/TextFile.h"
@@ -18,10 +19,11 @@ namespace LibraryLoader {
 
 namespace {
 
-constexpr QByteArrayView TitleKey = "game_title=";
-constexpr QByteArrayView SetupKey = "setup_exe=";
-// The title and the details all begin so.
-constexpr QByteArrayView DetailPrefix = "game_";
+// A key line's beginning as bytes: "game_title=".
+QByteArray keyLineStart(QLatin1StringView key)
+{
+    return QByteArray(key.data(), key.size()) + '=';
+}
 
 // The extension is exactly "conf": "Game.CONF" is no entry.
 bool hasConfigExtension(const QString& name)
@@ -37,6 +39,10 @@ std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const Q
 
     // One walk over the lines finds the first line of each key Tandril reads (at a line's first
     // character): a load neither decodes nor splits whole files.
+    static const QByteArray TitleKey = keyLineStart(ProgramKeys::Title);
+    static const QByteArray SetupKey = keyLineStart(ProgramKeys::SetupExe);
+    // The title and the details all begin so.
+    static const QByteArray DetailPrefix(ProgramKeys::DetailPrefix.data(), ProgramKeys::DetailPrefix.size());
     static const QStringList detailNames = GameDetailsText::keys();
     static const std::vector<QByteArray> detailKeys = [] {
         std::vector<QByteArray> keys;

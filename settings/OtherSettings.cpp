@@ -1,6 +1,8 @@
 #include "settings/OtherSettings.h"
 
 #include "library/ConfigText.h"
+#include "library/ProgramKeys.h"
+#include "settings/FormFields.h"
 
 #include <optional>
 #include <QHash>
@@ -12,8 +14,8 @@ namespace {
 
 bool isDosboxSection(const QString& section)
 {
-    return !section.isEmpty() && section != u"tandril" && section != u"tandril autoexec" &&
-           section != u"autoexec";
+    return !section.isEmpty() && !ProgramKeys::isProgramSection(section) &&
+           section != ProgramKeys::DosboxStartupSection;
 }
 
 // The last value of each section.key, as DOSBox-X keeps it.
@@ -52,41 +54,13 @@ QStringList unreadLines(const QString& otherText)
         } else {
             // Tandril's own keys and values with control characters are never written here.
             const qsizetype equals = trimmed.indexOf(u'=');
-            read = inSection && equals > 0 && !ConfigText::isProgramKey(trimmed.left(equals).trimmed()) &&
+            read = inSection && equals > 0 && !ProgramKeys::isProgramKey(trimmed.left(equals).trimmed()) &&
                    ConfigText::isWritableValue(trimmed.mid(equals + 1));
         }
         if (!read)
             lines.append(trimmed.toString());
     }
     return lines;
-}
-
-bool isFormKey(const QString& section, const QString& key)
-{
-    static const QStringList keys{
-        QStringLiteral("sdl.fullscreen"),
-        QStringLiteral("sdl.fulldouble"),
-        QStringLiteral("sdl.windowresolution"),
-        QStringLiteral("sdl.autolock"),
-        QStringLiteral("sdl.sensitivity"),
-        QStringLiteral("dosbox.title"),
-        QStringLiteral("render.frameskip"),
-        QStringLiteral("render.aspect"),
-        QStringLiteral("render.glshader"),
-        QStringLiteral("cpu.cycles"),
-        QStringLiteral("midi.mididevice"),
-        QStringLiteral("midi.mt32.romdir"),
-        QStringLiteral("sblaster.sbtype"),
-        QStringLiteral("sblaster.sbbase"),
-        QStringLiteral("sblaster.irq"),
-        QStringLiteral("sblaster.dma"),
-        QStringLiteral("sblaster.hdma"),
-        QStringLiteral("dos.xms"),
-        QStringLiteral("dos.ems"),
-        QStringLiteral("dos.umb"),
-        QStringLiteral("ipx.ipx"),
-    };
-    return keys.contains(section + u'.' + key);
 }
 
 QString fromConfig(const QString& configText, const QString& templateText)
@@ -100,7 +74,7 @@ QString fromConfig(const QString& configText, const QString& templateText)
     QStringList seen;
     for (const Setting& setting : settings) {
         const QString name = setting.section + u'.' + setting.key;
-        if (seen.contains(name) || isFormKey(setting.section, setting.key))
+        if (seen.contains(name) || FormFields::isFormKey(setting.section, setting.key))
             continue;
         seen.append(name);
         const QString value = last.value(name);
@@ -118,11 +92,9 @@ QString fromConfig(const QString& configText, const QString& templateText)
 
 void applyTo(const QString& otherText, QString& configText)
 {
-    static const QRegularExpression programSection(
-        QStringLiteral("(?m)^\\[tandril( autoexec)?\\][ \\t\\r]*$"));
     for (const Setting& setting : parse(otherText)) {
         // Tandril's own keys belong to its own section, and no line may carry a control character.
-        if (ConfigText::isProgramKey(setting.key) || !ConfigText::isWritableValue(setting.value))
+        if (ProgramKeys::isProgramKey(setting.key) || !ConfigText::isWritableValue(setting.value))
             continue;
         if (ConfigText::setWhereDosboxReads(setting.section, setting.key, setting.value, configText))
             continue;
@@ -130,9 +102,8 @@ void applyTo(const QString& otherText, QString& configText)
         // land in [tandril] or among the start-up commands.
         const QString block =
             u'[' + setting.section + QStringLiteral("]\n") + setting.key + u'=' + setting.value + u'\n';
-        const QRegularExpressionMatch program = programSection.match(configText);
-        if (program.hasMatch())
-            configText.insert(program.capturedStart(), block + u'\n');
+        if (const std::optional<qsizetype> program = ProgramKeys::firstProgramSectionStart(configText))
+            configText.insert(*program, block + u'\n');
         else
             configText +=
                 (configText.endsWith(u'\n') || configText.isEmpty() ? QString() : QStringLiteral("\n")) +

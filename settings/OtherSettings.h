@@ -25,9 +25,6 @@ QList<Setting> parse(const QString& text);
 // of Tandril's own keys ("[sdl] game_title=…") or a value holding a control character.
 QStringList unreadLines(const QString& otherText);
 
-// Whether the form's controls set this key; "cycles" in [cpu] is the form's, in [dosbox] it is not.
-bool isFormKey(const QString& section, const QString& key);
-
 // The file's settings that the form does not manage and that differ from the template, as text:
 // "[section]" lines and "key=value" lines, in the file's order.
 QString fromConfig(const QString& configText, const QString& templateText);

@@ -11,6 +11,7 @@
 #include "platform/SystemServices.h"
 #include "platform/TextFile.h"
 #include "platform/WindowSize.h"
+#include "settings/FieldControls.h"
 #include "settings/GameDetailsPanel.h"
 #include "settings/GameFiles.h"
 #include "settings/OtherSettings.h"
@@ -33,19 +34,9 @@ Preferences::Preferences(Host host, QString shaderFolder, QWidget* parent)
     setWindowTitle(tr("Game Settings"));
     buildInterface();
 
-    m_frameskip->addItems(SettingsForm::frameskipItems());
     SoundMenus{m_soundcard, m_sbbase, m_irq, m_dma, m_hdma}.setupInitialSoundMenus();
     checkTwoROMFilesInMt32();
     populateGLShaderMenu(m_glshaders);
-}
-
-QCheckBox* Preferences::checkbox(const QString& key) const
-{
-    for (const auto& [box, boxKey] : m_checkboxMapping) {
-        if (boxKey == key)
-            return box;
-    }
-    return nullptr;
 }
 
 void Preferences::loadConfigFile(const QString& path)
@@ -53,48 +44,38 @@ void Preferences::loadConfigFile(const QString& path)
     const TextFile::ReadResult read = TextFile::readUtf8(path);
     if (!read.ok())
         return;
-    const SettingsForm::LoadedValues values = SettingsForm::load(read.text);
+    const GameForm values = SettingsForm::load(read.text, EntryCreation::templateText().value_or(QString()));
     m_loadedText = read.text;
     m_mayReachHost->setChecked(HostAccess::isAllowed(path));
 
-    int cardIndex = 0;
-    if (values.sbtype) {
-        if (const std::optional<QString> title =
-                SoundSettings::titleForSbtype(*values.sbtype, SoundSettings::soundCardOptions()))
-            cardIndex = std::max(0, m_soundcard->findText(*title));
-    }
-    m_soundcard->setCurrentIndex(cardIndex);
-    const std::pair<QComboBox*, const std::optional<QString>*> resources[] = {
+    // A value the menu lacks, or none, selects its first item.
+    const auto select = [](QComboBox* menu, const QString& value) {
+        menu->setCurrentIndex(value.isEmpty() ? 0 : std::max(0, menu->findText(value)));
+    };
+    select(m_soundcard, values.soundCard);
+    const std::pair<QComboBox*, const QString*> resources[] = {
         {m_sbbase, &values.sbbase}, {m_irq, &values.irq}, {m_dma, &values.dma}, {m_hdma, &values.hdma}};
     for (const auto& [menu, value] : resources)
-        menu->setCurrentIndex(*value ? std::max(0, menu->findText(**value)) : 0);
+        select(menu, *value);
 
     m_details->setDetails(values.details);
     m_titleName->setText(values.title);
     m_gameExe->setText(values.gameExe);
     m_setupExe->setText(values.setupExe);
     m_cdImage->setText(values.cdImage);
-    m_cycles->setText(values.cycles);
-    m_sensitivity->setText(values.sensitivity);
-    for (const auto& [box, key] : std::as_const(m_checkboxMapping))
-        box->setChecked(values.checkValues.value(key, false));
-    m_frameskip->setCurrentIndex(std::max(0, m_frameskip->findText(values.frameskip)));
+    for (const FormFields::Field& row : FormFields::all()) {
+        if (QWidget* control = field(row.key))
+            FieldControls::show(control, row, values.field(row.key));
+    }
     m_mt32Support->setChecked(values.mt32);
-    if (!values.glshader) {
-        m_glshaders->setCurrentIndex(0);
-    } else {
-        const QString name = SettingsForm::shaderName(*values.glshader);
-        const int index = name.isEmpty() ? -1 : m_glshaders->findText(name);
-        m_glshaders->setCurrentIndex(std::max(0, index));
+    select(m_glshaders, values.glshader);
+    if (!values.windowWidth.isEmpty()) {
+        m_windowWidth->setText(values.windowWidth);
+        m_windowHeight->setText(values.windowHeight);
     }
-    if (values.windowResolution) {
-        m_windowWidth->setText(values.windowResolution->first);
-        m_windowHeight->setText(values.windowResolution->second);
-    }
-    if (values.autoexec)
-        m_autoexecTextView->setPlainText(*values.autoexec);
-    m_otherSettings->setText(
-        OtherSettings::fromConfig(read.text, EntryCreation::templateText().value_or(QString())));
+    if (!values.autoexec.isEmpty())
+        m_autoexecTextView->setPlainText(values.autoexec);
+    m_otherSettings->setText(values.otherSettings);
     m_titleName->setText(values.title);
     m_previouslyLoadedTitle = values.title;
     m_configFile = path;
@@ -216,7 +197,7 @@ void Preferences::sensitivityEdited(const QString& text)
     const GameFiles::SensitivityFilter filtered = GameFiles::filterSensitivity(text);
     if (filtered.invalid)
         showAlert(tr("Invalid Input"), tr("Please enter a whole number between -1000 and 1000."));
-    m_sensitivity->setText(filtered.text);
+    field<QLineEdit>(QStringLiteral("sensitivity"))->setText(filtered.text);
 }
 
 void Preferences::cyclesEdited(const QString& text)
@@ -224,7 +205,7 @@ void Preferences::cyclesEdited(const QString& text)
     const GameFiles::CyclesFilter filtered = GameFiles::filterCycles(text);
     if (filtered.invalid)
         showAlert(tr("Invalid Input"), tr("Please enter a numeric value between 0 and 1000000."));
-    m_cycles->setText(filtered.text);
+    field<QLineEdit>(QStringLiteral("cycles"))->setText(filtered.text);
 }
 
 void Preferences::openFDFolder()
@@ -248,19 +229,18 @@ void Preferences::resetSoundcardSettings()
                                                                   m_host.prompter);
 }
 
-SettingsSaver::Form Preferences::form() const
+GameForm Preferences::form() const
 {
-    SettingsSaver::Form form;
+    GameForm form;
     form.title = m_titleName->text();
     form.gameExe = m_gameExe->text();
     form.setupExe = m_setupExe->text();
     form.cdImage = m_cdImage->text();
     form.mayReachHost = m_mayReachHost->isChecked();
-    for (const auto& [box, key] : m_checkboxMapping)
-        form.checkboxes.insert(key, box->isChecked());
-    form.frameskip = m_frameskip->currentText();
-    form.cycles = m_cycles->text();
-    form.sensitivity = m_sensitivity->text();
+    for (const FormFields::Field& row : FormFields::all()) {
+        if (const QWidget* control = field(row.key))
+            form.fields.insert(row.key, FieldControls::read(control, row));
+    }
     form.windowWidth = m_windowWidth->text();
     form.windowHeight = m_windowHeight->text();
     form.mt32 = m_mt32Support->isChecked();
@@ -292,7 +272,7 @@ void Preferences::createConfigFileFromTitle()
 void Preferences::saveForm()
 {
     // The form stays as typed until the save has worked.
-    SettingsSaver::Form form = this->form();
+    GameForm form = this->form();
     if (const std::optional<QString> shortened = GameFiles::shortFolderNames(form.gameExe))
         form.gameExe = *shortened;
     switch (SettingsSaver::save(form, m_configFile, m_mt32SupportEnabled, m_host.prompter, m_loadedText)) {

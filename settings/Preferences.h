@@ -49,7 +49,7 @@ public:
     void copyDroppedItems(const QStringList& paths, DropCopy::Target target);
     void showCopiedFilesStatus(int count);
     // The form as the save reads it.
-    SettingsSaver::Form form() const;
+    GameForm form() const;
 
 Q_SIGNALS:
     // A drop's copies are done (for those who wait on them).
@@ -74,7 +74,12 @@ private:
     void buildInterface();
     void cyclesEdited(const QString& text);
     void sensitivityEdited(const QString& text);
-    QCheckBox* checkbox(const QString& key) const;
+    // The control of a field of the form's table, by its key.
+    QWidget* field(const QString& key) const { return m_fields.value(key); }
+    template <typename Control> Control* field(const QString& key) const
+    {
+        return static_cast<Control*>(field(key));
+    }
     void setCopiesRunning(bool running);
     // Saves once the installed DOSBox-X has read the other settings (on a worker thread) and
     // took them all, or the user says to save anyway.
@@ -89,7 +94,7 @@ private:
     QString m_configFile;                // the file being edited
     std::optional<QString> m_loadedText; // its text as it was read, to see another writer's change
     bool m_copiesRunning = false;
-    SettingsSaver::Form m_loadedForm; // the form as loaded: anything else is an unsaved change
+    GameForm m_loadedForm; // the form as loaded: anything else is an unsaved change
     bool m_checking = false;
     std::shared_ptr<const Emulator> m_emulator; // asked for checks, when it is installed
     bool m_closeWhenCopied = false;
@@ -103,17 +108,14 @@ private:
     QLineEdit* m_setupExe = nullptr;
     QLineEdit* m_cdImage = nullptr;
     QLineEdit* m_cdImageless = nullptr;
-    QList<std::pair<QCheckBox*, QString>> m_checkboxMapping;
+    QHash<QString, QWidget*> m_fields; // the table's controls by key
     QLineEdit* m_windowWidth = nullptr;
     QLineEdit* m_windowHeight = nullptr;
-    QComboBox* m_frameskip = nullptr;
-    QLineEdit* m_cycles = nullptr;
     QComboBox* m_soundcard = nullptr;
     QComboBox* m_sbbase = nullptr;
     QComboBox* m_irq = nullptr;
     QComboBox* m_dma = nullptr;
     QComboBox* m_hdma = nullptr;
-    QLineEdit* m_sensitivity = nullptr;
     QPlainTextEdit* m_autoexecTextView = nullptr;
     DropTargetView* m_dropTargetView = nullptr;
     DropTargetView* m_dropTargetViewISO = nullptr;

@@ -1,4 +1,5 @@
 #include "settings/DropTargetView.h"
+#include "settings/FieldControls.h"
 #include "settings/GameDetailsPanel.h"
 #include "settings/OtherSettingsPanel.h"
 #include "settings/Preferences.h"
@@ -97,20 +98,14 @@ void Preferences::buildInterface()
                                   "write to files through its ports. Turn it on only for a game you trust."));
     gameForm->addRow(QString(), m_mayReachHost);
 
-    // The eight on/off options, bound to their keys by one table.
-    for (const SettingsForm::CheckboxBinding& binding : SettingsForm::checkboxMapping()) {
-        auto* box = new QCheckBox(this);
-        box->setObjectName(binding.objectName);
-        m_checkboxMapping.append({box, binding.key});
+    // The form's table makes its controls; the lines below only place them.
+    for (const FormFields::Field& row : FormFields::all()) {
+        if (row.kind != FormFields::Kind::Own)
+            m_fields.insert(row.key, FieldControls::make(row, this));
     }
-    checkbox(QStringLiteral("xms"))->setText(tr("XMS memory"));
-    checkbox(QStringLiteral("ems"))->setText(tr("EMS memory"));
-    checkbox(QStringLiteral("umb"))->setText(tr("Upper memory blocks"));
-    checkbox(QStringLiteral("ipx"))->setText(tr("IPX network"));
-    checkbox(QStringLiteral("fullscreen"))->setText(tr("Full screen"));
-    checkbox(QStringLiteral("fulldouble"))->setText(tr("Double buffering"));
-    checkbox(QStringLiteral("aspect"))->setText(tr("Correct aspect ratio"));
-    checkbox(QStringLiteral("autolock"))->setText(tr("Capture mouse on click"));
+    const auto labelOf = [](const QString& key) {
+        return tr("%1:").arg(FormFields::label(*FormFields::find(key)));
+    };
 
     m_windowWidth = named(new QLineEdit(this), "s_window_width");
     m_windowHeight = named(new QLineEdit(this), "s_window_height");
@@ -120,26 +115,25 @@ void Preferences::buildInterface()
     }
     auto* resetResolution = actionButton(this, "resetWindowResolution", tr("1024 × 768"));
     connect(resetResolution, &QPushButton::clicked, this, &Preferences::resetWindowResolution);
-    m_frameskip = named(new QComboBox(this), "s_frameskip");
-    m_cycles = named(new QLineEdit(this), "s_cycles");
-    m_cycles->setMaximumWidth(110);
-    connect(m_cycles, &QLineEdit::textEdited, this, &Preferences::cyclesEdited);
-    m_sensitivity = named(new QLineEdit(this), "s_sensitivity");
-    m_sensitivity->setMaximumWidth(70);
-    connect(m_sensitivity, &QLineEdit::textEdited, this, &Preferences::sensitivityEdited);
+    auto* cycles = field<QLineEdit>(QStringLiteral("cycles"));
+    cycles->setMaximumWidth(110);
+    connect(cycles, &QLineEdit::textEdited, this, &Preferences::cyclesEdited);
+    auto* sensitivity = field<QLineEdit>(QStringLiteral("sensitivity"));
+    sensitivity->setMaximumWidth(70);
+    connect(sensitivity, &QLineEdit::textEdited, this, &Preferences::sensitivityEdited);
     m_glshaders = named(new QComboBox(this), "s_glshaders");
 
     // Two by two, like the display's: a row of four is wider than half a small screen.
     auto* memoryRow = new QGridLayout;
-    memoryRow->addWidget(checkbox(QStringLiteral("xms")), 0, 0);
-    memoryRow->addWidget(checkbox(QStringLiteral("ems")), 0, 1);
-    memoryRow->addWidget(checkbox(QStringLiteral("umb")), 1, 0);
-    memoryRow->addWidget(checkbox(QStringLiteral("ipx")), 1, 1);
+    memoryRow->addWidget(field(QStringLiteral("xms")), 0, 0);
+    memoryRow->addWidget(field(QStringLiteral("ems")), 0, 1);
+    memoryRow->addWidget(field(QStringLiteral("umb")), 1, 0);
+    memoryRow->addWidget(field(QStringLiteral("ipx")), 1, 1);
     auto* displayGrid = new QGridLayout;
-    displayGrid->addWidget(checkbox(QStringLiteral("fullscreen")), 0, 0);
-    displayGrid->addWidget(checkbox(QStringLiteral("fulldouble")), 0, 1);
-    displayGrid->addWidget(checkbox(QStringLiteral("aspect")), 1, 0);
-    displayGrid->addWidget(checkbox(QStringLiteral("autolock")), 1, 1);
+    displayGrid->addWidget(field(QStringLiteral("fullscreen")), 0, 0);
+    displayGrid->addWidget(field(QStringLiteral("fulldouble")), 0, 1);
+    displayGrid->addWidget(field(QStringLiteral("aspect")), 1, 0);
+    displayGrid->addWidget(field(QStringLiteral("autolock")), 1, 1);
     auto* resolutionRow = new QHBoxLayout;
     resolutionRow->addWidget(m_windowWidth);
     resolutionRow->addWidget(new QLabel(QStringLiteral("×"), this));
@@ -155,9 +149,9 @@ void Preferences::buildInterface()
     emulatorForm->addRow(tr("Memory:"), memoryRow);
     emulatorForm->addRow(tr("Display:"), displayGrid);
     emulatorForm->addRow(tr("Window size:"), resolutionRow);
-    emulatorForm->addRow(tr("CPU cycles:"), m_cycles);
-    emulatorForm->addRow(tr("Frame skip:"), m_frameskip);
-    emulatorForm->addRow(tr("Mouse sensitivity:"), m_sensitivity);
+    emulatorForm->addRow(labelOf(QStringLiteral("cycles")), cycles);
+    emulatorForm->addRow(labelOf(QStringLiteral("frameskip")), field(QStringLiteral("frameskip")));
+    emulatorForm->addRow(labelOf(QStringLiteral("sensitivity")), sensitivity);
     emulatorForm->addRow(tr("Shader:"), m_glshaders);
 
     m_soundcard = named(new QComboBox(this), "s_soundcard");

@@ -3,6 +3,7 @@
 #include "platform/Emulator.h"
 #include "platform/Prompter.h"
 #include "settings/DosboxCheck.h"
+#include "settings/FormFields.h"
 #include "settings/OtherSettingsPanel.h"
 #include "settings/Preferences.h"
 
@@ -36,33 +37,11 @@ void Preferences::loadReference(const Emulator& emulator)
 void Preferences::applyReference(std::shared_ptr<const DosboxReference> reference)
 {
     // The form's controls explain themselves with DOSBox-X's own words.
-    static const std::pair<const char*, const char*> controls[] = {
-        {"s_fullscreen", "sdl.fullscreen"},
-        {"s_fulldouble", "sdl.fulldouble"},
-        {"s_autolock", "sdl.autolock"},
-        {"s_window_width", "sdl.windowresolution"},
-        {"s_window_height", "sdl.windowresolution"},
-        {"s_sensitivity", "sdl.sensitivity"},
-        {"s_aspect", "render.aspect"},
-        {"s_frameskip", "render.frameskip"},
-        {"s_glshaders", "render.glshader"},
-        {"s_cycles", "cpu.cycles"},
-        {"s_xms", "dos.xms"},
-        {"s_ems", "dos.ems"},
-        {"s_umb", "dos.umb"},
-        {"s_ipx", "ipx.ipx"},
-        {"s_soundcard", "sblaster.sbtype"},
-        {"s_sbbase", "sblaster.sbbase"},
-        {"s_irq", "sblaster.irq"},
-        {"s_dma", "sblaster.dma"},
-        {"s_hdma", "sblaster.hdma"},
-        {"mt32Support", "midi.mididevice"},
-    };
-    for (const auto& [objectName, setting] : controls) {
-        const QString name = QString::fromLatin1(setting);
-        const std::optional<DosboxReference::Key> key =
-            reference->key(name.section(u'.', 0, 0), name.section(u'.', 1));
-        if (QWidget* control = findChild<QWidget*>(QLatin1String(objectName)); control && key)
+    for (const FormFields::Field& field : FormFields::all()) {
+        if (field.control.isEmpty())
+            continue;
+        const std::optional<DosboxReference::Key> key = reference->key(field.section, field.key);
+        if (QWidget* control = findChild<QWidget*>(field.control); control && key)
             control->setToolTip(key->help);
     }
     m_otherSettings->setReference(std::move(reference));

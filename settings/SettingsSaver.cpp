@@ -7,13 +7,14 @@
 #include "library/LibraryLock.h"
 #include "library/Mt32Folder.h"
 #include "library/PlayRecord.h"
+#include "library/ProgramKeys.h"
 #include "platform/ConfigNotifier.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
-#include "settings/GameFiles.h"
+#include "settings/FormFields.h"
 #include "settings/OtherSettings.h"
 #include "settings/SettingsForm.h"
 #include "settings/SoundSettings.h"
@@ -32,26 +33,51 @@ QString tr(const char* text)
 
 // A field whose value no configuration line can hold (a file name with a line break, say): the
 // line writer would leave the template's line instead, so the save stops and says which.
-std::optional<QString> lineProblem(const Form& form)
+std::optional<QString> lineProblem(const GameForm& form)
 {
-    const std::pair<const QString*, const char*> fields[] = {
-        {&form.gameExe, QT_TRANSLATE_NOOP("SettingsSaver", "Game")},
-        {&form.setupExe, QT_TRANSLATE_NOOP("SettingsSaver", "Setup")},
-        {&form.cdImage, QT_TRANSLATE_NOOP("SettingsSaver", "CD image")},
-        {&form.cycles, QT_TRANSLATE_NOOP("SettingsSaver", "CPU cycles")},
-        {&form.glshader, QT_TRANSLATE_NOOP("SettingsSaver", "Shader")},
+    QList<std::pair<QString, QString>> fields = {
+        {tr("Game"), form.gameExe},
+        {tr("Setup"), form.setupExe},
+        {tr("CD image"), form.cdImage},
+        {tr("Shader"), form.glshader},
     };
-    for (const auto& [value, name] : fields) {
-        if (!ConfigText::isWritableValue(value->trimmed()))
+    for (const FormFields::Field& field : FormFields::all()) {
+        if (field.kind == FormFields::Kind::Text && !field.accepts)
+            fields.append({FormFields::label(field), form.fields.value(field.key)});
+    }
+    for (const auto& [name, value] : std::as_const(fields)) {
+        if (!ConfigText::isWritableValue(value.trimmed()))
             return tr("%1 must not contain line breaks, tabs or other control characters: \"%2\".")
-                .arg(tr(name), value->trimmed());
+                .arg(name, value.trimmed());
+    }
+    return std::nullopt;
+}
+
+// A table field's line: a check box always, a menu its value or default, a text only when given
+// and taken.
+std::optional<QString> fieldValue(const FormFields::Field& field, const GameForm& form)
+{
+    const QString value = form.fields.value(field.key);
+    switch (field.kind) {
+    case FormFields::Kind::OnOff:
+        return form.isOn(field.key) ? QStringLiteral("true") : QStringLiteral("false");
+    case FormFields::Kind::Choice:
+        return value.isEmpty() ? QString(field.defaultValue) : value;
+    case FormFields::Kind::Text: {
+        const QString trimmed = value.trimmed();
+        if (trimmed.isEmpty() || (field.accepts && !field.accepts(trimmed)))
+            return std::nullopt;
+        return trimmed;
+    }
+    case FormFields::Kind::Own:
+        break;
     }
     return std::nullopt;
 }
 
 } // namespace
 
-QString configText(const QString& templateText, const Form& form, bool mt32SupportEnabled)
+QString configText(const QString& templateText, const GameForm& form, bool mt32SupportEnabled)
 {
     QString text = templateText;
     const QString title = form.title.trimmed();
@@ -61,23 +87,16 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
 
     // The order decides where keys missing from the template are appended; "title" must follow
     // "game_title", whose line it also hits.
-    ConfigText::replaceOrAppend(QStringLiteral("game_title"), title, text);
+    ConfigText::replaceOrAppend(ProgramKeys::Title, title, text);
     ConfigText::replaceOrAppend(QStringLiteral("title"), title, text);
     if (!gameExe.isEmpty())
-        ConfigText::replaceOrAppend(QStringLiteral("game_exe"), gameExe, text);
+        ConfigText::replaceOrAppend(ProgramKeys::GameExe, gameExe, text);
     if (!setupExe.isEmpty())
-        ConfigText::replaceOrAppend(QStringLiteral("setup_exe"), setupExe, text);
-    for (const SettingsForm::CheckboxBinding& binding : SettingsForm::checkboxMapping()) {
-        const bool on = form.checkboxes.value(binding.key, false);
-        ConfigText::replaceOrAppend(binding.key, on ? QStringLiteral("true") : QStringLiteral("false"), text);
+        ConfigText::replaceOrAppend(ProgramKeys::SetupExe, setupExe, text);
+    for (const FormFields::Field& field : FormFields::all()) {
+        if (const std::optional<QString> value = fieldValue(field, form))
+            ConfigText::replaceOrAppend(field.key, *value, text);
     }
-    ConfigText::replaceOrAppend(QStringLiteral("frameskip"),
-                                form.frameskip.isEmpty() ? QStringLiteral("0") : form.frameskip, text);
-    if (const QString cycles = form.cycles.trimmed(); !cycles.isEmpty())
-        ConfigText::replaceOrAppend(QStringLiteral("cycles"), cycles, text);
-    // Only a value DOSBox-X takes; anything else leaves the template's.
-    if (const QString sensitivity = form.sensitivity.trimmed(); GameFiles::isValidSensitivity(sensitivity))
-        ConfigText::replaceOrAppend(QStringLiteral("sensitivity"), sensitivity, text);
     const QString width = form.windowWidth.trimmed();
     const QString height = form.windowHeight.trimmed();
     if (!width.isEmpty() && !height.isEmpty())
@@ -88,7 +107,7 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
                   form.hdma)
         .writeToConfig(text);
     if (!cdImage.isEmpty())
-        ConfigText::replaceInSection(QStringLiteral("tandril"), QStringLiteral("cd_image"), cdImage, text);
+        ConfigText::replaceInSection(ProgramKeys::Section, ProgramKeys::CdImage, cdImage, text);
     if (mt32SupportEnabled)
         ConfigText::replaceOrAppend(QStringLiteral("mt32.romdir"), Mt32Folder::path(), text);
 
@@ -109,8 +128,8 @@ QString configText(const QString& templateText, const Form& form, bool mt32Suppo
     return text;
 }
 
-Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32SupportEnabled, Prompter& prompter,
-             const std::optional<QString>& loadedText)
+Outcome save(const GameForm& typed, const QString& editedConfigFile, bool mt32SupportEnabled,
+             Prompter& prompter, const std::optional<QString>& loadedText)
 {
     const QString title = typed.title.trimmed();
     if (title.isEmpty()) {
@@ -164,7 +183,7 @@ Outcome save(const Form& typed, const QString& editedConfigFile, bool mt32Suppor
                 return Outcome::KeepEditorOpen;
         }
     }
-    Form form = typed;
+    GameForm form = typed;
     if (renames) {
         // Paths into the game folder follow it to its new name.
         const QString oldFolder = LibraryLayout::gameFolder(library, oldName);

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "library/GameDetails.h"
+#include "settings/GameForm.h"
 
 #include <optional>
-#include <QHash>
 #include <QString>
 
 class Prompter;
@@ -12,37 +11,8 @@ class Prompter;
 // template, so that every line the form does not set returns to the template's.
 namespace SettingsSaver {
 
-// The form as the save reads it: texts as typed, menu titles as selected (empty: none).
-struct Form
-{
-    QString title;
-    QString gameExe;
-    QString setupExe;
-    QString cdImage;
-    QHash<QString, bool> checkboxes; // configuration key → on
-    QString frameskip;
-    QString cycles;
-    QString sensitivity;
-    QString windowWidth;
-    QString windowHeight;
-    bool mt32 = false;
-    QString soundCard;
-    QString sbbase;
-    QString irq;
-    QString dma;
-    QString hdma;
-    QString glshader;
-    bool glshaderBuiltIn = false; // one of DOSBox-X's own shaders, not a file
-    QString autoexec;
-    QString otherSettings; // "[section]" and "key=value" lines the form has no control for
-    GameDetails details;
-    bool mayReachHost = false; // kept for this user beside the play record, not in the file
-
-    bool operator==(const Form&) const = default;
-};
-
 // The configuration text the form gives on top of the template.
-QString configText(const QString& templateText, const Form& form, bool mt32SupportEnabled);
+QString configText(const QString& templateText, const GameForm& form, bool mt32SupportEnabled);
 
 enum class Outcome
 {
@@ -57,7 +27,7 @@ enum class Outcome
 // expected with short folder names.
 // loadedText: the file's text when the editor read it; when the file holds another now (changed
 // by "tandril set", "details" or another program), the user chooses to keep the form or reload.
-Outcome save(const Form& form, const QString& editedConfigFile, bool mt32SupportEnabled, Prompter& prompter,
-             const std::optional<QString>& loadedText = std::nullopt);
+Outcome save(const GameForm& form, const QString& editedConfigFile, bool mt32SupportEnabled,
+             Prompter& prompter, const std::optional<QString>& loadedText = std::nullopt);
 
 } // namespace SettingsSaver

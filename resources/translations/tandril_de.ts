@@ -828,6 +828,53 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     </message>
 </context>
 <context>
+    <name>FormFields</name>
+    <message>
+        <source>IPX network</source>
+        <translation>IPX-Netzwerk</translation>
+    </message>
+    <message>
+        <source>XMS memory</source>
+        <translation>XMS-Speicher</translation>
+    </message>
+    <message>
+        <source>EMS memory</source>
+        <translation>EMS-Speicher</translation>
+    </message>
+    <message>
+        <source>Upper memory blocks</source>
+        <translation>Upper Memory Blocks</translation>
+    </message>
+    <message>
+        <source>Capture mouse on click</source>
+        <translation>Maus bei Klick einfangen</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Double buffering</source>
+        <translation>Doppelte Pufferung</translation>
+    </message>
+    <message>
+        <source>Correct aspect ratio</source>
+        <translation>Seitenverhältnis korrigieren</translation>
+    </message>
+    <message>
+        <source>Frame skip</source>
+        <translation>Bilder überspringen</translation>
+    </message>
+    <message>
+        <source>CPU cycles</source>
+        <translation>CPU-Zyklen</translation>
+    </message>
+    <message>
+        <source>Mouse sensitivity</source>
+        <translation>Mausempfindlichkeit</translation>
+    </message>
+</context>
+<context>
     <name>GameDetailsPanel</name>
     <message>
         <source>About the Game</source>
@@ -1534,38 +1581,6 @@ schlüssel=wert</translation>
         <translation>Disketten:</translation>
     </message>
     <message>
-        <source>XMS memory</source>
-        <translation>XMS-Speicher</translation>
-    </message>
-    <message>
-        <source>EMS memory</source>
-        <translation>EMS-Speicher</translation>
-    </message>
-    <message>
-        <source>Upper memory blocks</source>
-        <translation>Upper Memory Blocks</translation>
-    </message>
-    <message>
-        <source>IPX network</source>
-        <translation>IPX-Netzwerk</translation>
-    </message>
-    <message>
-        <source>Full screen</source>
-        <translation>Vollbild</translation>
-    </message>
-    <message>
-        <source>Double buffering</source>
-        <translation>Doppelte Pufferung</translation>
-    </message>
-    <message>
-        <source>Correct aspect ratio</source>
-        <translation>Seitenverhältnis korrigieren</translation>
-    </message>
-    <message>
-        <source>Capture mouse on click</source>
-        <translation>Maus bei Klick einfangen</translation>
-    </message>
-    <message>
         <source>auto</source>
         <translation>auto</translation>
     </message>
@@ -1588,18 +1603,6 @@ schlüssel=wert</translation>
     <message>
         <source>Window size:</source>
         <translation>Fenstergröße:</translation>
-    </message>
-    <message>
-        <source>CPU cycles:</source>
-        <translation>CPU-Zyklen:</translation>
-    </message>
-    <message>
-        <source>Frame skip:</source>
-        <translation>Bilder überspringen:</translation>
-    </message>
-    <message>
-        <source>Mouse sensitivity:</source>
-        <translation>Mausempfindlichkeit:</translation>
     </message>
     <message>
         <source>Shader:</source>
@@ -1746,6 +1749,10 @@ schlüssel=wert</translation>
     <message>
         <source>Without it, the game and its start-up commands see only its own drives: they cannot mount other folders, start programs of this computer or write to files through its ports. Turn it on only for a game you trust.</source>
         <translation>Ohne dies sehen das Spiel und seine Startbefehle nur seine eigenen Laufwerke: Sie können keine anderen Ordner einbinden, keine Programme dieses Computers starten und nicht über ihre Schnittstellen in Dateien schreiben. Schalten Sie es nur für ein Spiel ein, dem Sie vertrauen.</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
@@ -1898,10 +1905,6 @@ schlüssel=wert</translation>
     <message>
         <source>CD image</source>
         <translation>CD-Abbild</translation>
-    </message>
-    <message>
-        <source>CPU cycles</source>
-        <translation>CPU-Zyklen</translation>
     </message>
     <message>
         <source>Shader</source>

@@ -203,7 +203,7 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         QCOMPARE(m_prompter.takeAlerts().size(), 1);
     } else if (operation.startsWith(u"rename"_s)) {
         // The configuration file moves first; its game comes back whole when what follows fails.
-        SettingsSaver::Form form;
+        GameForm form;
         form.title = u"Doom II"_s;
         succeeded = SettingsSaver::save(form, library + u"/Doom.conf"_s, false, m_prompter) ==
                     SettingsSaver::Outcome::Saved;

@@ -4,6 +4,8 @@
 #include "library/LibraryLoader.h"
 #include "library/PlayRecord.h"
 #include "platform/ConfigNotifier.h"
+#include "settings/FormFields.h"
+#include "settings/SettingsForm.h"
 #include "settings/SettingsSaver.h"
 
 #include <QDir>
@@ -14,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(SettingsSaver::Form)
+Q_DECLARE_METATYPE(GameForm)
 
 // Writing the form into the configuration file, and renaming a game with its title.
 class SavingTest : public QObject
@@ -25,6 +27,7 @@ private Q_SLOTS:
     void initTestCase() { isolateUserDefaults(); }
     void configText_data();
     void configText();
+    void everyFieldOfTheTableComesBack();
     void fileNamedOtherThanItsTitleIsRenamedNotCopied();
     void rename_data();
     void rename();
@@ -43,18 +46,19 @@ const QString Template = u"[sdl]\nfullscreen=false\nfulldouble=false\nwindowreso
                          "[sblaster]\nsbtype=sb16\nsbbase=220\nirq=7\ndma=1\nhdma=5\n[tandril]\n"
                          "game_title=\ngame_exe=\nsetup_exe=\ncd_image=\n"_s;
 
-SettingsSaver::Form emptyForm()
+GameForm emptyForm()
 {
-    SettingsSaver::Form form;
+    GameForm form;
     form.title = u"Doom"_s;
-    form.frameskip = u"0"_s;
+    form.fields.insert(u"frameskip"_s, u"0"_s);
     form.soundCard = u"Sound Blaster 16"_s;
     form.sbbase = u"220"_s;
     form.irq = u"7"_s;
     form.dma = u"1"_s;
     form.hdma = u"5"_s;
     form.glshader = u"No Shader"_s;
-    form.checkboxes = {{"xms", true}, {"ems", true}, {"umb", true}};
+    for (const char* key : {"xms", "ems", "umb"})
+        form.setOn(QString::fromLatin1(key), true);
     return form;
 }
 
@@ -62,7 +66,7 @@ SettingsSaver::Form emptyForm()
 
 void SavingTest::configText_data()
 {
-    QTest::addColumn<SettingsSaver::Form>("form");
+    QTest::addColumn<GameForm>("form");
     QTest::addColumn<bool>("mt32Roms");
     QTest::addColumn<QString>("expected");
 
@@ -71,10 +75,10 @@ void SavingTest::configText_data()
 
     // Only values DOSBox-X takes: a built-in shader by its name, a sensitivity in its range, and
     // start-up lines beginning with "%" kept from its parser's crash.
-    SettingsSaver::Form accepted = emptyForm();
+    GameForm accepted = emptyForm();
     accepted.glshader = u"sharp"_s;
     accepted.glshaderBuiltIn = true;
-    accepted.sensitivity = u"1001"_s;
+    accepted.fields.insert(u"sensitivity"_s, u"1001"_s);
     accepted.autoexec = QString::fromUtf8("  %PATH%\r\n\t%1 x\r\n\u00A0%2\nver %3");
     QTest::newRow("values DOSBox-X takes")
         << accepted << false
@@ -84,15 +88,13 @@ void SavingTest::configText_data()
                .append(QString::fromUtf8(
                    "\n[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0\t%1 x\r\n\u00A0%2\nver %3\n"));
 
-    SettingsSaver::Form full = emptyForm();
+    GameForm full = emptyForm();
     full.title = u"  Cost $5 \\ Deluxe "_s;
     full.gameExe = u" GAME/RUN.BAT "_s;
     full.setupExe = u"/s/SETUP.EXE"_s;
     full.cdImage = u"/c/$1.iso"_s;
-    full.checkboxes = {{"fullscreen", true}, {"aspect", true}, {"ipx", true}};
-    full.frameskip = u"3"_s;
-    full.cycles = u" 25000 "_s;
-    full.sensitivity = u"80"_s;
+    full.fields = {{u"fullscreen"_s, u"true"_s}, {u"aspect"_s, u"true"_s},    {u"ipx"_s, u"true"_s},
+                   {u"frameskip"_s, u"3"_s},     {u"cycles"_s, u" 25000 "_s}, {u"sensitivity"_s, u"80"_s}};
     full.windowWidth = u"1024"_s;
     full.windowHeight = u"768"_s;
     full.mt32 = true;
@@ -116,12 +118,35 @@ void SavingTest::configText_data()
 
 void SavingTest::configText()
 {
-    QFETCH(SettingsSaver::Form, form);
+    QFETCH(GameForm, form);
     QFETCH(bool, mt32Roms);
     QFETCH(QString, expected);
     const TestHome home;
     expected.replace(u"$MT32"_s, home.libraryFolder() + u"/mt32"_s);
     QCOMPARE(SettingsSaver::configText(Template, form, mt32Roms), expected);
+}
+
+void SavingTest::everyFieldOfTheTableComesBack()
+{
+    // A field is one row of the table: what the form saves, loading gives back, and the other
+    // settings never show it again.
+    const TestHome home;
+    for (const FormFields::Field& field : FormFields::all()) {
+        if (field.kind == FormFields::Kind::Own)
+            continue;
+        GameForm form = emptyForm();
+        const QString value = field.kind == FormFields::Kind::OnOff
+                                  ? (field.defaultValue == u"true" ? u"false"_s : u"true"_s)
+                              : field.items ? field.items().constLast()
+                                            : u"-7"_s;
+        QVERIFY2(value != field.defaultValue, qPrintable(field.key));
+        form.fields.insert(field.key, value);
+        const QString text = SettingsSaver::configText(Template, form, false);
+        QVERIFY2(text.contains(u'\n' + field.key + u'=' + value + u'\n'), qPrintable(text));
+        const GameForm loaded = SettingsForm::load(text, Template);
+        QCOMPARE(loaded.field(field.key), value);
+        QVERIFY2(loaded.otherSettings.isEmpty(), qPrintable(loaded.otherSettings));
+    }
 }
 
 void SavingTest::fileNamedOtherThanItsTitleIsRenamedNotCopied()
@@ -131,7 +156,7 @@ void SavingTest::fileNamedOtherThanItsTitleIsRenamedNotCopied()
     const QString imported = home.writeConfig(u"doom-import"_s, "game_title=Doom\ncycles=max\n");
     home.writeFile(u"Library/Application Support/Tandril/doom-import/SETUP.EXE"_s, "x");
     ScriptedPrompter prompter;
-    SettingsSaver::Form form = emptyForm();
+    GameForm form = emptyForm();
     form.setupExe = home.libraryFolder() + u"/doom-import/SETUP.EXE"_s;
     form.cdImage = home.libraryFolder() + u"/doom-import/ISO/doom.iso"_s;
     QCOMPARE(SettingsSaver::save(form, imported, false, prompter), SettingsSaver::Outcome::Saved);
@@ -179,7 +204,7 @@ void SavingTest::rename()
         home.writeFile(u"Library/Application Support/Tandril/Doom/FLOPPIES/A.IMA"_s, "x");
     ScriptedPrompter prompter;
     QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
-    SettingsSaver::Form form = emptyForm();
+    GameForm form = emptyForm();
     form.title = title;
     QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tandril"_s, u"PlayRecord"_s).clear();
     PlayRecord::played(library + u"/Doom.conf"_s, 3600); // the time played goes with the game
@@ -224,7 +249,7 @@ void SavingTest::changedElsewhere()
     const QString file = home.writeConfig(u"Doom"_s, changed);
     ScriptedPrompter prompter;
     prompter.answers = {answer};
-    SettingsSaver::Form form = emptyForm();
+    GameForm form = emptyForm();
     form.title = u"Doom"_s;
     QCOMPARE(int(SettingsSaver::save(form, file, false, prompter, QString::fromUtf8(loaded))), outcome);
     QCOMPARE(prompter.questions.size(), 1);
@@ -270,7 +295,7 @@ void SavingTest::refusedSavesChangeNothing()
     // Every file with its content (a failed write may leave the game's empty folders).
     const QStringList before = contents(home.libraryFolder()).filter(u"="_s);
     ScriptedPrompter prompter;
-    SettingsSaver::Form form = emptyForm();
+    GameForm form = emptyForm();
     form.title = title;
     if (title.startsWith(u"exe:"_s)) {
         form.title = u"Doom"_s;

@@ -2,6 +2,7 @@
 #include "common/TestHome.h"
 #include "settings/DosboxCheck.h"
 #include "settings/DosboxReference.h"
+#include "settings/FormFields.h"
 #include "settings/GameFiles.h"
 #include "settings/OtherSettings.h"
 #include "settings/SettingsForm.h"
@@ -27,24 +28,26 @@ private Q_SLOTS:
 namespace {
 
 // A compact view of what loading found, "field=value" joined by "|", for whole-table comparisons.
-QString describe(const SettingsForm::LoadedValues& v)
+QString describe(const GameForm& v)
 {
-    QStringList parts{"title=" + v.title, "exe=" + v.gameExe, "frameskip=" + v.frameskip,
-                      "cycles=" + v.cycles};
-    const std::pair<const char*, const std::optional<QString>*> optionals[] = {
-        {"glshader", &v.glshader}, {"sbtype", &v.sbtype}, {"sbbase", &v.sbbase},    {"irq", &v.irq},
-        {"dma", &v.dma},           {"hdma", &v.hdma},     {"autoexec", &v.autoexec}};
-    for (const auto& [name, value] : optionals) {
-        if (*value)
-            parts << QString::fromLatin1(name) + u'=' + **value;
+    QStringList parts{"title=" + v.title, "exe=" + v.gameExe, "frameskip=" + v.field("frameskip"),
+                      "cycles=" + v.field("cycles")};
+    const std::pair<const char*, const QString*> named[] = {
+        {"glshader", &v.glshader}, {"sound", &v.soundCard}, {"sbbase", &v.sbbase},    {"irq", &v.irq},
+        {"dma", &v.dma},           {"hdma", &v.hdma},       {"autoexec", &v.autoexec}};
+    for (const auto& [name, value] : named) {
+        if (!value->isEmpty())
+            parts << QString::fromLatin1(name) + u'=' + *value;
     }
-    if (v.windowResolution)
-        parts << "resolution=" + v.windowResolution->first + u'x' + v.windowResolution->second;
+    if (!v.windowWidth.isEmpty())
+        parts << "resolution=" + v.windowWidth + u'x' + v.windowHeight;
     if (v.mt32)
         parts << u"mt32"_s;
     QStringList checks;
-    for (auto it = v.checkValues.cbegin(); it != v.checkValues.cend(); ++it)
-        checks << it.key() + (it.value() ? u'+' : u'-');
+    for (const FormFields::Field& field : FormFields::all()) {
+        if (field.kind == FormFields::Kind::OnOff && v.isOn(field.key))
+            checks << field.key + u'+';
+    }
     checks.sort();
     return (parts + checks).join(u'|');
 }
@@ -74,17 +77,16 @@ void SettingsFormTest::formRules_data()
             "cycles=500\n\tcycles=max\nframeskip=12\n",
             "title=Two|exe=A B.EXE|frameskip=12|cycles=max");
     textRow("sound values and shader path",
-            "load:sbtype=SB16\nsbbase=240\nirq=7\ndma=3\nhdma=7\nglshader=s/sharp.glsl\n",
-            Defaults + "|glshader=s/sharp.glsl|sbtype=SB16|sbbase=240|irq=7|dma=3|hdma=7");
-    textRow("IRQ 2 is the 9 it stands for on an AT", "load:sbtype=SB16\nirq=2\n",
-            Defaults + "|sbtype=SB16|irq=9");
+            "load:sbtype=sb16\nsbbase=240\nirq=7\ndma=3\nhdma=7\nglshader=s/sharp.glsl\n",
+            Defaults + "|glshader=sharp|sound=Sound Blaster 16|sbbase=240|irq=7|dma=3|hdma=7");
+    textRow("IRQ 2 is the 9 it stands for on an AT", "load:sbtype=SB16\nirq=2\n", Defaults + "|irq=9");
     textRow("indented resolution and mididevice are not read",
             "load: windowresolution=800x600\n  mididevice=mt32\n", Defaults);
     textRow("MT-32 in upper case with blanks", "load:mididevice=MT32   \n", Defaults + "|mt32");
-    textRow("autoexec runs to the end of the text", "load:[tandril autoexec]\n  echo a\n[midi]\nx=1\n\n",
-            Defaults + "|autoexec=echo a\n[midi]\nx=1");
+    textRow("start-up commands end at the next section, as the launch reads them",
+            "load:[tandril autoexec]\n  echo a\n [x]\n[midi]\nx=1\n\n", Defaults + "|autoexec=echo a\n [x]");
     textRow("checkbox spellings", "load:fullscreen=YES\n  aspect=1\nxms=on\nems=true\numb=false\n",
-            Defaults + "|aspect+|ems+|fullscreen+|umb-|xms-");
+            Defaults + "|aspect+|ems+|fullscreen+");
     const QString library = u"=/home/ann/Library/Application Support/Tandril"_s;
     textRow("in the game folder, deeper", library + "/Doom/SOUNDCARD/SETUP.EXE", "SOUNDCARD/SETUP.EXE");
     textRow("directly in the library", library + "/LOOSE.EXE", "");
