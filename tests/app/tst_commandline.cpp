@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void homeFolderThatIsNotUtf8IsRefused();
     void completionQuotesTitles_data();
     void completionQuotesTitles();
+    void everyListOfCommandsIsTheTable();
 };
 
 void CommandLineTest::commands_data()
@@ -431,6 +433,83 @@ void CommandLineTest::completionQuotesTitles()
     QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).join(u'|'),
              cell("offered"));
     QVERIFY(!QFile::exists(home.path() + u"/PWNED"_s)); // nothing in a title ran
+}
+
+namespace {
+
+QString readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// What the completion script offers after these words (the last one being typed).
+QStringList completed(const TestHome& home, const QStringList& words)
+{
+    const QString script = uR"sh(
+        _init_completion() { cur=${COMP_WORDS[COMP_CWORD]}; prev=${COMP_WORDS[COMP_CWORD-1]};
+                             words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; }
+        _filedir() { :; }
+        source "$1"; shift
+        COMP_WORDS=(tandril "$@"); COMP_CWORD=$#
+        _tandril
+        printf '%s\n' "${COMPREPLY[@]}"
+    )sh"_s;
+    QProcess bash;
+    bash.setProcessEnvironment(tandrilEnvironment(home));
+    bash.start(u"bash"_s, QStringList{u"--norc"_s, u"--noprofile"_s, u"-c"_s, script, u"bash"_s,
+                                      QStringLiteral(TANDRIL_COMPLETION_SCRIPT)} +
+                              words);
+    if (!bash.waitForFinished(30000))
+        return {u"(bash did not finish)"_s};
+    return QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+void CommandLineTest::everyListOfCommandsIsTheTable()
+{
+    // The command table, as "--help" prints it, is the one list: the completion script, the
+    // manual page and the README name each command and option it has, and no other.
+    const TestHome home;
+    const TandrilRun help = runTandril(home, {u"--help"_s});
+    const QString commandPart = help.out.section(u"Commands:\n"_s, 1).section(u"\n\n"_s, 0, 0);
+    static const QRegularExpression option(u"--[a-z]+"_s);
+    static const QStringList globalOptions{u"--yes"_s, u"--emulator"_s, u"--help"_s, u"--version"_s};
+    QStringList names;
+    const QString manual = readAll(QStringLiteral(TANDRIL_MANUAL_PAGE));
+    const QString readme = readAll(QStringLiteral(TANDRIL_README));
+    for (const QString& line : commandPart.split(u'\n', Qt::SkipEmptyParts)) {
+        const QString entry = line.trimmed().section(u"  "_s, 0, 0);
+        const QString name = entry.section(u' ', 0, 0);
+        names.append(name);
+        QSet<QString> options;
+        for (const QRegularExpressionMatch& match : option.globalMatch(entry))
+            options.insert(match.captured());
+        QSet<QString> offered;
+        for (const QString& word : completed(home, {name, u"-"_s})) {
+            if (!globalOptions.contains(word))
+                offered.insert(word);
+        }
+        QCOMPARE(offered, options);
+        QVERIFY2(readme.contains(u"    tandril "_s + name + u' '), qPrintable(name));
+        QVERIFY2(QRegularExpression(u"\\n\\.B[IR]? "_s + name + u"\\b"_s).match(manual).hasMatch(),
+                 qPrintable(name));
+        for (const QString& used : options) {
+            QVERIFY2(manual.contains(QString(used).replace(u"-"_s, u"\\-"_s)),
+                     qPrintable(name + u' ' + used));
+            QVERIFY2(readme.contains(used), qPrintable(name + u' ' + used));
+        }
+    }
+    QVERIFY(names.size() >= 10);
+    QStringList offeredCommands = completed(home, {QString()});
+    offeredCommands.removeIf([](const QString& word) { return word.startsWith(u'-'); });
+    QCOMPARE(offeredCommands, names);
+    // The manual page lists no command the table lacks.
+    static const QRegularExpression manualEntry(u"\\.TP\\n\\.B[IR]? ([a-z]+)"_s);
+    const QString commandsSection = manual.section(u".SH COMMANDS"_s, 1).section(u".SH "_s, 0, 0);
+    for (const QRegularExpressionMatch& match : manualEntry.globalMatch(commandsSection))
+        QVERIFY2(names.contains(match.captured(1)), qPrintable(match.captured(1)));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
