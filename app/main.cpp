@@ -1,5 +1,5 @@
-#include "app/Application.h"
-#include "app/CommandLine.h"
+#include "app/widgets/Application.h"
+#include "app/commandline/CommandLine.h"
 #include "platform/ConsoleServices.h"
 #include "platform/Translations.h"
 

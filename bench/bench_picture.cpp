@@ -1,7 +1,7 @@
 // A selected game's picture: from the selection to the picture shown in the details panel, for a
 // screenshot of about 2 MB, against decoding the same file whole in the same run.
-#include "app/DetailsPanel.h"
-#include "app/MainWindow.h"
+#include "app/widgets/DetailsPanel.h"
+#include "app/widgets/MainWindow.h"
 #include "BenchSupport.h"
 #include "common/RecordingServices.h"
 #include "common/ScriptedFilePanel.h"

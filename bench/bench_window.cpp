@@ -1,7 +1,7 @@
 // The library window with 10,000 games, every optional column and the details panel shown: from its start to
 // the first painted table, and one search keystroke, against reading the same files' bytes in the same run.
-#include "app/LibraryTableModel.h"
-#include "app/MainWindow.h"
+#include "app/widgets/LibraryTableModel.h"
+#include "app/widgets/MainWindow.h"
 #include "BenchSupport.h"
 #include "common/RecordingServices.h"
 #include "common/ScriptedFilePanel.h"

@@ -75,7 +75,7 @@ FolderScan scan(const QString& folder, const QString& configFile)
 } // namespace
 
 ExportJob::ExportJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
-    : ArchiveJob(prompter, runner, parent)
+    : ProgressJob(prompter, runner, parent)
 {}
 
 ExportJob::~ExportJob() = default;

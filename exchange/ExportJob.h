@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/ArchiveJob.h"
+#include "exchange/ProgressJob.h"
 #include "library/ConfigEntry.h"
 
 #include <memory>
@@ -8,7 +8,7 @@
 
 // Packs one game into "{base}.tdl" where the user chose. zip runs without blocking the event
 // loop; the archive is made in a staging folder and moved into place only when zip succeeded.
-class ExportJob final : public ArchiveJob
+class ExportJob final : public ProgressJob
 {
     Q_OBJECT
 

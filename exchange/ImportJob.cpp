@@ -36,7 +36,7 @@ QString droppedSettingsText(const QStringList& dropped)
 } // namespace
 
 ImportJob::ImportJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
-    : ArchiveJob(prompter, runner, parent)
+    : ProgressJob(prompter, runner, parent)
 {}
 
 ImportJob::~ImportJob() = default;

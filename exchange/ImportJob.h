@@ -1,12 +1,12 @@
 #pragma once
 
-#include "exchange/ArchiveJob.h"
+#include "exchange/ProgressJob.h"
 #include "exchange/Installation.h"
 
 // Brings an exchange archive into the library: checks its marker, members and size from the
 // listing, asks before replacing a game, unpacks it in a staging folder, points its paths at this
 // user's home, and swaps the new files in so that a failure leaves the old game as it was.
-class ImportJob final : public ArchiveJob
+class ImportJob final : public ProgressJob
 {
     Q_OBJECT
 

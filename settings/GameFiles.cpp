@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTextBoundaryFinder>
 
 namespace GameFiles {
 
@@ -21,36 +20,6 @@ QString storedGameExePath(const QString& chosenPath)
     const qsizetype slash = rest.indexOf(u'/');
     // Whichever game folder it is in, its name is dropped: drive C is the game folder.
     return slash < 0 ? QString() : rest.mid(slash + 1);
-}
-
-namespace {
-
-QStringList graphemes(const QString& text)
-{
-    QStringList clusters;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype start = 0;
-    while (finder.toNextBoundary() >= 0) {
-        clusters.append(text.mid(start, finder.position() - start));
-        start = finder.position();
-    }
-    return clusters;
-}
-
-} // namespace
-
-std::optional<QString> shortFolderNames(const QString& gameExe)
-{
-    const QString text = gameExe.trimmed();
-    if (text.isEmpty())
-        return std::nullopt;
-    QStringList parts = text.split(u'/');
-    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-        const QStringList clusters = graphemes(parts.at(i));
-        if (clusters.size() > 8)
-            parts[i] = clusters.mid(0, 6).join(QString()) + QStringLiteral("~1");
-    }
-    return parts.join(u'/');
 }
 
 CyclesFilter filterCycles(const QString& typed)

@@ -5,17 +5,13 @@
 #include <QStringList>
 #include <variant>
 
-// The settings editor's rules for the game's files: stored path forms, short folder names,
+// The settings editor's rules for the game's files: stored path forms,
 // the cycles field and the shader list.
 namespace GameFiles {
 
 // What a chosen game executable is stored as: the path below any game folder of the library,
 // empty directly in the library folder, the full path elsewhere.
 QString storedGameExePath(const QString& chosenPath);
-
-// Folder parts longer than 8 user-perceived characters become their first 6 and "~1"; the file
-// name never changes. Nothing for a blank text.
-std::optional<QString> shortFolderNames(const QString& gameExe);
 
 struct CyclesFilter
 {

@@ -2,11 +2,11 @@
 //   QT_QPA_PLATFORM=offscreen render_main_window OUTPUT.png [HOME [editor]]
 // With HOME, the library of that home folder is shown; with "editor", the settings editor of the
 // selected game is drawn instead.
-#include "app/MainWindow.h"
+#include "app/widgets/MainWindow.h"
 #include "platform/ConsoleServices.h"
-#include "platform/DialogFilePanel.h"
-#include "platform/DialogPrompter.h"
-#include "settings/Preferences.h"
+#include "platform/widgets/DialogFilePanel.h"
+#include "platform/widgets/DialogPrompter.h"
+#include "settings/widgets/Preferences.h"
 
 #include <QApplication>
 #include <QTextStream>

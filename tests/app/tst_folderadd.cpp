@@ -1,5 +1,5 @@
-#include "app/FolderAddJob.h"
-#include "app/FolderBatch.h"
+#include "exchange/FolderAddJob.h"
+#include "exchange/FolderBatch.h"
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"

@@ -1,7 +1,7 @@
-#include "app/DetailsPanel.h"
-#include "app/LibraryTableModel.h"
-#include "app/MainWindow.h"
-#include "app/PictureLoading.h"
+#include "app/widgets/DetailsPanel.h"
+#include "app/widgets/LibraryTableModel.h"
+#include "app/widgets/MainWindow.h"
+#include "app/widgets/PictureLoading.h"
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
@@ -11,7 +11,7 @@
 #include "library/PlayRecord.h"
 #include "platform/UserDefaults.h"
 #include "platform/WindowSize.h"
-#include "settings/Preferences.h"
+#include "settings/widgets/Preferences.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 
 // Export and import run to their end, as the window and the command line run them.
-inline bool finishJob(ArchiveJob& job, QSignalSpy& finished)
+inline bool finishJob(ProgressJob& job, QSignalSpy& finished)
 {
     if (finished.isEmpty() && !finished.wait(60000))
         qFatal("%s did not finish", job.metaObject()->className());

@@ -375,7 +375,7 @@ void ArchivesTest::cancelLeavesEverythingAsItWas()
         return command;
     });
     m_prompter.answers = {exporting ? 0 : 1}; // Overwrite on the Desktop, Replace in the library
-    std::unique_ptr<ArchiveJob> job;
+    std::unique_ptr<ProgressJob> job;
     if (exporting) {
         auto exporter = std::make_unique<ExportJob>(m_prompter, slow);
         QVERIFY(exporter->start(LibraryLoader::readEntry(m_home->libraryFolder() + u"/Doom.conf"_s)));
@@ -385,9 +385,9 @@ void ArchivesTest::cancelLeavesEverythingAsItWas()
         importer->start(archive, ImportJob::Road::Panel);
         job = std::move(importer);
     }
-    QSignalSpy progressed(job.get(), &ArchiveJob::progressed);
-    QSignalSpy cancelled(job.get(), &ArchiveJob::cancelled);
-    QSignalSpy finished(job.get(), &ArchiveJob::finished);
+    QSignalSpy progressed(job.get(), &ProgressJob::progressed);
+    QSignalSpy cancelled(job.get(), &ProgressJob::cancelled);
+    QSignalSpy finished(job.get(), &ProgressJob::finished);
     QVERIFY(progressed.wait(10000));
     // The first of 7 items: Doom/, FLOPPIES/, GAME.EXE, SUB/, DATA.DAT, the configuration and the marker.
     QCOMPARE(progressed.first(), (QList<QVariant>{qint64(1), qint64(7), u"Doom/F1"_s}));

@@ -3,7 +3,7 @@
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "library/EntryCreation.h"
-#include "settings/Preferences.h"
+#include "settings/widgets/Preferences.h"
 #include "settings/SettingsSaver.h"
 
 #include <QComboBox>

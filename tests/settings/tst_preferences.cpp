@@ -6,9 +6,9 @@
 #include "library/GameDetails.h"
 #include "settings/DosboxReference.h"
 #include "settings/DropCopy.h"
-#include "settings/DropTargetView.h"
+#include "settings/widgets/DropTargetView.h"
 #include "settings/OtherSettings.h"
-#include "settings/Preferences.h"
+#include "settings/widgets/Preferences.h"
 #include "settings/SettingsSaver.h"
 
 #include <array>

@@ -1,5 +1,6 @@
 #include "common/Rows.h"
 #include "common/TestHome.h"
+#include "library/GameExePath.h"
 #include "settings/DosboxCheck.h"
 #include "settings/DosboxReference.h"
 #include "settings/FormFields.h"
@@ -115,7 +116,7 @@ void SettingsFormTest::formRules()
     } else if (input.startsWith(u'=')) {
         result = GameFiles::storedGameExePath(input.mid(1));
     } else {
-        result = GameFiles::shortFolderNames(input).value_or(u"-"_s);
+        result = GameExePath::shortFolderNames(input).value_or(u"-"_s);
     }
     QCOMPARE(result, cell("expected"));
 }

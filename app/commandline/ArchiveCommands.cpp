@@ -1,0 +1,177 @@
+#include "app/commandline/ArchiveCommands.h"
+
+#include "exchange/FolderAddJob.h"
+#include "exchange/FolderBatch.h"
+#include "exchange/ExportJob.h"
+#include "exchange/ImportJob.h"
+#include "platform/Diagnostics.h"
+#include "platform/InterruptWatch.h"
+#include "platform/ProcessRunner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+
+namespace CommandLine {
+
+namespace {
+
+// One line of progress: redrawn in place on a terminal, a plain line for each item otherwise.
+void showProgress(Streams& streams, const QString& doing, qint64 done, qint64 total, const QString& item)
+{
+    const qint64 percent = total > 0 ? done * 100 / total : 0;
+    if (streams.outputIsTerminal)
+        streams.out << "\r\033[K" << percent << "% " << doing << ": " << item << Qt::flush;
+    else
+        streams.out << percent << "% " << doing << ": " << item << Qt::endl;
+}
+
+// Runs an archive job to its end in a local event loop; Ctrl+C cancels it as Cancel does.
+// cancelled: set when the user stopped it.
+template <typename Job, typename Start>
+int runProgressJob(Context& context, const QString& doing, Start start, bool* cancelled = nullptr)
+{
+    ProcessRunner runner;
+    Job job(context.prompter, runner);
+    QEventLoop loop;
+    bool success = false;
+    bool done = false;
+    bool progressShown = false;
+    const InterruptWatch interrupt([&job] { job.cancel(); });
+    QObject::connect(&job, &Job::progressed, &loop, [&](qint64 count, qint64 total, const QString& item) {
+        progressShown = true;
+        showProgress(context.streams, doing.arg(job.subject()), count, total, item);
+    });
+    QObject::connect(&job, &Job::cancelled, &loop, [&] {
+        if (cancelled)
+            *cancelled = true;
+        if (progressShown && context.streams.outputIsTerminal)
+            context.streams.out << Qt::endl;
+        progressShown = false;
+        context.streams.err << doing.arg(job.subject()) << ": "
+                            << QCoreApplication::translate("CommandLine", "cancelled") << Qt::endl;
+    });
+    QObject::connect(&job, &Job::finished, &loop, [&](bool ok) {
+        success = ok;
+        done = true;
+        loop.quit();
+    });
+    if (!start(job))
+        return Failure;
+    if (!done)
+        loop.exec();
+    if (progressShown && context.streams.outputIsTerminal)
+        context.streams.out << Qt::endl;
+    return success ? Success : Failure;
+}
+
+// Prints what the add found in the game's files.
+void showPicked(Context& context, FolderAddJob& job)
+{
+    QObject::connect(&job, &FolderAddJob::picked, &job,
+                     [&context](const QString& program, const QString& setup, const QString& cdImage) {
+                         if (!program.isEmpty())
+                             context.streams.out << "Program: " << program << Qt::endl;
+                         if (!setup.isEmpty())
+                             context.streams.out << "Setup: " << setup << Qt::endl;
+                         if (!cdImage.isEmpty())
+                             context.streams.out << "CD image: " << cdImage << Qt::endl;
+                     });
+}
+
+// Every subfolder and .zip file of the folder as a game of its own, one after another; games
+// already in the library are skipped and said so. Ctrl+C stops the add under way and the rest.
+int addEach(Context& context, const QString& folder)
+{
+    if (context.operands.size() > 1 || context.values.contains(QStringLiteral("--exe")))
+        return UsageError;
+    if (!QFileInfo(folder).isDir()) {
+        logLine(QStringLiteral("❌ Not a folder: ") + folder);
+        return Failure;
+    }
+    const QList<FolderBatch::Found> found = FolderBatch::scan(folder);
+    if (found.isEmpty()) {
+        logLine(QStringLiteral("❌ No game folders or .zip files in ") + folder);
+        return Failure;
+    }
+    int added = 0;
+    int skipped = 0;
+    int failed = 0;
+    for (const FolderBatch::Found& game : found) {
+        bool wasSkipped = game.inLibrary;
+        bool cancelled = false;
+        if (!wasSkipped) {
+            const int status = runProgressJob<FolderAddJob>(
+                context, QCoreApplication::translate("CommandLine", "Adding %1"),
+                [&](FolderAddJob& job) {
+                    job.setSkipExisting(true);
+                    showPicked(context, job);
+                    const bool started = job.start(game.source);
+                    wasSkipped = job.skipped();
+                    return started;
+                },
+                &cancelled);
+            if (cancelled)
+                break;
+            if (status == Success)
+                ++added;
+            else if (!wasSkipped)
+                ++failed;
+        }
+        if (wasSkipped) {
+            ++skipped;
+            logLine(QStringLiteral("⚠️ Skipped, already in the library: ") + game.title);
+        }
+    }
+    const QString summary = QStringLiteral("Added %1 of %2 games (%3 skipped, %4 failed)")
+                                .arg(added)
+                                .arg(found.size())
+                                .arg(skipped)
+                                .arg(failed);
+    logLine((failed == 0 && added + skipped == found.size() ? QStringLiteral("✅ ") : QStringLiteral("❌ ")) +
+            summary);
+    return failed == 0 && added + skipped == found.size() ? Success : Failure;
+}
+
+} // namespace
+
+int addFromFolder(Context& context)
+{
+    const QString source = QFileInfo(context.operands.first()).absoluteFilePath();
+    if (context.options.contains(QStringLiteral("--each")))
+        return addEach(context, source);
+    const QString title = context.operands.value(1);
+    return runProgressJob<FolderAddJob>(
+        context, QCoreApplication::translate("CommandLine", "Adding %1"), [&](FolderAddJob& job) {
+            showPicked(context, job);
+            return job.start(source, title, context.values.value(QStringLiteral("--exe")));
+        });
+}
+
+int exportGame(Context& context)
+{
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    // FILE names the archive, or a folder to put "{base}.tdl" in.
+    QString archive =
+        context.operands.size() > 1 ? QFileInfo(context.operands.at(1)).absoluteFilePath() : QString();
+    if (!archive.isEmpty() && QFileInfo(archive).isDir())
+        archive =
+            QDir(archive).filePath(QFileInfo(entry->filePath).completeBaseName() + QStringLiteral(".tdl"));
+    return runProgressJob<ExportJob>(context, QCoreApplication::translate("CommandLine", "Exporting %1"),
+                                    [&](ExportJob& job) { return job.start(entry, archive); });
+}
+
+int importArchive(Context& context)
+{
+    const QString archive = QFileInfo(context.operands.first()).absoluteFilePath();
+    return runProgressJob<ImportJob>(context, QCoreApplication::translate("CommandLine", "Importing %1"),
+                                    [&](ImportJob& job) {
+                                        job.start(archive, ImportJob::Road::FileManager);
+                                        return true;
+                                    });
+}
+
+} // namespace CommandLine

@@ -1,0 +1,103 @@
+#include "app/widgets/LibraryActions.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+
+LibraryActions::LibraryActions(QWidget* window) : QObject(window)
+{
+    play = make(QStringLiteral("playAction"), tr("&Play"), window);
+    runSetup = make(QStringLiteral("runSetupAction"), tr("Run &Setup"), window);
+    dosPrompt = make(QStringLiteral("dosPromptAction"), tr("&DOS Prompt"), window);
+    showDriveC = make(QStringLiteral("showDriveCAction"), tr("Show Drive &C"), window);
+    settings = make(QStringLiteral("settingsAction"), tr("Se&ttings…"), window);
+    exportGame = make(QStringLiteral("exportAction"), tr("&Export…"), window);
+    remove = make(QStringLiteral("deleteAction"), tr("De&lete…"), window);
+    add = make(QStringLiteral("addAction"), tr("&Add Game…"), window);
+    addFromFolder = make(QStringLiteral("addFromFolderAction"), tr("Add Game from &Folder…"), window);
+    addFromZip = make(QStringLiteral("addFromZipAction"), tr("Add Game from .&zip File…"), window);
+    addEachFromFolder =
+        make(QStringLiteral("addGamesFromFolderAction"), tr("Add &Games from Folder…"), window);
+    import = make(QStringLiteral("importAction"), tr("&Import…"), window);
+    mt32Folder = make(QStringLiteral("mt32FolderAction"), tr("&MT-32 ROM Folder"), window);
+    refresh = make(QStringLiteral("refreshAction"), tr("&Refresh"), window);
+    find = make(QStringLiteral("findAction"), tr("&Find"), window);
+    about = make(QStringLiteral("aboutAction"), tr("&About Tandril"), window);
+    preferences = make(QStringLiteral("preferencesAction"), tr("&Preferences…"), window);
+    showDetails = make(QStringLiteral("showDetailsAction"), tr("Show &Details"), window);
+    showDetails->setCheckable(true);
+    showDetails->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    // Standard keys where the desktop has them; Return and Delete belong to the table.
+    settings->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::Key_F2)});
+    exportGame->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    add->setShortcut(QKeySequence::New);
+    addFromFolder->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    refresh->setShortcut(QKeySequence::Refresh);
+    find->setShortcut(QKeySequence::Find);
+    about->setMenuRole(QAction::AboutRole);
+    preferences->setShortcut(QKeySequence::Preferences);
+    preferences->setMenuRole(QAction::PreferencesRole); // in the application menu on macOS
+}
+
+QAction* LibraryActions::make(const QString& objectName, const QString& text, QWidget* window)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(objectName);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action); // its keys work without a menu bar shown
+    return action;
+}
+
+void LibraryActions::apply(const ButtonStates& states)
+{
+    play->setEnabled(states.launchGame);
+    runSetup->setEnabled(states.launchSetup);
+    dosPrompt->setEnabled(states.launchMSDos);
+    showDriveC->setEnabled(states.gotoC);
+    settings->setEnabled(states.edit);
+    exportGame->setEnabled(states.exportGame);
+    remove->setEnabled(states.remove);
+}
+
+void LibraryActions::setLibraryCommandsEnabled(bool enabled)
+{
+    for (QAction* action : {add, addFromFolder, addFromZip, addEachFromFolder, import, refresh})
+        action->setEnabled(enabled);
+    if (!enabled) {
+        for (QAction* action : {settings, exportGame, remove})
+            action->setEnabled(false);
+    }
+}
+
+QMenu* LibraryActions::makeGameMenu(QWidget* parent) const
+{
+    auto* menu = new QMenu(tr("&Game"), parent);
+    menu->addActions({play, runSetup, dosPrompt, showDriveC});
+    menu->addSeparator();
+    menu->addActions({settings, exportGame});
+    menu->addSeparator();
+    menu->addAction(remove);
+    return menu;
+}
+
+QMenuBar* LibraryActions::makeMenuBar(QWidget* parent) const
+{
+    auto* bar = new QMenuBar(parent);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    bar->addMenu(makeGameMenu(bar));
+    QMenu* edit = bar->addMenu(tr("&Edit"));
+    edit->addAction(preferences);
+    QMenu* view = bar->addMenu(tr("&View"));
+    view->addAction(showDetails);
+    QMenu* library = bar->addMenu(tr("&Library"));
+    library->addActions({add, addFromFolder, addFromZip, addEachFromFolder, import});
+    library->addSeparator();
+    library->addActions({find, mt32Folder, refresh});
+    QMenu* help = bar->addMenu(tr("&Help"));
+    help->addAction(about);
+    return bar;
+}

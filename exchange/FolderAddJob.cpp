@@ -1,0 +1,423 @@
+#include "exchange/FolderAddJob.h"
+
+#include "exchange/ArchiveFormat.h"
+#include "exchange/Installation.h"
+#include "library/GameExePath.h"
+#include "library/ConfigText.h"
+#include "library/EntryCreation.h"
+#include "library/HostAccess.h"
+#include "library/LibraryLayout.h"
+#include "library/LibraryLoader.h"
+#include "library/ProgramKeys.h"
+#include "library/ProgramPicker.h"
+#include "library/ReplaceQuestion.h"
+#include "platform/BackgroundTask.h"
+#include "platform/Diagnostics.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+#include "platform/StagingFolder.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QRegularExpression>
+
+namespace {
+
+QString contentFolder(const StagingFolder& staging, const QString& name)
+{
+    return staging.filePath(name);
+}
+
+} // namespace
+
+FolderAddJob::FolderAddJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
+    : ProgressJob(prompter, runner, parent)
+{}
+
+FolderAddJob::~FolderAddJob() = default;
+
+QList<ProgramPicker::File> FolderAddJob::listFolder(const QString& folder)
+{
+    QList<ProgramPicker::File> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QString relative = it.filePath().mid(folder.size() + 1);
+        if (relative.count(u'/') > 1)
+            continue;
+        ProgramPicker::File file{relative, it.fileInfo().size()};
+        if (it.fileInfo().suffix().compare(QStringLiteral("bat"), Qt::CaseInsensitive) == 0) {
+            QFile batch(it.filePath());
+            if (batch.open(QIODevice::ReadOnly))
+                file.batchText = QString::fromLatin1(batch.read(4096));
+        }
+        files.append(file);
+    }
+    return files;
+}
+
+bool FolderAddJob::isArchive(const QString& source)
+{
+    const QFileInfo info(source);
+    return info.isFile() && info.suffix().compare(QStringLiteral("zip"), Qt::CaseInsensitive) == 0;
+}
+
+QString FolderAddJob::titleFor(const QString& source)
+{
+    const QFileInfo info(source);
+    return readableTitle(info.isDir() ? info.fileName() : info.completeBaseName());
+}
+
+QString FolderAddJob::readableTitle(const QString& name)
+{
+    const bool lowerCaseOnly = name == name.toLower();
+    static const QRegularExpression trailingNumber(QStringLiteral("^(.*\\p{L})(\\d+)$"));
+    static const QRegularExpression separators(QStringLiteral("[-_]+"));
+    QStringList words;
+    for (const QString& part : name.split(separators, Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = trailingNumber.match(part);
+        for (QString word :
+             match.hasMatch() ? QStringList{match.captured(1), match.captured(2)} : QStringList{part}) {
+            if (lowerCaseOnly && !word.isEmpty())
+                word[0] = word.at(0).toUpper();
+            words.append(word);
+        }
+    }
+    // A name of nothing but separators stays as it was: the title check says what is wrong.
+    return words.isEmpty() ? name : words.join(u' ');
+}
+
+bool FolderAddJob::start(const QString& source, const QString& title, const QString& program)
+{
+    const QFileInfo info(source);
+    const bool archive = isArchive(source);
+    if (!info.isDir() && !archive) {
+        m_prompter.showAlert(tr("Add Game Failed"),
+                             tr("%1 is neither a folder nor a .zip file.").arg(source));
+        return false;
+    }
+    m_source = info.absoluteFilePath();
+    m_title = (title.trimmed().isEmpty() ? titleFor(source) : title).trimmed();
+    m_subject = m_title;
+    m_requestedProgram = program;
+    if (!chooseName())
+        return false;
+
+    setBusy(true);
+    m_staging = std::make_unique<StagingFolder>();
+    if (!m_staging->isValid()) {
+        fail(m_staging->error());
+        return true;
+    }
+    if (archive)
+        listArchive(m_source);
+    else
+        copyFolder(m_source);
+    return true;
+}
+
+bool FolderAddJob::chooseName()
+{
+    const QString base = LibraryLayout::baseNameForTitle(m_title);
+    if (const std::optional<QString> problem = EntryCreation::titleProblem(base)) {
+        m_prompter.showAlert(tr("Invalid Title"), *problem);
+        return false;
+    }
+    m_name = base;
+    const QString library = Paths::libraryFolder();
+    if (!QFile::exists(LibraryLayout::configFilePath(library, base)))
+        return true;
+    if (m_skipExisting) {
+        m_skipped = true;
+        return false;
+    }
+    const std::optional<ConfigEntry> existing =
+        LibraryLoader::readEntry(LibraryLayout::configFilePath(library, base));
+    switch (
+        ReplaceQuestion::ask(m_prompter, existing && !existing->title.isEmpty() ? existing->title : base)) {
+    case ReplaceQuestion::Answer::KeepBoth:
+        m_name = ReplaceQuestion::freeName(library, base);
+        m_title += m_name.mid(base.size());
+        return true;
+    case ReplaceQuestion::Answer::Replace:
+        m_mayReplace = true; // swapped in over the old game once complete
+        return true;
+    case ReplaceQuestion::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void FolderAddJob::copyFolder(const QString& source)
+{
+    // Copied at the speed of the disks, on a worker thread, with the bytes as progress.
+    auto error = std::make_shared<std::optional<QString>>();
+    const qint64 total = FileOperations::treeSize(source);
+    // Nothing is copied that could not fit: first the staging folder, then the library.
+    const QStringList targets{m_staging->path(), QFileInfo(Paths::libraryFolder()).exists()
+                                                     ? Paths::libraryFolder()
+                                                     : Paths::homeFolder()};
+    if (const std::optional<QString> problem = spaceProblem(total, targets)) {
+        fail(tr("The game %1 does not fit. %2").arg(m_title, *problem));
+        return;
+    }
+    const QPointer<FolderAddJob> self(this);
+    auto done = std::make_shared<qint64>(0);
+    BackgroundTask::start(
+        this,
+        [error, source, target = contentFolder(*m_staging, m_name), cancel = sharedCancelFlag(), self, done,
+         total] {
+            *error = FileOperations::copyTree(
+                source, target, FileOperations::Links::ContentIfInside, cancel.get(),
+                [self, done, total](qint64 bytes) {
+                    *done += bytes;
+                    QMetaObject::invokeMethod(
+                        self,
+                        [self, copied = *done, total] {
+                            if (self)
+                                Q_EMIT self->progressed(copied, total, QFileInfo(self->m_source).fileName());
+                        },
+                        Qt::QueuedConnection);
+                });
+        },
+        [this, error] { contentReady(*error); });
+}
+
+void FolderAddJob::listArchive(const QString& archive)
+{
+    m_runner.run(
+        ArchiveFormat::zipinfoCommand(archive), true, guarded([this](const ProcessRunner::Result& result) {
+            if (!result.error.isEmpty()) {
+                fail(ArchiveFormat::startFailure(result.program, result.error));
+                return;
+            }
+            const QStringList members = ArchiveFormat::memberNames(result.output);
+            if (result.exitCode != 0 || members.isEmpty()) {
+                fail(tr("%1 is not a zip archive.").arg(QFileInfo(m_source).fileName()));
+                return;
+            }
+            // The import's rules: nothing may land outside the staging folder.
+            if (const std::optional<QString> unsafe = ArchiveFormat::unsafeMember(members)) {
+                fail(tr("The archive holds the member \"%1\", which would be written outside its folder.")
+                         .arg(*unsafe));
+                return;
+            }
+            QDir().mkpath(m_staging->filePath(QStringLiteral("unpacked")));
+            runTool(ArchiveFormat::unzipCommand(m_staging->filePath(QStringLiteral("unpacked")), m_source),
+                    members.size(), ArchiveFormat::UnzipItemPrefixes,
+                    [this](const ProcessRunner::Result& unzipped) { unpacked(unzipped); });
+        }));
+}
+
+void FolderAddJob::unpacked(const ProcessRunner::Result& result)
+{
+    if (isCancelled()) {
+        end(false);
+        return;
+    }
+    if (!result.error.isEmpty() || result.exitCode != 0) {
+        fail(result.error.isEmpty() ? tr("Could not unpack %1.").arg(QFileInfo(m_source).fileName())
+                                    : ArchiveFormat::startFailure(result.program, result.error));
+        return;
+    }
+    if (const std::optional<QString> link =
+            Installation::linkLeavingGame(m_staging->path(), QStringLiteral("unpacked"))) {
+        fail(tr("The archive holds the link \"%1\", which leads out of the game folder.").arg(*link));
+        return;
+    }
+    // An archive of one folder gives that folder's contents as drive C.
+    const QString unpackedFolder = m_staging->filePath(QStringLiteral("unpacked"));
+    const QFileInfoList top =
+        QDir(unpackedFolder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QString root = top.size() == 1 && top.first().isDir() && !top.first().isSymLink()
+                             ? top.first().filePath()
+                             : unpackedFolder;
+    if (!QDir().rename(root, contentFolder(*m_staging, m_name))) {
+        fail(tr("Could not prepare the game's files."));
+        return;
+    }
+    contentReady(std::nullopt);
+}
+
+void FolderAddJob::contentReady(const std::optional<QString>& error)
+{
+    if (isCancelled()) {
+        end(false);
+        return;
+    }
+    if (error) {
+        fail(*error);
+        return;
+    }
+    const QString folder = contentFolder(*m_staging, m_name);
+    const QList<ProgramPicker::File> files = listFolder(folder);
+    const ProgramPicker::Picked found = ProgramPicker::pick(files, m_title);
+    QString program;
+    if (!m_requestedProgram.isEmpty()) {
+        // Any of the game's files the user names, a helper the pick left out included.
+        const auto asked = std::find_if(files.cbegin(), files.cend(), [&](const ProgramPicker::File& file) {
+            return QFileInfo(file.path).fileName().compare(m_requestedProgram, Qt::CaseInsensitive) == 0 ||
+                   file.path.compare(m_requestedProgram, Qt::CaseInsensitive) == 0;
+        });
+        if (asked == files.cend()) {
+            fail(tr("%1 has no program called %2.").arg(QFileInfo(m_source).fileName(), m_requestedProgram));
+            return;
+        }
+        program = asked->path;
+    } else if (found.ask && !m_confirmation && !m_skipExisting) {
+        // Too close to call: the user knows the game (in the window, the proposal asks).
+        QStringList paths;
+        for (const ProgramPicker::Candidate& candidate : found.candidates)
+            paths.append(candidate.path);
+        const std::optional<int> chosen = m_prompter.choose(
+            {tr("Which Program Starts the Game?"),
+             tr("Several programs could start \"%1\". Choose the one that starts the game.").arg(m_title),
+             Prompter::Style::Informational,
+             {}},
+            paths);
+        if (!chosen) {
+            cancel();
+            end(false);
+            return;
+        }
+        program = paths.at(*chosen);
+    } else if (!found.candidates.isEmpty()) {
+        program = found.candidates.first().path;
+    }
+
+    Proposal proposal = propose(files, m_title);
+    proposal.program = program;
+    if (!m_confirmation) {
+        addAsProposed(proposal);
+        return;
+    }
+    const QPointer<FolderAddJob> self(this);
+    m_confirmation(proposal, [self](const std::optional<Proposal>& answer) {
+        if (!self)
+            return;
+        if (!answer) {
+            self->cancel();
+            self->end(false);
+            return;
+        }
+        self->addAsProposed(*answer);
+    });
+}
+
+FolderAddJob::Proposal FolderAddJob::propose(const QList<ProgramPicker::File>& files, const QString& title)
+{
+    const ProgramPicker::Picked found = ProgramPicker::pick(files, title);
+    Proposal proposal{title,
+                      found.candidates.isEmpty() ? QString() : found.candidates.first().path,
+                      found.setupProgram,
+                      found.cdImage,
+                      found.floppyImages,
+                      {},
+                      {}};
+    for (const ProgramPicker::Candidate& candidate : found.candidates)
+        proposal.programs.append(candidate.path);
+    for (const ProgramPicker::File& file : files) {
+        const QString suffix = QFileInfo(file.path).suffix().toLower();
+        if ((suffix == u"exe" || suffix == u"com" || suffix == u"bat") &&
+            !proposal.programs.contains(file.path))
+            proposal.programs.append(file.path);
+        if (suffix == u"iso" || suffix == u"cue")
+            proposal.cdImages.append(file.path);
+    }
+    return proposal;
+}
+
+void FolderAddJob::addAsProposed(const Proposal& proposal)
+{
+    // A title changed in the proposal names the game anew, with its own question about a game
+    // of that name.
+    if (proposal.title.trimmed() != m_title) {
+        const QString previous = m_name;
+        m_title = proposal.title.trimmed();
+        m_subject = m_title;
+        if (!chooseName()) {
+            cancel();
+            end(false);
+            return;
+        }
+        if (m_name != previous &&
+            !QDir().rename(contentFolder(*m_staging, previous), contentFolder(*m_staging, m_name))) {
+            fail(tr("Could not prepare the game's files."));
+            return;
+        }
+    }
+    const QString folder = contentFolder(*m_staging, m_name);
+    // Floppy images go where the DOS prompt mounts them from.
+    const QString floppies = LibraryLayout::floppyFolder(folder);
+    QDir().mkpath(floppies);
+    for (const QString& image : proposal.floppyImages)
+        QDir().rename(QDir(folder).filePath(image), QDir(floppies).filePath(QFileInfo(image).fileName()));
+
+    Q_EMIT picked(proposal.program, proposal.setup, proposal.cdImage);
+    if (proposal.program.isEmpty())
+        logLine(
+            QStringLiteral("⚠️ No program found to start %1: choose one in its settings.").arg(m_title));
+    if (const std::optional<QString> error =
+            writeConfig(proposal.program, proposal.setup, proposal.cdImage)) {
+        fail(*error);
+        return;
+    }
+    install();
+}
+
+std::optional<QString> FolderAddJob::writeConfig(const QString& program, const QString& setup,
+                                                 const QString& cdImage)
+{
+    const std::optional<QString> templateText = EntryCreation::templateText();
+    if (!templateText)
+        return tr("The configuration template could not be read.");
+    // A name that no configuration line can hold is refused by name, never cut or left out.
+    for (const QString& name : {program, setup, cdImage}) {
+        if (!ConfigText::isWritableValue(name))
+            return tr("The file name \"%1\" holds a line break or another control character, which a "
+                      "configuration file cannot hold. Rename the file and add the game again.")
+                .arg(name);
+    }
+    QString text = EntryCreation::withTitleLine(*templateText, m_title);
+    const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_name);
+    // As the settings editor stores them: the program on drive C, the others as host paths.
+    if (!program.isEmpty())
+        ConfigText::replaceOrAppend(ProgramKeys::GameExe,
+                                    GameExePath::shortFolderNames(program).value_or(program), text);
+    if (!setup.isEmpty())
+        ConfigText::replaceOrAppend(ProgramKeys::SetupExe, gameFolder + u'/' + setup, text);
+    if (!cdImage.isEmpty())
+        ConfigText::replaceInSection(ProgramKeys::Section, ProgramKeys::CdImage, gameFolder + u'/' + cdImage,
+                                     text);
+    return TextFile::writeUtf8Atomically(m_staging->filePath(m_name + QStringLiteral(".conf")), text);
+}
+
+void FolderAddJob::install()
+{
+    const Installation::Destinations destinations =
+        Installation::destinations(m_name + QStringLiteral(".conf"), m_name);
+    setBusyConfigFile(destinations.config);
+    installInBackground(m_staging->filePath(m_name + QStringLiteral(".conf")),
+                        contentFolder(*m_staging, m_name), destinations, m_mayReplace,
+                        [this, configFile = destinations.config](const std::optional<QString>& error) {
+                            if (error && isCancelled()) {
+                                end(false);
+                            } else if (error) {
+                                fail(*error);
+                            } else {
+                                logLine(QStringLiteral("✅ Game added: ") + configFile);
+                                HostAccess::setAllowed(configFile, false);
+                                Q_EMIT installed(configFile);
+                                end(true);
+                            }
+                        });
+}
+
+void FolderAddJob::fail(const QString& message)
+{
+    failWith(tr("Add Game Failed"), message);
+}

@@ -1,0 +1,109 @@
+#include "platform/BackgroundTask.h"
+#include "platform/Prompter.h"
+#include "settings/widgets/DropTargetView.h"
+#include "settings/widgets/Preferences.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+// The editor's drop areas: copies into the game folder on a worker thread, with their progress,
+// a Cancel, and a Save and Close that wait for them.
+
+void Preferences::reject()
+{
+    // A copy into the game folder finishes before the editor closes: the game may be renamed or
+    // deleted as soon as it has.
+    if (m_copiesRunning) {
+        m_closeWhenCopied = true;
+        m_statusLabel->setText(tr("Please wait: files are still being copied."));
+        m_statusLabel->show();
+        return;
+    }
+    // Escape, Close and the window's close button never throw edits away without asking.
+    if (!m_checking && form() != m_loadedForm) {
+        const int answer = m_host.prompter.ask(
+            {tr("Save changes to \"%1\"?")
+                 .arg(m_previouslyLoadedTitle.isEmpty() ? m_titleName->text() : m_previouslyLoadedTitle),
+             tr("Your changes to the game's settings are lost unless you save them."),
+             Prompter::Style::Warning,
+             {tr("Save"), tr("Don't Save"), tr("Cancel")},
+             2});
+        if (answer == 0)
+            createConfigFileFromTitle(); // closes once saved
+        if (answer != 1)
+            return;
+    }
+    QDialog::reject();
+}
+
+void Preferences::setCopiesRunning(bool running)
+{
+    m_copiesRunning = running;
+    m_copyProgress->setRange(0, 0);
+    m_copyProgress->setVisible(running);
+    m_cancelCopyButton->setVisible(running);
+    m_cancelCopyButton->setEnabled(running);
+    m_dropTargetView->setAcceptDrops(!running);
+    m_dropTargetViewISO->setAcceptDrops(!running);
+    for (const char* name : {"createConfigFileFromTitle", "close_window"}) {
+        if (auto* button = findChild<QPushButton*>(QLatin1String(name)))
+            button->setEnabled(!running);
+    }
+}
+
+void Preferences::copyDroppedItems(const QStringList& paths, DropCopy::Target target)
+{
+    QList<DropCopy::Task> tasks = DropCopy::plan(paths, m_titleName->text(), target, m_host.prompter);
+    if (tasks.isEmpty())
+        return;
+    // One drop at a time, so that "Keep both" sees the names the last drop made.
+    setCopiesRunning(true);
+    m_cancelCopies = std::make_shared<FileOperations::CancelFlag>(false);
+    // A 700 MB image copies on its own thread while the window keeps painting.
+    auto copied = std::make_shared<int>(0);
+    const QPointer<QProgressBar> bar(m_copyProgress);
+    const DropCopy::Progress progress = [bar](qint64 done, qint64 total) {
+        QMetaObject::invokeMethod(
+            bar,
+            [bar, done, total] {
+                // Kept in kilobytes: a progress bar counts in int.
+                bar->setRange(0, int(std::max<qint64>(total / 1024, 1)));
+                bar->setValue(int(done / 1024));
+            },
+            Qt::QueuedConnection);
+    };
+    BackgroundTask::start(
+        this,
+        [tasks = std::move(tasks), copied, cancel = m_cancelCopies, progress] {
+            *copied = DropCopy::run(tasks, cancel.get(), progress);
+        },
+        [this, copied] {
+            setCopiesRunning(false);
+            if (*copied > 0)
+                showCopiedFilesStatus(*copied);
+            Q_EMIT droppedItemsCopied(*copied);
+            if (std::exchange(m_closeWhenCopied, false))
+                reject();
+        });
+}
+
+void Preferences::showCopiedFilesStatus(int count)
+{
+    QString text = count == 1 ? tr("File/Folder copied") : tr("Files/Folders copied");
+    if (text.contains(QStringLiteral("%1"))) // a translation may show the number
+        text = text.arg(count);
+    m_statusLabel->setText(text);
+    m_statusLabel->show();
+    // Every call hides the line 3 seconds later, whatever came in between.
+    QTimer::singleShot(3000, m_statusLabel, &QLabel::hide);
+}
+
+void Preferences::cancelCopies()
+{
+    if (m_cancelCopies)
+        m_cancelCopies->store(true);
+    m_cancelCopyButton->setEnabled(false);
+}
