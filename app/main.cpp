@@ -1,5 +1,5 @@
-#include "app/widgets/Application.h"
 #include "app/commandline/CommandLine.h"
+#include "app/widgets/Application.h"
 #include "platform/ConsoleServices.h"
 #include "platform/Translations.h"
 

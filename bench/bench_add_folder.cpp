@@ -1,9 +1,9 @@
 // Adding a game from its folder against plain "cp -r" of the same folder, measured in one run,
 // and the longest time the event loop goes without running meanwhile.
 //   bench_add_folder [SCALE]   SCALE 1 (default) makes a 500 MB folder of 2,000 files.
-#include "exchange/FolderAddJob.h"
 #include "BenchSupport.h"
 #include "common/ScriptedPrompter.h"
+#include "exchange/FolderAddJob.h"
 #include "platform/ProcessRunner.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 
 #include "exchange/ArchiveFormat.h"
 #include "exchange/Installation.h"
-#include "library/GameExePath.h"
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
+#include "library/GameExePath.h"
 #include "library/HostAccess.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLoader.h"

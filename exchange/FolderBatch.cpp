@@ -1,7 +1,7 @@
 #include "exchange/FolderBatch.h"
 
-#include "exchange/FolderAddJob.h"
 #include "exchange/ArchiveFormat.h"
+#include "exchange/FolderAddJob.h"
 #include "library/LibraryLayout.h"
 #include "platform/Diagnostics.h"
 #include "platform/Paths.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exchange/ProgressJob.h"
 #include "exchange/Installation.h"
+#include "exchange/ProgressJob.h"
 
 // Brings an exchange archive into the library: checks its marker, members and size from the
 // listing, asks before replacing a game, unpacks it in a staging folder, points its paths at this

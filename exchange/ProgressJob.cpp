@@ -49,8 +49,8 @@ void ProgressJob::failWith(const QString& title, const QString& message)
 }
 
 void ProgressJob::installInBackground(const QString& stagedConfig, const QString& stagedFolder,
-                                     const Installation::Destinations& destinations, bool mayReplace,
-                                     std::function<void(const std::optional<QString>&)> done)
+                                      const Installation::Destinations& destinations, bool mayReplace,
+                                      std::function<void(const std::optional<QString>&)> done)
 {
     auto error = std::make_shared<std::optional<QString>>();
     BackgroundTask::start(
@@ -71,7 +71,7 @@ ProcessRunner::Done ProgressJob::guarded(ProcessRunner::Done done)
 }
 
 void ProgressJob::runTool(const ProcessRunner::Command& command, qint64 total,
-                         const QList<QByteArray>& itemPrefixes, ProcessRunner::Done done)
+                          const QList<QByteArray>& itemPrefixes, ProcessRunner::Done done)
 {
     auto count = std::make_shared<qint64>(0);
     const QPointer<ProgressJob> self(this);

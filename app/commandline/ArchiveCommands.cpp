@@ -1,8 +1,8 @@
 #include "app/commandline/ArchiveCommands.h"
 
+#include "exchange/ExportJob.h"
 #include "exchange/FolderAddJob.h"
 #include "exchange/FolderBatch.h"
-#include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
 #include "platform/Diagnostics.h"
 #include "platform/InterruptWatch.h"
@@ -161,17 +161,17 @@ int exportGame(Context& context)
         archive =
             QDir(archive).filePath(QFileInfo(entry->filePath).completeBaseName() + QStringLiteral(".tdl"));
     return runProgressJob<ExportJob>(context, QCoreApplication::translate("CommandLine", "Exporting %1"),
-                                    [&](ExportJob& job) { return job.start(entry, archive); });
+                                     [&](ExportJob& job) { return job.start(entry, archive); });
 }
 
 int importArchive(Context& context)
 {
     const QString archive = QFileInfo(context.operands.first()).absoluteFilePath();
     return runProgressJob<ImportJob>(context, QCoreApplication::translate("CommandLine", "Importing %1"),
-                                    [&](ImportJob& job) {
-                                        job.start(archive, ImportJob::Road::FileManager);
-                                        return true;
-                                    });
+                                     [&](ImportJob& job) {
+                                         job.start(archive, ImportJob::Road::FileManager);
+                                         return true;
+                                     });
 }
 
 } // namespace CommandLine

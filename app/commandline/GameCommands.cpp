@@ -1,9 +1,9 @@
 #include "app/commandline/GameCommands.h"
 
 #include "app/commandline/ArchiveCommands.h"
-#include "app/DesktopShortcut.h"
 #include "app/commandline/GameLookup.h"
 #include "app/commandline/SettingsCommands.h"
+#include "app/DesktopShortcut.h"
 #include "launch/Launcher.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"

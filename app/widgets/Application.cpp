@@ -4,12 +4,12 @@
 #include "app/widgets/MainWindow.h"
 #include "app/widgets/SingleInstance.h"
 #include "library/InterruptedWork.h"
-#include "platform/widgets/DesktopServices.h"
-#include "platform/widgets/DialogFilePanel.h"
-#include "platform/widgets/DialogPrompter.h"
 #include "platform/Emulator.h"
 #include "platform/Paths.h"
 #include "platform/Translations.h"
+#include "platform/widgets/DesktopServices.h"
+#include "platform/widgets/DialogFilePanel.h"
+#include "platform/widgets/DialogPrompter.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "app/widgets/MainWindow.h"
 
 #include "app/widgets/DetailsPanel.h"
+#include "app/widgets/DosboxChoiceDialog.h"
 #include "app/widgets/EnterTitleController.h"
 #include "app/widgets/LibraryActions.h"
 #include "app/widgets/LibraryFilterModel.h"
 #include "app/widgets/LibraryTableModel.h"
-#include "app/widgets/DosboxChoiceDialog.h"
 #include "app/widgets/StatusLight.h"
 #include "exchange/ProgressJob.h"
 #include "library/EntryCreation.h"

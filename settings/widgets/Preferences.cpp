@@ -1,7 +1,7 @@
 #include "settings/widgets/Preferences.h"
 
-#include "library/GameExePath.h"
 #include "library/EntryCreation.h"
+#include "library/GameExePath.h"
 #include "library/HostAccess.h"
 #include "library/LibraryLayout.h"
 #include "library/Mt32Folder.h"
@@ -12,13 +12,13 @@
 #include "platform/SystemServices.h"
 #include "platform/TextFile.h"
 #include "platform/WindowSize.h"
-#include "settings/widgets/FieldControls.h"
-#include "settings/widgets/GameDetailsPanel.h"
 #include "settings/GameFiles.h"
 #include "settings/OtherSettings.h"
+#include "settings/SoundSettings.h"
+#include "settings/widgets/FieldControls.h"
+#include "settings/widgets/GameDetailsPanel.h"
 #include "settings/widgets/OtherSettingsPanel.h"
 #include "settings/widgets/SoundMenus.h"
-#include "settings/SoundSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

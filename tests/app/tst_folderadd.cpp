@@ -1,9 +1,9 @@
-#include "exchange/FolderAddJob.h"
-#include "exchange/FolderBatch.h"
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "common/ZipWriter.h"
+#include "exchange/FolderAddJob.h"
+#include "exchange/FolderBatch.h"
 #include "library/LibraryLoader.h"
 
 #include <QSignalSpy>

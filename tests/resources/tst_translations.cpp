@@ -3,8 +3,8 @@
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "library/EntryCreation.h"
-#include "settings/widgets/Preferences.h"
 #include "settings/SettingsSaver.h"
+#include "settings/widgets/Preferences.h"
 
 #include <QComboBox>
 #include <QProcess>

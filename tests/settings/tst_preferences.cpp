@@ -6,10 +6,10 @@
 #include "library/GameDetails.h"
 #include "settings/DosboxReference.h"
 #include "settings/DropCopy.h"
-#include "settings/widgets/DropTargetView.h"
 #include "settings/OtherSettings.h"
-#include "settings/widgets/Preferences.h"
 #include "settings/SettingsSaver.h"
+#include "settings/widgets/DropTargetView.h"
+#include "settings/widgets/Preferences.h"
 
 #include <array>
 #include <QApplication>
