@@ -13,18 +13,28 @@ bool namesGameExecutable(const QString& configFilePath)
     return ProgramKeys::namesGameExe(read.text);
 }
 
-ButtonStates evaluate(int selectedRowCount, const std::optional<ConfigEntry>& selected)
+ButtonStates evaluate(int selectedRowCount, const std::optional<ConfigEntry>& selected,
+                      const std::optional<QString>& busyConfigFile)
 {
     ButtonStates states;
     states.edit = selectedRowCount == 1;
-    if (!selected)
-        return states;
-    states.launchSetup = selected->setupPath.has_value() && !selected->setupPath->isEmpty();
-    states.launchGame = namesGameExecutable(selected->filePath);
-    states.launchMSDos = true;
-    states.remove = true;
-    states.gotoC = true;
-    states.exportGame = true;
+    if (selected) {
+        states.launchSetup = selected->setupPath.has_value() && !selected->setupPath->isEmpty();
+        states.launchGame = namesGameExecutable(selected->filePath);
+        states.launchMSDos = true;
+        states.remove = true;
+        states.gotoC = true;
+        states.exportGame = true;
+    }
+    if (busyConfigFile) {
+        // While a job runs, only playing goes on, and not with the game the job works on.
+        const bool busy = selected && selected->filePath == *busyConfigFile;
+        states.launchGame = states.launchGame && !busy;
+        states.launchSetup = states.launchSetup && !busy;
+        states.launchMSDos = states.launchMSDos && !busy;
+        states.gotoC = states.gotoC && !busy;
+        states.edit = states.remove = states.exportGame = false;
+    }
     return states;
 }
 

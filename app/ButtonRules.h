@@ -19,8 +19,10 @@ struct ButtonStates
 namespace ButtonRules {
 
 // selectedRowCount: how many rows the table reports selected; selected: the entry of the
-// table's current row. Reads the configuration file afresh for the game button.
-ButtonStates evaluate(int selectedRowCount, const std::optional<ConfigEntry>& selected);
+// table's current row; busyConfigFile: set while a background job runs, to the game it works on
+// (empty before it knows). Reads the configuration file afresh for the game button.
+ButtonStates evaluate(int selectedRowCount, const std::optional<ConfigEntry>& selected,
+                      const std::optional<QString>& busyConfigFile = std::nullopt);
 
 // The game button's rule: any line beginning with "game_exe=" with a non-blank value.
 bool namesGameExecutable(const QString& configFilePath);

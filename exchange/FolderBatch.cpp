@@ -6,6 +6,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -115,6 +116,16 @@ QList<Found> scan(const QString& folder)
         found.append(game);
     }
     return found;
+}
+
+QString summary(const Tally& tally)
+{
+    return QCoreApplication::translate("FolderBatch",
+                                       "Added %1 of %2 games; %3 already in the library, %4 not added")
+        .arg(tally.added)
+        .arg(tally.total)
+        .arg(tally.skipped)
+        .arg(tally.failed);
 }
 
 } // namespace FolderBatch

@@ -22,4 +22,17 @@ struct Found
 // tools: call it off the interface thread.
 QList<Found> scan(const QString& folder);
 
+// How the games of a batch went.
+struct Tally
+{
+    int total = 0;
+    int added = 0;
+    int skipped = 0; // already in the library
+    int failed = 0;
+    // Every game was added or was there already.
+    bool complete() const { return failed == 0 && added + skipped == total; }
+};
+// "Added 2 of 3 games; 1 already in the library, 0 not added": the window's and the command line's.
+QString summary(const Tally& tally);
+
 } // namespace FolderBatch

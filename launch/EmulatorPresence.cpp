@@ -47,4 +47,23 @@ void offerDownload(Emulator& emulator, Prompter& prompter, SystemServices& servi
     }
 }
 
+Description describe(const Emulator& emulator)
+{
+    const QString chosen = UserDefaults().emulatorProgram();
+    if (!emulator.executable())
+        return {
+            chosen.isEmpty()
+                ? QCoreApplication::translate("EmulatorPresence", "Not found")
+                : QCoreApplication::translate("EmulatorPresence", "%1 (chosen, but not found)").arg(chosen),
+            QString()};
+    const DosboxReferenceFile::Identity identity = DosboxReferenceFile::identify(emulator);
+    return {QStringLiteral("%1 (%2)").arg(
+                emulator.foundLine(),
+                chosen.isEmpty() ? QCoreApplication::translate("EmulatorPresence", "found automatically")
+                                 : QCoreApplication::translate("EmulatorPresence", "chosen")),
+            identity.version.value_or(
+                QCoreApplication::translate("EmulatorPresence", "It does not answer as DOSBox-X: %1")
+                    .arg(identity.answer))};
+}
+
 } // namespace EmulatorPresence

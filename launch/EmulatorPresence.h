@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QString>
+
 class Emulator;
 class FilePanel;
 class Prompter;
-class QString;
 class SystemServices;
 
 namespace EmulatorPresence {
@@ -16,5 +17,14 @@ bool choose(Emulator& emulator, Prompter& prompter, const QString& program);
 // is at hand, to choose the program; the choice is kept for later starts.
 void offerDownload(Emulator& emulator, Prompter& prompter, SystemServices& services,
                    FilePanel* chooser = nullptr);
+
+// What the DOSBox-X choice shows: the program and how it came to be used, and the version it
+// answers (asked of the program itself).
+struct Description
+{
+    QString program;
+    QString version;
+};
+Description describe(const Emulator& emulator);
 
 } // namespace EmulatorPresence

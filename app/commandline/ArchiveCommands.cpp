@@ -4,6 +4,7 @@
 #include "exchange/FolderAddJob.h"
 #include "exchange/FolderBatch.h"
 #include "exchange/ImportJob.h"
+#include "exchange/JobQueue.h"
 #include "platform/Diagnostics.h"
 #include "platform/InterruptWatch.h"
 #include "platform/ProcessRunner.h"
@@ -18,13 +19,13 @@ namespace CommandLine {
 namespace {
 
 // One line of progress: redrawn in place on a terminal, a plain line for each item otherwise.
-void showProgress(Streams& streams, const QString& doing, qint64 done, qint64 total, const QString& item)
+void showProgress(Streams& streams, const QString& line, qint64 done, qint64 total)
 {
     const qint64 percent = total > 0 ? done * 100 / total : 0;
     if (streams.outputIsTerminal)
-        streams.out << "\r\033[K" << percent << "% " << doing << ": " << item << Qt::flush;
+        streams.out << "\r\033[K" << percent << "% " << line << Qt::flush;
     else
-        streams.out << percent << "% " << doing << ": " << item << Qt::endl;
+        streams.out << percent << "% " << line << Qt::endl;
 }
 
 // Runs an archive job to its end in a local event loop; Ctrl+C cancels it as Cancel does.
@@ -41,7 +42,7 @@ int runProgressJob(Context& context, const QString& doing, Start start, bool* ca
     const InterruptWatch interrupt([&job] { job.cancel(); });
     QObject::connect(&job, &Job::progressed, &loop, [&](qint64 count, qint64 total, const QString& item) {
         progressShown = true;
-        showProgress(context.streams, doing.arg(job.subject()), count, total, item);
+        showProgress(context.streams, doing.arg(job.subject()) + QStringLiteral(": ") + item, count, total);
     });
     QObject::connect(&job, &Job::cancelled, &loop, [&] {
         if (cancelled)
@@ -95,43 +96,51 @@ int addEach(Context& context, const QString& folder)
         logLine(QStringLiteral("❌ No game folders or .zip files in ") + folder);
         return Failure;
     }
-    int added = 0;
-    int skipped = 0;
-    int failed = 0;
-    for (const FolderBatch::Found& game : found) {
-        bool wasSkipped = game.inLibrary;
-        bool cancelled = false;
-        if (!wasSkipped) {
-            const int status = runProgressJob<FolderAddJob>(
-                context, QCoreApplication::translate("CommandLine", "Adding %1"),
-                [&](FolderAddJob& job) {
-                    job.setSkipExisting(true);
-                    showPicked(context, job);
-                    const bool started = job.start(game.source);
-                    wasSkipped = job.skipped();
-                    return started;
-                },
-                &cancelled);
-            if (cancelled)
-                break;
-            if (status == Success)
-                ++added;
-            else if (!wasSkipped)
-                ++failed;
-        }
-        if (wasSkipped) {
-            ++skipped;
-            logLine(QStringLiteral("⚠️ Skipped, already in the library: ") + game.title);
-        }
-    }
-    const QString summary = QStringLiteral("Added %1 of %2 games (%3 skipped, %4 failed)")
-                                .arg(added)
-                                .arg(found.size())
-                                .arg(skipped)
-                                .arg(failed);
-    logLine((failed == 0 && added + skipped == found.size() ? QStringLiteral("✅ ") : QStringLiteral("❌ ")) +
-            summary);
-    return failed == 0 && added + skipped == found.size() ? Success : Failure;
+    QStringList sources;
+    for (const FolderBatch::Found& game : found)
+        sources.append(game.source);
+
+    ProcessRunner runner;
+    JobQueue queue(context.prompter, runner);
+    QEventLoop loop;
+    bool progressShown = false;
+    const auto endProgressLine = [&] {
+        if (progressShown && context.streams.outputIsTerminal)
+            context.streams.out << Qt::endl;
+        progressShown = false;
+    };
+    std::optional<FolderBatch::Tally> tally;
+    const InterruptWatch interrupt([&queue] { queue.cancel(); });
+    QObject::connect(&queue, &JobQueue::jobStarted, &loop, [&](ProgressJob* job) {
+        if (auto* add = qobject_cast<FolderAddJob*>(job))
+            showPicked(context, *add);
+    });
+    QObject::connect(&queue, &JobQueue::progressed, &loop,
+                     [&](qint64 done, qint64 total, const QString& line) {
+                         progressShown = true;
+                         showProgress(context.streams, line, done, total);
+                     });
+    QObject::connect(&queue, &JobQueue::cancelled, &loop, [&](const QString& line) {
+        endProgressLine();
+        context.streams.err << line << Qt::endl;
+    });
+    QObject::connect(&queue, &JobQueue::gameSkipped, &loop, [&](const QString& title) {
+        endProgressLine();
+        logLine(QStringLiteral("⚠️ Skipped, already in the library: ") + title);
+    });
+    QObject::connect(&queue, &JobQueue::batchEnded, &loop,
+                     [&](const FolderBatch::Tally& ended, const QStringList& failures) {
+                         endProgressLine();
+                         for (const QString& failure : failures)
+                             logLine(QStringLiteral("❌ ") + failure);
+                         tally = ended;
+                         loop.quit();
+                     });
+    queue.startBatchAdd(sources);
+    if (!tally)
+        loop.exec();
+    logLine((tally->complete() ? QStringLiteral("✅ ") : QStringLiteral("❌ ")) + FolderBatch::summary(*tally));
+    return tally->complete() ? Success : Failure;
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "app/widgets/DosboxChoiceDialog.h"
 
 #include "launch/EmulatorPresence.h"
-#include "platform/DosboxReferenceFile.h"
 #include "platform/FilePanel.h"
 #include "platform/UserDefaults.h"
 
@@ -64,16 +63,7 @@ DosboxChoiceDialog::DosboxChoiceDialog(Emulator emulator, Prompter& prompter, Fi
 
 void DosboxChoiceDialog::showProgram()
 {
-    const QString chosen = UserDefaults().emulatorProgram();
-    const std::optional<QString> program = m_emulator.executable();
-    if (!program) {
-        m_program->setText(chosen.isEmpty() ? tr("Not found") : tr("%1 (chosen, but not found)").arg(chosen));
-        m_version->clear();
-        return;
-    }
-    m_program->setText(QStringLiteral("%1 (%2)").arg(
-        m_emulator.foundLine(), chosen.isEmpty() ? tr("found automatically") : tr("chosen")));
-    const DosboxReferenceFile::Identity identity = DosboxReferenceFile::identify(m_emulator);
-    m_version->setText(
-        identity.version.value_or(tr("It does not answer as DOSBox-X: %1").arg(identity.answer)));
+    const EmulatorPresence::Description shown = EmulatorPresence::describe(m_emulator);
+    m_program->setText(shown.program);
+    m_version->setText(shown.version);
 }

@@ -1,5 +1,6 @@
 #include "app/widgets/LibraryActions.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -71,6 +72,13 @@ void LibraryActions::setLibraryCommandsEnabled(bool enabled)
         for (QAction* action : {settings, exportGame, remove})
             action->setEnabled(false);
     }
+}
+
+void LibraryActions::bind(QAbstractButton* button, QAction* action)
+{
+    button->setEnabled(action->isEnabled());
+    QObject::connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    QObject::connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
 }
 
 QMenu* LibraryActions::makeGameMenu(QWidget* parent) const

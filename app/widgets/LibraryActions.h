@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -40,6 +41,9 @@ public:
     void apply(const ButtonStates& states);
     // While an archive job runs, no command that changes the library can start.
     void setLibraryCommandsEnabled(bool enabled);
+
+    // The button stands for the action: a press triggers it, and it is enabled as the action is.
+    static void bind(QAbstractButton* button, QAction* action);
 
     QMenuBar* makeMenuBar(QWidget* parent) const;
     QMenu* makeGameMenu(QWidget* parent) const;

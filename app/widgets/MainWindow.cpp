@@ -7,6 +7,7 @@
 #include "app/widgets/LibraryFilterModel.h"
 #include "app/widgets/LibraryTableModel.h"
 #include "app/widgets/StatusLight.h"
+#include "exchange/JobQueue.h"
 #include "exchange/ProgressJob.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(Host host, Emulator emulator, QWidget* parent)
     setWindowTitle(tr("Tandril"));
     m_processRunner = new ProcessRunner(this);
     buildInterface();
+    followJobs();
     connectCommands();
 
     Mt32Folder::createIfNeeded();
@@ -217,35 +219,15 @@ void MainWindow::updateDetailsPanel()
 void MainWindow::updateAllButtonStates()
 {
     const int selectedCount = int(m_tableView->selectionModel()->selectedRows().size());
-    applyButtonStates(ButtonRules::evaluate(selectedCount, selectedConfig()));
-}
-
-bool MainWindow::isBusyGame(const ConfigEntry& entry) const
-{
-    return m_activeJob && entry.filePath == m_activeJob->busyConfigFile();
+    applyButtonStates(
+        ButtonRules::evaluate(selectedCount, selectedConfig(),
+                              m_jobs->isRunning() ? std::optional(m_jobs->busyConfigFile()) : std::nullopt));
 }
 
 void MainWindow::applyButtonStates(const ButtonStates& given)
 {
-    ButtonStates states = given;
-    if (m_archiveJobRunning) {
-        // Only playing other games goes on while an archive job runs.
-        const std::optional<ConfigEntry> selected = selectedConfig();
-        const bool busy = selected && isBusyGame(*selected);
-        states.launchGame = states.launchGame && !busy;
-        states.launchSetup = states.launchSetup && !busy;
-        states.launchMSDos = states.launchMSDos && !busy;
-        states.gotoC = states.gotoC && !busy;
-        states.edit = states.remove = states.exportGame = false;
-    }
-    m_launchSetupButton->setEnabled(states.launchSetup);
-    m_launchGameButton->setEnabled(states.launchGame);
-    m_launchMSDosButton->setEnabled(states.launchMSDos);
-    m_editButton->setEnabled(states.edit);
-    m_deleteButton->setEnabled(states.remove);
-    m_gotoCButton->setEnabled(states.gotoC);
-    m_exportGameButton->setEnabled(states.exportGame);
-    m_actions->apply(states);
+    // The buttons follow their actions.
+    m_actions->apply(given);
 }
 
 bool MainWindow::checkTwoROMFilesInMt32()

@@ -3,7 +3,6 @@
 #include "app/ButtonRules.h"
 #include "launch/Launcher.h"
 #include "library/ConfigEntry.h"
-#include "platform/CollectingPrompter.h"
 #include "platform/Emulator.h"
 #include "platform/Host.h"
 #include "platform/UserDefaults.h"
@@ -12,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class JobQueue;
 class ProgressJob;
 class DetailsPanel;
 class LibraryActions;
@@ -97,16 +97,12 @@ private:
     void updateCount();
     void updateDetailsPanel();
     void watchLibrary();
-    // While an archive job runs, no other command of the window can start.
+    // The job queue's work shown: progress, Cancel, the games it brought.
+    void followJobs();
+    // While a job runs, no other command that changes the library can start.
     void setProgressJobRunning(bool running);
-    void followJob(ProgressJob* job, QProgressBar* indicator, const QString& doing, const QString& cancelled);
     void cancelProgressJob();
     void showStatus(const QString& text);
-    // Whether the game is the one an archive job is working on.
-    bool isBusyGame(const ConfigEntry& entry) const;
-    void startImport(const QString& archivePath, bool fromFileManager);
-    void startBatchAdd(const QStringList& sources);
-    void addNextOfBatch();
 
     Host m_host;
     Emulator m_emulator;
@@ -137,24 +133,11 @@ private:
     QLabel* m_workLabel = nullptr;
     QPushButton* m_cancelWorkButton = nullptr;
     QLabel* m_statusLabel = nullptr;
-    QPointer<ProgressJob> m_activeJob;
+    JobQueue* m_jobs = nullptr;
+    QPointer<QProgressBar> m_workIndicator;              // the bar of the job under way
     QPointer<Preferences> m_preferencesWindowController; // the editor currently or last shown
     ProcessRunner* m_processRunner = nullptr;
     QFileSystemWatcher* m_watcher = nullptr;
     QTimer* m_reloadTimer = nullptr;
     QByteArray m_librarySignature; // the library as last loaded
-    bool m_archiveJobRunning = false;
-    QStringList m_pendingImports;
-    QStringList m_pendingAdds;
-    // The games of a folder being added one after another, with one progress bar for all.
-    struct BatchAdd
-    {
-        QStringList sources; // still to add
-        int total = 0;
-        int added = 0;
-        int skipped = 0;
-        QStringList failures; // "Title: what went wrong", shown together at the end
-    };
-    BatchAdd m_batch;
-    CollectingPrompter m_batchPrompter{m_host.prompter};
 };

@@ -220,22 +220,23 @@ void MainWindow::buildInterface()
 
 void MainWindow::connectCommands()
 {
-    const std::pair<QPushButton*, void (MainWindow::*)()> buttons[] = {
-        {m_addButton, &MainWindow::askForTitleAndCreateEntry},
-        {m_addFromFolderButton, &MainWindow::addGameFromFolder},
-        {m_editButton, &MainWindow::openPreferencesClicked},
-        {m_deleteButton, &MainWindow::deleteSelectedEntry},
-        {m_launchGameButton, &MainWindow::launchGame},
-        {m_launchSetupButton, &MainWindow::launchSetup},
-        {m_launchMSDosButton, &MainWindow::launchMSDos},
-        {m_gotoCButton, &MainWindow::gotoDriveC},
-        {m_exportGameButton, &MainWindow::export_game},
-        {m_importGameButton, &MainWindow::import_game},
-        {m_selectMt32RomsButton, &MainWindow::selectMT32Roms},
-        {m_cancelWorkButton, &MainWindow::cancelProgressJob},
+    // Each button is its action's: pressed, it triggers it; enabled, when it is.
+    const std::pair<QPushButton*, QAction*> buttons[] = {
+        {m_addButton, m_actions->add},
+        {m_addFromFolderButton, m_actions->addFromFolder},
+        {m_editButton, m_actions->settings},
+        {m_deleteButton, m_actions->remove},
+        {m_launchGameButton, m_actions->play},
+        {m_launchSetupButton, m_actions->runSetup},
+        {m_launchMSDosButton, m_actions->dosPrompt},
+        {m_gotoCButton, m_actions->showDriveC},
+        {m_exportGameButton, m_actions->exportGame},
+        {m_importGameButton, m_actions->import},
+        {m_selectMt32RomsButton, m_actions->mt32Folder},
     };
-    for (const auto& [button, slot] : buttons)
-        connect(button, &QPushButton::clicked, this, slot);
+    for (const auto& [button, action] : buttons)
+        LibraryActions::bind(button, action);
+    connect(m_cancelWorkButton, &QPushButton::clicked, this, &MainWindow::cancelProgressJob);
 
     const std::pair<QAction*, void (MainWindow::*)()> actions[] = {
         {m_actions->play, &MainWindow::launchGame},

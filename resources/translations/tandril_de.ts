@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
     <name>AppDelegate</name>
@@ -93,15 +92,15 @@
         <translation>das Spiel, sein Setup-Programm oder eine DOS-Eingabeaufforderung in DOSBox-X starten</translation>
     </message>
     <message>
-        <source>put the game into the desktop&apos;s applications menu</source>
+        <source>put the game into the desktop's applications menu</source>
         <translation>das Spiel ins Anwendungsmenü der Arbeitsumgebung aufnehmen</translation>
     </message>
     <message>
-        <source>move the game&apos;s configuration and folder to the Trash, or delete them</source>
+        <source>move the game's configuration and folder to the Trash, or delete them</source>
         <translation>Konfiguration und Ordner des Spiels in den Papierkorb verschieben oder löschen</translation>
     </message>
     <message>
-        <source>print the game&apos;s DOSBox-X settings that differ from the template</source>
+        <source>print the game's DOSBox-X settings that differ from the template</source>
         <translation>die DOSBox-X-Einstellungen des Spiels ausgeben, die von der Vorlage abweichen</translation>
     </message>
     <message>
@@ -157,16 +156,16 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>--emulator braucht ein Programm</translation>
     </message>
     <message>
-        <source>unknown command &apos;%1&apos;</source>
-        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+        <source>unknown command '%1'</source>
+        <translation>unbekannter Befehl '%1'</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos; for %2</source>
-        <translation>unbekannte Option &apos;%1&apos; für %2</translation>
+        <source>unknown option '%1' for %2</source>
+        <translation>unbekannte Option '%1' für %2</translation>
     </message>
     <message>
         <source>wrong number of arguments for %1</source>
@@ -181,15 +180,15 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>das Spiel in ein Archiv packen: DATEI, oder GAME.tdl dort, wohin der letzte Export ging, sonst auf den Schreibtisch oder in den Persönlichen Ordner</translation>
     </message>
     <message>
-        <source>Try &apos;tandril --help&apos; for more information.</source>
+        <source>Try 'tandril --help' for more information.</source>
         <translation>„tandril --help“ zeigt mehr.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no detail; the details are %2, each as NAME=VALUE.</source>
+        <source>"%1" is no detail; the details are %2, each as NAME=VALUE.</source>
         <translation>„%1“ ist keine Angabe; die Angaben sind %2, jeweils als NAME=WERT.</translation>
     </message>
     <message>
-        <source>print the game&apos;s year, developer, publisher, genre and notes, or set them</source>
+        <source>print the game's year, developer, publisher, genre and notes, or set them</source>
         <translation>Jahr, Entwickler, Verlag, Genre und Notizen des Spiels ausgeben oder setzen</translation>
     </message>
     <message>
@@ -216,7 +215,7 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
 <context>
     <name>ConsolePrompter</name>
     <message>
-        <source>Answered &quot;%1&quot; because there is no terminal to ask on; --yes answers &quot;%2&quot;.</source>
+        <source>Answered "%1" because there is no terminal to ask on; --yes answers "%2".</source>
         <translation>Mit „%1“ beantwortet, weil es kein Terminal für die Frage gibt; --yes antwortet „%2“.</translation>
     </message>
 </context>
@@ -258,7 +257,7 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>Bild wählen …</translation>
     </message>
     <message>
-        <source>Choose the game&apos;s cover; an image can also be dropped on the panel</source>
+        <source>Choose the game's cover; an image can also be dropped on the panel</source>
         <translation>Das Titelbild des Spiels wählen; ein Bild kann auch auf die Leiste gezogen werden</translation>
     </message>
     <message>
@@ -289,7 +288,7 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
 <context>
     <name>DosboxCheck</name>
     <message>
-        <source>Unknown setting &quot;%1&quot; in [%2]</source>
+        <source>Unknown setting "%1" in [%2]</source>
         <translation>Unbekannte Einstellung „%1“ in [%2]</translation>
     </message>
     <message>
@@ -330,26 +329,6 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     <message>
         <source>Choose DOSBox-X</source>
         <translation>DOSBox-X auswählen</translation>
-    </message>
-    <message>
-        <source>Not found</source>
-        <translation>Nicht gefunden</translation>
-    </message>
-    <message>
-        <source>%1 (chosen, but not found)</source>
-        <translation>%1 (ausgewählt, aber nicht gefunden)</translation>
-    </message>
-    <message>
-        <source>found automatically</source>
-        <translation>automatisch gefunden</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>ausgewählt</translation>
-    </message>
-    <message>
-        <source>It does not answer as DOSBox-X: %1</source>
-        <translation>Es antwortet nicht wie DOSBox-X: %1</translation>
     </message>
 </context>
 <context>
@@ -481,6 +460,29 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     </message>
 </context>
 <context>
+    <name>EmulatorPresence</name>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 (chosen, but not found)</source>
+        <translation>%1 (ausgewählt, aber nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>found automatically</source>
+        <translation>automatisch gefunden</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <source>It does not answer as DOSBox-X: %1</source>
+        <translation>Es antwortet nicht wie DOSBox-X: %1</translation>
+    </message>
+</context>
+<context>
     <name>EnterTitleController</name>
     <message>
         <source>Add Game</source>
@@ -514,7 +516,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Der Titel muss mindestens ein Zeichen enthalten, das in einem Dateinamen stehen darf.</translation>
     </message>
     <message>
-        <source>The name &quot;mt32&quot; belongs to the folder of the MT-32 ROM files. Please choose another title.</source>
+        <source>The name "mt32" belongs to the folder of the MT-32 ROM files. Please choose another title.</source>
         <translation>Der Name „mt32“ gehört zum Ordner der MT-32-ROM-Dateien. Bitte wählen Sie einen anderen Titel.</translation>
     </message>
     <message>
@@ -530,7 +532,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Spiel konnte nicht ersetzt werden</translation>
     </message>
     <message>
-        <source>A game&apos;s name must not begin with a dot: &quot;%1&quot;.</source>
+        <source>A game's name must not begin with a dot: "%1".</source>
         <translation>Der Name eines Spiels darf nicht mit einem Punkt beginnen: „%1“.</translation>
     </message>
 </context>
@@ -553,7 +555,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Die Konfigurationsdatei %1 liegt nicht im Bibliotheksordner.</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete the configuration for &quot;%1&quot;?</source>
+        <source>Are you sure you want to delete the configuration for "%1"?</source>
         <translation>Möchten Sie die Konfiguration für „%1“ wirklich löschen?</translation>
     </message>
     <message>
@@ -577,7 +579,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Das Spiel bleibt, wie es war.</translation>
     </message>
     <message>
-        <source>The game&apos;s folder and all its files, saved games included, will be deleted for good.</source>
+        <source>The game's folder and all its files, saved games included, will be deleted for good.</source>
         <translation>Der Ordner des Spiels und alle seine Dateien, Spielstände eingeschlossen, werden endgültig gelöscht.</translation>
     </message>
 </context>
@@ -628,7 +630,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Export erfolgreich</translation>
     </message>
     <message>
-        <source>The game folder holds the link &quot;%1&quot;, which leads to a folder; an archive cannot hold it.</source>
+        <source>The game folder holds the link "%1", which leads to a folder; an archive cannot hold it.</source>
         <translation>Der Spielordner enthält die Verknüpfung „%1“, die auf einen Ordner zeigt; ein Archiv kann sie nicht aufnehmen.</translation>
     </message>
     <message>
@@ -662,7 +664,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 %1</translation>
     </message>
     <message>
-        <source>The game folder holds &quot;%1&quot;, whose name is not UTF-8 text; its archive could not be imported. Rename it and export again.</source>
+        <source>The game folder holds "%1", whose name is not UTF-8 text; its archive could not be imported. Rename it and export again.</source>
         <translation>Der Spielordner enthält „%1“, dessen Name kein UTF-8-Text ist; sein Archiv ließe sich nicht importieren. Benennen Sie es um und exportieren Sie erneut.</translation>
     </message>
     <message>
@@ -746,7 +748,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>%1 ist kein ZIP-Archiv.</translation>
     </message>
     <message>
-        <source>The archive holds the member &quot;%1&quot;, which would be written outside its folder.</source>
+        <source>The archive holds the member "%1", which would be written outside its folder.</source>
         <translation>Das Archiv enthält den Eintrag „%1“, der außerhalb seines Ordners geschrieben würde.</translation>
     </message>
     <message>
@@ -754,11 +756,11 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>%1 konnte nicht entpackt werden.</translation>
     </message>
     <message>
-        <source>The archive holds the link &quot;%1&quot;, which leads out of the game folder.</source>
+        <source>The archive holds the link "%1", which leads out of the game folder.</source>
         <translation>Das Archiv enthält die Verknüpfung „%1“, die aus dem Spielordner hinausführt.</translation>
     </message>
     <message>
-        <source>Could not prepare the game&apos;s files.</source>
+        <source>Could not prepare the game's files.</source>
         <translation>Die Dateien des Spiels konnten nicht vorbereitet werden.</translation>
     </message>
     <message>
@@ -770,7 +772,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Welches Programm startet das Spiel?</translation>
     </message>
     <message>
-        <source>Several programs could start &quot;%1&quot;. Choose the one that starts the game.</source>
+        <source>Several programs could start "%1". Choose the one that starts the game.</source>
         <translation>Mehrere Programme könnten „%1“ starten. Wählen Sie dasjenige, das das Spiel startet.</translation>
     </message>
     <message>
@@ -782,7 +784,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Das Spiel %1 passt nicht. %2</translation>
     </message>
     <message>
-        <source>The file name &quot;%1&quot; holds a line break or another control character, which a configuration file cannot hold. Rename the file and add the game again.</source>
+        <source>The file name "%1" holds a line break or another control character, which a configuration file cannot hold. Rename the file and add the game again.</source>
         <translation>Der Dateiname „%1“ enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das eine Konfigurationsdatei nicht aufnehmen kann. Benennen Sie die Datei um und fügen Sie das Spiel erneut hinzu.</translation>
     </message>
 </context>
@@ -826,6 +828,13 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     </message>
 </context>
 <context>
+    <name>FolderBatch</name>
+    <message>
+        <source>Added %1 of %2 games; %3 already in the library, %4 not added</source>
+        <translation>%1 von %2 Spielen hinzugefügt; %3 schon in der Bibliothek, %4 nicht hinzugefügt</translation>
+    </message>
+</context>
+<context>
     <name>FolderBatchDialog</name>
     <message>
         <source>Add Games from Folder</source>
@@ -856,7 +865,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Spiele hinzufügen</translation>
     </message>
     <message>
-        <source>Each folder and .zip file becomes a game of its own. Tandril found these; clear the ones not to add. The programs can be changed later in each game&apos;s settings.</source>
+        <source>Each folder and .zip file becomes a game of its own. Tandril found these; clear the ones not to add. The programs can be changed later in each game's settings.</source>
         <translation>Jeder Ordner und jede .zip-Datei wird ein eigenes Spiel. Tandril hat diese gefunden; entfernen Sie das Häkchen bei denen, die nicht hinzukommen sollen. Die Programme lassen sich später in den Einstellungen jedes Spiels ändern.</translation>
     </message>
     <message>
@@ -957,7 +966,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 <context>
     <name>GameDetailsText</name>
     <message>
-        <source>The year must be four digits, such as 1993, or empty: &quot;%1&quot;.</source>
+        <source>The year must be four digits, such as 1993, or empty: "%1".</source>
         <translation>Das Jahr muss aus vier Ziffern bestehen, etwa 1993, oder leer sein: „%1“.</translation>
     </message>
     <message>
@@ -975,11 +984,11 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 <context>
     <name>GameLookup</name>
     <message>
-        <source>No game is called &quot;%1&quot;.</source>
+        <source>No game is called "%1".</source>
         <translation>Kein Spiel heißt „%1“.</translation>
     </message>
     <message>
-        <source>Several games are called &quot;%1&quot;; name one by its configuration file:</source>
+        <source>Several games are called "%1"; name one by its configuration file:</source>
         <translation>Mehrere Spiele heißen „%1“; nennen Sie eines über seine Konfigurationsdatei:</translation>
     </message>
 </context>
@@ -1009,7 +1018,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>%1 ist kein Tandril-Archiv.</translation>
     </message>
     <message>
-        <source>The TDL file holds the member &quot;%1&quot;, which would be written outside its folder.</source>
+        <source>The TDL file holds the member "%1", which would be written outside its folder.</source>
         <translation>Die TDL-Datei enthält den Eintrag „%1“, der außerhalb seines Ordners geschrieben würde.</translation>
     </message>
     <message>
@@ -1029,7 +1038,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>The TDL file holds the link &quot;%1&quot;, which leads out of the game folder.</source>
+        <source>The TDL file holds the link "%1", which leads out of the game folder.</source>
         <translation>Die TDL-Datei enthält die Verknüpfung „%1“, die aus dem Spielordner hinausführt.</translation>
     </message>
     <message>
@@ -1049,15 +1058,15 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
-        <source>The TDL file holds the folder &quot;%1&quot;, but its configuration file is &quot;%2&quot;: a game&apos;s folder must have its configuration file&apos;s name.</source>
+        <source>The TDL file holds the folder "%1", but its configuration file is "%2": a game's folder must have its configuration file's name.</source>
         <translation>Die TDL-Datei enthält den Ordner „%1“, aber ihre Konfigurationsdatei heißt „%2“: Der Ordner eines Spiels muss den Namen seiner Konfigurationsdatei tragen.</translation>
     </message>
     <message>
-        <source>The TDL file&apos;s game folder &quot;%1&quot; is a link, not a folder.</source>
+        <source>The TDL file's game folder "%1" is a link, not a folder.</source>
         <translation>Der Spielordner „%1“ der TDL-Datei ist eine Verknüpfung, kein Ordner.</translation>
     </message>
     <message>
-        <source>These settings would reach past the game&apos;s own drives and were left out:
+        <source>These settings would reach past the game's own drives and were left out:
 %1</source>
         <translation>Diese Einstellungen würden über die eigenen Laufwerke des Spiels hinausreichen und wurden weggelassen:
 %1</translation>
@@ -1066,7 +1075,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 <context>
     <name>Installation</name>
     <message>
-        <source>Another game named &quot;%1&quot; came into the library meanwhile; nothing was changed. Please try again.</source>
+        <source>Another game named "%1" came into the library meanwhile; nothing was changed. Please try again.</source>
         <translation>Ein anderes Spiel namens „%1“ ist inzwischen in die Bibliothek gekommen; nichts wurde geändert. Bitte versuchen Sie es noch einmal.</translation>
     </message>
 </context>
@@ -1083,6 +1092,37 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Could not remove the folder %1.</source>
         <translation>Der Ordner %1 konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>JobQueue</name>
+    <message>
+        <source>Adding %1 of %2: %3</source>
+        <translation>Füge %1 von %2 hinzu: %3</translation>
+    </message>
+    <message>
+        <source>Exporting %1: %2</source>
+        <translation>%1 wird exportiert: %2</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Export abgebrochen</translation>
+    </message>
+    <message>
+        <source>Importing %1: %2</source>
+        <translation>%1 wird importiert: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Import abgebrochen</translation>
+    </message>
+    <message>
+        <source>Adding %1: %2</source>
+        <translation>%1 wird hinzugefügt: %2</translation>
+    </message>
+    <message>
+        <source>Adding cancelled</source>
+        <translation>Hinzufügen abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -1108,7 +1148,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Laufwerk C kann nicht gezeigt werden</translation>
     </message>
     <message>
-        <source>No file manager could be started to show the game&apos;s folder. Its files are in:
+        <source>No file manager could be started to show the game's folder. Its files are in:
 %1</source>
         <translation>Es konnte keine Dateiverwaltung gestartet werden, um den Ordner des Spiels zu zeigen. Seine Dateien liegen in:
 %1</translation>
@@ -1122,7 +1162,7 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Läuft bereits</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is already running in DOSBox-X. Start another copy of it?</source>
+        <source>"%1" is already running in DOSBox-X. Start another copy of it?</source>
         <translation>„%1“ läuft bereits in DOSBox-X. Eine weitere Kopie starten?</translation>
     </message>
     <message>
@@ -1347,36 +1387,12 @@ DOSBox-X: %2</translation>
         <translation>Wird abgebrochen…</translation>
     </message>
     <message>
-        <source>Exporting %1: %2</source>
-        <translation>%1 wird exportiert: %2</translation>
-    </message>
-    <message>
-        <source>Export cancelled</source>
-        <translation>Export abgebrochen</translation>
-    </message>
-    <message>
         <source>Select TDL file to import</source>
         <translation>TDL-Datei zum Importieren auswählen</translation>
     </message>
     <message>
-        <source>Choose the Game&apos;s Folder</source>
+        <source>Choose the Game's Folder</source>
         <translation>Ordner des Spiels auswählen</translation>
-    </message>
-    <message>
-        <source>Adding %1: %2</source>
-        <translation>%1 wird hinzugefügt: %2</translation>
-    </message>
-    <message>
-        <source>Adding cancelled</source>
-        <translation>Hinzufügen abgebrochen</translation>
-    </message>
-    <message>
-        <source>Importing %1: %2</source>
-        <translation>%1 wird importiert: %2</translation>
-    </message>
-    <message>
-        <source>Import cancelled</source>
-        <translation>Import abgebrochen</translation>
     </message>
     <message>
         <source>Search games</source>
@@ -1395,7 +1411,7 @@ DOSBox-X: %2</translation>
         <translation>Setup starten</translation>
     </message>
     <message>
-        <source>Start the game&apos;s setup program</source>
+        <source>Start the game's setup program</source>
         <translation>Das Setup-Programm des Spiels starten</translation>
     </message>
     <message>
@@ -1403,7 +1419,7 @@ DOSBox-X: %2</translation>
         <translation>DOS-Eingabe</translation>
     </message>
     <message>
-        <source>Start a DOS prompt with the game&apos;s drives</source>
+        <source>Start a DOS prompt with the game's drives</source>
         <translation>Eine DOS-Eingabeaufforderung mit den Laufwerken des Spiels starten</translation>
     </message>
     <message>
@@ -1427,7 +1443,7 @@ DOSBox-X: %2</translation>
         <translation>Einstellungen…</translation>
     </message>
     <message>
-        <source>Edit the game&apos;s settings (Ctrl+E)</source>
+        <source>Edit the game's settings (Ctrl+E)</source>
         <translation>Die Einstellungen des Spiels bearbeiten (Strg+E)</translation>
     </message>
     <message>
@@ -1487,12 +1503,8 @@ DOSBox-X: %2</translation>
         <translation>Spiel exportieren</translation>
     </message>
     <message>
-        <source>Choose the Game&apos;s .zip File</source>
+        <source>Choose the Game's .zip File</source>
         <translation>Die .zip-Datei des Spiels auswählen</translation>
-    </message>
-    <message>
-        <source>Added %1 of %2 games; %3 already in the library</source>
-        <translation>%1 von %2 Spielen hinzugefügt; %3 schon in der Bibliothek</translation>
     </message>
     <message>
         <source>Choose a Folder of Games</source>
@@ -1509,10 +1521,6 @@ DOSBox-X: %2</translation>
     <message>
         <source>%1 holds no folders or .zip files to make games of.</source>
         <translation>%1 enthält keine Ordner oder .zip-Dateien, aus denen Spiele werden könnten.</translation>
-    </message>
-    <message>
-        <source>Adding %1 of %2: %3</source>
-        <translation>Füge %1 von %2 hinzu: %3</translation>
     </message>
     <message>
         <source>Some Games Were Not Added</source>
@@ -1762,15 +1770,15 @@ schlüssel=wert</translation>
         <translation>DOSBox-X liest die Einstellungen …</translation>
     </message>
     <message>
-        <source>Save changes to &quot;%1&quot;?</source>
+        <source>Save changes to "%1"?</source>
         <translation>Änderungen an „%1“ sichern?</translation>
     </message>
     <message>
-        <source>Your changes to the game&apos;s settings are lost unless you save them.</source>
+        <source>Your changes to the game's settings are lost unless you save them.</source>
         <translation>Ihre Änderungen an den Einstellungen des Spiels gehen verloren, wenn Sie sie nicht sichern.</translation>
     </message>
     <message>
-        <source>Don&apos;t Save</source>
+        <source>Don't Save</source>
         <translation>Nicht sichern</translation>
     </message>
     <message>
@@ -1832,7 +1840,7 @@ schlüssel=wert</translation>
         <translation>Spiel schon in der Bibliothek</translation>
     </message>
     <message>
-        <source>A game named &quot;%1&quot; is already in your library.</source>
+        <source>A game named "%1" is already in your library.</source>
         <translation>Ein Spiel namens „%1“ ist schon in Ihrer Bibliothek.</translation>
     </message>
     <message>
@@ -1859,11 +1867,11 @@ schlüssel=wert</translation>
         <translation>%1 ist keine Einstellung von DOSBox-X.</translation>
     </message>
     <message>
-        <source>Tandril keeps the game&apos;s title and programs in [tandril]: change them in the game&apos;s settings window, or make a new game with &quot;tandril add&quot;.</source>
+        <source>Tandril keeps the game's title and programs in [tandril]: change them in the game's settings window, or make a new game with "tandril add".</source>
         <translation>Tandril verwaltet Titel und Programme des Spiels in [tandril]: Ändern Sie sie im Einstellungsfenster des Spiels oder legen Sie mit „tandril add“ ein neues Spiel an.</translation>
     </message>
     <message>
-        <source>Tandril writes the start-up commands itself when it starts a game (&quot;tandril launch&quot;): change them in the game&apos;s settings window.</source>
+        <source>Tandril writes the start-up commands itself when it starts a game ("tandril launch"): change them in the game's settings window.</source>
         <translation>Tandril schreibt die Startbefehle selbst, wenn es ein Spiel startet („tandril launch“): Ändern Sie sie im Einstellungsfenster des Spiels.</translation>
     </message>
     <message>
@@ -1912,7 +1920,7 @@ schlüssel=wert</translation>
         <translation>Shader</translation>
     </message>
     <message>
-        <source>%1 must not contain line breaks, tabs or other control characters: &quot;%2&quot;.</source>
+        <source>%1 must not contain line breaks, tabs or other control characters: "%2".</source>
         <translation>%1 darf keine Zeilenumbrüche, Tabulatoren oder anderen Steuerzeichen enthalten: „%2“.</translation>
     </message>
     <message>
@@ -1924,7 +1932,7 @@ schlüssel=wert</translation>
         <translation>Einstellungen anderswo geändert</translation>
     </message>
     <message>
-        <source>The settings of &quot;%1&quot; were changed by another program since this window opened. Keep the settings shown here, or reload the changed ones?</source>
+        <source>The settings of "%1" were changed by another program since this window opened. Keep the settings shown here, or reload the changed ones?</source>
         <translation>Die Einstellungen von „%1“ wurden von einem anderen Programm geändert, seit dieses Fenster offen ist. Die hier gezeigten Einstellungen behalten oder die geänderten neu laden?</translation>
     </message>
     <message>

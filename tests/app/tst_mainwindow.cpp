@@ -1,4 +1,6 @@
 #include "app/widgets/DetailsPanel.h"
+#include "app/widgets/EnterTitleController.h"
+#include "app/widgets/FolderAddProposal.h"
 #include "app/widgets/LibraryTableModel.h"
 #include "app/widgets/MainWindow.h"
 #include "app/widgets/PictureLoading.h"
@@ -14,6 +16,7 @@
 #include "settings/widgets/Preferences.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -55,6 +58,7 @@ private Q_SLOTS:
     void boundedDetails();
     void playRecordFollowsTheGame();
     void addsTheChosenGamesOfAFolder();
+    void addDialogsHandBackWhatWasChosen();
 
 private:
     std::unique_ptr<MainWindow> makeWindow(const QString& emulatorFolder = {})
@@ -473,14 +477,54 @@ void MainWindowTest::addsTheChosenGamesOfAFolder()
     QCOMPARE(add->text(), u"Add 2 Games"_s);
     add->click();
     QTRY_COMPARE(child<QLabel>(*window, "statusLabel")->text(),
-                 u"Added 1 of 2 games; 0 already in the library"_s);
+                 u"Added 1 of 2 games; 0 already in the library, 1 not added"_s);
     // The game that could not be added is told once, at the end.
-    QCOMPARE(m_prompter.takeAlerts(), QList<ScriptedPrompter::Alert>(
-                                          {{u"Some Games Were Not Added"_s,
-                                            u"Added 1 of 2 games; 0 already in the library\n\nBad — Add Game "
-                                            "Failed: bad.zip is not a zip archive."_s}}));
+    QCOMPARE(m_prompter.takeAlerts(),
+             QList<ScriptedPrompter::Alert>(
+                 {{u"Some Games Were Not Added"_s,
+                   u"Added 1 of 2 games; 0 already in the library, 1 not added\n\nBad — Add Game "
+                   "Failed: bad.zip is not a zip archive."_s}}));
     QCOMPARE(shown(*window), (QStringList{u"Doom"_s, u"Quake"_s}));
     QCOMPARE(readFile(m_home->libraryFolder() + u"/Quake.conf"_s), QByteArray("game_title=Quake\n"));
+}
+
+void MainWindowTest::addDialogsHandBackWhatWasChosen()
+{
+    QWidget parent;
+    // The title typed for a new game: trimmed, none when blank, handed over once.
+    QList<std::optional<QString>> titles;
+    for (const QString& typed : {u"  Keen 4 "_s, u"   "_s}) {
+        auto* sheet = new EnterTitleController(&parent);
+        sheet->setCompletionHandler([&titles](const std::optional<QString>& title) { titles.append(title); });
+        sheet->titleInputField()->setText(typed);
+        sheet->confirmTitle();
+        sheet->cancel(); // closing afterwards hands over nothing more
+    }
+    QCOMPARE(titles, (QList<std::optional<QString>>{u"Keen 4"_s, std::nullopt}));
+
+    // What an add found, changed by the user: "None" is no file, the title is trimmed, and a blank
+    // title cannot be added.
+    const FolderAddJob::Proposal found{u"Doom"_s,      u"DOOM.EXE"_s, u"SETUP.EXE"_s,
+                                       u"doom.iso"_s,  {u"a.img"_s},  {u"DOOM.EXE"_s, u"SETUP.EXE"_s},
+                                       {u"doom.iso"_s}};
+    std::optional<std::optional<FolderAddJob::Proposal>> answer;
+    FolderAddProposal::ask(&parent, found, [&answer](const auto& chosen) { answer = chosen; });
+    auto* dialog = parent.findChild<QDialog*>(u"folderAddProposal"_s);
+    QVERIFY(dialog);
+    auto* title = dialog->findChild<QLineEdit*>(u"proposedTitle"_s);
+    auto* add = dialog->findChild<QPushButton*>(u"addProposedGame"_s);
+    QCOMPARE(dialog->findChild<QComboBox*>(u"proposedSetup"_s)->currentText(), u"SETUP.EXE"_s);
+    title->setText(u"  "_s);
+    QVERIFY(!add->isEnabled());
+    title->setText(u" Doom II "_s);
+    dialog->findChild<QComboBox*>(u"proposedProgram"_s)->setCurrentIndex(2);
+    dialog->findChild<QComboBox*>(u"proposedCdImage"_s)->setCurrentIndex(0);
+    add->click();
+    FolderAddJob::Proposal expected = found;
+    expected.title = u"Doom II"_s;
+    expected.program = u"SETUP.EXE"_s;
+    expected.cdImage.clear();
+    QCOMPARE(answer, std::optional(std::optional(expected)));
 }
 
 void MainWindowTest::windowFitsTheScreen_data()

@@ -277,20 +277,24 @@ void LauncherTest::flatpakIsGrantedWhatItMounts()
 
 void LauncherTest::emulatorChoice_data()
 {
-    // What the chosen program prints for "-version" ("-": a file that is no program), and what the
-    // user is told ("": it is kept).
-    textColumns({"answer", "alert"});
-    textRow("DOSBox-X", "echo; echo 'DOSBox-X version 2026.08.02 SDL2, copyright'", "");
+    // What the chosen program prints for "-version" ("-": a file that is no program), what the
+    // user is told ("": it is kept), and what the DOSBox-X choice then shows ("program|version").
+    textColumns({"answer", "alert", "shown"});
+    textRow("DOSBox-X", "echo; echo 'DOSBox-X version 2026.08.02 SDL2, copyright'", "",
+            "dosbox-x found at $P. (chosen)|DOSBox-X version 2026.08.02 SDL2, copyright");
     textRow("a program that prints nothing", "exit 0",
             "Not DOSBox-X: $P does not answer as DOSBox-X does. Asked for its version, it answered: nothing "
-            "(exit status 0)");
+            "(exit status 0)",
+            "Not found|");
     textRow(
         "another program", "echo 'GNU bash, version 5.2'",
         "Not DOSBox-X: $P does not answer as DOSBox-X does. Asked for its version, it answered: GNU bash, "
-        "version 5.2");
+        "version 5.2",
+        "Not found|");
     textRow("no program", "-",
             "Not DOSBox-X: $P does not answer as DOSBox-X does. Asked for its version, it "
-            "answered: $P is not a program.");
+            "answered: $P is not a program.",
+            "Not found|");
 }
 
 void LauncherTest::emulatorChoice()
@@ -311,6 +315,14 @@ void LauncherTest::emulatorChoice()
     QCOMPARE(kept, alert.isEmpty());
     QCOMPARE(UserDefaults().emulatorProgram(), kept ? program : QString());
     QCOMPARE(emulator.isInstalled(), kept);
+    const EmulatorPresence::Description shown = EmulatorPresence::describe(emulator);
+    QCOMPARE(shown.program + u'|' + shown.version, cell("shown").replace(u"$P"_s, program));
+    if (kept) {
+        // The chosen program gone: said so, never another one used in silence.
+        QVERIFY(QFile::remove(program));
+        emulator.refresh();
+        QCOMPARE(EmulatorPresence::describe(emulator).program, program + u" (chosen, but not found)"_s);
+    }
 }
 
 void LauncherTest::dosCommands_data()
