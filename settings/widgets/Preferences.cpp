@@ -292,3 +292,31 @@ void Preferences::close_window()
 {
     reject();
 }
+
+void Preferences::reject()
+{
+    // A copy into the game folder finishes before the editor closes: the game may be renamed or
+    // deleted as soon as it has.
+    if (m_copiesRunning) {
+        m_closeWhenCopied = true;
+        m_statusLabel->setText(tr("Please wait: files are still being copied."));
+        m_statusLabel->show();
+        return;
+    }
+    // Escape, Close and the window's close button never throw edits away without asking.
+    if (!m_checking && form() != m_loadedForm) {
+        const int answer = m_host.prompter.ask(
+            {tr("Save changes to \"%1\"?")
+                 .arg(m_previouslyLoadedTitle.isEmpty() ? m_titleName->text() : m_previouslyLoadedTitle),
+             tr("Your changes to the game's settings are lost unless you save them."),
+             Prompter::Style::Warning,
+             {tr("Save"), tr("Don't Save"), tr("Cancel")},
+             2});
+        if (answer == 0)
+            createConfigFileFromTitle(); // closes once saved
+        if (answer != 1)
+            return;
+    }
+    QDialog::reject();
+}
+
