@@ -175,7 +175,7 @@ QString madeSafe(const QString& configText, const Allowed& allowed, QStringList*
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
         // Tandril mounts the setup program's folder as a drive the game writes to, wherever it
         // is: only a setup program of the game's own is kept. (A CD image is mounted to be read.)
-        const bool ownFile = line->key == u"setup_exe";
+        const bool ownFile = line->key == ProgramKeys::SetupExe;
         const std::optional<Rule> rule = ruleFor(line->section, line->key);
         const bool leaves =
             ownFile ? !line->value.isEmpty() && !isInside(QDir::cleanPath(line->value), allowed.gameFolder)
