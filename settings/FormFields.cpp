@@ -1,5 +1,6 @@
 #include "settings/FormFields.h"
 
+#include "library/ConfigText.h"
 #include "settings/GameFiles.h"
 #include "settings/GameForm.h"
 
@@ -24,6 +25,19 @@ bool acceptsSensitivity(const QString& value)
     return GameFiles::isValidSensitivity(value);
 }
 
+bool acceptsCycles(const QString& value)
+{
+    return GameFiles::isValidCycles(value);
+}
+
+// Until DOSBox-X's reference is read: the machines old games need, and DOSBox-X's default.
+QStringList machineItems()
+{
+    return {QStringLiteral("cga"),    QStringLiteral("hercules"), QStringLiteral("tandy"),
+            QStringLiteral("pcjr"),   QStringLiteral("ega"),      QStringLiteral("vgaonly"),
+            QStringLiteral("svga_s3")};
+}
+
 // The order is the order of writing: a key the template lacks is appended in it.
 constexpr Field Fields[] = {
     {"s_ipx"_L1, "ipx"_L1, "ipx"_L1, Kind::OnOff, "false"_L1, QT_TRANSLATE_NOOP("FormFields", "IPX network")},
@@ -40,11 +54,15 @@ constexpr Field Fields[] = {
     {"s_aspect"_L1, "render"_L1, "aspect"_L1, Kind::OnOff, "false"_L1,
      QT_TRANSLATE_NOOP("FormFields", "Correct aspect ratio")},
     {"s_frameskip"_L1, "render"_L1, "frameskip"_L1, Kind::Choice, "0"_L1,
-     QT_TRANSLATE_NOOP("FormFields", "Frame skip"), nullptr, frameskipItems},
+     QT_TRANSLATE_NOOP("FormFields", "Frame skip"), nullptr, nullptr, frameskipItems},
     {"s_cycles"_L1, "cpu"_L1, "cycles"_L1, Kind::Text, "3000"_L1,
-     QT_TRANSLATE_NOOP("FormFields", "CPU cycles")},
+     QT_TRANSLATE_NOOP("FormFields", "CPU cycles"), acceptsCycles,
+     QT_TRANSLATE_NOOP("FormFields", "Type auto, max or a number of cycles from 1 to 1000000.")},
     {"s_sensitivity"_L1, "sdl"_L1, "sensitivity"_L1, Kind::Text, "100"_L1,
-     QT_TRANSLATE_NOOP("FormFields", "Mouse sensitivity"), acceptsSensitivity},
+     QT_TRANSLATE_NOOP("FormFields", "Mouse sensitivity"), acceptsSensitivity,
+     QT_TRANSLATE_NOOP("FormFields", "Type a whole number from -1000 to 1000.")},
+    {"s_machine"_L1, "dosbox"_L1, "machine"_L1, Kind::Choice, "svga_s3"_L1,
+     QT_TRANSLATE_NOOP("FormFields", "Machine type"), nullptr, nullptr, machineItems, true},
     // Controls with code of their own.
     // The window's title, written from the game's: its help would mislead beside the title field.
     {{}, "dosbox"_L1, "title"_L1, Kind::Own},
@@ -79,6 +97,20 @@ const Field* find(QStringView key)
 QString label(const Field& field)
 {
     return field.label ? QCoreApplication::translate("FormFields", field.label) : QString();
+}
+
+QString hint(const Field& field)
+{
+    return field.hint ? QCoreApplication::translate("FormFields", field.hint) : QString();
+}
+
+std::optional<QString> problem(const Field& field, const QString& value)
+{
+    const QString trimmed = value.trimmed();
+    if (field.kind != Kind::Text || !field.accepts || trimmed.isEmpty() ||
+        (field.accepts(trimmed) && ConfigText::isWritableValue(trimmed)))
+        return std::nullopt;
+    return label(field) + QStringLiteral(": ") + hint(field);
 }
 
 bool isFormKey(const QString& section, const QString& key)

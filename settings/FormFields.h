@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
@@ -26,17 +27,23 @@ struct Field
     Kind kind;
     QLatin1StringView defaultValue = {}; // shown when the file has no line of the key
     const char* label = nullptr;         // in the "FormFields" context; none for Own
-    // A text is written only when it takes the trimmed value; without it, any value that fits
-    // on a line (others stop the save, naming the field).
+    // A text is written only when it takes the trimmed value, and otherwise any value that fits
+    // on a line; a value it refuses is said beside the field with the hint, and stops the save.
     bool (*accepts)(const QString& value) = nullptr;
-    QStringList (*items)() = nullptr; // a menu's values
+    const char* hint = nullptr; // in the "FormFields" context
+    // A menu's values; DOSBox-X's own, from its reference, replace them once it is read.
+    QStringList (*items)() = nullptr;
+    bool itemsFromReference = false;
 };
 
 std::span<const Field> all();
 // The table's row of that key, if any.
 const Field* find(QStringView key);
-// The label in the language in use.
+// The label and the hint in the language in use.
 QString label(const Field& field);
+QString hint(const Field& field);
+// Why the form's value of a field cannot be saved, if it cannot: "CPU cycles: Type auto, …".
+std::optional<QString> problem(const Field& field, const QString& value);
 // Whether the form sets [section] key, so that the other settings leave it out; "cycles" in [cpu]
 // is the form's, in [dosbox] it is not.
 bool isFormKey(const QString& section, const QString& key);

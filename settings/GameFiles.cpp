@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace GameFiles {
 
@@ -22,20 +23,18 @@ QString storedGameExePath(const QString& chosenPath)
     return slash < 0 ? QString() : rest.mid(slash + 1);
 }
 
-CyclesFilter filterCycles(const QString& typed)
+bool isValidCycles(const QString& text)
 {
-    QString digits;
-    for (const QChar c : typed) {
-        if (c >= u'0' && c <= u'9')
-            digits.append(c);
-    }
-    bool fits = false;
-    qint64 value = digits.toLongLong(&fits);
-    if (!fits)
-        value = 0;
-    const bool invalid = digits != typed || value > MaximumCycles;
-    value = std::min(value, MaximumCycles);
-    return {value < 1 ? QString() : QString::number(value), invalid};
+    // "auto" and "max" take DOSBox-X's own further words ("max 80%", "auto limit 20000"); in
+    // capitals, DOSBox-X reads "MAX" or "FIXED 3000" as auto.
+    static const QRegularExpression word(QStringLiteral("^(auto|max)(\\s.*)?$"));
+    static const QRegularExpression number(QStringLiteral("^(fixed\\s+)?([0-9]{1,7})$"));
+    const QString trimmed = text.trimmed();
+    if (word.match(trimmed).hasMatch())
+        return true;
+    const QRegularExpressionMatch match = number.match(trimmed);
+    const int cycles = match.captured(2).toInt();
+    return match.hasMatch() && cycles >= 1 && cycles <= MaximumCycles;
 }
 
 bool hasExtension(const QString& path, const QStringList& extensions)
@@ -63,25 +62,6 @@ bool isValidSensitivity(const QString& text)
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok && value >= -MaximumSensitivity && value <= MaximumSensitivity && !text.startsWith(u'+');
-}
-
-SensitivityFilter filterSensitivity(const QString& typed)
-{
-    QString kept;
-    for (const QChar c : typed) {
-        if ((c >= u'0' && c <= u'9') || (c == u'-' && kept.isEmpty()))
-            kept.append(c);
-    }
-    bool invalid = kept != typed;
-    if (kept.isEmpty() || kept == u"-")
-        return {kept, invalid};
-    bool fits = false;
-    const qint64 value = kept.toLongLong(&fits);
-    if (!fits || value < -MaximumSensitivity || value > MaximumSensitivity) {
-        invalid = true;
-        kept = QString::number(kept.startsWith(u'-') ? -MaximumSensitivity : MaximumSensitivity);
-    }
-    return {kept, invalid};
 }
 
 std::variant<QList<Shader>, QString> shaderNames(const QString& folder)

@@ -6,21 +6,18 @@
 #include <variant>
 
 // The settings editor's rules for the game's files: stored path forms,
-// the cycles field and the shader list.
+// the cycles and sensitivity rules and the shader list.
 namespace GameFiles {
 
 // What a chosen game executable is stored as: the path below any game folder of the library,
 // empty directly in the library folder, the full path elsewhere.
 QString storedGameExePath(const QString& chosenPath);
 
-struct CyclesFilter
-{
-    QString text; // what the field shows afterwards
-    bool invalid; // something other than a digit, or more than 1000000
-};
-inline constexpr qint64 MaximumCycles = 1000000;
+inline constexpr int MaximumCycles = 1000000;
 inline constexpr int MaximumSensitivity = 1000;
-CyclesFilter filterCycles(const QString& typed);
+// DOSBox-X's CPU speed: "auto" or "max" (with DOSBox-X's further words), or a number of cycles
+// from 1 to 1000000, "fixed" in front or not.
+bool isValidCycles(const QString& text);
 
 // Whether a chosen file has one of the extensions, in any letter case.
 bool hasExtension(const QString& path, const QStringList& extensions);
@@ -33,13 +30,6 @@ QString floppyFolderForTitle(const QString& title);
 
 // DOSBox-X's mouse sensitivity: an integer from -1000 to 1000.
 bool isValidSensitivity(const QString& text);
-struct SensitivityFilter
-{
-    QString text; // what the field shows afterwards: a sign and digits, within the range
-    bool invalid; // something else was typed, or the number lies outside the range
-};
-SensitivityFilter filterSensitivity(const QString& typed);
-
 struct Shader
 {
     QString name;

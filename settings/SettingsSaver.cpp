@@ -42,6 +42,8 @@ std::optional<QString> lineProblem(const GameForm& form)
         {tr("Shader"), form.glshader},
     };
     for (const FormFields::Field& field : FormFields::all()) {
+        if (const std::optional<QString> refused = FormFields::problem(field, form.fields.value(field.key)))
+            return refused;
         if (field.kind == FormFields::Kind::Text && !field.accepts)
             fields.append({FormFields::label(field), form.fields.value(field.key)});
     }
@@ -94,8 +96,10 @@ QString configText(const QString& templateText, const GameForm& form, bool mt32S
     if (!setupExe.isEmpty())
         ConfigText::replaceOrAppend(ProgramKeys::SetupExe, setupExe, text);
     for (const FormFields::Field& field : FormFields::all()) {
-        if (const std::optional<QString> value = fieldValue(field, form))
-            ConfigText::replaceOrAppend(field.key, *value, text);
+        // A key the template lacks goes into its own section, where DOSBox-X reads it.
+        if (const std::optional<QString> value = fieldValue(field, form);
+            value && !ConfigText::replaceKeyLines(field.key, *value, text))
+            ConfigText::replaceInSection(field.section, field.key, *value, text);
     }
     const QString width = form.windowWidth.trimmed();
     const QString height = form.windowHeight.trimmed();

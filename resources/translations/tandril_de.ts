@@ -923,6 +923,18 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Mouse sensitivity</source>
         <translation>Mausempfindlichkeit</translation>
     </message>
+    <message>
+        <source>Type auto, max or a number of cycles from 1 to 1000000.</source>
+        <translation>Geben Sie auto, max oder eine Zahl von Zyklen von 1 bis 1000000 ein.</translation>
+    </message>
+    <message>
+        <source>Type a whole number from -1000 to 1000.</source>
+        <translation>Geben Sie eine ganze Zahl von -1000 bis 1000 ein.</translation>
+    </message>
+    <message>
+        <source>Machine type</source>
+        <translation>Maschinentyp</translation>
+    </message>
 </context>
 <context>
     <name>GameDetailsPanel</name>
@@ -1726,18 +1738,6 @@ schlüssel=wert</translation>
         <translation>ISO-Datei auswählen</translation>
     </message>
     <message>
-        <source>Invalid Input</source>
-        <translation>Ungültige Eingabe</translation>
-    </message>
-    <message>
-        <source>Please enter a whole number between -1000 and 1000.</source>
-        <translation>Bitte geben Sie eine ganze Zahl zwischen -1000 und 1000 ein.</translation>
-    </message>
-    <message>
-        <source>Please enter a numeric value between 0 and 1000000.</source>
-        <translation>Bitte geben Sie einen Zahlenwert zwischen 0 und 1000000 ein.</translation>
-    </message>
-    <message>
         <source>Please wait: files are still being copied.</source>
         <translation>Bitte warten: Dateien werden noch kopiert.</translation>
     </message>
@@ -1802,6 +1802,10 @@ schlüssel=wert</translation>
     <message>
         <source>%1:</source>
         <translation>%1:</translation>
+    </message>
+    <message>
+        <source>auto, max or a number</source>
+        <translation>auto, max oder eine Zahl</translation>
     </message>
 </context>
 <context>

@@ -13,5 +13,10 @@ QWidget* make(const FormFields::Field& field, QWidget* parent);
 void show(QWidget* control, const FormFields::Field& field, const QString& value);
 // The value the control shows.
 QString read(const QWidget* control, const FormFields::Field& field);
+// A menu's items anew, keeping the value it shows (added when the items lack it).
+void setItems(QWidget* control, const QStringList& items);
+// The control with the field's hint beside it, shown while the typed value is one the field
+// does not take (the save then stops and says so too); the hint is named "<control>Problem".
+QWidget* withHint(QWidget* control, const FormFields::Field& field, QWidget* parent);
 
 } // namespace FieldControls

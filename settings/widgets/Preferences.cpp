@@ -193,22 +193,6 @@ void Preferences::fixGameExePath()
         m_gameExe->setText(*shortened);
 }
 
-void Preferences::sensitivityEdited(const QString& text)
-{
-    const GameFiles::SensitivityFilter filtered = GameFiles::filterSensitivity(text);
-    if (filtered.invalid)
-        showAlert(tr("Invalid Input"), tr("Please enter a whole number between -1000 and 1000."));
-    field<QLineEdit>(QStringLiteral("sensitivity"))->setText(filtered.text);
-}
-
-void Preferences::cyclesEdited(const QString& text)
-{
-    const GameFiles::CyclesFilter filtered = GameFiles::filterCycles(text);
-    if (filtered.invalid)
-        showAlert(tr("Invalid Input"), tr("Please enter a numeric value between 0 and 1000000."));
-    field<QLineEdit>(QStringLiteral("cycles"))->setText(filtered.text);
-}
-
 void Preferences::openFDFolder()
 {
     const QString folder = GameFiles::floppyFolderForTitle(m_titleName->text());
@@ -319,4 +303,3 @@ void Preferences::reject()
     }
     QDialog::reject();
 }
-

@@ -72,8 +72,6 @@ protected:
 
 private:
     void buildInterface();
-    void cyclesEdited(const QString& text);
-    void sensitivityEdited(const QString& text);
     // The control of a field of the form's table, by its key.
     QWidget* field(const QString& key) const { return m_fields.value(key); }
     template <typename Control> Control* field(const QString& key) const

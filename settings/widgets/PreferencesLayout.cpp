@@ -115,12 +115,13 @@ void Preferences::buildInterface()
     }
     auto* resetResolution = actionButton(this, "resetWindowResolution", tr("1024 × 768"));
     connect(resetResolution, &QPushButton::clicked, this, &Preferences::resetWindowResolution);
-    auto* cycles = field<QLineEdit>(QStringLiteral("cycles"));
-    cycles->setMaximumWidth(110);
-    connect(cycles, &QLineEdit::textEdited, this, &Preferences::cyclesEdited);
-    auto* sensitivity = field<QLineEdit>(QStringLiteral("sensitivity"));
-    sensitivity->setMaximumWidth(70);
-    connect(sensitivity, &QLineEdit::textEdited, this, &Preferences::sensitivityEdited);
+    // A field that takes only some values says so beside itself.
+    const auto withHint = [this](const QString& key) {
+        return FieldControls::withHint(field(key), *FormFields::find(key), this);
+    };
+    field<QLineEdit>(QStringLiteral("cycles"))->setMaximumWidth(110);
+    field<QLineEdit>(QStringLiteral("cycles"))->setPlaceholderText(tr("auto, max or a number"));
+    field<QLineEdit>(QStringLiteral("sensitivity"))->setMaximumWidth(70);
     m_glshaders = named(new QComboBox(this), "s_glshaders");
 
     // Two by two, like the display's: a row of four is wider than half a small screen.
@@ -149,9 +150,10 @@ void Preferences::buildInterface()
     emulatorForm->addRow(tr("Memory:"), memoryRow);
     emulatorForm->addRow(tr("Display:"), displayGrid);
     emulatorForm->addRow(tr("Window size:"), resolutionRow);
-    emulatorForm->addRow(labelOf(QStringLiteral("cycles")), cycles);
+    emulatorForm->addRow(labelOf(QStringLiteral("machine")), field(QStringLiteral("machine")));
+    emulatorForm->addRow(labelOf(QStringLiteral("cycles")), withHint(QStringLiteral("cycles")));
     emulatorForm->addRow(labelOf(QStringLiteral("frameskip")), field(QStringLiteral("frameskip")));
-    emulatorForm->addRow(labelOf(QStringLiteral("sensitivity")), sensitivity);
+    emulatorForm->addRow(labelOf(QStringLiteral("sensitivity")), withHint(QStringLiteral("sensitivity")));
     emulatorForm->addRow(tr("Shader:"), m_glshaders);
 
     m_soundcard = named(new QComboBox(this), "s_soundcard");

@@ -4,6 +4,7 @@
 #include "platform/Prompter.h"
 #include "settings/DosboxCheck.h"
 #include "settings/FormFields.h"
+#include "settings/widgets/FieldControls.h"
 #include "settings/widgets/OtherSettingsPanel.h"
 #include "settings/widgets/Preferences.h"
 
@@ -41,8 +42,12 @@ void Preferences::applyReference(std::shared_ptr<const DosboxReference> referenc
         if (field.control.isEmpty())
             continue;
         const std::optional<DosboxReference::Key> key = reference->key(field.section, field.key);
-        if (QWidget* control = findChild<QWidget*>(field.control); control && key)
-            control->setToolTip(key->help);
+        QWidget* control = findChild<QWidget*>(field.control);
+        if (!control || !key)
+            continue;
+        control->setToolTip(key->help);
+        if (field.itemsFromReference)
+            FieldControls::setItems(control, key->allowedValues);
     }
     m_otherSettings->setReference(std::move(reference));
 }

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -71,7 +72,10 @@ void SavingTest::configText_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("empty form keeps the template's lines")
-        << emptyForm() << false << QString(Template).replace("title=\n", "title=Doom\n");
+        << emptyForm() << false
+        << QString(Template)
+               .replace("title=\n", "title=Doom\n")
+               .replace("[dosbox]\ntitle=Doom\n", "[dosbox]\ntitle=Doom\nmachine=svga_s3\n");
 
     // Only values DOSBox-X takes: a built-in shader by its name, a sensitivity in its range, and
     // start-up lines beginning with "%" kept from its parser's crash.
@@ -84,6 +88,7 @@ void SavingTest::configText_data()
         << accepted << false
         << QString(Template)
                .replace("title=\n", "title=Doom\n")
+               .replace("[dosbox]\ntitle=Doom\n", "[dosbox]\ntitle=Doom\nmachine=svga_s3\n")
                .replace("glshader=\n", "glshader=sharp\n")
                .append(QString::fromUtf8(
                    "\n[tandril autoexec]\n\u00A0%PATH%\r\n\u00A0\t%1 x\r\n\u00A0%2\nver %3\n"));
@@ -108,7 +113,8 @@ void SavingTest::configText_data()
     QTest::newRow("full form")
         << full << true
         << u"[sdl]\nfullscreen=true\nfulldouble=false\nwindowresolution=1024x768\n"
-           "autolock=false\nsensitivity=80\n[dosbox]\ntitle=Cost $5 \\ Deluxe\n[render]\nframeskip=3\n"
+           "autolock=false\nsensitivity=80\n[dosbox]\ntitle=Cost $5 \\ "
+           "Deluxe\nmachine=svga_s3\n[render]\nframeskip=3\n"
            "aspect=true\nglshader=crt.glsl\n[cpu]\ncycles=25000\n[dos]\nxms=false\nems=false\n"
            "umb=false\n[ipx]\nipx=true\n[midi]\nmididevice=mt32\nmt32.romdir=$MT32\n"
            "[sblaster]\nsbtype=gb\nsbbase=240\nirq=5\ndma=3\nhdma=7\n[tandril]\n"
@@ -135,10 +141,12 @@ void SavingTest::everyFieldOfTheTableComesBack()
         if (field.kind == FormFields::Kind::Own)
             continue;
         GameForm form = emptyForm();
-        const QString value = field.kind == FormFields::Kind::OnOff
-                                  ? (field.defaultValue == u"true" ? u"false"_s : u"true"_s)
-                              : field.items ? field.items().constLast()
-                                            : u"-7"_s;
+        const QString value =
+            field.kind == FormFields::Kind::OnOff ? (field.defaultValue == u"true" ? u"false"_s : u"true"_s)
+            : field.items                         ? field.items()
+                                .filter(QRegularExpression(u"^(?!"_s + field.defaultValue + u"$)"_s))
+                                .constLast()
+                          : u"7"_s;
         QVERIFY2(value != field.defaultValue, qPrintable(field.key));
         form.fields.insert(field.key, value);
         const QString text = SettingsSaver::configText(Template, form, false);

@@ -98,10 +98,19 @@ void SettingsFormTest::formRules_data()
             QString::fromUtf8("Cafe\u0301Ca~1/X"));
     textRow("emoji are one character each", "🎮🎮🎮🎮🎮🎮🎮🎮🎮/X", "🎮🎮🎮🎮🎮🎮~1/X");
     textRow("blank", "   ", "-");
-    textRow("number", "cycles:25000", "25000");
-    textRow("letters mixed in", "cycles:12a3", "123!");
-    textRow("above the cap", "cycles:2000000", "1000000!");
-    textRow("twenty digits empty silently", "cycles:12345678901234567890", "");
+    // "cycles:" and "sensitivity:" typed values: "" when the field takes them, else what it says.
+    const QString cyclesHint = u"CPU cycles: Type auto, max or a number of cycles from 1 to 1000000."_s;
+    const QString sensitivityHint = u"Mouse sensitivity: Type a whole number from -1000 to 1000."_s;
+    for (const char* taken : {"25000", " 1 ", "1000000", "auto", "max", "max 80%", "auto 3000 limit 20000",
+                              "fixed 500", "fixed   300", ""})
+        textRow(taken, "cycles:" + QString::fromLatin1(taken), "");
+    for (const char* refused :
+         {"0", "1000001", "12345678901234567890", "12a3", "-5", "maximum", "fixed", "fixed -1", "auto\tmax"})
+        textRow(refused, "cycles:" + QString::fromLatin1(refused), cyclesHint);
+    for (const char* taken : {"-1000", "1000", "0", "-50"})
+        textRow(taken, "sensitivity:" + QString::fromLatin1(taken), "");
+    for (const char* refused : {"-1001", "1001", "+5", "abc", "99999999999"})
+        textRow(refused, "sensitivity:" + QString::fromLatin1(refused), sensitivityHint);
 }
 
 void SettingsFormTest::formRules()
@@ -110,9 +119,9 @@ void SettingsFormTest::formRules()
     QString result;
     if (input.startsWith(u"load:"_s)) {
         result = describe(SettingsForm::load(input.mid(5)));
-    } else if (input.startsWith(u"cycles:"_s)) {
-        const GameFiles::CyclesFilter cycles = GameFiles::filterCycles(input.mid(7));
-        result = cycles.text + (cycles.invalid ? u"!"_s : QString());
+    } else if (input.startsWith(u"cycles:"_s) || input.startsWith(u"sensitivity:"_s)) {
+        const QString key = input.section(u':', 0, 0);
+        result = FormFields::problem(*FormFields::find(key), input.section(u':', 1)).value_or(QString());
     } else if (input.startsWith(u'=')) {
         result = GameFiles::storedGameExePath(input.mid(1));
     } else {
