@@ -82,6 +82,13 @@ bool OtherSettingsPanel::eventFilter(QObject* watched, QEvent* event)
                                            ? popup->currentIndex()
                                            : m_completer->completionModel()->index(0, 0);
             popup->hide();
+            // What is typed already is what was offered: Return ends the line as always.
+            if (chosen.isValid() &&
+                chosen.data().toString().compare(m_completer->completionPrefix(), Qt::CaseInsensitive) == 0) {
+                if (key != Qt::Key_Tab)
+                    m_edit->textCursor().insertText(QStringLiteral("\n"));
+                return true;
+            }
             if (chosen.isValid())
                 insertCompletion(chosen.data().toString());
             return true;
@@ -175,6 +182,12 @@ void OtherSettingsPanel::completeWordAtCursor()
         return;
     }
     m_completer->setCompletionPrefix(word);
+    // A word typed in full ("[dosbox]") needs no suggestion.
+    if (m_completer->completionCount() == 1 &&
+        m_completer->currentCompletion().compare(word, Qt::CaseInsensitive) == 0) {
+        m_completer->popup()->hide();
+        return;
+    }
     QRect rectangle = m_edit->cursorRect();
     rectangle.setWidth(m_completer->popup()->sizeHintForColumn(0) +
                        m_completer->popup()->verticalScrollBar()->sizeHint().width());

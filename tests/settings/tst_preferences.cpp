@@ -361,8 +361,9 @@ void PreferencesTest::unsavedChangesAreAskedAbout()
 void PreferencesTest::completionTakesReturnAndTab()
 {
     const auto editor = makeEditor(m_home->writeConfig(u"Doom"_s, "game_title=Doom\n"));
-    editor->applyReference(std::make_shared<const DosboxReference>(
-        DosboxReference::parse(u"[sblaster]\n# oplmode: The FM chip.\noplmode = auto\n"_s)));
+    editor->applyReference(std::make_shared<const DosboxReference>(DosboxReference::parse(
+        u"[sblaster]\n# oplmode: The FM chip.\noplmode = auto\n[dosbox]\n"
+        "# machine: The machine.\nmachine = svga_s3\n[dosbox2]\n# x: Another.\nx = 1\n"_s)));
     editor->show();
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));
     control<QToolButton>(*editor, "otherSettingsToggle")->setChecked(true);
@@ -377,6 +378,15 @@ void PreferencesTest::completionTakesReturnAndTab()
     QTRY_VERIFY(QApplication::activePopupWidget());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Tab);
     QCOMPARE(area->toPlainText(), u"[sblaster]\noplmode"_s);
+    // A header typed in full takes Return as a line break, whether or not a longer one is offered.
+    QTest::keyClick(area, Qt::Key_Return);
+    QTest::keyClicks(area, u"[dosbox]"_s);
+    if (QApplication::activePopupWidget())
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    else
+        QTest::keyClick(area, Qt::Key_Return);
+    QTest::keyClicks(area, u"machine=cga"_s);
+    QCOMPARE(area->toPlainText(), u"[sblaster]\noplmode\n[dosbox]\nmachine=cga"_s);
 }
 
 QTEST_MAIN(PreferencesTest)
