@@ -38,6 +38,9 @@ public:
     // ended and its time was added, so that what shows the play record shows it anew.
     void setPlayRecorded(std::function<void()> recorded) { m_playRecorded = std::move(recorded); }
 
+    // Whether a game the window started still runs.
+    bool hasRunning() const { return !m_running->isEmpty(); }
+
     // Shows the game folder in the file manager when it exists; nothing otherwise.
     void gotoDriveC(const std::optional<ConfigEntry>& entry);
 

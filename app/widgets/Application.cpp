@@ -24,8 +24,8 @@ int runWindow(int& argc, char** argv)
     for (int i = 1; i < argc; ++i)
         files.append(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath());
     SingleInstance instance;
-    if (!files.isEmpty() && instance.handOver(files))
-        return 0; // the running window imports them
+    if (instance.handOver(files))
+        return 0; // the running window imports them, or shows itself
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tandril"));
@@ -53,11 +53,20 @@ int runWindow(int& argc, char** argv)
     prompter.setWindow(&window);
     filePanel.setWindow(&window);
     window.show();
+    // Closed while games ran, it watched them to the end to record their play time.
+    QObject::connect(&window, &MainWindow::watchingEnded, &application, &QApplication::quit);
 
     const QPointer<MainWindow> target(&window);
     const auto openFile = [target](const QString& file) {
         if (!target)
             return;
+        if (file.isEmpty()) {
+            // Also the window Tandril kept hidden while it watched the games it started.
+            target->show();
+            target->raise();
+            target->activateWindow();
+            return;
+        }
         if (!AppDelegate::openFile(file,
                                    [target](const QString& archive) { target->importTDLFile(archive); }))
             return;

@@ -28,6 +28,9 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     about = make(QStringLiteral("aboutAction"), tr("&About Tandril"), window);
     preferences = make(QStringLiteral("preferencesAction"), tr("&Preferences…"), window);
     showDetails = make(QStringLiteral("showDetailsAction"), tr("Show &Details"), window);
+    quit = make(QStringLiteral("quitAction"), tr("&Quit"), window);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
     showDetails->setCheckable(true);
     showDetails->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
@@ -96,7 +99,10 @@ QMenuBar* LibraryActions::makeMenuBar(QWidget* parent) const
 {
     auto* bar = new QMenuBar(parent);
     bar->setObjectName(QStringLiteral("menuBar"));
-    bar->addMenu(makeGameMenu(bar));
+    QMenu* game = makeGameMenu(bar);
+    game->addSeparator();
+    game->addAction(quit);
+    bar->addMenu(game);
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->addAction(preferences);
     QMenu* view = bar->addMenu(tr("&View"));

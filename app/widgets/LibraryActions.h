@@ -37,6 +37,7 @@ public:
     QAction* about = nullptr;
     QAction* preferences = nullptr;
     QAction* showDetails = nullptr; // checked while the details panel is shown
+    QAction* quit = nullptr;        // closes the window; games that run on are still recorded
 
     void apply(const ButtonStates& states);
     // While an archive job runs, no command that changes the library can start.

@@ -24,6 +24,7 @@
 #include "platform/WindowSize.h"
 #include "settings/widgets/Preferences.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -71,6 +72,8 @@ MainWindow::MainWindow(Host host, Emulator emulator, QWidget* parent)
             return; // a game that outlived its window
         window->m_model->setPlayRecords(PlayRecord::all());
         window->updateDetailsPanel();
+        if (window->m_watchingAfterClose && !window->isVisible() && !window->m_launcher.hasRunning())
+            Q_EMIT window->watchingEnded();
     });
     connect(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated, this,
             &MainWindow::reloadTable);
@@ -265,6 +268,9 @@ void MainWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
+    // Shown again while it watched the games it started: closing is the window's again.
+    m_watchingAfterClose = false;
+    QApplication::setQuitOnLastWindowClosed(true);
     checkTwoROMFilesInMt32();
     m_tableView->setFocus(); // type-to-find works at once
     // A small or scaled screen (1280 pixels at a scale of 2) still shows every button.
@@ -293,6 +299,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     m_defaults.setMainWindowHeight(height());
     m_defaults.setMainWindowWidth(width());
+    // A game still running keeps Tandril, without its window, until it ends: its play time is
+    // recorded then, as when the window stays open.
+    m_watchingAfterClose = m_launcher.hasRunning();
+    QApplication::setQuitOnLastWindowClosed(!m_watchingAfterClose);
     QWidget::closeEvent(event);
 }
 

@@ -81,6 +81,11 @@ public Q_SLOTS:
     void showAbout();
     void showDosboxChoice();
 
+Q_SIGNALS:
+    // Closed while games it started ran, it kept watching them to record their play time; now
+    // the last has ended and the program may quit.
+    void watchingEnded();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -139,5 +144,6 @@ private:
     ProcessRunner* m_processRunner = nullptr;
     QFileSystemWatcher* m_watcher = nullptr;
     QTimer* m_reloadTimer = nullptr;
-    QByteArray m_librarySignature; // the library as last loaded
+    QByteArray m_librarySignature;     // the library as last loaded
+    bool m_watchingAfterClose = false; // closed, but games it started run on
 };

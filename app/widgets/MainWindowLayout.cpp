@@ -258,6 +258,7 @@ void MainWindow::connectCommands()
     };
     for (const auto& [action, slot] : actions)
         connect(action, &QAction::triggered, this, slot);
+    connect(m_actions->quit, &QAction::triggered, this, &QWidget::close);
     connect(m_actions->showDetails, &QAction::toggled, this, [this](bool shown) {
         m_defaults.setDetailsPanelShown(shown);
         m_detailsPanel->setVisible(shown);

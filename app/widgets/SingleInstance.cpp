@@ -47,9 +47,7 @@ void SingleInstance::listen(std::function<void(const QString&)> receiver)
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [socket, receiver] {
                 while (socket->canReadLine()) {
-                    const QString file = QString::fromUtf8(socket->readLine()).chopped(1);
-                    if (!file.isEmpty())
-                        receiver(file);
+                    receiver(QString::fromUtf8(socket->readLine()).chopped(1));
                 }
             });
         }

@@ -1280,6 +1280,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Add &amp;Games from Folder…</source>
         <translation>&amp;Spiele aus Ordner hinzufügen …</translation>
     </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
 </context>
 <context>
     <name>LibraryFilterModel</name>

@@ -341,6 +341,13 @@ void CommandLineTest::runningWindowTakesTheArchive()
     QCOMPARE(second.exitCode, 0);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.libraryFolder() + u"/Doom.conf"_s), 20000);
     QCOMPARE(window.state(), QProcess::Running); // one window took it; no second one stayed
+    // A plain second start only asks the running one to show its window, and ends.
+    QProcess plain;
+    plain.setProcessEnvironment(environment);
+    plain.start(QStringLiteral(TANDRIL_EXECUTABLE), {});
+    QVERIFY(plain.waitForFinished(20000));
+    QCOMPARE(plain.exitCode(), 0);
+    QCOMPARE(window.state(), QProcess::Running);
     window.kill();
     window.waitForFinished();
 

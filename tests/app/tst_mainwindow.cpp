@@ -16,6 +16,7 @@
 #include "settings/widgets/Preferences.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
@@ -340,7 +341,19 @@ void MainWindowTest::playRecordFollowsTheGame()
     // Ended: Play starts it again without a question.
     child(*window, "launchGameButton")->click();
     QVERIFY(m_prompter.questions.isEmpty());
-    QTest::qWait(1500); // its stand-in ends before the test does
+    // Quit while it runs: the window goes, Tandril watches on and records the second session.
+    QSignalSpy watched(window.get(), &MainWindow::watchingEnded);
+    child<QAction>(*window, "quitAction")->trigger();
+    QVERIFY(!window->isVisible());
+    QVERIFY(!QApplication::quitOnLastWindowClosed());
+    QVERIFY(watched.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(watched.size(), 1, 10000);
+    QVERIFY(PlayRecord::all().value(u"Played Here.conf"_s).seconds >= 2); // both sessions
+    // Shown again, it closes as always; nothing runs, so nothing is watched.
+    window->show();
+    QVERIFY(QApplication::quitOnLastWindowClosed());
+    window->close();
+    QVERIFY(QApplication::quitOnLastWindowClosed());
 }
 
 void MainWindowTest::boundedDetails()
