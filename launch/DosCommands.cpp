@@ -30,11 +30,9 @@ QString withoutTrailingSeparators(const QString& path)
     return path.left(end);
 }
 
-} // namespace
-
-QStringList autoexecBlock(const QString& configText)
+QStringList commandLines(const QString& configText, QLatin1StringView section)
 {
-    const std::optional<QString> commands = ProgramKeys::startupCommands(configText);
+    const std::optional<QString> commands = ProgramKeys::commandsOf(configText, section);
     if (!commands)
         return {};
     QStringList lines;
@@ -44,6 +42,18 @@ QStringList autoexecBlock(const QString& configText)
             lines.append(line.toString());
     }
     return lines;
+}
+
+} // namespace
+
+QStringList autoexecBlock(const QString& configText)
+{
+    return commandLines(configText, ProgramKeys::StartupSection);
+}
+
+QStringList beforeGameBlock(const QString& configText)
+{
+    return commandLines(configText, ProgramKeys::BeforeGameSection);
 }
 
 QStringList dosCommands(const QString& dosPath)

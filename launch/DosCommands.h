@@ -13,6 +13,8 @@ namespace DosCommands {
 // The user's start-up lines: the "[tandril autoexec]" section up to the next section, each
 // line trimmed, blank lines and "#" comments dropped.
 QStringList autoexecBlock(const QString& configText);
+// The same for the commands that run before the game.
+QStringList beforeGameBlock(const QString& configText);
 
 // "C:\GAMES\DOOM\DOOM.EXE" gives "C:", "cd GAMES\DOOM", "DOOM.EXE"; nothing for a path
 // without a drive letter.

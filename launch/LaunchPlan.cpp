@@ -141,8 +141,12 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
         arguments.command(keyboardCommand(language.layout));
         arguments.command(secure);
         arguments.command(QStringLiteral("clr"));
+        arguments.commands(DosCommands::beforeGameBlock(text));
         arguments.commands(DosCommands::gameStartCommands(gameExe));
         arguments.commands(DosCommands::autoexecBlock(text));
+        // After the game and the commands after it, DOSBox-X closes instead of waiting at C:\>.
+        if (ProgramKeys::closesWhenEnded(text))
+            arguments.flag(QStringLiteral("-exit"));
         break;
     }
     case LaunchMode::Setup: {
@@ -163,6 +167,7 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
         arguments.command(QStringLiteral("d:"));
         arguments.command(keyboardCommand(language.layout));
         arguments.command(secure);
+        arguments.commands(DosCommands::beforeGameBlock(text));
         arguments.command(DosCommands::programCommand(DosCommands::lastPathComponent(setupPath)));
         arguments.command(QStringLiteral("c:"));
         arguments.commands(DosCommands::autoexecBlock(text));
@@ -181,8 +186,10 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
         arguments.command(QStringLiteral("c:"));
         arguments.command(keyboardCommand(language.layout));
         arguments.command(secure);
-        if (read.ok())
+        if (read.ok()) {
+            arguments.commands(DosCommands::beforeGameBlock(text));
             arguments.commands(DosCommands::autoexecBlock(text));
+        }
         break;
     }
     }

@@ -208,19 +208,29 @@ QString unprotectPercentLines(const QString& block)
 
 void saveAutoexecToConfig(const QString& autoexecText, QString& text)
 {
-    const QString trimmed = autoexecText.trimmed();
+    saveCommandSection(ProgramKeys::StartupSection, autoexecText, text);
+}
+
+void saveCommandSection(QLatin1StringView section, const QString& commands, QString& text)
+{
+    const QString trimmed = commands.trimmed();
     if (trimmed.isEmpty())
         return;
-    const QString block = ProgramKeys::startupHeader() + u'\n' + protectPercentLines(trimmed);
-    const std::optional<Span> span = ProgramKeys::startupSpan(text);
-    if (!span) {
-        text += u'\n' + block + u'\n';
+    const QString block = ProgramKeys::header(section) + u'\n' + protectPercentLines(trimmed);
+    if (const std::optional<Span> span = ProgramKeys::commandSpan(text, section)) {
+        // A blank line parts it from a section after it; a text that ended with a line feed still does.
+        const bool lineFeedAfter = span->end < text.size() || text.endsWith(u'\n');
+        text.replace(span->start, span->end - span->start,
+                     block + (lineFeedAfter ? QStringLiteral("\n\n") : QStringLiteral("\n")));
         return;
     }
-    // A blank line parts it from a section after it; a text that ended with a line feed still does.
-    const bool lineFeedAfter = span->end < text.size() || text.endsWith(u'\n');
-    text.replace(span->start, span->end - span->start,
-                 block + (lineFeedAfter ? QStringLiteral("\n\n") : QStringLiteral("\n")));
+    if (section != ProgramKeys::StartupSection) {
+        if (const std::optional<Span> startup = ProgramKeys::startupSpan(text)) {
+            text.insert(startup->start, block + QStringLiteral("\n\n"));
+            return;
+        }
+    }
+    text += u'\n' + block + u'\n';
 }
 
 std::optional<QString> firstLineValue(QStringView text, QStringView key)

@@ -39,6 +39,9 @@ void removeKeyLines(const QString& key, QString& text);
 // Writes the trimmed autoexec text as the body of the "[tandril autoexec]" section, replacing
 // the existing section or appending one. A blank autoexec text changes nothing.
 void saveAutoexecToConfig(const QString& autoexecText, QString& text);
+// The same for another of Tandril's sections of commands; a new one goes before the start-up
+// commands, which stay last.
+void saveCommandSection(QLatin1StringView section, const QString& commands, QString& text);
 
 inline constexpr QChar NoBreakSpace = QChar(0x00A0);
 

@@ -11,19 +11,43 @@ bool isProgramKey(QStringView key)
 bool isProgramSection(QStringView section)
 {
     return section.compare(Section, Qt::CaseInsensitive) == 0 ||
+           section.compare(BeforeGameSection, Qt::CaseInsensitive) == 0 ||
            section.compare(StartupSection, Qt::CaseInsensitive) == 0;
+}
+
+QString header(QLatin1StringView section)
+{
+    return u'[' + QString(section) + u']';
 }
 
 QString startupHeader()
 {
-    return u'[' + QString(StartupSection) + u']';
+    return header(StartupSection);
 }
 
 std::optional<ConfigText::Span> startupSpan(QStringView text)
 {
+    return commandSpan(text, StartupSection);
+}
+
+std::optional<QString> commandsOf(QStringView text, QLatin1StringView section)
+{
+    const std::optional<ConfigText::Span> span = commandSpan(text, section);
+    if (!span)
+        return std::nullopt;
+    return ConfigText::sectionBody(text, *span);
+}
+
+bool closesWhenEnded(QStringView text)
+{
+    return ConfigText::firstLineValue(text, QString(CloseWhenEnded) + u'=').value_or(QString()) == u"true";
+}
+
+std::optional<ConfigText::Span> commandSpan(QStringView text, QLatin1StringView section)
+{
     // Its header exactly so at a line's start; it ends where a line begins with "[" (an indented
     // one is a command), whatever DOSBox-X would make of that line.
-    const QString header = startupHeader();
+    const QString header = ProgramKeys::header(section);
     std::optional<ConfigText::Span> span;
     for (qsizetype start = 0; start < text.size();) {
         qsizetype end = text.indexOf(u'\n', start);
@@ -44,7 +68,7 @@ std::optional<ConfigText::Span> startupSpan(QStringView text)
 std::optional<qsizetype> firstProgramSectionStart(QStringView text)
 {
     std::optional<qsizetype> first;
-    for (const QLatin1StringView section : {Section, StartupSection}) {
+    for (const QLatin1StringView section : {Section, BeforeGameSection, StartupSection}) {
         const QList<ConfigText::Span> spans = ConfigText::sectionSpans(text, QString(section));
         if (!spans.isEmpty() && (!first || spans.first().start < *first))
             first = spans.first().start;
@@ -54,10 +78,7 @@ std::optional<qsizetype> firstProgramSectionStart(QStringView text)
 
 std::optional<QString> startupCommands(QStringView text)
 {
-    const std::optional<ConfigText::Span> span = startupSpan(text);
-    if (!span)
-        return std::nullopt;
-    return ConfigText::sectionBody(text, *span);
+    return commandsOf(text, StartupSection);
 }
 
 QString gameExeForEditor(QStringView text)

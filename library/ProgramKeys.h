@@ -10,8 +10,10 @@
 // DOSBox-X ignores the sections it does not know, so Tandril keeps what only it reads there.
 namespace ProgramKeys {
 
-// The section of Tandril's keys, and the one of the start-up commands, which stays last.
+// The section of Tandril's keys, the one of the commands run before the game, and the one of the
+// start-up commands, run after it, which stays last. Older files have no commands before.
 inline constexpr QLatin1StringView Section{"tandril"};
+inline constexpr QLatin1StringView BeforeGameSection{"tandril before"};
 inline constexpr QLatin1StringView StartupSection{"tandril autoexec"};
 // DOSBox-X's own start-up section: Tandril never runs it (an import moves its lines).
 inline constexpr QLatin1StringView DosboxStartupSection{"autoexec"};
@@ -20,20 +22,29 @@ inline constexpr QLatin1StringView Title{"game_title"};
 inline constexpr QLatin1StringView GameExe{"game_exe"};
 inline constexpr QLatin1StringView SetupExe{"setup_exe"};
 inline constexpr QLatin1StringView CdImage{"cd_image"};
+// "true": DOSBox-X closes when the game's program and the commands after it have run. Older
+// games lack it and stay at DOSBox-X's prompt.
+inline constexpr QLatin1StringView CloseWhenEnded{"close_when_ended"};
 // The details are "game_" and their name: "game_year", "game_notes", ...
 inline constexpr QLatin1StringView DetailPrefix{"game_"};
 
 // Written only in Tandril's own section, and never taken as a DOSBox-X setting from any other.
 bool isProgramKey(QStringView key);
-// Tandril's two sections, which hold no DOSBox-X setting.
+// Tandril's sections, which hold no DOSBox-X setting.
 bool isProgramSection(QStringView section);
 
-// "[tandril autoexec]", the header of the start-up commands.
+// "[tandril autoexec]", the header of a section.
+QString header(QLatin1StringView section);
 QString startupHeader();
-// The start-up commands' section, as every reader and the writer take it: from the first line
-// that begins with its header, in this letter case, to the next line that begins with "[" (or the
-// end of the text).
+// A section of commands, as every reader and the writer take it: from the first line that
+// begins with its header, in this letter case, to the next line that begins with "[" (or the end
+// of the text).
+std::optional<ConfigText::Span> commandSpan(QStringView text, QLatin1StringView section);
 std::optional<ConfigText::Span> startupSpan(QStringView text);
+// Its lines as they stand after the header, or nothing when the file has no such section.
+std::optional<QString> commandsOf(QStringView text, QLatin1StringView section);
+// Whether DOSBox-X closes when the game ends: the first line of the key says "true".
+bool closesWhenEnded(QStringView text);
 // Where the first of Tandril's two sections begins, if the text has one.
 std::optional<qsizetype> firstProgramSectionStart(QStringView text);
 // Its lines as they stand after the header, or nothing when the file has no such section.

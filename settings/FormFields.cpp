@@ -63,6 +63,9 @@ constexpr Field Fields[] = {
      QT_TRANSLATE_NOOP("FormFields", "Type a whole number from -1000 to 1000.")},
     {"s_machine"_L1, "dosbox"_L1, "machine"_L1, Kind::Choice, "svga_s3"_L1,
      QT_TRANSLATE_NOOP("FormFields", "Machine type"), nullptr, nullptr, machineItems, true},
+    // Tandril's own: new games get it on from the template, older ones lack it and keep the prompt.
+    {"closeWhenEnded"_L1, "tandril"_L1, "close_when_ended"_L1, Kind::OnOff, "false"_L1,
+     QT_TRANSLATE_NOOP("FormFields", "Close DOSBox-X when the game ends")},
     // Controls with code of their own.
     // The window's title, written from the game's: its help would mislead beside the title field.
     {{}, "dosbox"_L1, "title"_L1, Kind::Own},

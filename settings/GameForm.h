@@ -26,8 +26,9 @@ struct GameForm
     QString hdma;
     QString glshader;
     bool glshaderBuiltIn = false; // one of DOSBox-X's own shaders, not a file
-    QString autoexec;
-    QString otherSettings; // "[section]" and "key=value" lines the form has no control for
+    QString beforeGame;           // commands run before the game's program
+    QString autoexec;             // commands run after it ends
+    QString otherSettings;        // "[section]" and "key=value" lines the form has no control for
     GameDetails details;
     bool mayReachHost = false; // kept for this user beside the play record, not in the file
 

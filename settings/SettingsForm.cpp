@@ -66,6 +66,8 @@ GameForm load(const QString& text, const QString& templateText)
             form.windowHeight = pieces.at(1);
         }
     }
+    if (const std::optional<QString> commands = ProgramKeys::commandsOf(text, ProgramKeys::BeforeGameSection))
+        form.beforeGame = ConfigText::unprotectPercentLines(commands->trimmed());
     if (const std::optional<QString> commands = ProgramKeys::startupCommands(text))
         form.autoexec = ConfigText::unprotectPercentLines(commands->trimmed());
     form.otherSettings = OtherSettings::fromConfig(text, templateText);

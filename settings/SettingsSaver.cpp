@@ -128,6 +128,7 @@ QString configText(const QString& templateText, const GameForm& form, bool mt32S
     GameDetailsText::write(form.details, text);
 
     // Last, so that the autoexec section stays the last section.
+    ConfigText::saveCommandSection(ProgramKeys::BeforeGameSection, form.beforeGame, text);
     ConfigText::saveAutoexecToConfig(form.autoexec, text);
     return text;
 }

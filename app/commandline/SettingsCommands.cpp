@@ -43,7 +43,7 @@ std::optional<QString> refusal(const Assignment& assignment)
         return tr("Tandril keeps the game's title and programs in [tandril]: change them in the game's "
                   "settings window, or make a new game with \"tandril add\".");
     if (assignment.section == ProgramKeys::DosboxStartupSection ||
-        assignment.section == ProgramKeys::StartupSection)
+        ProgramKeys::isProgramSection(assignment.section))
         return tr("Tandril writes the start-up commands itself when it starts a game (\"tandril "
                   "launch\"): change them in the game's settings window.");
     return std::nullopt;

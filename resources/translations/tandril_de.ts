@@ -935,6 +935,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Machine type</source>
         <translation>Maschinentyp</translation>
     </message>
+    <message>
+        <source>Close DOSBox-X when the game ends</source>
+        <translation>DOSBox-X schließen, wenn das Spiel endet</translation>
+    </message>
 </context>
 <context>
     <name>GameDetailsPanel</name>
@@ -1710,10 +1714,6 @@ schlüssel=wert</translation>
         <translation>Ressourcen:</translation>
     </message>
     <message>
-        <source>DOS commands to run after the game starts, one a line</source>
-        <translation>DOS-Befehle, die nach dem Spielstart ausgeführt werden, einer pro Zeile</translation>
-    </message>
-    <message>
         <source>Start-up commands</source>
         <translation>Startbefehle</translation>
     </message>
@@ -1810,6 +1810,22 @@ schlüssel=wert</translation>
     <message>
         <source>auto, max or a number</source>
         <translation>auto, max oder eine Zahl</translation>
+    </message>
+    <message>
+        <source>DOS commands to run before the game starts, one a line</source>
+        <translation>DOS-Befehle vor dem Start des Spiels, einer pro Zeile</translation>
+    </message>
+    <message>
+        <source>DOS commands to run after the game ends, one a line</source>
+        <translation>DOS-Befehle nach dem Ende des Spiels, einer pro Zeile</translation>
+    </message>
+    <message>
+        <source>Before the game starts:</source>
+        <translation>Bevor das Spiel startet:</translation>
+    </message>
+    <message>
+        <source>After the game ends:</source>
+        <translation>Nachdem das Spiel endet:</translation>
     </message>
 </context>
 <context>

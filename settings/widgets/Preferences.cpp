@@ -74,6 +74,8 @@ void Preferences::loadConfigFile(const QString& path)
         m_windowWidth->setText(values.windowWidth);
         m_windowHeight->setText(values.windowHeight);
     }
+    if (!values.beforeGame.isEmpty())
+        m_beforeGameTextView->setPlainText(values.beforeGame);
     if (!values.autoexec.isEmpty())
         m_autoexecTextView->setPlainText(values.autoexec);
     m_otherSettings->setText(values.otherSettings);
@@ -236,6 +238,7 @@ GameForm Preferences::form() const
     form.hdma = m_hdma->currentText();
     form.glshader = m_glshaders->currentText();
     form.glshaderBuiltIn = m_glshaders->currentData().toBool();
+    form.beforeGame = m_beforeGameTextView->toPlainText();
     form.autoexec = m_autoexecTextView->toPlainText();
     form.otherSettings = m_otherSettings->text();
     form.details = m_details->details();

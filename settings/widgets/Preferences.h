@@ -114,6 +114,7 @@ private:
     QComboBox* m_irq = nullptr;
     QComboBox* m_dma = nullptr;
     QComboBox* m_hdma = nullptr;
+    QPlainTextEdit* m_beforeGameTextView = nullptr;
     QPlainTextEdit* m_autoexecTextView = nullptr;
     DropTargetView* m_dropTargetView = nullptr;
     DropTargetView* m_dropTargetViewISO = nullptr;

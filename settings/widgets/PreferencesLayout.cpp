@@ -55,6 +55,12 @@ void Preferences::buildInterface()
     m_dummy->setFocusPolicy(Qt::StrongFocus);
     m_dummy->setFixedSize(0, 0);
 
+    // The form's table makes its controls; the lines below only place them.
+    for (const FormFields::Field& row : FormFields::all()) {
+        if (row.kind != FormFields::Kind::Own)
+            m_fields.insert(row.key, FieldControls::make(row, this));
+    }
+
     m_titleName = named(new QLineEdit(this), "title_name");
     QFont titleFont = m_titleName->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
@@ -96,13 +102,9 @@ void Preferences::buildInterface()
     m_mayReachHost->setToolTip(tr("Without it, the game and its start-up commands see only its own drives: "
                                   "they cannot mount other folders, start programs of this computer or "
                                   "write to files through its ports. Turn it on only for a game you trust."));
+    gameForm->addRow(QString(), field(QStringLiteral("close_when_ended")));
     gameForm->addRow(QString(), m_mayReachHost);
 
-    // The form's table makes its controls; the lines below only place them.
-    for (const FormFields::Field& row : FormFields::all()) {
-        if (row.kind != FormFields::Kind::Own)
-            m_fields.insert(row.key, FieldControls::make(row, this));
-    }
     const auto labelOf = [](const QString& key) {
         return tr("%1:").arg(FormFields::label(*FormFields::find(key)));
     };
@@ -179,11 +181,20 @@ void Preferences::buildInterface()
     soundForm->addRow(tr("Resources:"), resourceRow);
     soundForm->addRow(QString(), m_mt32Support);
 
+    // The game's program runs between the two: the commands before it, then those after it ends.
+    m_beforeGameTextView = named(new QPlainTextEdit(this), "beforeGameTextView");
+    m_beforeGameTextView->setPlaceholderText(tr("DOS commands to run before the game starts, one a line"));
     m_autoexecTextView = named(new QPlainTextEdit(this), "autoexecTextView");
-    m_autoexecTextView->setPlaceholderText(tr("DOS commands to run after the game starts, one a line"));
-    m_autoexecTextView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_autoexecTextView->setPlaceholderText(tr("DOS commands to run after the game ends, one a line"));
+    for (QPlainTextEdit* commands : {m_beforeGameTextView, m_autoexecTextView}) {
+        commands->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        commands->setMinimumHeight(60);
+    }
     auto* autoexecGroup = new QGroupBox(tr("Start-up commands"), this);
     auto* autoexecLayout = new QVBoxLayout(autoexecGroup);
+    autoexecLayout->addWidget(new QLabel(tr("Before the game starts:"), this));
+    autoexecLayout->addWidget(m_beforeGameTextView);
+    autoexecLayout->addWidget(new QLabel(tr("After the game ends:"), this));
     autoexecLayout->addWidget(m_autoexecTextView);
 
     m_dropTargetView = named<DropTargetView>(new DropTargetView(this), "dropTargetView");

@@ -74,6 +74,15 @@ void LauncherTest::argumentLists_data()
                "iso|-set|language=de_DE.lng|"
                "-c|mount c \"$GAME\"|-c|c:|" +
                secure + "-c|clr|-c|cd |-c|G.EXE|-c|echo hi";
+    QTest::newRow("commands before the game, and DOSBox-X closing after it")
+        << int(LaunchMode::Game)
+        << QByteArray("game_exe=G.EXE\nclose_when_ended=true\n[tandril before]\n loadfix \n# c\n"
+                      "[tandril autoexec]\necho hi\n")
+        << false << false << head + "-c|c:|" + secure + "-c|clr|-c|loadfix|-c|cd |-c|G.EXE|-c|echo hi|-exit";
+    QTest::newRow("closing needs the word true; the prompt gets the commands before")
+        << int(LaunchMode::DosPrompt)
+        << QByteArray("close_when_ended=yes\n[tandril before]\nloadfix\n[tandril autoexec]\necho hi\n")
+        << false << false << head + "-c|c:|" + secure + "-c|loadfix|-c|echo hi";
     QTest::newRow("game uses the first game_exe line")
         << int(LaunchMode::Game) << QByteArray("game_exe=A/A.BAT\ngame_exe=B.EXE\n") << false << false
         << head + "-c|c:|" + secure + "-c|clr|-c|cd A|-c|call A.BAT";

@@ -231,12 +231,19 @@ void RealDosboxTest::gamesStart()
         text = withLine(text, u"cd_image"_s, image);
         batch += "copy D:\\README.TXT C:\\FROMCD.TXT\r\n";
     }
+    // The commands before the game, the game, the commands after it; then DOSBox-X closes by
+    // itself, as a new game has it (the batch file has no "exit").
+    QVERIFY(text.contains(u"\nclose_when_ended=true\n"_s));
+    text += u"\n[tandril before]\necho before> C:\\ORDER.TXT\n\n[tandril autoexec]\necho after>> C:\\ORDER.TXT\n"_s;
     testHome.writeFile(conf.mid(testHome.path().size() + 1), text.toUtf8());
-    testHome.writeFile(game.mid(testHome.path().size() + 1) + u"/GAME.BAT"_s, batch + "exit\r\n");
+    testHome.writeFile(game.mid(testHome.path().size() + 1) + u"/GAME.BAT"_s,
+                       batch + "echo game>> C:\\ORDER.TXT\r\n");
 
     const auto [exitCode, output] = tandril({u"launch"_s, title, u"--wait"_s});
     QVERIFY2(exitCode == 0, qPrintable(output));
     QCOMPARE(readFile(game + u"/STARTED.TXT"_s).trimmed(), QByteArray("started"));
+    QCOMPARE(QString::fromLatin1(readFile(game + u"/ORDER.TXT"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts),
+             (QStringList{u"before"_s, u"game"_s, u"after"_s}));
     QCOMPARE(readFile(game + u"/CAPTURES.TXT"_s).trimmed(), (game + u"/CAPTURE"_s).toUtf8());
     QCOMPARE(readFile(game + u"/FROMCD.TXT"_s).trimmed(), cd ? QByteArray("from the CD") : QByteArray());
 }

@@ -1,5 +1,6 @@
 #include "common/Rows.h"
 #include "library/ConfigText.h"
+#include "library/ProgramKeys.h"
 #include "library/GameDetails.h"
 #include "library/HostReach.h"
 
@@ -77,6 +78,11 @@ void ConfigTextTest::operations_data()
     textRow("header inside a title is no section", "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n",
             "[tandril autoexec]", "new",
             "[tandril]\ngame_title=X [tandril autoexec]\ngame_exe=\n\n[tandril autoexec]\nnew\n");
+    textRow("commands before the game go before the start-up commands, which stay last",
+            "[tandril]\nx=1\n[tandril autoexec]\nafter\n", "[tandril before]", " %X \n",
+            QString::fromUtf8("[tandril]\nx=1\n[tandril before]\n\u00A0%X\n\n[tandril autoexec]\nafter\n"));
+    textRow("commands before the game replaced", "[tandril before]\nold\n\n[tandril autoexec]\nafter\n",
+            "[tandril before]", "new", "[tandril before]\nnew\n\n[tandril autoexec]\nafter\n");
     textRow("block inserted verbatim", "", "[tandril autoexec]", "echo $1 \\1 \\0 C:\\$X",
             "\n[tandril autoexec]\necho $1 \\1 \\0 C:\\$X\n");
     textRow("first line counts even when empty", "game_exe=\ngame_exe=B.EXE\n", "first:game_exe=", "", "");
@@ -100,6 +106,8 @@ void ConfigTextTest::operations()
         // Saving the same block again changes nothing more.
         if (text.endsWith(u"\n\n"_s))
             ConfigText::saveAutoexecToConfig(value, text);
+    } else if (key == u"[tandril before]"_s) {
+        ConfigText::saveCommandSection(ProgramKeys::BeforeGameSection, value, text);
     } else if (key.startsWith(u"[tandril] "_s)) {
         ConfigText::replaceInSection(u"tandril"_s, key.mid(10), value, text);
     } else {
@@ -222,7 +230,7 @@ void ConfigTextTest::templateHoldsEveryKeyInItsSection()
              u"[sdl] fullscreen fulldouble windowresolution output autolock sensitivity [dosbox] title "
              "machine memsize [render] frameskip aspect glshader [cpu] core cputype cycles [dos] xms "
              "ems umb [ipx] ipx [midi] mididevice mt32.romdir [sblaster] sbtype sbbase irq dma hdma "
-             "[tandril] game_title game_exe setup_exe cd_image"_s);
+             "[tandril] game_title game_exe setup_exe cd_image close_when_ended"_s);
 }
 
 QTEST_GUILESS_MAIN(ConfigTextTest)

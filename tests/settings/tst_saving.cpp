@@ -45,7 +45,7 @@ const QString Template = u"[sdl]\nfullscreen=false\nfulldouble=false\nwindowreso
                          "aspect=false\nglshader=\n[cpu]\ncycles=3000\n[dos]\nxms=true\nems=true\n"
                          "umb=true\n[ipx]\nipx=false\n[midi]\nmididevice=default\nmt32.romdir=\n"
                          "[sblaster]\nsbtype=sb16\nsbbase=220\nirq=7\ndma=1\nhdma=5\n[tandril]\n"
-                         "game_title=\ngame_exe=\nsetup_exe=\ncd_image=\n"_s;
+                         "game_title=\ngame_exe=\nsetup_exe=\ncd_image=\nclose_when_ended=true\n"_s;
 
 GameForm emptyForm()
 {
@@ -58,6 +58,7 @@ GameForm emptyForm()
     form.dma = u"1"_s;
     form.hdma = u"5"_s;
     form.glshader = u"No Shader"_s;
+    form.setOn(u"close_when_ended"_s, true); // as a new game has it
     for (const char* key : {"xms", "ems", "umb"})
         form.setOn(QString::fromLatin1(key), true);
     return form;
@@ -109,6 +110,7 @@ void SavingTest::configText_data()
     full.dma = u"3"_s;
     full.hdma = u"7"_s;
     full.glshader = u"crt"_s;
+    full.beforeGame = u" loadfix \n"_s;
     full.autoexec = u"\n  mount e /cd\n e:\n"_s;
     QTest::newRow("full form")
         << full << true
@@ -119,7 +121,7 @@ void SavingTest::configText_data()
            "umb=false\n[ipx]\nipx=true\n[midi]\nmididevice=mt32\nmt32.romdir=$MT32\n"
            "[sblaster]\nsbtype=gb\nsbbase=240\nirq=5\ndma=3\nhdma=7\n[tandril]\n"
            "game_title=Cost $5 \\ Deluxe\ngame_exe=GAME/RUN.BAT\nsetup_exe=/s/SETUP.EXE\n"
-           "cd_image=/c/$1.iso\n\n[tandril autoexec]\nmount e /cd\n e:\n"_s;
+           "cd_image=/c/$1.iso\nclose_when_ended=false\n\n[tandril before]\nloadfix\n\n[tandril autoexec]\nmount e /cd\n e:\n"_s;
 }
 
 void SavingTest::configText()
