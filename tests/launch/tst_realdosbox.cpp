@@ -234,7 +234,8 @@ void RealDosboxTest::gamesStart()
     // The commands before the game, the game, the commands after it; then DOSBox-X closes by
     // itself, as a new game has it (the batch file has no "exit").
     QVERIFY(text.contains(u"\nclose_when_ended=true\n"_s));
-    text += u"\n[tandril before]\necho before> C:\\ORDER.TXT\n\n[tandril autoexec]\necho after>> C:\\ORDER.TXT\n"_s;
+    text +=
+        u"\n[tandril before]\necho before> C:\\ORDER.TXT\n\n[tandril autoexec]\necho after>> C:\\ORDER.TXT\n"_s;
     testHome.writeFile(conf.mid(testHome.path().size() + 1), text.toUtf8());
     testHome.writeFile(game.mid(testHome.path().size() + 1) + u"/GAME.BAT"_s,
                        batch + "echo game>> C:\\ORDER.TXT\r\n");

@@ -1,8 +1,8 @@
 #include "common/Rows.h"
 #include "library/ConfigText.h"
-#include "library/ProgramKeys.h"
 #include "library/GameDetails.h"
 #include "library/HostReach.h"
+#include "library/ProgramKeys.h"
 
 #include <QFile>
 #include <QTest>
