@@ -25,6 +25,7 @@ ButtonStates evaluate(int selectedRowCount, const std::optional<ConfigEntry>& se
         states.remove = true;
         states.gotoC = true;
         states.exportGame = true;
+        states.chooseProgram = !states.launchGame;
     }
     if (busyConfigFile) {
         // While a job runs, only playing goes on, and not with the game the job works on.
@@ -33,6 +34,7 @@ ButtonStates evaluate(int selectedRowCount, const std::optional<ConfigEntry>& se
         states.launchSetup = states.launchSetup && !busy;
         states.launchMSDos = states.launchMSDos && !busy;
         states.gotoC = states.gotoC && !busy;
+        states.chooseProgram = states.chooseProgram && !busy;
         states.edit = states.remove = states.exportGame = false;
     }
     return states;

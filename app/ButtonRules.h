@@ -14,6 +14,8 @@ struct ButtonStates
     bool remove = false;
     bool gotoC = false;
     bool exportGame = false;
+    // The selected game has no program yet: Play says why, and its program can be chosen.
+    bool chooseProgram = false;
 };
 
 namespace ButtonRules {

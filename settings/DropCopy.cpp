@@ -6,6 +6,8 @@
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
+#include "settings/GameFiles.h"
+#include "settings/GameFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -76,8 +78,13 @@ QList<Task> plan(const QStringList& sources, const QString& title, Target target
     QStringList planned;
     for (const QString& source : sources) {
         const QFileInfo item(source);
-        if (target == Target::CdImageFolder && (!item.exists() || item.isDir()))
+        if (target == Target::CdImageFolder &&
+            (!item.exists() || item.isDir() ||
+             !GameFiles::hasExtension(
+                 source, {QStringLiteral("iso"), QStringLiteral("cue"), QStringLiteral("bin")}))) {
+            logLine(QStringLiteral("⚠️ Not a CD image (.iso, .cue, .bin): ") + source);
             continue;
+        }
         const QString folder = destinationFolder(title, target);
         if (folder.isEmpty()) {
             logLine(QStringLiteral("⚠️ No title entered, folder name is empty."));
@@ -172,6 +179,23 @@ int run(const QList<Task>& tasks, const FileOperations::CancelFlag* cancel, cons
         ++copied;
     }
     return copied;
+}
+
+Chosen chosen(const QList<Task>& tasks, Target target, bool gameHasProgram)
+{
+    Chosen chosen;
+    for (const Task& task : tasks) {
+        if (!QFileInfo(task.destination).isFile())
+            continue;
+        if (target == Target::CdImageFolder && !chosen.cdImage &&
+            GameFiles::hasExtension(task.destination, {QStringLiteral("iso"), QStringLiteral("cue")}))
+            chosen.cdImage = task.destination;
+        if (target == Target::GameFolder && !gameHasProgram && !chosen.program &&
+            GameFiles::hasExtension(task.destination,
+                                    {QStringLiteral("exe"), QStringLiteral("com"), QStringLiteral("bat")}))
+            chosen.program = GameFiles::storedGameExePath(task.destination);
+    }
+    return chosen;
 }
 
 } // namespace DropCopy

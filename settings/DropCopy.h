@@ -35,9 +35,20 @@ QString destinationFolder(const QString& title, Target target);
 // A free name beside the destination: "game 2.exe", "game 3.exe", "DATA 2".
 QString uniqueDestination(const QString& destination, const QStringList& alsoTaken = {});
 
-// What to copy where. Items the CD image area does not take (folders, missing items) are left
-// out; clashes are settled by asking "Replace", "Keep both" or "Cancel".
+// What to copy where. Items the CD image area does not take (folders, missing items, files that
+// are no CD image: .iso, .cue and the .bin beside a .cue) are left out; clashes are settled by
+// asking "Replace", "Keep both" or "Cancel".
 QList<Task> plan(const QStringList& sources, const QString& title, Target target, Prompter& prompter);
+
+// What a finished drop makes the game's: the first CD image copied to the CD area; the first
+// program (.EXE, .COM, .BAT) copied onto drive C when the game has none yet. Only what is there
+// after the copies counts (a Cancel may have stopped some).
+struct Chosen
+{
+    std::optional<QString> cdImage; // its full path
+    std::optional<QString> program; // as the game's configuration stores it
+};
+Chosen chosen(const QList<Task>& tasks, Target target, bool gameHasProgram);
 
 // Bytes copied of the bytes to copy, as the copies go (on the copying thread).
 using Progress = std::function<void(qint64 done, qint64 total)>;

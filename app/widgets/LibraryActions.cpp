@@ -10,6 +10,7 @@
 LibraryActions::LibraryActions(QWidget* window) : QObject(window)
 {
     play = make(QStringLiteral("playAction"), tr("&Play"), window);
+    chooseProgram = make(QStringLiteral("chooseProgramAction"), tr("Choose &Program…"), window);
     runSetup = make(QStringLiteral("runSetupAction"), tr("Run &Setup"), window);
     dosPrompt = make(QStringLiteral("dosPromptAction"), tr("&DOS Prompt"), window);
     showDriveC = make(QStringLiteral("showDriveCAction"), tr("Show Drive &C"), window);
@@ -59,6 +60,12 @@ QAction* LibraryActions::make(const QString& objectName, const QString& text, QW
 void LibraryActions::apply(const ButtonStates& states)
 {
     play->setEnabled(states.launchGame);
+    chooseProgram->setEnabled(states.chooseProgram);
+    // A greyed-out Play says why.
+    play->setStatusTip(states.chooseProgram
+                           ? tr("Tandril does not know which program starts this game yet: choose "
+                                "it, or drop it onto drive C in the game's settings.")
+                           : QString());
     runSetup->setEnabled(states.launchSetup);
     dosPrompt->setEnabled(states.launchMSDos);
     showDriveC->setEnabled(states.gotoC);
@@ -81,13 +88,17 @@ void LibraryActions::bind(QAbstractButton* button, QAction* action)
 {
     button->setEnabled(action->isEnabled());
     QObject::connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    // The action's status tip, when it has one, says more than the button's own tooltip.
+    QObject::connect(action, &QAction::changed, button, [button, action, own = button->toolTip()] {
+        button->setToolTip(action->statusTip().isEmpty() ? own : action->statusTip());
+    });
     QObject::connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
 }
 
 QMenu* LibraryActions::makeGameMenu(QWidget* parent) const
 {
     auto* menu = new QMenu(tr("&Game"), parent);
-    menu->addActions({play, runSetup, dosPrompt, showDriveC});
+    menu->addActions({play, chooseProgram, runSetup, dosPrompt, showDriveC});
     menu->addSeparator();
     menu->addActions({settings, exportGame});
     menu->addSeparator();

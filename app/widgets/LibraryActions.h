@@ -20,6 +20,7 @@ public:
     explicit LibraryActions(QWidget* window);
 
     QAction* play = nullptr;
+    QAction* chooseProgram = nullptr; // for a game that has none yet
     QAction* runSetup = nullptr;
     QAction* dosPrompt = nullptr;
     QAction* showDriveC = nullptr;
@@ -43,7 +44,8 @@ public:
     // While an archive job runs, no command that changes the library can start.
     void setLibraryCommandsEnabled(bool enabled);
 
-    // The button stands for the action: a press triggers it, and it is enabled as the action is.
+    // The button stands for the action: a press triggers it, it is enabled as the action is, and
+    // the action's status tip, when set, is its tooltip.
     static void bind(QAbstractButton* button, QAction* action);
 
     QMenuBar* makeMenuBar(QWidget* parent) const;

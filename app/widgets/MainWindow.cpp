@@ -16,12 +16,14 @@
 #include "library/Mt32Folder.h"
 #include "library/PlayRecord.h"
 #include "platform/ConfigNotifier.h"
+#include "platform/FilePanel.h"
 #include "platform/Paths.h"
 #include "platform/PreferredLanguages.h"
 #include "platform/ProcessRunner.h"
 #include "platform/Prompter.h"
 #include "platform/SystemServices.h"
 #include "platform/WindowSize.h"
+#include "settings/ProgramChoice.h"
 #include "settings/widgets/Preferences.h"
 
 #include <QApplication>
@@ -309,6 +311,28 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::launchGame()
 {
     m_launcher.launch(LaunchMode::Game, selectedConfig());
+}
+
+void MainWindow::chooseGameProgram()
+{
+    const std::optional<ConfigEntry> entry = selectedConfig();
+    if (!entry)
+        return;
+    const QString gameFolder = LibraryLayout::gameFolderOfConfigFile(Paths::libraryFolder(), entry->filePath);
+    const QPointer<MainWindow> window(this);
+    m_host.filePanel.chooseFile({tr("Choose the Game's Program"),
+                                 {QStringLiteral("exe"), QStringLiteral("com"), QStringLiteral("bat")},
+                                 gameFolder},
+                                [window, configFile = entry->filePath](const QString& program) {
+                                    if (!window)
+                                        return;
+                                    if (const std::optional<QString> error =
+                                            ProgramChoice::setGameProgram(configFile, program)) {
+                                        window->showAlert(tr("Program Not Set"), *error);
+                                        return;
+                                    }
+                                    window->updateAllButtonStates();
+                                });
 }
 
 void MainWindow::launchSetup()

@@ -64,6 +64,8 @@ public Q_SLOTS:
     void openPreferencesClicked();
     void deleteSelectedEntry();
     void launchGame();
+    // For a game without a program: a file of its folder becomes it.
+    void chooseGameProgram();
     void launchSetup();
     void launchMSDos();
     void gotoDriveC();
@@ -126,6 +128,7 @@ private:
     QPushButton* m_editButton = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_launchGameButton = nullptr;
+    QPushButton* m_chooseProgramButton = nullptr;
     QPushButton* m_launchSetupButton = nullptr;
     QPushButton* m_launchMSDosButton = nullptr;
     QPushButton* m_gotoCButton = nullptr;

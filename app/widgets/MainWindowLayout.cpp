@@ -136,6 +136,8 @@ void MainWindow::buildInterface()
 
     m_launchGameButton = makeButton(this, QStringLiteral("launchGameButton"), tr("Play Game"),
                                     tr("Start the game in DOSBox-X (Return)"));
+    m_chooseProgramButton = makeButton(this, QStringLiteral("chooseProgramButton"), tr("Choose Program…"),
+                                       tr("Choose the file that starts the game"));
     m_launchSetupButton = makeButton(this, QStringLiteral("launchSetupButton"), tr("Run Setup"),
                                      tr("Start the game's setup program"));
     m_launchMSDosButton = makeButton(this, QStringLiteral("launchMSDosButton"), tr("DOS Prompt"),
@@ -181,7 +183,8 @@ void MainWindow::buildInterface()
 
     // Two rows of commands under the table: playing the selected game, and managing the library.
     auto* playRow = new QHBoxLayout;
-    for (QWidget* widget : {m_launchGameButton, m_launchSetupButton, m_launchMSDosButton, m_gotoCButton})
+    for (QWidget* widget :
+         {m_launchGameButton, m_chooseProgramButton, m_launchSetupButton, m_launchMSDosButton, m_gotoCButton})
         playRow->addWidget(widget);
     playRow->addStretch(1);
     playRow->addWidget(m_mt32RomStatus);
@@ -227,6 +230,7 @@ void MainWindow::connectCommands()
         {m_editButton, m_actions->settings},
         {m_deleteButton, m_actions->remove},
         {m_launchGameButton, m_actions->play},
+        {m_chooseProgramButton, m_actions->chooseProgram},
         {m_launchSetupButton, m_actions->runSetup},
         {m_launchMSDosButton, m_actions->dosPrompt},
         {m_gotoCButton, m_actions->showDriveC},
@@ -236,11 +240,15 @@ void MainWindow::connectCommands()
     };
     for (const auto& [button, action] : buttons)
         LibraryActions::bind(button, action);
+    // Shown only for a game that has no program yet, beside its greyed-out Play.
+    m_chooseProgramButton->setVisible(m_actions->chooseProgram->isEnabled());
+    connect(m_actions->chooseProgram, &QAction::enabledChanged, m_chooseProgramButton, &QWidget::setVisible);
     connect(m_cancelWorkButton, &QPushButton::clicked, this, &MainWindow::cancelProgressJob);
 
     const std::pair<QAction*, void (MainWindow::*)()> actions[] = {
         {m_actions->play, &MainWindow::launchGame},
         {m_actions->runSetup, &MainWindow::launchSetup},
+        {m_actions->chooseProgram, &MainWindow::chooseGameProgram},
         {m_actions->dosPrompt, &MainWindow::launchMSDos},
         {m_actions->showDriveC, &MainWindow::gotoDriveC},
         {m_actions->settings, &MainWindow::openPreferencesClicked},

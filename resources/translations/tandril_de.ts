@@ -1288,6 +1288,14 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>Choose &amp;Program…</source>
+        <translation>&amp;Programm wählen…</translation>
+    </message>
+    <message>
+        <source>Tandril does not know which program starts this game yet: choose it, or drop it onto drive C in the game's settings.</source>
+        <translation>Tandril weiß noch nicht, welches Programm dieses Spiel startet: Wählen Sie es, oder legen Sie es in den Einstellungen des Spiels auf Laufwerk C ab.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryFilterModel</name>
@@ -1545,6 +1553,22 @@ DOSBox-X: %2</translation>
     <message>
         <source>Some Games Were Not Added</source>
         <translation>Einige Spiele wurden nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Choose the Game's Program</source>
+        <translation>Programm des Spiels wählen</translation>
+    </message>
+    <message>
+        <source>Program Not Set</source>
+        <translation>Programm nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>Choose Program…</source>
+        <translation>Programm wählen…</translation>
+    </message>
+    <message>
+        <source>Choose the file that starts the game</source>
+        <translation>Die Datei wählen, die das Spiel startet</translation>
     </message>
 </context>
 <context>
@@ -1826,6 +1850,17 @@ schlüssel=wert</translation>
     <message>
         <source>After the game ends:</source>
         <translation>Nachdem das Spiel endet:</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramChoice</name>
+    <message>
+        <source>The game's program must be a file in its folder, drive C: %1</source>
+        <translation>Das Programm des Spiels muss eine Datei in seinem Ordner sein, Laufwerk C: %1</translation>
+    </message>
+    <message>
+        <source>The name "%1" cannot stand in a configuration file.</source>
+        <translation>Der Name „%1“ kann nicht in einer Konfigurationsdatei stehen.</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@ void Preferences::setCopiesRunning(bool running)
 
 void Preferences::copyDroppedItems(const QStringList& paths, DropCopy::Target target)
 {
-    QList<DropCopy::Task> tasks = DropCopy::plan(paths, m_titleName->text(), target, m_host.prompter);
+    const QList<DropCopy::Task> tasks = DropCopy::plan(paths, m_titleName->text(), target, m_host.prompter);
     if (tasks.isEmpty())
         return;
     // One drop at a time, so that "Keep both" sees the names the last drop made.
@@ -50,11 +50,20 @@ void Preferences::copyDroppedItems(const QStringList& paths, DropCopy::Target ta
     };
     BackgroundTask::start(
         this,
-        [tasks = std::move(tasks), copied, cancel = m_cancelCopies, progress] {
+        [tasks, copied, cancel = m_cancelCopies, progress] {
             *copied = DropCopy::run(tasks, cancel.get(), progress);
         },
-        [this, copied] {
+        [this, copied, tasks, target] {
             setCopiesRunning(false);
+            // A dropped CD image is the game's; so is a dropped program when it has none yet.
+            const DropCopy::Chosen chosen =
+                DropCopy::chosen(tasks, target, !m_gameExe->text().trimmed().isEmpty());
+            if (chosen.cdImage) {
+                m_cdImage->setText(*chosen.cdImage);
+                updateCDImageDisplay();
+            }
+            if (chosen.program)
+                m_gameExe->setText(*chosen.program);
             if (*copied > 0)
                 showCopiedFilesStatus(*copied);
             Q_EMIT droppedItemsCopied(*copied);

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void keyboardAndMenus();
     void buttonStates_data();
     void buttonStates();
+    void gameWithoutProgramGetsOne();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
@@ -245,16 +246,18 @@ void MainWindowTest::buttonStates_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QList<int>>("rows");
-    QTest::addColumn<QString>("expected"); // enabled buttons: Game Setup Dos Edit Delete GotoC Export
-    QTest::newRow("nothing selected") << QByteArray("game_title=A\n") << QList<int>{} << "-------";
+    QTest::addColumn<QString>(
+        "expected"); // enabled buttons: Game Setup Dos Edit Delete GotoC Export, and R: choose the program
+    QTest::newRow("nothing selected") << QByteArray("game_title=A\n") << QList<int>{} << "--------";
     QTest::newRow("executable and setup")
-        << QByteArray("game_title=A\ngame_exe=A.EXE\nsetup_exe=/s/SETUP.EXE\n") << QList<int>{0} << "GSDEXCP";
+        << QByteArray("game_title=A\ngame_exe=A.EXE\nsetup_exe=/s/SETUP.EXE\n") << QList<int>{0}
+        << "GSDEXCP-";
     QTest::newRow("blank executable")
-        << QByteArray("game_title=A\ngame_exe=  \nsetup_exe=\n") << QList<int>{0} << "--DEXCP";
+        << QByteArray("game_title=A\ngame_exe=  \nsetup_exe=\n") << QList<int>{0} << "--DEXCPR";
     QTest::newRow("later executable line counts")
-        << QByteArray("game_title=A\ngame_exe=\ngame_exe=B.EXE\n") << QList<int>{0} << "G-DEXCP";
+        << QByteArray("game_title=A\ngame_exe=\ngame_exe=B.EXE\n") << QList<int>{0} << "G-DEXCP-";
     // The current row (the second) names a program; settings need exactly one game.
-    QTest::newRow("two rows") << QByteArray("game_title=B\n") << QList<int>{0, 1} << "G-D-XCP";
+    QTest::newRow("two rows") << QByteArray("game_title=B\n") << QList<int>{0, 1} << "G-D-XCP-";
 }
 
 void MainWindowTest::buttonStates()
@@ -268,9 +271,35 @@ void MainWindowTest::buttonStates()
     select(*window, rows);
     QString actual;
     for (const char* name : {"launchGameButton", "launchSetupButton", "launchMSDosButton", "EditButton",
-                             "DeleteButton", "GotoCButton", "export_game"})
-        actual += child(*window, name)->isEnabled() ? QString::fromLatin1("GSDEXCP").at(actual.size()) : u'-';
+                             "DeleteButton", "GotoCButton", "export_game", "chooseProgramButton"})
+        actual +=
+            child(*window, name)->isEnabled() ? QString::fromLatin1("GSDEXCPR").at(actual.size()) : u'-';
     QCOMPARE(actual, expected);
+}
+
+void MainWindowTest::gameWithoutProgramGetsOne()
+{
+    // A game added by its title only: Play says why it is greyed out, and its program can be
+    // chosen from the window, only from the game's own folder (drive C).
+    const QString conf = m_home->writeConfig(u"Keen"_s, "[tandril]\ngame_title=Keen\ngame_exe=\n");
+    const QString inside = m_home->writeFile(u"Library/Application Support/Tandril/Keen/GAME/RUN.COM"_s, "x");
+    const auto window = makeWindow();
+    select(*window, {0});
+    QVERIFY(!child(*window, "launchGameButton")->isEnabled());
+    QVERIFY(
+        child(*window, "launchGameButton")->toolTip().startsWith(u"Tandril does not know which program"_s));
+    QVERIFY(child(*window, "chooseProgramButton")->isVisible());
+    child(*window, "chooseProgramButton")->click();
+    QCOMPARE(m_filePanel.requests.last().startFolder, m_home->libraryFolder() + u"/Keen"_s);
+    m_filePanel.choose(m_home->writeFile(u"elsewhere/OTHER.EXE"_s, "x"));
+    QCOMPARE(m_prompter.takeAlerts().size(), 1);
+    QVERIFY(!readFile(conf).contains("OTHER"));
+    child(*window, "chooseProgramButton")->click();
+    m_filePanel.choose(inside);
+    QCOMPARE(readFile(conf), QByteArray("[tandril]\ngame_title=Keen\ngame_exe=GAME/RUN.COM\n"));
+    QTRY_VERIFY(child(*window, "launchGameButton")->isEnabled());
+    QCOMPARE(child(*window, "launchGameButton")->toolTip(), u"Start the game in DOSBox-X (Return)"_s);
+    QVERIFY(!child(*window, "chooseProgramButton")->isVisible());
 }
 
 void MainWindowTest::exportShowsProgressAndCancels_data()

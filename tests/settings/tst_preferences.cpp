@@ -325,6 +325,34 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     auto* status = editor.findChild<QLabel*>(u"statusLabel"_s);
     QCOMPARE(status->text(), u"Files/Folders copied"_s);
     QVERIFY(!status->isHidden());
+    // A game without a program takes the first one dropped onto drive C.
+    QCOMPARE(editor.findChild<QLineEdit*>(u"game_exe"_s)->text(), u"A.EXE"_s);
+
+    // The CD area takes CD images only, and the image dropped is the game's.
+    QMimeData images;
+    images.setUrls({QUrl::fromLocalFile(m_home->writeFile(u"src/notes.txt"_s, "n")),
+                    QUrl::fromLocalFile(m_home->writeFile(u"src/game.bin"_s, "b")),
+                    QUrl::fromLocalFile(m_home->writeFile(u"src/game.cue"_s, "c"))});
+    QDropEvent imageDrop(QPointF(5, 5), Qt::CopyAction, &images, Qt::LeftButton, Qt::NoModifier);
+    auto* isoArea = editor.findChild<DropTargetView*>(u"dropTargetViewISO"_s);
+    QDragEnterEvent imageEnter(QPoint(5, 5), Qt::CopyAction, &images, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(isoArea, &imageEnter);
+    QCoreApplication::sendEvent(isoArea, &imageDrop);
+    QVERIFY(copied.wait(10000));
+    QCOMPARE(copied.last().first().toInt(), 2);
+    const QString iso = m_home->libraryFolder() + u"/Doom (unsaved)/ISO/"_s;
+    QVERIFY(!QFile::exists(iso + u"notes.txt"_s) && QFile::exists(iso + u"game.bin"_s));
+    QCOMPARE(editor.findChild<QLineEdit*>(u"cd_image"_s)->text(), iso + u"game.cue"_s);
+    QCOMPARE(editor.findChild<QLineEdit*>(u"cd_imageless"_s)->text(), u"game.cue"_s);
+    // A program dropped later leaves the game's program as it is.
+    QMimeData later;
+    later.setUrls({QUrl::fromLocalFile(m_home->writeFile(u"src/C.COM"_s, "c"))});
+    QDragEnterEvent laterEnter(QPoint(5, 5), Qt::CopyAction, &later, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(area, &laterEnter);
+    QDropEvent laterDrop(QPointF(5, 5), Qt::CopyAction, &later, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(area, &laterDrop);
+    QVERIFY(copied.wait(10000));
+    QCOMPARE(editor.findChild<QLineEdit*>(u"game_exe"_s)->text(), u"A.EXE"_s);
 }
 
 void PreferencesTest::unsavedChangesAreAskedAbout_data()
