@@ -28,6 +28,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QHBoxLayout>
@@ -165,6 +166,26 @@ void MainWindow::watchLibrary()
     });
     if (QFileInfo(Paths::libraryFolder()).isDir())
         m_watcher->addPath(Paths::libraryFolder());
+    // The MT-32 light follows ROM files put in or taken out; a file still being copied is looked
+    // at again a little later.
+    auto* romWatcher = new QFileSystemWatcher(this);
+    auto* romTimer = new QTimer(this);
+    romTimer->setSingleShot(true);
+    romTimer->setInterval(ReloadDelayMilliseconds);
+    connect(romTimer, &QTimer::timeout, this, &MainWindow::checkTwoROMFilesInMt32);
+    connect(romWatcher, &QFileSystemWatcher::directoryChanged, this, [this, romTimer] {
+        checkTwoROMFilesInMt32();
+        romTimer->start();
+    });
+    connect(romWatcher, &QFileSystemWatcher::fileChanged, romTimer, qOverload<>(&QTimer::start));
+    connect(romWatcher, &QFileSystemWatcher::directoryChanged, this, [romWatcher] {
+        // The ROM files themselves too, so that one still being written is seen when it is done.
+        const QDir folder(Mt32Folder::path());
+        for (const QString& name : folder.entryList(QDir::Files))
+            romWatcher->addPath(folder.filePath(name));
+    });
+    if (QFileInfo(Mt32Folder::path()).isDir())
+        romWatcher->addPath(Mt32Folder::path());
 }
 
 void MainWindow::selectRow(int sourceRow, bool scroll)
@@ -237,23 +258,28 @@ void MainWindow::applyButtonStates(const ButtonStates& given)
 
 bool MainWindow::checkTwoROMFilesInMt32()
 {
-    const bool available = Mt32Folder::hasTwoRomFiles();
-    m_mt32RomStatus->setPixmap(statusLight(available, 16, devicePixelRatioF()));
-    m_mt32RomStatus->setProperty("available", available);
-    m_mt32RomStatus->setToolTip(available ? tr("The MT-32 ROM files are in place.")
-                                          : tr("The MT-32 ROM files are missing."));
-    return available;
+    const Mt32Folder::Check roms = Mt32Folder::check();
+    m_mt32RomStatus->setPixmap(statusLight(roms.ready, 16, devicePixelRatioF()));
+    m_mt32RomStatus->setProperty("available", roms.ready);
+    m_mt32RomStatus->setToolTip(roms.ready ? tr("The MT-32 ROM files are in place.") : roms.problem);
+    return roms.ready;
 }
 
 void MainWindow::selectMT32Roms()
 {
+    Mt32Folder::createIfNeeded();
     const QString folder = Mt32Folder::path();
-    if (!QFileInfo::exists(folder))
-        return;
-    m_host.services.openFolder(folder);
-    if (!checkTwoROMFilesInMt32())
-        showAlert(tr("Attention"),
-                  tr("You need two ROM files inside the mt32 folder\n\nMT32_CONTROL.ROM \nMT32_PCM.ROM\n"));
+    const bool shown = m_host.services.openFolder(folder);
+    const Mt32Folder::Check roms = Mt32Folder::check();
+    checkTwoROMFilesInMt32();
+    // Without a file manager the folder's path is said, so that the files can be put there.
+    if (!shown)
+        showAlert(
+            tr("MT-32 ROM Folder"),
+            tr("No file manager could be started. Put the ROM files into this folder:\n%1").arg(folder) +
+                (roms.ready ? QString() : QStringLiteral("\n\n") + roms.problem));
+    else if (!roms.ready)
+        showAlert(tr("Attention"), roms.problem);
 }
 
 void MainWindow::showAbout()

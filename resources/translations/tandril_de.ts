@@ -1365,24 +1365,8 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Die MT-32-ROM-Dateien sind vorhanden.</translation>
     </message>
     <message>
-        <source>The MT-32 ROM files are missing.</source>
-        <translation>Die MT-32-ROM-Dateien fehlen.</translation>
-    </message>
-    <message>
         <source>Attention</source>
         <translation>Achtung</translation>
-    </message>
-    <message>
-        <source>You need two ROM files inside the mt32 folder
-
-MT32_CONTROL.ROM 
-MT32_PCM.ROM
-</source>
-        <translation>Im Ordner mt32 werden zwei ROM-Dateien benötigt
-
-MT32_CONTROL.ROM 
-MT32_PCM.ROM
-</translation>
     </message>
     <message>
         <source>About Tandril</source>
@@ -1569,6 +1553,35 @@ DOSBox-X: %2</translation>
     <message>
         <source>Choose the file that starts the game</source>
         <translation>Die Datei wählen, die das Spiel startet</translation>
+    </message>
+    <message>
+        <source>MT-32 ROM Folder</source>
+        <translation>MT-32-ROM-Ordner</translation>
+    </message>
+    <message>
+        <source>No file manager could be started. Put the ROM files into this folder:
+%1</source>
+        <translation>Es konnte kein Dateimanager gestartet werden. Legen Sie die ROM-Dateien in diesen Ordner:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Mt32Folder</name>
+    <message>
+        <source>%1 has %2 bytes, which is the size of no such ROM.</source>
+        <translation>%1 hat %2 Bytes, das ist die Größe keines solchen ROMs.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 holds no ROM data (the same byte throughout).</source>
+        <translation>%1 enthält keine ROM-Daten (durchgehend dasselbe Byte).</translation>
+    </message>
+    <message>
+        <source>DOSBox-X needs MT32_CONTROL.ROM and MT32_PCM.ROM, or CM32L_CONTROL.ROM and CM32L_PCM.ROM, in %1.</source>
+        <translation>DOSBox-X braucht MT32_CONTROL.ROM und MT32_PCM.ROM oder CM32L_CONTROL.ROM und CM32L_PCM.ROM in %1.</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void buttonStates_data();
     void buttonStates();
     void gameWithoutProgramGetsOne();
+    void mt32LightFollowsTheFolder();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
@@ -567,6 +568,32 @@ void MainWindowTest::addDialogsHandBackWhatWasChosen()
     expected.program = u"SETUP.EXE"_s;
     expected.cdImage.clear();
     QCOMPARE(answer, std::optional(std::optional(expected)));
+}
+
+void MainWindowTest::mt32LightFollowsTheFolder()
+{
+    const auto window = makeWindow();
+    QLabel* light = child<QLabel>(*window, "mt32RomStatus");
+    QVERIFY(!light->property("available").toBool());
+    // Without a file manager, the button says where the files go.
+    m_services.hasFileManager = false;
+    child(*window, "selectMT32Roms")->click();
+    const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+    QCOMPARE(alerts.size(), 1);
+    QVERIFY2(alerts.first().message.contains(m_home->libraryFolder() + u"/mt32"_s),
+             qPrintable(alerts.first().message));
+    // ROM files put in while the window is open turn it green; a zero-filled one does not.
+    QByteArray control(64 * 1024, '\0');
+    m_home->writeFile(u"Library/Application Support/Tandril/mt32/MT32_CONTROL.ROM"_s, control);
+    QByteArray pcm(512 * 1024, 'p');
+    pcm[1] = 'q';
+    m_home->writeFile(u"Library/Application Support/Tandril/mt32/MT32_PCM.ROM"_s, pcm);
+    QTest::qWait(600);
+    QVERIFY(!light->property("available").toBool());
+    QVERIFY(light->toolTip().startsWith(u"MT32_CONTROL.ROM holds no ROM data"_s));
+    control[0] = 'c';
+    m_home->writeFile(u"Library/Application Support/Tandril/mt32/MT32_CONTROL.ROM"_s, control);
+    QTRY_VERIFY(light->property("available").toBool());
 }
 
 void MainWindowTest::windowFitsTheScreen_data()

@@ -12,10 +12,11 @@ public:
     bool openFolder(const QString& path) override
     {
         openedFolders.append(path);
-        return true;
+        return hasFileManager;
     }
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
 
+    bool hasFileManager = true;
     QStringList openedFolders;
     QList<QUrl> openedUrls;
 };

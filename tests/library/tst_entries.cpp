@@ -4,6 +4,7 @@
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/LibraryLoader.h"
+#include "library/Mt32Folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void entryFromOneFile_data();
     void entryFromOneFile();
     void orderAndSkippedFiles();
+    void mt32RomsAsDosboxXFindsThem_data();
+    void mt32RomsAsDosboxXFindsThem();
 };
 
 void EntriesTest::adding_data()
@@ -257,6 +260,48 @@ void EntriesTest::orderAndSkippedFiles()
     QCOMPARE(LibraryLoader::listingSignature(home.libraryFolder()), signature);
     home.writeConfig(u"Doom"_s, "game_title=Doom\n");
     QVERIFY(LibraryLoader::listingSignature(home.libraryFolder()) != signature);
+}
+
+void EntriesTest::mt32RomsAsDosboxXFindsThem_data()
+{
+    // Files in the MT-32 folder as "NAME:KILOBYTES" ("0" after a size: zeros), and what the check
+    // says: "ready", or the start of its problem.
+    textColumns({"files", "said"});
+    textRow("the MT-32's pair", "MT32_CONTROL.ROM:64|MT32_PCM.ROM:512", "ready");
+    textRow("the CM-32L's pair", "CM32L_CONTROL.ROM:64|CM32L_PCM.ROM:1024", "ready");
+    textRow("an MT-32 with a CM-32L's PCM size", "MT32_CONTROL.ROM:64|MT32_PCM.ROM:1024", "ready");
+    textRow("empty", "", "DOSBox-X needs MT32_CONTROL.ROM and MT32_PCM.ROM");
+    textRow("two ROM files of other names", "A.ROM:64|B.ROM:512", "DOSBox-X needs");
+    textRow("names in lower case", "mt32_control.rom:64|mt32_pcm.rom:512", "DOSBox-X needs");
+    textRow("one of the pair", "MT32_CONTROL.ROM:64", "DOSBox-X needs");
+    textRow("zero-filled", "MT32_CONTROL.ROM:64:0|MT32_PCM.ROM:512",
+            "MT32_CONTROL.ROM holds no ROM data (the same byte throughout).");
+    textRow("a PCM ROM of no ROM's size", "MT32_CONTROL.ROM:64|MT32_PCM.ROM:511",
+            "MT32_PCM.ROM has 523264 bytes, which is the size of no such ROM.");
+    textRow("a control ROM one byte short", "MT32_CONTROL.ROM:64-|MT32_PCM.ROM:512",
+            "MT32_CONTROL.ROM has 65535 bytes");
+}
+
+void EntriesTest::mt32RomsAsDosboxXFindsThem()
+{
+    const TestHome home;
+    const QString folder = home.libraryFolder() + u"/mt32"_s;
+    QVERIFY(QDir().mkpath(folder));
+    for (const QString& file : cell("files").split(u'|', Qt::SkipEmptyParts)) {
+        const QStringList parts = file.split(u':');
+        QString size = parts.at(1);
+        const bool oneShort = size.endsWith(u'-');
+        QByteArray bytes(size.remove(u'-').toInt() * 1024 - (oneShort ? 1 : 0), '\0');
+        if (parts.size() < 3)
+            for (qsizetype i = 0; i < bytes.size(); ++i)
+                bytes[i] = char(i * 7 + 3);
+        home.writeFile(u"Library/Application Support/Tandril/mt32/"_s + parts.at(0), bytes);
+    }
+    const Mt32Folder::Check check = Mt32Folder::check(folder);
+    const QString said = cell("said");
+    QCOMPARE(check.ready, said == u"ready"_s);
+    if (!check.ready)
+        QVERIFY2(check.problem.startsWith(said), qPrintable(check.problem));
 }
 
 QTEST_GUILESS_MAIN(EntriesTest)
