@@ -155,4 +155,36 @@ std::optional<QString> mountFloppies(const QStringList& images)
     return QStringLiteral("imgmount a -t floppy ") + paths.join(u' ');
 }
 
+Presence programPresence(const QString& gameFolder, const QString& gameExe)
+{
+    QString path = gameExe.trimmed();
+    static const QRegularExpression driveC(QStringLiteral("^[cC]:[\\\\/]"));
+    static const QRegularExpression otherDrive(QStringLiteral("^[a-zA-Z]:"));
+    if (const QRegularExpressionMatch match = driveC.match(path); match.hasMatch())
+        path = path.mid(match.capturedLength());
+    else if (otherDrive.match(path).hasMatch() || path.startsWith(u'/'))
+        return Presence::Unknown;
+    const QStringList parts = path.split(QRegularExpression(QStringLiteral("[\\\\/]")), Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return Presence::Unknown;
+    QDir folder(gameFolder);
+    if (!folder.exists())
+        return Presence::Unknown; // no drive C at all, which the mount says itself
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (parts.at(i).contains(u'~') || parts.at(i) == u"." || parts.at(i) == u"..")
+            return Presence::Unknown;
+        const bool last = i + 1 == parts.size();
+        const QStringList entries =
+            folder.entryList(last ? QDir::Files | QDir::Hidden : QDir::Dirs | QDir::Hidden);
+        const auto found = std::find_if(entries.cbegin(), entries.cend(), [&](const QString& entry) {
+            return entry.compare(parts.at(i), Qt::CaseInsensitive) == 0;
+        });
+        if (found == entries.cend())
+            return Presence::Missing;
+        if (!last)
+            folder.cd(*found);
+    }
+    return Presence::There;
+}
+
 } // namespace DosCommands

@@ -40,4 +40,16 @@ std::optional<QString> mountFloppies(const QStringList& images);
 QString lastPathComponent(const QString& path);
 QString deletingLastPathComponent(const QString& path);
 
+// Whether the game's program is in its folder, found as DOS finds it (letters in any case), so
+// that a deleted program is said before DOSBox-X starts. Unknown for what cannot be looked at on
+// this side: another drive, a short name ("MYLONG~1"), a path of this computer, a game folder
+// that is not there at all.
+enum class Presence
+{
+    There,
+    Missing,
+    Unknown,
+};
+Presence programPresence(const QString& gameFolder, const QString& gameExe);
+
 } // namespace DosCommands

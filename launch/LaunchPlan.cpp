@@ -16,22 +16,19 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Launch", text);
-}
-
 QString noSelectionMessage(LaunchMode mode)
 {
     switch (mode) {
     case LaunchMode::Game:
-        return tr("Please select a game from the list to run the live test.");
+        return QCoreApplication::translate("Launch",
+                                           "Please select a game from the list to run the live test.");
     case LaunchMode::Setup:
-        return tr("Please select a game from the list to launch the setup.");
+        return QCoreApplication::translate("Launch",
+                                           "Please select a game from the list to launch the setup.");
     case LaunchMode::DosPrompt:
         break;
     }
-    return tr("Please select a game from the list to launch MS-DOS.");
+    return QCoreApplication::translate("Launch", "Please select a game from the list to launch MS-DOS.");
 }
 
 // Builds "-c" pairs after the fixed head.
@@ -40,9 +37,10 @@ class Arguments
 public:
     explicit Arguments(const QString& configFile) : m_list{QStringLiteral("-conf"), configFile} {}
 
-    void language(const LanguageChoice& choice)
+    void language(const LanguageChoice& choice, const std::function<bool(const QString&)>& hasLanguageFile)
     {
-        m_list << QStringLiteral("-set") << QStringLiteral("language=") + choice.languageFile;
+        if (!choice.languageFile.isEmpty() && (!hasLanguageFile || hasLanguageFile(choice.languageFile)))
+            m_list << QStringLiteral("-set") << QStringLiteral("language=") + choice.languageFile;
     }
     void set(const QString& setting) { m_list << QStringLiteral("-set") << setting; }
     void flag(const QString& flag) { m_list << flag; }
@@ -86,13 +84,13 @@ private:
 
 } // namespace
 
-std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry,
-                                                    const QString& libraryFolder,
-                                                    const QStringList& preferredLanguages, MountPaths* mounts,
-                                                    HostReachChoice reach)
+std::variant<QStringList, LaunchRefusal>
+planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry, const QString& libraryFolder,
+           const QStringList& preferredLanguages, MountPaths* mounts, HostReachChoice reach,
+           const std::function<bool(const QString&)>& hasLanguageFile)
 {
     if (!entry)
-        return LaunchRefusal{tr("No Selection"), noSelectionMessage(mode)};
+        return LaunchRefusal{QCoreApplication::translate("Launch", "No Selection"), noSelectionMessage(mode)};
 
     const TextFile::ReadResult read = TextFile::readUtf8(entry->filePath);
     const QString gameFolder = LibraryLayout::gameFolderOfConfigFile(libraryFolder, entry->filePath);
@@ -124,18 +122,27 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
     switch (mode) {
     case LaunchMode::Game: {
         if (!read.ok())
-            return LaunchRefusal{tr("Error"), tr("Could not read the config file.")};
+            return LaunchRefusal{QCoreApplication::translate("Launch", "Error"),
+                                 QCoreApplication::translate("Launch", "Could not read the config file.")};
         const QString gameExe = ProgramKeys::gameExeForLaunch(text);
         if (gameExe.isEmpty())
-            return LaunchRefusal{tr("No Game Program"),
-                                 tr("Tandril does not know which program starts \"%1\". Open the game's "
-                                    "Settings, choose its program under Game, save, and press Play again.")
-                                     .arg(entry->title.isEmpty()
-                                              ? QFileInfo(entry->filePath).completeBaseName()
-                                              : entry->title)};
+            return LaunchRefusal{
+                QCoreApplication::translate("Launch", "No Game Program"),
+                QCoreApplication::translate(
+                    "Launch", "Tandril does not know which program starts \"%1\". Open the game's "
+                              "Settings, choose its program under Game, save, and press Play again.")
+                    .arg(entry->title.isEmpty() ? QFileInfo(entry->filePath).completeBaseName()
+                                                : entry->title)};
+        if (DosCommands::programPresence(gameFolder, gameExe) == DosCommands::Presence::Missing)
+            return LaunchRefusal{
+                QCoreApplication::translate("Launch", "Game Program Not Found"),
+                QCoreApplication::translate(
+                    "Launch", "The game's program %1 is no longer in its folder (drive C). Choose it again "
+                              "in the game's Settings.")
+                    .arg(gameExe)};
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
         arguments.command(mountCdImage());
-        arguments.language(language);
+        arguments.language(language, hasLanguageFile);
         arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
         arguments.command(QStringLiteral("c:"));
         arguments.command(keyboardCommand(language.layout));
@@ -150,17 +157,20 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
         break;
     }
     case LaunchMode::Setup: {
-        const LaunchRefusal noSetup{tr("No Setup"), tr("No setup path found in the selected config.")};
+        const LaunchRefusal noSetup{
+            QCoreApplication::translate("Launch", "No Setup"),
+            QCoreApplication::translate("Launch", "No setup path found in the selected config.")};
         if (!read.ok())
             return noSetup;
         const QString setupPath = entry->setupPath.value_or(QString());
         if (setupPath.isEmpty())
             return noSetup;
         if (!QFileInfo::exists(setupPath))
-            return LaunchRefusal{tr("File Not Found"),
-                                 tr("The setup file was not found at:\n%1").arg(setupPath)};
+            return LaunchRefusal{
+                QCoreApplication::translate("Launch", "File Not Found"),
+                QCoreApplication::translate("Launch", "The setup file was not found at:\n%1").arg(setupPath)};
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
-        arguments.language(language);
+        arguments.language(language, hasLanguageFile);
         arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
         arguments.command(
             DosCommands::mountSetupFolder(mount(DosCommands::deletingLastPathComponent(setupPath))));
@@ -176,7 +186,7 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
     case LaunchMode::DosPrompt: {
         // An unreadable file still gives a prompt, without CD image and start-up lines.
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
-        arguments.language(language);
+        arguments.language(language, hasLanguageFile);
         arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
         arguments.command(mountCdImage());
         QStringList floppies = DosCommands::floppyImages(gameFolder);
@@ -195,15 +205,18 @@ std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::
     }
 
     if (mount.unmountable())
-        return LaunchRefusal{tr("Cannot Mount"),
-                             tr("DOSBox-X cannot use this path as it is, and there is no private folder for "
-                                "a short link to it:\n%1")
+        return LaunchRefusal{QCoreApplication::translate("Launch", "Cannot Mount"),
+                             QCoreApplication::translate(
+                                 "Launch",
+                                 "DOSBox-X cannot use this path as it is, and there is no private folder for "
+                                 "a short link to it:\n%1")
                                  .arg(*mount.unmountable())};
     if (arguments.commandCount() > MaximumStartupCommands)
         return LaunchRefusal{
-            tr("Too Many Start-up Commands"),
-            tr("DOSBox-X runs at most 11 start-up commands; this launch needs %1. Remove some "
-               "lines from the game's start-up commands.")
+            QCoreApplication::translate("Launch", "Too Many Start-up Commands"),
+            QCoreApplication::translate(
+                "Launch", "DOSBox-X runs at most 11 start-up commands; this launch needs %1. Remove some "
+                          "lines from the game's start-up commands.")
                 .arg(arguments.commandCount())};
     return arguments.list();
 }

@@ -2,6 +2,7 @@
 
 #include "library/ConfigEntry.h"
 
+#include <functional>
 #include <optional>
 #include <QStringList>
 #include <variant>
@@ -39,8 +40,10 @@ enum class HostReachChoice
 // The emulator's argument list for a mode, or the alert that stops it. Reads the configuration
 // file and the floppy folder; writes nothing. mounts: turns the host paths DOSBox-X mounts into
 // paths it can take, and collects the links that needs (none: every path as it is).
-std::variant<QStringList, LaunchRefusal> planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry,
-                                                    const QString& libraryFolder,
-                                                    const QStringList& preferredLanguages,
-                                                    MountPaths* mounts = nullptr,
-                                                    HostReachChoice reach = HostReachChoice::OwnDrivesOnly);
+// hasLanguageFile: whether the installed DOSBox-X has a language file (none: it has every one);
+// a file it lacks is never named, since DOSBox-X would stop every start to say so.
+std::variant<QStringList, LaunchRefusal>
+planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry, const QString& libraryFolder,
+           const QStringList& preferredLanguages, MountPaths* mounts = nullptr,
+           HostReachChoice reach = HostReachChoice::OwnDrivesOnly,
+           const std::function<bool(const QString&)>& hasLanguageFile = {});

@@ -47,7 +47,10 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
     const std::variant<QStringList, LaunchRefusal> plan =
         planLaunch(mode, entry, Paths::libraryFolder(), m_languages(), &mounts,
                    entry && HostAccess::isAllowed(entry->filePath) ? HostReachChoice::OtherFolders
-                                                                   : HostReachChoice::OwnDrivesOnly);
+                                                                   : HostReachChoice::OwnDrivesOnly,
+                   [folder = m_emulator.languageFolder()](const QString& file) {
+                       return !folder.isEmpty() && QFileInfo(QDir(folder).filePath(file)).isFile();
+                   });
     if (const auto* refusal = std::get_if<LaunchRefusal>(&plan)) {
         m_prompter.showAlert(refusal->title, refusal->message);
         return std::nullopt;

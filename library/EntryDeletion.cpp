@@ -121,7 +121,8 @@ Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& p
 
     QString text = tr("Are you sure you want to delete the configuration for \"%1\"?").arg(entry->title);
     text +=
-        u'\n' + (toTrash ? tr("The game and its folder will be moved to the Trash.")
+        u'\n' + (toTrash ? tr("The whole game goes: its configuration and its folder with all its files, saved "
+                               "games included, are moved to the Trash.")
                          : tr("The game's folder and all its files, saved games included, will be deleted "
                               "for good."));
     const Prompter::Question question{

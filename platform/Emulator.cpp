@@ -84,6 +84,11 @@ QString Emulator::shaderFolder() const
     return BundlePath + QStringLiteral("/Contents/Resources/glshaders");
 }
 
+QString Emulator::languageFolder() const
+{
+    return BundlePath + QStringLiteral("/Contents/Resources/languages");
+}
+
 QString Emulator::foundLine() const
 {
     return QStringLiteral("dosbox-x found at %1.").arg(executable().value_or(QString()));
@@ -164,20 +169,35 @@ Emulator::Start Emulator::startCommand(const QStringList& dosboxArguments,
     return {program->program, arguments};
 }
 
-QString Emulator::shaderFolder() const
+namespace {
+
+// DOSBox-X installs PREFIX/bin/dosbox-x and its resources in PREFIX/share/dosbox-x/NAME; a link on
+// PATH (/usr/local/bin/dosbox-x) counts from the real program's prefix.
+QString resourceFolder(const QString& program, const QString& flatpakLocation, const QString& name)
 {
-    const std::optional<Found>& program = found();
-    if (!program)
-        return {};
-    if (!program->flatpakLocation.isEmpty())
-        return QDir(program->flatpakLocation).filePath(QStringLiteral("files/share/dosbox-x/glshaders"));
-    // DOSBox-X installs PREFIX/bin/dosbox-x and its shaders in PREFIX/share/dosbox-x/glshaders.
-    // A link on PATH (/usr/local/bin/dosbox-x) counts from the real program's prefix.
-    const QFileInfo info(program->program);
+    if (!flatpakLocation.isEmpty())
+        return QDir(flatpakLocation).filePath(QStringLiteral("files/share/dosbox-x/") + name);
+    const QFileInfo info(program);
     const QString real = info.canonicalFilePath();
     QDir prefix = QFileInfo(real.isEmpty() ? info.absoluteFilePath() : real).dir();
     prefix.cdUp();
-    return prefix.absoluteFilePath(QStringLiteral("share/dosbox-x/glshaders"));
+    return prefix.absoluteFilePath(QStringLiteral("share/dosbox-x/") + name);
+}
+
+} // namespace
+
+QString Emulator::shaderFolder() const
+{
+    const std::optional<Found>& program = found();
+    return program ? resourceFolder(program->program, program->flatpakLocation, QStringLiteral("glshaders"))
+                   : QString();
+}
+
+QString Emulator::languageFolder() const
+{
+    const std::optional<Found>& program = found();
+    return program ? resourceFolder(program->program, program->flatpakLocation, QStringLiteral("languages"))
+                   : QString();
 }
 
 QString Emulator::foundLine() const

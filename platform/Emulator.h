@@ -31,8 +31,9 @@ public:
     // every host path the arguments mount.
     // extraGrants: more host paths the Flatpak may use (a file DOSBox-X is to write).
     Start startCommand(const QStringList& dosboxArguments, const QStringList& extraGrants = {}) const;
-    // The folder of the emulator's display shaders (may not exist).
+    // The folders of the emulator's display shaders and its language files (may not exist).
     QString shaderFolder() const;
+    QString languageFolder() const;
     // Looks again, after the user chose a program.
     void refresh();
 

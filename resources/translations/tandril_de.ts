@@ -559,10 +559,6 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Möchten Sie die Konfiguration für „%1“ wirklich löschen?</translation>
     </message>
     <message>
-        <source>The game and its folder will be moved to the Trash.</source>
-        <translation>Das Spiel und sein Ordner werden in den Papierkorb verschoben.</translation>
-    </message>
-    <message>
         <source>Delete Configuration?</source>
         <translation>Konfiguration löschen?</translation>
     </message>
@@ -581,6 +577,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>The game's folder and all its files, saved games included, will be deleted for good.</source>
         <translation>Der Ordner des Spiels und alle seine Dateien, Spielstände eingeschlossen, werden endgültig gelöscht.</translation>
+    </message>
+    <message>
+        <source>The whole game goes: its configuration and its folder with all its files, saved games included, are moved to the Trash.</source>
+        <translation>Das ganze Spiel wird entfernt: Seine Konfiguration und sein Ordner mit allen Dateien, gespeicherte Spielstände eingeschlossen, kommen in den Papierkorb.</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1188,82 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please select a game from the list to run the live test.</source>
+        <translation>Bitte wählen Sie ein Spiel aus der Liste, um es zu starten.</translation>
+    </message>
+    <message>
+        <source>Please select a game from the list to launch the setup.</source>
+        <translation>Bitte wählen Sie ein Spiel aus der Liste, um sein Setup zu starten.</translation>
+    </message>
+    <message>
+        <source>Please select a game from the list to launch MS-DOS.</source>
+        <translation>Bitte wählen Sie ein Spiel aus der Liste, um MS-DOS zu starten.</translation>
+    </message>
+    <message>
+        <source>No Selection</source>
+        <translation>Keine Auswahl</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Could not read the config file.</source>
+        <translation>Die Konfigurationsdatei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No Game Program</source>
+        <translation>Kein Spielprogramm</translation>
+    </message>
+    <message>
+        <source>Tandril does not know which program starts "%1". Open the game's Settings, choose its program under Game, save, and press Play again.</source>
+        <translation>Tandril weiß nicht, welches Programm „%1“ startet. Öffnen Sie die Einstellungen des Spiels, wählen Sie sein Programm unter Spiel, sichern Sie und drücken Sie erneut auf Spielen.</translation>
+    </message>
+    <message>
+        <source>Game Program Not Found</source>
+        <translation>Spielprogramm nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The game's program %1 is no longer in its folder (drive C). Choose it again in the game's Settings.</source>
+        <translation>Das Programm des Spiels, %1, ist nicht mehr in seinem Ordner (Laufwerk C). Wählen Sie es in den Einstellungen des Spiels erneut.</translation>
+    </message>
+    <message>
+        <source>No Setup</source>
+        <translation>Kein Setup</translation>
+    </message>
+    <message>
+        <source>No setup path found in the selected config.</source>
+        <translation>In der gewählten Konfiguration ist kein Setup-Pfad angegeben.</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The setup file was not found at:
+%1</source>
+        <translation>Die Setup-Datei wurde nicht gefunden unter:
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot Mount</source>
+        <translation>Einbinden nicht möglich</translation>
+    </message>
+    <message>
+        <source>DOSBox-X cannot use this path as it is, and there is no private folder for a short link to it:
+%1</source>
+        <translation>DOSBox-X kann diesen Pfad so nicht verwenden, und es gibt keinen privaten Ordner für eine kurze Verknüpfung dorthin:
+%1</translation>
+    </message>
+    <message>
+        <source>Too Many Start-up Commands</source>
+        <translation>Zu viele Startbefehle</translation>
+    </message>
+    <message>
+        <source>DOSBox-X runs at most 11 start-up commands; this launch needs %1. Remove some lines from the game's start-up commands.</source>
+        <translation>DOSBox-X führt höchstens 11 Startbefehle aus; dieser Start braucht %1. Entfernen Sie einige Zeilen aus den Startbefehlen des Spiels.</translation>
     </message>
 </context>
 <context>

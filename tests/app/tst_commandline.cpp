@@ -247,6 +247,8 @@ void CommandLineTest::launchModes()
     const TestHome home;
     RecordingEmulator emulator(home.path() + u"/bin"_s);
     const QString setup = home.writeFile(u"SETUP.EXE"_s, "MZ");
+    // The language file is named because this DOSBox-X has it, beside its program.
+    home.writeFile(u"share/dosbox-x/languages/de_DE.lng"_s, ":");
     // Every argument reaches the emulator whole: blanks, quotes, shell characters and non-ASCII.
     const QString conf = home.writeConfig(
         u"Höhle der Drachen 2"_s, "game_title=Doom\ngame_exe=C:\\HÖHLE\\START.EXE\n"
@@ -264,6 +266,7 @@ void CommandLineTest::launchModes()
     QCOMPARE(*arguments, std::get<QStringList>(planLaunch(LaunchMode(mode), LibraryLoader::readEntry(conf),
                                                           home.libraryFolder(), {u"de-DE"_s}, &mounts)));
     QCOMPARE(arguments->last(), u"echo \"q\" $HOME `x`"_s);
+    QVERIFY(arguments->contains(u"language=de_DE.lng"_s));
     QVERIFY(!mounts.links().isEmpty());
     for (const MountPaths::Link& link : mounts.links())
         QCOMPARE(QFileInfo(link.alias).symLinkTarget(), link.target);

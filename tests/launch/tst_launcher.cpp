@@ -131,6 +131,7 @@ void LauncherTest::argumentLists()
     const QString conf = home.writeConfig(u"Game"_s, config.isEmpty() ? QByteArray("\xff\xfe") : config);
     const QString setup = home.writeFile(u"setups/Game/SETUP.EXE"_s, "MZ");
     if (floppies) {
+        home.writeFile(u"Library/Application Support/Tandril/Game/G/G.EXE"_s, "MZ");
         for (const char* name : {"b.ima", "A.IMA", "notes.txt"})
             home.writeFile(u"Library/Application Support/Tandril/Game/FLOPPIES/"_s + QLatin1String(name),
                            "x");
@@ -143,6 +144,12 @@ void LauncherTest::argumentLists()
              expected.replace(u"$CONF"_s, conf)
                  .replace(u"$GAME"_s, game)
                  .replace(u"$SETUP"_s, home.path() + u"/setups/Game"_s));
+    // A DOSBox-X without the language file is never told to load it: it would stop every start.
+    const auto without =
+        planLaunch(LaunchMode(mode), ConfigEntry{u"G"_s, conf, setup}, home.libraryFolder(), German, nullptr,
+                   mayReachHost ? HostReachChoice::OtherFolders : HostReachChoice::OwnDrivesOnly,
+                   [](const QString& file) { return file != u"de_DE.lng"_s; });
+    QCOMPARE(std::get<QStringList>(without).join(u'|'), expected.remove(u"-set|language=de_DE.lng|"_s));
 }
 
 void LauncherTest::refusals_data()
@@ -162,6 +169,17 @@ void LauncherTest::refusals_data()
         "its program under Game, save, and press Play again.");
     row("setup file missing", LaunchMode::Setup, "x\n", "/no/SETUP.EXE",
         "File Not Found: The setup file was not found at:\n/no/SETUP.EXE");
+    // The game's folder holds Sub/Start.Exe only ("" below: the launch goes ahead).
+    row("program gone from the game's folder", LaunchMode::Game, "game_exe=C:\\SUB\\GONE.EXE\n", "-",
+        "Game Program Not Found: The game's program C:\\SUB\\GONE.EXE is no longer in its folder (drive C). "
+        "Choose it again in the game's Settings.");
+    row("a folder of the path gone", LaunchMode::Game, "game_exe=OLD/START.EXE\n", "-",
+        "Game Program Not Found: The game's program OLD/START.EXE is no longer in its folder (drive C). "
+        "Choose it again in the game's Settings.");
+    row("found in another letter case, as DOS finds it", LaunchMode::Game, "game_exe=c:/sub/START.EXE\n", "-",
+        "");
+    row("a short name is not looked at", LaunchMode::Game, "game_exe=C:\\SUBFOL~1\\X.EXE\n", "-", "");
+    row("another drive is not looked at", LaunchMode::Game, "game_exe=D:\\X.EXE\n", "-", "");
 }
 
 void LauncherTest::refusals()
@@ -175,7 +193,12 @@ void LauncherTest::refusals()
     const std::optional<QString> setup = setupPath == u"-" ? std::nullopt : std::optional<QString>(setupPath);
     const std::optional<ConfigEntry> entry =
         config == "-" ? std::nullopt : std::optional<ConfigEntry>(ConfigEntry{u"G"_s, conf, setup});
+    home.writeFile(u"Library/Application Support/Tandril/Game/Sub/Start.Exe"_s, "MZ");
     const auto plan = planLaunch(LaunchMode(mode), entry, home.libraryFolder(), German);
+    if (alert.isEmpty()) {
+        QVERIFY(std::holds_alternative<QStringList>(plan));
+        return;
+    }
     QVERIFY(std::holds_alternative<LaunchRefusal>(plan));
     QCOMPARE(std::get<LaunchRefusal>(plan).title + u": "_s + std::get<LaunchRefusal>(plan).message, alert);
 }
