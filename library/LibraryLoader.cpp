@@ -62,7 +62,7 @@ std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const Q
         lineStart = lineEnd + 1;
         if (line.startsWith(DetailPrefix)) {
             if (!title && line.startsWith(TitleKey)) {
-                title = line.sliced(TitleKey.size());
+                title = line;
                 continue;
             }
             const QByteArrayView rest = line.sliced(DetailPrefix.size());
@@ -78,7 +78,7 @@ std::optional<ConfigEntry> entryFromBytes(const QString& configFilePath, const Q
         return std::nullopt;
 
     ConfigEntry entry;
-    entry.title = QString::fromUtf8(*title).trimmed();
+    entry.title = ProgramKeys::titleFromLine(QString::fromUtf8(*title));
     if (setup)
         entry.setupPath = QString::fromUtf8(*setup).trimmed();
     for (size_t i = 0; i < details.size(); ++i) {

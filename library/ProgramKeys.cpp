@@ -8,6 +8,11 @@ bool isProgramKey(QStringView key)
            key.compare(SetupExe, Qt::CaseInsensitive) == 0 || key.compare(CdImage, Qt::CaseInsensitive) == 0;
 }
 
+QString titleFromLine(QStringView line)
+{
+    return line.toString().remove(QString(Title) + u'=').trimmed();
+}
+
 bool isProgramSection(QStringView section)
 {
     return section.compare(Section, Qt::CaseInsensitive) == 0 ||

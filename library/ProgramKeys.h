@@ -28,6 +28,10 @@ inline constexpr QLatin1StringView CloseWhenEnded{"close_when_ended"};
 // The details are "game_" and their name: "game_year", "game_notes", ...
 inline constexpr QLatin1StringView DetailPrefix{"game_"};
 
+// A title line's title: the line with every "game_title=" in it removed, trimmed (a line that
+// holds it twice loses both).
+QString titleFromLine(QStringView line);
+
 // Written only in Tandril's own section, and never taken as a DOSBox-X setting from any other.
 bool isProgramKey(QStringView key);
 // Tandril's sections, which hold no DOSBox-X setting.

@@ -28,7 +28,7 @@ GameForm load(const QString& text, const QString& templateText)
 {
     GameForm form;
     form.details = GameDetailsText::read(text);
-    form.title = lastValue(text, ProgramKeys::Title).value_or(QString());
+    form.title = ProgramKeys::titleFromLine(lastValue(text, ProgramKeys::Title).value_or(QString()));
     form.gameExe = ProgramKeys::gameExeForEditor(text);
     form.setupExe = lastValue(text, ProgramKeys::SetupExe).value_or(QString());
     form.cdImage = lastValue(text, ProgramKeys::CdImage).value_or(QString());

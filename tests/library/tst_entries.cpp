@@ -201,6 +201,8 @@ void EntriesTest::entryFromOneFile_data()
     QTest::newRow("no title line") << QByteArray("[sdl]\ntitle=Doom\nGAME_TITLE=X\n") << "-";
     QTest::newRow("indented title line is not one, a later one counts")
         << QByteArray("  game_title=Wrong\ngame_title=Right\ngame_title=Third\n") << "Right";
+    QTest::newRow("a title line holding the key twice loses both")
+        << QByteArray("game_title=Doom game_title=II\n") << "Doom II";
     QTest::newRow("empty setup, CR LF trimmed") << QByteArray("game_title=X\r\nsetup_exe=\r\n") << "X|";
     QTest::newRow("no final line feed") << QByteArray("game_title=Ünïcödé ✓") << "Ünïcödé ✓";
     QTest::newRow("not UTF-8") << QByteArray("game_title=Caf\xe9\n") << "-";

@@ -77,6 +77,8 @@ void SettingsFormTest::formRules_data()
             "load:game_title=One\n   game_title=Two  \ngame_exe=A B.EXE\n"
             "cycles=500\n\tcycles=max\nframeskip=12\n",
             "title=Two|exe=A B.EXE|frameskip=12|cycles=max");
+    textRow("a title line holding the key twice loses both, as in the library",
+            "load:game_title=Doom game_title=II\n", "title=Doom II|exe=|frameskip=0|cycles=3000");
     textRow("sound values and shader path",
             "load:sbtype=sb16\nsbbase=240\nirq=7\ndma=3\nhdma=7\nglshader=s/sharp.glsl\n",
             Defaults + "|glshader=sharp|sound=Sound Blaster 16|sbbase=240|irq=7|dma=3|hdma=7");
