@@ -102,6 +102,8 @@ private:
     void selectRow(int sourceRow, bool scroll = true);
     void selectConfigFile(const QString& configFile, bool scroll = true);
     void updateCount();
+    // Keeps the title column from being squeezed by the optional ones.
+    void fitColumns();
     void updateDetailsPanel();
     void watchLibrary();
     // The job queue's work shown: progress, Cancel, the games it brought.

@@ -1,3 +1,4 @@
+#include "app/ColumnFit.h"
 #include "app/widgets/DetailsPanel.h"
 #include "app/widgets/LibraryActions.h"
 #include "app/widgets/LibraryFilterModel.h"
@@ -118,6 +119,7 @@ void MainWindow::buildInterface()
             action->setChecked(!m_tableView->isColumnHidden(column));
             connect(action, &QAction::toggled, this, [this, column](bool shown) {
                 m_tableView->setColumnHidden(column, !shown);
+                fitColumns();
                 QList<int> visible;
                 for (int each = LibraryTableModel::YearColumn; each < LibraryTableModel::ColumnCount;
                      ++each) {
@@ -328,9 +330,47 @@ QStringList addableSources(const QMimeData* data)
 
 } // namespace
 
+void MainWindow::fitColumns()
+{
+    // The optional columns give up width before the title is squeezed below a long title's.
+    QHeaderView* header = m_tableView->horizontalHeader();
+    const QFontMetrics metrics = m_tableView->fontMetrics();
+    QList<int> columns;
+    QList<int> widths;
+    QList<int> least;
+    for (int column = LibraryTableModel::YearColumn; column < LibraryTableModel::ColumnCount; ++column) {
+        if (m_tableView->isColumnHidden(column))
+            continue;
+        columns.append(column);
+        widths.append(header->sectionSize(column));
+        least.append(metrics.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) + 24);
+    }
+    const int available =
+        m_tableView->viewport()->width() - header->sectionSize(LibraryTableModel::ImageColumn);
+    const int titleMinimum =
+        std::min(metrics.horizontalAdvance(QStringLiteral("Indiana Jones and the Fate of Atlantis")) + 24,
+                 available * 3 / 5);
+    const QList<int> fitted = ColumnFit::leaveRoomForTitle(available, titleMinimum, widths, least);
+    int others = 0;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        others += fitted.at(i);
+        if (fitted.at(i) != widths.at(i))
+            header->resizeSection(columns.at(i), fitted.at(i));
+    }
+    // When even their least leaves too little, the title keeps its width and the table scrolls.
+    if (available - others < titleMinimum) {
+        header->setSectionResizeMode(LibraryTableModel::TitleColumn, QHeaderView::Interactive);
+        header->resizeSection(LibraryTableModel::TitleColumn, titleMinimum);
+    } else {
+        header->setSectionResizeMode(LibraryTableModel::TitleColumn, QHeaderView::Stretch);
+    }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_tableView->viewport()) {
+        if (event->type() == QEvent::Resize)
+            fitColumns();
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDropEvent*>(event);
             if (!addableSources(drag->mimeData()).isEmpty()) {

@@ -1,3 +1,4 @@
+#include "app/ColumnFit.h"
 #include "app/widgets/DetailsPanel.h"
 #include "app/widgets/EnterTitleController.h"
 #include "app/widgets/FolderAddProposal.h"
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void buttonStates();
     void gameWithoutProgramGetsOne();
     void mt32LightFollowsTheFolder();
+    void titleKeepsItsRoom();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
@@ -594,6 +596,28 @@ void MainWindowTest::mt32LightFollowsTheFolder()
     control[0] = 'c';
     m_home->writeFile(u"Library/Application Support/Tandril/mt32/MT32_CONTROL.ROM"_s, control);
     QTRY_VERIFY(light->property("available").toBool());
+}
+
+void MainWindowTest::titleKeepsItsRoom()
+{
+    // The other columns give up the same share of what they have above their least.
+    QCOMPARE(ColumnFit::leaveRoomForTitle(1000, 300, {200, 200}, {50, 50}), (QList<int>{200, 200}));
+    QCOMPARE(ColumnFit::leaveRoomForTitle(600, 300, {200, 200}, {50, 100}), (QList<int>{140, 160}));
+    QCOMPARE(ColumnFit::leaveRoomForTitle(300, 300, {200, 200}, {50, 100}), (QList<int>{50, 100}));
+    QCOMPARE(ColumnFit::leaveRoomForTitle(100, 300, {60}, {60}), (QList<int>{60}));
+
+    // Every optional column shown, the window at its least width: the title is still readable.
+    UserDefaults().setVisibleColumns({LibraryTableModel::YearColumn, LibraryTableModel::GenreColumn,
+                                      LibraryTableModel::DeveloperColumn, LibraryTableModel::LastPlayedColumn,
+                                      LibraryTableModel::PlayTimeColumn});
+    m_home->writeConfig(u"Doom"_s, "game_title=Indiana Jones and the Fate of Atlantis\n");
+    const auto window = makeWindow();
+    window->resize(MainWindow::MinimumWidth, 500);
+    QTest::qWait(50);
+    QTableView* view = table(*window);
+    const int title = view->horizontalHeader()->sectionSize(LibraryTableModel::TitleColumn);
+    QVERIFY2(title >= (view->viewport()->width() - 32) * 3 / 5 - 2, qPrintable(QString::number(title)));
+    UserDefaults().setVisibleColumns({});
 }
 
 void MainWindowTest::windowFitsTheScreen_data()
