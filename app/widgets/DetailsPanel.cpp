@@ -10,11 +10,13 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -126,6 +128,15 @@ DetailsPanel::DetailsPanel(FilePanel& filePanel, Prompter& prompter, QWidget* pa
     connect(m_previous, &QPushButton::clicked, this, [this] { step(-1); });
     connect(m_next, &QPushButton::clicked, this, [this] { step(1); });
     connect(m_choose, &QPushButton::clicked, this, &DetailsPanel::choosePicture);
+    m_watcher = new QFileSystemWatcher(this);
+    m_watchDelay = new QTimer(this);
+    m_watchDelay->setSingleShot(true);
+    m_watchDelay->setInterval(300); // a screenshot being written is listed once it is there
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_watchDelay, qOverload<>(&QTimer::start));
+    connect(m_watchDelay, &QTimer::timeout, this, [this] {
+        watchGameFolder(); // the capture folder may have been made just now
+        refreshPictures(true);
+    });
     showGame(std::nullopt, {}, {});
 }
 
@@ -141,10 +152,27 @@ void DetailsPanel::showGame(const std::optional<ConfigEntry>& entry, const QStri
     // Another game's picture never stands beside this one's details, not even while it loads.
     m_shownPath.clear();
     showPlaceholder({});
+    watchGameFolder();
     refreshPictures();
 }
 
-void DetailsPanel::refreshPictures()
+void DetailsPanel::watchGameFolder()
+{
+    QStringList wanted;
+    if (!m_gameFolder.isEmpty())
+        wanted << m_gameFolder << GamePictures::captureFolder(m_gameFolder);
+    const QStringList watched = m_watcher->directories();
+    for (const QString& folder : watched) {
+        if (!wanted.contains(folder))
+            m_watcher->removePath(folder);
+    }
+    for (const QString& folder : wanted) {
+        if (!watched.contains(folder) && QFileInfo(folder).isDir())
+            m_watcher->addPath(folder);
+    }
+}
+
+void DetailsPanel::refreshPictures(bool newShown)
 {
     // Listed away from the window's thread: a capture folder may hold thousands of screenshots.
     const quint64 listing = ++m_listing;
@@ -156,10 +184,17 @@ void DetailsPanel::refreshPictures()
     auto pictures = std::make_shared<QStringList>();
     BackgroundTask::start(
         this, [pictures, folder = m_gameFolder] { *pictures = GamePictures::pictures(folder); },
-        [this, pictures, listing] {
+        [this, pictures, listing, newShown] {
             if (listing != m_listing)
                 return; // another game was selected meanwhile
-            const QString shown = m_pictures.value(m_index);
+            QString shown = m_pictures.value(m_index);
+            if (newShown) {
+                const auto added =
+                    std::find_if(pictures->cbegin(), pictures->cend(),
+                                 [this](const QString& path) { return !m_pictures.contains(path); });
+                if (added != pictures->cend())
+                    shown = *added;
+            }
             m_pictures = *pictures;
             m_index = std::max(0, int(m_pictures.indexOf(shown)));
             showPictureAt(m_index);
@@ -181,7 +216,10 @@ void DetailsPanel::showPictureAt(int index)
     if (path.isEmpty()) {
         m_wantedPath.clear();
         m_shownPath.clear();
-        showPlaceholder(m_gameFolder.isEmpty() ? QString() : tr("No picture yet"));
+        showPlaceholder(
+            m_gameFolder.isEmpty()
+                ? QString()
+                : tr("No picture yet. Screenshots taken in DOSBox-X (Capture ▸ Take screenshot) show here."));
         return;
     }
     if (path == m_shownPath && path == m_wantedPath)

@@ -9,7 +9,9 @@
 
 class FilePanel;
 class Prompter;
+class QFileSystemWatcher;
 class QLabel;
+class QTimer;
 class QPushButton;
 
 // What the panel says about a game: its title, details, notes and play record, as rich text
@@ -32,7 +34,8 @@ public:
     void showGame(const std::optional<ConfigEntry>& entry, const QString& gameFolder,
                   const PlayRecord::Record& played);
     // Looks for new pictures (screenshots taken since), keeping the one shown when it is still there.
-    void refreshPictures();
+    // newShown: a picture that was not there before is shown (a screenshot just taken).
+    void refreshPictures(bool newShown = false);
     void choosePicture();
 
     // The picture file shown now (the placeholder, when it could not be read); empty while none is.
@@ -71,4 +74,8 @@ private:
     QString m_shownPath;  // the picture shown
     bool m_loading = false;
     quint64 m_listing = 0; // the newest listing of a capture folder; older ones are dropped
+    // The shown game's folder and capture folder, so that a screenshot taken while it runs shows.
+    QFileSystemWatcher* m_watcher = nullptr;
+    QTimer* m_watchDelay = nullptr;
+    void watchGameFolder();
 };

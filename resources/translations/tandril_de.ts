@@ -265,10 +265,6 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>Kein Spiel ausgewählt</translation>
     </message>
     <message>
-        <source>No picture yet</source>
-        <translation>Noch kein Bild</translation>
-    </message>
-    <message>
         <source>This picture cannot be shown</source>
         <translation>Dieses Bild kann nicht angezeigt werden</translation>
     </message>
@@ -283,6 +279,10 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     <message>
         <source>Picture Not Kept</source>
         <translation>Bild nicht übernommen</translation>
+    </message>
+    <message>
+        <source>No picture yet. Screenshots taken in DOSBox-X (Capture ▸ Take screenshot) show here.</source>
+        <translation>Noch kein Bild. Bildschirmfotos aus DOSBox-X (Aufnahme ▸ Bildschirmfoto machen) erscheinen hier.</translation>
     </message>
 </context>
 <context>

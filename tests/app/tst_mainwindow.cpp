@@ -57,6 +57,7 @@ private Q_SLOTS:
     void gameWithoutProgramGetsOne();
     void mt32LightFollowsTheFolder();
     void titleKeepsItsRoom();
+    void newScreenshotShowsAtOnce();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
@@ -618,6 +619,25 @@ void MainWindowTest::titleKeepsItsRoom()
     const int title = view->horizontalHeader()->sectionSize(LibraryTableModel::TitleColumn);
     QVERIFY2(title >= (view->viewport()->width() - 32) * 3 / 5 - 2, qPrintable(QString::number(title)));
     UserDefaults().setVisibleColumns({});
+}
+
+void MainWindowTest::newScreenshotShowsAtOnce()
+{
+    // A game without pictures says how to take one; a screenshot DOSBox-X writes while the game
+    // runs (its capture folder made only then) shows without a return to the window.
+    m_home->writeConfig(u"a"_s, "game_title=Doom\n");
+    QVERIFY(QDir().mkpath(m_home->libraryFolder() + u"/a"_s));
+    const auto window = makeWindow();
+    auto* panel = window->findChild<DetailsPanel*>();
+    select(*window, {0});
+    QTRY_VERIFY(child<QLabel>(*window, "pictureLabel")->text().contains(u"Capture ▸ Take screenshot"_s));
+    QSignalSpy shown(panel, &DetailsPanel::pictureShown);
+    QImage image(32, 24, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QVERIFY(QDir().mkpath(m_home->libraryFolder() + u"/a/CAPTURE"_s));
+    QVERIFY(image.save(m_home->libraryFolder() + u"/a/CAPTURE/a_000.png"_s));
+    QVERIFY(shown.wait(5000));
+    QCOMPARE(shown.first().first().toString(), m_home->libraryFolder() + u"/a/CAPTURE/a_000.png"_s);
 }
 
 void MainWindowTest::windowFitsTheScreen_data()
