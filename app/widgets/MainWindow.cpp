@@ -436,6 +436,11 @@ void MainWindow::openPreferencesClicked()
     editor->setWindowModality(Qt::WindowModal);
     editor->loadConfigFile(entry->filePath);
     editor->loadReference(m_emulator);
+    // Saved under a new title, the game is still the one selected.
+    connect(editor, &QDialog::accepted, this, [this, editor] {
+        loadConfigFiles();
+        selectConfigFile(editor->configFile());
+    });
     m_preferencesWindowController = editor;
     editor->open();
 }

@@ -265,6 +265,8 @@ void Preferences::saveForm()
         form.gameExe = *shortened;
     switch (SettingsSaver::save(form, m_configFile, m_mt32SupportEnabled, m_host.prompter, m_loadedText)) {
     case SettingsSaver::Outcome::Saved:
+        m_configFile = LibraryLayout::configFilePath(Paths::libraryFolder(),
+                                                     LibraryLayout::baseNameForTitle(form.title.trimmed()));
         accept();
         break;
     case SettingsSaver::Outcome::Reload:

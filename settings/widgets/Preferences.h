@@ -32,6 +32,8 @@ public:
     void loadConfigFile(const QString& path);
 
     QString previouslyLoadedTitle() const { return m_previouslyLoadedTitle; }
+    // The game's configuration file: the one loaded, and after a save under a new title its new one.
+    QString configFile() const { return m_configFile; }
     bool mt32SupportEnabled() const { return m_mt32SupportEnabled; }
 
     void populateGLShaderMenu(QComboBox* menu);

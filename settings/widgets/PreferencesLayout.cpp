@@ -257,5 +257,8 @@ void Preferences::buildInterface()
     layout->addWidget(m_titleName);
     layout->addWidget(scroll, 1);
     layout->addLayout(bottom);
-    resize(1000, 640);
+    // As wide as the form needs in the language in use (German labels are longer), and never less
+    // than 1000 × 640; the screen it opens on may make it smaller again, the columns then scroll.
+    const QSize needed = content->sizeHint() + QSize(2 * layout->contentsMargins().left() + 24, 0);
+    resize(std::max(1000, needed.width()), 640);
 }

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void mt32LightFollowsTheFolder();
     void titleKeepsItsRoom();
     void newScreenshotShowsAtOnce();
+    void renamedGameStaysSelected();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
@@ -638,6 +639,23 @@ void MainWindowTest::newScreenshotShowsAtOnce()
     QVERIFY(image.save(m_home->libraryFolder() + u"/a/CAPTURE/a_000.png"_s));
     QVERIFY(shown.wait(5000));
     QCOMPARE(shown.first().first().toString(), m_home->libraryFolder() + u"/a/CAPTURE/a_000.png"_s);
+}
+
+void MainWindowTest::renamedGameStaysSelected()
+{
+    m_home->writeConfig(u"Doom"_s, "[tandril]\ngame_title=Doom\n");
+    m_home->writeConfig(u"Keen"_s, "[tandril]\ngame_title=Keen\n");
+    const auto window = makeWindow();
+    select(*window, {0});
+    child(*window, "EditButton")->click();
+    auto* editor = window->findChild<Preferences*>();
+    QVERIFY(editor);
+    editor->findChild<QLineEdit*>(u"title_name"_s)->setText(u"Zork"_s);
+    editor->findChild<QPushButton*>(u"createConfigFileFromTitle"_s)->click();
+    QTRY_VERIFY(!editor->isVisible());
+    QCOMPARE(shown(*window), (QStringList{u"Keen"_s, u"Zork"_s}));
+    QCOMPARE(window->selectedConfig().value_or(ConfigEntry{}).filePath,
+             m_home->libraryFolder() + u"/Zork.conf"_s);
 }
 
 void MainWindowTest::windowFitsTheScreen_data()

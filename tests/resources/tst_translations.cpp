@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -123,6 +124,9 @@ void TranslationsTest::aFileSavedInGermanIsTheEnglishOne()
     QCoreApplication::installTranslator(&german);
     Preferences editor({prompter, services, panel}, home.path());
     QCOMPARE(editor.findChild<QComboBox*>(u"s_soundcard"_s)->itemText(0), u"Keine"_s);
+    // Its longer labels widen the window it opens at, so that nothing of the form is cut off.
+    const auto* scroll = editor.findChild<QScrollArea*>(u"settingsScrollArea"_s);
+    QVERIFY(editor.width() >= scroll->widget()->sizeHint().width());
     const QString inGerman = save();
     QCoreApplication::removeTranslator(&german);
     QVERIFY(english.contains(u"\nsbtype=none\n"_s));
