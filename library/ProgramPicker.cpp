@@ -147,6 +147,18 @@ Picked pick(const QList<File>& files, const QString& title)
         } else {
             score += 5; // a .COM is usually a small helper
         }
+        // A loader: its name begins the names of two or more programs beside it (GP.EXE before
+        // GPCGA.EXE, GPEGA.EXE, GPTDY.EXE), the variants it starts for each kind of display.
+        const QString base = info.completeBaseName().toUpper();
+        const QString folder = info.path();
+        const auto variants = std::count_if(programs.cbegin(), programs.cend(), [&](const File* other) {
+            const QFileInfo otherInfo(other->path);
+            const QString otherBase = otherInfo.completeBaseName().toUpper();
+            return other != file && otherInfo.path() == folder && otherBase.size() > base.size() &&
+                   otherBase.startsWith(base);
+        });
+        if (base.size() >= 2 && variants >= 2)
+            score += 50;
         if (file->path.contains(u'/'))
             score -= 10;
         picked.candidates.append({file->path, score});

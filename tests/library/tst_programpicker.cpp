@@ -39,6 +39,11 @@ void ProgramPickerTest::pick_data()
         "GAME.EXE 1;GAME.ISO 700000000;cd/GAME.CUE 100;DISK1.IMA 100;DISK2.IMG 1474560;PHOTO.IMG 5000000",
         "Game", "GAME.EXE||cd/GAME.CUE|DISK1.IMA,DISK2.IMG");
     row("two levels down is too deep", "A/B/GAME.EXE 1000", "Game", "|||");
+    // A small menu program whose name begins its variants' names starts the one the machine needs.
+    row("the loader whose name begins the others'",
+        "GP.EXE 1024;GPCGA.EXE 120000;GPEGA.EXE 140000;GPTDY.EXE 130000", "Grand Prix Circuit", "GP.EXE|||");
+    row("one longer name is no family of variants", "GP.EXE 1024;GPEGA.EXE 140000", "Grand Prix",
+        "GPEGA.EXE|||");
 }
 
 void ProgramPickerTest::pick()
