@@ -36,6 +36,7 @@ private Q_SLOTS:
     void completionQuotesTitles_data();
     void completionQuotesTitles();
     void everyListOfCommandsIsTheTable();
+    void deleteGoesToTheTrashUnlessPermanent();
 };
 
 void CommandLineTest::commands_data()
@@ -113,6 +114,11 @@ void CommandLineTest::commands_data()
     textRow("details set", "details|b|year=1991|genre=Platformer|notes=Line one", "0", "", "=");
     textRow("details: a year of two digits", "details|b|year=91", "1",
             "Not Saved: The year must be four digits, such as 1993, or empty: \"91\".\n", "=");
+    // The year's exact shape: four digits, nothing before or after them.
+    textRow("details: a year of five digits", "details|b|year=19933", "1",
+            "Not Saved: The year must be four digits, such as 1993, or empty: \"19933\".\n", "=");
+    textRow("details: a letter before the year", "details|b|year=x1993", "1",
+            "Not Saved: The year must be four digits, such as 1993, or empty: \"x1993\".\n", "=");
     textRow(
         "details: no such detail", "details|b|colour=red", "1",
         "Not Saved: \"colour=red\" is no detail; the details are year, developer, publisher, genre, notes, "
@@ -520,6 +526,29 @@ void CommandLineTest::everyListOfCommandsIsTheTable()
     const QString commandsSection = manual.section(u".SH COMMANDS"_s, 1).section(u".SH "_s, 0, 0);
     for (const QRegularExpressionMatch& match : manualEntry.globalMatch(commandsSection))
         QVERIFY2(names.contains(match.captured(1)), qPrintable(match.captured(1)));
+}
+
+void CommandLineTest::deleteGoesToTheTrashUnlessPermanent()
+{
+    // With a desktop Trash: delete moves the game there whole, --permanent deletes it at once.
+    const TestHome home;
+    QVERIFY(QDir().mkpath(home.path() + u"/.local/share"_s));
+    for (const char* game : {"Doom", "Keen"}) {
+        home.writeConfig(QString::fromLatin1(game), "game_title=" + QByteArray(game) + '\n');
+        home.writeFile(u"Library/Application Support/Tandril/"_s + QLatin1String(game) + u"/SAVE.DAT"_s,
+                       "saved");
+    }
+    const TandrilRun trashed = runTandril(home, {u"--yes"_s, u"delete"_s, u"Doom"_s});
+    QCOMPARE(trashed.exitCode, 0);
+    const QString trash = home.path() + u"/.local/share/Trash/files/"_s;
+    QCOMPARE(readFile(trash + u"Doom/SAVE.DAT"_s), QByteArray("saved"));
+    QVERIFY(QFileInfo::exists(trash + u"Doom.conf"_s));
+    const TandrilRun deleted = runTandril(home, {u"--yes"_s, u"delete"_s, u"Keen"_s, u"--permanent"_s});
+    QCOMPARE(deleted.exitCode, 0);
+    QVERIFY(!QFileInfo::exists(home.libraryFolder() + u"/Keen"_s));
+    QVERIFY(!QFileInfo::exists(home.libraryFolder() + u"/Keen.conf"_s));
+    QVERIFY(!QFileInfo::exists(trash + u"Keen"_s) && !QFileInfo::exists(trash + u"Keen.conf"_s));
+    QCOMPARE(runTandril(home, {u"list"_s}).out, QString());
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

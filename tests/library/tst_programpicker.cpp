@@ -29,6 +29,11 @@ void ProgramPickerTest::pick_data()
         "START.BAT 40|@echo off\r\ncd data\r\nGAME.EXE /nosound\r\n;GAME.EXE 500000", "Xargon",
         "START.BAT|||");
     row("close candidates: ask", "ALPHA.EXE 100000;BETA.EXE 100000", "Zork", "ALPHA.EXE?|||");
+    // The margin of a tie: two candidates 7 points apart are asked about, 8 apart are not.
+    row("8 points apart is a choice", "X1.EXE 100;Y2.EXE 68", "Zork", "X1.EXE|||");
+    row("7 points apart asks", "X1.EXE 100;Y2.EXE 72", "Zork", "X1.EXE?|||");
+    row("a helper's name holding SETUP is no game and no setup program", "SNDSETUP.EXE 90000;GAME.EXE 1000",
+        "Game", "GAME.EXE|||");
     row("the title's words before the largest program",
         "KEEN4E.EXE 300000;CK4PATCH.EXE 20000;BIGDATA.EXE 900000", "Commander Keen 4", "KEEN4E.EXE|||");
     row("uninstaller and DOS extender left out", "UNINSTAL.EXE 90000;DOS4GW.EXE 250000;DESCENT.EXE 400000",
