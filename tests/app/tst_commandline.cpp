@@ -37,6 +37,8 @@ private Q_SLOTS:
     void completionQuotesTitles();
     void everyListOfCommandsIsTheTable();
     void deleteGoesToTheTrashUnlessPermanent();
+    void launchSaysWhenDosboxStopsAtOnce();
+    void emulatorOptionNamesTheProgram();
 };
 
 void CommandLineTest::commands_data()
@@ -549,6 +551,41 @@ void CommandLineTest::deleteGoesToTheTrashUnlessPermanent()
     QVERIFY(!QFileInfo::exists(home.libraryFolder() + u"/Keen.conf"_s));
     QVERIFY(!QFileInfo::exists(trash + u"Keen"_s) && !QFileInfo::exists(trash + u"Keen.conf"_s));
     QCOMPARE(runTandril(home, {u"list"_s}).out, QString());
+}
+
+void CommandLineTest::launchSaysWhenDosboxStopsAtOnce()
+{
+    // A DOSBox-X that prints twenty lines and fails at once: the launch fails and shows the last
+    // twelve; waited for to its end, the launch ends with its status.
+    const TestHome home;
+    home.writeConfig(u"b"_s, "game_title=Keen\n");
+    const QString standIn = home.writeFile(
+        u"bin/dosbox-x"_s,
+        "#!/bin/sh\ni=1\nwhile [ $i -le 20 ]; do echo \"line $i\"; i=$((i+1)); done\nexit 3\n");
+    QVERIFY(QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner));
+    const TandrilRun brief = runTandril(home, {u"launch"_s, u"b"_s, u"--dos"_s}, home.path() + u"/bin"_s);
+    QCOMPARE(brief.exitCode, 1);
+    QStringList last;
+    for (int i = 9; i <= 20; ++i)
+        last << u"line "_s + QString::number(i);
+    QVERIFY2(brief.err.startsWith(u"DOSBox-X stopped: "_s) && brief.err.contains(u"exit status 3"_s) &&
+                 brief.err.trimmed().endsWith(last.join(u'\n')) && !brief.err.contains(u"line 8\n"_s),
+             qPrintable(brief.err));
+    const TandrilRun waited =
+        runTandril(home, {u"launch"_s, u"b"_s, u"--dos"_s, u"--wait"_s}, home.path() + u"/bin"_s);
+    QCOMPARE(waited.exitCode, 3);
+}
+
+void CommandLineTest::emulatorOptionNamesTheProgram()
+{
+    // --emulator names a DOSBox-X that is not on PATH, and the launch starts that one.
+    const TestHome home;
+    home.writeConfig(u"b"_s, "game_title=Keen\n");
+    RecordingEmulator emulator(home.path() + u"/not on path"_s);
+    const TandrilRun run = runTandril(
+        home, {u"--emulator"_s, emulator.folder() + u"/dosbox-x"_s, u"launch"_s, u"b"_s, u"--dos"_s});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY(emulator.takeArguments().has_value());
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
