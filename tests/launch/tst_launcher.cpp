@@ -305,6 +305,34 @@ void LauncherTest::flatpakIsGrantedWhatItMounts()
     QVERIFY(grants.contains(u"--filesystem="_s + home.libraryFolder()));
     QVERIFY(grants.contains(u"--filesystem="_s + cd));
     QVERIFY(!grants.filter(u"/tandril/drives/"_s).isEmpty());
+
+    // A CD image in a folder beside the library whose name begins like it is no part of the
+    // library's grant; every path the DOS prompt passes (the file, the capture folder, the
+    // floppies, the image) is inside one granted.
+    const QString beside = home.writeFile(u"Library/Application Support/Tandril2/game.iso"_s, "iso");
+    const QString other = home.writeConfig(u"Other"_s, "game_exe=G.EXE\ncd_image=" + beside.toUtf8() + '\n');
+    home.writeFile(u"Library/Application Support/Tandril/Other/FLOPPIES/A.IMA"_s, "x");
+    QVERIFY(launcher.launch(LaunchMode::DosPrompt, ConfigEntry{u"O"_s, other}));
+    const QStringList prompt = recorder.takeArguments().value_or(QStringList());
+    QStringList granted;
+    for (const QString& grant : prompt.filter(QRegularExpression(u"^--filesystem="_s)))
+        granted << grant.mid(13);
+    QVERIFY(granted.contains(beside));
+    static const QRegularExpression hostPath(u"(?:captures=|\"|^)(/[^\"]+)"_s);
+    int paths = 0;
+    for (qsizetype i = 0; i < prompt.size(); ++i) {
+        for (const QRegularExpressionMatch& match : hostPath.globalMatch(prompt.at(i))) {
+            const QString path = match.captured(1);
+            if (path.startsWith(u"--"_s) || prompt.at(i).startsWith(u"--filesystem="_s))
+                continue;
+            ++paths;
+            const bool covered = std::any_of(granted.cbegin(), granted.cend(), [&](const QString& folder) {
+                return path == folder || path.startsWith(folder + u'/');
+            });
+            QVERIFY2(covered, qPrintable(path));
+        }
+    }
+    QVERIFY2(paths >= 4, qPrintable(prompt.join(u' '))); // the file, the captures, C:, A:, the image
 }
 
 void LauncherTest::emulatorChoice_data()
