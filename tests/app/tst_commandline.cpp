@@ -39,6 +39,7 @@ private Q_SLOTS:
     void deleteGoesToTheTrashUnlessPermanent();
     void launchSaysWhenDosboxStopsAtOnce();
     void emulatorOptionNamesTheProgram();
+    void secondExportGoesWhereTheFirstWent();
 };
 
 void CommandLineTest::commands_data()
@@ -586,6 +587,22 @@ void CommandLineTest::emulatorOptionNamesTheProgram()
         home, {u"--emulator"_s, emulator.folder() + u"/dosbox-x"_s, u"launch"_s, u"b"_s, u"--dos"_s});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QVERIFY(emulator.takeArguments().has_value());
+}
+
+void CommandLineTest::secondExportGoesWhereTheFirstWent()
+{
+    // The folder of the last export is remembered, not its file: the next export without a name
+    // goes beside it.
+    const TestHome home;
+    home.writeConfig(u"Keen"_s, "game_title=Keen\n");
+    home.writeFile(u"Library/Application Support/Tandril/Keen/KEEN.EXE"_s, "MZ");
+    QVERIFY(QDir().mkpath(home.path() + u"/out"_s));
+    const TandrilRun first = runTandril(home, {u"export"_s, u"Keen"_s, home.path() + u"/out/first.tdl"_s});
+    QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+    const TandrilRun second = runTandril(home, {u"export"_s, u"Keen"_s});
+    QVERIFY2(second.exitCode == 0, qPrintable(second.err));
+    QVERIFY(QFileInfo(home.path() + u"/out/first.tdl"_s).isFile());
+    QVERIFY(QFileInfo(home.path() + u"/out/Keen.tdl"_s).isFile());
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
