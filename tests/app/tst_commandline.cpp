@@ -135,6 +135,10 @@ void CommandLineTest::commands_data()
             "Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in the game's "
             "settings window, or make a new game with \"tandril add\".\n",
             "=");
+    textRow("set Tandril's closing in a section of DOSBox-X", "set|b|sdl.close_when_ended=false", "1",
+            "Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in the game's "
+            "settings window, or make a new game with \"tandril add\".\n",
+            "=");
     textRow("set the program in another section", "set|b|sdl.game_exe=EVIL.BAT", "1",
             "Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in the game's "
             "settings window, or make a new game with \"tandril add\".\n",

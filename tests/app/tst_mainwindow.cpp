@@ -5,6 +5,7 @@
 #include "app/widgets/LibraryTableModel.h"
 #include "app/widgets/MainWindow.h"
 #include "app/widgets/PictureLoading.h"
+#include "app/widgets/SingleInstance.h"
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void titleKeepsItsRoom();
     void newScreenshotShowsAtOnce();
     void renamedGameStaysSelected();
+    void workWaitsForTheJobUnderWay();
+    void secondStartReachesTheRunningWindow();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
@@ -656,6 +659,39 @@ void MainWindowTest::renamedGameStaysSelected()
     QCOMPARE(shown(*window), (QStringList{u"Keen"_s, u"Zork"_s}));
     QCOMPARE(window->selectedConfig().value_or(ConfigEntry{}).filePath,
              m_home->libraryFolder() + u"/Zork.conf"_s);
+}
+
+void MainWindowTest::workWaitsForTheJobUnderWay()
+{
+    // An archive handed over while an add waits for its proposal to be answered is imported once
+    // the add is over (here: a missing archive, said then and not before).
+    m_home->writeFile(u"games/Doom/DOOM.EXE"_s, "MZ");
+    const auto window = makeWindow();
+    window->startFolderAdd(m_home->path() + u"/games/Doom"_s);
+    QDialog* proposal = nullptr;
+    QTRY_VERIFY((proposal = window->findChild<QDialog*>(u"folderAddProposal"_s)));
+    window->importTDLFile(m_home->path() + u"/missing.tdl"_s);
+    QTest::qWait(100);
+    QVERIFY(m_prompter.alerts.isEmpty());
+    proposal->reject();
+    QTRY_COMPARE(m_prompter.alerts.size(), 1);
+    QVERIFY2(m_prompter.takeAlerts().first().message.contains(u"missing.tdl"_s), "the import's alert");
+}
+
+void MainWindowTest::secondStartReachesTheRunningWindow()
+{
+    // A second start hands over its files, or with none asks the running one to show its window.
+    const QString runtime = m_home->path() + u"/run"_s;
+    QVERIFY(QDir().mkpath(runtime) &&
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    QStringList received;
+    SingleInstance running;
+    running.listen([&received](const QString& file) { received.append(file); });
+    QVERIFY(SingleInstance().handOver({}));
+    QTRY_COMPARE(received, QStringList{QString()});
+    QVERIFY(SingleInstance().handOver({u"/a/Doom.tdl"_s}));
+    QTRY_COMPARE(received, (QStringList{QString(), u"/a/Doom.tdl"_s}));
 }
 
 void MainWindowTest::windowFitsTheScreen_data()
