@@ -120,11 +120,11 @@ Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& p
     const bool toTrash = disposal == Disposal::TrashWhenAvailable && Trash::isAvailable();
 
     QString text = tr("Are you sure you want to delete the configuration for \"%1\"?").arg(entry->title);
-    text +=
-        u'\n' + (toTrash ? tr("The whole game goes: its configuration and its folder with all its files, saved "
-                               "games included, are moved to the Trash.")
-                         : tr("The game's folder and all its files, saved games included, will be deleted "
-                              "for good."));
+    text += u'\n' +
+            (toTrash ? tr("The whole game goes: its configuration and its folder with all its files, saved "
+                          "games included, are moved to the Trash.")
+                     : tr("The game's folder and all its files, saved games included, will be deleted "
+                          "for good."));
     const Prompter::Question question{
         tr("Delete Configuration?"), text, Prompter::Style::Critical, {tr("Delete"), tr("Cancel")}, 1};
     if (prompter.ask(question) != 0)

@@ -5,7 +5,8 @@ namespace ProgramKeys {
 bool isProgramKey(QStringView key)
 {
     return key.startsWith(DetailPrefix, Qt::CaseInsensitive) ||
-           key.compare(SetupExe, Qt::CaseInsensitive) == 0 || key.compare(CdImage, Qt::CaseInsensitive) == 0 ||
+           key.compare(SetupExe, Qt::CaseInsensitive) == 0 ||
+           key.compare(CdImage, Qt::CaseInsensitive) == 0 ||
            key.compare(CloseWhenEnded, Qt::CaseInsensitive) == 0;
 }
 

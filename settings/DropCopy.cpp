@@ -7,7 +7,6 @@
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
 #include "settings/GameFiles.h"
-#include "settings/GameFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -84,8 +84,8 @@ void LauncherTest::argumentLists_data()
         << QByteArray("close_when_ended=yes\n[tandril before]\nloadfix\n[tandril autoexec]\necho hi\n")
         << false << false << head + "-c|c:|" + secure + "-c|loadfix|-c|echo hi";
     QTest::newRow("notes that mention captures= name no capture folder")
-        << int(LaunchMode::DosPrompt) << QByteArray("[tandril]\ngame_notes=Set captures=/tmp/x by hand\n") << false
-        << false << head + "-c|c:|" + secure.chopped(1);
+        << int(LaunchMode::DosPrompt) << QByteArray("[tandril]\ngame_notes=Set captures=/tmp/x by hand\n")
+        << false << false << head + "-c|c:|" + secure.chopped(1);
     QTest::newRow("game uses the first game_exe line")
         << int(LaunchMode::Game) << QByteArray("game_exe=A/A.BAT\ngame_exe=B.EXE\n") << false << false
         << head + "-c|c:|" + secure + "-c|clr|-c|cd A|-c|call A.BAT";

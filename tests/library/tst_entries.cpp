@@ -152,7 +152,8 @@ void EntriesTest::deletion()
     EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(configFile), prompter,
                                        mode == u"permanent" ? EntryDeletion::Disposal::Permanent
                                                             : EntryDeletion::Disposal::TrashWhenAvailable);
-    QCOMPARE(prompter.questions.first().text.endsWith(u"saved games included, are moved to the Trash."_s), mode == u"trash");
+    QCOMPARE(prompter.questions.first().text.endsWith(u"saved games included, are moved to the Trash."_s),
+             mode == u"trash");
     QCOMPARE(prompter.questions.first().defaultButton, 1); // Cancel
     // In the Trash everything can be put back; nothing else of the library went along.
     QCOMPARE(tree(dataHome + u"/Trash/files"_s).join(u'|'), cell("trash"));
