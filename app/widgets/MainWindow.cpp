@@ -69,6 +69,7 @@ MainWindow::MainWindow(Host host, Emulator emulator, QWidget* parent)
     Mt32Folder::createIfNeeded();
     loadConfigFiles();
     watchLibrary();
+    watchMt32Folder();
     // The play time shown follows a game's end at once, not only the window's next activation.
     m_launcher.setPlayRecorded([window = QPointer<MainWindow>(this)] {
         if (!window)
@@ -166,26 +167,31 @@ void MainWindow::watchLibrary()
     });
     if (QFileInfo(Paths::libraryFolder()).isDir())
         m_watcher->addPath(Paths::libraryFolder());
-    // The MT-32 light follows ROM files put in or taken out; a file still being copied is looked
-    // at again a little later.
-    auto* romWatcher = new QFileSystemWatcher(this);
-    auto* romTimer = new QTimer(this);
-    romTimer->setSingleShot(true);
-    romTimer->setInterval(ReloadDelayMilliseconds);
-    connect(romTimer, &QTimer::timeout, this, &MainWindow::checkTwoROMFilesInMt32);
-    connect(romWatcher, &QFileSystemWatcher::directoryChanged, this, [this, romTimer] {
-        checkTwoROMFilesInMt32();
-        romTimer->start();
-    });
-    connect(romWatcher, &QFileSystemWatcher::fileChanged, romTimer, qOverload<>(&QTimer::start));
-    connect(romWatcher, &QFileSystemWatcher::directoryChanged, this, [romWatcher] {
-        // The ROM files themselves too, so that one still being written is seen when it is done.
+}
+
+void MainWindow::watchMt32Folder()
+{
+    // The MT-32 light follows ROM files put in, taken out or rewritten; a file still being
+    // copied is looked at again a little later.
+    auto* watcher = new QFileSystemWatcher(this);
+    auto* later = new QTimer(this);
+    later->setSingleShot(true);
+    later->setInterval(ReloadDelayMilliseconds);
+    const auto watchFiles = [watcher] {
         const QDir folder(Mt32Folder::path());
+        if (folder.exists())
+            watcher->addPath(folder.path());
         for (const QString& name : folder.entryList(QDir::Files))
-            romWatcher->addPath(folder.filePath(name));
+            watcher->addPath(folder.filePath(name));
+    };
+    connect(later, &QTimer::timeout, this, &MainWindow::checkTwoROMFilesInMt32);
+    connect(watcher, &QFileSystemWatcher::directoryChanged, this, [this, later, watchFiles] {
+        watchFiles();
+        checkTwoROMFilesInMt32();
+        later->start();
     });
-    if (QFileInfo(Mt32Folder::path()).isDir())
-        romWatcher->addPath(Mt32Folder::path());
+    connect(watcher, &QFileSystemWatcher::fileChanged, later, qOverload<>(&QTimer::start));
+    watchFiles();
 }
 
 void MainWindow::selectRow(int sourceRow, bool scroll)
@@ -258,11 +264,16 @@ void MainWindow::applyButtonStates(const ButtonStates& given)
 
 bool MainWindow::checkTwoROMFilesInMt32()
 {
+    return showMt32Status().ready;
+}
+
+Mt32Folder::Check MainWindow::showMt32Status()
+{
     const Mt32Folder::Check roms = Mt32Folder::check();
     m_mt32RomStatus->setPixmap(statusLight(roms.ready, 16, devicePixelRatioF()));
     m_mt32RomStatus->setProperty("available", roms.ready);
     m_mt32RomStatus->setToolTip(roms.ready ? tr("The MT-32 ROM files are in place.") : roms.problem);
-    return roms.ready;
+    return roms;
 }
 
 void MainWindow::selectMT32Roms()
@@ -270,8 +281,7 @@ void MainWindow::selectMT32Roms()
     Mt32Folder::createIfNeeded();
     const QString folder = Mt32Folder::path();
     const bool shown = m_host.services.openFolder(folder);
-    const Mt32Folder::Check roms = Mt32Folder::check();
-    checkTwoROMFilesInMt32();
+    const Mt32Folder::Check roms = showMt32Status();
     // Without a file manager the folder's path is said, so that the files can be put there.
     if (!shown)
         showAlert(

@@ -3,6 +3,7 @@
 #include "app/ButtonRules.h"
 #include "launch/Launcher.h"
 #include "library/ConfigEntry.h"
+#include "library/Mt32Folder.h"
 #include "platform/Emulator.h"
 #include "platform/Host.h"
 #include "platform/UserDefaults.h"
@@ -106,6 +107,9 @@ private:
     void fitColumns();
     void updateDetailsPanel();
     void watchLibrary();
+    void watchMt32Folder();
+    // The MT-32 light and its tooltip for the folder as it is now.
+    Mt32Folder::Check showMt32Status();
     // The job queue's work shown: progress, Cancel, the games it brought.
     void followJobs();
     // While a job runs, no other command that changes the library can start.
