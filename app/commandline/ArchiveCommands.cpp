@@ -8,6 +8,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/InterruptWatch.h"
 #include "platform/ProcessRunner.h"
+#include "platform/TerminalText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,10 +23,12 @@ namespace {
 void showProgress(Streams& streams, const QString& line, qint64 done, qint64 total)
 {
     const qint64 percent = total > 0 ? done * 100 / total : 0;
+    // The line names the archive's members and the game: someone else's text.
+    const QString shown = TerminalText::printable(line);
     if (streams.outputIsTerminal)
-        streams.out << "\r\033[K" << percent << "% " << line << Qt::flush;
+        streams.out << "\r\033[K" << percent << "% " << shown << Qt::flush;
     else
-        streams.out << percent << "% " << line << Qt::endl;
+        streams.out << percent << "% " << shown << Qt::endl;
 }
 
 // Runs an archive job to its end in a local event loop; Ctrl+C cancels it as Cancel does.
@@ -50,7 +53,7 @@ int runProgressJob(Context& context, const QString& doing, Start start, bool* ca
         if (progressShown && context.streams.outputIsTerminal)
             context.streams.out << Qt::endl;
         progressShown = false;
-        context.streams.err << doing.arg(job.subject()) << ": "
+        context.streams.err << TerminalText::printable(doing.arg(job.subject())) << ": "
                             << QCoreApplication::translate("CommandLine", "cancelled") << Qt::endl;
     });
     QObject::connect(&job, &Job::finished, &loop, [&](bool ok) {
@@ -73,11 +76,13 @@ void showPicked(Context& context, FolderAddJob& job)
     QObject::connect(&job, &FolderAddJob::picked, &job,
                      [&context](const QString& program, const QString& setup, const QString& cdImage) {
                          if (!program.isEmpty())
-                             context.streams.out << "Program: " << program << Qt::endl;
+                             context.streams.out << "Program: " << TerminalText::printable(program)
+                                                 << Qt::endl;
                          if (!setup.isEmpty())
-                             context.streams.out << "Setup: " << setup << Qt::endl;
+                             context.streams.out << "Setup: " << TerminalText::printable(setup) << Qt::endl;
                          if (!cdImage.isEmpty())
-                             context.streams.out << "CD image: " << cdImage << Qt::endl;
+                             context.streams.out << "CD image: " << TerminalText::printable(cdImage)
+                                                 << Qt::endl;
                      });
 }
 
@@ -122,7 +127,7 @@ int addEach(Context& context, const QString& folder)
                      });
     QObject::connect(&queue, &JobQueue::cancelled, &loop, [&](const QString& line) {
         endProgressLine();
-        context.streams.err << line << Qt::endl;
+        context.streams.err << TerminalText::printable(line) << Qt::endl;
     });
     QObject::connect(&queue, &JobQueue::gameSkipped, &loop, [&](const QString& title) {
         endProgressLine();

@@ -33,7 +33,7 @@ std::optional<ConfigEntry> gameOperand(Context& context)
 {
     std::variant<ConfigEntry, QString> found = findGame(context.operands.first());
     if (const auto* error = std::get_if<QString>(&found)) {
-        context.streams.err << "tandril: " << *error << '\n';
+        context.streams.err << "tandril: " << TerminalText::printable(*error) << '\n';
         context.streams.err.flush();
         return std::nullopt;
     }
@@ -98,7 +98,7 @@ int writeShortcut(Context& context)
     QString path;
     if (const std::optional<QString> error =
             DesktopShortcut::write(*entry, QCoreApplication::applicationFilePath(), &path)) {
-        context.streams.err << "tandril: " << *error << '\n';
+        context.streams.err << "tandril: " << TerminalText::printable(*error) << '\n';
         context.streams.err.flush();
         return Failure;
     }

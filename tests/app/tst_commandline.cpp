@@ -225,6 +225,14 @@ void CommandLineTest::untrustedTextIsShownEscaped()
     const TandrilRun details = runTandril(home, {u"details"_s, u"x"_s});
     QVERIFY2(details.out.endsWith(u"notes: one\n  two\\x1b]0;owned\\x07\n"_s), qPrintable(details.out));
     QVERIFY(!(listed.out + details.out).contains(QChar(0x1b)));
+    // So are the names of a folder's games and files as an add reports them.
+    home.writeFile(u"games/Keen\x1b]0;owned\x07/KEEN.EXE"_s, "MZ");
+    home.writeFile(u"games/Doom/DOOM\x1b[2J.EXE"_s, "MZ");
+    const TandrilRun added =
+        runTandril(home, {u"add"_s, u"--from"_s, home.path() + u"/games"_s, u"--each"_s});
+    QVERIFY2(added.out.contains(u"DOOM\\x1b[2J.EXE"_s) && added.out.contains(u"Keen\\x1b]0;owned\\x07"_s),
+             qPrintable(added.out));
+    QVERIFY(!(added.out + added.err).contains(QChar(0x1b)) && !(added.out + added.err).contains(QChar(0x07)));
 }
 
 void CommandLineTest::homeFolderThatIsNotUtf8IsRefused()
