@@ -418,6 +418,37 @@ void CommandLineTest::playTimeIsKeptBesideTheGame()
                 .secsTo(QDateTime::currentDateTime()) < 60);
 }
 
+namespace {
+
+// What the completion script offers after these words (the last one being typed), each reply
+// read back as bash reads the completed word; pathFolder: where it finds "tandril" for the titles.
+QStringList completed(const TestHome& home, const QStringList& words, const QString& pathFolder = {})
+{
+    // bash-completion's word splitting, reduced to what the script reads.
+    const QString script = uR"sh(
+        _init_completion() { cur=${COMP_WORDS[COMP_CWORD]}; prev=${COMP_WORDS[COMP_CWORD-1]};
+                             words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; }
+        _filedir() { :; }
+        source "$1"; shift
+        COMP_WORDS=(tandril "$@"); COMP_CWORD=$#
+        _tandril
+        for reply in "${COMPREPLY[@]}"; do eval "word=($reply)"; printf '%s\n' "${word[@]}"; done
+    )sh"_s;
+    QProcess bash;
+    bash.setProcessEnvironment(tandrilEnvironment(home, pathFolder));
+    bash.setWorkingDirectory(home.path());
+    bash.start(u"bash"_s, QStringList{u"--norc"_s, u"--noprofile"_s, u"-c"_s, script, u"bash"_s,
+                                      QStringLiteral(TANDRIL_COMPLETION_SCRIPT)} +
+                              words);
+    if (!bash.waitForFinished(30000))
+        return {u"(bash did not finish)"_s};
+    if (const QString said = QString::fromUtf8(bash.readAllStandardError()); !said.isEmpty())
+        return {u"(bash said: "_s + said + u')'};
+    return QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
 void CommandLineTest::completionQuotesTitles_data()
 {
     // The word typed after "tandril launch ", and the titles offered, each read back as bash reads
@@ -445,24 +476,7 @@ void CommandLineTest::completionQuotesTitles()
     const QString bin = home.path() + u"/bin"_s;
     QVERIFY(QDir().mkpath(bin) && QFile::link(QStringLiteral(TANDRIL_EXECUTABLE), bin + u"/tandril"_s));
 
-    // bash-completion's word splitting, reduced to what the script reads.
-    const QString script = uR"sh(
-        _init_completion() { cur=${COMP_WORDS[COMP_CWORD]}; prev=${COMP_WORDS[COMP_CWORD-1]};
-                             words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; }
-        source "$1"
-        COMP_WORDS=(tandril launch "$2"); COMP_CWORD=2
-        _tandril
-        for reply in "${COMPREPLY[@]}"; do eval "word=($reply)"; printf '%s\n' "${word[@]}"; done
-    )sh"_s;
-    QProcess bash;
-    bash.setProcessEnvironment(tandrilEnvironment(home, bin));
-    bash.setWorkingDirectory(home.path());
-    bash.start(u"bash"_s, {u"--norc"_s, u"--noprofile"_s, u"-c"_s, script, u"bash"_s,
-                           QStringLiteral(TANDRIL_COMPLETION_SCRIPT), cell("typed")});
-    QVERIFY(bash.waitForFinished(30000));
-    QCOMPARE(QString::fromUtf8(bash.readAllStandardError()), QString());
-    QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).join(u'|'),
-             cell("offered"));
+    QCOMPARE(completed(home, {u"launch"_s, cell("typed")}, bin).join(u'|'), cell("offered"));
     QVERIFY(!QFile::exists(home.path() + u"/PWNED"_s)); // nothing in a title ran
 }
 
@@ -472,28 +486,6 @@ QString readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// What the completion script offers after these words (the last one being typed).
-QStringList completed(const TestHome& home, const QStringList& words)
-{
-    const QString script = uR"sh(
-        _init_completion() { cur=${COMP_WORDS[COMP_CWORD]}; prev=${COMP_WORDS[COMP_CWORD-1]};
-                             words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; }
-        _filedir() { :; }
-        source "$1"; shift
-        COMP_WORDS=(tandril "$@"); COMP_CWORD=$#
-        _tandril
-        printf '%s\n' "${COMPREPLY[@]}"
-    )sh"_s;
-    QProcess bash;
-    bash.setProcessEnvironment(tandrilEnvironment(home));
-    bash.start(u"bash"_s, QStringList{u"--norc"_s, u"--noprofile"_s, u"-c"_s, script, u"bash"_s,
-                                      QStringLiteral(TANDRIL_COMPLETION_SCRIPT)} +
-                              words);
-    if (!bash.waitForFinished(30000))
-        return {u"(bash did not finish)"_s};
-    return QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
