@@ -15,7 +15,7 @@ build="$top/build"
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          zip unzip desktop-file-utils appstream libxml2-utils man-db dpkg-dev file genisoimage)
+          zip unzip innoextract desktop-file-utils appstream libxml2-utils man-db dpkg-dev file genisoimage)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -12,12 +12,6 @@ namespace OtherSettings {
 
 namespace {
 
-bool isDosboxSection(const QString& section)
-{
-    return !section.isEmpty() && !ProgramKeys::isProgramSection(section) &&
-           section != ProgramKeys::DosboxStartupSection;
-}
-
 // The last value of each section.key, as DOSBox-X keeps it.
 QHash<QString, QString> valuesOf(const QList<Setting>& settings)
 {
@@ -28,16 +22,6 @@ QHash<QString, QString> valuesOf(const QList<Setting>& settings)
 }
 
 } // namespace
-
-QList<Setting> parse(const QString& text)
-{
-    QList<Setting> settings;
-    for (const ConfigText::KeyLine& line : ConfigText::keyLines(text)) {
-        if (isDosboxSection(line.section))
-            settings.append({line.section, line.key, line.value});
-    }
-    return settings;
-}
 
 QStringList unreadLines(const QString& otherText)
 {
@@ -92,23 +76,7 @@ QString fromConfig(const QString& configText, const QString& templateText)
 
 void applyTo(const QString& otherText, QString& configText)
 {
-    for (const Setting& setting : parse(otherText)) {
-        // Tandril's own keys belong to its own section, and no line may carry a control character.
-        if (ProgramKeys::isProgramKey(setting.key) || !ConfigText::isWritableValue(setting.value))
-            continue;
-        if (ConfigText::setWhereDosboxReads(setting.section, setting.key, setting.value, configText))
-            continue;
-        // A section the template lacks goes before the program's own: no DOSBox-X key may ever
-        // land in [tandril] or among the start-up commands.
-        const QString block =
-            u'[' + setting.section + QStringLiteral("]\n") + setting.key + u'=' + setting.value + u'\n';
-        if (const std::optional<qsizetype> program = ProgramKeys::firstProgramSectionStart(configText))
-            configText.insert(*program, block + u'\n');
-        else
-            configText +=
-                (configText.endsWith(u'\n') || configText.isEmpty() ? QString() : QStringLiteral("\n")) +
-                block;
-    }
+    DosboxSettings::apply(parse(otherText), configText);
 }
 
 QStringList differences(const QString& configText, const QString& templateText)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/DosboxSettings.h"
+
 #include <QList>
 #include <QString>
 
@@ -8,17 +10,8 @@
 // written back after the form on saving, each key in its own section.
 namespace OtherSettings {
 
-struct Setting
-{
-    QString section; // lower case, without brackets
-    QString key;     // lower case
-    QString value;
-    bool operator==(const Setting&) const = default;
-};
-
-// Every key=value line of DOSBox-X's sections, in the text's order. The program's own sections
-// ([tandril], [tandril autoexec]) and DOSBox-X's [autoexec] commands are no settings.
-QList<Setting> parse(const QString& text);
+using Setting = DosboxSettings::Setting;
+using DosboxSettings::parse;
 
 // The lines of a text of other settings that are no setting and would be lost on saving: a header
 // with more after its "]" ("[cpu]cylces=5000"), a line without "=", a key before any section, one

@@ -16,8 +16,8 @@
 #include "platform/PreferredLanguages.h"
 #include "platform/Prompter.h"
 #include "platform/TerminalText.h"
-#include "settings/DosboxCheck.h"
-#include "settings/DosboxReference.h"
+#include "library/DosboxCheck.h"
+#include "library/DosboxReference.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/DosboxReference.h"
+#include "library/DosboxReference.h"
 
 #include <memory>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Host.h"
-#include "settings/DosboxReference.h"
+#include "library/DosboxReference.h"
 #include "settings/DropCopy.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsSaver.h"

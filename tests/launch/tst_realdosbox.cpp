@@ -5,8 +5,8 @@
 #include "library/GameDetails.h"
 #include "platform/DosboxReferenceFile.h"
 #include "platform/Emulator.h"
-#include "settings/DosboxCheck.h"
-#include "settings/DosboxReference.h"
+#include "library/DosboxCheck.h"
+#include "library/DosboxReference.h"
 #include "settings/GameFiles.h"
 
 #include <QDir>

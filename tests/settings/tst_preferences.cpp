@@ -4,7 +4,7 @@
 #include "common/TestHome.h"
 #include "library/EntryCreation.h"
 #include "library/GameDetails.h"
-#include "settings/DosboxReference.h"
+#include "library/DosboxReference.h"
 #include "settings/DropCopy.h"
 #include "settings/OtherSettings.h"
 #include "settings/SettingsSaver.h"

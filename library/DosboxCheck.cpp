@@ -1,7 +1,7 @@
-#include "settings/DosboxCheck.h"
+#include "library/DosboxCheck.h"
 
+#include "library/DosboxReference.h"
 #include "platform/DosboxReferenceFile.h"
-#include "settings/DosboxReference.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -18,15 +18,15 @@ QString tr(const char* text)
     return QCoreApplication::translate("DosboxCheck", text);
 }
 
-QString configText(const QList<OtherSettings::Setting>& settings)
+QString configText(const QList<DosboxSettings::Setting>& settings)
 {
     QString text;
-    for (const OtherSettings::Setting& setting : settings)
+    for (const DosboxSettings::Setting& setting : settings)
         text += u'[' + setting.section + QStringLiteral("]\n") + setting.key + u'=' + setting.value + u'\n';
     return text;
 }
 
-QString assignment(const OtherSettings::Setting& setting)
+QString assignment(const DosboxSettings::Setting& setting)
 {
     return setting.key + u'=' + setting.value;
 }
@@ -70,10 +70,10 @@ bool holdsWritten(const QString& written, const QString& held)
     return hexadecimalDigits(value) == held.toLower();
 }
 
-QStringList problems(const QList<OtherSettings::Setting>& settings, const DosboxReference& account)
+QStringList problems(const QList<DosboxSettings::Setting>& settings, const DosboxReference& account)
 {
     QStringList found;
-    for (const OtherSettings::Setting& setting : settings) {
+    for (const DosboxSettings::Setting& setting : settings) {
         const std::optional<DosboxReference::Key> key = account.key(setting.section, setting.key);
         if (!key)
             found.append(tr("Unknown setting \"%1\" in [%2]").arg(setting.key, setting.section));
@@ -83,7 +83,7 @@ QStringList problems(const QList<OtherSettings::Setting>& settings, const Dosbox
     return found;
 }
 
-Result check(const Emulator& emulator, const QList<OtherSettings::Setting>& settings)
+Result check(const Emulator& emulator, const QList<DosboxSettings::Setting>& settings)
 {
     if (settings.isEmpty())
         return {};
@@ -97,7 +97,7 @@ Result check(const Emulator& emulator, const QList<OtherSettings::Setting>& sett
         return {{}, read.problem};
     Result result;
     if (settings.size() > 1 && settings.size() <= MostSettingsTriedAlone) {
-        for (const OtherSettings::Setting& setting : settings) {
+        for (const DosboxSettings::Setting& setting : settings) {
             if (DosboxReferenceFile::readAs(emulator, configText({setting})).didNotStart)
                 result.problems.append(
                     tr("DOSBox-X does not start with %1 (%2)").arg(assignment(setting), read.problem));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/OtherSettings.h"
+#include "library/DosboxSettings.h"
 
 #include <optional>
 #include <QList>
@@ -26,10 +26,10 @@ bool holdsWritten(const QString& written, const QString& held);
 
 // What DOSBox-X made of each setting, from its account after reading them ("DOSBox-X reads
 // irq=8 as 7", an unknown key).
-QStringList problems(const QList<OtherSettings::Setting>& settings, const DosboxReference& account);
+QStringList problems(const QList<DosboxSettings::Setting>& settings, const DosboxReference& account);
 
 // Lets the installed DOSBox-X read the settings. Blocks for a second or more: call it away from
 // the window's thread.
-Result check(const Emulator& emulator, const QList<OtherSettings::Setting>& settings);
+Result check(const Emulator& emulator, const QList<DosboxSettings::Setting>& settings);
 
 } // namespace DosboxCheck

@@ -1,4 +1,4 @@
-#include "settings/DosboxReference.h"
+#include "library/DosboxReference.h"
 
 namespace {
 
