@@ -2,6 +2,7 @@
 
 #include "exchange/ArchiveFormat.h"
 #include "exchange/Installation.h"
+#include "exchange/InstallerTools.h"
 #include "library/ConfigText.h"
 #include "library/EntryCreation.h"
 #include "library/GameExePath.h"
@@ -24,15 +25,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
-
-namespace {
-
-QString contentFolder(const StagingFolder& staging, const QString& name)
-{
-    return staging.filePath(name);
-}
-
-} // namespace
 
 FolderAddJob::FolderAddJob(Prompter& prompter, ProcessRunner& runner, QObject* parent)
     : ProgressJob(prompter, runner, parent)
@@ -60,48 +52,32 @@ QList<ProgramPicker::File> FolderAddJob::listFolder(const QString& folder)
     return files;
 }
 
-bool FolderAddJob::isArchive(const QString& source)
-{
-    const QFileInfo info(source);
-    return info.isFile() && info.suffix().compare(QStringLiteral("zip"), Qt::CaseInsensitive) == 0;
-}
-
-QString FolderAddJob::titleFor(const QString& source)
-{
-    const QFileInfo info(source);
-    return readableTitle(info.isDir() ? info.fileName() : info.completeBaseName());
-}
-
-QString FolderAddJob::readableTitle(const QString& name)
-{
-    const bool lowerCaseOnly = name == name.toLower();
-    static const QRegularExpression trailingNumber(QStringLiteral("^(.*\\p{L})(\\d+)$"));
-    static const QRegularExpression separators(QStringLiteral("[-_]+"));
-    QStringList words;
-    for (const QString& part : name.split(separators, Qt::SkipEmptyParts)) {
-        const QRegularExpressionMatch match = trailingNumber.match(part);
-        for (QString word :
-             match.hasMatch() ? QStringList{match.captured(1), match.captured(2)} : QStringList{part}) {
-            if (lowerCaseOnly && !word.isEmpty())
-                word[0] = word.at(0).toUpper();
-            words.append(word);
-        }
-    }
-    // A name of nothing but separators stays as it was: the title check says what is wrong.
-    return words.isEmpty() ? name : words.join(u' ');
-}
-
 bool FolderAddJob::start(const QString& source, const QString& title, const QString& program)
 {
     const QFileInfo info(source);
-    const bool archive = isArchive(source);
-    if (!info.isDir() && !archive) {
+    const std::optional<Source> kind = sourceOf(source);
+    if (!kind) {
         m_prompter.showAlert(tr("Add Game Failed"),
-                             tr("%1 is neither a folder nor a .zip file.").arg(source));
+                             tr("%1 is neither a folder nor a .zip file, a browser bundle, a DOSBox "
+                                "configuration or a store's installer.")
+                                 .arg(source));
         return false;
     }
+    m_kind = *kind;
     m_source = info.absoluteFilePath();
-    m_title = (title.trimmed().isEmpty() ? titleFor(source) : title).trimmed();
+    if (m_kind == Source::DosboxSetup) {
+        // Read where it is: its drive C may be any folder beside it.
+        m_foreign = ForeignGame::readConfiguration(m_source);
+        if (!m_foreign) {
+            m_prompter.showAlert(
+                tr("Add Game Failed"),
+                tr("The DOSBox configuration %1 mounts no folder of this computer as drive C.")
+                    .arg(info.fileName()));
+            return false;
+        }
+    }
+    m_titleGiven = !title.trimmed().isEmpty();
+    m_title = (m_titleGiven ? title : titleFor(source)).trimmed();
     m_subject = m_title;
     m_requestedProgram = program;
     if (!chooseName())
@@ -113,10 +89,21 @@ bool FolderAddJob::start(const QString& source, const QString& title, const QStr
         fail(m_staging->error());
         return true;
     }
-    if (archive)
+    switch (m_kind) {
+    case Source::Archive:
+    case Source::LinuxInstaller:
         listArchive(m_source);
-    else
+        break;
+    case Source::WindowsInstaller:
+        unpackWindowsInstaller();
+        break;
+    case Source::DosboxSetup:
+        copyFolder(m_foreign->driveC);
+        break;
+    case Source::Folder:
         copyFolder(m_source);
+        break;
+    }
     return true;
 }
 
@@ -169,8 +156,8 @@ void FolderAddJob::copyFolder(const QString& source)
     auto done = std::make_shared<qint64>(0);
     BackgroundTask::start(
         this,
-        [error, source, target = contentFolder(*m_staging, m_name), cancel = sharedCancelFlag(), self, done,
-         total] {
+        [error, source, target = m_staging->filePath(QStringLiteral("unpacked")), cancel = sharedCancelFlag(),
+         self, done, total] {
             *error = FileOperations::copyTree(
                 source, target, FileOperations::Links::ContentIfInside, cancel.get(),
                 [self, done, total](qint64 bytes) {
@@ -184,63 +171,27 @@ void FolderAddJob::copyFolder(const QString& source)
                         Qt::QueuedConnection);
                 });
         },
-        [this, error] { contentReady(*error); });
+        [this, error] {
+            if (*error || isCancelled())
+                contentReady(*error);
+            else
+                staged(m_staging->filePath(QStringLiteral("unpacked")), m_kind != Source::DosboxSetup);
+        });
 }
 
-void FolderAddJob::listArchive(const QString& archive)
+QString FolderAddJob::contentFolder(const QString& name) const
 {
-    m_runner.run(
-        ArchiveFormat::zipinfoCommand(archive), true, guarded([this](const ProcessRunner::Result& result) {
-            if (!result.error.isEmpty()) {
-                fail(ArchiveFormat::startFailure(result.program, result.error));
-                return;
-            }
-            const QStringList members = ArchiveFormat::memberNames(result.output);
-            if (result.exitCode != 0 || members.isEmpty()) {
-                fail(tr("%1 is not a zip archive.").arg(QFileInfo(m_source).fileName()));
-                return;
-            }
-            // The import's rules: nothing may land outside the staging folder.
-            if (const std::optional<QString> unsafe = ArchiveFormat::unsafeMember(members)) {
-                fail(tr("The archive holds the member \"%1\", which would be written outside its folder.")
-                         .arg(*unsafe));
-                return;
-            }
-            QDir().mkpath(m_staging->filePath(QStringLiteral("unpacked")));
-            runTool(ArchiveFormat::unzipCommand(m_staging->filePath(QStringLiteral("unpacked")), m_source),
-                    members.size(), ArchiveFormat::UnzipItemPrefixes,
-                    [this](const ProcessRunner::Result& unzipped) { unpacked(unzipped); });
-        }));
+    return m_staging->filePath(name);
 }
 
-void FolderAddJob::unpacked(const ProcessRunner::Result& result)
+std::optional<QString> FolderAddJob::requestedProgram(const QList<ProgramPicker::File>& files) const
 {
-    if (isCancelled()) {
-        end(false);
-        return;
-    }
-    if (!result.error.isEmpty() || result.exitCode != 0) {
-        fail(result.error.isEmpty() ? tr("Could not unpack %1.").arg(QFileInfo(m_source).fileName())
-                                    : ArchiveFormat::startFailure(result.program, result.error));
-        return;
-    }
-    if (const std::optional<QString> link =
-            Installation::linkLeavingGame(m_staging->path(), QStringLiteral("unpacked"))) {
-        fail(tr("The archive holds the link \"%1\", which leads out of the game folder.").arg(*link));
-        return;
-    }
-    // An archive of one folder gives that folder's contents as drive C.
-    const QString unpackedFolder = m_staging->filePath(QStringLiteral("unpacked"));
-    const QFileInfoList top =
-        QDir(unpackedFolder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    const QString root = top.size() == 1 && top.first().isDir() && !top.first().isSymLink()
-                             ? top.first().filePath()
-                             : unpackedFolder;
-    if (!QDir().rename(root, contentFolder(*m_staging, m_name))) {
-        fail(tr("Could not prepare the game's files."));
-        return;
-    }
-    contentReady(std::nullopt);
+    // Any of the game's files the user names, a helper the pick left out included.
+    const auto asked = std::find_if(files.cbegin(), files.cend(), [&](const ProgramPicker::File& file) {
+        return QFileInfo(file.path).fileName().compare(m_requestedProgram, Qt::CaseInsensitive) == 0 ||
+               file.path.compare(m_requestedProgram, Qt::CaseInsensitive) == 0;
+    });
+    return asked == files.cend() ? std::nullopt : std::optional<QString>(asked->path);
 }
 
 void FolderAddJob::contentReady(const std::optional<QString>& error)
@@ -253,21 +204,20 @@ void FolderAddJob::contentReady(const std::optional<QString>& error)
         fail(*error);
         return;
     }
-    const QString folder = contentFolder(*m_staging, m_name);
-    const QList<ProgramPicker::File> files = listFolder(folder);
+    if (m_foreign) {
+        foreignReady();
+        return;
+    }
+    const QList<ProgramPicker::File> files = listFolder(contentFolder(m_name));
     const ProgramPicker::Picked found = ProgramPicker::pick(files, m_title);
     QString program;
     if (!m_requestedProgram.isEmpty()) {
-        // Any of the game's files the user names, a helper the pick left out included.
-        const auto asked = std::find_if(files.cbegin(), files.cend(), [&](const ProgramPicker::File& file) {
-            return QFileInfo(file.path).fileName().compare(m_requestedProgram, Qt::CaseInsensitive) == 0 ||
-                   file.path.compare(m_requestedProgram, Qt::CaseInsensitive) == 0;
-        });
-        if (asked == files.cend()) {
+        const std::optional<QString> asked = requestedProgram(files);
+        if (!asked) {
             fail(tr("%1 has no program called %2.").arg(QFileInfo(m_source).fileName(), m_requestedProgram));
             return;
         }
-        program = asked->path;
+        program = *asked;
     } else if (found.ask && !m_confirmation && !m_skipExisting) {
         // Too close to call: the user knows the game (in the window, the proposal asks).
         QStringList paths;
@@ -291,6 +241,11 @@ void FolderAddJob::contentReady(const std::optional<QString>& error)
 
     Proposal proposal = propose(files, m_title);
     proposal.program = program;
+    propose(proposal);
+}
+
+void FolderAddJob::propose(Proposal proposal)
+{
     if (!m_confirmation) {
         addAsProposed(proposal);
         return;
@@ -316,6 +271,8 @@ FolderAddJob::Proposal FolderAddJob::propose(const QList<ProgramPicker::File>& f
                       found.setupProgram,
                       found.cdImage,
                       found.floppyImages,
+                      {},
+                      {},
                       {},
                       {}};
     for (const ProgramPicker::Candidate& candidate : found.candidates)
@@ -344,13 +301,12 @@ void FolderAddJob::addAsProposed(const Proposal& proposal)
             end(false);
             return;
         }
-        if (m_name != previous &&
-            !QDir().rename(contentFolder(*m_staging, previous), contentFolder(*m_staging, m_name))) {
+        if (m_name != previous && !QDir().rename(contentFolder(previous), contentFolder(m_name))) {
             fail(tr("Could not prepare the game's files."));
             return;
         }
     }
-    const QString folder = contentFolder(*m_staging, m_name);
+    const QString folder = contentFolder(m_name);
     // Floppy images go where the DOS prompt mounts them from.
     const QString floppies = LibraryLayout::floppyFolder(folder);
     QDir().mkpath(floppies);
@@ -393,6 +349,11 @@ std::optional<QString> FolderAddJob::writeConfig(const QString& program, const Q
     if (!cdImage.isEmpty())
         ConfigText::replaceInSection(ProgramKeys::Section, ProgramKeys::CdImage, gameFolder + u'/' + cdImage,
                                      text);
+    // What the game's own set-up brings: its settings and its start-up lines before the game.
+    DosboxSettings::apply(m_keptSettings, text);
+    if (m_foreign && !m_foreign->beforeGame.isEmpty())
+        ConfigText::saveCommandSection(ProgramKeys::BeforeGameSection, m_foreign->beforeGame.join(u'\n'),
+                                       text);
     return TextFile::writeUtf8Atomically(m_staging->filePath(m_name + QStringLiteral(".conf")), text);
 }
 
@@ -401,8 +362,8 @@ void FolderAddJob::install()
     const Installation::Destinations destinations =
         Installation::destinations(m_name + QStringLiteral(".conf"), m_name);
     setBusyConfigFile(destinations.config);
-    installInBackground(m_staging->filePath(m_name + QStringLiteral(".conf")),
-                        contentFolder(*m_staging, m_name), destinations, m_mayReplace,
+    installInBackground(m_staging->filePath(m_name + QStringLiteral(".conf")), contentFolder(m_name),
+                        destinations, m_mayReplace,
                         [this, configFile = destinations.config](const std::optional<QString>& error) {
                             if (error && isCancelled()) {
                                 end(false);
@@ -410,6 +371,8 @@ void FolderAddJob::install()
                                 fail(*error);
                             } else {
                                 logLine(QStringLiteral("✅ Game added: ") + configFile);
+                                for (const QString& item : std::as_const(m_notCarried))
+                                    logLine(QStringLiteral("⚠️ Not carried over: ") + item);
                                 HostAccess::setAllowed(configFile, false);
                                 Q_EMIT installed(configFile);
                                 end(true);

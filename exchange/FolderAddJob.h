@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/ForeignGame.h"
 #include "exchange/ProgressJob.h"
 #include "library/ProgramPicker.h"
 
@@ -8,8 +9,11 @@
 
 // Adds a game in one step from its folder or a .zip of it: a new game with the folder's name as
 // its title, the files as its drive C, and its program, setup program, CD image and floppy images
-// found and set. The source is only read. Built in a staging folder and swapped into the library
-// like an import, so a failure or Cancel leaves nothing behind.
+// found and set. A game set up for DOSBox elsewhere (a store's folder or installer, a browser
+// bundle, a DOSBox configuration) comes with what its set-up says: its title, program, setup,
+// CD image, saved games and the settings DOSBox-X takes. The source is only read. Built in a
+// staging folder and swapped into the library like an import, so a failure or Cancel leaves
+// nothing behind.
 class FolderAddJob final : public ProgressJob
 {
     Q_OBJECT
@@ -30,6 +34,19 @@ public:
     static QString readableTitle(const QString& name);
     // Whether the source is a .zip file (by its name), which the add unpacks.
     static bool isArchive(const QString& source);
+
+    // What a game is added from, known by its content.
+    enum class Source
+    {
+        Folder,
+        Archive,          // a .zip, or a browser bundle (".jsdos")
+        DosboxSetup,      // a DOSBox configuration file with the folder it mounts
+        WindowsInstaller, // a store's installer, unpacked with innoextract
+        LinuxInstaller,   // a store's Linux installer, a zip after a shell header
+    };
+    static std::optional<Source> sourceOf(const QString& path);
+    // "a store's game", "a browser bundle", … for the summary of what was added.
+    QString sourceKind() const;
     // A folder's files as the picker reads them: the top folder and the folders one level below.
     static QList<ProgramPicker::File> listFolder(const QString& folder);
 
@@ -50,6 +67,8 @@ public:
         QStringList floppyImages;
         QStringList programs; // every file that could start the game (or its setup), best first
         QStringList cdImages;
+        QStringList notCarried; // what the game's own set-up had that does not come along
+        QString kind;           // what it is added from ("a store's game"); empty for a plain folder
         bool operator==(const Proposal&) const = default;
     };
     // The proposal for a game's files: the picker's choices, and the other files that could be
@@ -69,17 +88,30 @@ Q_SIGNALS:
 
 private:
     bool chooseName();
+    QString contentFolder(const QString& name) const;
+    std::optional<QString> requestedProgram(const QList<ProgramPicker::File>& files) const;
     void copyFolder(const QString& source);
     void listArchive(const QString& archive);
     void unpacked(const ProcessRunner::Result& result);
+    void unpackWindowsInstaller();
+    void installerUnpacked(const ProcessRunner::Result& result);
+    // The source's files are in the staging folder: the game is read from them.
+    void staged(const QString& root, bool ownCopy);
     void contentReady(const std::optional<QString>& error);
+    void foreignReady();
+    void propose(Proposal proposal);
     void addAsProposed(const Proposal& proposal);
     std::optional<QString> writeConfig(const QString& program, const QString& setup, const QString& cdImage);
     void install();
     void fail(const QString& message);
 
+    Source m_kind = Source::Folder;
     QString m_source;
     QString m_title;
+    bool m_titleGiven = false;
+    std::optional<ForeignGame> m_foreign;
+    QList<DosboxSettings::Setting> m_keptSettings;
+    QStringList m_notCarried;
     QString m_name;            // the base name in the library
     bool m_mayReplace = false; // the user agreed to replace a game of that name
     bool m_skipExisting = false;

@@ -86,8 +86,9 @@ QList<Found> scan(const QString& folder)
                                                            QDir::Name | QDir::IgnoreCase);
     const QString library = QDir::cleanPath(Paths::libraryFolder());
     for (const QFileInfo& item : items) {
+        // Folders, archives, installers and DOSBox configurations, known by their content.
         const bool archive = FolderAddJob::isArchive(item.absoluteFilePath());
-        if (!item.isDir() && !archive)
+        if (!FolderAddJob::sourceOf(item.absoluteFilePath()))
             continue;
         // A link may lead anywhere (to "/" itself): only what the folder holds is a game of it.
         if (item.isSymLink()) {
@@ -108,8 +109,9 @@ QList<Found> scan(const QString& folder)
         };
         game.inLibrary =
             inLibrary(game.title) || inLibrary(item.isDir() ? item.fileName() : item.completeBaseName());
-        const QList<ProgramPicker::File> files =
-            archive ? listArchive(game.source) : FolderAddJob::listFolder(game.source);
+        const QList<ProgramPicker::File> files = archive        ? listArchive(game.source)
+                                                 : item.isDir() ? FolderAddJob::listFolder(game.source)
+                                                                : QList<ProgramPicker::File>();
         const FolderAddJob::Proposal proposal = FolderAddJob::propose(files, game.title);
         game.program = proposal.program;
         game.cdImage = proposal.cdImage;

@@ -83,6 +83,41 @@ QStringList problems(const QList<DosboxSettings::Setting>& settings, const Dosbo
     return found;
 }
 
+CarriedOver carryOver(const QList<DosboxSettings::Setting>& settings, const DosboxReference& account)
+{
+    CarriedOver carried;
+    for (const DosboxSettings::Setting& setting : settings) {
+        const QString named = u'[' + setting.section + QStringLiteral("] ") + assignment(setting);
+        const std::optional<DosboxReference::Key> key = account.key(setting.section, setting.key);
+        if (!key)
+            carried.notCarried.append(tr("%1 — DOSBox-X has no such setting").arg(named));
+        else if (holdsWritten(setting.value, key->defaultValue))
+            carried.kept.append(setting);
+        else if (!key->allowedValues.isEmpty() &&
+                 !key->allowedValues.contains(setting.value.simplified(), Qt::CaseInsensitive))
+            carried.notCarried.append(tr("%1 — DOSBox-X has no such value").arg(named));
+        else
+            carried.notCarried.append(tr("%1 — DOSBox-X reads it as %2").arg(named, key->defaultValue));
+    }
+    return carried;
+}
+
+CarriedOver carryOver(const Emulator& emulator, const QList<DosboxSettings::Setting>& settings)
+{
+    if (settings.isEmpty())
+        return {};
+    const DosboxReferenceFile::Result read = DosboxReferenceFile::readAs(emulator, configText(settings));
+    if (read.text)
+        return carryOver(settings, DosboxReference::parse(*read.text));
+    // Settings that keep DOSBox-X from starting stay behind; without a DOSBox-X to ask, they
+    // come along unchecked. Never a failed add for settings: the summary says which.
+    if (read.didNotStart)
+        return {{},
+                {tr("all settings — DOSBox-X does not start with them (%1)").arg(read.problem)},
+                std::nullopt};
+    return {settings, {}, read.problem};
+}
+
 Result check(const Emulator& emulator, const QList<DosboxSettings::Setting>& settings)
 {
     if (settings.isEmpty())

@@ -28,6 +28,18 @@ bool holdsWritten(const QString& written, const QString& held);
 // irq=8 as 7", an unknown key).
 QStringList problems(const QList<DosboxSettings::Setting>& settings, const DosboxReference& account);
 
+// Settings brought from another DOSBox set-up, as the installed DOSBox-X reads them: those it
+// holds as written are kept; each other one is named with why ("[sdl] output=overlay — DOSBox-X
+// has no such value"). Blocks like check().
+struct CarriedOver
+{
+    QList<DosboxSettings::Setting> kept;
+    QStringList notCarried;
+    std::optional<QString> notChecked; // why DOSBox-X could not read them: all are kept
+};
+CarriedOver carryOver(const QList<DosboxSettings::Setting>& settings, const DosboxReference& account);
+CarriedOver carryOver(const Emulator& emulator, const QList<DosboxSettings::Setting>& settings);
+
 // Lets the installed DOSBox-X read the settings. Blocks for a second or more: call it away from
 // the window's thread.
 Result check(const Emulator& emulator, const QList<DosboxSettings::Setting>& settings);

@@ -74,7 +74,9 @@ int runProgressJob(Context& context, const QString& doing, Start start, bool* ca
 void showPicked(Context& context, FolderAddJob& job)
 {
     QObject::connect(&job, &FolderAddJob::picked, &job,
-                     [&context](const QString& program, const QString& setup, const QString& cdImage) {
+                     [&context, &job](const QString& program, const QString& setup, const QString& cdImage) {
+                         if (!job.sourceKind().isEmpty())
+                             context.streams.out << "From: " << job.sourceKind() << Qt::endl;
                          if (!program.isEmpty())
                              context.streams.out << "Program: " << TerminalText::printable(program)
                                                  << Qt::endl;

@@ -59,9 +59,9 @@ const std::span<const Command> commands()
          writeShortcut},
         {QStringLiteral("add"),
          QStringLiteral("TITLE | --from PATH [TITLE] [--exe NAME] | --from DIR --each"),
-         QT_TRANSLATE_NOOP("CommandLine",
-                           "add a new game, or one made from a folder or .zip of its files, or "
-                           "one from each folder and .zip file in DIR"),
+         QT_TRANSLATE_NOOP("CommandLine", "add a new game, or one made from a folder or .zip of its files, a "
+                                          "store's game folder or installer, a browser bundle or a DOSBox "
+                                          "configuration, or one from each of these in DIR"),
          {QStringLiteral("--from"), QStringLiteral("--each")},
          1,
          2,

@@ -62,6 +62,17 @@ FolderAddProposal::FolderAddProposal(const FolderAddJob::Proposal& proposal, QWi
     form->addRow(tr("Setup program:"), m_setup);
     form->addRow(tr("CD image:"), m_cdImage);
     form->addRow(tr("Floppy images:"), floppies);
+    if (!proposal.kind.isEmpty())
+        form->addRow(tr("From:"), new QLabel(proposal.kind, this));
+    if (!proposal.notCarried.isEmpty()) {
+        // What the game's own set-up had that Tandril leaves behind, one line each.
+        auto* left = new QLabel(proposal.notCarried.join(u'\n'), this);
+        left->setObjectName(QStringLiteral("proposedNotCarried"));
+        left->setWordWrap(true);
+        left->setTextFormat(Qt::PlainText);
+        left->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(tr("Not carried over:"), left);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton* add = buttons->addButton(tr("Add Game"), QDialogButtonBox::AcceptRole);
     add->setObjectName(QStringLiteral("addProposedGame"));

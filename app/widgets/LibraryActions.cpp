@@ -19,7 +19,7 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     remove = make(QStringLiteral("deleteAction"), tr("De&lete…"), window);
     add = make(QStringLiteral("addAction"), tr("&Add Game…"), window);
     addFromFolder = make(QStringLiteral("addFromFolderAction"), tr("Add Game from &Folder…"), window);
-    addFromZip = make(QStringLiteral("addFromZipAction"), tr("Add Game from .&zip File…"), window);
+    addFromZip = make(QStringLiteral("addFromZipAction"), tr("Add Game from &File…"), window);
     addEachFromFolder =
         make(QStringLiteral("addGamesFromFolderAction"), tr("Add &Games from Folder…"), window);
     import = make(QStringLiteral("importAction"), tr("&Import…"), window);

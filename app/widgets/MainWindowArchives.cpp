@@ -145,7 +145,11 @@ void MainWindow::addGameFromZip()
     if (m_jobs->isRunning())
         return;
     const QPointer<MainWindow> window(this);
-    m_host.filePanel.chooseFile({tr("Choose the Game's .zip File"), {QStringLiteral("zip")}, QString()},
+    // A .zip of the game, a browser bundle, a store's installer or a DOSBox configuration.
+    m_host.filePanel.chooseFile({tr("Choose the Game's .zip File, Bundle, Installer or DOSBox Configuration"),
+                                 {QStringLiteral("zip"), QStringLiteral("jsdos"), QStringLiteral("exe"),
+                                  QStringLiteral("sh"), QStringLiteral("conf")},
+                                 QString()},
                                 [window](const QString& path) {
                                     if (window)
                                         window->startFolderAdd(path);

@@ -4,6 +4,7 @@
 #include "app/widgets/LibraryFilterModel.h"
 #include "app/widgets/LibraryTableModel.h"
 #include "app/widgets/MainWindow.h"
+#include "exchange/FolderAddJob.h"
 #include "library/PlayRecord.h"
 
 #include <QDateTime>
@@ -312,7 +313,8 @@ void MainWindow::connectCommands()
 
 namespace {
 
-// The folders and .zip files among dropped items.
+// The items among those dropped that a game can be added from: folders, .zip files, browser
+// bundles, store installers and DOSBox configurations.
 QStringList addableSources(const QMimeData* data)
 {
     QStringList sources;
@@ -320,9 +322,7 @@ QStringList addableSources(const QMimeData* data)
         return sources;
     for (const QUrl& url : data->urls()) {
         const QFileInfo info(url.toLocalFile());
-        if (url.isLocalFile() &&
-            (info.isDir() ||
-             (info.isFile() && info.suffix().compare(QStringLiteral("zip"), Qt::CaseInsensitive) == 0)))
+        if (url.isLocalFile() && FolderAddJob::sourceOf(info.absoluteFilePath()))
             sources.append(info.absoluteFilePath());
     }
     return sources;

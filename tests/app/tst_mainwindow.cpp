@@ -554,9 +554,15 @@ void MainWindowTest::addDialogsHandBackWhatWasChosen()
 
     // What an add found, changed by the user: "None" is no file, the title is trimmed, and a blank
     // title cannot be added.
-    const FolderAddJob::Proposal found{u"Doom"_s,      u"DOOM.EXE"_s, u"SETUP.EXE"_s,
-                                       u"doom.iso"_s,  {u"a.img"_s},  {u"DOOM.EXE"_s, u"SETUP.EXE"_s},
-                                       {u"doom.iso"_s}};
+    const FolderAddJob::Proposal found{u"Doom"_s,
+                                       u"DOOM.EXE"_s,
+                                       u"SETUP.EXE"_s,
+                                       u"doom.iso"_s,
+                                       {u"a.img"_s},
+                                       {u"DOOM.EXE"_s, u"SETUP.EXE"_s},
+                                       {u"doom.iso"_s},
+                                       {},
+                                       {}};
     std::optional<std::optional<FolderAddJob::Proposal>> answer;
     FolderAddProposal::ask(&parent, found, [&answer](const auto& chosen) { answer = chosen; });
     auto* dialog = parent.findChild<QDialog*>(u"folderAddProposal"_s);

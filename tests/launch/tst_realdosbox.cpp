@@ -1,17 +1,23 @@
+#include "common/ForeignFixtures.h"
+#include "common/RewrittenTools.h"
 #include "common/Rows.h"
+#include "common/ScriptedPrompter.h"
 #include "common/TandrilProcess.h"
 #include "common/TestHome.h"
 #include "common/ZipWriter.h"
+#include "exchange/FolderAddJob.h"
+#include "exchange/InstallerTools.h"
+#include "library/DosboxCheck.h"
+#include "library/DosboxReference.h"
 #include "library/GameDetails.h"
 #include "platform/DosboxReferenceFile.h"
 #include "platform/Emulator.h"
-#include "library/DosboxCheck.h"
-#include "library/DosboxReference.h"
 #include "settings/GameFiles.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -35,6 +41,8 @@ private Q_SLOTS:
     void gamesStart();
     void importedGameStaysInItsDrives_data();
     void importedGameStaysInItsDrives();
+    void gamesPeopleOwnStart_data();
+    void gamesPeopleOwnStart();
 
 private:
     QString m_program;
@@ -315,4 +323,71 @@ void RealDosboxTest::importedGameStaysInItsDrives()
         QVERIFY2(mounts.contains(out), mounts.constData());
         QVERIFY(tree(outside).contains(u"STARTED"_s));
     }
+}
+
+void RealDosboxTest::gamesPeopleOwnStart_data()
+{
+    // Where the game's program is on drive C, a setting of the source that DOSBox-X does not
+    // take, and one of an older DOSBox that it does.
+    textColumns({"kind", "folder", "left", "kept"});
+    const char* overlay = "[sdl] output=overlay — DOSBox-X has no such value";
+    textRow("a store's installed game", "store", "CAVE", overlay, "usescancodes=true");
+    textRow("a store's Windows installer", "windows", "CAVE", overlay, "oplemu=nuked");
+    textRow("a store's Linux installer", "linux", "CAVE", overlay, "cycles=fixed 8000");
+    textRow("a browser bundle", "bundle", "cave", "", "cycles=max");
+    textRow("a collection's DOSBox configuration", "collection", "CAVE",
+            "[pci] voodoo=false — DOSBox-X has no such setting", "oplemu=nuked");
+}
+
+void RealDosboxTest::gamesPeopleOwnStart()
+{
+    // Added as the user adds them, then started: GAME.BAT writes on drive C and reads the CD on
+    // D: (a sheet with a separate audio track, mounted through Tandril's mended copy).
+    if (!ForeignFixtures::canMakeImages())
+        QSKIP("genisoimage is missing; the test command installs it.");
+    const TestHome home;
+    const QString kind = cell("kind");
+    const QString own = home.path() + u"/own"_s;
+    QString added;
+    if (kind == u"windows") {
+        // No installer can be made here: innoextract's stand-in unpacks what it would.
+        const QString stand = ForeignFixtures::innoextractStandIn(
+            home.path(), ForeignFixtures::unpackedInstaller(home.path() + u"/inno"_s));
+        RewrittenTools runner([stand](ProcessRunner::Command command) {
+            if (command.program == InstallerTools::Innoextract)
+                command.program = stand;
+            return command;
+        });
+        ScriptedPrompter prompter;
+        FolderAddJob job(prompter, runner);
+        QStringList lines;
+        QSignalSpy finished(&job, &FolderAddJob::finished);
+        FolderAddJob::Proposal shown;
+        job.setConfirmation([&shown](const FolderAddJob::Proposal& proposal, auto answer) {
+            shown = proposal;
+            answer(proposal);
+        });
+        QVERIFY(job.start(ForeignFixtures::windowsInstaller(own)));
+        QVERIFY(finished.wait(60000) && finished.first().first().toBool());
+        added = shown.notCarried.join(u'\n');
+    } else {
+        const QString source = kind == u"store"    ? ForeignFixtures::storeFolder(own)
+                               : kind == u"linux"  ? ForeignFixtures::linuxInstaller(own)
+                               : kind == u"bundle" ? ForeignFixtures::bundle(own)
+                                                   : ForeignFixtures::collectionConfig(own);
+        const TandrilRun run = runTandril(home, {u"add"_s, u"--from"_s, source});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        added = run.out + run.err;
+    }
+    if (!cell("left").isEmpty())
+        QVERIFY2(added.contains(cell("left")), qPrintable(added));
+    QVERIFY2(!added.contains(u"unchecked"_s), qPrintable(added));
+    const QString text = QString::fromUtf8(readFile(home.libraryFolder() + u"/Cave Run.conf"_s));
+    QVERIFY2(text.contains(u'\n' + cell("kept") + u'\n') && !text.contains(u"output=overlay"_s),
+             qPrintable(text));
+    const QString game = home.libraryFolder() + u"/Cave Run/"_s + cell("folder");
+    const TandrilRun played = runTandril(home, {u"launch"_s, u"Cave Run"_s, u"--wait"_s});
+    QVERIFY2(played.exitCode == 0, qPrintable(played.out + played.err));
+    QCOMPARE(readFile(game + u"/PLAYED.TXT"_s).trimmed(), QByteArray("played"));
+    QCOMPARE(readFile(game + u"/FROMCD.TXT"_s).trimmed(), QByteArray("from the CD"));
 }

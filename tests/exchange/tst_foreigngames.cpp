@@ -1,0 +1,372 @@
+#include "common/ForeignFixtures.h"
+#include "common/RewrittenTools.h"
+#include "common/Rows.h"
+#include "common/ScriptedPrompter.h"
+#include "common/TestHome.h"
+#include "exchange/CueSheet.h"
+#include "exchange/FolderAddJob.h"
+#include "exchange/FolderBatch.h"
+#include "exchange/InstallerTools.h"
+#include "exchange/StartupTranslation.h"
+#include "library/LibraryLoader.h"
+#include "library/OverlaySaves.h"
+#include "platform/Emulator.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Games people already own, set up for DOSBox elsewhere: a store's folder and installers, a
+// browser bundle, a collection's configuration. Each comes in with its program, setup, CD, saved
+// games and settings; the source stays as it was.
+class ForeignGamesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void addsEachKind_data();
+    void addsEachKind();
+    void startupLines_data();
+    void startupLines();
+    void cueSheets_data();
+    void cueSheets();
+    void savesAsDosboxXKeepsThem();
+    void installerTools_data();
+    void installerTools();
+    void failuresLeaveNothing_data();
+    void failuresLeaveNothing();
+    void eachKindOfAFolder();
+
+private:
+    bool add(const QString& source, ProcessRunner& runner, FolderAddJob::Proposal* shown = nullptr);
+
+    std::unique_ptr<TestHome> m_home;
+    ScriptedPrompter m_prompter;
+};
+
+void ForeignGamesTest::initTestCase()
+{
+    if (!ForeignFixtures::canMakeImages())
+        QSKIP("genisoimage is missing; the test command installs it.");
+    // No DOSBox-X to read the settings: they come along unchecked, and the summary says so.
+    qputenv(Emulator::OverrideVariable, "/nonexistent/dosbox-x");
+}
+
+void ForeignGamesTest::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_prompter = {};
+}
+
+void ForeignGamesTest::cleanup()
+{
+    QVERIFY(m_prompter.answers.isEmpty());
+    QCOMPARE(tree(m_home->temporaryFolder()), QStringList());
+    m_home.reset();
+}
+
+bool ForeignGamesTest::add(const QString& source, ProcessRunner& runner, FolderAddJob::Proposal* shown)
+{
+    FolderAddJob job(m_prompter, runner);
+    if (shown)
+        job.setConfirmation([shown](const FolderAddJob::Proposal& proposal, auto answer) {
+            *shown = proposal;
+            answer(proposal);
+        });
+    QSignalSpy finished(&job, &FolderAddJob::finished);
+    if (!job.start(source))
+        return false;
+    if (finished.isEmpty() && !finished.wait(60000))
+        qFatal("the add did not finish");
+    return finished.first().first().toBool();
+}
+
+void ForeignGamesTest::addsEachKind_data()
+{
+    // The program and setup below the game's folder; the CD image mounted; what the game's
+    // folder holds and lacks afterwards (the store's own files, the saves applied).
+    textColumns({"kind", "program", "setup", "cdImage", "holds", "lacks", "from"});
+    textRow(
+        "a store's installed game", "store", "CAVE/GAME.BAT", "CAVE/SETUP.EXE", "game.tandril.cue",
+        "CAVE/SAVE1.DAT Manual.pdf game.ins music/track02.wav",
+        "CAVE/OLD.SAV DOSBOX unins000.exe unins000.dat webcache.zip goggame-1207658930.hashdb cloud_saves",
+        "a store's game");
+    textRow("an installer unpacked by hand", "unpacked", "CAVE/GAME.BAT", "CAVE/SETUP.EXE",
+            "game.tandril.cue", "CAVE/OLD.SAV dosboxCAVE.conf", "app __support tmp __redist commonappdata",
+            "a store's game");
+    textRow("a store's Windows installer", "windows", "CAVE/GAME.BAT", "CAVE/SETUP.EXE", "game.tandril.cue",
+            "CAVE/OLD.SAV", "app __support tmp", "a store's Windows installer");
+    // The CD is beside drive C in a Linux installer: it comes into the game's "ISO" folder.
+    textRow("a store's Linux installer", "linux", "CAVE/GAME.BAT", "CAVE/SETUP.EXE", "ISO/game.tandril.cue",
+            "ISO/game.gog ISO/music/track02.wav ISO/game.ins", "support start.sh data",
+            "a store's Linux installer");
+    textRow("a browser bundle", "bundle", "cave/GAME.BAT", "", "CD.ISO", ".jsdos/dosbox.conf", "",
+            "a browser bundle");
+    textRow("a collection's DOSBox configuration", "collection", "CAVE/GAME.BAT", "CAVE/SETUP.EXE",
+            "cd/cave.tandril.cue", "cd/cave.cue cd/cdfile.iso", "", "a DOSBox configuration");
+}
+
+void ForeignGamesTest::addsEachKind()
+{
+    const QString kind = cell("kind");
+    const QString fixtures = m_home->path() + u"/own"_s;
+    QString source;
+    QString stand;
+    if (kind == u"store")
+        source = ForeignFixtures::storeFolder(fixtures);
+    else if (kind == u"unpacked")
+        source = ForeignFixtures::unpackedInstaller(fixtures);
+    else if (kind == u"windows") {
+        stand = ForeignFixtures::innoextractStandIn(
+            m_home->path(), ForeignFixtures::unpackedInstaller(m_home->path() + u"/inno"_s));
+        source = ForeignFixtures::windowsInstaller(fixtures);
+    } else if (kind == u"linux")
+        source = ForeignFixtures::linuxInstaller(fixtures);
+    else if (kind == u"bundle")
+        source = ForeignFixtures::bundle(fixtures);
+    else
+        source = ForeignFixtures::collectionConfig(fixtures);
+    const QStringList before = contents(fixtures);
+    RewrittenTools runner([stand](ProcessRunner::Command command) {
+        if (command.program == InstallerTools::Innoextract)
+            command.program = stand;
+        return command;
+    });
+    FolderAddJob::Proposal shown;
+    QVERIFY(add(source, runner, &shown));
+    QCOMPARE(m_prompter.takeAlerts().size(), 0);
+    QCOMPARE(contents(fixtures), before); // only read
+
+    // Named by the store's info file or the configuration, whatever the file's name.
+    const QString library = m_home->libraryFolder();
+    const QString game = library + u"/Cave Run"_s;
+    const std::optional<ConfigEntry> entry = LibraryLoader::readEntry(library + u"/Cave Run.conf"_s);
+    QVERIFY(entry);
+    QCOMPARE(entry->title, u"Cave Run"_s);
+    const QString text = QString::fromUtf8(readFile(entry->filePath));
+    QVERIFY2(text.contains(u"\ngame_exe="_s + cell("program") + u'\n'), qPrintable(text));
+    QCOMPARE(entry->setupPath.value_or(QString()),
+             cell("setup").isEmpty() ? QString() : game + u'/' + cell("setup"));
+    QVERIFY2(text.contains(u"\ncd_image="_s + game + u'/' + cell("cdImage") + u'\n'), qPrintable(text));
+    QVERIFY(QFileInfo::exists(game + u'/' + cell("cdImage")));
+    for (const QString& item : cell("holds").split(u' ', Qt::SkipEmptyParts))
+        QVERIFY2(QFileInfo::exists(game + u'/' + item), qPrintable(item));
+    for (const QString& item : cell("lacks").split(u' ', Qt::SkipEmptyParts))
+        QVERIFY2(!QFileInfo::exists(game + u'/' + item), qPrintable(item));
+    QCOMPARE(shown.kind, cell("from"));
+    // The settings come along, unchecked here (no DOSBox-X), and the summary says so.
+    QVERIFY2(text.contains(u"\ncycles=fixed 8000\n"_s) || kind == u"bundle" || kind == u"collection",
+             qPrintable(text));
+    QVERIFY(shown.notCarried.join(u'\n').contains(u"unchecked"_s));
+    QVERIFY(!text.contains(u"[autoexec]"_s));
+    if (kind == u"store") {
+        QCOMPARE(readFile(game + u"/CAVE/SAVE1.DAT"_s), QByteArray("saved"));
+        QCOMPARE(readFile(game + u"/game.ins"_s),
+                 readFile(source + u"/game.ins"_s)); // the original untouched
+    }
+    if (!stand.isEmpty()) {
+        // The installer reaches innoextract by its absolute path, never as an option.
+        const QByteArray calls = readFile(stand + u".calls"_s);
+        QVERIFY2(calls.contains("--extract --gog --exclude-temp --color=0 --progress=0 --output-dir /"),
+                 calls);
+        QVERIFY(calls.trimmed().endsWith(QFile::encodeName(source)));
+    }
+}
+
+void ForeignGamesTest::startupLines_data()
+{
+    // Lines ("|" between them) read from the folder "base" of a drive C "game" holding
+    // GAME/PLAY.EXE, GAME/SETUP.EXE, LONGFOLDERNAME/RUN.COM; program, setup, lines kept before
+    // the game, and the first line left out.
+    textColumns({"lines", "program", "setup", "before", "left"});
+    textRow("a store's menu", "mount c ..|c:|cd GAME|:game|play|goto end|:setup|setup.exe|:end",
+            "GAME/PLAY.EXE", "GAME/SETUP.EXE", "", "");
+    textRow("a menu whose setup has no setup name",
+            "mount c \"..\"|c:|cd game|choice /c12|if errorlevel 2 goto settings|play.exe|exit|:settings|cd "
+            "\\game|"
+            "run",
+            "GAME/PLAY.EXE", "", "", "run — no such program on drive C");
+    textRow("a short name, an absolute folder", "mount c ..|c:|cd \\LONGFO~1|run", "LONGFOLDERNAME/RUN.COM",
+            "", "", "");
+    textRow("sound settings before the game", "mount c ..|set BLASTER=A220 I7 D1|c:|cd game|play",
+            "GAME/PLAY.EXE", "", "set BLASTER=A220 I7 D1", "");
+    textRow("arguments are said", "mount c ..|c:|game\\play.exe -nosound", "GAME/PLAY.EXE", "", "",
+            "game\\play.exe -nosound — the program's arguments (-nosound): Tandril starts it without them");
+    textRow("another folder of the computer", "mount c ..|mount e /home|c:|cd game|play", "GAME/PLAY.EXE", "",
+            "", "mount e /home — no such folder");
+    textRow("a program on another drive", "mount c ..|imgmount d ../cd.iso -t iso|d:|install", "", "", "",
+            "imgmount d ../cd.iso -t iso — no such image: ../cd.iso");
+}
+
+void ForeignGamesTest::startupLines()
+{
+    const QString top = m_home->path() + u"/game"_s;
+    m_home->writeFile(u"game/GAME/PLAY.EXE"_s, "MZ");
+    m_home->writeFile(u"game/GAME/SETUP.EXE"_s, "MZ");
+    m_home->writeFile(u"game/LONGFOLDERNAME/RUN.COM"_s, "\xC3");
+    const StartupTranslation::Startup startup =
+        StartupTranslation::translate(cell("lines").split(u'|'), top + u"/base"_s);
+    QCOMPARE(startup.driveC, top);
+    QCOMPARE(startup.program, cell("program"));
+    QCOMPARE(startup.setup, cell("setup"));
+    QCOMPARE(startup.beforeGame.join(u'|'), cell("before"));
+    QCOMPARE(startup.notCarried.value(0), cell("left"));
+}
+
+void ForeignGamesTest::cueSheets_data()
+{
+    // A sheet ("|" between lines) beside GAME.GOG and music/track02.ogg; the sheet DOSBox-X is given.
+    textColumns({"sheet", "repaired", "problem"});
+    textRow("letter case, backslashes, labels, index numbers",
+            "FILE \"game.gog\" BINARY|TRACK 01 MODE1/2352|INDEX 1 00:00:00|FILE \"Music\\Track02.OGG\" MP3|"
+            "TRACK 02 AUDIO|INDEX 0 00:00:00",
+            "FILE \"GAME.GOG\" BINARY|TRACK 01 MODE1/2352|INDEX 01 00:00:00|FILE \"music/track02.ogg\" MP3|"
+            "TRACK 02 AUDIO|INDEX 01 00:00:00",
+            "");
+    textRow("a pregap stays before its first index",
+            "FILE GAME.GOG BINARY|TRACK 01 AUDIO|INDEX 00 00:00:00|INDEX 01 00:02:00",
+            "FILE \"GAME.GOG\" BINARY|TRACK 01 AUDIO|INDEX 00 00:00:00|INDEX 01 00:02:00", "");
+    textRow("a path of the computer it was made on",
+            "FILE \"D:\\Games\\Cave\\GAME.GOG\" BINARY|TRACK 01 MODE1/2352|INDEX 01 00:00:00",
+            "FILE \"GAME.GOG\" BINARY|TRACK 01 MODE1/2352|INDEX 01 00:00:00", "");
+    textRow("a missing track is said", "FILE \"Track03.ogg\" MP3|TRACK 03 AUDIO|INDEX 01 00:00:00",
+            "FILE \"Track03.ogg\" MP3|TRACK 03 AUDIO|INDEX 01 00:00:00",
+            "The CD image's track file \"Track03.ogg\" is missing.");
+}
+
+void ForeignGamesTest::cueSheets()
+{
+    m_home->writeFile(u"cd/GAME.GOG"_s, "data");
+    m_home->writeFile(u"cd/music/track02.ogg"_s, "OggS");
+    const CueSheet::Repaired repaired =
+        CueSheet::repair(cell("sheet").replace(u'|', u"\r\n"_s), m_home->path() + u"/cd"_s);
+    QCOMPARE(repaired.text.split(u'\n'), cell("repaired").split(u'|'));
+    QCOMPARE(repaired.problems.value(0), cell("problem"));
+    // Mounted through Tandril's own copy; the store's file stays as it was.
+    const QString sheet =
+        m_home->writeFile(u"cd/game.ins"_s, cell("sheet").replace(u'|', u"\r\n"_s).toUtf8());
+    QStringList problems;
+    const std::optional<QString> mounted = CueSheet::mountablePath(sheet, &problems);
+    QCOMPARE(mounted.value_or(QString()), m_home->path() + u"/cd/game.tandril.cue"_s);
+    QCOMPARE(QString::fromUtf8(readFile(*mounted)), repaired.text);
+    QCOMPARE(readFile(sheet), cell("sheet").replace(u'|', u"\r\n"_s).toUtf8());
+}
+
+void ForeignGamesTest::savesAsDosboxXKeepsThem()
+{
+    // As DOSBox-X's overlay left them (measured): a changed and a new file, a deleted file, a
+    // renamed file (deleted and new), a removed folder and a new one.
+    const QString game = m_home->path() + u"/game"_s;
+    m_home->writeFile(u"game/KEEP.TXT"_s, "keep");
+    m_home->writeFile(u"game/CHANGE.TXT"_s, "old");
+    m_home->writeFile(u"game/delete.txt"_s, "gone");
+    m_home->writeFile(u"game/RENAME.TXT"_s, "ren");
+    m_home->writeFile(u"game/SUB/X.TXT"_s, "x");
+    m_home->writeFile(u"saves/CHANGE.TXT"_s, "changed");
+    m_home->writeFile(u"saves/NEW.TXT"_s, "new");
+    m_home->writeFile(u"saves/RENAMED.TXT"_s, "ren");
+    m_home->writeFile(u"saves/.DBOVERLAY_DEL_DELETE.TXT"_s, {});
+    m_home->writeFile(u"saves/.DBOVERLAY_DEL_RENAME.TXT"_s, {});
+    m_home->writeFile(u"saves/SUB/.DBOVERLAY_DEL_X.TXT"_s, {});
+    m_home->writeFile(u"saves/.DBOVERLAY_RMD_SUB"_s, {});
+    m_home->writeFile(u"saves/NEWDIR/N.TXT"_s, "n");
+    QCOMPARE(OverlaySaves::applyTo(m_home->path() + u"/saves"_s, game), std::nullopt);
+    QCOMPARE(contents(game), (QStringList{u"CHANGE.TXT=changed"_s, u"KEEP.TXT=keep"_s, u"NEW.TXT=new"_s,
+                                          u"NEWDIR/"_s, u"NEWDIR/N.TXT=n"_s, u"RENAMED.TXT=ren"_s}));
+}
+
+void ForeignGamesTest::installerTools_data()
+{
+    textColumns({"answer", "problem"});
+    textRow("innoextract 1.9", "innoextract 1.9 (C) 2011-2020", "");
+    textRow("the oldest that reads the store's installers", "innoextract 1.8", "");
+    textRow(
+        "too old", "innoextract 1.7 (C)",
+        "innoextract 1.7 is too old for the store's installers: version 1.8 or newer is needed. Update the "
+        "package \"innoextract\" and add the game again.");
+    textRow("another program", "unzip 6.0",
+            "Unpacking this installer needs innoextract, which is not installed. Install the package "
+            "\"innoextract\" and add the game again.");
+}
+
+void ForeignGamesTest::installerTools()
+{
+    const std::optional<QString> problem =
+        InstallerTools::innoextractProblem(InstallerTools::innoextractVersion(cell("answer").toUtf8()));
+    QCOMPARE(problem.value_or(QString()), cell("problem"));
+}
+
+void ForeignGamesTest::failuresLeaveNothing_data()
+{
+    textColumns({"case", "alert"});
+    textRow("innoextract is missing", "missing",
+            "Unpacking this installer needs innoextract, which is not installed. Install the package "
+            "\"innoextract\" and add the game again.");
+    textRow(
+        "innoextract is too old", "old",
+        "innoextract 1.6 is too old for the store's installers: version 1.8 or newer is needed. Update the "
+        "package \"innoextract\" and add the game again.");
+    textRow("innoextract fails while unpacking", "fails",
+            "innoextract could not unpack setup_cave_run_1.0_(1234).exe.");
+    textRow("an installer without a DOSBox game", "empty",
+            "setup_cave_run_1.0_(1234).exe holds no DOS game set "
+            "up for DOSBox.");
+    textRow("a Linux installer of something else", "otherlinux",
+            "other.sh is no store's Linux installer of a game.");
+    textRow("a DOSBox configuration that mounts nothing", "noconfig",
+            "The DOSBox configuration nothing.conf mounts no folder of this computer as drive C.");
+}
+
+void ForeignGamesTest::failuresLeaveNothing()
+{
+    const QString kind = cell("case");
+    const QString own = m_home->path() + u"/own"_s;
+    QString source = ForeignFixtures::windowsInstaller(own);
+    QString stand = ForeignFixtures::innoextractStandIn(
+        m_home->path(), kind == u"empty" ? QDir().mkpath(own + u"/e"_s),
+        own + u"/e"_s : ForeignFixtures::unpackedInstaller(m_home->path() + u"/inno"_s),
+        kind == u"old" ? "innoextract 1.6" : "innoextract 1.9");
+    if (kind == u"missing")
+        stand = m_home->path() + u"/no-such-innoextract"_s;
+    if (kind == u"fails")
+        stand = m_home->writeFile(u"bin/innoextract"_s, "#!/bin/sh\n[ \"$1\" = --extract ] && exit 1\n"
+                                                        "echo innoextract 1.9\n"),
+        QFile::setPermissions(stand, QFile::permissions(stand) | QFile::ExeOwner);
+    if (kind == u"otherlinux")
+        source = m_home->writeFile(u"own/other.sh"_s, "#!/bin/sh\n" + readFile(ForeignFixtures::bundle(own)));
+    if (kind == u"noconfig")
+        source =
+            m_home->writeFile(u"own/nothing.conf"_s, "[sdl]\nfullscreen=false\n[autoexec]\nmount e /tmp\n");
+    RewrittenTools runner([stand](ProcessRunner::Command command) {
+        if (command.program == InstallerTools::Innoextract)
+            command.program = stand;
+        return command;
+    });
+    QVERIFY(!add(source, runner));
+    const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+    QCOMPARE(alerts.isEmpty() ? QString() : alerts.first().message, cell("alert"));
+    QCOMPARE(tree(m_home->libraryFolder()), QStringList());
+}
+
+void ForeignGamesTest::eachKindOfAFolder()
+{
+    // A folder of what people own: each is found by its content, beside a plain game folder.
+    const QString own = m_home->path() + u"/own"_s;
+    ForeignFixtures::storeFolder(own);
+    ForeignFixtures::bundle(own);
+    ForeignFixtures::linuxInstaller(own);
+    m_home->writeFile(u"own/Keen/KEEN.EXE"_s, "MZ");
+    m_home->writeFile(u"own/notes.txt"_s, "not a game");
+    QStringList found;
+    for (const FolderBatch::Found& game : FolderBatch::scan(own))
+        found.append(QFileInfo(game.source).fileName() + u'=' + game.title);
+    QCOMPARE(found, (QStringList{u"Cave Run=Cave Run"_s, u"cave-run.jsdos=Cave Run"_s,
+                                 u"cave_run_1_0_1234.sh=Cave Run"_s, u"Keen=Keen"_s}));
+}
+
+QTEST_GUILESS_MAIN(ForeignGamesTest)
+#include "tst_foreigngames.moc"
