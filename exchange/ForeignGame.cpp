@@ -1,6 +1,6 @@
 #include "exchange/ForeignGame.h"
 
-#include "exchange/ForeignFiles.h"
+#include "library/ForeignFiles.h"
 #include "exchange/StartupTranslation.h"
 #include "platform/FileOperations.h"
 

@@ -1,7 +1,7 @@
 #include "exchange/ForeignGameArrangement.h"
 
-#include "exchange/CueSheet.h"
-#include "exchange/ForeignFiles.h"
+#include "library/CueSheet.h"
+#include "library/ForeignFiles.h"
 #include "library/LibraryLayout.h"
 #include "library/OverlaySaves.h"
 #include "platform/FileOperations.h"

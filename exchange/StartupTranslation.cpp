@@ -1,6 +1,6 @@
 #include "exchange/StartupTranslation.h"
 
-#include "exchange/ForeignFiles.h"
+#include "library/ForeignFiles.h"
 #include "library/ConfigText.h"
 #include "library/ProgramKeys.h"
 

@@ -1,5 +1,6 @@
 #include "settings/DropCopy.h"
 
+#include "library/CueSheet.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLock.h"
 #include "platform/Diagnostics.h"
@@ -79,8 +80,9 @@ QList<Task> plan(const QStringList& sources, const QString& title, Target target
         const QFileInfo item(source);
         if (target == Target::CdImageFolder &&
             (!item.exists() || item.isDir() ||
-             !GameFiles::hasExtension(
-                 source, {QStringLiteral("iso"), QStringLiteral("cue"), QStringLiteral("bin")}))) {
+             !(GameFiles::hasExtension(
+                   source, {QStringLiteral("iso"), QStringLiteral("cue"), QStringLiteral("bin")}) ||
+               CueSheet::isSheet(source)))) {
             logLine(QStringLiteral("⚠️ Not a CD image (.iso, .cue, .bin): ") + source);
             continue;
         }
@@ -187,8 +189,12 @@ Chosen chosen(const QList<Task>& tasks, Target target, bool gameHasProgram)
         if (!QFileInfo(task.destination).isFile())
             continue;
         if (target == Target::CdImageFolder && !chosen.cdImage &&
-            GameFiles::hasExtension(task.destination, {QStringLiteral("iso"), QStringLiteral("cue")}))
-            chosen.cdImage = task.destination;
+            (GameFiles::hasExtension(task.destination, {QStringLiteral("iso"), QStringLiteral("cue")}) ||
+             CueSheet::isSheet(task.destination)))
+            chosen.cdImage =
+                CueSheet::isSheet(task.destination)
+                    ? CueSheet::mountablePath(task.destination, nullptr).value_or(task.destination)
+                    : task.destination;
         if (target == Target::GameFolder && !gameHasProgram && !chosen.program &&
             GameFiles::hasExtension(task.destination,
                                     {QStringLiteral("exe"), QStringLiteral("com"), QStringLiteral("bat")}))

@@ -1,5 +1,6 @@
 #include "settings/widgets/Preferences.h"
 
+#include "library/CueSheet.h"
 #include "library/EntryCreation.h"
 #include "library/GameExePath.h"
 #include "library/HostAccess.h"
@@ -22,6 +23,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -173,14 +175,22 @@ void Preferences::selectSetupExe()
 void Preferences::selectISOFile()
 {
     const QPointer<Preferences> editor(this);
-    m_host.filePanel.chooseFile(
-        {tr("Choose CD Image"), {QStringLiteral("iso"), QStringLiteral("cue")}, QString()},
-        [editor](const QString& path) {
-            if (!editor)
-                return;
-            editor->m_cdImage->setText(QFileInfo(path).absoluteFilePath());
-            editor->m_cdImageless->setText(QFileInfo(path).fileName());
-        });
+    m_host.filePanel.chooseFile({tr("Choose CD Image"),
+                                 {QStringLiteral("iso"), QStringLiteral("cue"), QStringLiteral("ins"),
+                                  QStringLiteral("inst"), QStringLiteral("dat")},
+                                 QString()},
+                                [editor](const QString& chosen) {
+                                    if (!editor)
+                                        return;
+                                    // A store's sheet in the library is mounted through Tandril's mended copy
+                                    // beside it; nothing is written into the user's other folders.
+                                    QString path = QFileInfo(chosen).absoluteFilePath();
+                                    if (CueSheet::isSheet(path) &&
+                                        path.startsWith(QDir::cleanPath(Paths::libraryFolder()) + u'/'))
+                                        path = CueSheet::mountablePath(path, nullptr).value_or(path);
+                                    editor->m_cdImage->setText(path);
+                                    editor->m_cdImageless->setText(QFileInfo(path).fileName());
+                                });
 }
 
 void Preferences::ejectISOFile()

@@ -3,7 +3,7 @@
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
-#include "exchange/CueSheet.h"
+#include "library/CueSheet.h"
 #include "exchange/FolderAddJob.h"
 #include "exchange/FolderBatch.h"
 #include "exchange/InstallerTools.h"

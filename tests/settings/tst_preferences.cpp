@@ -2,9 +2,9 @@
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
+#include "library/DosboxReference.h"
 #include "library/EntryCreation.h"
 #include "library/GameDetails.h"
-#include "library/DosboxReference.h"
 #include "settings/DropCopy.h"
 #include "settings/OtherSettings.h"
 #include "settings/SettingsSaver.h"
@@ -328,11 +328,13 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     // A game without a program takes the first one dropped onto drive C.
     QCOMPARE(editor.findChild<QLineEdit*>(u"game_exe"_s)->text(), u"A.EXE"_s);
 
-    // The CD area takes CD images only, and the image dropped is the game's.
+    // The CD area takes CD images only, a store's cue sheet under its own name too, and the
+    // image dropped is the game's, mounted through a mended copy of the sheet.
     QMimeData images;
-    images.setUrls({QUrl::fromLocalFile(m_home->writeFile(u"src/notes.txt"_s, "n")),
-                    QUrl::fromLocalFile(m_home->writeFile(u"src/game.bin"_s, "b")),
-                    QUrl::fromLocalFile(m_home->writeFile(u"src/game.cue"_s, "c"))});
+    images.setUrls(
+        {QUrl::fromLocalFile(m_home->writeFile(u"src/notes.txt"_s, "n")),
+         QUrl::fromLocalFile(m_home->writeFile(u"src/game.bin"_s, "b")),
+         QUrl::fromLocalFile(m_home->writeFile(u"src/game.ins"_s, "FILE \"GAME.BIN\" BINARY\r\n"))});
     QDropEvent imageDrop(QPointF(5, 5), Qt::CopyAction, &images, Qt::LeftButton, Qt::NoModifier);
     auto* isoArea = editor.findChild<DropTargetView*>(u"dropTargetViewISO"_s);
     QDragEnterEvent imageEnter(QPoint(5, 5), Qt::CopyAction, &images, Qt::LeftButton, Qt::NoModifier);
@@ -342,8 +344,9 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     QCOMPARE(copied.last().first().toInt(), 2);
     const QString iso = m_home->libraryFolder() + u"/Doom (unsaved)/ISO/"_s;
     QVERIFY(!QFile::exists(iso + u"notes.txt"_s) && QFile::exists(iso + u"game.bin"_s));
-    QCOMPARE(editor.findChild<QLineEdit*>(u"cd_image"_s)->text(), iso + u"game.cue"_s);
-    QCOMPARE(editor.findChild<QLineEdit*>(u"cd_imageless"_s)->text(), u"game.cue"_s);
+    QCOMPARE(editor.findChild<QLineEdit*>(u"cd_image"_s)->text(), iso + u"game.tandril.cue"_s);
+    QCOMPARE(readFile(iso + u"game.tandril.cue"_s), QByteArray("FILE \"game.bin\" BINARY\n"));
+    QCOMPARE(editor.findChild<QLineEdit*>(u"cd_imageless"_s)->text(), u"game.tandril.cue"_s);
     // A program dropped later leaves the game's program as it is.
     QMimeData later;
     later.setUrls({QUrl::fromLocalFile(m_home->writeFile(u"src/C.COM"_s, "c"))});

@@ -1,4 +1,4 @@
-#include "exchange/ForeignFiles.h"
+#include "library/ForeignFiles.h"
 
 #include "platform/TextFile.h"
 #include "platform/Utf8.h"

@@ -1,6 +1,6 @@
-#include "exchange/CueSheet.h"
+#include "library/CueSheet.h"
 
-#include "exchange/ForeignFiles.h"
+#include "library/ForeignFiles.h"
 #include "platform/TextFile.h"
 
 #include <QCoreApplication>
