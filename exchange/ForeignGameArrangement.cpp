@@ -15,11 +15,6 @@ namespace ForeignGameArrangement {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ForeignGameArrangement", text);
-}
-
 bool isInside(const QString& path, const QString& folder)
 {
     return path.startsWith(folder + u'/');
@@ -84,7 +79,8 @@ public:
         if (CueSheet::isSheet(image)) {
             const std::optional<QString> sheet = CueSheet::mountablePath(image, &arranged->notCarried);
             if (!sheet)
-                return tr("The CD image's cue sheet %1 could not be read or mended.")
+                return QCoreApplication::translate("ForeignGameArrangement",
+                                                   "The CD image's cue sheet %1 could not be read or mended.")
                     .arg(QFileInfo(image).fileName());
             image = *sheet;
         }
@@ -132,7 +128,9 @@ std::optional<QString> arrange(const ForeignGame& game, const QString& gameFolde
     if (!game.saves.isEmpty() && QFileInfo(arranger.now(game.saves)).isDir()) {
         const QString saves = arranger.now(game.saves);
         if (const std::optional<QString> error = OverlaySaves::applyTo(saves, gameFolder))
-            return tr("The saved games could not be applied: %1").arg(*error);
+            return QCoreApplication::translate("ForeignGameArrangement",
+                                               "The saved games could not be applied: %1")
+                .arg(*error);
         if (isInside(saves, gameFolder)) {
             if (const std::optional<QString> error = FileOperations::removeItem(saves))
                 return error;

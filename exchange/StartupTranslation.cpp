@@ -1,7 +1,7 @@
 #include "exchange/StartupTranslation.h"
 
-#include "library/ForeignFiles.h"
 #include "library/ConfigText.h"
+#include "library/ForeignFiles.h"
 #include "library/ProgramKeys.h"
 
 #include <QCoreApplication>
@@ -12,11 +12,6 @@
 namespace StartupTranslation {
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("StartupTranslation", text);
-}
 
 // A command line's words as DOSBox splits them: at blanks, a double-quoted part kept whole.
 QStringList words(const QString& line)
@@ -140,7 +135,8 @@ private:
         const QStringList paths = operands(parts);
         const QString type = typeOption(parts);
         if (paths.isEmpty()) {
-            m_result.notCarried.append(tr("%1 — not understood").arg(line));
+            m_result.notCarried.append(
+                QCoreApplication::translate("StartupTranslation", "%1 — not understood").arg(line));
             return;
         }
         const std::optional<QString> folder = ForeignFiles::resolve(m_base, paths.first());
@@ -156,8 +152,10 @@ private:
             return;
         }
         m_result.notCarried.append(
-            folder ? tr("%1 — Tandril mounts only the game's folder and its images").arg(line)
-                   : tr("%1 — no such folder").arg(line));
+            folder ? QCoreApplication::translate("StartupTranslation",
+                                                 "%1 — Tandril mounts only the game's folder and its images")
+                         .arg(line)
+                   : QCoreApplication::translate("StartupTranslation", "%1 — no such folder").arg(line));
     }
 
     void imageMount(const QString& line, const QStringList& parts)
@@ -168,7 +166,9 @@ private:
         for (const QString& path : operands(parts)) {
             const std::optional<QString> image = ForeignFiles::resolve(m_base, path);
             if (!image || !QFileInfo(*image).isFile()) {
-                m_result.notCarried.append(tr("%1 — no such image: %2").arg(line, path));
+                m_result.notCarried.append(
+                    QCoreApplication::translate("StartupTranslation", "%1 — no such image: %2")
+                        .arg(line, path));
                 return;
             }
             images.append(*image);
@@ -178,7 +178,10 @@ private:
         else if (type == u"iso" || type == u"cdrom" || letter == u'd')
             m_result.cdImages += images;
         else
-            m_result.notCarried.append(tr("%1 — Tandril mounts only CD and floppy images").arg(line));
+            m_result.notCarried.append(
+                QCoreApplication::translate("StartupTranslation",
+                                            "%1 — Tandril mounts only CD and floppy images")
+                    .arg(line));
     }
 
     void changeFolder(const QString& path)
@@ -196,7 +199,9 @@ private:
     void invoke(const QString& line, const QString& name, const QStringList& arguments)
     {
         if (m_drive != u'c' || m_result.driveC.isEmpty()) {
-            m_result.notCarried.append(tr("%1 — a program that is not on drive C").arg(line));
+            m_result.notCarried.append(
+                QCoreApplication::translate("StartupTranslation", "%1 — a program that is not on drive C")
+                    .arg(line));
             return;
         }
         const QString dos = m_folder.isEmpty() ? name : m_folder + u'\\' + name;
@@ -212,12 +217,16 @@ private:
             found.reset();
         }
         if (!found || !(*found).startsWith(m_result.driveC + u'/')) {
-            m_result.notCarried.append(tr("%1 — no such program on drive C").arg(line));
+            m_result.notCarried.append(
+                QCoreApplication::translate("StartupTranslation", "%1 — no such program on drive C")
+                    .arg(line));
             return;
         }
         if (!arguments.isEmpty())
-            m_result.notCarried.append(tr("%1 — the program's arguments (%2): Tandril starts it without them")
-                                           .arg(line, arguments.join(u' ')));
+            m_result.notCarried.append(
+                QCoreApplication::translate(
+                    "StartupTranslation", "%1 — the program's arguments (%2): Tandril starts it without them")
+                    .arg(line, arguments.join(u' ')));
         m_invocations.append({QDir(m_result.driveC).relativeFilePath(*found), m_label});
     }
 

@@ -192,10 +192,6 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>Jahr, Entwickler, Verlag, Genre und Notizen des Spiels ausgeben oder setzen</translation>
     </message>
     <message>
-        <source>add a new game, or one made from a folder or .zip of its files, or one from each folder and .zip file in DIR</source>
-        <translation>ein neues Spiel hinzufügen, eines aus einem Ordner oder einer .zip-Datei seiner Dateien, oder je eines aus jedem Ordner und jeder .zip-Datei in DIR</translation>
-    </message>
-    <message>
         <source>let the game reach other folders of this computer (on) or only its own drives (off, as every game starts), or print which</source>
         <translation>dem Spiel andere Ordner dieses Computers erlauben (on) oder nur seine eigenen Laufwerke (off, wie jedes Spiel beginnt), oder anzeigen, was gilt</translation>
     </message>
@@ -211,12 +207,23 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <source>%1 stands in several sections: write %2.</source>
         <translation>%1 steht in mehreren Abschnitten: Schreiben Sie %2.</translation>
     </message>
+    <message>
+        <source>add a new game, or one made from a folder or .zip of its files, a store's game folder or installer, a browser bundle or a DOSBox configuration, or one from each of these in DIR</source>
+        <translation>ein neues Spiel hinzufügen, oder eines aus einem Ordner oder einer .zip-Datei seiner Dateien, aus dem Spielordner oder Installationsprogramm eines Shops, einem Browser-Paket oder einer DOSBox-Konfiguration, oder eines aus jedem davon in DIR</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePrompter</name>
     <message>
         <source>Answered "%1" because there is no terminal to ask on; --yes answers "%2".</source>
         <translation>Mit „%1“ beantwortet, weil es kein Terminal für die Frage gibt; --yes antwortet „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>CueSheet</name>
+    <message>
+        <source>The CD image's track file "%1" is missing.</source>
+        <translation>Die Spurdatei „%1“ des CD-Abbilds fehlt.</translation>
     </message>
 </context>
 <context>
@@ -302,6 +309,22 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     <message>
         <source>DOSBox-X does not start with these settings (%1)</source>
         <translation>DOSBox-X startet nicht mit diesen Einstellungen (%1)</translation>
+    </message>
+    <message>
+        <source>%1 — DOSBox-X has no such setting</source>
+        <translation>%1 — DOSBox-X kennt diese Einstellung nicht</translation>
+    </message>
+    <message>
+        <source>%1 — DOSBox-X has no such value</source>
+        <translation>%1 — DOSBox-X kennt diesen Wert nicht</translation>
+    </message>
+    <message>
+        <source>%1 — DOSBox-X reads it as %2</source>
+        <translation>%1 — DOSBox-X liest es als %2</translation>
+    </message>
+    <message>
+        <source>all settings — DOSBox-X does not start with them (%1)</source>
+        <translation>alle Einstellungen — DOSBox-X startet nicht mit ihnen (%1)</translation>
     </message>
 </context>
 <context>
@@ -736,10 +759,6 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Hinzufügen fehlgeschlagen</translation>
     </message>
     <message>
-        <source>%1 is neither a folder nor a .zip file.</source>
-        <translation>%1 ist weder ein Ordner noch eine .zip-Datei.</translation>
-    </message>
-    <message>
         <source>Invalid Title</source>
         <translation>Ungültiger Titel</translation>
     </message>
@@ -787,6 +806,58 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>The file name "%1" holds a line break or another control character, which a configuration file cannot hold. Rename the file and add the game again.</source>
         <translation>Der Dateiname „%1“ enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das eine Konfigurationsdatei nicht aufnehmen kann. Benennen Sie die Datei um und fügen Sie das Spiel erneut hinzu.</translation>
     </message>
+    <message>
+        <source>%1 is neither a folder nor a .zip file, a browser bundle, a DOSBox configuration or a store's installer.</source>
+        <translation>%1 ist weder ein Ordner noch eine .zip-Datei, ein Browser-Paket, eine DOSBox-Konfiguration oder das Installationsprogramm eines Shops.</translation>
+    </message>
+    <message>
+        <source>The DOSBox configuration %1 mounts no folder of this computer as drive C.</source>
+        <translation>Die DOSBox-Konfiguration %1 bindet keinen Ordner dieses Computers als Laufwerk C ein.</translation>
+    </message>
+    <message>
+        <source>a store's Windows installer</source>
+        <translation>ein Windows-Installationsprogramm eines Shops</translation>
+    </message>
+    <message>
+        <source>a store's Linux installer</source>
+        <translation>ein Linux-Installationsprogramm eines Shops</translation>
+    </message>
+    <message>
+        <source>a DOSBox configuration</source>
+        <translation>eine DOSBox-Konfiguration</translation>
+    </message>
+    <message>
+        <source>a store's game</source>
+        <translation>ein Spiel aus einem Shop</translation>
+    </message>
+    <message>
+        <source>a browser bundle</source>
+        <translation>ein Browser-Paket</translation>
+    </message>
+    <message>
+        <source>%1 is no store's Linux installer of a game.</source>
+        <translation>%1 ist kein Linux-Installationsprogramm eines Spiels aus einem Shop.</translation>
+    </message>
+    <message>
+        <source>innoextract cannot read %1 as an installer.</source>
+        <translation>innoextract kann %1 nicht als Installationsprogramm lesen.</translation>
+    </message>
+    <message>
+        <source>innoextract could not unpack %1.</source>
+        <translation>innoextract konnte %1 nicht entpacken.</translation>
+    </message>
+    <message>
+        <source>%1 holds no DOS game set up for DOSBox.</source>
+        <translation>%1 enthält kein für DOSBox eingerichtetes DOS-Spiel.</translation>
+    </message>
+    <message>
+        <source>%1 — it reaches past the game's own drives</source>
+        <translation>%1 — es reicht über die eigenen Laufwerke des Spiels hinaus</translation>
+    </message>
+    <message>
+        <source>The settings were carried over unchecked: %1</source>
+        <translation>Die Einstellungen wurden ungeprüft übernommen: %1</translation>
+    </message>
 </context>
 <context>
     <name>FolderAddProposal</name>
@@ -825,6 +896,14 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Tandril found these files. Change what is not right, then add the game.</source>
         <translation>Tandril hat diese Dateien gefunden. Ändern Sie, was nicht stimmt, und fügen Sie dann das Spiel hinzu.</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Aus:</translation>
+    </message>
+    <message>
+        <source>Not carried over:</source>
+        <translation>Nicht übernommen:</translation>
     </message>
 </context>
 <context>
@@ -875,6 +954,17 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Add %1 Games</source>
         <translation>%1 Spiele hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignGameArrangement</name>
+    <message>
+        <source>The saved games could not be applied: %1</source>
+        <translation>Die Spielstände konnten nicht übernommen werden: %1</translation>
+    </message>
+    <message>
+        <source>The CD image's cue sheet %1 could not be read or mended.</source>
+        <translation>Das Cue-Sheet %1 des CD-Abbilds konnte nicht gelesen oder repariert werden.</translation>
     </message>
 </context>
 <context>
@@ -1093,6 +1183,17 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Another game named "%1" came into the library meanwhile; nothing was changed. Please try again.</source>
         <translation>Ein anderes Spiel namens „%1“ ist inzwischen in die Bibliothek gekommen; nichts wurde geändert. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallerTools</name>
+    <message>
+        <source>Unpacking this installer needs innoextract, which is not installed. Install the package "innoextract" and add the game again.</source>
+        <translation>Zum Entpacken dieses Installationsprogramms wird innoextract gebraucht, das nicht installiert ist. Installieren Sie das Paket „innoextract“ und fügen Sie das Spiel erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>innoextract %1.%2 is too old for the store's installers: version %3.%4 or newer is needed. Update the package "innoextract" and add the game again.</source>
+        <translation>innoextract %1.%2 ist zu alt für die Installationsprogramme des Shops: Version %3.%4 oder neuer wird gebraucht. Aktualisieren Sie das Paket „innoextract“ und fügen Sie das Spiel erneut hinzu.</translation>
     </message>
 </context>
 <context>
@@ -1345,10 +1446,6 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <source>Add Game from .&amp;zip File…</source>
-        <translation>Spiel aus .&amp;zip-Datei hinzufügen …</translation>
-    </message>
-    <message>
         <source>Show &amp;Details</source>
         <translation>&amp;Details anzeigen</translation>
     </message>
@@ -1371,6 +1468,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Tandril does not know which program starts this game yet: choose it, or drop it onto drive C in the game's settings.</source>
         <translation>Tandril weiß noch nicht, welches Programm dieses Spiel startet: Wählen Sie es, oder legen Sie es in den Einstellungen des Spiels auf Laufwerk C ab.</translation>
+    </message>
+    <message>
+        <source>Add Game from &amp;File…</source>
+        <translation>Spiel aus &amp;Datei hinzufügen…</translation>
     </message>
 </context>
 <context>
@@ -1591,10 +1692,6 @@ DOSBox-X: %2</translation>
         <translation>Spiel exportieren</translation>
     </message>
     <message>
-        <source>Choose the Game's .zip File</source>
-        <translation>Die .zip-Datei des Spiels auswählen</translation>
-    </message>
-    <message>
         <source>Choose a Folder of Games</source>
         <translation>Einen Ordner mit Spielen wählen</translation>
     </message>
@@ -1640,6 +1737,10 @@ DOSBox-X: %2</translation>
         <translation>Es konnte kein Dateimanager gestartet werden. Legen Sie die ROM-Dateien in diesen Ordner:
 %1</translation>
     </message>
+    <message>
+        <source>Choose the Game's .zip File, Bundle, Installer or DOSBox Configuration</source>
+        <translation>.zip-Datei, Paket, Installationsprogramm oder DOSBox-Konfiguration des Spiels wählen</translation>
+    </message>
 </context>
 <context>
     <name>Mt32Folder</name>
@@ -1683,6 +1784,13 @@ schlüssel=wert</translation>
     <message>
         <source>Values: %1</source>
         <translation>Werte: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverlaySaves</name>
+    <message>
+        <source>The saved game "%1" has a name that is no text.</source>
+        <translation>Der Spielstand „%1“ hat einen Namen, der kein Text ist.</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2251,41 @@ schlüssel=wert</translation>
     <message>
         <source>Could not create a working folder in %1.</source>
         <translation>In %1 konnte kein Arbeitsordner angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupTranslation</name>
+    <message>
+        <source>%1 — not understood</source>
+        <translation>%1 — nicht verstanden</translation>
+    </message>
+    <message>
+        <source>%1 — Tandril mounts only the game's folder and its images</source>
+        <translation>%1 — Tandril bindet nur den Ordner des Spiels und seine Abbilder ein</translation>
+    </message>
+    <message>
+        <source>%1 — no such folder</source>
+        <translation>%1 — kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>%1 — no such image: %2</source>
+        <translation>%1 — kein solches Abbild: %2</translation>
+    </message>
+    <message>
+        <source>%1 — Tandril mounts only CD and floppy images</source>
+        <translation>%1 — Tandril bindet nur CD- und Diskettenabbilder ein</translation>
+    </message>
+    <message>
+        <source>%1 — a program that is not on drive C</source>
+        <translation>%1 — ein Programm, das nicht auf Laufwerk C liegt</translation>
+    </message>
+    <message>
+        <source>%1 — no such program on drive C</source>
+        <translation>%1 — kein solches Programm auf Laufwerk C</translation>
+    </message>
+    <message>
+        <source>%1 — the program's arguments (%2): Tandril starts it without them</source>
+        <translation>%1 — die Argumente des Programms (%2): Tandril startet es ohne sie</translation>
     </message>
 </context>
 <context>
