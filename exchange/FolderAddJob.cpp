@@ -78,9 +78,20 @@ bool FolderAddJob::start(const QString& source, const QString& title, const QStr
     }
     m_titleGiven = !title.trimmed().isEmpty();
     m_title = (m_titleGiven ? title : titleFor(source)).trimmed();
+    if (m_packGame > 0 && !m_titleGiven) {
+        // A further game of a pack: its own name, read where the files are or once unpacked.
+        const std::optional<ForeignGame> game =
+            info.isDir() ? ForeignGame::readFolder(m_source, m_packGame) : std::nullopt;
+        if (game && !game->title.isEmpty())
+            m_title = game->title;
+        else
+            m_nameDeferred = true;
+    }
     m_subject = m_title;
     m_requestedProgram = program;
-    if (!chooseName())
+    if (m_nameDeferred)
+        m_name = LibraryLayout::baseNameForTitle(m_title) + QStringLiteral(" (pack)");
+    else if (!chooseName())
         return false;
 
     setBusy(true);
@@ -292,7 +303,8 @@ void FolderAddJob::addAsProposed(const Proposal& proposal)
 {
     // A title changed in the proposal names the game anew, with its own question about a game
     // of that name.
-    if (proposal.title.trimmed() != m_title) {
+    if (proposal.title.trimmed() != m_title || m_nameDeferred) {
+        m_nameDeferred = false;
         const QString previous = m_name;
         m_title = proposal.title.trimmed();
         m_subject = m_title;

@@ -54,6 +54,15 @@ public:
     // returns false and skipped() says so) instead of asking, and the best program is taken
     // without asking.
     void setSkipExisting(bool skip) { m_skipExisting = skip; }
+
+    // One game of a store's pack, counted from 0 (the primary game, as start() adds by default).
+    void setPackGame(int index) { m_packGame = index; }
+    int packGame() const { return m_packGame; }
+    // What the game is added from, as start() was given it.
+    QString source() const { return m_source; }
+    // How many games the source's set-up holds, once it is read: the others are added by
+    // starting again with each further index.
+    int packGames() const { return m_foreign ? m_foreign->packGames : 1; }
     bool skipped() const { return m_skipped; }
 
     // What the add found, shown to the user before anything is added; every field may change.
@@ -109,6 +118,8 @@ private:
     QString m_source;
     QString m_title;
     bool m_titleGiven = false;
+    int m_packGame = 0;
+    bool m_nameDeferred = false; // the name is chosen once the set-up names the game
     std::optional<ForeignGame> m_foreign;
     QList<DosboxSettings::Setting> m_keptSettings;
     QStringList m_notCarried;

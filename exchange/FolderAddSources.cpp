@@ -240,8 +240,9 @@ void FolderAddJob::staged(const QString& root, bool ownCopy)
         return;
     }
     if (ownCopy)
-        m_foreign = ForeignGame::readFolder(ForeignGame::joinUnpackedInstaller(root));
-    if ((m_kind == Source::WindowsInstaller || m_kind == Source::LinuxInstaller) && !m_foreign) {
+        m_foreign = ForeignGame::readFolder(ForeignGame::joinUnpackedInstaller(root), m_packGame);
+    if ((m_kind == Source::WindowsInstaller || m_kind == Source::LinuxInstaller || m_packGame > 0) &&
+        !m_foreign) {
         fail(tr("%1 holds no DOS game set up for DOSBox.").arg(QFileInfo(m_source).fileName()));
         return;
     }

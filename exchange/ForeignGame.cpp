@@ -1,7 +1,7 @@
 #include "exchange/ForeignGame.h"
 
-#include "library/ForeignFiles.h"
 #include "exchange/StartupTranslation.h"
+#include "library/ForeignFiles.h"
 #include "platform/FileOperations.h"
 
 #include <QDir>
@@ -46,6 +46,7 @@ struct Task
     QString name;
     QStringList configFiles; // host paths
     bool primary = false;
+    bool game = true; // a game of its own, not a tool
 };
 
 // The store's tasks that run DOSBox with configuration files, the primary game task first.
@@ -60,10 +61,11 @@ QList<Task> dosboxTasks(const QJsonObject& info, const QString& root)
             continue;
         const QString workingFolder = QDir::cleanPath(
             root + u'/' + task.value(QStringLiteral("workingDir")).toString().replace(u'\\', u'/'));
+        const bool game = task.value(QStringLiteral("category")).toString() == u"game";
         Task found{task.value(QStringLiteral("name")).toString(),
                    {},
-                   task.value(QStringLiteral("isPrimary")).toBool() &&
-                       task.value(QStringLiteral("category")).toString() != u"tool"};
+                   task.value(QStringLiteral("isPrimary")).toBool() && game,
+                   game};
         for (const QString& written : configArguments(task.value(QStringLiteral("arguments")).toString())) {
             if (const std::optional<QString> file = ForeignFiles::resolve(workingFolder, written))
                 found.configFiles.append(*file);
@@ -152,7 +154,7 @@ QStringList storeLeftovers(const QString& driveC)
     return found;
 }
 
-std::optional<ForeignGame> readStore(const QString& root)
+std::optional<ForeignGame> readStore(const QString& root, int packGame)
 {
     const QString infoFile = firstMatching(root, QStringLiteral("goggame-\\d+\\.info"));
     QJsonObject info;
@@ -173,12 +175,23 @@ std::optional<ForeignGame> readStore(const QString& root)
         tasks.append({{}, single.isEmpty() ? QStringList{main} : QStringList{main, single}, true});
     }
     const QString base = QDir::cleanPath(root + QStringLiteral("/DOSBOX"));
-    const auto primary =
-        std::find_if(tasks.cbegin(), tasks.cend(), [](const Task& task) { return !isSetupTask(task.name); });
-    std::optional<ForeignGame> game =
-        fromConfigurations((primary == tasks.cend() ? tasks.first() : *primary).configFiles, base);
+    // The games of a pack: each task that starts a game of its own with other files.
+    QList<Task> games;
+    for (const Task& task : std::as_const(tasks)) {
+        const bool same = std::any_of(games.cbegin(), games.cend(), [&](const Task& other) {
+            return other.configFiles == task.configFiles;
+        });
+        if (task.game && !isSetupTask(task.name) && !same)
+            games.append(task);
+    }
+    if (games.isEmpty())
+        games.append(tasks.first());
+    if (packGame < 0 || packGame >= games.size())
+        return std::nullopt;
+    std::optional<ForeignGame> game = fromConfigurations(games.at(packGame).configFiles, base);
     if (!game)
         return std::nullopt;
+    game->packGames = int(games.size());
     for (const Task& task : std::as_const(tasks)) {
         if (!game->setup.isEmpty() || !isSetupTask(task.name))
             continue;
@@ -187,7 +200,8 @@ std::optional<ForeignGame> readStore(const QString& root)
             game->setup = setup->program.isEmpty() ? setup->setup : setup->program;
     }
     game->kind = ForeignGame::Kind::StoreGame;
-    game->title = info.value(QStringLiteral("name")).toString().trimmed();
+    game->title =
+        (packGame == 0 ? info.value(QStringLiteral("name")).toString() : games.at(packGame).name).trimmed();
     game->leaveOut = storeLeftovers(game->driveC);
     return game;
 }
@@ -215,7 +229,7 @@ QString ForeignGame::joinUnpackedInstaller(const QString& unpacked)
     return app;
 }
 
-std::optional<ForeignGame> ForeignGame::readFolder(const QString& folder)
+std::optional<ForeignGame> ForeignGame::readFolder(const QString& folder, int packGame)
 {
     const QString root = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QString bundle =
@@ -242,7 +256,7 @@ std::optional<ForeignGame> ForeignGame::readFolder(const QString& folder)
         game->title = ForeignFiles::readText(gameInfo).value_or(QString()).section(u'\n', 0, 0).trimmed();
         return game;
     }
-    return readStore(root);
+    return readStore(root, packGame);
 }
 
 bool ForeignGame::isConfiguration(const QString& file)

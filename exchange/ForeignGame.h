@@ -29,9 +29,11 @@ struct ForeignGame
     QStringList beforeGame;   // start-up lines to run before the game
     QList<DosboxSettings::Setting> settings;
     QStringList notCarried; // what was left out, each with why
+    int packGames = 1;      // how many games the set-up holds (a store's pack)
 
-    // The set-up found in a folder, by its content; nothing for a plain folder of a game.
-    static std::optional<ForeignGame> readFolder(const QString& folder);
+    // The set-up found in a folder, by its content; nothing for a plain folder of a game. A
+    // store's pack holds several games, counted from 0 (the primary one).
+    static std::optional<ForeignGame> readFolder(const QString& folder, int packGame = 0);
     // A DOSBox configuration file with the folders it mounts; nothing when it mounts no drive C.
     static std::optional<ForeignGame> readConfiguration(const QString& configFile);
     // Whether a file's name and first bytes say it is a DOSBox configuration.

@@ -51,8 +51,14 @@ void JobQueue::ended(ProgressJob* job, bool success)
 {
     if (job != m_job)
         return;
+    auto* add = qobject_cast<FolderAddJob*>(job);
+    // The first game of a store's pack brings the others after it.
+    QList<std::pair<QString, int>> pack;
+    if (add && success && add->packGame() == 0) {
+        for (int game = 1; game < add->packGames(); ++game)
+            pack.append({add->source(), game});
+    }
     if (m_batch.index >= 0) {
-        auto* add = static_cast<FolderAddJob*>(job);
         if (success)
             ++m_batch.tally.added;
         else if (add->skipped()) {
@@ -63,6 +69,10 @@ void JobQueue::ended(ProgressJob* job, bool success)
         for (const QString& alert : m_batchPrompter.takeAlerts())
             m_batch.failures.append(m_batch.title + QStringLiteral(" — ") + alert);
         m_batch.index = -1;
+        m_batch.sources = pack + m_batch.sources;
+        m_batch.tally.total += int(pack.size());
+    } else {
+        m_pendingAdds = pack + m_pendingAdds;
     }
     job->disconnect(this);
     job->deleteLater();
@@ -86,7 +96,8 @@ void JobQueue::next()
         const auto [archive, road] = m_pendingImports.takeFirst();
         startImport(archive, road);
     } else if (!m_pendingAdds.isEmpty()) {
-        startFolderAdd(m_pendingAdds.takeFirst());
+        const auto [source, packGame] = m_pendingAdds.takeFirst();
+        startFolderAdd(source, packGame);
     } else {
         setRunning(false);
     }
@@ -118,13 +129,14 @@ void JobQueue::startImport(const QString& archive, ImportJob::Road road)
     job->start(archive, road);
 }
 
-void JobQueue::startFolderAdd(const QString& source)
+void JobQueue::startFolderAdd(const QString& source, int packGame)
 {
     if (m_job) {
-        m_pendingAdds.append(source);
+        m_pendingAdds.append({source, packGame});
         return;
     }
     auto* job = new FolderAddJob(m_prompter, m_runner, this);
+    job->setPackGame(packGame);
     if (m_confirmation)
         job->setConfirmation(m_confirmation);
     connect(job, &FolderAddJob::installed, this,
@@ -137,7 +149,8 @@ void JobQueue::startFolderAdd(const QString& source)
 void JobQueue::startBatchAdd(const QStringList& sources)
 {
     // Another job at work, or another folder's games: these follow when it ends.
-    m_batch.sources += sources;
+    for (const QString& source : sources)
+        m_batch.sources.append({source, 0});
     m_batch.tally.total += int(sources.size());
     if (!m_job)
         addNextOfBatch();
@@ -146,11 +159,12 @@ void JobQueue::startBatchAdd(const QStringList& sources)
 void JobQueue::addNextOfBatch()
 {
     m_batch.index = m_batch.tally.total - int(m_batch.sources.size());
-    const QString source = m_batch.sources.takeFirst();
+    const auto [source, packGame] = m_batch.sources.takeFirst();
     m_batch.title = FolderAddJob::titleFor(source);
     // Each game's failure is told once at the end, with the others', not in a dialog of its own.
     auto* job = new FolderAddJob(m_batchPrompter, m_runner, this);
     job->setSkipExisting(true);
+    job->setPackGame(packGame);
     connect(job, &FolderAddJob::installed, this,
             [this](const QString& configFile) { Q_EMIT installed(configFile, false); });
     follow(job, Kind::Add, tr("Adding %1: %2"), tr("Adding cancelled"));

@@ -42,7 +42,8 @@ public:
 
     // These start at once, or after the work under way.
     void startImport(const QString& archive, ImportJob::Road road);
-    void startFolderAdd(const QString& source);
+    // packGame: one game of a store's pack (0, the primary one, adds the others after it).
+    void startFolderAdd(const QString& source, int packGame = 0);
     void startBatchAdd(const QStringList& sources);
     // Only when nothing runs; false when it did not start.
     bool startExport(const ConfigEntry& entry, const QString& archive);
@@ -66,7 +67,7 @@ Q_SIGNALS:
 private:
     struct Batch
     {
-        QStringList sources; // still to add
+        QList<std::pair<QString, int>> sources; // still to add, each with its game of a pack
         FolderBatch::Tally tally;
         QStringList failures;
         int index = -1; // of the game being added
@@ -87,6 +88,6 @@ private:
     QPointer<ProgressJob> m_job;
     bool m_running = false;
     QList<std::pair<QString, ImportJob::Road>> m_pendingImports;
-    QStringList m_pendingAdds;
+    QList<std::pair<QString, int>> m_pendingAdds;
     Batch m_batch;
 };

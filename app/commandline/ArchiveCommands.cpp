@@ -158,11 +158,23 @@ int addFromFolder(Context& context)
     if (context.options.contains(QStringLiteral("--each")))
         return addEach(context, source);
     const QString title = context.operands.value(1);
-    return runProgressJob<FolderAddJob>(
-        context, QCoreApplication::translate("CommandLine", "Adding %1"), [&](FolderAddJob& job) {
-            showPicked(context, job);
-            return job.start(source, title, context.values.value(QStringLiteral("--exe")));
-        });
+    // A store's pack gives a game for each of its games, the primary one first.
+    int packGames = 1;
+    for (int game = 0; game < packGames; ++game) {
+        const int status = runProgressJob<FolderAddJob>(
+            context, QCoreApplication::translate("CommandLine", "Adding %1"), [&](FolderAddJob& job) {
+                showPicked(context, job);
+                job.setPackGame(game);
+                QObject::connect(&job, &FolderAddJob::installed, &job, [&packGames, &job, game] {
+                    packGames = game == 0 ? job.packGames() : packGames;
+                });
+                return job.start(source, game == 0 ? title : QString(),
+                                 game == 0 ? context.values.value(QStringLiteral("--exe")) : QString());
+            });
+        if (status != Success)
+            return status;
+    }
+    return Success;
 }
 
 int exportGame(Context& context)

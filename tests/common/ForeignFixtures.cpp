@@ -88,6 +88,8 @@ const QByteArray InfoFile =
     R"({"gameId":"1207658930","rootGameId":"1207658930","name":"Cave Run","language":"English",
 "playTasks":[{"category":"game","isPrimary":true,"name":"Cave Run","path":"DOSBOX\\dosbox.exe",
 "workingDir":"DOSBOX","arguments":"-conf \"..\\dosboxCAVE.conf\" -conf \"..\\dosboxCAVE_single.conf\" -noconsole -c \"exit\"","type":"FileTask"},
+{"category":"game","name":"Cave Run II","path":"DOSBOX\\DOSBox.exe","workingDir":"DOSBOX",
+"arguments":"-conf \"..\\dosboxCAVE2.conf\" -conf \"..\\dosboxCAVE2_single.conf\" -noconsole -c \"exit\"","type":"FileTask"},
 {"category":"tool","name":"Graphics mode setup","path":"DOSBOX\\GOGDOSConfig.exe","workingDir":"DOSBOX","type":"FileTask"},
 {"category":"document","name":"Manual","path":"Manual.pdf","type":"FileTask"},
 {"category":"other","name":"Support","link":"https://example.invalid/","type":"URLTask"}]})";
@@ -120,6 +122,11 @@ QString storeFolder(const QString& folder)
         storeStartup(
             "mount c \"..\"\nmount C \"..\\cloud_saves\" -t overlay\nimgmount d \"..\\game.ins\" -t iso\n"));
     write(root + u"/DOSBOX/DOSBox.exe"_s, "MZ the store's DOSBox");
+    // The pack's second game, with its own pair.
+    write(root + u"/CAVE2/GAME2.BAT"_s, GameBatch);
+    write(root + u"/dosboxCAVE2.conf"_s, StoreSettings);
+    write(root + u"/dosboxCAVE2_single.conf"_s,
+          crlf("[autoexec]\nmount c \"..\"\nc:\ncd CAVE2\nGAME2.BAT\nexit\n"));
     write(root + u"/DOSBOX/GOGDOSConfig.exe"_s, "MZ");
     write(root + u"/cloud_saves/CAVE/SAVE1.DAT"_s, "saved");
     write(root + u"/cloud_saves/CAVE/.DBOVERLAY_DEL_OLD.SAV"_s, {});

@@ -3,11 +3,12 @@
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
-#include "library/CueSheet.h"
 #include "exchange/FolderAddJob.h"
 #include "exchange/FolderBatch.h"
 #include "exchange/InstallerTools.h"
+#include "exchange/JobQueue.h"
 #include "exchange/StartupTranslation.h"
+#include "library/CueSheet.h"
 #include "library/LibraryLoader.h"
 #include "library/OverlaySaves.h"
 #include "platform/Emulator.h"
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void failuresLeaveNothing_data();
     void failuresLeaveNothing();
     void eachKindOfAFolder();
+    void aPackGivesAGameForEach_data();
+    void aPackGivesAGameForEach();
 
 private:
     bool add(const QString& source, ProcessRunner& runner, FolderAddJob::Proposal* shown = nullptr);
@@ -366,6 +369,40 @@ void ForeignGamesTest::eachKindOfAFolder()
         found.append(QFileInfo(game.source).fileName() + u'=' + game.title);
     QCOMPARE(found, (QStringList{u"Cave Run=Cave Run"_s, u"cave-run.jsdos=Cave Run"_s,
                                  u"cave_run_1_0_1234.sh=Cave Run"_s, u"Keen=Keen"_s}));
+}
+
+void ForeignGamesTest::aPackGivesAGameForEach_data()
+{
+    QTest::addColumn<bool>("batch"); // one of a folder's games, or the user's one add
+    QTest::newRow("added alone") << false;
+    QTest::newRow("one of a folder's games") << true;
+}
+
+void ForeignGamesTest::aPackGivesAGameForEach()
+{
+    // The store's info file names a second game with its own configurations: it becomes a game
+    // of its own, named by its task, after the primary one.
+    QFETCH(bool, batch);
+    const QString source = ForeignFixtures::storeFolder(m_home->path() + u"/own"_s);
+    ProcessRunner runner;
+    JobQueue queue(m_prompter, runner);
+    QSignalSpy installed(&queue, &JobQueue::installed);
+    QSignalSpy ended(&queue, &JobQueue::batchEnded);
+    if (batch)
+        queue.startBatchAdd({source});
+    else
+        queue.startFolderAdd(source);
+    QTRY_VERIFY_WITH_TIMEOUT(!queue.isRunning(), 60000);
+    QCOMPARE(installed.size(), 2);
+    const QString library = m_home->libraryFolder();
+    QCOMPARE(LibraryLoader::readEntry(library + u"/Cave Run.conf"_s)->title, u"Cave Run"_s);
+    const QByteArray second = readFile(library + u"/Cave Run II.conf"_s);
+    QVERIFY2(second.contains("\ngame_title=Cave Run II\n") && second.contains("\ngame_exe=CAVE2/GAME2.BAT\n"),
+             second.constData());
+    QVERIFY(QFileInfo::exists(library + u"/Cave Run II/CAVE2/GAME2.BAT"_s));
+    if (batch)
+        QCOMPARE(ended.first().first().value<FolderBatch::Tally>().added, 2);
+    QCOMPARE(m_prompter.takeAlerts().size(), 0);
 }
 
 QTEST_GUILESS_MAIN(ForeignGamesTest)

@@ -377,6 +377,8 @@ void RealDosboxTest::gamesPeopleOwnStart()
                                                    : ForeignFixtures::collectionConfig(own);
         const TandrilRun run = runTandril(home, {u"add"_s, u"--from"_s, source});
         QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        // A store's pack gives a game for each of its games.
+        QCOMPARE(QFileInfo::exists(home.libraryFolder() + u"/Cave Run II.conf"_s), kind == u"store");
         added = run.out + run.err;
     }
     if (!cell("left").isEmpty())
