@@ -109,9 +109,12 @@ bool FolderAddJob::start(const QString& source, const QString& title, const QStr
         unpackWindowsInstaller();
         break;
     case Source::DosboxSetup:
+        readSettings(m_foreign->settings); // while its drive C is copied
         copyFolder(m_foreign->driveC);
         break;
     case Source::Folder:
+        if (const std::optional<ForeignGame> early = ForeignGame::readFolder(m_source, m_packGame))
+            readSettings(early->settings);
         copyFolder(m_source);
         break;
     }

@@ -2,10 +2,13 @@
 
 #include "exchange/ForeignGame.h"
 #include "exchange/ProgressJob.h"
+#include "library/DosboxCheck.h"
 #include "library/ProgramPicker.h"
 
 #include <functional>
 #include <optional>
+#include <QPointer>
+#include <QProcess>
 
 // Adds a game in one step from its folder or a .zip of it: a new game with the folder's name as
 // its title, the files as its drive C, and its program, setup program, CD image and floppy images
@@ -108,6 +111,11 @@ private:
     void staged(const QString& root, bool ownCopy);
     void contentReady(const std::optional<QString>& error);
     void foreignReady();
+    // DOSBox-X reads a set-up's settings on a worker thread as soon as they are known, while the
+    // files are still being copied or unpacked; then() runs once it has read them.
+    void readSettings(const QList<DosboxSettings::Setting>& settings);
+    void afterSettingsRead(std::function<void(const DosboxCheck::CarriedOver&)> then);
+    void unpackInstallerSettings();
     void propose(Proposal proposal);
     void addAsProposed(const Proposal& proposal);
     std::optional<QString> writeConfig(const QString& program, const QString& setup, const QString& cdImage);
@@ -123,6 +131,14 @@ private:
     std::optional<ForeignGame> m_foreign;
     QList<DosboxSettings::Setting> m_keptSettings;
     QStringList m_notCarried;
+    struct SettingsReading
+    {
+        QList<DosboxSettings::Setting> settings;
+        std::optional<DosboxCheck::CarriedOver> carried; // once read
+        std::function<void(const DosboxCheck::CarriedOver&)> then;
+    };
+    std::shared_ptr<SettingsReading> m_reading;
+    QPointer<QProcess> m_settingsUnpack;
     QString m_name;            // the base name in the library
     bool m_mayReplace = false; // the user agreed to replace a game of that name
     bool m_skipExisting = false;

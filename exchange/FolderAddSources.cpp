@@ -210,6 +210,7 @@ void FolderAddJob::unpackWindowsInstaller()
                                  return;
                              }
                              QDir().mkpath(unpackedFolder(*m_staging));
+                             unpackInstallerSettings();
                              runTool(
                                  InstallerTools::innoextractCommand(m_source, unpackedFolder(*m_staging)),
                                  InstallerTools::listedFiles(listing.output),
@@ -221,6 +222,8 @@ void FolderAddJob::unpackWindowsInstaller()
 
 void FolderAddJob::installerUnpacked(const ProcessRunner::Result& result)
 {
+    if (m_settingsUnpack) // not needed any more: the whole installer is unpacked
+        m_settingsUnpack->kill();
     if (isCancelled()) {
         end(false);
         return;
@@ -266,66 +269,102 @@ void FolderAddJob::staged(const QString& root, bool ownCopy)
     contentReady(std::nullopt);
 }
 
-void FolderAddJob::foreignReady()
+void FolderAddJob::readSettings(const QList<DosboxSettings::Setting>& settings)
 {
-    // DOSBox-X reads the settings away from the window's thread: they come along as it takes them.
+    auto reading = std::make_shared<SettingsReading>();
+    reading->settings = settings;
+    m_reading = reading;
     auto carried = std::make_shared<DosboxCheck::CarriedOver>();
     BackgroundTask::start(
-        this,
-        [carried, settings = m_foreign->settings] {
-            *carried = DosboxCheck::carryOver(Emulator(), settings);
-        },
-        [this, carried] {
-            if (isCancelled()) {
-                end(false);
+        this, [carried, settings] { *carried = DosboxCheck::carryOver(Emulator(), settings); },
+        [reading, carried] {
+            reading->carried = *carried;
+            if (const auto then = std::exchange(reading->then, {}))
+                then(*reading->carried);
+        });
+}
+
+void FolderAddJob::afterSettingsRead(std::function<void(const DosboxCheck::CarriedOver&)> then)
+{
+    // Read early from what the source said, unless the set-up read at last says otherwise.
+    if (!m_reading || m_reading->settings != m_foreign->settings)
+        readSettings(m_foreign->settings);
+    if (m_reading->carried)
+        then(*m_reading->carried);
+    else
+        m_reading->then = std::move(then);
+}
+
+void FolderAddJob::unpackInstallerSettings()
+{
+    // The store's configurations alone, beside the whole unpack: DOSBox-X reads their settings
+    // while the game's files are still coming.
+    const QString folder = m_staging->filePath(QStringLiteral("settings"));
+    QDir().mkpath(folder + QStringLiteral("/app"));
+    m_settingsUnpack =
+        m_runner.run(InstallerTools::innoextractCommand(m_source, folder, InstallerTools::SupportPart), true,
+                     guarded([this, folder](const ProcessRunner::Result& result) {
+                         if (result.exitCode != 0 || isCancelled())
+                             return;
+                         if (const std::optional<ForeignGame> early = ForeignGame::readFolder(
+                                 ForeignGame::joinUnpackedInstaller(folder), m_packGame))
+                             readSettings(early->settings);
+                     }));
+}
+
+void FolderAddJob::foreignReady()
+{
+    afterSettingsRead([this](const DosboxCheck::CarriedOver& read) {
+        const DosboxCheck::CarriedOver* carried = &read;
+        if (isCancelled()) {
+            end(false);
+            return;
+        }
+        // Settings that would reach past the game's own drives stay behind, as for any game
+        // from someone else.
+        QString text;
+        DosboxSettings::apply(carried->kept, text);
+        QStringList dropped;
+        const QString library = Paths::libraryFolder();
+        const QString safe = HostReach::madeSafe(
+            text,
+            {LibraryLayout::gameFolder(library, m_name), {LibraryLayout::mt32Folder(library)}, QString()},
+            &dropped);
+        m_keptSettings = DosboxSettings::parse(safe);
+        m_notCarried += carried->notCarried;
+        for (const QString& reach : std::as_const(dropped))
+            m_notCarried.append(tr("%1 — it reaches past the game's own drives").arg(reach));
+        if (carried->notChecked)
+            m_notCarried.append(tr("The settings were carried over unchecked: %1").arg(*carried->notChecked));
+
+        const QList<ProgramPicker::File> files = listFolder(contentFolder(m_name));
+        // The set-up's own name for the game; a differing one names it anew when it is added.
+        Proposal proposal = FolderAddJob::propose(
+            files, m_titleGiven || m_foreign->title.isEmpty() ? m_title : m_foreign->title);
+        proposal.floppyImages.clear(); // already in the floppy folder
+        if (!m_foreign->program.isEmpty())
+            proposal.program = m_foreign->program;
+        if (!m_foreign->setup.isEmpty())
+            proposal.setup = m_foreign->setup;
+        proposal.cdImage = m_foreign->cdImage;
+        if (!m_requestedProgram.isEmpty()) {
+            if (const std::optional<QString> asked = requestedProgram(files)) {
+                proposal.program = *asked;
+            } else {
+                fail(tr("%1 has no program called %2.")
+                         .arg(QFileInfo(m_source).fileName(), m_requestedProgram));
                 return;
             }
-            // Settings that would reach past the game's own drives stay behind, as for any game
-            // from someone else.
-            QString text;
-            DosboxSettings::apply(carried->kept, text);
-            QStringList dropped;
-            const QString library = Paths::libraryFolder();
-            const QString safe = HostReach::madeSafe(
-                text,
-                {LibraryLayout::gameFolder(library, m_name), {LibraryLayout::mt32Folder(library)}, QString()},
-                &dropped);
-            m_keptSettings = DosboxSettings::parse(safe);
-            m_notCarried += carried->notCarried;
-            for (const QString& reach : std::as_const(dropped))
-                m_notCarried.append(tr("%1 — it reaches past the game's own drives").arg(reach));
-            if (carried->notChecked)
-                m_notCarried.append(
-                    tr("The settings were carried over unchecked: %1").arg(*carried->notChecked));
-
-            const QList<ProgramPicker::File> files = listFolder(contentFolder(m_name));
-            // The set-up's own name for the game; a differing one names it anew when it is added.
-            Proposal proposal = FolderAddJob::propose(
-                files, m_titleGiven || m_foreign->title.isEmpty() ? m_title : m_foreign->title);
-            proposal.floppyImages.clear(); // already in the floppy folder
-            if (!m_foreign->program.isEmpty())
-                proposal.program = m_foreign->program;
-            if (!m_foreign->setup.isEmpty())
-                proposal.setup = m_foreign->setup;
-            proposal.cdImage = m_foreign->cdImage;
-            if (!m_requestedProgram.isEmpty()) {
-                if (const std::optional<QString> asked = requestedProgram(files)) {
-                    proposal.program = *asked;
-                } else {
-                    fail(tr("%1 has no program called %2.")
-                             .arg(QFileInfo(m_source).fileName(), m_requestedProgram));
-                    return;
-                }
-            }
-            // What the set-up names is offered even where the listing does not reach.
-            for (const QString& program : {proposal.program, proposal.setup}) {
-                if (!program.isEmpty() && !proposal.programs.contains(program))
-                    proposal.programs.append(program);
-            }
-            if (!proposal.cdImage.isEmpty() && !proposal.cdImages.contains(proposal.cdImage))
-                proposal.cdImages.prepend(proposal.cdImage);
-            proposal.notCarried = m_notCarried;
-            proposal.kind = sourceKind();
-            propose(proposal);
-        });
+        }
+        // What the set-up names is offered even where the listing does not reach.
+        for (const QString& program : {proposal.program, proposal.setup}) {
+            if (!program.isEmpty() && !proposal.programs.contains(program))
+                proposal.programs.append(program);
+        }
+        if (!proposal.cdImage.isEmpty() && !proposal.cdImages.contains(proposal.cdImage))
+            proposal.cdImages.prepend(proposal.cdImage);
+        proposal.notCarried = m_notCarried;
+        proposal.kind = sourceKind();
+        propose(proposal);
+    });
 }

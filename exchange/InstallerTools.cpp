@@ -65,13 +65,20 @@ ProcessRunner::Command innoextractListCommand(const QString& installer)
             QString()};
 }
 
-ProcessRunner::Command innoextractCommand(const QString& installer, const QString& folder)
+ProcessRunner::Command innoextractCommand(const QString& installer, const QString& folder,
+                                          const QString& part)
 {
-    return {Innoextract,
-            {QStringLiteral("--extract"), QStringLiteral("--gog"), QStringLiteral("--exclude-temp"),
-             QStringLiteral("--color=0"), QStringLiteral("--progress=0"), QStringLiteral("--output-dir"),
-             absolute(folder), absolute(installer)},
-            QString()};
+    QStringList arguments{QStringLiteral("--extract"),
+                          QStringLiteral("--gog"),
+                          QStringLiteral("--exclude-temp"),
+                          QStringLiteral("--color=0"),
+                          QStringLiteral("--progress=0"),
+                          QStringLiteral("--output-dir"),
+                          absolute(folder)};
+    if (!part.isEmpty())
+        arguments << QStringLiteral("--include") << part;
+    arguments << QStringLiteral("--") << absolute(installer);
+    return {Innoextract, arguments, QString()};
 }
 
 qint64 listedFiles(const QByteArray& listing)

@@ -23,7 +23,11 @@ std::optional<QString> innoextractProblem(const std::optional<std::pair<int, int
 ProcessRunner::Command innoextractListCommand(const QString& installer);
 // Unpacks the installer into the folder, the store's separate data parts too, leaving out the
 // installer's own temporary files.
-ProcessRunner::Command innoextractCommand(const QString& installer, const QString& folder);
+// part: only the files below that folder of the installer ("__support"); empty for all.
+ProcessRunner::Command innoextractCommand(const QString& installer, const QString& folder,
+                                          const QString& part = {});
+// The store's own files of an installer: its configurations among them.
+inline const QString SupportPart = QStringLiteral("__support");
 // How innoextract's lines for one file begin.
 inline const QList<QByteArray> InnoextractItemPrefixes{"- \""};
 // The number of files of a listing.

@@ -216,10 +216,11 @@ QString innoextractStandIn(const QString& folder, const QString& unpacked, const
             version +
             " (C) a stand-in'; exit 0 ;;\n"
             "--list) echo ' - \"app/CAVE/GAME.BAT\" (1 KiB)'; echo ' - \"app/game.gog\" (1 MiB)'; exit 0 ;;\n"
-            "--extract) while [ $# -gt 1 ]; do [ \"$1\" = --output-dir ] && out=\"$2\"; shift; done\n"
-            "  cp -R '" +
+            "--extract) part=.; while [ $# -gt 1 ]; do [ \"$1\" = --output-dir ] && out=\"$2\"\n"
+            "  [ \"$1\" = --include ] && part=\"$2\"; shift; done\n"
+            "  mkdir -p \"$out/$part\" && cp -R '" +
             QFile::encodeName(unpacked) +
-            "/.' \"$out/\" || exit 1\n"
+            "/'\"$part/.\" \"$out/$part/\" || exit 1\n"
             "  echo ' - \"app/CAVE/GAME.BAT\"'; exit 0 ;;\nesac\nexit 2\n");
     QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
     return script;
