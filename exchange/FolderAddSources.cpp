@@ -232,7 +232,7 @@ void FolderAddJob::installerUnpacked(const ProcessRunner::Result& result)
         fail(tr("innoextract could not unpack %1.").arg(QFileInfo(m_source).fileName()));
         return;
     }
-    staged(ForeignGame::joinUnpackedInstaller(unpackedFolder(*m_staging)), true);
+    staged(unpackedFolder(*m_staging), true);
 }
 
 void FolderAddJob::staged(const QString& root, bool ownCopy)

@@ -554,15 +554,12 @@ void MainWindowTest::addDialogsHandBackWhatWasChosen()
 
     // What an add found, changed by the user: "None" is no file, the title is trimmed, and a blank
     // title cannot be added.
-    const FolderAddJob::Proposal found{u"Doom"_s,
-                                       u"DOOM.EXE"_s,
-                                       u"SETUP.EXE"_s,
-                                       u"doom.iso"_s,
-                                       {u"a.img"_s},
-                                       {u"DOOM.EXE"_s, u"SETUP.EXE"_s},
-                                       {u"doom.iso"_s},
-                                       {},
-                                       {}};
+    const FolderAddJob::Proposal found{
+        u"Doom"_s,          u"DOOM.EXE"_s,
+        u"SETUP.EXE"_s,     u"doom.iso"_s,
+        {u"a.img"_s},       {u"DOOM.EXE"_s, u"SETUP.EXE"_s},
+        {u"doom.iso"_s},    {u"[sdl] output=overlay — DOSBox-X has no such value"_s},
+        u"a store's game"_s};
     std::optional<std::optional<FolderAddJob::Proposal>> answer;
     FolderAddProposal::ask(&parent, found, [&answer](const auto& chosen) { answer = chosen; });
     auto* dialog = parent.findChild<QDialog*>(u"folderAddProposal"_s);
@@ -570,6 +567,8 @@ void MainWindowTest::addDialogsHandBackWhatWasChosen()
     auto* title = dialog->findChild<QLineEdit*>(u"proposedTitle"_s);
     auto* add = dialog->findChild<QPushButton*>(u"addProposedGame"_s);
     QCOMPARE(dialog->findChild<QComboBox*>(u"proposedSetup"_s)->currentText(), u"SETUP.EXE"_s);
+    // What the game's own set-up had that stays behind is shown before anything is added.
+    QCOMPARE(dialog->findChild<QLabel*>(u"proposedNotCarried"_s)->text(), found.notCarried.first());
     title->setText(u"  "_s);
     QVERIFY(!add->isEnabled());
     title->setText(u" Doom II "_s);

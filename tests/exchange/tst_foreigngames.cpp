@@ -41,11 +41,14 @@ private Q_SLOTS:
     void failuresLeaveNothing_data();
     void failuresLeaveNothing();
     void eachKindOfAFolder();
+    void cancelLeavesNothing_data();
+    void cancelLeavesNothing();
     void aPackGivesAGameForEach_data();
     void aPackGivesAGameForEach();
 
 private:
-    bool add(const QString& source, ProcessRunner& runner, FolderAddJob::Proposal* shown = nullptr);
+    bool add(const QString& source, ProcessRunner& runner, FolderAddJob::Proposal* shown = nullptr,
+             bool cancelAtFirstProgress = false);
 
     std::unique_ptr<TestHome> m_home;
     ScriptedPrompter m_prompter;
@@ -72,9 +75,12 @@ void ForeignGamesTest::cleanup()
     m_home.reset();
 }
 
-bool ForeignGamesTest::add(const QString& source, ProcessRunner& runner, FolderAddJob::Proposal* shown)
+bool ForeignGamesTest::add(const QString& source, ProcessRunner& runner, FolderAddJob::Proposal* shown,
+                           bool cancelAtFirstProgress)
 {
     FolderAddJob job(m_prompter, runner);
+    if (cancelAtFirstProgress)
+        connect(&job, &FolderAddJob::progressed, &job, [&job] { job.cancel(); });
     if (shown)
         job.setConfirmation([shown](const FolderAddJob::Proposal& proposal, auto answer) {
             *shown = proposal;
@@ -188,11 +194,10 @@ void ForeignGamesTest::startupLines_data()
     textColumns({"lines", "program", "setup", "before", "left"});
     textRow("a store's menu", "mount c ..|c:|cd GAME|:game|play|goto end|:setup|setup.exe|:end",
             "GAME/PLAY.EXE", "GAME/SETUP.EXE", "", "");
-    textRow("a menu whose setup has no setup name",
-            "mount c \"..\"|c:|cd game|choice /c12|if errorlevel 2 goto settings|play.exe|exit|:settings|cd "
-            "\\game|"
-            "run",
-            "GAME/PLAY.EXE", "", "", "run — no such program on drive C");
+    textRow("a menu whose setup has no setup name, only its label",
+            "mount c \"..\"|c:|cd game|choice /c12|if errorlevel 2 goto settings|play.exe|exit|:settings|"
+            "cd \\LONGFO~1|run|cd \\game|absent",
+            "GAME/PLAY.EXE", "LONGFOLDERNAME/RUN.COM", "", "absent — no such program on drive C");
     textRow("a short name, an absolute folder", "mount c ..|c:|cd \\LONGFO~1|run", "LONGFOLDERNAME/RUN.COM",
             "", "", "");
     textRow("sound settings before the game", "mount c ..|set BLASTER=A220 I7 D1|c:|cd game|play",
@@ -369,6 +374,33 @@ void ForeignGamesTest::eachKindOfAFolder()
         found.append(QFileInfo(game.source).fileName() + u'=' + game.title);
     QCOMPARE(found, (QStringList{u"Cave Run=Cave Run"_s, u"cave-run.jsdos=Cave Run"_s,
                                  u"cave_run_1_0_1234.sh=Cave Run"_s, u"Keen=Keen"_s}));
+}
+
+void ForeignGamesTest::cancelLeavesNothing_data()
+{
+    textColumns({"kind"});
+    textRow("a Linux installer while unzip unpacks it", "linux");
+    textRow("a Windows installer while innoextract unpacks it", "windows");
+    textRow("a store's folder while it is copied", "store");
+}
+
+void ForeignGamesTest::cancelLeavesNothing()
+{
+    const QString own = m_home->path() + u"/own"_s;
+    const QString kind = cell("kind");
+    const QString source = kind == u"linux"     ? ForeignFixtures::linuxInstaller(own)
+                           : kind == u"windows" ? ForeignFixtures::windowsInstaller(own)
+                                                : ForeignFixtures::storeFolder(own);
+    const QString stand = ForeignFixtures::innoextractStandIn(
+        m_home->path(), ForeignFixtures::unpackedInstaller(m_home->path() + u"/inno"_s));
+    RewrittenTools runner([stand](ProcessRunner::Command command) {
+        if (command.program == InstallerTools::Innoextract)
+            command.program = stand;
+        return command;
+    });
+    QVERIFY(!add(source, runner, nullptr, true));
+    QCOMPARE(m_prompter.takeAlerts().size(), 0);
+    QCOMPARE(tree(m_home->libraryFolder()), QStringList());
 }
 
 void ForeignGamesTest::aPackGivesAGameForEach_data()
