@@ -26,6 +26,22 @@ inline qint64 bareRead(const QString& folder)
     return bytes;
 }
 
+// The home folder for a run, with the staging folders on its disk, as on most desktops.
+inline void useHome(const QString& home)
+{
+    qputenv("HOME", QFile::encodeName(home));
+    QDir().mkpath(home + QStringLiteral("/tmp"));
+    qputenv("TMPDIR", QFile::encodeName(home + QStringLiteral("/tmp")));
+}
+
+inline void writeText(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 inline void writeFile(const QString& path, qint64 size, QRandomGenerator& random)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -19,10 +19,7 @@ int main(int argc, char** argv)
     const double scale = argc > 1 ? QString::fromLocal8Bit(argv[1]).toDouble() : 1.0;
 
     QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    // Staging on the same disk as the library, as on most desktops.
-    QDir().mkpath(home.path() + QStringLiteral("/tmp"));
-    qputenv("TMPDIR", QFile::encodeName(home.path() + QStringLiteral("/tmp")));
+    useHome(home.path());
     const QString source = home.path() + QStringLiteral("/Downloads/Big Game");
     QRandomGenerator random(7);
     const int files = std::max(10, int(2000 * scale));

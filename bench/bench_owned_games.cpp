@@ -18,14 +18,6 @@ using namespace BenchSupport;
 
 namespace {
 
-void writeText(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // A store's game as its installer lays it out: the game's files, the store's DOSBox, the
 // configuration pair and the info file.
 void writeStoreGame(const QString& root, const QString& support, int files, QRandomGenerator& random)
@@ -70,9 +62,7 @@ int main(int argc, char** argv)
     const double scale = argc > 1 ? QString::fromLocal8Bit(argv[1]).toDouble() : 1.0;
 
     QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    QDir().mkpath(home.path() + QStringLiteral("/tmp"));
-    qputenv("TMPDIR", QFile::encodeName(home.path() + QStringLiteral("/tmp")));
+    useHome(home.path());
     QRandomGenerator random(7);
     const int files = std::max(10, int(2000 * scale));
     const QString installed = home.path() + QStringLiteral("/Games/Big Game");
