@@ -249,6 +249,26 @@ void FolderAddJob::staged(const QString& root, bool ownCopy)
         fail(tr("%1 holds no DOS game set up for DOSBox.").arg(QFileInfo(m_source).fileName()));
         return;
     }
+    // Someone else's set-up never reaches past its own files: a drive C, CD image, floppy or saves
+    // folder above them ("mount c ..\..") is refused or left out, never moved or copied.
+    if (m_foreign && ownCopy) {
+        const QString top = QDir::cleanPath(unpackedFolder(*m_staging));
+        const auto inside = [&top](const QString& path) {
+            return path == top || path.startsWith(top + u'/');
+        };
+        if (!inside(m_foreign->driveC)) {
+            fail(tr("%1 mounts a folder outside its own files as drive C.")
+                     .arg(QFileInfo(m_source).fileName()));
+            return;
+        }
+        for (QString* path : {&m_foreign->cdImage, &m_foreign->saves}) {
+            if (!path->isEmpty() && !inside(*path)) {
+                m_foreign->notCarried.append(tr("%1 — outside the game's own files").arg(*path));
+                path->clear();
+            }
+        }
+        m_foreign->floppyImages.removeIf([&](const QString& image) { return !inside(image); });
+    }
     const QString content = contentFolder(m_name);
     // Drive C is the set-up's, which need not be the top folder: a Linux installer's "data".
     const QString driveC = m_foreign && ownCopy ? m_foreign->driveC : root;

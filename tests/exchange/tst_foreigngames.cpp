@@ -3,6 +3,7 @@
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
+#include "common/ZipWriter.h"
 #include "exchange/FolderAddJob.h"
 #include "exchange/FolderBatch.h"
 #include "exchange/InstallerTools.h"
@@ -325,6 +326,8 @@ void ForeignGamesTest::failuresLeaveNothing_data()
             "up for DOSBox.");
     textRow("a Linux installer of something else", "otherlinux",
             "other.sh is no store's Linux installer of a game.");
+    textRow("a bundle that mounts a folder above its own files", "escape",
+            "escape.jsdos mounts a folder outside its own files as drive C.");
     textRow("a DOSBox configuration that mounts nothing", "noconfig",
             "The DOSBox configuration nothing.conf mounts no folder of this computer as drive C.");
 }
@@ -346,6 +349,12 @@ void ForeignGamesTest::failuresLeaveNothing()
         QFile::setPermissions(stand, QFile::permissions(stand) | QFile::ExeOwner);
     if (kind == u"otherlinux")
         source = m_home->writeFile(u"own/other.sh"_s, "#!/bin/sh\n" + readFile(ForeignFixtures::bundle(own)));
+    if (kind == u"escape") {
+        ZipWriter zip;
+        zip.addFile(u".jsdos/dosbox.conf"_s, "[autoexec]\nmount c ..\\..\nc:\ngame.bat\n");
+        zip.addFile(u"GAME.BAT"_s, "echo x\r\n");
+        source = m_home->writeFile(u"own/escape.jsdos"_s, zip.bytes());
+    }
     if (kind == u"noconfig")
         source =
             m_home->writeFile(u"own/nothing.conf"_s, "[sdl]\nfullscreen=false\n[autoexec]\nmount e /tmp\n");
