@@ -858,6 +858,14 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>The settings were carried over unchecked: %1</source>
         <translation>Die Einstellungen wurden ungeprüft übernommen: %1</translation>
     </message>
+    <message>
+        <source>%1 mounts a folder outside its own files as drive C.</source>
+        <translation>%1 bindet einen Ordner außerhalb seiner eigenen Dateien als Laufwerk C ein.</translation>
+    </message>
+    <message>
+        <source>%1 — outside the game's own files</source>
+        <translation>%1 — außerhalb der eigenen Dateien des Spiels</translation>
+    </message>
 </context>
 <context>
     <name>FolderAddProposal</name>
