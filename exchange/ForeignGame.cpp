@@ -200,8 +200,9 @@ std::optional<ForeignGame> readStore(const QString& root, int packGame)
             game->setup = setup->program.isEmpty() ? setup->setup : setup->program;
     }
     game->kind = ForeignGame::Kind::StoreGame;
-    game->title =
-        (packGame == 0 ? info.value(QStringLiteral("name")).toString() : games.at(packGame).name).trimmed();
+    // Someone else's text: one line, blanks made plain.
+    game->title = (packGame == 0 ? info.value(QStringLiteral("name")).toString() : games.at(packGame).name)
+                      .simplified();
     game->leaveOut = storeLeftovers(game->driveC);
     return game;
 }
@@ -253,7 +254,7 @@ std::optional<ForeignGame> ForeignGame::readFolder(const QString& folder, int pa
             fromConfigurations(single.isEmpty() ? QStringList{main} : QStringList{main, single}, root);
         if (!game)
             return std::nullopt;
-        game->title = ForeignFiles::readText(gameInfo).value_or(QString()).section(u'\n', 0, 0).trimmed();
+        game->title = ForeignFiles::readText(gameInfo).value_or(QString()).section(u'\n', 0, 0).simplified();
         return game;
     }
     return readStore(root, packGame);

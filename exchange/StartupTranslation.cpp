@@ -87,6 +87,12 @@ public:
             line = line.mid(1).trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
             return;
+        // A control character would reach DOSBox-X's shell as a command of its own.
+        if (!ConfigText::isWritableValue(line)) {
+            m_result.notCarried.append(
+                QCoreApplication::translate("StartupTranslation", "%1 — not understood").arg(line));
+            return;
+        }
         const QStringList parts = words(line);
         const QString command = parts.first().toLower();
         if (command.startsWith(u':') && !command.startsWith(QStringLiteral("::"))) {

@@ -85,6 +85,15 @@ Repaired repair(const QString& sheetText, const QString& folder)
             if (!found) // a path of the computer it was made on: the name beside the sheet
                 found =
                     ForeignFiles::resolve(folder, QString(written).replace(u'\\', u'/').section(u'/', -1));
+            // A track is the CD's own file: a sheet never names a file of the computer outside it.
+            const QString cleanFolder = QDir::cleanPath(folder);
+            if (found && !QDir::cleanPath(*found).startsWith(cleanFolder + u'/')) {
+                repaired.problems.append(
+                    tr("The CD image's track file \"%1\" is outside its folder.").arg(written));
+                lines[i] = QStringLiteral("REM ") + line;
+                repaired.changed = true;
+                continue;
+            }
             if (!found) {
                 repaired.problems.append(tr("The CD image's track file \"%1\" is missing.").arg(written));
                 lines[i] = line;

@@ -225,6 +225,10 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <source>The CD image's track file "%1" is missing.</source>
         <translation>Die Spurdatei „%1“ des CD-Abbilds fehlt.</translation>
     </message>
+    <message>
+        <source>The CD image's track file "%1" is outside its folder.</source>
+        <translation>Die Spurdatei „%1“ des CD-Abbilds liegt außerhalb seines Ordners.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopShortcut</name>

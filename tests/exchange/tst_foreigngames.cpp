@@ -203,6 +203,8 @@ void ForeignGamesTest::startupLines_data()
             "", "", "");
     textRow("sound settings before the game", "mount c ..|set BLASTER=A220 I7 D1|c:|cd game|play",
             "GAME/PLAY.EXE", "", "set BLASTER=A220 I7 D1", "");
+    textRow("a line with a control character never runs", "mount c ..|c:|cd game|set T=\x1b[2J|play",
+            "GAME/PLAY.EXE", "", "", "set T=\x1b[2J — not understood");
     textRow("arguments are said", "mount c ..|c:|game\\play.exe -nosound", "GAME/PLAY.EXE", "", "",
             "game\\play.exe -nosound — the program's arguments (-nosound): Tandril starts it without them");
     textRow("another folder of the computer", "mount c ..|mount e /home|c:|cd game|play", "GAME/PLAY.EXE", "",
@@ -242,6 +244,10 @@ void ForeignGamesTest::cueSheets_data()
     textRow("a path of the computer it was made on",
             "FILE \"D:\\Games\\Cave\\GAME.GOG\" BINARY|TRACK 01 MODE1/2352|INDEX 01 00:00:00",
             "FILE \"GAME.GOG\" BINARY|TRACK 01 MODE1/2352|INDEX 01 00:00:00", "");
+    textRow("a file of the computer outside the CD's folder is no track",
+            "FILE \"../secret.txt\" BINARY|TRACK 01 MODE1/2048|INDEX 01 00:00:00",
+            "REM FILE \"../secret.txt\" BINARY|TRACK 01 MODE1/2048|INDEX 01 00:00:00",
+            "The CD image's track file \"../secret.txt\" is outside its folder.");
     textRow("a missing track is said", "FILE \"Track03.ogg\" MP3|TRACK 03 AUDIO|INDEX 01 00:00:00",
             "FILE \"Track03.ogg\" MP3|TRACK 03 AUDIO|INDEX 01 00:00:00",
             "The CD image's track file \"Track03.ogg\" is missing.");
@@ -250,6 +256,7 @@ void ForeignGamesTest::cueSheets_data()
 void ForeignGamesTest::cueSheets()
 {
     m_home->writeFile(u"cd/GAME.GOG"_s, "data");
+    m_home->writeFile(u"secret.txt"_s, "the user's own");
     m_home->writeFile(u"cd/music/track02.ogg"_s, "OggS");
     const CueSheet::Repaired repaired =
         CueSheet::repair(cell("sheet").replace(u'|', u"\r\n"_s), m_home->path() + u"/cd"_s);
