@@ -75,6 +75,17 @@ bool FolderAddJob::start(const QString& source, const QString& title, const QStr
                     .arg(info.fileName()));
             return false;
         }
+        // The home folder (or a folder holding it) as a game's drive C would hand the game every
+        // file of the user.
+        const QString home = QDir::cleanPath(Paths::homeFolder());
+        if (home == m_foreign->driveC || home.startsWith(m_foreign->driveC + u'/') ||
+            m_foreign->driveC == u"/") {
+            m_prompter.showAlert(tr("Add Game Failed"),
+                                 tr("The DOSBox configuration %1 mounts %2 as drive C, which holds your home "
+                                    "folder: a game gets only its own folder.")
+                                     .arg(info.fileName(), m_foreign->driveC));
+            return false;
+        }
     }
     m_titleGiven = !title.trimmed().isEmpty();
     m_title = (m_titleGiven ? title : titleFor(source)).trimmed();

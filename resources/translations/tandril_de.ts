@@ -870,6 +870,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>%1 — outside the game's own files</source>
         <translation>%1 — außerhalb der eigenen Dateien des Spiels</translation>
     </message>
+    <message>
+        <source>The DOSBox configuration %1 mounts %2 as drive C, which holds your home folder: a game gets only its own folder.</source>
+        <translation>Die DOSBox-Konfiguration %1 bindet %2 als Laufwerk C ein, das Ihren persönlichen Ordner enthält: Ein Spiel bekommt nur seinen eigenen Ordner.</translation>
+    </message>
 </context>
 <context>
     <name>FolderAddProposal</name>

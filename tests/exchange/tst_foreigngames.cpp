@@ -335,6 +335,7 @@ void ForeignGamesTest::failuresLeaveNothing_data()
             "other.sh is no store's Linux installer of a game.");
     textRow("a bundle that mounts a folder above its own files", "escape",
             "escape.jsdos mounts a folder outside its own files as drive C.");
+    textRow("a DOSBox configuration that mounts the home folder", "home", "");
     textRow("a DOSBox configuration that mounts nothing", "noconfig",
             "The DOSBox configuration nothing.conf mounts no folder of this computer as drive C.");
 }
@@ -362,6 +363,8 @@ void ForeignGamesTest::failuresLeaveNothing()
         zip.addFile(u"GAME.BAT"_s, "echo x\r\n");
         source = m_home->writeFile(u"own/escape.jsdos"_s, zip.bytes());
     }
+    if (kind == u"home")
+        source = m_home->writeFile(u"own/home.conf"_s, "[autoexec]\nmount c ..\nc:\n");
     if (kind == u"noconfig")
         source =
             m_home->writeFile(u"own/nothing.conf"_s, "[sdl]\nfullscreen=false\n[autoexec]\nmount e /tmp\n");
@@ -372,7 +375,11 @@ void ForeignGamesTest::failuresLeaveNothing()
     });
     QVERIFY(!add(source, runner));
     const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
-    QCOMPARE(alerts.isEmpty() ? QString() : alerts.first().message, cell("alert"));
+    QCOMPARE(alerts.isEmpty() ? QString() : alerts.first().message,
+             kind == u"home"
+                 ? u"The DOSBox configuration home.conf mounts %1 as drive C, which holds your home "
+                   "folder: a game gets only its own folder."_s.arg(m_home->path())
+                 : cell("alert"));
     QCOMPARE(tree(m_home->libraryFolder()), QStringList());
 }
 
