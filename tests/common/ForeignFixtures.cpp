@@ -27,7 +27,11 @@ QByteArray crlf(QByteArray text)
     return text.replace("\n", "\r\n");
 }
 
-const QByteArray GameBatch = crlf("@echo off\necho played> PLAYED.TXT\ncopy D:\\CDFILE.TXT FROMCD.TXT\n");
+// The game writes on C, reads its CD, and finds its saved game where one came along.
+const QByteArray GameBatch = crlf("@echo off\necho played> PLAYED.TXT\ncopy D:\\CDFILE.TXT FROMCD.TXT\n"
+                                  "if exist SAVE1.DAT copy SAVE1.DAT SAVESEEN.TXT\n");
+// Its setup program writes on C and closes DOSBox-X.
+const QByteArray SetupBatch = crlf("@echo off\necho set up> SETUP.TXT\nexit\n");
 
 // An ISO of one file and a second of silence as a WAV track: the store's CD.
 QByteArray isoImage()
@@ -81,7 +85,7 @@ QByteArray storeStartup(const QByteArray& mounts)
                 "echo \xBA 2) Sound setup \xBA\necho \xBA 3) exit \xBA\n"
                 "choice /c123 /s Which program do you want to run? [1-3]: /n\nif errorlevel 3 goto exit\n"
                 "if errorlevel 2 goto setup\nif errorlevel 1 goto game\n:game\ncls\ngame\ngoto exit\n"
-                ":setup\nSETUP.EXE\ngoto menu\n:exit\nexit\n");
+                ":setup\nsetup\ngoto menu\n:exit\nexit\n");
 }
 
 const QByteArray InfoFile =
@@ -98,7 +102,7 @@ const QByteArray InfoFile =
 void writeGame(const QString& driveC)
 {
     write(driveC + u"/CAVE/GAME.BAT"_s, GameBatch);
-    write(driveC + u"/CAVE/SETUP.EXE"_s, "MZ setup");
+    write(driveC + u"/CAVE/SETUP.BAT"_s, SetupBatch);
     write(driveC + u"/CAVE/OLD.SAV"_s, "an old save the player deleted");
 }
 
@@ -160,7 +164,7 @@ QString linuxInstaller(const QString& folder)
     zip.addFile(u"data/noarch/dosbox_cave_single.conf"_s,
                 storeStartup("mount C \"data\"\nimgmount d \"game.ins\" -t iso\n"));
     zip.addFile(u"data/noarch/data/CAVE/GAME.BAT"_s, GameBatch);
-    zip.addFile(u"data/noarch/data/CAVE/SETUP.EXE"_s, "MZ setup");
+    zip.addFile(u"data/noarch/data/CAVE/SETUP.BAT"_s, SetupBatch);
     zip.addFile(u"data/noarch/game.gog"_s, isoImage());
     zip.addFile(u"data/noarch/music/track02.wav"_s, wavTrack());
     zip.addFile(u"data/noarch/game.ins"_s, StoreSheet);

@@ -4,8 +4,9 @@
 #include <QString>
 
 // Games as other DOSBox set-ups ship them, built from their formats around a small game of our
-// own: "Cave Run", whose C:\CAVE\GAME.BAT writes PLAYED.TXT beside itself and copies CDFILE.TXT
-// from its CD on D: as FROMCD.TXT. Its CD is an ISO image named like a store's ("game.gog")
+// own: "Cave Run", whose C:\CAVE\GAME.BAT writes PLAYED.TXT beside itself, copies CDFILE.TXT
+// from its CD on D: as FROMCD.TXT and a saved game SAVE1.DAT as SAVESEEN.TXT, and whose
+// SETUP.BAT writes SETUP.TXT. Its CD is an ISO image named like a store's ("game.gog")
 // with a separate audio track, listed in a cue sheet with a store's faults.
 namespace ForeignFixtures {
 

@@ -101,22 +101,22 @@ void ForeignGamesTest::addsEachKind_data()
     // folder holds and lacks afterwards (the store's own files, the saves applied).
     textColumns({"kind", "program", "setup", "cdImage", "holds", "lacks", "from"});
     textRow(
-        "a store's installed game", "store", "CAVE/GAME.BAT", "CAVE/SETUP.EXE", "game.tandril.cue",
+        "a store's installed game", "store", "CAVE/GAME.BAT", "CAVE/SETUP.BAT", "game.tandril.cue",
         "CAVE/SAVE1.DAT Manual.pdf game.ins music/track02.wav",
         "CAVE/OLD.SAV DOSBOX unins000.exe unins000.dat webcache.zip goggame-1207658930.hashdb cloud_saves",
         "a store's game");
-    textRow("an installer unpacked by hand", "unpacked", "CAVE/GAME.BAT", "CAVE/SETUP.EXE",
+    textRow("an installer unpacked by hand", "unpacked", "CAVE/GAME.BAT", "CAVE/SETUP.BAT",
             "game.tandril.cue", "CAVE/OLD.SAV dosboxCAVE.conf", "app __support tmp __redist commonappdata",
             "a store's game");
-    textRow("a store's Windows installer", "windows", "CAVE/GAME.BAT", "CAVE/SETUP.EXE", "game.tandril.cue",
+    textRow("a store's Windows installer", "windows", "CAVE/GAME.BAT", "CAVE/SETUP.BAT", "game.tandril.cue",
             "CAVE/OLD.SAV", "app __support tmp", "a store's Windows installer");
     // The CD is beside drive C in a Linux installer: it comes into the game's "ISO" folder.
-    textRow("a store's Linux installer", "linux", "CAVE/GAME.BAT", "CAVE/SETUP.EXE", "ISO/game.tandril.cue",
+    textRow("a store's Linux installer", "linux", "CAVE/GAME.BAT", "CAVE/SETUP.BAT", "ISO/game.tandril.cue",
             "ISO/game.gog ISO/music/track02.wav ISO/game.ins", "support start.sh data",
             "a store's Linux installer");
     textRow("a browser bundle", "bundle", "cave/GAME.BAT", "", "CD.ISO", ".jsdos/dosbox.conf", "",
             "a browser bundle");
-    textRow("a collection's DOSBox configuration", "collection", "CAVE/GAME.BAT", "CAVE/SETUP.EXE",
+    textRow("a collection's DOSBox configuration", "collection", "CAVE/GAME.BAT", "CAVE/SETUP.BAT",
             "cd/cave.tandril.cue", "cd/cave.cue cd/cdfile.iso", "", "a DOSBox configuration");
 }
 

@@ -392,4 +392,11 @@ void RealDosboxTest::gamesPeopleOwnStart()
     QVERIFY2(played.exitCode == 0, qPrintable(played.out + played.err));
     QCOMPARE(readFile(game + u"/PLAYED.TXT"_s).trimmed(), QByteArray("played"));
     QCOMPARE(readFile(game + u"/FROMCD.TXT"_s).trimmed(), QByteArray("from the CD"));
+    // The store's saved game came along to where the game finds it.
+    QCOMPARE(readFile(game + u"/SAVESEEN.TXT"_s), kind == u"store" ? QByteArray("saved") : QByteArray());
+    if (kind != u"bundle") {
+        const TandrilRun setup = runTandril(home, {u"launch"_s, u"Cave Run"_s, u"--setup"_s, u"--wait"_s});
+        QVERIFY2(setup.exitCode == 0, qPrintable(setup.out + setup.err));
+        QCOMPARE(readFile(game + u"/SETUP.TXT"_s).trimmed(), QByteArray("set up"));
+    }
 }
