@@ -10,6 +10,7 @@
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/InterruptedWork.h"
+#include "library/ItemSwap.h"
 #include "library/LibraryLoader.h"
 #include "library/LibraryLock.h"
 #include "platform/FileOperations.h"
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void stoppedExportLeavesNothing_data();
     void stoppedExportLeavesNothing();
     void moveAcrossFileSystems();
+    void swapRolledBackWhenItsSecondItemCannotStepAside();
     void secondTandrilWaitsForTheLock();
     void racesAreDecidedUnderTheLock_data();
     void racesAreDecidedUnderTheLock();
@@ -460,6 +462,24 @@ void FaultsTest::moveAcrossFileSystems()
     QCOMPARE(contents(library),
              QStringList(u"Doom/"_s) + moved.replaceInStrings(QRegularExpression(u"^"_s), u"Doom/"_s));
     QVERIFY(!QFileInfo::exists(m_home->path() + u"/src/Doom"_s));
+}
+
+void FaultsTest::swapRolledBackWhenItsSecondItemCannotStepAside()
+{
+    // A game folder that is a mount point cannot be renamed aside: its configuration file, swapped
+    // in first, is put back as it was, and nothing of the swap is left under any name.
+    makeGame(u"Doom"_s);
+    const QString library = m_home->libraryFolder();
+    if (!mountSmallDisk(library + u"/Doom"_s, u"1m"_s))
+        QSKIP("mounting a tmpfs is not permitted here");
+    m_home->writeFile(u"Library/Application Support/Tandril/Doom/GAME.DAT"_s, "the old game");
+    const QStringList before = contents(library);
+    const QString config = m_home->writeFile(u"new/Doom.conf"_s, "game_title=New Doom\n");
+    m_home->writeFile(u"new/Doom/GAME.DAT"_s, "the new game");
+    QVERIFY(ItemSwap::replace({{config, library + u"/Doom.conf"_s},
+                               {m_home->path() + u"/new/Doom"_s, library + u"/Doom"_s}})
+                .has_value());
+    QCOMPARE(contents(library), before);
 }
 
 void FaultsTest::secondTandrilWaitsForTheLock()

@@ -3,8 +3,10 @@
 #include "common/TestHome.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
+#include "library/GamePictures.h"
 #include "library/LibraryLoader.h"
 #include "library/Mt32Folder.h"
+#include "library/PlayRecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +35,9 @@ private Q_SLOTS:
     void orderAndSkippedFiles();
     void mt32RomsAsDosboxXFindsThem_data();
     void mt32RomsAsDosboxXFindsThem();
+    void oneCoverAtATime();
+    void timePlayedInWords_data();
+    void timePlayedInWords();
 };
 
 void EntriesTest::adding_data()
@@ -305,6 +310,48 @@ void EntriesTest::mt32RomsAsDosboxXFindsThem()
     QCOMPARE(check.ready, said == u"ready"_s);
     if (!check.ready)
         QVERIFY2(check.problem.startsWith(said), qPrintable(check.problem));
+}
+
+void EntriesTest::oneCoverAtATime()
+{
+    // A second cover of the same kind takes the first one's place; one put in by hand beside
+    // the cover is not shown as a second cover: the newest counts.
+    const TestHome home;
+    const QString game = home.path() + u"/game"_s;
+    const QString first = home.writeFile(u"first.png"_s, "first");
+    const QString second = home.writeFile(u"second.png"_s, "second");
+    QCOMPARE(GamePictures::setCover(game, first), std::nullopt);
+    QCOMPARE(GamePictures::setCover(game, second), std::nullopt);
+    QCOMPARE(contents(GamePictures::captureFolder(game)), QStringList{u"COVER.png=second"_s});
+    QFile cover(game + u"/CAPTURE/COVER.png"_s);
+    QVERIFY(cover.open(QIODevice::ReadWrite) &&
+            cover.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    cover.close();
+    home.writeFile(u"game/CAPTURE/cover.jpg"_s, "by hand");
+    home.writeFile(u"game/CAPTURE/shot.png"_s, "shot");
+    const QStringList pictures = GamePictures::pictures(game);
+    QCOMPARE(pictures.size(), 2);
+    QVERIFY(pictures.first().endsWith(u"/cover.jpg"_s));
+}
+
+void EntriesTest::timePlayedInWords_data()
+{
+    // Each limit, one before it and one after it.
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("never") << qint64(0) << QString();
+    QTest::newRow("a second") << qint64(1) << u"less than a minute"_s;
+    QTest::newRow("one second short of a minute") << qint64(59) << u"less than a minute"_s;
+    QTest::newRow("a minute") << qint64(60) << u"1 min"_s;
+    QTest::newRow("one second short of an hour") << qint64(3599) << u"59 min"_s;
+    QTest::newRow("an hour") << qint64(3600) << u"1 h 0 min"_s;
+    QTest::newRow("far past a day") << qint64(90061) << u"25 h 1 min"_s;
+}
+
+void EntriesTest::timePlayedInWords()
+{
+    QFETCH(qint64, seconds);
+    QTEST(PlayRecord::durationText(seconds), "text");
 }
 
 QTEST_GUILESS_MAIN(EntriesTest)
