@@ -222,8 +222,12 @@ void FolderAddJob::unpackWindowsInstaller()
 
 void FolderAddJob::installerUnpacked(const ProcessRunner::Result& result)
 {
-    if (m_settingsUnpack) // not needed any more: the whole installer is unpacked
+    if (m_settingsUnpack) {
+        // Not needed any more: the whole installer is unpacked (or the add ends). It is gone before
+        // anything else happens in the staging folder it writes to.
         m_settingsUnpack->kill();
+        m_settingsUnpack->waitForFinished(5000);
+    }
     if (isCancelled()) {
         end(false);
         return;

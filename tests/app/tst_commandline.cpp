@@ -219,11 +219,11 @@ void CommandLineTest::untrustedTextIsShownEscaped()
     // An archive's title and notes may hold escape sequences that would command the terminal.
     const TestHome home;
     home.writeConfig(u"x"_s,
-                     "[tandril]\ngame_title=Evil\x1b[2J\x07\ngame_notes=one\\ntwo\\u001b]0;owned\\u0007\n");
+                     "[tandril]\ngame_title=Evil\x1b[2J\x07\ngame_notes=one\\ntwo\\u001b]0;owned\\u0007\\u007f\n");
     const TandrilRun listed = runTandril(home, {u"list"_s});
     QCOMPARE(listed.out.section(u'\t', 0, 0), u"Evil\\x1b[2J\\x07"_s);
     const TandrilRun details = runTandril(home, {u"details"_s, u"x"_s});
-    QVERIFY2(details.out.endsWith(u"notes: one\n  two\\x1b]0;owned\\x07\n"_s), qPrintable(details.out));
+    QVERIFY2(details.out.endsWith(u"notes: one\n  two\\x1b]0;owned\\x07\\x7f\n"_s), qPrintable(details.out));
     QVERIFY(!(listed.out + details.out).contains(QChar(0x1b)));
     // So are the names of a folder's games and files as an add reports them.
     home.writeFile(u"games/Keen\x1b]0;owned\x07/KEEN.EXE"_s, "MZ");

@@ -222,10 +222,10 @@ QString innoextractStandIn(const QString& folder, const QString& unpacked, const
             "--list) echo ' - \"app/CAVE/GAME.BAT\" (1 KiB)'; echo ' - \"app/game.gog\" (1 MiB)'; exit 0 ;;\n"
             "--extract) part=.; while [ $# -gt 1 ]; do [ \"$1\" = --output-dir ] && out=\"$2\"\n"
             "  [ \"$1\" = --include ] && part=\"$2\"; shift; done\n"
-            "  mkdir -p \"$out/$part\" && cp -R '" +
-            QFile::encodeName(unpacked) +
-            "/'\"$part/.\" \"$out/$part/\" || exit 1\n"
-            "  echo ' - \"app/CAVE/GAME.BAT\"'; exit 0 ;;\nesac\nexit 2\n");
+            // The copy replaces the shell, so that a kill reaches it.
+            "  echo ' - \"app/CAVE/GAME.BAT\"'; mkdir -p \"$out/$part\" || exit 1\n"
+            "  exec cp -R '" +
+            QFile::encodeName(unpacked) + "/'\"$part/.\" \"$out/$part/\" ;;\nesac\nexit 2\n");
     QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
     return script;
 }

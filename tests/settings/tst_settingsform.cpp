@@ -1,13 +1,15 @@
 #include "common/Rows.h"
 #include "common/TestHome.h"
-#include "library/GameExePath.h"
 #include "library/DosboxCheck.h"
 #include "library/DosboxReference.h"
+#include "library/GameExePath.h"
+#include "platform/Emulator.h"
 #include "settings/FormFields.h"
 #include "settings/GameFiles.h"
 #include "settings/OtherSettings.h"
 #include "settings/SettingsForm.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +26,8 @@ private Q_SLOTS:
     void shaderNames();
     void otherSettings_data();
     void otherSettings();
+    void aDosboxThatDoesNotStart_data();
+    void aDosboxThatDoesNotStart();
 };
 
 namespace {
@@ -231,6 +235,46 @@ void SettingsFormTest::otherSettings()
         result = DosboxCheck::problems({written}, DosboxReference::parse(account)).join(u'\n');
     }
     QCOMPARE(result, cell("expected"));
+}
+
+void SettingsFormTest::aDosboxThatDoesNotStart_data()
+{
+    // How many settings are checked, the one that keeps the stand-in from starting (none: it never
+    // starts), and what the check says. Up to six are tried one by one to name the culprit.
+    QTest::addColumn<int>("settings");
+    QTest::addColumn<int>("culprit");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("never starts: not checked, no setting blamed") << 2 << -1 << QString();
+    QTest::newRow("one of six is named") << 6 << 5 << u"DOSBox-X does not start with key5=crash ("_s;
+    QTest::newRow("one of seven: the settings as a whole")
+        << 7 << 6 << u"DOSBox-X does not start with these settings ("_s;
+}
+
+void SettingsFormTest::aDosboxThatDoesNotStart()
+{
+    QFETCH(int, settings);
+    QFETCH(int, culprit);
+    QFETCH(QString, said);
+    const TestHome home;
+    qunsetenv(Emulator::OverrideVariable);
+    // Crashes on the setting "crash" (or always), else writes back what it read as its account.
+    const QString standIn = home.writeFile(
+        u"bin/dosbox-x"_s,
+        QByteArray(
+            "#!/bin/sh\nconf=; out=\nwhile [ $# -gt 0 ]; do case \"$1\" in -conf) conf=\"$2\"; shift;;\n"
+            "-c) case \"$2\" in 'config -all -wc '*) out=\"${2#config -all -wc }\";; esac; shift;; esac\n"
+            "shift; done\n") +
+            (culprit < 0 ? "kill -SEGV $$\n" : "grep -q crash \"$conf\" 2>/dev/null && kill -SEGV $$\n") +
+            "if [ -n \"$conf\" ]; then cp \"$conf\" \"$out\"; else echo '[sdl]' > \"$out\"; fi\n");
+    QFile::setPermissions(standIn, QFile::permissions(standIn) | QFile::ExeOwner);
+    QList<DosboxSettings::Setting> written;
+    for (int i = 0; i < settings; ++i)
+        written.append({u"sdl"_s, u"key%1"_s.arg(i), i == culprit ? u"crash"_s : u"fine"_s});
+    const DosboxCheck::Result result = DosboxCheck::check(Emulator({QFileInfo(standIn).path()}), written);
+    QCOMPARE(result.notChecked.has_value(), culprit < 0);
+    QCOMPARE(result.problems.size(), culprit < 0 ? 0 : 1);
+    if (culprit >= 0)
+        QVERIFY2(result.problems.first().startsWith(said), qPrintable(result.problems.first()));
 }
 
 QTEST_GUILESS_MAIN(SettingsFormTest)
