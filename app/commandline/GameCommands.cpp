@@ -5,6 +5,8 @@
 #include "app/commandline/SettingsCommands.h"
 #include "app/DesktopShortcut.h"
 #include "launch/Launcher.h"
+#include "library/DosboxCheck.h"
+#include "library/DosboxReference.h"
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/HostAccess.h"
@@ -16,8 +18,6 @@
 #include "platform/PreferredLanguages.h"
 #include "platform/Prompter.h"
 #include "platform/TerminalText.h"
-#include "library/DosboxCheck.h"
-#include "library/DosboxReference.h"
 
 #include <QCoreApplication>
 #include <QFile>

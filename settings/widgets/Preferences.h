@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Host.h"
 #include "library/DosboxReference.h"
+#include "platform/Host.h"
 #include "settings/DropCopy.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsSaver.h"

@@ -218,8 +218,8 @@ void CommandLineTest::untrustedTextIsShownEscaped()
 {
     // An archive's title and notes may hold escape sequences that would command the terminal.
     const TestHome home;
-    home.writeConfig(u"x"_s,
-                     "[tandril]\ngame_title=Evil\x1b[2J\x07\ngame_notes=one\\ntwo\\u001b]0;owned\\u0007\\u007f\n");
+    home.writeConfig(
+        u"x"_s, "[tandril]\ngame_title=Evil\x1b[2J\x07\ngame_notes=one\\ntwo\\u001b]0;owned\\u0007\\u007f\n");
     const TandrilRun listed = runTandril(home, {u"list"_s});
     QCOMPARE(listed.out.section(u'\t', 0, 0), u"Evil\\x1b[2J\\x07"_s);
     const TandrilRun details = runTandril(home, {u"details"_s, u"x"_s});
