@@ -70,6 +70,16 @@ inline qint64 timeProcess(const QString& program, const QStringList& arguments, 
     return timer.nsecsElapsed();
 }
 
+// The baseline of adding a folder: "cp -r" of it into the scratch folder, removed afterwards.
+inline qint64 timeCopy(const QString& source, const QString& scratch)
+{
+    const qint64 time =
+        timeProcess(QStringLiteral("/bin/cp"),
+                    {QStringLiteral("-r"), source, scratch + QStringLiteral("/copy")}, scratch);
+    QDir(scratch + QStringLiteral("/copy")).removeRecursively();
+    return time;
+}
+
 template <typename Job, typename Start>
 qint64 timeJob(Job& job, Start start, qint64* longestStall = nullptr) // stall in ms
 {

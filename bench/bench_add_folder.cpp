@@ -29,10 +29,7 @@ int main(int argc, char** argv)
     out << "folder: " << QString::number(files * 0.25, 'f', 0) << " MB, " << files + 1 << " files\n";
     out.flush();
 
-    const qint64 copyTime =
-        timeProcess(QStringLiteral("/bin/cp"),
-                    {QStringLiteral("-r"), source, home.path() + QStringLiteral("/copy")}, home.path());
-    QDir(home.path() + QStringLiteral("/copy")).removeRecursively();
+    const qint64 copyTime = timeCopy(source, home.path());
 
     ScriptedPrompter prompter;
     ProcessRunner runner;

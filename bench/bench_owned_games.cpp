@@ -74,10 +74,7 @@ int main(int argc, char** argv)
     out.flush();
 
     // The installed folder: "cp -r" against the add.
-    const qint64 copyTime =
-        timeProcess(QStringLiteral("/bin/cp"),
-                    {QStringLiteral("-r"), installed, home.path() + QStringLiteral("/copy")}, home.path());
-    QDir(home.path() + QStringLiteral("/copy")).removeRecursively();
+    const qint64 copyTime = timeCopy(installed, home.path());
     ProcessRunner runner;
     const qint64 folderTime = timeAdd(installed, runner, home.path(), out);
 
