@@ -30,4 +30,5 @@ for needed in zip unzip libqt6widgets6; do
     [[ $depends == *"$needed"* ]] || { echo "missing dependency $needed: $depends"; exit 1; }
 done
 [ "$(dpkg-deb -f "$scratch"/package/*.deb Suggests)" = dosbox-x ]
+[ "$(dpkg-deb -f "$scratch"/package/*.deb Recommends)" = innoextract ]
 echo "packaging checks passed: $(wc -l < "$scratch/installed") files"
