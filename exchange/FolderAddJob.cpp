@@ -87,17 +87,19 @@ bool FolderAddJob::start(const QString& source, const QString& title, const QStr
             return false;
         }
     }
+    // A folder is read where it is, once: its set-up names the game (a pack's further game too),
+    // and DOSBox-X reads its settings while it is copied.
+    const std::optional<ForeignGame> early =
+        m_kind == Source::Folder ? ForeignGame::readFolder(m_source, m_packGame) : std::nullopt;
     m_titleGiven = !title.trimmed().isEmpty();
-    m_title = (m_titleGiven ? title : titleFor(source)).trimmed();
-    if (m_packGame > 0 && !m_titleGiven) {
-        // A further game of a pack: its own name, read where the files are or once unpacked.
-        const std::optional<ForeignGame> game =
-            info.isDir() ? ForeignGame::readFolder(m_source, m_packGame) : std::nullopt;
-        if (game && !game->title.isEmpty())
-            m_title = game->title;
-        else
-            m_nameDeferred = true;
-    }
+    if (m_titleGiven)
+        m_title = title.trimmed();
+    else if (early && !early->title.isEmpty())
+        m_title = early->title;
+    else
+        m_title = (m_kind == Source::Folder ? readableTitle(info.fileName()) : titleFor(source)).trimmed();
+    // A further game of a pack not named yet: named once its set-up is unpacked and read.
+    m_nameDeferred = m_packGame > 0 && !m_titleGiven && !(early && !early->title.isEmpty());
     m_subject = m_title;
     m_requestedProgram = program;
     if (m_nameDeferred)
@@ -124,7 +126,7 @@ bool FolderAddJob::start(const QString& source, const QString& title, const QStr
         copyFolder(m_foreign->driveC);
         break;
     case Source::Folder:
-        if (const std::optional<ForeignGame> early = ForeignGame::readFolder(m_source, m_packGame))
+        if (early)
             readSettings(early->settings);
         copyFolder(m_source);
         break;

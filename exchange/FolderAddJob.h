@@ -48,6 +48,9 @@ public:
         LinuxInstaller,   // a store's Linux installer, a zip after a shell header
     };
     static std::optional<Source> sourceOf(const QString& path);
+    // Whether a game may be added from the path, by its name alone (a drag over the window reads
+    // no file): a folder, or a file named like one of the sources.
+    static bool mayBeSource(const QString& path);
     // "a store's game", "a browser bundle", … for the summary of what was added.
     QString sourceKind() const;
     // A folder's files as the picker reads them: the top folder and the folders one level below.

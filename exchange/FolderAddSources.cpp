@@ -63,6 +63,14 @@ std::optional<FolderAddJob::Source> FolderAddJob::sourceOf(const QString& path)
     return std::nullopt;
 }
 
+bool FolderAddJob::mayBeSource(const QString& path)
+{
+    static const QStringList suffixes{QStringLiteral("zip"), QStringLiteral("jsdos"), QStringLiteral("conf"),
+                                      QStringLiteral("sh"), QStringLiteral("exe")};
+    const QFileInfo info(path);
+    return info.isDir() || (info.isFile() && suffixes.contains(info.suffix().toLower()));
+}
+
 QString FolderAddJob::sourceKind() const
 {
     switch (m_kind) {

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace ForeignGameArrangement {
 
@@ -60,11 +59,7 @@ public:
         if (CueSheet::isSheet(m_game.cdImage) && !isInside(m_game.cdImage, m_game.driveC)) {
             // A sheet's tracks come along first, below the sheet as they were.
             if (const std::optional<QString> text = ForeignFiles::readText(m_game.cdImage)) {
-                static const QRegularExpression fileLine(QStringLiteral("^\\s*FILE \"([^\"]*)\""),
-                                                         QRegularExpression::MultilineOption);
-                const QString repaired = CueSheet::repair(*text, sheetFolder).text;
-                for (auto it = fileLine.globalMatch(repaired); it.hasNext();) {
-                    const QString track = QDir::cleanPath(sheetFolder + u'/' + it.next().captured(1));
+                for (const QString& track : CueSheet::repair(*text, sheetFolder).tracks) {
                     const QString relative = QDir(sheetFolder).relativeFilePath(track);
                     QString brought;
                     if (const std::optional<QString> error = bring(

@@ -116,11 +116,10 @@ bool isWindowsInstaller(const QString& file)
     const QFileInfo info(file);
     if (!info.isFile() || info.suffix().compare(QStringLiteral("exe"), Qt::CaseInsensitive) != 0)
         return false;
-    const QByteArray start = head(file, 4 * 1024 * 1024);
-    if (!start.startsWith("MZ"))
+    if (!head(file, 2).startsWith("MZ"))
         return false;
     return info.fileName().startsWith(QStringLiteral("setup_"), Qt::CaseInsensitive) ||
-           start.contains("Inno Setup");
+           head(file, 4 * 1024 * 1024).contains("Inno Setup");
 }
 
 } // namespace InstallerTools

@@ -1,5 +1,6 @@
 #include "library/CueSheet.h"
 
+#include "library/ConfigText.h"
 #include "library/ForeignFiles.h"
 #include "platform/TextFile.h"
 
@@ -86,10 +87,17 @@ Repaired repair(const QString& sheetText, const QString& folder)
                 found =
                     ForeignFiles::resolve(folder, QString(written).replace(u'\\', u'/').section(u'/', -1));
             // A track is the CD's own file: a sheet never names a file of the computer outside it.
+            // Nor a name that would end its line or its quotes: another line of the sheet could
+            // follow from it.
             const QString cleanFolder = QDir::cleanPath(folder);
-            if (found && !QDir::cleanPath(*found).startsWith(cleanFolder + u'/')) {
+            const QString named = found ? QDir(folder).relativeFilePath(*found) : QString();
+            if (found && (!QDir::cleanPath(*found).startsWith(cleanFolder + u'/') ||
+                          !ConfigText::isWritableValue(named) || named.contains(u'"'))) {
                 repaired.problems.append(
-                    tr("The CD image's track file \"%1\" is outside its folder.").arg(written));
+                    QDir::cleanPath(*found).startsWith(cleanFolder + u'/')
+                        ? tr("The CD image's track file \"%1\" has a name a cue sheet cannot hold.")
+                              .arg(written)
+                        : tr("The CD image's track file \"%1\" is outside its folder.").arg(written));
                 lines[i] = QStringLiteral("REM ") + line;
                 repaired.changed = true;
                 continue;
@@ -99,6 +107,7 @@ Repaired repair(const QString& sheetText, const QString& folder)
                 lines[i] = line;
                 continue;
             }
+            repaired.tracks.append(*found);
             const QString relative = QDir(folder).relativeFilePath(*found);
             const QString type = typeFor(*found, match.captured(4));
             lines[i] =

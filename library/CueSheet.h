@@ -19,6 +19,7 @@ struct Repaired
 {
     QString text;         // the sheet with every track file found, named from the sheet's folder
     QStringList problems; // track files that are not there
+    QStringList tracks;   // the track files found, as host paths
     bool changed = false; // whether anything had to be mended
 };
 // The sheet's text made clean; file names are found from the folder given.

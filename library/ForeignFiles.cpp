@@ -68,6 +68,12 @@ std::optional<QString> walk(const QString& base, const QString& written, bool sh
 
 } // namespace
 
+std::optional<QString> entryInAnyCase(const QString& folder, const QString& name)
+{
+    const std::optional<QString> entry = entryNamed(folder, name, false);
+    return entry ? std::optional<QString>(folder + u'/' + *entry) : std::nullopt;
+}
+
 std::optional<QString> resolve(const QString& base, const QString& written)
 {
     return walk(base, written, false);

@@ -17,6 +17,10 @@ std::optional<QString> resolve(const QString& base, const QString& written);
 // name ("SUPERL~1") as the first of the long names that begin with its six characters.
 std::optional<QString> resolveOnDrive(const QString& driveFolder, const QString& dosPath);
 
+// The entry of the folder with that name in any letter case, the exact one first, as DOS finds
+// it: its path, or nothing.
+std::optional<QString> entryInAnyCase(const QString& folder, const QString& name);
+
 // A small text file (a configuration, a cue sheet, an info file) as UTF-8, or as Windows-1250
 // when it is no UTF-8. Nothing when it cannot be read or is larger than a megabyte.
 std::optional<QString> readText(const QString& path);

@@ -1,5 +1,6 @@
 #include "library/OverlaySaves.h"
 
+#include "library/ForeignFiles.h"
 #include "platform/FileOperations.h"
 
 #include <QCoreApplication>
@@ -10,15 +11,10 @@ namespace OverlaySaves {
 
 namespace {
 
-// The folder's entry of that name in any letter case, as DOS names it.
+// The folder's entry of that name in any letter case, as DOS names it; empty when none.
 QString entryNamed(const QString& folder, const QString& name)
 {
-    for (const QString& entry :
-         QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return folder + u'/' + entry;
-    }
-    return {};
+    return ForeignFiles::entryInAnyCase(folder, name).value_or(QString());
 }
 
 bool isRecord(const QString& name)

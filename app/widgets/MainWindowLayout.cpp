@@ -322,7 +322,7 @@ QStringList addableSources(const QMimeData* data)
         return sources;
     for (const QUrl& url : data->urls()) {
         const QFileInfo info(url.toLocalFile());
-        if (url.isLocalFile() && FolderAddJob::sourceOf(info.absoluteFilePath()))
+        if (url.isLocalFile() && FolderAddJob::mayBeSource(info.absoluteFilePath()))
             sources.append(info.absoluteFilePath());
     }
     return sources;

@@ -229,6 +229,10 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <source>The CD image's track file "%1" is outside its folder.</source>
         <translation>Die Spurdatei „%1“ des CD-Abbilds liegt außerhalb seines Ordners.</translation>
     </message>
+    <message>
+        <source>The CD image's track file "%1" has a name a cue sheet cannot hold.</source>
+        <translation>Die Spurdatei „%1“ des CD-Abbilds hat einen Namen, den ein Cue-Sheet nicht aufnehmen kann.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopShortcut</name>

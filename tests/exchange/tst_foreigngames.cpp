@@ -248,6 +248,9 @@ void ForeignGamesTest::cueSheets_data()
             "FILE \"../secret.txt\" BINARY|TRACK 01 MODE1/2048|INDEX 01 00:00:00",
             "REM FILE \"../secret.txt\" BINARY|TRACK 01 MODE1/2048|INDEX 01 00:00:00",
             "The CD image's track file \"../secret.txt\" is outside its folder.");
+    textRow("a name that would end the sheet's quotes is no track",
+            "FILE x\"y.bin BINARY|TRACK 01 MODE1/2048", "REM FILE x\"y.bin BINARY|TRACK 01 MODE1/2048",
+            "The CD image's track file \"x\"y.bin\" has a name a cue sheet cannot hold.");
     textRow("a missing track is said", "FILE \"Track03.ogg\" MP3|TRACK 03 AUDIO|INDEX 01 00:00:00",
             "FILE \"Track03.ogg\" MP3|TRACK 03 AUDIO|INDEX 01 00:00:00",
             "The CD image's track file \"Track03.ogg\" is missing.");
@@ -257,6 +260,7 @@ void ForeignGamesTest::cueSheets()
 {
     m_home->writeFile(u"cd/GAME.GOG"_s, "data");
     m_home->writeFile(u"secret.txt"_s, "the user's own");
+    m_home->writeFile(u"cd/x\"y.bin"_s, "data");
     m_home->writeFile(u"cd/music/track02.ogg"_s, "OggS");
     const CueSheet::Repaired repaired =
         CueSheet::repair(cell("sheet").replace(u'|', u"\r\n"_s), m_home->path() + u"/cd"_s);
