@@ -85,8 +85,8 @@ int main(int argc, char** argv)
         "#!/bin/sh\ncase \"$1\" in --version) echo 'innoextract 1.9';; --list) echo ' - \"app/BIG\"';;\n"
         "--extract) part=.; while [ $# -gt 1 ]; do [ \"$1\" = --output-dir ] && out=\"$2\"\n"
         "  [ \"$1\" = --include ] && part=\"$2\"; shift; done\n"
-        "  mkdir -p \"$out/$part\" && exec cp -R '" +
-            QFile::encodeName(unpacked) + "/'\"$part/.\" \"$out/$part/\" ;; esac\n");
+        "  exec cp -R '" +
+            QFile::encodeName(unpacked) + "/'\"$part\" \"$out/\" ;; esac\n");
     QFile::setPermissions(stand, QFile::permissions(stand) | QFile::ExeOwner);
     const QString installer = home.path() + QStringLiteral("/setup_big_game_1.0.exe");
     writeText(installer, "MZ Inno Setup");

@@ -1,6 +1,7 @@
 #include "common/ForeignFixtures.h"
 
 #include "common/ZipWriter.h"
+#include "exchange/InstallerTools.h"
 
 #include <QDir>
 #include <QFile>
@@ -222,12 +223,20 @@ QString innoextractStandIn(const QString& folder, const QString& unpacked, const
             "--list) echo ' - \"app/CAVE/GAME.BAT\" (1 KiB)'; echo ' - \"app/game.gog\" (1 MiB)'; exit 0 ;;\n"
             "--extract) part=.; while [ $# -gt 1 ]; do [ \"$1\" = --output-dir ] && out=\"$2\"\n"
             "  [ \"$1\" = --include ] && part=\"$2\"; shift; done\n"
-            // The copy replaces the shell, so that a kill reaches it.
-            "  echo ' - \"app/CAVE/GAME.BAT\"'; mkdir -p \"$out/$part\" || exit 1\n"
-            "  exec cp -R '" +
-            QFile::encodeName(unpacked) + "/'\"$part/.\" \"$out/$part/\" ;;\nesac\nexit 2\n");
+            // No child of the shell: the copy replaces it, so that a kill reaches all of it.
+            "  echo ' - \"app/CAVE/GAME.BAT\"'; exec cp -R '" +
+            QFile::encodeName(unpacked) + "/'\"$part\" \"$out/\" ;;\nesac\nexit 2\n");
     QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
     return script;
+}
+
+std::function<ProcessRunner::Command(ProcessRunner::Command)> innoextractAs(const QString& standIn)
+{
+    return [standIn](ProcessRunner::Command command) {
+        if (command.program == InstallerTools::Innoextract)
+            command.program = standIn;
+        return command;
+    };
 }
 
 QString windowsInstaller(const QString& folder)

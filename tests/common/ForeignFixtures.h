@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/ProcessRunner.h"
+
+#include <functional>
 #include <QByteArray>
 #include <QString>
 
@@ -27,6 +30,8 @@ QString collectionConfig(const QString& folder);
 // (as innoextract unpacks a store's installer); version: what it answers to "--version".
 QString innoextractStandIn(const QString& folder, const QString& unpacked,
                            const QByteArray& version = "innoextract 1.9");
+// A rewrite of the tools' commands (for RewrittenTools) that runs that stand-in as innoextract.
+std::function<ProcessRunner::Command(ProcessRunner::Command)> innoextractAs(const QString& standIn);
 // A file that looks like the store's Windows installer to Tandril.
 QString windowsInstaller(const QString& folder);
 

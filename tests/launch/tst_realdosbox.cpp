@@ -6,7 +6,6 @@
 #include "common/TestHome.h"
 #include "common/ZipWriter.h"
 #include "exchange/FolderAddJob.h"
-#include "exchange/InstallerTools.h"
 #include "library/DosboxCheck.h"
 #include "library/DosboxReference.h"
 #include "library/GameDetails.h"
@@ -353,11 +352,7 @@ void RealDosboxTest::gamesPeopleOwnStart()
         // No installer can be made here: innoextract's stand-in unpacks what it would.
         const QString stand = ForeignFixtures::innoextractStandIn(
             home.path(), ForeignFixtures::unpackedInstaller(home.path() + u"/inno"_s));
-        RewrittenTools runner([stand](ProcessRunner::Command command) {
-            if (command.program == InstallerTools::Innoextract)
-                command.program = stand;
-            return command;
-        });
+        RewrittenTools runner(ForeignFixtures::innoextractAs(stand));
         ScriptedPrompter prompter;
         FolderAddJob job(prompter, runner);
         QStringList lines;
