@@ -19,24 +19,34 @@ QString absolute(const QString& path)
 
 } // namespace
 
-ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& archivePath,
-                                  const QString& baseName, const QStringList& leftOut)
+// zip of the folder's members, in the staging folder; leftOut: paths below the first member.
+ProcessRunner::Command zipMembers(const QString& stagingFolder, const QString& archivePath,
+                                  const QStringList& members, const QStringList& leftOut)
 {
     // "./" keeps a name such as "-n" from being read as an option; zip stores it without. "-nw"
     // takes every name literally, so that "*" or "[" in a name is no pattern.
-    const QString member = QStringLiteral("./") + baseName;
-    QStringList arguments{QStringLiteral("-r"),
-                          QStringLiteral("-nw"),
-                          archivePath,
-                          member,
-                          member + QStringLiteral(".conf"),
-                          Marker};
+    QStringList arguments{QStringLiteral("-r"), QStringLiteral("-nw"), archivePath};
+    for (const QString& member : members)
+        arguments << QStringLiteral("./") + member;
     if (!leftOut.isEmpty()) {
         arguments << QStringLiteral("-x");
         for (const QString& item : leftOut)
-            arguments << member + u'/' + item;
+            arguments << QStringLiteral("./") + members.first() + u'/' + item;
     }
     return {QStringLiteral("/usr/bin/zip"), arguments, stagingFolder};
+}
+
+ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& archivePath,
+                                  const QString& baseName, const QStringList& leftOut)
+{
+    return zipMembers(stagingFolder, archivePath, {baseName, baseName + QStringLiteral(".conf"), Marker},
+                      leftOut);
+}
+
+ProcessRunner::Command savesZipCommand(const QString& stagingFolder, const QString& archivePath,
+                                       const QStringList& leftOut)
+{
+    return zipMembers(stagingFolder, archivePath, {SavesMember, SavesMarker}, leftOut);
 }
 
 ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath)

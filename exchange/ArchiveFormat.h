@@ -16,6 +16,13 @@ inline const QString Extension = QStringLiteral(".tdl");
 // leftOut: items of the game folder (relative paths) that the archive must not hold.
 ProcessRunner::Command zipCommand(const QString& stagingFolder, const QString& archivePath,
                                   const QString& baseName, const QStringList& leftOut = {});
+// A backup of a game's saved games: a zip holding "saves/" (the saves folder as DOSBox-X keeps
+// it) and the empty marker member "tandril-saves".
+inline const QString SavesMarker = QStringLiteral("tandril-saves");
+inline const QString SavesMember = QStringLiteral("saves");
+ProcessRunner::Command savesZipCommand(const QString& stagingFolder, const QString& archivePath,
+                                       const QStringList& leftOut = {});
+
 ProcessRunner::Command unzipCommand(const QString& stagingFolder, const QString& archivePath);
 // How unzip's lines for one unpacked member begin ("  inflating: Doom/GAME.EXE").
 inline const QList<QByteArray> UnzipItemPrefixes{"inflating:", "extracting:", "creating:", "linking:"};

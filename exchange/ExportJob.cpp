@@ -3,6 +3,8 @@
 #include "exchange/ArchiveFormat.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLock.h"
+#include "library/OverlaySaves.h"
+#include "library/SavedGames.h"
 #include "platform/BackgroundTask.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -89,7 +91,7 @@ QString ExportJob::defaultFolder()
     return Paths::homeFolder();
 }
 
-bool ExportJob::start(const std::optional<ConfigEntry>& entry, const QString& archivePath)
+bool ExportJob::start(const std::optional<ConfigEntry>& entry, const QString& archivePath, Saves saves)
 {
     if (!entry) {
         m_prompter.showAlert(tr("No Selection"), tr("Please select a game to export."));
@@ -123,6 +125,26 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry, const QString& ar
             return false; // the old archive is replaced only once the new one is complete
     }
 
+    m_withSaves = false;
+    if (saves != Saves::Leave &&
+        SavedGames::exist(LibraryLayout::savesFolder(Paths::libraryFolder(), m_baseName))) {
+        if (saves == Saves::Include) {
+            m_withSaves = true;
+        } else {
+            const int answer = m_prompter.ask(
+                {tr("Include Saved Games?"),
+                 tr("\"%1\" has saved games of yours. Should the archive hold the game with them, or the "
+                    "game as it came?")
+                     .arg(m_subject),
+                 Prompter::Style::Informational,
+                 {tr("With Saved Games"), tr("Game as It Came"), tr("Cancel")},
+                 2});
+            if (answer != 0 && answer != 1)
+                return false;
+            m_withSaves = answer == 0;
+        }
+    }
+
     setBusy(true);
     if (const std::optional<QString> error = stage(*entry))
         finish(false, tr("Export Failed"), *error);
@@ -144,7 +166,14 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
     if (!QFileInfo(gameFolder).isDir())
         return tr("The game folder %1 does not exist.").arg(gameFolder);
     // Known before zip starts: how many items it will report, and whether the archive can fit.
-    const FolderScan size = scan(gameFolder, entry.filePath);
+    FolderScan size = scan(gameFolder, entry.filePath);
+    const QString saves = LibraryLayout::savesFolder(Paths::libraryFolder(), m_baseName);
+    if (m_withSaves) {
+        const FolderScan written = scan(saves, QString());
+        size.bytes += written.bytes;
+        size.items += written.items;
+        size.fingerprint += written.fingerprint;
+    }
     if (size.folderLink)
         return tr("The game folder holds the link \"%1\", which leads to a folder; an archive cannot hold "
                   "it.")
@@ -159,8 +188,14 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
     const QStringList targets{m_staging->path(), QFileInfo(m_archivePath).absolutePath()};
     if (const std::optional<QString> problem = spaceProblem(size.bytes, targets))
         return tr("The archive of %1 does not fit. %2").arg(m_subject, *problem);
-    if (!QFile::link(gameFolder, m_staging->filePath(m_baseName)))
+    if (m_withSaves) {
+        // Drive C as the game sees it, of links: zip follows them, and no file is copied.
+        if (const std::optional<QString> error =
+                OverlaySaves::linkMergedView(gameFolder, saves, m_staging->filePath(m_baseName)))
+            return tr("Could not prepare %1 for the archive: %2").arg(gameFolder, *error);
+    } else if (!QFile::link(gameFolder, m_staging->filePath(m_baseName))) {
         return tr("Could not prepare %1 for the archive.").arg(gameFolder);
+    }
 
     // An archive whose configuration is not UTF-8 text could never be imported again.
     const TextFile::BytesResult config = TextFile::readBytes(entry.filePath);
@@ -204,7 +239,11 @@ void ExportJob::zipped(const ProcessRunner::Result& result)
         // An archive of a game that changed meanwhile (an import over it) would mix two games.
         const LibraryLock lock;
         const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_baseName);
-        if (lock.failure() || scan(gameFolder, m_configFile).fingerprint != m_fingerprint) {
+        QByteArray now = scan(gameFolder, m_configFile).fingerprint;
+        if (m_withSaves)
+            now +=
+                scan(LibraryLayout::savesFolder(Paths::libraryFolder(), m_baseName), QString()).fingerprint;
+        if (lock.failure() || now != m_fingerprint) {
             finish(false, tr("Export Failed"),
                    tr("%1 changed while it was being exported. Please export it again.").arg(m_subject));
             return;

@@ -19,7 +19,16 @@ public:
     // False when nothing was started (no game, or the user kept the old archive); otherwise
     // finished() follows once the export has ended, whatever the outcome. archivePath: where
     // the archive goes; empty: "{base}.tdl" in defaultFolder().
-    bool start(const std::optional<ConfigEntry>& entry, const QString& archivePath = {});
+    // saves: whether the archive's drive C is the game with the player's saved games applied, or
+    // the game as it came; Ask asks when the game has saved games.
+    enum class Saves
+    {
+        Ask,
+        Include,
+        Leave,
+    };
+    bool start(const std::optional<ConfigEntry>& entry, const QString& archivePath = {},
+               Saves saves = Saves::Ask);
 
     // Where exports go unless told otherwise: where the last one went, else the Desktop, else
     // the home folder.
@@ -33,7 +42,8 @@ private:
     QString m_baseName;
     QString m_configFile;
     QByteArray m_fingerprint; // the game as it was read when the export began
-    QStringList m_leftOut;    // links out of the game folder, not packed
+    bool m_withSaves = false;
+    QStringList m_leftOut; // links out of the game folder, not packed
     QString m_stagedArchive;
     QString m_archivePath;
 };

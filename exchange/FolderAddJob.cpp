@@ -211,6 +211,11 @@ QString FolderAddJob::contentFolder(const QString& name) const
     return m_staging->filePath(name);
 }
 
+QString FolderAddJob::stagedSaves() const
+{
+    return m_staging->filePath(QStringLiteral(".saves"));
+}
+
 std::optional<QString> FolderAddJob::requestedProgram(const QList<ProgramPicker::File>& files) const
 {
     // Any of the game's files the user names, a helper the pick left out included.
@@ -390,22 +395,24 @@ void FolderAddJob::install()
     const Installation::Destinations destinations =
         Installation::destinations(m_name + QStringLiteral(".conf"), m_name);
     setBusyConfigFile(destinations.config);
-    installInBackground(m_staging->filePath(m_name + QStringLiteral(".conf")), contentFolder(m_name),
-                        destinations, m_mayReplace,
-                        [this, configFile = destinations.config](const std::optional<QString>& error) {
-                            if (error && isCancelled()) {
-                                end(false);
-                            } else if (error) {
-                                fail(*error);
-                            } else {
-                                logLine(QStringLiteral("✅ Game added: ") + configFile);
-                                for (const QString& item : std::as_const(m_notCarried))
-                                    logLine(QStringLiteral("⚠️ Not carried over: ") + item);
-                                HostAccess::setAllowed(configFile, false);
-                                Q_EMIT installed(configFile);
-                                end(true);
-                            }
-                        });
+    installInBackground(
+        m_staging->filePath(m_name + QStringLiteral(".conf")), contentFolder(m_name), destinations,
+        m_mayReplace,
+        [this, configFile = destinations.config](const std::optional<QString>& error) {
+            if (error && isCancelled()) {
+                end(false);
+            } else if (error) {
+                fail(*error);
+            } else {
+                logLine(QStringLiteral("✅ Game added: ") + configFile);
+                for (const QString& item : std::as_const(m_notCarried))
+                    logLine(QStringLiteral("⚠️ Not carried over: ") + item);
+                HostAccess::setAllowed(configFile, false);
+                Q_EMIT installed(configFile);
+                end(true);
+            }
+        },
+        QFileInfo(stagedSaves()).isDir() ? stagedSaves() : QString());
 }
 
 void FolderAddJob::fail(const QString& message)

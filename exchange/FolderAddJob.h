@@ -104,6 +104,8 @@ Q_SIGNALS:
 private:
     bool chooseName();
     QString contentFolder(const QString& name) const;
+    // Where a set-up's saved games wait to come in as the game's; no base name begins with a dot.
+    QString stagedSaves() const;
     std::optional<QString> requestedProgram(const QList<ProgramPicker::File>& files) const;
     void copyFolder(const QString& source);
     void listArchive(const QString& archive);

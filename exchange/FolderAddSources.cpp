@@ -291,7 +291,7 @@ void FolderAddJob::staged(const QString& root, bool ownCopy)
     if (m_foreign) {
         ForeignGameArrangement::Arranged arranged;
         if (const std::optional<QString> error =
-                ForeignGameArrangement::arrange(*m_foreign, content, ownCopy, &arranged)) {
+                ForeignGameArrangement::arrange(*m_foreign, content, ownCopy, stagedSaves(), &arranged)) {
             fail(*error);
             return;
         }

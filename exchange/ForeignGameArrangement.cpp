@@ -3,7 +3,6 @@
 #include "library/CueSheet.h"
 #include "library/ForeignFiles.h"
 #include "library/LibraryLayout.h"
-#include "library/OverlaySaves.h"
 #include "platform/FileOperations.h"
 
 #include <QCoreApplication>
@@ -110,7 +109,7 @@ private:
 } // namespace
 
 std::optional<QString> arrange(const ForeignGame& game, const QString& gameFolder, bool staged,
-                               Arranged* arranged)
+                               const QString& savesTarget, Arranged* arranged)
 {
     const Arranger arranger(game, gameFolder, staged);
     for (const QString& leftover : game.leaveOut) {
@@ -121,15 +120,16 @@ std::optional<QString> arrange(const ForeignGame& game, const QString& gameFolde
         }
     }
     if (!game.saves.isEmpty() && QFileInfo(arranger.now(game.saves)).isDir()) {
+        // The store keeps them as DOSBox-X's overlay over drive C does: they are the game's saves.
         const QString saves = arranger.now(game.saves);
-        if (const std::optional<QString> error = OverlaySaves::applyTo(saves, gameFolder))
+        const std::optional<QString> error =
+            staged || isInside(saves, gameFolder)
+                ? FileOperations::moveItem(saves, savesTarget)
+                : FileOperations::copyTree(saves, savesTarget, FileOperations::Links::ContentIfInside);
+        if (error)
             return QCoreApplication::translate("ForeignGameArrangement",
-                                               "The saved games could not be applied: %1")
+                                               "The saved games could not be brought in: %1")
                 .arg(*error);
-        if (isInside(saves, gameFolder)) {
-            if (const std::optional<QString> error = FileOperations::removeItem(saves))
-                return error;
-        }
     }
     if (const std::optional<QString> error = arranger.cdImage(arranged))
         return error;

@@ -7,8 +7,8 @@
 
 // Makes a game's folder of what a foreign set-up read: its drive C's files are in the game's
 // folder already (moved there when they were Tandril's own staged copy, else copied). The
-// store's leftovers go, the saved games are applied, the CD image comes in (into the "ISO"
-// folder when it was not on drive C) with a sheet DOSBox-X can mount, and the floppy images
+// store's leftovers go, the saved games come in as the game's own (to savesTarget), the CD image comes in
+// (into the "ISO" folder when it was not on drive C) with a sheet DOSBox-X can mount, and the floppy images
 // move to "FLOPPIES".
 namespace ForeignGameArrangement {
 
@@ -20,6 +20,6 @@ struct Arranged
 
 // staged: the set-up's files are Tandril's own copy, so items outside drive C may be moved.
 std::optional<QString> arrange(const ForeignGame& game, const QString& gameFolder, bool staged,
-                               Arranged* arranged);
+                               const QString& savesTarget, Arranged* arranged);
 
 } // namespace ForeignGameArrangement

@@ -1,6 +1,7 @@
 #include "exchange/Installation.h"
 
 #include "library/ItemSwap.h"
+#include "library/LibraryLayout.h"
 #include "library/LibraryLock.h"
 #include "platform/Paths.h"
 
@@ -14,7 +15,8 @@ namespace Installation {
 Destinations destinations(const QString& configFileName, const QString& name)
 {
     const QDir library(Paths::libraryFolder());
-    return {library.filePath(configFileName), library.filePath(name)};
+    return {library.filePath(configFileName), library.filePath(name),
+            LibraryLayout::savesFolder(library.path(), name)};
 }
 
 std::optional<QString> linkLeavingGame(const QString& stagingFolder, const QString& name)
@@ -37,7 +39,7 @@ std::optional<QString> linkLeavingGame(const QString& stagingFolder, const QStri
 
 std::optional<QString> install(const QString& stagedConfig, const QString& stagedFolder,
                                const Destinations& destinations, bool mayReplace,
-                               const FileOperations::CancelFlag* cancel)
+                               const FileOperations::CancelFlag* cancel, const QString& stagedSaves)
 {
     const LibraryLock lock;
     if (lock.failure())
@@ -51,6 +53,9 @@ std::optional<QString> install(const QString& stagedConfig, const QString& stage
     QList<ItemSwap::Item> items{{stagedConfig, destinations.config}};
     if (!stagedFolder.isEmpty())
         items.append({stagedFolder, destinations.gameFolder});
+    // What an earlier game of this name wrote never lies over the new one's files.
+    if (!stagedSaves.isEmpty() || FileOperations::itemExists(destinations.saves))
+        items.append({stagedSaves, destinations.saves});
     return ItemSwap::replace(items, cancel);
 }
 

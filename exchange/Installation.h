@@ -12,6 +12,7 @@ struct Destinations
 {
     QString config;     // library folder + the configuration file's name
     QString gameFolder; // library folder + the game's name
+    QString saves;      // the game's saved games, laid over its folder
 };
 
 Destinations destinations(const QString& configFileName, const QString& name);
@@ -21,11 +22,13 @@ Destinations destinations(const QString& configFileName, const QString& name);
 std::optional<QString> linkLeavingGame(const QString& stagingFolder, const QString& name);
 
 // Moves the new files in beside the old ones under temporary names, then swaps them: on any
-// failure the old game is put back as it was. Returns the failure's description. Unless the
+// failure the old game is put back as it was. The new game's saved games are stagedSaves (empty:
+// none); an old game's go to the Trash with it. Returns the failure's description. Unless the
 // user agreed to replace (mayReplace), a game found at the destinations now, holding the library
 // lock, was put there meanwhile by another Tandril: nothing is changed.
 std::optional<QString> install(const QString& stagedConfig, const QString& stagedFolder,
                                const Destinations& destinations, bool mayReplace,
-                               const FileOperations::CancelFlag* cancel = nullptr);
+                               const FileOperations::CancelFlag* cancel = nullptr,
+                               const QString& stagedSaves = {});
 
 } // namespace Installation

@@ -50,14 +50,15 @@ void ProgressJob::failWith(const QString& title, const QString& message)
 
 void ProgressJob::installInBackground(const QString& stagedConfig, const QString& stagedFolder,
                                       const Installation::Destinations& destinations, bool mayReplace,
-                                      std::function<void(const std::optional<QString>&)> done)
+                                      std::function<void(const std::optional<QString>&)> done,
+                                      const QString& stagedSaves)
 {
     auto error = std::make_shared<std::optional<QString>>();
     BackgroundTask::start(
         this,
-        [error, stagedConfig, stagedFolder, destinations, mayReplace, cancel = m_cancel] {
-            *error =
-                Installation::install(stagedConfig, stagedFolder, destinations, mayReplace, cancel.get());
+        [error, stagedConfig, stagedFolder, destinations, mayReplace, cancel = m_cancel, stagedSaves] {
+            *error = Installation::install(stagedConfig, stagedFolder, destinations, mayReplace, cancel.get(),
+                                           stagedSaves);
         },
         [error, done = std::move(done)] { done(*error); });
 }

@@ -55,7 +55,8 @@ protected:
     // (a Cancel before the swap begins is one too, with isCancelled() set).
     void installInBackground(const QString& stagedConfig, const QString& stagedFolder,
                              const Installation::Destinations& destinations, bool mayReplace,
-                             std::function<void(const std::optional<QString>&)> done);
+                             std::function<void(const std::optional<QString>&)> done,
+                             const QString& stagedSaves = {});
     // Busy signals only on a change.
     void setBusy(bool busy);
     // Ends the job: the staging folder goes, "cancelled" is said for a Cancel, then finished().

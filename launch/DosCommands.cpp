@@ -120,6 +120,11 @@ QString mountSetupFolder(const QString& setupFolder)
     return QStringLiteral("mount d ") + quoted(setupFolder);
 }
 
+QString mountOverlay(QChar drive, const QString& overlayFolder)
+{
+    return QStringLiteral("mount ") + drive + u' ' + quoted(overlayFolder) + QStringLiteral(" -t overlay");
+}
+
 std::optional<QString> mountCdImage(const QString& cdImagePath)
 {
     if (cdImagePath.trimmed().isEmpty())

@@ -29,6 +29,8 @@ QString programCommand(const QString& program);
 
 QString mountDriveC(const QString& gameFolder);
 QString mountSetupFolder(const QString& setupFolder);
+// Lays a folder over a mounted drive: what DOS programs write on the drive lands in it.
+QString mountOverlay(QChar drive, const QString& overlayFolder);
 // Only for a non-blank image path.
 std::optional<QString> mountCdImage(const QString& cdImagePath);
 // The "*.ima" images of the game's FLOPPIES folder, in character code order.

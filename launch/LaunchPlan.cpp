@@ -11,6 +11,7 @@
 #include "platform/TextFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -84,6 +85,20 @@ private:
 
 } // namespace
 
+Overlays overlayFolders(LaunchMode mode, const ConfigEntry& entry, const QString& libraryFolder)
+{
+    Overlays overlays{LibraryLayout::savesFolderOfConfigFile(libraryFolder, entry.filePath), std::nullopt};
+    if (mode != LaunchMode::Setup || !entry.setupPath)
+        return overlays;
+    const QString gameFolder = LibraryLayout::gameFolderOfConfigFile(libraryFolder, entry.filePath);
+    const QString setupFolder = QDir::cleanPath(DosCommands::deletingLastPathComponent(*entry.setupPath));
+    if (setupFolder == gameFolder)
+        overlays.driveD = overlays.driveC;
+    else if (setupFolder.startsWith(gameFolder + u'/'))
+        overlays.driveD = overlays.driveC + setupFolder.mid(gameFolder.size());
+    return overlays;
+}
+
 std::variant<QStringList, LaunchRefusal>
 planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry, const QString& libraryFolder,
            const QStringList& preferredLanguages, MountPaths* mounts, HostReachChoice reach,
@@ -118,6 +133,12 @@ planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry, const QStri
         read.ok() ? ConfigText::firstLineValue(text, QString(ProgramKeys::CdImage) + u'=').value_or(QString())
                   : QString();
     const auto mountCdImage = [&] { return DosCommands::mountCdImage(mount(cdImage)); };
+    // The game's folder stays as it came: what it writes lands in its saves folder.
+    const Overlays overlays = overlayFolders(mode, *entry, libraryFolder);
+    const auto mountDriveC = [&] {
+        arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
+        arguments.command(DosCommands::mountOverlay(u'c', mount(overlays.driveC)));
+    };
 
     switch (mode) {
     case LaunchMode::Game: {
@@ -143,7 +164,7 @@ planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry, const QStri
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
         arguments.command(mountCdImage());
         arguments.language(language, hasLanguageFile);
-        arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
+        mountDriveC();
         arguments.command(QStringLiteral("c:"));
         arguments.command(keyboardCommand(language.layout));
         arguments.command(secure);
@@ -171,9 +192,11 @@ planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry, const QStri
                 QCoreApplication::translate("Launch", "The setup file was not found at:\n%1").arg(setupPath)};
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
         arguments.language(language, hasLanguageFile);
-        arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
+        mountDriveC();
         arguments.command(
             DosCommands::mountSetupFolder(mount(DosCommands::deletingLastPathComponent(setupPath))));
+        if (overlays.driveD)
+            arguments.command(DosCommands::mountOverlay(u'd', mount(*overlays.driveD)));
         arguments.command(QStringLiteral("d:"));
         arguments.command(keyboardCommand(language.layout));
         arguments.command(secure);
@@ -187,7 +210,7 @@ planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry, const QStri
         // An unreadable file still gives a prompt, without CD image and start-up lines.
         const LanguageChoice language = languageAndKeyboard(preferredLanguages);
         arguments.language(language, hasLanguageFile);
-        arguments.command(DosCommands::mountDriveC(mount(gameFolder)));
+        mountDriveC();
         arguments.command(mountCdImage());
         QStringList floppies = DosCommands::floppyImages(gameFolder);
         for (QString& image : floppies)

@@ -27,6 +27,16 @@ inline constexpr int MaximumStartupCommands = 11;
 
 class MountPaths;
 
+// Where a launch's writes go, laid over its drives: the game's saves folder over drive C, and for
+// a setup program in the game's folder, that part of the saves folder over drive D. They must
+// exist before DOSBox-X starts: without one, it lets the game write into its folder.
+struct Overlays
+{
+    QString driveC;
+    std::optional<QString> driveD;
+};
+Overlays overlayFolders(LaunchMode mode, const ConfigEntry& entry, const QString& libraryFolder);
+
 // Whether the game may reach past its own drives: without it, DOSBox-X runs neither its own
 // [config] nor its [autoexec] section, settings that reach the host are overridden, and after
 // Tandril's mounts it is put into its secure mode (no MOUNT, IMGMOUNT, START or "config -wc"),

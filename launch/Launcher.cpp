@@ -63,6 +63,20 @@ std::optional<int> Launcher::launch(LaunchMode mode, const std::optional<ConfigE
         EmulatorPresence::offerDownload(m_emulator, m_prompter, m_services, m_chooser);
         return std::nullopt;
     }
+    // Without its saves folder, DOSBox-X would let the game write into its folder.
+    const Overlays overlays = overlayFolders(mode, *entry, Paths::libraryFolder());
+    for (const std::optional<QString>& folder : {std::optional(overlays.driveC), overlays.driveD}) {
+        if (!folder)
+            continue;
+        if (const std::optional<QString> error = FileOperations::makeFolder(*folder)) {
+            m_prompter.showAlert(QCoreApplication::translate("Launch", "Error Launching"),
+                                 QCoreApplication::translate("Launch",
+                                                             "The folder for the game's saved games could "
+                                                             "not be made: %1")
+                                     .arg(*error));
+            return std::nullopt;
+        }
+    }
     QStringList targets;
     for (const MountPaths::Link& link : mounts.links()) {
         if (const std::optional<QString> error = DriveAliases::link(link.alias, link.target)) {

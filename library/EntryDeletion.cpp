@@ -39,27 +39,30 @@ bool isInLibraryFolder(const QString& configFile, const QString& library)
            QFileInfo(library).canonicalFilePath();
 }
 
-// The folder steps aside in one rename first, so that a kill leaves either the whole game or a
-// hidden folder that the next start removes, never a listed game with half its files.
-Outcome removePermanently(const QString& configFile, const QString& gameFolder, bool withFolder,
-                          QString* error)
+// The folders step aside in one rename each first, so that a kill leaves either the whole game
+// or hidden folders that the next start removes, never a listed game with half its files.
+Outcome removePermanently(const QString& configFile, const QStringList& folders, QString* error)
 {
-    QString aside;
-    if (withFolder) {
-        const ItemSwap::SetAside setAside = ItemSwap::setAsideForDeletion(gameFolder);
+    QStringList asides;
+    const auto putBack = [&] {
+        for (qsizetype i = 0; i < asides.size(); ++i)
+            QDir().rename(asides.at(i), folders.at(i));
+    };
+    for (const QString& folder : folders) {
+        const ItemSwap::SetAside setAside = ItemSwap::setAsideForDeletion(folder);
         if (setAside.error) {
             *error = *setAside.error;
+            putBack();
             return Outcome::Failed;
         }
-        aside = setAside.path;
+        asides.append(setAside.path);
     }
     if (const std::optional<QString> failed = FileOperations::removeItem(configFile)) {
         *error = *failed;
-        if (!aside.isEmpty())
-            QDir().rename(aside, gameFolder);
+        putBack();
         return Outcome::Failed;
     }
-    if (!aside.isEmpty()) {
+    for (const QString& aside : std::as_const(asides)) {
         if (const std::optional<QString> error = FileOperations::removeItem(aside))
             logLine(QStringLiteral("⚠️ Error deleting file or folder: ") + *error);
     }
@@ -69,9 +72,10 @@ Outcome removePermanently(const QString& configFile, const QString& gameFolder, 
 const QString TrashJournalPrefix = QStringLiteral(".tandril-trash-");
 const QString TrashJournalHeader = QStringLiteral("Tandril trash journal 1");
 
-// Folder first: should the file not follow, the folder comes back out of the Trash. A journal
+// Folders first: should the file not follow, the folders come back out of the Trash. A journal
 // names the game while it moves, so that a kill half-way is finished at the next start.
-Outcome moveToTrash(const QString& configFile, const QString& gameFolder, bool withFolder, QString* error)
+Outcome moveToTrash(const QString& configFile, const QString& gameFolder, const QStringList& folders,
+                    QString* error)
 {
     const QString journal = QFileInfo(configFile).dir().filePath(TrashJournalPrefix + Paths::newUuidName());
     if (const std::optional<QString> failed = TextFile::writeUtf8Atomically(
@@ -80,24 +84,42 @@ Outcome moveToTrash(const QString& configFile, const QString& gameFolder, bool w
         *error = *failed;
         return Outcome::Failed;
     }
-    Trash::Moved folder;
-    if (withFolder) {
-        folder = Trash::moveToTrash(gameFolder);
-        if (folder.error) {
-            *error = *folder.error;
-            QFile::remove(journal);
+    QList<Trash::Moved> moved;
+    const auto putBack = [&] {
+        for (qsizetype i = 0; i < moved.size(); ++i)
+            Trash::restore(moved.at(i), folders.at(i));
+        QFile::remove(journal);
+    };
+    for (const QString& folder : folders) {
+        const Trash::Moved done = Trash::moveToTrash(folder);
+        if (done.error) {
+            *error = *done.error;
+            putBack();
             return Outcome::Failed;
         }
+        moved.append(done);
     }
     if (const Trash::Moved file = Trash::moveToTrash(configFile); file.error) {
         *error = *file.error;
-        if (withFolder)
-            Trash::restore(folder, gameFolder);
-        QFile::remove(journal);
+        putBack();
         return Outcome::Failed;
     }
     QFile::remove(journal);
     return Outcome::Deleted;
+}
+
+// The game's folders that go with its configuration file: its folder and its saved games.
+QStringList foldersOf(const QString& library, const QString& baseName)
+{
+    QStringList folders;
+    if (!isRemovableGameFolder(baseName))
+        return folders;
+    for (const QString& folder :
+         {LibraryLayout::gameFolder(library, baseName), LibraryLayout::savesFolder(library, baseName)}) {
+        if (FileOperations::itemExists(folder))
+            folders.append(folder);
+    }
+    return folders;
 }
 
 } // namespace
@@ -136,10 +158,10 @@ Outcome deleteSelectedEntry(const std::optional<ConfigEntry>& entry, Prompter& p
         return Outcome::NotDeleted;
     }
     const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
-    const bool withFolder = isRemovableGameFolder(baseName) && FileOperations::itemExists(gameFolder);
+    const QStringList folders = foldersOf(library, baseName);
     QString error;
-    const Outcome outcome = toTrash ? moveToTrash(entry->filePath, gameFolder, withFolder, &error)
-                                    : removePermanently(entry->filePath, gameFolder, withFolder, &error);
+    const Outcome outcome = toTrash ? moveToTrash(entry->filePath, gameFolder, folders, &error)
+                                    : removePermanently(entry->filePath, folders, &error);
     if (outcome == Outcome::Failed) {
         logLine(QStringLiteral("❌ Error deleting file or folder: ") + error);
         prompter.showAlert(tr("Delete Not Possible"), error + u'\n' + tr("The game was kept as it was."));
@@ -155,11 +177,10 @@ std::optional<QString> discard(const QString& configFile)
     const QString library = QFileInfo(configFile).absolutePath();
     const QString baseName = LibraryLayout::baseNameOfConfigFile(configFile);
     const QString gameFolder = LibraryLayout::gameFolder(library, baseName);
-    const bool withFolder = isRemovableGameFolder(baseName) && FileOperations::itemExists(gameFolder);
+    const QStringList folders = foldersOf(library, baseName);
     QString error;
-    const Outcome outcome = Trash::isAvailable()
-                                ? moveToTrash(configFile, gameFolder, withFolder, &error)
-                                : removePermanently(configFile, gameFolder, withFolder, &error);
+    const Outcome outcome = Trash::isAvailable() ? moveToTrash(configFile, gameFolder, folders, &error)
+                                                 : removePermanently(configFile, folders, &error);
     if (outcome == Outcome::Failed)
         return error;
     return std::nullopt;
@@ -181,12 +202,13 @@ void finishInterruptedDeletes(const QString& library)
         if (whole) {
             // The user asked for the game to go: what is still in the library follows the rest.
             const QString gameFolder = folder.filePath(lines.at(1));
+            const QString saves = LibraryLayout::savesFolder(library, lines.at(1));
             const QString configFile = gameFolder + QStringLiteral(".conf");
-            for (const QString& item : {gameFolder, configFile}) {
+            for (const QString& item : {gameFolder, saves, configFile}) {
                 if (FileOperations::itemExists(item) && Trash::moveToTrash(item).error)
                     logLine(QStringLiteral("⚠️ Could not finish moving to the Trash: ") + item);
             }
-            Trash::removeOrphanRecords({gameFolder, configFile});
+            Trash::removeOrphanRecords({gameFolder, saves, configFile});
             logLine(QStringLiteral("🔄 Finished moving to the Trash: ") + gameFolder);
         }
         QFile::remove(folder.filePath(name));

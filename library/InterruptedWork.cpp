@@ -1,6 +1,7 @@
 #include "library/InterruptedWork.h"
 
 #include "library/EntryDeletion.h"
+#include "library/GameRename.h"
 #include "library/ItemSwap.h"
 #include "library/LibraryLock.h"
 #include "platform/Diagnostics.h"
@@ -39,6 +40,7 @@ void finish()
     if (!lock.failure()) {
         ItemSwap::recover(Paths::libraryFolder());
         EntryDeletion::finishInterruptedDeletes(Paths::libraryFolder());
+        GameRename::finishInterrupted(Paths::libraryFolder());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "library/ItemSwap.h"
 
+#include "library/LibraryLayout.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -25,6 +26,8 @@ const QString JournalPrefix = QStringLiteral(".tandril-swap-");
 // The journal's first and last lines: a journal without both is not Tandril's, or not whole.
 const QString JournalHeader = QStringLiteral("Tandril swap journal 1");
 const QString JournalEnd = QStringLiteral("end");
+// Before a journal's name: the old item goes and nothing takes its name (no item name holds "/").
+const QString RemovalMark = QStringLiteral("/");
 // Paths::newUuidName(): upper case, without braces.
 const QString UuidPattern = QStringLiteral("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}");
 
@@ -56,7 +59,18 @@ void rollBack(QList<Swap>& swaps)
             rename(it->destination, it->incoming);
         if (it->previousTaken)
             rename(it->previous, it->destination);
-        FileOperations::removeItem(it->incoming);
+        if (!it->incoming.isEmpty())
+            FileOperations::removeItem(it->incoming);
+    }
+}
+
+// A replaced item goes to the Trash, where there is one, as the item it was.
+void discardPrevious(const QString& previous, const QString& destination)
+{
+    if (!Trash::isAvailable()) {
+        FileOperations::removeItem(previous);
+    } else if (const Trash::Moved moved = Trash::moveToTrash(previous, destination); moved.error) {
+        logLine(QStringLiteral("⚠️ The replaced item stays in the library: ") + *moved.error);
     }
 }
 
@@ -73,8 +87,13 @@ std::optional<QString> replace(const QList<Item>& items, const FileOperations::C
     // 1. The new items beside their destinations, each complete before it gets its name.
     QList<Swap> swaps;
     for (const Item& item : items) {
-        Swap swap{besideName(item.destination, QStringLiteral("incoming"), uuid), item.destination,
-                  besideName(item.destination, QStringLiteral("previous"), uuid)};
+        Swap swap{item.source.isEmpty() ? QString()
+                                        : besideName(item.destination, QStringLiteral("incoming"), uuid),
+                  item.destination, besideName(item.destination, QStringLiteral("previous"), uuid)};
+        if (item.source.isEmpty()) {
+            swaps.append(swap); // the old item goes and nothing takes its name
+            continue;
+        }
         if (std::optional<QString> error = FileOperations::moveItem(item.source, swap.incoming, cancel)) {
             rollBack(swaps);
             return error;
@@ -89,7 +108,8 @@ std::optional<QString> replace(const QList<Item>& items, const FileOperations::C
     // 2. From here on a killed swap is finished at the next start: the journal names the items.
     QStringList names;
     for (const Swap& swap : std::as_const(swaps))
-        names.append(QFileInfo(swap.destination).fileName());
+        names.append((swap.incoming.isEmpty() ? RemovalMark : QString()) +
+                     QFileInfo(swap.destination).fileName());
     const QString journalText = JournalHeader + u'\n' + names.join(u'\n') + u'\n' + JournalEnd + u'\n';
     if (std::optional<QString> error = TextFile::writeUtf8Atomically(journal, journalText)) {
         rollBack(swaps);
@@ -106,6 +126,8 @@ std::optional<QString> replace(const QList<Item>& items, const FileOperations::C
             }
             swap.previousTaken = true;
         }
+        if (swap.incoming.isEmpty())
+            continue;
         if (!rename(swap.incoming, swap.destination)) {
             rollBack(swaps);
             QFile::remove(journal);
@@ -114,17 +136,10 @@ std::optional<QString> replace(const QList<Item>& items, const FileOperations::C
         swap.swapped = true;
     }
 
-    // 4. Only now do the old items go: to the Trash, where there is one, as the items they were.
-    const bool toTrash = Trash::isAvailable();
+    // 4. Only now do the old items go.
     for (const Swap& swap : std::as_const(swaps)) {
-        if (!swap.previousTaken)
-            continue;
-        if (!toTrash) {
-            FileOperations::removeItem(swap.previous);
-        } else if (const Trash::Moved moved = Trash::moveToTrash(swap.previous, swap.destination);
-                   moved.error) {
-            logLine(QStringLiteral("⚠️ The replaced item stays in the library: ") + *moved.error);
-        }
+        if (swap.previousTaken)
+            discardPrevious(swap.previous, swap.destination);
     }
     QFile::remove(journal);
     return std::nullopt;
@@ -146,6 +161,23 @@ bool isPlainName(const QString& name)
     return !name.isEmpty() && !name.startsWith(u'.') && !name.contains(u'/') && name != u"..";
 }
 
+// The base name of the game a library item belongs to: its folder, its saves folder, or its
+// configuration file; empty for any other name.
+QString gameOfItem(const QString& name)
+{
+    const QString ofSaves = LibraryLayout::baseNameOfSavesName(name);
+    if (isPlainName(ofSaves))
+        return ofSaves;
+    if (!isPlainName(name))
+        return {};
+    return name.endsWith(QStringLiteral(".conf")) ? name.chopped(5) : name;
+}
+
+bool isGameItemName(const QString& name)
+{
+    return !gameOfItem(name).isEmpty();
+}
+
 // The configuration files in the folder and their game folders: never touched by recovery,
 // whatever their names look like.
 QStringList listedItems(const QDir& folder)
@@ -155,6 +187,7 @@ QStringList listedItems(const QDir& folder)
          folder.entryList({QStringLiteral("*.conf")}, QDir::Files | QDir::Hidden | QDir::System)) {
         items.append(name);
         items.append(name.chopped(5));
+        items.append(QFileInfo(LibraryLayout::savesFolder(QString(), name.chopped(5))).fileName());
     }
     return items;
 }
@@ -168,7 +201,7 @@ void rollBack(const QDir& folder, const QString& uuid, const QStringList& listed
          folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         const QRegularExpressionMatch match = item.match(name);
         if (!match.hasMatch() || match.captured(3) != uuid || listed.contains(name) ||
-            match.captured(2) != u"previous" || !isPlainName(match.captured(1)))
+            match.captured(2) != u"previous" || !isGameItemName(match.captured(1)))
             continue;
         // The old item was set aside, so whatever has its name now is the new one.
         const QString destination = folder.filePath(match.captured(1));
@@ -188,7 +221,9 @@ void finishJournal(const QDir& folder, const QString& journalName, const QString
         return;
     QStringList lines = read.text.split(u'\n', Qt::SkipEmptyParts);
     const bool whole = lines.size() >= 3 && lines.first() == JournalHeader && lines.last() == JournalEnd &&
-                       std::all_of(lines.cbegin() + 1, lines.cend() - 1, isPlainName);
+                       std::all_of(lines.cbegin() + 1, lines.cend() - 1, [](const QString& line) {
+                           return isGameItemName(line.startsWith(RemovalMark) ? line.mid(1) : line);
+                       });
     if (!whole) {
         // Not written whole: the swap never began, or cannot be trusted to go on.
         rollBack(folder, uuid, listed);
@@ -196,11 +231,19 @@ void finishJournal(const QDir& folder, const QString& journalName, const QString
         logLine(QStringLiteral("🔄 Undid an interrupted import"));
         return;
     }
-    const QStringList names = lines.mid(1, lines.size() - 2);
-    for (const QString& name : names) {
+    QStringList names;
+    for (const QString& line : lines.mid(1, lines.size() - 2)) {
+        const bool removal = line.startsWith(RemovalMark);
+        const QString name = removal ? line.mid(1) : line;
+        names.append(name);
         const QString destination = folder.filePath(name);
-        const QString incoming = besideName(destination, QStringLiteral("incoming"), uuid);
         const QString previous = besideName(destination, QStringLiteral("previous"), uuid);
+        if (removal) {
+            if (FileOperations::itemExists(destination) && !FileOperations::itemExists(previous))
+                rename(destination, previous);
+            continue;
+        }
+        const QString incoming = besideName(destination, QStringLiteral("incoming"), uuid);
         if (!FileOperations::itemExists(incoming) || listed.contains(QFileInfo(incoming).fileName()))
             continue;
         if (FileOperations::itemExists(destination) &&
@@ -210,8 +253,8 @@ void finishJournal(const QDir& folder, const QString& journalName, const QString
     }
     for (const QString& name : names) {
         const QString previous = besideName(folder.filePath(name), QStringLiteral("previous"), uuid);
-        if (!listed.contains(QFileInfo(previous).fileName()))
-            FileOperations::removeItem(previous);
+        if (!listed.contains(QFileInfo(previous).fileName()) && FileOperations::itemExists(previous))
+            discardPrevious(previous, folder.filePath(name));
     }
     QFile::remove(folder.filePath(journalName));
     logLine(QStringLiteral("🔄 Finished an interrupted import: ") + names.join(QStringLiteral(", ")));
@@ -246,7 +289,7 @@ void recover(const QString& path)
             logLine(QStringLiteral("🔄 Removed an unfinished journal: ") + folder.filePath(name));
             continue;
         }
-        if (!match.hasMatch() || !isPlainName(match.captured(1)))
+        if (!match.hasMatch() || !isGameItemName(match.captured(1)))
             continue;
         const QString item = folder.filePath(name);
         if (listed.contains(name)) {
@@ -270,7 +313,7 @@ void recover(const QString& path)
         }
         // A game folder set aside by a delete: back while its game is still listed, gone once
         // the game's configuration file is gone.
-        const QString config = destination + QStringLiteral(".conf");
+        const QString config = folder.filePath(gameOfItem(match.captured(1)) + QStringLiteral(".conf"));
         if (!FileOperations::itemExists(config)) {
             FileOperations::removeItem(item);
             logLine(QStringLiteral("🔄 Finished deleting ") + destination);

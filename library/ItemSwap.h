@@ -13,7 +13,7 @@ namespace ItemSwap {
 
 struct Item
 {
-    QString source;      // anywhere, on any file system
+    QString source;      // anywhere, on any file system; empty: the old item goes, nothing comes
     QString destination; // the item's final path in the library folder
 };
 

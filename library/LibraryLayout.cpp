@@ -64,4 +64,26 @@ QString gameFolderOfConfigFile(const QString& libraryFolder, const QString& conf
     return gameFolder(libraryFolder, baseNameOfConfigFile(configFilePath));
 }
 
+namespace {
+const QString SavesSuffix = QStringLiteral(".saves");
+}
+
+QString savesFolder(const QString& libraryFolder, const QString& baseName)
+{
+    return libraryFolder + QStringLiteral("/.") + baseName + SavesSuffix;
+}
+
+QString savesFolderOfConfigFile(const QString& libraryFolder, const QString& configFilePath)
+{
+    return savesFolder(libraryFolder, baseNameOfConfigFile(configFilePath));
+}
+
+QString baseNameOfSavesName(const QString& name)
+{
+    if (name.size() <= SavesSuffix.size() + 1 || !name.startsWith(u'.') || !name.endsWith(SavesSuffix))
+        return {};
+    const QString base = name.mid(1, name.size() - 1 - SavesSuffix.size());
+    return base.startsWith(u'.') ? QString() : base;
+}
+
 } // namespace LibraryLayout

@@ -30,4 +30,12 @@ QString mt32Folder(const QString& libraryFolder);
 // The game folder that belongs to a configuration file of the library.
 QString gameFolderOfConfigFile(const QString& libraryFolder, const QString& configFilePath);
 
+// What a game writes, kept apart from its folder (which stays as the game came): DOSBox-X lays
+// it over drive C. A hidden item beside the game's own, ".{base}.saves": no base name begins
+// with a dot, so no game's name is ever taken, and loading never lists it.
+QString savesFolder(const QString& libraryFolder, const QString& baseName);
+QString savesFolderOfConfigFile(const QString& libraryFolder, const QString& configFilePath);
+// The base name whose saves folder has this name; empty when the name is no saves folder's.
+QString baseNameOfSavesName(const QString& name);
+
 } // namespace LibraryLayout

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace OverlaySaves {
@@ -31,6 +32,14 @@ bool holdsOnlyRecords(const QString& folder)
             return false;
     }
     return true;
+}
+
+// A file of the view: a link to the game's file or to the saved one.
+std::optional<QString> place(const QString& file, const QString& destination)
+{
+    if (QFile::link(QFileInfo(file).absoluteFilePath(), destination))
+        return std::nullopt;
+    return QCoreApplication::translate("OverlaySaves", "Could not link %1 to %2.").arg(destination, file);
 }
 
 std::optional<QString> applyFolder(const QString& saves, const QString& target)
@@ -77,9 +86,8 @@ std::optional<QString> applyFolder(const QString& saves, const QString& target)
                 return error;
         }
         // The saves' name: DOSBox-X wrote the file under the name the game gave it.
-        if (const std::optional<QString> error = FileOperations::copyTree(
-                entry.filePath(), existing.isEmpty() ? target + u'/' + name : existing,
-                FileOperations::Links::ContentIfInside))
+        if (const std::optional<QString> error =
+                place(entry.filePath(), existing.isEmpty() ? target + u'/' + name : existing))
             return error;
     }
     return std::nullopt;
@@ -87,13 +95,44 @@ std::optional<QString> applyFolder(const QString& saves, const QString& target)
 
 } // namespace
 
-std::optional<QString> applyTo(const QString& savesFolder, const QString& gameFolder)
+namespace {
+
+std::optional<QString> mirrorAsLinks(const QString& folder, const QString& target, const QString& root)
 {
+    if (const std::optional<QString> made = FileOperations::makeFolder(target))
+        return made;
+    for (const QFileInfo& entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString destination = target + u'/' + entry.fileName();
+        if (entry.isSymLink()) {
+            const QString to = entry.canonicalFilePath();
+            if (to.isEmpty() || !to.startsWith(root + u'/') || entry.isDir())
+                continue; // never a way out of the game's folder, nor a folder twice
+        }
+        const std::optional<QString> error = entry.isDir() && !entry.isSymLink()
+                                                 ? mirrorAsLinks(entry.filePath(), destination, root)
+                                                 : place(entry.filePath(), destination);
+        if (error)
+            return error;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> linkMergedView(const QString& gameFolder, const QString& savesFolder,
+                                      const QString& target)
+{
+    if (const std::optional<QString> error =
+            mirrorAsLinks(gameFolder, target, QFileInfo(gameFolder).canonicalFilePath()))
+        return error;
+    if (!QFileInfo(savesFolder).isDir())
+        return std::nullopt;
     if (const std::optional<QString> odd = FileOperations::unrepresentableName(savesFolder))
         return QCoreApplication::translate("OverlaySaves",
                                            "The saved game \"%1\" has a name that is no text.")
             .arg(*odd);
-    return applyFolder(savesFolder, gameFolder);
+    return applyFolder(savesFolder, target);
 }
 
 } // namespace OverlaySaves

@@ -11,9 +11,10 @@ namespace OverlaySaves {
 inline const QString DeletedFilePrefix = QStringLiteral(".DBOVERLAY_DEL_");
 inline const QString RemovedFolderPrefix = QStringLiteral(".DBOVERLAY_RMD_");
 
-// Applies the saves to a folder of the game's files as DOSBox-X shows them on its drive: each
-// file copied over, each deletion and removal carried out (names found without regard to letter
-// case). Links in the saves are left out. Returns the failure's description.
-std::optional<QString> applyTo(const QString& savesFolder, const QString& gameFolder);
+// Drive C as DOSBox-X shows it, made in the new folder target of links (no file copied): folders
+// as folders, each file a link to the game's file or to the saved one that replaced it. Links of
+// the game that lead out of its folder are left out. Returns the failure's description.
+std::optional<QString> linkMergedView(const QString& gameFolder, const QString& savesFolder,
+                                      const QString& target);
 
 } // namespace OverlaySaves

@@ -1,5 +1,6 @@
 #include "settings/TitleChange.h"
 
+#include "library/GameRename.h"
 #include "library/LibraryLayout.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
@@ -19,13 +20,6 @@ QString tr(const char* text)
     return QCoreApplication::translate("TitleChange", text);
 }
 
-std::optional<QString> move(const QString& from, const QString& to)
-{
-    if (QDir().rename(from, to))
-        return std::nullopt;
-    return tr("Could not move %1 to %2.").arg(from, to);
-}
-
 } // namespace
 
 void prepareFolders(const QString& baseName)
@@ -43,12 +37,7 @@ RenameOutcome renameGame(const QString& oldName, const QString& newName, Prompte
     if (oldName.isEmpty() || oldName == newName)
         return RenameOutcome::NothingToDo;
     const QString library = Paths::libraryFolder();
-    const QString oldFile = LibraryLayout::configFilePath(library, oldName);
-    const QString newFile = LibraryLayout::configFilePath(library, newName);
-    const QString oldFolder = LibraryLayout::gameFolder(library, oldName);
-    const QString newFolder = LibraryLayout::gameFolder(library, newName);
-
-    if (FileOperations::itemExists(newFile) || FileOperations::itemExists(newFolder)) {
+    if (GameRename::isTaken(library, newName)) {
         prompter.ask(
             {tr("Rename Not Possible"),
              tr("A configuration or folder with the new name already exists. Please delete it before "
@@ -57,24 +46,10 @@ RenameOutcome renameGame(const QString& oldName, const QString& newName, Prompte
              {tr("OK")}});
         return RenameOutcome::Refused;
     }
-
-    const bool fileMoves = FileOperations::itemExists(oldFile);
-    if (fileMoves) {
-        if (const std::optional<QString> error = move(oldFile, newFile)) {
-            logLine(QStringLiteral("❌ Error renaming config: ") + *error);
-            prompter.ask({tr("Rename Failed"), *error, Prompter::Style::Warning, {tr("OK")}});
-            return RenameOutcome::Failed;
-        }
-    }
-    if (FileOperations::itemExists(oldFolder)) {
-        if (const std::optional<QString> error = move(oldFolder, newFolder)) {
-            logLine(QStringLiteral("❌ Error renaming config: ") + *error);
-            // A configuration file never stays apart from its game folder.
-            if (fileMoves)
-                move(newFile, oldFile);
-            prompter.ask({tr("Rename Failed"), *error, Prompter::Style::Warning, {tr("OK")}});
-            return RenameOutcome::Failed;
-        }
+    if (const std::optional<QString> error = GameRename::rename(library, oldName, newName)) {
+        logLine(QStringLiteral("❌ Error renaming config: ") + *error);
+        prompter.ask({tr("Rename Failed"), *error, Prompter::Style::Warning, {tr("OK")}});
+        return RenameOutcome::Failed;
     }
     return RenameOutcome::Renamed;
 }

@@ -5,6 +5,9 @@
 #include "exchange/FolderBatch.h"
 #include "exchange/ImportJob.h"
 #include "exchange/JobQueue.h"
+#include "exchange/SavesArchiveJob.h"
+#include "library/LibraryLayout.h"
+#include "library/SavedGames.h"
 #include "platform/Diagnostics.h"
 #include "platform/InterruptWatch.h"
 #include "platform/ProcessRunner.h"
@@ -188,8 +191,15 @@ int exportGame(Context& context)
     if (!archive.isEmpty() && QFileInfo(archive).isDir())
         archive =
             QDir(archive).filePath(QFileInfo(entry->filePath).completeBaseName() + QStringLiteral(".tdl"));
+    const bool with = context.options.contains(QStringLiteral("--saves"));
+    const bool without = context.options.contains(QStringLiteral("--no-saves"));
+    if (with && without)
+        return UsageError;
+    const ExportJob::Saves saves = with      ? ExportJob::Saves::Include
+                                   : without ? ExportJob::Saves::Leave
+                                             : ExportJob::Saves::Ask;
     return runProgressJob<ExportJob>(context, QCoreApplication::translate("CommandLine", "Exporting %1"),
-                                     [&](ExportJob& job) { return job.start(entry, archive); });
+                                     [&](ExportJob& job) { return job.start(entry, archive, saves); });
 }
 
 int importArchive(Context& context)
@@ -200,6 +210,52 @@ int importArchive(Context& context)
                                          job.start(archive, ImportJob::Road::FileManager);
                                          return true;
                                      });
+}
+
+} // namespace CommandLine
+
+namespace CommandLine {
+
+int savedGames(Context& context)
+{
+    const std::optional<ConfigEntry> entry = gameOperand(context);
+    if (!entry)
+        return Failure;
+    const QString backup = context.values.value(QStringLiteral("--backup"));
+    const QString restore = context.values.value(QStringLiteral("--restore"));
+    const bool reset = context.options.contains(QStringLiteral("--reset"));
+    if (int(!backup.isEmpty()) + int(!restore.isEmpty()) + int(reset) > 1)
+        return UsageError;
+    const QString title =
+        entry->title.isEmpty() ? QFileInfo(entry->filePath).completeBaseName() : entry->title;
+    if (reset)
+        return SavedGames::resetAfterAsking(entry->filePath, title, context.prompter) ? Success : Failure;
+    if (!backup.isEmpty() || !restore.isEmpty()) {
+        QString archive = QFileInfo(backup.isEmpty() ? restore : backup).absoluteFilePath();
+        if (!backup.isEmpty() && QFileInfo(archive).isDir())
+            archive = QDir(archive).filePath(SavesArchiveJob::defaultFileName(*entry));
+        return runProgressJob<SavesArchiveJob>(
+            context,
+            backup.isEmpty() ? QCoreApplication::translate("CommandLine", "Restoring the saved games of %1")
+                             : QCoreApplication::translate("CommandLine", "Backing up the saved games of %1"),
+            [&](SavesArchiveJob& job) {
+                return backup.isEmpty() ? job.restore(*entry, archive) : job.backUp(*entry, archive);
+            });
+    }
+    // One line a file: its path on drive C, a tab, its size (or "deleted"), a tab, its time.
+    const QList<SavedGames::File> files = SavedGames::list(
+        LibraryLayout::savesFolderOfConfigFile(QFileInfo(entry->filePath).absolutePath(), entry->filePath));
+    if (files.isEmpty())
+        context.streams.err << QCoreApplication::translate("CommandLine",
+                                                           "%1 has written nothing: it is as it came.")
+                                   .arg(TerminalText::printable(title))
+                            << Qt::endl;
+    for (const SavedGames::File& file : files)
+        context.streams.out << TerminalText::printable(file.path) << '\t'
+                            << (file.deleted ? QStringLiteral("deleted") : QString::number(file.size)) << '\t'
+                            << file.modified.toString(Qt::ISODate) << '\n';
+    context.streams.out.flush();
+    return Success;
 }
 
 } // namespace CommandLine

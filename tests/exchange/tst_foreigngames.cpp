@@ -93,12 +93,12 @@ bool ForeignGamesTest::add(const QString& source, ProcessRunner& runner, FolderA
 void ForeignGamesTest::addsEachKind_data()
 {
     // The program and setup below the game's folder; the CD image mounted; what the game's
-    // folder holds and lacks afterwards (the store's own files, the saves applied).
+    // folder holds and lacks afterwards (the store's own files gone, its saved games kept apart).
     textColumns({"kind", "program", "setup", "cdImage", "holds", "lacks", "from"});
     textRow(
         "a store's installed game", "store", "CAVE/GAME.BAT", "CAVE/SETUP.BAT", "game.tandril.cue",
-        "CAVE/SAVE1.DAT Manual.pdf game.ins music/track02.wav",
-        "CAVE/OLD.SAV DOSBOX unins000.exe unins000.dat webcache.zip goggame-1207658930.hashdb cloud_saves",
+        "CAVE/OLD.SAV Manual.pdf game.ins music/track02.wav",
+        "CAVE/SAVE1.DAT DOSBOX unins000.exe unins000.dat webcache.zip goggame-1207658930.hashdb cloud_saves",
         "a store's game");
     textRow("an installer unpacked by hand", "unpacked", "CAVE/GAME.BAT", "CAVE/SETUP.BAT",
             "game.tandril.cue", "CAVE/OLD.SAV dosboxCAVE.conf", "app __support tmp __redist commonappdata",
@@ -167,7 +167,9 @@ void ForeignGamesTest::addsEachKind()
     QVERIFY(shown.notCarried.join(u'\n').contains(u"unchecked"_s));
     QVERIFY(!text.contains(u"[autoexec]"_s));
     if (kind == u"store") {
-        QCOMPARE(readFile(game + u"/CAVE/SAVE1.DAT"_s), QByteArray("saved"));
+        // The store's saved games are the game's own, laid over its folder as they were.
+        QCOMPARE(readFile(library + u"/.Cave Run.saves/CAVE/SAVE1.DAT"_s), QByteArray("saved"));
+        QVERIFY(QFileInfo::exists(library + u"/.Cave Run.saves/CAVE/.DBOVERLAY_DEL_OLD.SAV"_s));
         QCOMPARE(readFile(game + u"/game.ins"_s),
                  readFile(source + u"/game.ins"_s)); // the original untouched
     }
@@ -287,9 +289,14 @@ void ForeignGamesTest::savesAsDosboxXKeepsThem()
     m_home->writeFile(u"saves/SUB/.DBOVERLAY_DEL_X.TXT"_s, {});
     m_home->writeFile(u"saves/.DBOVERLAY_RMD_SUB"_s, {});
     m_home->writeFile(u"saves/NEWDIR/N.TXT"_s, "n");
-    QCOMPARE(OverlaySaves::applyTo(m_home->path() + u"/saves"_s, game), std::nullopt);
-    QCOMPARE(contents(game), (QStringList{u"CHANGE.TXT=changed"_s, u"KEEP.TXT=keep"_s, u"NEW.TXT=new"_s,
+    const QStringList before = contents(game);
+    const QString view = m_home->path() + u"/view"_s;
+    QCOMPARE(OverlaySaves::linkMergedView(game, m_home->path() + u"/saves"_s, view), std::nullopt);
+    QCOMPARE(contents(view), (QStringList{u"CHANGE.TXT=changed"_s, u"KEEP.TXT=keep"_s, u"NEW.TXT=new"_s,
                                           u"NEWDIR/"_s, u"NEWDIR/N.TXT=n"_s, u"RENAMED.TXT=ren"_s}));
+    // Made of links: the game's files are neither copied nor changed.
+    QVERIFY(QFileInfo(view + u"/KEEP.TXT"_s).isSymLink() && QFileInfo(view + u"/NEW.TXT"_s).isSymLink());
+    QCOMPARE(contents(game), before);
 }
 
 void ForeignGamesTest::failuresLeaveNothing_data()

@@ -61,7 +61,8 @@ void LauncherTest::argumentLists_data()
     QTest::addColumn<QString>("expected");
     const QString conf = u"-conf|$CONF|-noautoexec|-noconfig|"_s;
     const QString head =
-        conf + u"-set|dosbox captures=$GAME/CAPTURE|-set|language=de_DE.lng|-c|mount c \"$GAME\"|"_s;
+        conf +
+        u"-set|dosbox captures=$GAME/CAPTURE|-set|language=de_DE.lng|-c|mount c \"$GAME\"|-c|mount c \"$SAVES\" -t overlay|"_s;
     const QString secure = u"-c|keyb gr|-c|config -securemode|"_s;
     QTest::newRow("game") << int(LaunchMode::Game) << QByteArray("game_title=G\ngame_exe=C:\\G\\G.EXE\n")
                           << true << false << head + "-c|c:|" + secure + "-c|clr|-c|C:|-c|cd G|-c|G.EXE";
@@ -72,7 +73,7 @@ void LauncherTest::argumentLists_data()
         << conf +
                "-set|dosbox captures=$GAME/CAPTURE|-c|imgmount d \"/cds/g.iso\" -t iso -fs "
                "iso|-set|language=de_DE.lng|"
-               "-c|mount c \"$GAME\"|-c|c:|" +
+               "-c|mount c \"$GAME\"|-c|mount c \"$SAVES\" -t overlay|-c|c:|" +
                secure + "-c|clr|-c|cd |-c|G.EXE|-c|echo hi";
     QTest::newRow("commands before the game, and DOSBox-X closing after it")
         << int(LaunchMode::Game)
@@ -91,7 +92,8 @@ void LauncherTest::argumentLists_data()
         << head + "-c|c:|" + secure + "-c|clr|-c|cd A|-c|call A.BAT";
     QTest::newRow("a capture folder inside the game's stays")
         << int(LaunchMode::DosPrompt) << QByteArray("[dosbox]\n captures = $GAME/shots\n") << false << false
-        << conf + u"-set|language=de_DE.lng|-c|mount c \"$GAME\"|-c|c:|"_s + secure.chopped(1);
+        << conf + u"-set|language=de_DE.lng|-c|mount c \"$GAME\"|-c|mount c \"$SAVES\" -t overlay|-c|c:|"_s +
+               secure.chopped(1);
     QTest::newRow("settings that reach the host are overridden, the last of each")
         << int(LaunchMode::DosPrompt)
         << QByteArray("[dosbox]\ncaptures=/shots\n[dos]\nstartcmd=false\n[DOS]\nstartcmd=TRUE\n[serial]\n"
@@ -103,12 +105,12 @@ void LauncherTest::argumentLists_data()
                u"-set|dosbox captures=$GAME/CAPTURE|-set|dos startcmd=false|-set|serial serial1=dummy|"
                "-set|serial serial3=disabled|-set|parallel parallel1=disabled|-set|printer docpath=$GAME/"
                "CAPTURE|-set|ne2000 ne2000=false|-set|midi fluid.soundfont=|-set|language=de_DE.lng|"
-               "-c|mount c \"$GAME\"|-c|c:|"_s +
+               "-c|mount c \"$GAME\"|-c|mount c \"$SAVES\" -t overlay|-c|c:|"_s +
                secure.chopped(1);
     QTest::newRow("a game the user lets reach other folders")
         << int(LaunchMode::Game) << QByteArray("game_exe=G.EXE\n[dos]\nstartcmd=true\n") << false << true
         << u"-conf|$CONF|-noautoexec|-set|dosbox captures=$GAME/CAPTURE|-set|language=de_DE.lng|"
-           "-c|mount c \"$GAME\"|-c|c:|-c|keyb gr|-c|clr|-c|cd |-c|G.EXE"_s;
+           "-c|mount c \"$GAME\"|-c|mount c \"$SAVES\" -t overlay|-c|c:|-c|keyb gr|-c|clr|-c|cd |-c|G.EXE"_s;
     QTest::newRow("setup never mounts the CD")
         << int(LaunchMode::Setup) << QByteArray("cd_image=/cds/g.iso\n[tandril autoexec]\nexit\n") << false
         << false << head + "-c|mount d \"$SETUP\"|-c|d:|" + secure + "-c|SETUP.EXE|-c|c:|-c|exit";
@@ -145,6 +147,7 @@ void LauncherTest::argumentLists()
     QVERIFY(std::holds_alternative<QStringList>(plan));
     QCOMPARE(std::get<QStringList>(plan).join(u'|'),
              expected.replace(u"$CONF"_s, conf)
+                 .replace(u"$SAVES"_s, home.libraryFolder() + u"/.Game.saves"_s)
                  .replace(u"$GAME"_s, game)
                  .replace(u"$SETUP"_s, home.path() + u"/setups/Game"_s));
     // A DOSBox-X without the language file is never told to load it: it would stop every start.
@@ -208,12 +211,12 @@ void LauncherTest::refusals()
 
 void LauncherTest::startupCommandLimit()
 {
-    // Game mode with a DOS path needs 8 commands of its own: mount, c:, keyb, secure mode, clr, drive,
-    // cd, program.
+    // Game mode with a DOS path needs 9 commands of its own: mount, saves, c:, keyb, secure mode, clr,
+    // drive, cd, program.
     const TestHome home;
     QByteArray config = "game_exe=C:\\G\\G.EXE\n[tandril autoexec]\n";
     for (const bool starts : {true, false}) {
-        config += starts ? "echo 1\necho 2\necho 3\n" : "echo 4\n";
+        config += starts ? "echo 1\necho 2\n" : "echo 3\n";
         const QString conf = home.writeConfig(u"Game"_s, config);
         const auto plan =
             planLaunch(LaunchMode::Game, ConfigEntry{u"G"_s, conf}, home.libraryFolder(), German);

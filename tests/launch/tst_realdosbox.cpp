@@ -42,6 +42,7 @@ private Q_SLOTS:
     void importedGameStaysInItsDrives();
     void gamesPeopleOwnStart_data();
     void gamesPeopleOwnStart();
+    void savedGamesKeptApart();
 
 private:
     QString m_program;
@@ -249,11 +250,106 @@ void RealDosboxTest::gamesStart()
 
     const auto [exitCode, output] = tandril({u"launch"_s, title, u"--wait"_s});
     QVERIFY2(exitCode == 0, qPrintable(output));
-    QCOMPARE(readFile(game + u"/STARTED.TXT"_s).trimmed(), QByteArray("started"));
-    QCOMPARE(QString::fromLatin1(readFile(game + u"/ORDER.TXT"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts),
+    // What the game wrote is in its saves folder, whatever the path's length and letters.
+    const QString saves = library + u"/."_s + title + u".saves"_s;
+    QVERIFY(!QFileInfo::exists(game + u"/STARTED.TXT"_s));
+    QCOMPARE(readFile(saves + u"/STARTED.TXT"_s).trimmed(), QByteArray("started"));
+    QCOMPARE(QString::fromLatin1(readFile(saves + u"/ORDER.TXT"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts),
              (QStringList{u"before"_s, u"game"_s, u"after"_s}));
-    QCOMPARE(readFile(game + u"/CAPTURES.TXT"_s).trimmed(), (game + u"/CAPTURE"_s).toUtf8());
-    QCOMPARE(readFile(game + u"/FROMCD.TXT"_s).trimmed(), cd ? QByteArray("from the CD") : QByteArray());
+    QCOMPARE(readFile(saves + u"/CAPTURES.TXT"_s).trimmed(), (game + u"/CAPTURE"_s).toUtf8());
+    QCOMPARE(readFile(saves + u"/FROMCD.TXT"_s).trimmed(), cd ? QByteArray("from the CD") : QByteArray());
+}
+
+namespace {
+
+// An archive's members as contents() shows a folder: unpacked in a folder of its own.
+QStringList unpackedGame(const QString& archive, const QString& where, const QString& member)
+{
+    QDir().mkpath(where);
+    QProcess unzip;
+    unzip.setWorkingDirectory(where);
+    unzip.start(u"unzip"_s, {u"-qq"_s, archive});
+    if (!unzip.waitForFinished(30000) || unzip.exitCode() != 0)
+        return {u"unzip failed"_s};
+    return contents(where + u'/' + member);
+}
+
+} // namespace
+
+void RealDosboxTest::savedGamesKeptApart()
+{
+    // GAME.BAT writes, changes, deletes and renames files of the game, removes one of its folders
+    // and makes one, then lists drive C as DOSBox-X shows it.
+    const TestHome home;
+    QVERIFY(runTandril(home, {u"add"_s, u"Saver"_s}).exitCode == 0);
+    const QString library = home.libraryFolder();
+    const QString game = library + u"/Saver"_s;
+    const QString saves = library + u"/.Saver.saves"_s;
+    const QString conf = library + u"/Saver.conf"_s;
+    home.writeFile(conf.mid(home.path().size() + 1),
+                   withLine(QString::fromUtf8(readFile(conf)), u"game_exe"_s, u"C:\\GAME.BAT"_s).toUtf8());
+    const QString inGame = game.mid(home.path().size() + 1);
+    home.writeFile(inGame + u"/A.TXT"_s, "original\r\n");
+    home.writeFile(inGame + u"/b.txt"_s, "bee\r\n");
+    home.writeFile(inGame + u"/C.TXT"_s, "cee\r\n");
+    home.writeFile(inGame + u"/SUB/D.TXT"_s, "dee\r\n");
+    home.writeFile(inGame + u"/KEEP/K.TXT"_s, "kay\r\n");
+    home.writeFile(inGame + u"/GAME.BAT"_s,
+                   "echo new> NEW.TXT\r\necho changed> A.TXT\r\ndel B.TXT\r\nren C.TXT E.TXT\r\n"
+                   "del SUB\\D.TXT\r\nrd SUB\r\nmd NEWDIR\r\necho f> NEWDIR\\F.TXT\r\n"
+                   "ren KEEP\\K.TXT K2.TXT\r\ndir /s /b > C:\\SEEN.TXT\r\n");
+    const QStringList original = contents(game);
+
+    const TandrilRun played = runTandril(home, {u"launch"_s, u"Saver"_s, u"--wait"_s});
+    QVERIFY2(played.exitCode == 0, qPrintable(played.err));
+    QCOMPARE(contents(game), original);
+    const QStringList written = contents(saves);
+    QVERIFY2(written.contains(u"A.TXT=changed\r\n"_s) && written.contains(u"NEWDIR/F.TXT=f\r\n"_s) &&
+                 written.contains(u"KEEP/K2.TXT=kay\r\n"_s),
+             qPrintable(written.join(u'\n')));
+    const TandrilRun listed = runTandril(home, {u"saves"_s, u"Saver"_s});
+    for (const char* line : {"\nA.TXT\t9\t", "\nB.TXT\tdeleted\t", "\nC.TXT\tdeleted\t", "\nSUB\tdeleted\t",
+                             "\nE.TXT\t5\t", "\nKEEP/K.TXT\tdeleted\t"})
+        QVERIFY2((u'\n' + listed.out).contains(QLatin1String(line).mid(0)), qPrintable(listed.out));
+
+    // With the saved games, the archive's drive C is what DOSBox-X showed; without, the original.
+    const QString withSaves = home.path() + u"/with.tdl"_s;
+    QVERIFY(runTandril(home, {u"export"_s, u"Saver"_s, withSaves, u"--saves"_s}).exitCode == 0);
+    const QStringList merged = unpackedGame(withSaves, home.path() + u"/with"_s, u"Saver"_s);
+    const QString seen = QString::fromLatin1(readFile(saves + u"/SEEN.TXT"_s));
+    QStringList seenNames = seen.split(u"\r\n"_s, Qt::SkipEmptyParts);
+    QStringList mergedNames;
+    for (const QString& item : merged) {
+        QString path = item.section(u'=', 0, 0);
+        if (path.endsWith(u'/'))
+            path.chop(1);
+        mergedNames.append(path.section(u'/', -1).toUpper());
+    }
+    mergedNames.removeAll(u"FLOPPIES"_s); // Tandril's own empty folder, listed by DOSBox-X too
+    seenNames.removeAll(u"FLOPPIES"_s);
+    seenNames.sort();
+    mergedNames.sort();
+    QCOMPARE(mergedNames, seenNames);
+    QVERIFY(merged.contains(u"A.TXT=changed\r\n"_s) && merged.contains(u"E.TXT=cee\r\n"_s) &&
+            !merged.contains(u"b.txt=bee\r\n"_s) && !merged.contains(u"SUB/"_s));
+    const QString asItCame = home.path() + u"/without.tdl"_s;
+    QVERIFY(runTandril(home, {u"export"_s, u"Saver"_s, asItCame, u"--no-saves"_s}).exitCode == 0);
+    QCOMPARE(unpackedGame(asItCame, home.path() + u"/without"_s, u"Saver"_s), original);
+
+    // A backup, a reset to the original (the saves to the Trash), and the backup put back.
+    QVERIFY(QDir().mkpath(home.path() + u"/.local/share"_s));
+    const QString backup = home.path() + u"/saves.zip"_s;
+    const TandrilRun backedUp = runTandril(home, {u"saves"_s, u"Saver"_s, u"--backup"_s, backup});
+    QVERIFY2(backedUp.exitCode == 0, qPrintable(backedUp.err));
+    const TandrilRun reset = runTandril(home, {u"--yes"_s, u"saves"_s, u"Saver"_s, u"--reset"_s});
+    QVERIFY2(reset.exitCode == 0, qPrintable(reset.err));
+    QVERIFY(!QFileInfo::exists(saves));
+    QCOMPARE(contents(home.path() + u"/.local/share/Trash/files/.Saver.saves"_s), written);
+    QCOMPARE(runTandril(home, {u"saves"_s, u"Saver"_s}).out, QString());
+    const TandrilRun restored = runTandril(home, {u"saves"_s, u"Saver"_s, u"--restore"_s, backup});
+    QVERIFY2(restored.exitCode == 0, qPrintable(restored.err));
+    QCOMPARE(contents(saves), written);
+    QCOMPARE(contents(game), original);
 }
 
 QTEST_GUILESS_MAIN(RealDosboxTest)
@@ -276,12 +372,13 @@ void RealDosboxTest::importedGameStaysInItsDrives()
     const QString outside = home.path() + u"/outside"_s;
     QVERIFY(QDir().mkpath(outside));
     const QByteArray out = outside.toUtf8();
-    const QByteArray conf = "[sdl]\nautolock=false\n[dosbox]\ncaptures=" + out +
-                            "\n[dos]\nstartcmd=true\n[serial]\nserial1=file file:" + out +
-                            "/SERIAL.TXT\n[config]\ninstall=z:\\system\\mount.com e " + out +
-                            "\n[tandril]\ngame_title=Evil\ngame_exe=C:\\GAME.BAT\n[autoexec]\nmount g " +
-                            out + "\n[tandril autoexec]\nstart /bin/touch " + out +
-                            "/STARTED\nmount > C:\\MOUNTS.TXT\nexit\n";
+    const QByteArray conf =
+        "[sdl]\nautolock=false\n[dosbox]\ncaptures=" + out +
+        "\n[dos]\nstartcmd=true\n[serial]\nserial1=file file:" + out +
+        "/SERIAL.TXT\n[config]\ninstall=z:\\system\\mount.com e " + out +
+        "\n[tandril]\ngame_title=Evil\ngame_exe=C:\\GAME.BAT\nclose_when_ended=true\n[autoexec]\n"
+        "mount g " +
+        out + "\n[tandril autoexec]\nstart /bin/touch " + out + "/STARTED\nmount > C:\\MOUNTS.TXT\n";
     const QByteArray batch = "echo ok> C:\\OK.TXT\r\nmount f " + out +
                              "\r\nf:\r\necho bad> MOUNTED.TXT\r\nc:\r\n"
                              "echo serial> COM1\r\nconfig -get dosbox captures> C:\\CAPTURES.TXT\r\n";
@@ -298,6 +395,7 @@ void RealDosboxTest::importedGameStaysInItsDrives()
                  qPrintable(imported.out + imported.err));
     const QString library = home.libraryFolder();
     const QString game = library + u"/Evil"_s;
+    const QString saves = library + u"/.Evil.saves"_s;
     const QString importedConf = QString::fromUtf8(readFile(library + u"/Evil.conf"_s));
     QVERIFY(!importedConf.contains(u"[autoexec]"_s));
     QVERIFY(importedConf.contains(u"mount g "_s + outside));
@@ -310,11 +408,11 @@ void RealDosboxTest::importedGameStaysInItsDrives()
     }
     const TandrilRun played = runTandril(home, {u"launch"_s, u"Evil"_s, u"--wait"_s});
     QVERIFY2(played.exitCode == 0, qPrintable(played.err));
-    QCOMPARE(readFile(game + u"/OK.TXT"_s).trimmed(), QByteArray("ok"));
-    const QByteArray mounts = readFile(game + u"/MOUNTS.TXT"_s);
+    QCOMPARE(readFile(saves + u"/OK.TXT"_s).trimmed(), QByteArray("ok"));
+    const QByteArray mounts = readFile(saves + u"/MOUNTS.TXT"_s);
     if (!reachAllowed) {
         QCOMPARE(tree(outside), QStringList());
-        QCOMPARE(readFile(game + u"/CAPTURES.TXT"_s).trimmed(), (game + u"/CAPTURE"_s).toUtf8());
+        QCOMPARE(readFile(saves + u"/CAPTURES.TXT"_s).trimmed(), (game + u"/CAPTURE"_s).toUtf8());
         QVERIFY2(!mounts.contains(out), mounts.constData());
         QVERIFY(mounts.contains("C "));
     } else {
@@ -383,15 +481,17 @@ void RealDosboxTest::gamesPeopleOwnStart()
     QVERIFY2(text.contains(u'\n' + cell("kept") + u'\n') && !text.contains(u"output=overlay"_s),
              qPrintable(text));
     const QString game = home.libraryFolder() + u"/Cave Run/"_s + cell("folder");
+    const QString saves = home.libraryFolder() + u"/.Cave Run.saves/"_s + cell("folder");
     const TandrilRun played = runTandril(home, {u"launch"_s, u"Cave Run"_s, u"--wait"_s});
     QVERIFY2(played.exitCode == 0, qPrintable(played.out + played.err));
-    QCOMPARE(readFile(game + u"/PLAYED.TXT"_s).trimmed(), QByteArray("played"));
-    QCOMPARE(readFile(game + u"/FROMCD.TXT"_s).trimmed(), QByteArray("from the CD"));
-    // The store's saved game came along to where the game finds it.
-    QCOMPARE(readFile(game + u"/SAVESEEN.TXT"_s), kind == u"store" ? QByteArray("saved") : QByteArray());
+    QCOMPARE(readFile(saves + u"/PLAYED.TXT"_s).trimmed(), QByteArray("played"));
+    QCOMPARE(readFile(saves + u"/FROMCD.TXT"_s).trimmed(), QByteArray("from the CD"));
+    // The store's saved game came along as the game's own saves, where the game finds it.
+    QCOMPARE(readFile(saves + u"/SAVESEEN.TXT"_s), kind == u"store" ? QByteArray("saved") : QByteArray());
     if (kind != u"bundle") {
         const TandrilRun setup = runTandril(home, {u"launch"_s, u"Cave Run"_s, u"--setup"_s, u"--wait"_s});
         QVERIFY2(setup.exitCode == 0, qPrintable(setup.out + setup.err));
-        QCOMPARE(readFile(game + u"/SETUP.TXT"_s).trimmed(), QByteArray("set up"));
+        QCOMPARE(readFile(saves + u"/SETUP.TXT"_s).trimmed(), QByteArray("set up"));
+        QVERIFY(!QFileInfo::exists(game + u"/SETUP.TXT"_s));
     }
 }
