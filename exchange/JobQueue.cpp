@@ -1,6 +1,7 @@
 #include "exchange/JobQueue.h"
 
 #include "exchange/ExportJob.h"
+#include "exchange/SavesArchiveJob.h"
 
 JobQueue::JobQueue(Prompter& prompter, ProcessRunner& runner, QObject* parent)
     : QObject(parent), m_prompter(prompter), m_runner(runner), m_batchPrompter(prompter)
@@ -114,6 +115,32 @@ bool JobQueue::startExport(const ConfigEntry& entry, const QString& archive)
         return false;
     }
     return true;
+}
+
+template <typename Start>
+bool JobQueue::startSavesJob(const QString& doing, const QString& cancelledLine, Start start)
+{
+    if (m_job)
+        return false;
+    auto* job = new SavesArchiveJob(m_prompter, m_runner, this);
+    follow(job, Kind::Export, doing, cancelledLine);
+    if (!start(*job)) {
+        ended(job, false);
+        return false;
+    }
+    return true;
+}
+
+bool JobQueue::startSavesBackup(const ConfigEntry& entry, const QString& archive)
+{
+    return startSavesJob(tr("Backing up the saved games of %1: %2"), tr("Backup cancelled"),
+                         [&](SavesArchiveJob& job) { return job.backUp(entry, archive); });
+}
+
+bool JobQueue::startSavesRestore(const ConfigEntry& entry, const QString& archive)
+{
+    return startSavesJob(tr("Restoring the saved games of %1: %2"), tr("Restore cancelled"),
+                         [&](SavesArchiveJob& job) { return job.restore(entry, archive); });
 }
 
 void JobQueue::startImport(const QString& archive, ImportJob::Road road)

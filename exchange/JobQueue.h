@@ -47,6 +47,9 @@ public:
     void startBatchAdd(const QStringList& sources);
     // Only when nothing runs; false when it did not start.
     bool startExport(const ConfigEntry& entry, const QString& archive);
+    // A game's saved games backed up into the archive, or the archive's put in their place.
+    bool startSavesBackup(const ConfigEntry& entry, const QString& archive);
+    bool startSavesRestore(const ConfigEntry& entry, const QString& archive);
     // Stops the job under way and the rest of a batch; what waits besides still follows.
     void cancel();
 
@@ -74,6 +77,8 @@ private:
         QString title;  // its title
     };
 
+    template <typename Start>
+    bool startSavesJob(const QString& doing, const QString& cancelledLine, Start start);
     void follow(ProgressJob* job, Kind kind, const QString& doing, const QString& cancelledLine);
     // A job that did not start, or that ended.
     void ended(ProgressJob* job, bool success);

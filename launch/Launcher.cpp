@@ -5,6 +5,7 @@
 #include "library/HostAccess.h"
 #include "library/LibraryLayout.h"
 #include "library/PlayRecord.h"
+#include "library/SavedGames.h"
 #include "platform/DriveAliases.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
@@ -157,12 +158,32 @@ void Launcher::gotoDriveC(const std::optional<ConfigEntry>& entry)
 {
     if (!entry)
         return;
-    const QString folder = LibraryLayout::gameFolderOfConfigFile(Paths::libraryFolder(), entry->filePath);
-    if (QFileInfo::exists(folder))
-        if (!m_services.openFolder(folder))
-            m_prompter.showAlert(QCoreApplication::translate("Launch", "Could Not Show Drive C"),
-                                 QCoreApplication::translate("Launch",
-                                                             "No file manager could be started to show "
-                                                             "the game's folder. Its files are in:\n%1")
-                                     .arg(folder));
+    QString folder = LibraryLayout::gameFolderOfConfigFile(Paths::libraryFolder(), entry->filePath);
+    if (!QFileInfo::exists(folder))
+        return;
+    // Drive C is the game's folder with what it wrote laid over it, which lives apart.
+    const QString saves = LibraryLayout::savesFolderOfConfigFile(Paths::libraryFolder(), entry->filePath);
+    if (SavedGames::exist(saves)) {
+        const int answer = m_prompter.ask(
+            {QCoreApplication::translate("Launch", "Show Drive C"),
+             QCoreApplication::translate(
+                 "Launch", "On drive C, \"%1\" sees its folder as it came with what it wrote laid over it. "
+                           "What it wrote (its saved games, the settings of its setup) is kept apart, in "
+                           "its saves folder.")
+                 .arg(entry->title.isEmpty() ? QFileInfo(entry->filePath).completeBaseName() : entry->title),
+             Prompter::Style::Informational,
+             {QCoreApplication::translate("Launch", "Show the Game's Folder"),
+              QCoreApplication::translate("Launch", "Show What It Wrote"),
+              QCoreApplication::translate("Launch", "Cancel")},
+             0});
+        if (answer == 1)
+            folder = saves;
+        else if (answer != 0)
+            return;
+    }
+    if (!m_services.openFolder(folder))
+        m_prompter.showAlert(QCoreApplication::translate("Launch", "Could Not Show Drive C"),
+                             QCoreApplication::translate("Launch", "No file manager could be started to show "
+                                                                   "the game's folder. Its files are in:\n%1")
+                                 .arg(folder));
 }

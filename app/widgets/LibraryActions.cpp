@@ -14,6 +14,7 @@ LibraryActions::LibraryActions(QWidget* window) : QObject(window)
     runSetup = make(QStringLiteral("runSetupAction"), tr("Run &Setup"), window);
     dosPrompt = make(QStringLiteral("dosPromptAction"), tr("&DOS Prompt"), window);
     showDriveC = make(QStringLiteral("showDriveCAction"), tr("Show Drive &C"), window);
+    savedGames = make(QStringLiteral("savedGamesAction"), tr("Saved &Games…"), window);
     settings = make(QStringLiteral("settingsAction"), tr("Se&ttings…"), window);
     exportGame = make(QStringLiteral("exportAction"), tr("&Export…"), window);
     remove = make(QStringLiteral("deleteAction"), tr("De&lete…"), window);
@@ -69,6 +70,7 @@ void LibraryActions::apply(const ButtonStates& states)
     runSetup->setEnabled(states.launchSetup);
     dosPrompt->setEnabled(states.launchMSDos);
     showDriveC->setEnabled(states.gotoC);
+    savedGames->setEnabled(states.gotoC);
     settings->setEnabled(states.edit);
     exportGame->setEnabled(states.exportGame);
     remove->setEnabled(states.remove);
@@ -98,7 +100,7 @@ void LibraryActions::bind(QAbstractButton* button, QAction* action)
 QMenu* LibraryActions::makeGameMenu(QWidget* parent) const
 {
     auto* menu = new QMenu(tr("&Game"), parent);
-    menu->addActions({play, chooseProgram, runSetup, dosPrompt, showDriveC});
+    menu->addActions({play, chooseProgram, runSetup, dosPrompt, showDriveC, savedGames});
     menu->addSeparator();
     menu->addActions({settings, exportGame});
     menu->addSeparator();

@@ -24,6 +24,7 @@ public:
     QAction* runSetup = nullptr;
     QAction* dosPrompt = nullptr;
     QAction* showDriveC = nullptr;
+    QAction* savedGames = nullptr; // what the game wrote: its backup, restore and reset
     QAction* settings = nullptr;
     QAction* exportGame = nullptr;
     QAction* remove = nullptr;

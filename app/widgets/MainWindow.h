@@ -70,6 +70,7 @@ public Q_SLOTS:
     void launchSetup();
     void launchMSDos();
     void gotoDriveC();
+    void showSavedGames();
     void export_game();
     void import_game();
     // An archive handed over by the file manager; queued while another archive job runs.

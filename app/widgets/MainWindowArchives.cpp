@@ -2,6 +2,7 @@
 #include "app/widgets/FolderBatchDialog.h"
 #include "app/widgets/LibraryActions.h"
 #include "app/widgets/MainWindow.h"
+#include "app/widgets/SavedGamesDialog.h"
 #include "exchange/ExportJob.h"
 #include "exchange/FolderBatch.h"
 #include "exchange/JobQueue.h"
@@ -113,6 +114,16 @@ void MainWindow::export_game()
             if (window)
                 window->m_jobs->startExport(*entry, archive);
         });
+}
+
+void MainWindow::showSavedGames()
+{
+    const std::optional<ConfigEntry> entry = selectedConfig();
+    if (!entry)
+        return;
+    auto* dialog = new SavedGamesDialog(*entry, m_host, *m_jobs, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void MainWindow::import_game()

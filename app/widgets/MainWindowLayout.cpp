@@ -254,6 +254,7 @@ void MainWindow::connectCommands()
         {m_actions->chooseProgram, &MainWindow::chooseGameProgram},
         {m_actions->dosPrompt, &MainWindow::launchMSDos},
         {m_actions->showDriveC, &MainWindow::gotoDriveC},
+        {m_actions->savedGames, &MainWindow::showSavedGames},
         {m_actions->settings, &MainWindow::openPreferencesClicked},
         {m_actions->exportGame, &MainWindow::export_game},
         {m_actions->remove, &MainWindow::deleteSelectedEntry},

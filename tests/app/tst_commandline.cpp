@@ -2,6 +2,7 @@
 #include "common/Rows.h"
 #include "common/TandrilProcess.h"
 #include "common/TestHome.h"
+#include "common/ZipWriter.h"
 #include "launch/LaunchPlan.h"
 #include "launch/MountPaths.h"
 #include "library/LibraryLoader.h"
@@ -151,6 +152,34 @@ void CommandLineTest::commands_data()
         "Not Saved: Tandril writes the start-up commands itself when it starts a game (\"tandril launch\"): "
         "change them in the game's settings window.\n",
         "=");
+    // Doom has written SAVE.DAT; Keen 4 (b) nothing.
+    textRow("saves lists what the game wrote", "saves|Doom", "0", "SAVE.DAT\t4\t", "=");
+    textRow("saves of a game that wrote nothing", "saves|b", "0", "", "=");
+    textRow("a backup into a folder", "saves|Doom|--backup|$HOME", "0", "", "=");
+    textRow("a backup of nothing", "saves|b|--backup|$HOME/b.zip", "1",
+            "Nothing to Back Up: The game has written nothing yet.\n", "=");
+    textRow("a reset without an answer", "saves|Doom|--reset", "1",
+            "Reset to Original?: Everything \"Doom\" wrote is moved to the Trash: its saved games, the "
+            "settings its setup program saved, and what its start-up commands changed. The game is then as "
+            "it came." +
+                noTerminal.arg("Reset"),
+            "=");
+    textRow("a reset with no Trash", "--yes|saves|Doom|--reset", "1",
+            "Reset Failed: There is no Trash to keep the saved games in; they were left as they are.\n", "=");
+    textRow("two things at once", "saves|Doom|--reset|--backup|$HOME/x.zip", "2", "", "=");
+    textRow("a restore from no file", "saves|b|--restore|$HOME/none.zip", "1",
+            "Restore Failed: $HOME/none.zip is not a file.\n", "=");
+    textRow("a restore from a game's archive", "saves|b|--restore|$HOME/backups/game.tdl", "1",
+            "Restore Failed: game.tdl is not a backup of saved games.\n", "=");
+    textRow("a backup holding more than saved games", "saves|b|--restore|$HOME/backups/other.zip", "1",
+            "Restore Failed: The backup holds \"other/EVIL.BAT\", which is no saved game.\n", "=");
+    textRow("a backup reaching out of its folder", "saves|b|--restore|$HOME/backups/out.zip", "1",
+            "Restore Failed: The backup holds \"saves/../../EVIL.BAT\", which would be written outside its "
+            "folder.\n",
+            "=");
+    textRow("a backup holding a link", "saves|b|--restore|$HOME/backups/link.zip", "1",
+            "Restore Failed: The backup holds the link \"HOST\"; saved games are never links.\n", "=");
+    textRow("export both with and without the saved games", "export|Doom|--saves|--no-saves", "2", "", "=");
 }
 
 void CommandLineTest::commands()
@@ -170,7 +199,15 @@ void CommandLineTest::commands()
     const QStringList arguments =
         cell("arguments").replace(u"$LIB"_s, library).replace(u"$HOME"_s, home.path()).split(u'|');
     const int exitCode = cell("exitCode").toInt();
-    const QString output = cell("output").replace(u"$LIB"_s, library);
+    const QString output = cell("output").replace(u"$LIB"_s, library).replace(u"$HOME"_s, home.path());
+    const QString doomSaves =
+        home.writeFile(u"Library/Application Support/Tandril/.Doom.saves/SAVE.DAT"_s, "mine");
+    home.writeFile(u"backups/game.tdl"_s, ZipWriter({u"tdl="_s, u"Doom.conf=game_title=Doom"_s}).bytes());
+    home.writeFile(u"backups/other.zip"_s,
+                   ZipWriter({u"tandril-saves="_s, u"saves/OK.SAV=x"_s, u"other/EVIL.BAT=x"_s}).bytes());
+    home.writeFile(u"backups/out.zip"_s,
+                   ZipWriter({u"tandril-saves="_s, u"saves/../../EVIL.BAT=x"_s}).bytes());
+    home.writeFile(u"backups/link.zip"_s, ZipWriter({u"tandril-saves="_s, u"saves/HOST->/"_s}).bytes());
     const auto titles = [&] {
         QStringList listed;
         for (const QString& line : runTandril(home, {u"list"_s}).out.split(u'\n', Qt::SkipEmptyParts))
@@ -210,8 +247,13 @@ void CommandLineTest::commands()
                  exitCode == 0 ? u"sdl.output=surface\nsblaster.oplmode=opl3\njoystick.timed=false\n"_s
                                : u"sdl.output=surface\n"_s);
     }
-    // Only a confirmed question removes a game's files.
+    // Only a confirmed question removes a game's files; a failed restore changes no saved game.
     QCOMPARE(QFile::exists(doom), exitCode != 0 || !arguments.contains(u"delete"_s));
+    QCOMPARE(readFile(doomSaves), exitCode != 0 || !arguments.contains(u"delete"_s) ? "mine" : "");
+    if (arguments.contains(u"--restore"_s))
+        QVERIFY(!QFileInfo::exists(library + u"/.b.saves"_s));
+    if (arguments.contains(u"--backup"_s))
+        QCOMPARE(QFileInfo::exists(home.path() + u"/Doom saved games.zip"_s), exitCode == 0);
 }
 
 void CommandLineTest::untrustedTextIsShownEscaped()

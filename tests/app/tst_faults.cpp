@@ -356,6 +356,38 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
                        "~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"}
         << QStringList{"~/files/Doom.2/GAME.EXE=old", "~/files/Doom.conf=old", "~/info/Doom.2.trashinfo",
                        "~/info/Doom.conf.trashinfo"};
+    // A game's saved games stay with it: they follow a delete, a rename and an import over it.
+    QTest::newRow("delete to the Trash: killed before the saved games went")
+        << QStringList{trashJournal, "Doom.conf=old", ".Doom.saves/SAVE.DAT=mine",
+                       "~/files/Doom/GAME.EXE=old", "~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"}
+        << QStringList{"~/files/.Doom.saves/SAVE.DAT=mine", "~/files/Doom.conf=old",
+                       "~/files/Doom/GAME.EXE=old",         "~/info/.Doom.saves.trashinfo",
+                       "~/info/Doom.conf.trashinfo",        "~/info/Doom.trashinfo"};
+    QTest::newRow("rename: killed after the configuration file moved")
+        << QStringList{".tandril-rename-U=Tandril rename journal 1\nDoom\nHeretic\nend\n",
+                       "Heretic.conf=game", "Doom/GAME.EXE=old", ".Doom.saves/SAVE.DAT=mine"}
+        << QStringList{".Heretic.saves/SAVE.DAT=mine", "Heretic.conf=game", "Heretic/GAME.EXE=old"};
+    QTest::newRow("rename: a journal not written whole changes nothing")
+        << QStringList{".tandril-rename-U=Tandril rename journal 1\nDoom\nHeretic", "Doom.conf=game",
+                       ".Doom.saves/SAVE.DAT=mine"}
+        << QStringList{".Doom.saves/SAVE.DAT=mine", "Doom.conf=game"};
+    QTest::newRow("import over a game: killed before the old saved games went")
+        << QStringList{u".tandril-swap-U=Tandril swap journal 1\nDoom.conf\nDoom\n/.Doom.saves\nend\n"_s,
+                       "Doom.conf=new",
+                       ".Doom.conf.previous-U=old",
+                       "Doom/GAME.EXE=new",
+                       ".Doom.previous-U/GAME.EXE=old",
+                       ".Doom.saves/SAVE.DAT=mine",
+                       "~/files/Other=x"}
+        << QStringList{"Doom.conf=new",
+                       "Doom/GAME.EXE=new",
+                       "~/files/.Doom.saves/SAVE.DAT=mine",
+                       "~/files/Doom.conf=old",
+                       "~/files/Doom/GAME.EXE=old",
+                       "~/files/Other=x",
+                       "~/info/.Doom.saves.trashinfo",
+                       "~/info/Doom.conf.trashinfo",
+                       "~/info/Doom.trashinfo"};
 }
 
 void FaultsTest::interruptedWorkIsFinishedOrUndone()

@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
@@ -69,6 +70,7 @@ private Q_SLOTS:
     void playRecordFollowsTheGame();
     void addsTheChosenGamesOfAFolder();
     void addDialogsHandBackWhatWasChosen();
+    void savedGamesWindowAndDriveC();
 
 private:
     std::unique_ptr<MainWindow> makeWindow(const QString& emulatorFolder = {})
@@ -718,6 +720,64 @@ void MainWindowTest::windowFitsTheScreen()
     QCOMPARE(fittedWindowSize(size(cell("remembered")), {715, 520}, {715, 375}, 4000,
                               QRect(QPoint(0, 0), size(cell("screen")))),
              size(cell("opened")));
+}
+
+void MainWindowTest::savedGamesWindowAndDriveC()
+{
+    // What the game wrote is shown, backed up, reset to the Trash and put back, from its window.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QVERIFY(QDir().mkpath(dataHome)); // a Trash
+    m_home->writeConfig(u"Doom"_s, "game_title=Doom\n");
+    const QString library = m_home->libraryFolder();
+    m_home->writeFile(u"Library/Application Support/Tandril/Doom/DOOM.EXE"_s, "MZ");
+    const QString saves = library + u"/.Doom.saves"_s;
+    m_home->writeFile(u"Library/Application Support/Tandril/.Doom.saves/SAVE1.DAT"_s, "level 3");
+    m_home->writeFile(u"Library/Application Support/Tandril/.Doom.saves/.DBOVERLAY_DEL_DEMO.LMP"_s, "");
+    const auto window = makeWindow();
+
+    // Show Drive C says where the writes are, and shows them when asked.
+    m_prompter.answers = {1};
+    child(*window, "GotoCButton")->click();
+    QCOMPARE(m_prompter.questions.takeFirst().buttons.at(1), u"Show What It Wrote"_s);
+    QCOMPARE(m_services.openedFolders, QStringList{saves});
+
+    child<QAction>(*window, "savedGamesAction")->trigger();
+    auto* dialog = window->findChild<QDialog*>(u"savedGamesDialog"_s);
+    QVERIFY(dialog && dialog->isVisible());
+    auto* list = dialog->findChild<QTreeWidget*>(u"savedGamesList"_s);
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->topLevelItem(0)->text(0), u"SAVE1.DAT"_s);
+    QCOMPARE(list->topLevelItem(1)->text(0) + u' ' + list->topLevelItem(1)->text(1), u"DEMO.LMP deleted"_s);
+
+    const QString backup = m_home->path() + u"/Desktop/Doom saved games.zip"_s;
+    dialog->findChild<QPushButton*>(u"savedGamesBackUp"_s)->click();
+    QCOMPARE(m_filePanel.requests.last().saveAs, u"Doom saved games.zip"_s);
+    m_filePanel.choose(backup);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(backup), 30000);
+    QTRY_VERIFY(dialog->findChild<QPushButton*>(u"savedGamesReset"_s)->isEnabled());
+    QCOMPARE(m_prompter.takeAlerts().size(), 1); // "Backup Successful"
+
+    // Reset asks, saying what goes; Cancel keeps everything.
+    m_prompter.answers = {1};
+    dialog->findChild<QPushButton*>(u"savedGamesReset"_s)->click();
+    QVERIFY(m_prompter.questions.takeFirst().text.contains(u"the settings its setup program saved"_s));
+    QVERIFY(QFileInfo::exists(saves + u"/SAVE1.DAT"_s));
+    m_prompter.answers = {0};
+    dialog->findChild<QPushButton*>(u"savedGamesReset"_s)->click();
+    m_prompter.questions.clear();
+    const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+    QVERIFY2(alerts.isEmpty(), qPrintable(alerts.value(0).title + u": "_s + alerts.value(0).message));
+    QVERIFY(!QFileInfo::exists(saves));
+    QCOMPARE(readFile(dataHome + u"/Trash/files/.Doom.saves/SAVE1.DAT"_s), "level 3");
+    QCOMPARE(list->topLevelItemCount(), 0);
+    QVERIFY(!dialog->findChild<QPushButton*>(u"savedGamesReset"_s)->isEnabled());
+
+    dialog->findChild<QPushButton*>(u"savedGamesRestore"_s)->click();
+    m_filePanel.choose(backup);
+    QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 2, 30000);
+    QCOMPARE(readFile(saves + u"/SAVE1.DAT"_s), "level 3");
+    QCOMPARE(m_prompter.takeAlerts().size(), 1); // "Saved Games Restored"
+    dialog->close();
 }
 
 QTEST_MAIN(MainWindowTest)
