@@ -176,10 +176,6 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
         <translation>ungültige Argumente für %1</translation>
     </message>
     <message>
-        <source>pack the game into an archive: FILE, or GAME.tdl where the last export went, else on the Desktop or in the home folder</source>
-        <translation>das Spiel in ein Archiv packen: DATEI, oder GAME.tdl dort, wohin der letzte Export ging, sonst auf den Schreibtisch oder in den Persönlichen Ordner</translation>
-    </message>
-    <message>
         <source>Try 'tandril --help' for more information.</source>
         <translation>„tandril --help“ zeigt mehr.</translation>
     </message>
@@ -210,6 +206,26 @@ GAME ist eine Konfigurationsdatei, ein Basisname oder ein Titel.
     <message>
         <source>add a new game, or one made from a folder or .zip of its files, a store's game folder or installer, a browser bundle or a DOSBox configuration, or one from each of these in DIR</source>
         <translation>ein neues Spiel hinzufügen, oder eines aus einem Ordner oder einer .zip-Datei seiner Dateien, aus dem Spielordner oder Installationsprogramm eines Shops, einem Browser-Paket oder einer DOSBox-Konfiguration, oder eines aus jedem davon in DIR</translation>
+    </message>
+    <message>
+        <source>Restoring the saved games of %1</source>
+        <translation>Die Spielstände von %1 werden wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Backing up the saved games of %1</source>
+        <translation>Die Spielstände von %1 werden gesichert</translation>
+    </message>
+    <message>
+        <source>%1 has written nothing: it is as it came.</source>
+        <translation>%1 hat nichts geschrieben: Es ist, wie es kam.</translation>
+    </message>
+    <message>
+        <source>pack the game into an archive: FILE, or GAME.tdl where the last export went, else on the Desktop or in the home folder; with the player's saved games applied, or the game as it came</source>
+        <translation>das Spiel in ein Archiv packen: DATEI, oder GAME.tdl dort, wohin der letzte Export ging, sonst auf dem Schreibtisch oder im persönlichen Ordner; mit den Spielständen des Spielers oder so, wie das Spiel kam</translation>
+    </message>
+    <message>
+        <source>list what the game wrote (path, size or "deleted", time), back it up into one archive, put a backup in its place, or reset the game to how it came (what it wrote goes to the Trash)</source>
+        <translation>auflisten, was das Spiel geschrieben hat (Pfad, Größe oder „deleted“, Zeit), es in einem Archiv sichern, eine Sicherung an seine Stelle setzen oder das Spiel zurücksetzen, wie es kam (was es schrieb, kommt in den Papierkorb)</translation>
     </message>
 </context>
 <context>
@@ -704,6 +720,26 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Weggelassen, da Verknüpfungen zu Dateien außerhalb des Spielordners:
 %1</translation>
     </message>
+    <message>
+        <source>Include Saved Games?</source>
+        <translation>Spielstände mitnehmen?</translation>
+    </message>
+    <message>
+        <source>"%1" has saved games of yours. Should the archive hold the game with them, or the game as it came?</source>
+        <translation>„%1“ hat Spielstände von Ihnen. Soll das Archiv das Spiel mit ihnen enthalten oder so, wie es kam?</translation>
+    </message>
+    <message>
+        <source>With Saved Games</source>
+        <translation>Mit Spielständen</translation>
+    </message>
+    <message>
+        <source>Game as It Came</source>
+        <translation>Spiel, wie es kam</translation>
+    </message>
+    <message>
+        <source>Could not prepare %1 for the archive: %2</source>
+        <translation>%1 konnte nicht für das Archiv vorbereitet werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>FileOperations</name>
@@ -979,12 +1015,12 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
 <context>
     <name>ForeignGameArrangement</name>
     <message>
-        <source>The saved games could not be applied: %1</source>
-        <translation>Die Spielstände konnten nicht übernommen werden: %1</translation>
-    </message>
-    <message>
         <source>The CD image's cue sheet %1 could not be read or mended.</source>
         <translation>Das Cue-Sheet %1 des CD-Abbilds konnte nicht gelesen oder repariert werden.</translation>
+    </message>
+    <message>
+        <source>The saved games could not be brought in: %1</source>
+        <translation>Die Spielstände konnten nicht übernommen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1166,13 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     </message>
 </context>
 <context>
+    <name>GameRename</name>
+    <message>
+        <source>Could not move %1 to %2.</source>
+        <translation>%1 konnte nicht nach %2 verschoben werden.</translation>
+    </message>
+</context>
+<context>
     <name>ImportJob</name>
     <message>
         <source>The file %1 does not exist.</source>
@@ -1261,6 +1304,22 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>Adding cancelled</source>
         <translation>Hinzufügen abgebrochen</translation>
     </message>
+    <message>
+        <source>Backing up the saved games of %1: %2</source>
+        <translation>Die Spielstände von %1 werden gesichert: %2</translation>
+    </message>
+    <message>
+        <source>Backup cancelled</source>
+        <translation>Sicherung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Restoring the saved games of %1: %2</source>
+        <translation>Die Spielstände von %1 werden wiederhergestellt: %2</translation>
+    </message>
+    <message>
+        <source>Restore cancelled</source>
+        <translation>Wiederherstellen abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>Launch</name>
@@ -1386,6 +1445,26 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <source>DOSBox-X runs at most 11 start-up commands; this launch needs %1. Remove some lines from the game's start-up commands.</source>
         <translation>DOSBox-X führt höchstens 11 Startbefehle aus; dieser Start braucht %1. Entfernen Sie einige Zeilen aus den Startbefehlen des Spiels.</translation>
     </message>
+    <message>
+        <source>The folder for the game's saved games could not be made: %1</source>
+        <translation>Der Ordner für die Spielstände des Spiels konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Show Drive C</source>
+        <translation>Laufwerk C zeigen</translation>
+    </message>
+    <message>
+        <source>On drive C, "%1" sees its folder as it came with what it wrote laid over it. What it wrote (its saved games, the settings of its setup) is kept apart, in its saves folder.</source>
+        <translation>Auf Laufwerk C sieht „%1“ seinen Ordner, wie er kam, mit dem darübergelegt, was es geschrieben hat. Was es schrieb (seine Spielstände, die Einstellungen seines Setups), liegt getrennt in seinem Spielstandordner.</translation>
+    </message>
+    <message>
+        <source>Show the Game's Folder</source>
+        <translation>Ordner des Spiels zeigen</translation>
+    </message>
+    <message>
+        <source>Show What It Wrote</source>
+        <translation>Zeigen, was es schrieb</translation>
+    </message>
 </context>
 <context>
     <name>LibraryActions</name>
@@ -1492,6 +1571,10 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>Add Game from &amp;File…</source>
         <translation>Spiel aus &amp;Datei hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Saved &amp;Games…</source>
+        <translation>&amp;Spielstände …</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +1894,10 @@ schlüssel=wert</translation>
     <message>
         <source>The saved game "%1" has a name that is no text.</source>
         <translation>Der Spielstand „%1“ hat einen Namen, der kein Text ist.</translation>
+    </message>
+    <message>
+        <source>Could not link %1 to %2.</source>
+        <translation>%1 konnte nicht mit %2 verknüpft werden.</translation>
     </message>
 </context>
 <context>
@@ -2133,6 +2220,235 @@ schlüssel=wert</translation>
     </message>
 </context>
 <context>
+    <name>SavedGames</name>
+    <message>
+        <source>There is no Trash to keep the saved games in; they were left as they are.</source>
+        <translation>Es gibt keinen Papierkorb, der die Spielstände aufnehmen könnte; sie bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Nothing to Reset</source>
+        <translation>Nichts zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>"%1" is as it came: it has written nothing.</source>
+        <translation>„%1“ ist, wie es kam: Es hat nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Reset to Original?</source>
+        <translation>Auf den Originalzustand zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Everything "%1" wrote is moved to the Trash: its saved games, the settings its setup program saved, and what its start-up commands changed. The game is then as it came.</source>
+        <translation>Alles, was „%1“ geschrieben hat, kommt in den Papierkorb: seine Spielstände, die Einstellungen, die sein Setup-Programm gespeichert hat, und was seine Startbefehle geändert haben. Das Spiel ist dann, wie es kam.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset Failed</source>
+        <translation>Zurücksetzen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The game %1 is no longer in the library.</source>
+        <translation>Das Spiel %1 ist nicht mehr in der Bibliothek.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGamesDialog</name>
+    <message>
+        <source>Saved Games of %1</source>
+        <translation>Spielstände von %1</translation>
+    </message>
+    <message>
+        <source>File on Drive C</source>
+        <translation>Datei auf Laufwerk C</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Back Up…</source>
+        <translation>Sichern …</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen …</translation>
+    </message>
+    <message>
+        <source>Reset to Original…</source>
+        <translation>Auf Original zurücksetzen …</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Im Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>gelöscht</translation>
+    </message>
+    <message>
+        <source>What "%1" wrote on drive C is kept apart from the game, which stays as it came. Its start-up commands and its setup program write here too.</source>
+        <translation>Was „%1“ auf Laufwerk C geschrieben hat, liegt getrennt vom Spiel, das bleibt, wie es kam. Auch seine Startbefehle und sein Setup-Programm schreiben hierher.</translation>
+    </message>
+    <message>
+        <source>"%1" has written nothing yet: it is as it came.</source>
+        <translation>„%1“ hat noch nichts geschrieben: Es ist, wie es kam.</translation>
+    </message>
+    <message>
+        <source>Back Up Saved Games</source>
+        <translation>Spielstände sichern</translation>
+    </message>
+    <message>
+        <source>Restore Saved Games</source>
+        <translation>Spielstände wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Could Not Show the Saved Games</source>
+        <translation>Spielstände konnten nicht gezeigt werden</translation>
+    </message>
+    <message>
+        <source>No file manager could be started. The saved games are in:
+%1</source>
+        <translation>Es konnte kein Dateimanager gestartet werden. Die Spielstände liegen in:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SavesArchiveJob</name>
+    <message>
+        <source>%1 saved games</source>
+        <translation>%1 Spielstände</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Wiederherstellen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Sicherung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Nothing to Back Up</source>
+        <translation>Nichts zu sichern</translation>
+    </message>
+    <message>
+        <source>The game has written nothing yet.</source>
+        <translation>Das Spiel hat noch nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Datei existiert</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The backup of %1 does not fit. %2</source>
+        <translation>Die Sicherung von %1 passt nicht. %2</translation>
+    </message>
+    <message>
+        <source>Could not prepare %1 for the archive.</source>
+        <translation>%1 konnte nicht für das Archiv vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>zip could not make the backup of %1 (exit status %2).</source>
+        <translation>zip konnte die Sicherung von %1 nicht erstellen (Status %2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Backup Successful</source>
+        <translation>Sicherung erfolgreich</translation>
+    </message>
+    <message>
+        <source>File saved:
+%1</source>
+        <translation>Datei gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>Restore Saved Games?</source>
+        <translation>Spielstände wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The game's saved games are replaced by those of the backup. Its current ones are moved to the Trash.</source>
+        <translation>Die Spielstände des Spiels werden durch die der Sicherung ersetzt. Die jetzigen kommen in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 is not a backup of saved games.</source>
+        <translation>%1 ist keine Sicherung von Spielständen.</translation>
+    </message>
+    <message>
+        <source>The backup holds "%1", which is no saved game.</source>
+        <translation>Die Sicherung enthält „%1“, das kein Spielstand ist.</translation>
+    </message>
+    <message>
+        <source>The backup holds "%1", which would be written outside its folder.</source>
+        <translation>Die Sicherung enthält „%1“, das außerhalb ihres Ordners geschrieben würde.</translation>
+    </message>
+    <message>
+        <source>The saved games do not fit. %1</source>
+        <translation>Die Spielstände passen nicht. %1</translation>
+    </message>
+    <message>
+        <source>unzip could not read the backup (exit status %1).</source>
+        <translation>unzip konnte die Sicherung nicht lesen (Status %1).</translation>
+    </message>
+    <message>
+        <source>The backup holds no saved games.</source>
+        <translation>Die Sicherung enthält keine Spielstände.</translation>
+    </message>
+    <message>
+        <source>The backup holds the link "%1"; saved games are never links.</source>
+        <translation>Die Sicherung enthält die Verknüpfung „%1“; Spielstände sind nie Verknüpfungen.</translation>
+    </message>
+    <message>
+        <source>Saved Games Restored</source>
+        <translation>Spielstände wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>%1 has the saved games of the backup.</source>
+        <translation>%1 hat die Spielstände der Sicherung.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommands</name>
     <message>
         <source>%1: settings must not contain line breaks, tabs or other control characters.</source>
@@ -2325,10 +2641,6 @@ schlüssel=wert</translation>
 </context>
 <context>
     <name>TitleChange</name>
-    <message>
-        <source>Could not move %1 to %2.</source>
-        <translation>%1 konnte nicht nach %2 verschoben werden.</translation>
-    </message>
     <message>
         <source>Rename Not Possible</source>
         <translation>Umbenennen nicht möglich</translation>
