@@ -151,6 +151,8 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles_data()
     // Not even the rename's journal fits: nothing moves.
     QTest::newRow("rename a game on a full disk") << "rename";
     QTest::newRow("rename a game whose folder cannot move (a mount point)") << "rename busy";
+    QTest::newRow("restore saved games larger than the disk") << "restore";
+    QTest::newRow("back up saved games to a full disk") << "backup";
 }
 
 void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
@@ -171,6 +173,14 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         m_home->writeFile(u"Doom.tdl"_s, ZipWriter(members).bytes());
     } else if (operation == u"move") {
         m_home->writeFile(u"src/Doom/BIG.DAT"_s, randomBytes(900000));
+    } else if (operation == u"restore") {
+        m_home->writeFile(u"Library/Application Support/Tandril/.Doom.saves/SAVE.DAT"_s, "mine");
+        m_home->writeFile(u"saves.zip"_s,
+                          ZipWriter({u"tandril-saves="_s,
+                                     u"saves/BIG.DAT="_s + QString::fromLatin1(randomBytes(900000).toHex())})
+                              .bytes());
+    } else if (operation == u"backup") {
+        m_home->writeFile(u"Library/Application Support/Tandril/.Doom.saves/BIG.DAT"_s, randomBytes(500000));
     } else if (operation == u"rename busy") {
         QVERIFY(mountSmallDisk(library + u"/Doom"_s, u"1m"_s));
     } else if (operation.startsWith(u"trash"_s)) {
@@ -211,6 +221,18 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         succeeded = SettingsSaver::save(form, library + u"/Doom.conf"_s, false, m_prompter) ==
                     SettingsSaver::Outcome::Saved;
         QCOMPARE(m_prompter.questions.takeLast().title, u"Rename Failed"_s);
+    } else if (operation == u"restore" || operation == u"backup") {
+        ProcessRunner runner;
+        m_prompter.answers = {0}; // Restore, over the current saved games
+        succeeded =
+            savesJob(m_prompter, runner, library + u"/Doom.conf"_s,
+                     operation == u"restore" ? m_home->path() + u"/saves.zip"_s : library + u"/b.zip"_s,
+                     operation == u"restore");
+        const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+        QCOMPARE(alerts.size(), 1);
+        QVERIFY2(alerts.first().message.contains(u"of free space, but only"_s),
+                 qPrintable(alerts.first().message));
+        m_prompter.questions.clear();
     } else if (operation == u"move") {
         // Half of it fits: the copy fails as a whole, and what it had copied goes.
         const std::optional<QString> error = FileOperations::moveItem(source, library + u"/Doom 2"_s);
@@ -371,6 +393,12 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
         << QStringList{".tandril-rename-U=Tandril rename journal 1\nDoom\nHeretic", "Doom.conf=game",
                        ".Doom.saves/SAVE.DAT=mine"}
         << QStringList{".Doom.saves/SAVE.DAT=mine", "Doom.conf=game"};
+    QTest::newRow("restore of saved games: killed half-way through the swap")
+        << QStringList{u".tandril-swap-U=Tandril swap journal 1\n.Doom.saves\nend\n"_s, "Doom.conf=game",
+                       "..Doom.saves.previous-U/SAVE.DAT=old", "..Doom.saves.incoming-U/SAVE.DAT=new",
+                       "~/files/Other=x"}
+        << QStringList{".Doom.saves/SAVE.DAT=new", "Doom.conf=game", "~/files/.Doom.saves/SAVE.DAT=old",
+                       "~/files/Other=x", "~/info/.Doom.saves.trashinfo"};
     QTest::newRow("import over a game: killed before the old saved games went")
         << QStringList{u".tandril-swap-U=Tandril swap journal 1\nDoom.conf\nDoom\n/.Doom.saves\nend\n"_s,
                        "Doom.conf=new",

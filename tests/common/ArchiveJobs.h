@@ -2,6 +2,7 @@
 
 #include "exchange/ExportJob.h"
 #include "exchange/ImportJob.h"
+#include "exchange/SavesArchiveJob.h"
 #include "library/LibraryLoader.h"
 
 #include <QSignalSpy>
@@ -32,4 +33,15 @@ inline bool importArchive(Prompter& prompter, ProcessRunner& runner, const QStri
     QSignalSpy finished(&job, &ImportJob::finished);
     job.start(archive, ImportJob::Road::Panel);
     return finishJob(job, finished);
+}
+
+// A game's saved games backed up into the archive, or the archive's restored.
+inline bool savesJob(Prompter& prompter, ProcessRunner& runner, const QString& configFile,
+                     const QString& archive, bool restore)
+{
+    SavesArchiveJob job(prompter, runner);
+    QSignalSpy finished(&job, &SavesArchiveJob::finished);
+    const ConfigEntry entry =
+        LibraryLoader::readEntry(configFile).value_or(ConfigEntry{QString(), configFile, std::nullopt});
+    return (restore ? job.restore(entry, archive) : job.backUp(entry, archive)) && finishJob(job, finished);
 }

@@ -289,6 +289,9 @@ void ForeignGamesTest::savesAsDosboxXKeepsThem()
     m_home->writeFile(u"saves/SUB/.DBOVERLAY_DEL_X.TXT"_s, {});
     m_home->writeFile(u"saves/.DBOVERLAY_RMD_SUB"_s, {});
     m_home->writeFile(u"saves/NEWDIR/N.TXT"_s, "n");
+    // A link of the game's out of its folder is no way out of the view either.
+    m_home->writeFile(u"private.txt"_s, "mine");
+    QVERIFY(QFile::link(m_home->path() + u"/private.txt"_s, game + u"/OUT.TXT"_s));
     const QStringList before = contents(game);
     const QString view = m_home->path() + u"/view"_s;
     QCOMPARE(OverlaySaves::linkMergedView(game, m_home->path() + u"/saves"_s, view), std::nullopt);

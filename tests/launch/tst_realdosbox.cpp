@@ -1,3 +1,4 @@
+#include "common/ArchiveJobs.h"
 #include "common/ForeignFixtures.h"
 #include "common/RewrittenTools.h"
 #include "common/Rows.h"
@@ -350,6 +351,16 @@ void RealDosboxTest::savedGamesKeptApart()
     QVERIFY2(restored.exitCode == 0, qPrintable(restored.err));
     QCOMPARE(contents(saves), written);
     QCOMPARE(contents(game), original);
+
+    // Imported over the game, the archive with the saved games is the new original, and the old
+    // saved games go to the Trash with the old game.
+    ScriptedPrompter prompter;
+    prompter.answers = {1}; // Replace
+    ProcessRunner runner;
+    QVERIFY(importArchive(prompter, runner, withSaves));
+    QCOMPARE(contents(game), merged);
+    QVERIFY(!QFileInfo::exists(saves));
+    QCOMPARE(contents(home.path() + u"/.local/share/Trash/files/.Saver.saves.2"_s), written);
 }
 
 QTEST_GUILESS_MAIN(RealDosboxTest)
