@@ -221,14 +221,8 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
 
 void ExportJob::zipped(const ProcessRunner::Result& result)
 {
-    if (isCancelled()) {
-        finish(false, QString(), QString());
+    if (endedAfterTool(result, tr("Export Failed")))
         return;
-    }
-    if (!result.error.isEmpty()) {
-        finish(false, tr("Export Failed"), ArchiveFormat::startFailure(result.program, result.error));
-        return;
-    }
     if (result.exitCode != 0) {
         finish(
             false, tr("Export Failed"),
@@ -249,28 +243,21 @@ void ExportJob::zipped(const ProcessRunner::Result& result)
             return;
         }
     }
-    auto error = std::make_shared<std::optional<QString>>();
-    BackgroundTask::start(
-        this,
-        [error, from = m_stagedArchive, to = m_archivePath, cancel = sharedCancelFlag()] {
-            *error = FileOperations::moveFileReplacing(from, to, cancel.get());
-        },
-        [this, error] {
-            if (*error && isCancelled())
-                finish(false, QString(), QString());
-            else if (*error)
-                finish(false, tr("Export Failed"),
-                       tr("%1 could not be written: %2").arg(m_archivePath, **error));
-            else {
-                UserDefaults().setLastExportFolder(QFileInfo(m_archivePath).absolutePath());
-                QString message = tr("File saved:\n%1").arg(m_archivePath);
-                if (!m_leftOut.isEmpty())
-                    message += QStringLiteral("\n\n") +
-                               tr("Left out, as links to files outside the game folder:\n%1")
-                                   .arg(m_leftOut.join(u'\n'));
-                finish(true, tr("Export Successful"), message);
-            }
-        });
+    moveArchiveInBackground(m_stagedArchive, m_archivePath, [this](const std::optional<QString>& error) {
+        if (error && isCancelled())
+            finish(false, QString(), QString());
+        else if (error)
+            finish(false, tr("Export Failed"), tr("%1 could not be written: %2").arg(m_archivePath, *error));
+        else {
+            UserDefaults().setLastExportFolder(QFileInfo(m_archivePath).absolutePath());
+            QString message = tr("File saved:\n%1").arg(m_archivePath);
+            if (!m_leftOut.isEmpty())
+                message +=
+                    QStringLiteral("\n\n") +
+                    tr("Left out, as links to files outside the game folder:\n%1").arg(m_leftOut.join(u'\n'));
+            finish(true, tr("Export Successful"), message);
+        }
+    });
 }
 
 void ExportJob::finish(bool success, const QString& title, const QString& message)

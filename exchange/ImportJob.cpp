@@ -176,14 +176,8 @@ void ImportJob::unpack()
 
 void ImportJob::unpacked(const ProcessRunner::Result& result)
 {
-    if (isCancelled()) {
-        end(false);
+    if (endedAfterTool(result, tr("Import Failed")))
         return;
-    }
-    if (!result.error.isEmpty()) {
-        fail(ArchiveFormat::startFailure(result.program, result.error));
-        return;
-    }
     if (result.exitCode != 0) {
         fail(tr("Could not extract TDL file."));
         return;

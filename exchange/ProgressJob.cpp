@@ -1,5 +1,6 @@
 #include "exchange/ProgressJob.h"
 
+#include "exchange/ArchiveFormat.h"
 #include "platform/BackgroundTask.h"
 #include "platform/Prompter.h"
 #include "platform/StagingFolder.h"
@@ -46,6 +47,31 @@ void ProgressJob::failWith(const QString& title, const QString& message)
 {
     m_prompter.showAlert(title, message);
     end(false);
+}
+
+bool ProgressJob::endedAfterTool(const ProcessRunner::Result& result, const QString& failureTitle)
+{
+    if (isCancelled()) {
+        end(false);
+        return true;
+    }
+    if (!result.error.isEmpty()) {
+        failWith(failureTitle, ArchiveFormat::startFailure(result.program, result.error));
+        return true;
+    }
+    return false;
+}
+
+void ProgressJob::moveArchiveInBackground(const QString& staged, const QString& destination,
+                                          std::function<void(const std::optional<QString>&)> done)
+{
+    auto error = std::make_shared<std::optional<QString>>();
+    BackgroundTask::start(
+        this,
+        [error, staged, destination, cancel = m_cancel] {
+            *error = FileOperations::moveFileReplacing(staged, destination, cancel.get());
+        },
+        [error, done = std::move(done)] { done(*error); });
 }
 
 void ProgressJob::installInBackground(const QString& stagedConfig, const QString& stagedFolder,

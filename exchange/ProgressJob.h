@@ -57,6 +57,13 @@ protected:
                              const Installation::Destinations& destinations, bool mayReplace,
                              std::function<void(const std::optional<QString>&)> done,
                              const QString& stagedSaves = {});
+    // After an archive tool: true when the job ended there, for a Cancel or a tool that could not
+    // start (said under the title, with the package to install).
+    bool endedAfterTool(const ProcessRunner::Result& result, const QString& failureTitle);
+    // Moves a staged archive to where the user chose, on a worker thread, the old file replaced
+    // only by a whole new one; done gets the failure (a Cancel with isCancelled() set).
+    void moveArchiveInBackground(const QString& staged, const QString& destination,
+                                 std::function<void(const std::optional<QString>&)> done);
     // Busy signals only on a change.
     void setBusy(bool busy);
     // Ends the job: the staging folder goes, "cancelled" is said for a Cancel, then finished().

@@ -110,34 +110,22 @@ bool SavesArchiveJob::backUp(const ConfigEntry& entry, const QString& archivePat
 
 void SavesArchiveJob::zipped(const ProcessRunner::Result& result)
 {
-    if (isCancelled()) {
-        end(false);
+    if (endedAfterTool(result, tr("Backup Failed")))
         return;
-    }
-    if (!result.error.isEmpty()) {
-        fail(ArchiveFormat::startFailure(result.program, result.error));
-        return;
-    }
     if (result.exitCode != 0) {
         fail(tr("zip could not make the backup of %1 (exit status %2).").arg(m_subject).arg(result.exitCode));
         return;
     }
-    auto error = std::make_shared<std::optional<QString>>();
-    BackgroundTask::start(
-        this,
-        [error, from = m_stagedArchive, to = m_archivePath, cancel = sharedCancelFlag()] {
-            *error = FileOperations::moveFileReplacing(from, to, cancel.get());
-        },
-        [this, error] {
-            if (*error && isCancelled()) {
-                end(false);
-            } else if (*error) {
-                fail(tr("%1 could not be written: %2").arg(m_archivePath, **error));
-            } else {
-                m_prompter.showSuccess(tr("Backup Successful"), tr("File saved:\n%1").arg(m_archivePath));
-                end(true);
-            }
-        });
+    moveArchiveInBackground(m_stagedArchive, m_archivePath, [this](const std::optional<QString>& error) {
+        if (error && isCancelled()) {
+            end(false);
+        } else if (error) {
+            fail(tr("%1 could not be written: %2").arg(m_archivePath, *error));
+        } else {
+            m_prompter.showSuccess(tr("Backup Successful"), tr("File saved:\n%1").arg(m_archivePath));
+            end(true);
+        }
+    });
 }
 
 bool SavesArchiveJob::restore(const ConfigEntry& entry, const QString& archivePath)
@@ -206,14 +194,8 @@ void SavesArchiveJob::listed(const ProcessRunner::Result& result)
 
 void SavesArchiveJob::unpacked(const ProcessRunner::Result& result)
 {
-    if (isCancelled()) {
-        end(false);
+    if (endedAfterTool(result, tr("Restore Failed")))
         return;
-    }
-    if (!result.error.isEmpty()) {
-        fail(ArchiveFormat::startFailure(result.program, result.error));
-        return;
-    }
     const QString saves = m_staging->filePath(ArchiveFormat::SavesMember);
     if (result.exitCode != 0) {
         fail(tr("unzip could not read the backup (exit status %1).").arg(result.exitCode));

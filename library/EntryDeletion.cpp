@@ -2,19 +2,18 @@
 
 #include "library/HostAccess.h"
 #include "library/ItemSwap.h"
+#include "library/Journal.h"
 #include "library/LibraryLayout.h"
 #include "library/LibraryLock.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
 #include "platform/Paths.h"
 #include "platform/Prompter.h"
-#include "platform/TextFile.h"
 #include "platform/Trash.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace EntryDeletion {
 
@@ -77,13 +76,13 @@ const QString TrashJournalHeader = QStringLiteral("Tandril trash journal 1");
 Outcome moveToTrash(const QString& configFile, const QString& gameFolder, const QStringList& folders,
                     QString* error)
 {
-    const QString journal = QFileInfo(configFile).dir().filePath(TrashJournalPrefix + Paths::newUuidName());
-    if (const std::optional<QString> failed = TextFile::writeUtf8Atomically(
-            journal,
-            TrashJournalHeader + u'\n' + QFileInfo(gameFolder).fileName() + QStringLiteral("\nend\n"))) {
-        *error = *failed;
+    const Journal::Written written = Journal::write(QFileInfo(configFile).absolutePath(), TrashJournalPrefix,
+                                                    TrashJournalHeader, {QFileInfo(gameFolder).fileName()});
+    if (written.error) {
+        *error = *written.error;
         return Outcome::Failed;
     }
+    const QString& journal = written.path;
     QList<Trash::Moved> moved;
     const auto putBack = [&] {
         for (qsizetype i = 0; i < moved.size(); ++i)
@@ -188,21 +187,14 @@ std::optional<QString> discard(const QString& configFile)
 
 void finishInterruptedDeletes(const QString& library)
 {
-    static const QRegularExpression journalName(u'^' + QRegularExpression::escape(TrashJournalPrefix) +
-                                                QStringLiteral("[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"));
-    const QDir folder(library);
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!journalName.match(name).hasMatch())
-            continue;
-        const TextFile::ReadResult read = TextFile::readUtf8(folder.filePath(name));
-        const QStringList lines = read.text.split(u'\n', Qt::SkipEmptyParts);
-        const bool whole = read.ok() && lines.size() == 3 && lines.first() == TrashJournalHeader &&
-                           lines.last() == u"end" && isRemovableGameFolder(lines.at(1)) &&
-                           !lines.at(1).startsWith(u'.');
-        if (whole) {
+    Journal::finishEach(
+        library, TrashJournalPrefix, TrashJournalHeader, [&](const std::optional<QStringList>& lines) {
+            if (!lines || lines->size() != 1 || !isRemovableGameFolder(lines->first()) ||
+                lines->first().startsWith(u'.'))
+                return;
             // The user asked for the game to go: what is still in the library follows the rest.
-            const QString gameFolder = folder.filePath(lines.at(1));
-            const QString saves = LibraryLayout::savesFolder(library, lines.at(1));
+            const QString gameFolder = QDir(library).filePath(lines->first());
+            const QString saves = LibraryLayout::savesFolder(library, lines->first());
             const QString configFile = gameFolder + QStringLiteral(".conf");
             for (const QString& item : {gameFolder, saves, configFile}) {
                 if (FileOperations::itemExists(item) && Trash::moveToTrash(item).error)
@@ -210,9 +202,7 @@ void finishInterruptedDeletes(const QString& library)
             }
             Trash::removeOrphanRecords({gameFolder, saves, configFile});
             logLine(QStringLiteral("🔄 Finished moving to the Trash: ") + gameFolder);
-        }
-        QFile::remove(folder.filePath(name));
-    }
+        });
 }
 
 } // namespace EntryDeletion

@@ -1,15 +1,13 @@
 #include "library/GameRename.h"
 
+#include "library/Journal.h"
 #include "library/LibraryLayout.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
-#include "platform/Paths.h"
-#include "platform/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 namespace GameRename {
 
@@ -43,10 +41,11 @@ bool isTaken(const QString& library, const QString& baseName)
 
 std::optional<QString> rename(const QString& library, const QString& oldName, const QString& newName)
 {
-    const QString journal = QDir(library).filePath(JournalPrefix + Paths::newUuidName());
-    if (const std::optional<QString> error = TextFile::writeUtf8Atomically(
-            journal, JournalHeader + u'\n' + oldName + u'\n' + newName + QStringLiteral("\nend\n")))
-        return error;
+    const Journal::Written written =
+        Journal::write(library, JournalPrefix, JournalHeader, {oldName, newName});
+    if (written.error)
+        return written.error;
+    const QString& journal = written.path;
     const QStringList from = itemsOf(library, oldName);
     const QStringList to = itemsOf(library, newName);
     for (qsizetype i = 0; i < from.size(); ++i) {
@@ -67,27 +66,18 @@ std::optional<QString> rename(const QString& library, const QString& oldName, co
 
 void finishInterrupted(const QString& library)
 {
-    static const QRegularExpression journalName(u'^' + QRegularExpression::escape(JournalPrefix) +
-                                                QStringLiteral("[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"));
-    const QDir folder(library);
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!journalName.match(name).hasMatch())
-            continue;
-        const TextFile::ReadResult read = TextFile::readUtf8(folder.filePath(name));
-        const QStringList lines = read.text.split(u'\n', Qt::SkipEmptyParts);
-        if (read.ok() && lines.size() == 4 && lines.first() == JournalHeader && lines.last() == u"end" &&
-            isBaseName(lines.at(1)) && isBaseName(lines.at(2))) {
-            // The rename was begun with the new name free: what still has the old name follows.
-            const QStringList from = itemsOf(library, lines.at(1));
-            const QStringList to = itemsOf(library, lines.at(2));
-            for (qsizetype i = 0; i < from.size(); ++i) {
-                if (FileOperations::itemExists(from.at(i)) && !FileOperations::itemExists(to.at(i)) &&
-                    QDir().rename(from.at(i), to.at(i)))
-                    logLine(QStringLiteral("🔄 Finished renaming ") + from.at(i));
-            }
+    Journal::finishEach(library, JournalPrefix, JournalHeader, [&](const std::optional<QStringList>& lines) {
+        if (!lines || lines->size() != 2 || !isBaseName(lines->at(0)) || !isBaseName(lines->at(1)))
+            return;
+        // The rename was begun with the new name free: what still has the old name follows.
+        const QStringList from = itemsOf(library, lines->at(0));
+        const QStringList to = itemsOf(library, lines->at(1));
+        for (qsizetype i = 0; i < from.size(); ++i) {
+            if (FileOperations::itemExists(from.at(i)) && !FileOperations::itemExists(to.at(i)) &&
+                QDir().rename(from.at(i), to.at(i)))
+                logLine(QStringLiteral("🔄 Finished renaming ") + from.at(i));
         }
-        QFile::remove(folder.filePath(name));
-    }
+    });
 }
 
 } // namespace GameRename
