@@ -105,25 +105,8 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry, const QString& ar
                                   : archivePath)
                         .absoluteFilePath();
     // Said at once, before any work: there is nowhere to put the archive.
-    const QString folder = QFileInfo(m_archivePath).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        m_prompter.showAlert(tr("Export Failed"), tr("The folder %1 does not exist.").arg(folder));
+    if (!mayWriteArchive(m_archivePath, tr("Export Failed")))
         return false;
-    }
-    if (QFileInfo(m_archivePath).isDir()) {
-        m_prompter.showAlert(tr("Export Failed"), tr("%1 is a folder.").arg(m_archivePath));
-        return false;
-    }
-
-    if (FileOperations::itemExists(m_archivePath)) {
-        const int answer =
-            m_prompter.ask({tr("File exists"),
-                            tr("%1 already exists. Do you want to replace it?").arg(m_archivePath),
-                            Prompter::Style::Warning,
-                            {tr("Overwrite"), tr("Cancel")}});
-        if (answer != 0)
-            return false; // the old archive is replaced only once the new one is complete
-    }
 
     m_withSaves = false;
     if (saves != Saves::Leave &&

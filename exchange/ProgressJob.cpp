@@ -5,6 +5,7 @@
 #include "platform/Prompter.h"
 #include "platform/StagingFolder.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QStorageInfo>
@@ -47,6 +48,24 @@ void ProgressJob::failWith(const QString& title, const QString& message)
 {
     m_prompter.showAlert(title, message);
     end(false);
+}
+
+bool ProgressJob::mayWriteArchive(const QString& archivePath, const QString& failureTitle)
+{
+    const QString folder = QFileInfo(archivePath).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        m_prompter.showAlert(failureTitle, tr("The folder %1 does not exist.").arg(folder));
+        return false;
+    }
+    if (QFileInfo(archivePath).isDir()) {
+        m_prompter.showAlert(failureTitle, tr("%1 is a folder.").arg(archivePath));
+        return false;
+    }
+    return !FileOperations::itemExists(archivePath) ||
+           m_prompter.ask({tr("File exists"),
+                           tr("%1 already exists. Do you want to replace it?").arg(archivePath),
+                           Prompter::Style::Warning,
+                           {tr("Overwrite"), tr("Cancel")}}) == 0;
 }
 
 bool ProgressJob::endedAfterTool(const ProcessRunner::Result& result, const QString& failureTitle)

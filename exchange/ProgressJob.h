@@ -57,6 +57,10 @@ protected:
                              const Installation::Destinations& destinations, bool mayReplace,
                              std::function<void(const std::optional<QString>&)> done,
                              const QString& stagedSaves = {});
+    // Whether an archive may be written at the path: its folder is there, it names no folder,
+    // and the user agreed to replace a file of that name; a refusal is said under the title. An
+    // old file is replaced only once the new one is complete.
+    bool mayWriteArchive(const QString& archivePath, const QString& failureTitle);
     // After an archive tool: true when the job ended there, for a Cancel or a tool that could not
     // start (said under the title, with the package to install).
     bool endedAfterTool(const ProcessRunner::Result& result, const QString& failureTitle);

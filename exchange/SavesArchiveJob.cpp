@@ -66,20 +66,7 @@ bool SavesArchiveJob::backUp(const ConfigEntry& entry, const QString& archivePat
         m_prompter.showAlert(tr("Nothing to Back Up"), tr("The game has written nothing yet."));
         return false;
     }
-    const QString folder = QFileInfo(archivePath).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        m_prompter.showAlert(tr("Backup Failed"), tr("The folder %1 does not exist.").arg(folder));
-        return false;
-    }
-    if (QFileInfo(archivePath).isDir()) {
-        m_prompter.showAlert(tr("Backup Failed"), tr("%1 is a folder.").arg(archivePath));
-        return false;
-    }
-    if (FileOperations::itemExists(archivePath) &&
-        m_prompter.ask({tr("File exists"),
-                        tr("%1 already exists. Do you want to replace it?").arg(archivePath),
-                        Prompter::Style::Warning,
-                        {tr("Overwrite"), tr("Cancel")}}) != 0)
+    if (!mayWriteArchive(archivePath, tr("Backup Failed")))
         return false;
     m_restoring = false;
     if (!begin(entry, archivePath))

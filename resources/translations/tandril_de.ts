@@ -641,14 +641,6 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
         <translation>Bitte wählen Sie ein Spiel zum Exportieren.</translation>
     </message>
     <message>
-        <source>File exists</source>
-        <translation>Datei existiert</translation>
-    </message>
-    <message>
-        <source>Overwrite</source>
-        <translation>Überschreiben</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -683,18 +675,6 @@ Bitte installieren Sie es, damit Tandril richtig funktioniert.</translation>
     <message>
         <source>%1 changed while it was being exported. Please export it again.</source>
         <translation>%1 wurde während des Exports geändert. Bitte exportieren Sie es noch einmal.</translation>
-    </message>
-    <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>Der Ordner %1 existiert nicht.</translation>
-    </message>
-    <message>
-        <source>%1 is a folder.</source>
-        <translation>%1 ist ein Ordner.</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>zip could not make the archive of %1 (exit status %2).</source>
@@ -2173,6 +2153,30 @@ schlüssel=wert</translation>
         <source>It needs %1 of free space, but only %2 is free on %3.</source>
         <translation>Es werden %1 freier Speicherplatz benötigt, auf %3 sind aber nur %2 frei.</translation>
     </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Datei existiert</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>Prompter</name>
@@ -2344,26 +2348,6 @@ schlüssel=wert</translation>
     <message>
         <source>The game has written nothing yet.</source>
         <translation>Das Spiel hat noch nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>Der Ordner %1 existiert nicht.</translation>
-    </message>
-    <message>
-        <source>%1 is a folder.</source>
-        <translation>%1 ist ein Ordner.</translation>
-    </message>
-    <message>
-        <source>File exists</source>
-        <translation>Datei existiert</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
-    </message>
-    <message>
-        <source>Overwrite</source>
-        <translation>Überschreiben</translation>
     </message>
     <message>
         <source>Cancel</source>
