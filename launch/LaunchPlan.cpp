@@ -154,7 +154,9 @@ planLaunch(LaunchMode mode, const std::optional<ConfigEntry>& entry, const QStri
                               "Settings, choose its program under Game, save, and press Play again.")
                     .arg(entry->title.isEmpty() ? QFileInfo(entry->filePath).completeBaseName()
                                                 : entry->title)};
-        if (DosCommands::programPresence(gameFolder, gameExe) == DosCommands::Presence::Missing)
+        // A program the game installed on drive C lives in its saves folder.
+        if (DosCommands::programPresence(gameFolder, gameExe) == DosCommands::Presence::Missing &&
+            DosCommands::programPresence(overlays.driveC, gameExe) != DosCommands::Presence::There)
             return LaunchRefusal{
                 QCoreApplication::translate("Launch", "Game Program Not Found"),
                 QCoreApplication::translate(

@@ -18,9 +18,17 @@ std::optional<QString> setGameProgram(const QString& configFile, const QString& 
 {
     const QString gameFolder = LibraryLayout::gameFolderOfConfigFile(Paths::libraryFolder(), configFile);
     const QString chosen = QFileInfo(chosenPath).absoluteFilePath();
-    const QString relative = QDir(gameFolder).relativeFilePath(chosen);
-    if (!QFileInfo(chosen).isFile() || relative.startsWith(QStringLiteral("../")) || relative == u".." ||
-        QDir::isAbsolutePath(relative))
+    // Drive C: the game's folder, or what the game wrote over it (a program it installed).
+    const auto below = [&chosen](const QString& folder) {
+        const QString relative = QDir(folder).relativeFilePath(chosen);
+        const bool inside = !relative.startsWith(QStringLiteral("../")) && relative != u".." &&
+                            !QDir::isAbsolutePath(relative);
+        return inside ? relative : QString();
+    };
+    QString relative = below(gameFolder);
+    if (relative.isEmpty())
+        relative = below(LibraryLayout::savesFolderOfConfigFile(Paths::libraryFolder(), configFile));
+    if (!QFileInfo(chosen).isFile() || relative.isEmpty())
         return QCoreApplication::translate("ProgramChoice",
                                            "The game's program must be a file in its folder, drive C: %1")
             .arg(gameFolder);

@@ -290,9 +290,11 @@ void MainWindowTest::buttonStates()
 void MainWindowTest::gameWithoutProgramGetsOne()
 {
     // A game added by its title only: Play says why it is greyed out, and its program can be
-    // chosen from the window, only from the game's own folder (drive C).
+    // chosen from the window, only from the game's drive C: its folder or what it wrote over it
+    // (a program it installed).
     const QString conf = m_home->writeConfig(u"Keen"_s, "[tandril]\ngame_title=Keen\ngame_exe=\n");
-    const QString inside = m_home->writeFile(u"Library/Application Support/Tandril/Keen/GAME/RUN.COM"_s, "x");
+    const QString inside =
+        m_home->writeFile(u"Library/Application Support/Tandril/.Keen.saves/GAME/RUN.COM"_s, "x");
     const auto window = makeWindow();
     select(*window, {0});
     QVERIFY(!child(*window, "launchGameButton")->isEnabled());

@@ -184,6 +184,8 @@ void LauncherTest::refusals_data()
         "Choose it again in the game's Settings.");
     row("found in another letter case, as DOS finds it", LaunchMode::Game, "game_exe=c:/sub/START.EXE\n", "-",
         "");
+    row("a program the game installed, in its saves", LaunchMode::Game, "game_exe=C:\\INSTALL\\PLAY.EXE\n",
+        "-", "");
     row("a short name is not looked at", LaunchMode::Game, "game_exe=C:\\SUBFOL~1\\X.EXE\n", "-", "");
     row("another drive is not looked at", LaunchMode::Game, "game_exe=D:\\X.EXE\n", "-", "");
 }
@@ -200,6 +202,7 @@ void LauncherTest::refusals()
     const std::optional<ConfigEntry> entry =
         config == "-" ? std::nullopt : std::optional<ConfigEntry>(ConfigEntry{u"G"_s, conf, setup});
     home.writeFile(u"Library/Application Support/Tandril/Game/Sub/Start.Exe"_s, "MZ");
+    home.writeFile(u"Library/Application Support/Tandril/.Game.saves/INSTALL/PLAY.EXE"_s, "MZ");
     const auto plan = planLaunch(LaunchMode(mode), entry, home.libraryFolder(), German);
     if (alert.isEmpty()) {
         QVERIFY(std::holds_alternative<QStringList>(plan));
