@@ -133,12 +133,14 @@ void EntriesTest::deletion_data()
     // answer to the question, and then what is in the Trash and in the library (joined by "|").
     textColumns({"mode", "answer", "trash", "library"});
     const char* others = "ACDC 2/|ACDC 2/G.EXE|mt32/|mt32/A.ROM";
-    textRow("to the Trash, the configuration and the folder named after its file", "trash", "0",
-            "ACDC.conf|ACDC/|ACDC/FLOPPIES/|ACDC/FLOPPIES/A.IMA", others);
+    textRow("to the Trash, the configuration, the folder and the saved games named after its file", "trash",
+            "0", ".ACDC.saves/|.ACDC.saves/SAVE.DAT|ACDC.conf|ACDC/|ACDC/FLOPPIES/|ACDC/FLOPPIES/A.IMA",
+            others);
     textRow("no Trash", "no trash", "0", "", others);
     textRow("permanent although there is a Trash", "permanent", "0", "", others);
     textRow("Cancel", "trash", "1", "",
-            u"ACDC 2/|ACDC 2/G.EXE|ACDC.conf|ACDC/|ACDC/FLOPPIES/|ACDC/FLOPPIES/A.IMA|mt32/|mt32/A.ROM"_s);
+            u".ACDC.saves/|.ACDC.saves/SAVE.DAT|ACDC 2/|ACDC 2/G.EXE|ACDC.conf|ACDC/|ACDC/FLOPPIES/|"
+            "ACDC/FLOPPIES/A.IMA|mt32/|mt32/A.ROM"_s);
 }
 
 void EntriesTest::deletion()
@@ -150,6 +152,7 @@ void EntriesTest::deletion()
         QDir().mkpath(dataHome);
     const QString configFile = home.writeConfig(u"ACDC"_s, "game_title=AC/DC\n");
     home.writeFile(u"Library/Application Support/Tandril/ACDC/FLOPPIES/A.IMA"_s, "x");
+    home.writeFile(u"Library/Application Support/Tandril/.ACDC.saves/SAVE.DAT"_s, "mine");
     home.writeFile(u"Library/Application Support/Tandril/ACDC 2/G.EXE"_s, "MZ");
     home.writeFile(u"Library/Application Support/Tandril/mt32/A.ROM"_s, "r");
     ScriptedPrompter prompter;

@@ -210,8 +210,10 @@ void SavingTest::rename()
     const QString library = home.libraryFolder();
     if (previous != u"-")
         home.writeConfig(u"Doom"_s, "game_title=" + previous.toUtf8() + "\n");
-    if (withFolder)
+    if (withFolder) {
         home.writeFile(u"Library/Application Support/Tandril/Doom/FLOPPIES/A.IMA"_s, "x");
+        home.writeFile(u"Library/Application Support/Tandril/.Doom.saves/SAVE.DAT"_s, "mine");
+    }
     ScriptedPrompter prompter;
     QSignalSpy updated(&ConfigNotifier::instance(), &ConfigNotifier::tandrilConfigUpdated);
     GameForm form = emptyForm();
@@ -228,6 +230,9 @@ void SavingTest::rename()
     QCOMPARE(QDir(library).entryList({u"*.conf"_s}), QStringList{fileAfter + u".conf"_s});
     QCOMPARE(LibraryLoader::readEntry(library + u'/' + fileAfter + u".conf"_s)->title, title.trimmed());
     QCOMPARE(QFile::exists(library + u'/' + fileAfter + u"/FLOPPIES/A.IMA"_s), withFolder);
+    // The saved games go with their game, and no journal stays behind.
+    QCOMPARE(readFile(library + u"/."_s + fileAfter + u".saves/SAVE.DAT"_s), withFolder ? "mine" : "");
+    QCOMPARE(QDir(library).entryList({u".tandril-*"_s}, QDir::Hidden | QDir::Files), QStringList());
     QCOMPARE(QFileInfo::exists(library + u"/Doom"_s), fileAfter == u"Doom");
     QCOMPARE(PlayRecord::of(library + u'/' + fileAfter + u".conf"_s).seconds, previous == u"-" ? 0 : 3600);
     // A run that was started before the rename ends after it: its time goes to the game's new name.
