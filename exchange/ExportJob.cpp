@@ -109,8 +109,8 @@ bool ExportJob::start(const std::optional<ConfigEntry>& entry, const QString& ar
         return false;
 
     m_withSaves = false;
-    if (saves != Saves::Leave &&
-        SavedGames::exist(LibraryLayout::savesFolder(Paths::libraryFolder(), m_baseName))) {
+    m_savesFolder = LibraryLayout::savesFolder(Paths::libraryFolder(), m_baseName);
+    if (saves != Saves::Leave && SavedGames::exist(m_savesFolder)) {
         if (saves == Saves::Include) {
             m_withSaves = true;
         } else {
@@ -150,9 +150,8 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
         return tr("The game folder %1 does not exist.").arg(gameFolder);
     // Known before zip starts: how many items it will report, and whether the archive can fit.
     FolderScan size = scan(gameFolder, entry.filePath);
-    const QString saves = LibraryLayout::savesFolder(Paths::libraryFolder(), m_baseName);
     if (m_withSaves) {
-        const FolderScan written = scan(saves, QString());
+        const FolderScan written = scan(m_savesFolder, QString());
         size.bytes += written.bytes;
         size.items += written.items;
         size.fingerprint += written.fingerprint;
@@ -174,7 +173,7 @@ std::optional<QString> ExportJob::stage(const ConfigEntry& entry)
     if (m_withSaves) {
         // Drive C as the game sees it, of links: zip follows them, and no file is copied.
         if (const std::optional<QString> error =
-                OverlaySaves::linkMergedView(gameFolder, saves, m_staging->filePath(m_baseName)))
+                OverlaySaves::linkMergedView(gameFolder, m_savesFolder, m_staging->filePath(m_baseName)))
             return tr("Could not prepare %1 for the archive: %2").arg(gameFolder, *error);
     } else if (!QFile::link(gameFolder, m_staging->filePath(m_baseName))) {
         return tr("Could not prepare %1 for the archive.").arg(gameFolder);
@@ -218,8 +217,7 @@ void ExportJob::zipped(const ProcessRunner::Result& result)
         const QString gameFolder = LibraryLayout::gameFolder(Paths::libraryFolder(), m_baseName);
         QByteArray now = scan(gameFolder, m_configFile).fingerprint;
         if (m_withSaves)
-            now +=
-                scan(LibraryLayout::savesFolder(Paths::libraryFolder(), m_baseName), QString()).fingerprint;
+            now += scan(m_savesFolder, QString()).fingerprint;
         if (lock.failure() || now != m_fingerprint) {
             finish(false, tr("Export Failed"),
                    tr("%1 changed while it was being exported. Please export it again.").arg(m_subject));

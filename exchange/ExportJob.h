@@ -43,6 +43,7 @@ private:
     QString m_configFile;
     QByteArray m_fingerprint; // the game as it was read when the export began
     bool m_withSaves = false;
+    QString m_savesFolder;
     QStringList m_leftOut; // links out of the game folder, not packed
     QString m_stagedArchive;
     QString m_archivePath;

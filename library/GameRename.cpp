@@ -23,11 +23,6 @@ QStringList itemsOf(const QString& library, const QString& baseName)
             LibraryLayout::savesFolder(library, baseName)};
 }
 
-bool isBaseName(const QString& name)
-{
-    return !name.isEmpty() && !name.startsWith(u'.') && !name.contains(u'/');
-}
-
 } // namespace
 
 bool isTaken(const QString& library, const QString& baseName)
@@ -67,7 +62,8 @@ std::optional<QString> rename(const QString& library, const QString& oldName, co
 void finishInterrupted(const QString& library)
 {
     Journal::finishEach(library, JournalPrefix, JournalHeader, [&](const std::optional<QStringList>& lines) {
-        if (!lines || lines->size() != 2 || !isBaseName(lines->at(0)) || !isBaseName(lines->at(1)))
+        if (!lines || lines->size() != 2 || !LibraryLayout::isPlainName(lines->at(0)) ||
+            !LibraryLayout::isPlainName(lines->at(1)))
             return;
         // The rename was begun with the new name free: what still has the old name follows.
         const QStringList from = itemsOf(library, lines->at(0));

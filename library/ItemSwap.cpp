@@ -1,5 +1,6 @@
 #include "library/ItemSwap.h"
 
+#include "library/Journal.h"
 #include "library/LibraryLayout.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileOperations.h"
@@ -82,7 +83,6 @@ std::optional<QString> replace(const QList<Item>& items, const FileOperations::C
         return std::nullopt;
     const QString uuid = Paths::newUuidName();
     const QString folder = QFileInfo(items.first().destination).absolutePath();
-    const QString journal = QDir(folder).filePath(JournalPrefix + uuid);
 
     // 1. The new items beside their destinations, each complete before it gets its name.
     QList<Swap> swaps;
@@ -110,11 +110,12 @@ std::optional<QString> replace(const QList<Item>& items, const FileOperations::C
     for (const Swap& swap : std::as_const(swaps))
         names.append((swap.incoming.isEmpty() ? RemovalMark : QString()) +
                      QFileInfo(swap.destination).fileName());
-    const QString journalText = JournalHeader + u'\n' + names.join(u'\n') + u'\n' + JournalEnd + u'\n';
-    if (std::optional<QString> error = TextFile::writeUtf8Atomically(journal, journalText)) {
+    const Journal::Written written = Journal::write(folder, JournalPrefix, JournalHeader, names, uuid);
+    if (written.error) {
         rollBack(swaps);
-        return error;
+        return written.error;
     }
+    const QString& journal = written.path;
 
     // 3. The old items step aside, the new ones take their names.
     for (Swap& swap : swaps) {
@@ -155,20 +156,14 @@ SetAside setAsideForDeletion(const QString& folder)
 
 namespace {
 
-// A game's own item: its name begins with no dot and names nothing below the folder.
-bool isPlainName(const QString& name)
-{
-    return !name.isEmpty() && !name.startsWith(u'.') && !name.contains(u'/') && name != u"..";
-}
-
 // The base name of the game a library item belongs to: its folder, its saves folder, or its
 // configuration file; empty for any other name.
 QString gameOfItem(const QString& name)
 {
     const QString ofSaves = LibraryLayout::baseNameOfSavesName(name);
-    if (isPlainName(ofSaves))
+    if (LibraryLayout::isPlainName(ofSaves))
         return ofSaves;
-    if (!isPlainName(name))
+    if (!LibraryLayout::isPlainName(name))
         return {};
     return name.endsWith(QStringLiteral(".conf")) ? name.chopped(5) : name;
 }
@@ -187,7 +182,7 @@ QStringList listedItems(const QDir& folder)
          folder.entryList({QStringLiteral("*.conf")}, QDir::Files | QDir::Hidden | QDir::System)) {
         items.append(name);
         items.append(name.chopped(5));
-        items.append(QFileInfo(LibraryLayout::savesFolder(QString(), name.chopped(5))).fileName());
+        items.append(LibraryLayout::savesFolderName(name.chopped(5)));
     }
     return items;
 }

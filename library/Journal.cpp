@@ -13,9 +13,10 @@ namespace {
 const QString End = QStringLiteral("end");
 }
 
-Written write(const QString& folder, const QString& prefix, const QString& header, const QStringList& lines)
+Written write(const QString& folder, const QString& prefix, const QString& header, const QStringList& lines,
+              const QString& uuid)
 {
-    const QString path = QDir(folder).filePath(prefix + Paths::newUuidName());
+    const QString path = QDir(folder).filePath(prefix + (uuid.isEmpty() ? Paths::newUuidName() : uuid));
     const QString text =
         header + u'\n' + (lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n') + End + u'\n';
     return {path, TextFile::writeUtf8Atomically(path, text)};

@@ -15,8 +15,10 @@ struct Written
     std::optional<QString> error;
 };
 
-// Writes a journal into the folder, whole or not at all.
-Written write(const QString& folder, const QString& prefix, const QString& header, const QStringList& lines);
+// Writes a journal into the folder, whole or not at all; uuid: the one its name ends in (empty: a
+// new one).
+Written write(const QString& folder, const QString& prefix, const QString& header, const QStringList& lines,
+              const QString& uuid = {});
 
 // Hands each journal of that kind in the folder to finish (its lines between the header and
 // "end", or nothing when it was not written whole), then removes it.

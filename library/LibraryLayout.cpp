@@ -59,6 +59,11 @@ QString mt32Folder(const QString& libraryFolder)
     return libraryFolder + u'/' + Mt32FolderName;
 }
 
+bool isPlainName(const QString& name)
+{
+    return !name.isEmpty() && !name.startsWith(u'.') && !name.contains(u'/');
+}
+
 QString gameFolderOfConfigFile(const QString& libraryFolder, const QString& configFilePath)
 {
     return gameFolder(libraryFolder, baseNameOfConfigFile(configFilePath));
@@ -68,9 +73,14 @@ namespace {
 const QString SavesSuffix = QStringLiteral(".saves");
 }
 
+QString savesFolderName(const QString& baseName)
+{
+    return u'.' + baseName + SavesSuffix;
+}
+
 QString savesFolder(const QString& libraryFolder, const QString& baseName)
 {
-    return libraryFolder + QStringLiteral("/.") + baseName + SavesSuffix;
+    return libraryFolder + u'/' + savesFolderName(baseName);
 }
 
 QString savesFolderOfConfigFile(const QString& libraryFolder, const QString& configFilePath)

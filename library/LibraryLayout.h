@@ -27,6 +27,9 @@ QString floppyFolder(const QString& gameFolder);
 QString cdImageFolder(const QString& gameFolder);
 QString mt32Folder(const QString& libraryFolder);
 
+// A game's own name in the library folder: it begins with no dot and names nothing below the folder.
+bool isPlainName(const QString& name);
+
 // The game folder that belongs to a configuration file of the library.
 QString gameFolderOfConfigFile(const QString& libraryFolder, const QString& configFilePath);
 
@@ -34,6 +37,7 @@ QString gameFolderOfConfigFile(const QString& libraryFolder, const QString& conf
 // it over drive C. A hidden item beside the game's own, ".{base}.saves": no base name begins
 // with a dot, so no game's name is ever taken, and loading never lists it.
 QString savesFolder(const QString& libraryFolder, const QString& baseName);
+QString savesFolderName(const QString& baseName);
 QString savesFolderOfConfigFile(const QString& libraryFolder, const QString& configFilePath);
 // The base name whose saves folder has this name; empty when the name is no saves folder's.
 QString baseNameOfSavesName(const QString& name);
