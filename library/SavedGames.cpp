@@ -100,8 +100,9 @@ std::optional<QString> reset(const QString& configFile)
 bool resetAfterAsking(const QString& configFile, const QString& title, Prompter& prompter)
 {
     if (!exist(savesOf(configFile))) {
-        prompter.showAlert(tr("Nothing to Reset"),
-                           tr("\"%1\" is as it came: it has written nothing.").arg(title));
+        // The game is already as it came: what was asked for holds, so this is no failure.
+        prompter.showSuccess(tr("Nothing to Reset"),
+                             tr("\"%1\" is as it came: it has written nothing.").arg(title));
         return true;
     }
     const Prompter::Question question{
