@@ -2,6 +2,7 @@
 #include "common/TestHome.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/DosboxReferenceFile.h"
+#include "platform/DriveAliases.h"
 #include "platform/Emulator.h"
 #include "platform/FileOperations.h"
 #include "platform/RuntimeFolder.h"
@@ -81,38 +82,63 @@ void PlatformTest::consoleAnswers()
 
 void PlatformTest::runtimeFolder_data()
 {
-    // How the folder named by XDG_RUNTIME_DIR is made, and whether it is taken.
-    textColumns({"made", "taken"});
-    textRow("private folder", "0700", "yes");
-    textRow("others may enter", "0711", "no");
-    textRow("group may read", "0750", "no");
-    textRow("link to a private folder", "link", "no");
-    textRow("owned by another user", "chown", "no");
-    textRow("missing", "missing", "no");
-    textRow("a file", "file", "no");
+    // How a folder that only this user may reach is found: the runtime folder named by
+    // XDG_RUNTIME_DIR ("run"), and in it the folder of the drives' short links and its parent.
+    textColumns({"folder", "made", "taken"});
+    textRow("private folder", "run", "0700", "yes");
+    textRow("others may enter", "run", "0711", "no");
+    textRow("group may read", "run", "0750", "no");
+    textRow("link to a private folder", "run", "link", "no");
+    textRow("owned by another user", "run", "chown", "no");
+    textRow("missing", "run", "missing", "no");
+    textRow("a file", "run", "file", "no");
+    textRow("drive links: a folder made for them", "run/tandril/drives", "missing", "yes");
+    textRow("drive links: a private folder", "run/tandril/drives", "0700", "yes");
+    textRow("drive links: others may enter", "run/tandril/drives", "0755", "no");
+    textRow("drive links: open to all", "run/tandril/drives", "0777", "no");
+    textRow("drive links: a link to a private folder", "run/tandril/drives", "link", "no");
+    textRow("drive links: another user's folder", "run/tandril/drives", "chown", "no");
+    textRow("drive links: their parent open to all", "run/tandril", "0777", "no");
+    textRow("drive links: their parent another user's", "run/tandril", "chown", "no");
 }
 
 void PlatformTest::runtimeFolder()
 {
     const TestHome home;
-    const QString folder = home.path() + u"/run"_s;
+    const QString runtime = home.path() + u"/run"_s;
+    const QString folder = home.path() + u'/' + cell("folder");
     const QString private_ = home.path() + u"/private"_s;
-    QVERIFY(QDir().mkpath(private_) &&
-            QFile::setPermissions(private_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    for (const QString& made : {private_, runtime})
+        QVERIFY(made == folder ||
+                (QDir().mkpath(made) &&
+                 QFile::setPermissions(made, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)));
     const QString made = cell("made");
     if (made == u"link")
-        QVERIFY(QFile::link(private_, folder));
+        QVERIFY(QDir().mkpath(QFileInfo(folder).path()) && QFile::link(private_, folder));
     else if (made == u"file")
         home.writeFile(u"run"_s, "x");
     else if (made != u"missing") {
         QVERIFY(QDir().mkpath(folder));
+        for (QString level = folder; level.size() > runtime.size(); level = QFileInfo(level).path())
+            QVERIFY(::chmod(QFile::encodeName(level), 0700) == 0);
         QVERIFY(::chmod(QFile::encodeName(folder), made == u"chown" ? 0700 : made.toUInt(nullptr, 8)) == 0);
         if (made == u"chown" && ::chown(QFile::encodeName(folder), ::geteuid() + 1000, ::getegid()) != 0)
             QSKIP("giving a folder to another user is refused here");
     }
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
-    QCOMPARE(RuntimeFolder::privateFolder().value_or(u"none"_s),
-             cell("taken") == u"yes" ? folder : u"none"_s);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    const bool taken = cell("taken") == u"yes";
+    if (folder == runtime) {
+        QCOMPARE(RuntimeFolder::privateFolder().value_or(u"none"_s), taken ? folder : u"none"_s);
+        return;
+    }
+    // Nobody else may point a game's drive elsewhere: a folder others could write to is not used.
+    const QString drives = runtime + u"/tandril/drives"_s;
+    QCOMPARE(DriveAliases::folder(), drives);
+    const std::optional<QString> failure = DriveAliases::link(drives + u"/C1"_s, private_);
+    QCOMPARE(failure.has_value(), !taken);
+    QCOMPARE(QFileInfo(drives + u"/C1"_s).symLinkTarget(), taken ? private_ : QString());
+    if (failure)
+        QVERIFY2(failure->endsWith(u"no private folder can be made there"_s), qPrintable(*failure));
 }
 
 void PlatformTest::abandonedScratchFoldersGo()
