@@ -49,6 +49,13 @@ void CommandLineTest::commands_data()
     // error holds after a failure (one line and a pointer to --help after a usage error, exit code 2); and
     // the library's titles afterwards ("=": unchanged). "$LIB" stands for the library folder.
     textColumns({"arguments", "exitCode", "output", "titles"});
+    const QString ownKeys =
+        u"Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in "
+        "the game's settings window, or make a new game with \"tandril add\".\n"_s;
+    const auto yearRefused = [](const char* year) {
+        return u"Not Saved: The year must be four digits, such as 1993, or empty: \"%1\".\n"_s.arg(
+            QLatin1String(year));
+    };
     const QString noTerminal =
         u"\nAnswered \"Cancel\" because there is no terminal to ask on; --yes answers \"%1\".\n"_s;
     textRow("--help", "--help", "0", "Usage: tandril", "=");
@@ -116,13 +123,10 @@ void CommandLineTest::commands_data()
         "Not Saved: Name the setting with its section: SECTION.machine=cga, such as dosbox.machine=cga.\n",
         "=");
     textRow("details set", "details|b|year=1991|genre=Platformer|notes=Line one", "0", "", "=");
-    textRow("details: a year of two digits", "details|b|year=91", "1",
-            "Not Saved: The year must be four digits, such as 1993, or empty: \"91\".\n", "=");
+    textRow("details: a year of two digits", "details|b|year=91", "1", yearRefused("91"), "=");
     // The year's exact shape: four digits, nothing before or after them.
-    textRow("details: a year of five digits", "details|b|year=19933", "1",
-            "Not Saved: The year must be four digits, such as 1993, or empty: \"19933\".\n", "=");
-    textRow("details: a letter before the year", "details|b|year=x1993", "1",
-            "Not Saved: The year must be four digits, such as 1993, or empty: \"x1993\".\n", "=");
+    textRow("details: a year of five digits", "details|b|year=19933", "1", yearRefused("19933"), "=");
+    textRow("details: a letter before the year", "details|b|year=x1993", "1", yearRefused("x1993"), "=");
     textRow(
         "details: no such detail", "details|b|colour=red", "1",
         "Not Saved: \"colour=red\" is no detail; the details are year, developer, publisher, genre, notes, "
@@ -132,18 +136,10 @@ void CommandLineTest::commands_data()
         "set a value holding a line break", "set|b|cpu.cycles=3000\n[autoexec]\nmount c /", "1",
         "Not Saved: cpu.cycles: settings must not contain line breaks, tabs or other control characters.\n",
         "=");
-    textRow("set the title", "set|b|tandril.game_title=Evil", "1",
-            "Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in the game's "
-            "settings window, or make a new game with \"tandril add\".\n",
-            "=");
+    textRow("set the title", "set|b|tandril.game_title=Evil", "1", ownKeys, "=");
     textRow("set Tandril's closing in a section of DOSBox-X", "set|b|sdl.close_when_ended=false", "1",
-            "Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in the game's "
-            "settings window, or make a new game with \"tandril add\".\n",
-            "=");
-    textRow("set the program in another section", "set|b|sdl.game_exe=EVIL.BAT", "1",
-            "Not Saved: Tandril keeps the game's title and programs in [tandril]: change them in the game's "
-            "settings window, or make a new game with \"tandril add\".\n",
-            "=");
+            ownKeys, "=");
+    textRow("set the program in another section", "set|b|sdl.game_exe=EVIL.BAT", "1", ownKeys, "=");
     textRow("a game keeps to its own drives until the user lets it reach further", "reach|b", "0", "off\n",
             "=");
     textRow("reach takes on or off only", "reach|b|maybe", "2", "", "=");
@@ -444,8 +440,7 @@ void CommandLineTest::playTimeIsKeptBesideTheGame()
 {
     // A DOSBox-X that plays for two seconds, while the game's details are edited.
     const TestHome home;
-    const QString program = home.writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 2\n");
-    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+    const QString program = home.writeProgram(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 2\n");
     home.writeConfig(u"Doom"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
     const std::unique_ptr<QProcess> playing(startTandril(tandrilEnvironment(home, home.path() + u"/bin"_s),
                                                          {u"launch"_s, u"Doom"_s, u"--wait"_s}, nullptr));
@@ -609,10 +604,9 @@ void CommandLineTest::launchSaysWhenDosboxStopsAtOnce()
     // twelve; waited for to its end, the launch ends with its status.
     const TestHome home;
     home.writeConfig(u"b"_s, "game_title=Keen\n");
-    const QString standIn = home.writeFile(
+    const QString standIn = home.writeProgram(
         u"bin/dosbox-x"_s,
         "#!/bin/sh\ni=1\nwhile [ $i -le 20 ]; do echo \"line $i\"; i=$((i+1)); done\nexit 3\n");
-    QVERIFY(QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner));
     const TandrilRun brief = runTandril(home, {u"launch"_s, u"b"_s, u"--dos"_s}, home.path() + u"/bin"_s);
     QCOMPARE(brief.exitCode, 1);
     QStringList last;

@@ -707,8 +707,7 @@ void FaultsTest::sharedFilesKeepEveryChange()
     QFETCH(QString, situation);
     m_home->writeConfig(u"Doom"_s, "[tandril]\ngame_title=Doom\ngame_exe=DOOM.EXE\n");
     const QString records = m_home->path() + u"/.config/Tandril"_s;
-    const QString standIn = m_home->writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 1\n");
-    QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner);
+    const QString standIn = m_home->writeProgram(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 1\n");
     const QStringList play{u"launch"_s, u"Doom"_s, u"--wait"_s};
     QList<std::shared_ptr<QProcess>> runs;
     const auto start = [&](const QStringList& arguments) {
@@ -771,9 +770,8 @@ void FaultsTest::checkingDosboxEndsWithTandril()
     // A DOSBox-X that is a wrapper script without exec: what it starts hangs in a process of its own.
     QFETCH(bool, killTandril);
     const QString pids = m_home->path() + u"/pids"_s;
-    const QString wrapper = m_home->writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 300 &\necho $! >> '" +
-                                                                     pids.toUtf8() + "'\nwait\n");
-    QFile::setPermissions(wrapper, QFile::permissions(wrapper) | QFileDevice::ExeOwner);
+    const QString wrapper = m_home->writeProgram(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 300 &\necho $! >> '" +
+                                                                        pids.toUtf8() + "'\nwait\n");
     m_home->writeConfig(u"Doom"_s, "[tandril]\ngame_title=Doom\n[sdl]\nautolock=false\n");
     QProcess* setter =
         startTandril(tandrilEnvironment(*m_home),

@@ -5,7 +5,6 @@
 #include "app/widgets/LibraryTableModel.h"
 #include "app/widgets/MainWindow.h"
 #include "app/widgets/PictureLoading.h"
-#include "app/widgets/SingleInstance.h"
 #include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
@@ -62,7 +61,6 @@ private Q_SLOTS:
     void newScreenshotShowsAtOnce();
     void renamedGameStaysSelected();
     void workWaitsForTheJobUnderWay();
-    void secondStartReachesTheRunningWindow();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
@@ -363,8 +361,7 @@ void MainWindowTest::playRecordFollowsTheGame()
     // Shown as soon as the game starts and as soon as DOSBox-X ends, with no return to the window.
     // (A name no other test plays: the record is the user's, kept beside the test's homes.)
     m_home->writeConfig(u"Played Here"_s, "game_title=Doom\ngame_exe=DOOM.EXE\n");
-    const QString standIn = m_home->writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 1\n");
-    QVERIFY(QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner));
+    const QString standIn = m_home->writeProgram(u"bin/dosbox-x"_s, "#!/bin/sh\nsleep 1\n");
     const auto window = makeWindow(QFileInfo(standIn).path());
     select(*window, {0});
     const QAbstractItemModel* model = child<QTableView>(*window, "tableView")->model();
@@ -685,22 +682,6 @@ void MainWindowTest::workWaitsForTheJobUnderWay()
     proposal->reject();
     QTRY_COMPARE(m_prompter.alerts.size(), 1);
     QVERIFY2(m_prompter.takeAlerts().first().message.contains(u"missing.tdl"_s), "the import's alert");
-}
-
-void MainWindowTest::secondStartReachesTheRunningWindow()
-{
-    // A second start hands over its files, or with none asks the running one to show its window.
-    const QString runtime = m_home->path() + u"/run"_s;
-    QVERIFY(QDir().mkpath(runtime) &&
-            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    QStringList received;
-    SingleInstance running;
-    running.listen([&received](const QString& file) { received.append(file); });
-    QVERIFY(SingleInstance().handOver({}));
-    QTRY_COMPARE(received, QStringList{QString()});
-    QVERIFY(SingleInstance().handOver({u"/a/Doom.tdl"_s}));
-    QTRY_COMPARE(received, (QStringList{QString(), u"/a/Doom.tdl"_s}));
 }
 
 void MainWindowTest::windowFitsTheScreen_data()

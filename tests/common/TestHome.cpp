@@ -43,6 +43,13 @@ QString TestHome::writeFile(const QString& relativePath, const QByteArray& conte
     return path;
 }
 
+QString TestHome::writeProgram(const QString& relativePath, const QByteArray& script) const
+{
+    const QString path = writeFile(relativePath, script);
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+    return path;
+}
+
 QString TestHome::writeConfig(const QString& baseName, const QByteArray& content) const
 {
     return writeFile(u"Library/Application Support/Tandril/"_s + baseName + u".conf"_s, content);

@@ -19,6 +19,8 @@ public:
 
     // Writes a file (making its folders) and returns its absolute path.
     QString writeFile(const QString& relativePath, const QByteArray& content) const;
+    // The same, made executable: a stand-in for a program Tandril starts.
+    QString writeProgram(const QString& relativePath, const QByteArray& script) const;
     // A configuration file in the library folder with the given text.
     QString writeConfig(const QString& baseName, const QByteArray& content) const;
 

@@ -342,9 +342,8 @@ void ForeignGamesTest::failuresLeaveNothing()
     if (kind == u"missing")
         stand = m_home->path() + u"/no-such-innoextract"_s;
     if (kind == u"fails")
-        stand = m_home->writeFile(u"bin/innoextract"_s, "#!/bin/sh\n[ \"$1\" = --extract ] && exit 1\n"
-                                                        "echo innoextract 1.9\n"),
-        QFile::setPermissions(stand, QFile::permissions(stand) | QFile::ExeOwner);
+        stand = m_home->writeProgram(u"bin/innoextract"_s,
+                                     "#!/bin/sh\n[ \"$1\" = --extract ] && exit 1\necho innoextract 1.9\n");
     if (kind == u"otherlinux")
         source = m_home->writeFile(u"own/other.sh"_s, "#!/bin/sh\n" + readFile(ForeignFixtures::bundle(own)));
     if (kind == u"escape") {

@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -44,9 +43,7 @@ const QStringList German{u"de-DE"_s};
 
 QString writeScript(const TestHome& home, const QString& relative, const QByteArray& body)
 {
-    const QString path = home.writeFile(relative, "#!/bin/sh\n" + body);
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
-    return path;
+    return home.writeProgram(relative, "#!/bin/sh\n" + body);
 }
 
 } // namespace
@@ -243,7 +240,6 @@ void LauncherTest::emulatorSearchOrder()
     const QString installed = cell("installed");
     const QString expected = cell("expected");
     const TestHome home;
-    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
     const QString bin = home.path() + u"/bin"_s;
     QDir().mkpath(bin);
     if (installed.contains(u'p'))
@@ -278,7 +274,6 @@ void LauncherTest::emulatorSearchOrder()
 void LauncherTest::quickExitIsReported()
 {
     const TestHome home;
-    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
     writeScript(home, u"bin/dosbox-x"_s, "echo 'Config file not found' >&2\nexit 3\n");
     const QString conf = home.writeConfig(u"Game"_s, "game_title=G\n");
     ScriptedPrompter prompter;
@@ -293,7 +288,6 @@ void LauncherTest::quickExitIsReported()
 void LauncherTest::flatpakIsGrantedWhatItMounts()
 {
     const TestHome home;
-    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
     // A flatpak that records how it is run: first asked where DOSBox-X is, then to run it.
     RecordingEmulator recorder(home.path() + u"/recorder"_s);
     QVERIFY(QDir().mkpath(home.path() + u"/bin"_s) &&
@@ -369,7 +363,6 @@ void LauncherTest::emulatorChoice_data()
 void LauncherTest::emulatorChoice()
 {
     const TestHome home;
-    QSettings(u"Tandril"_s, u"Tandril"_s).clear();
     const QString answer = cell("answer");
     const QString program = answer == u"-" ? home.writeFile(u"bin/dosbox-x"_s, "MZ")
                                            : writeScript(home, u"bin/dosbox-x"_s, answer.toUtf8() + '\n');

@@ -155,8 +155,7 @@ void PlatformTest::abandonedScratchFoldersGo()
                                                          QCoreApplication::applicationName().toUtf8() + '\n' +
                                                          host + '\n');
     home.writeFile(u"t/other-Dead01/owner.lock"_s, "999999999\n");
-    const QString standIn = home.writeFile(u"bin/dosbox-x"_s, "#!/bin/sh\nexit 0\n");
-    QVERIFY(QFile::setPermissions(standIn, QFile::permissions(standIn) | QFileDevice::ExeOwner));
+    const QString standIn = home.writeProgram(u"bin/dosbox-x"_s, "#!/bin/sh\nexit 0\n");
     qputenv("TMPDIR", QFile::encodeName(temporary));
     qputenv(Emulator::OverrideVariable, QFile::encodeName(standIn));
     QVERIFY(!DosboxReferenceFile::readAs(Emulator(), u"[sdl]\n"_s).text);

@@ -61,6 +61,19 @@ private:
     {
         return DropCopy::run(DropCopy::plan(sources, u"Doom"_s, DropCopy::Target::GameFolder, m_prompter));
     }
+    // Drags the items over the area and drops them; true when the area took the drag on entering
+    // and let go of it on the drop.
+    static bool dragAndDrop(DropTargetView* area, const QList<QUrl>& items)
+    {
+        QMimeData data;
+        data.setUrls(items);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(area, &enter);
+        const bool taken = area->isReceivingDrag();
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(area, &drop);
+        return taken && !area->isReceivingDrag();
+    }
     template <typename T> T* control(Preferences& editor, const char* name)
     {
         T* widget = editor.findChild<T*>(QString::fromLatin1(name));
@@ -302,17 +315,10 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     const QString b = m_home->writeFile(u"src/B.EXE"_s, "b");
 
     auto* area = editor.findChild<DropTargetView*>(u"dropTargetView"_s);
-    QVERIFY(area);
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b), QUrl(u"https://example.org/x"_s)});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(area, &enter);
-    QVERIFY(area->isReceivingDrag());
     QSignalSpy copied(&editor, &Preferences::droppedItemsCopied);
     QSignalSpy closed(&editor, &QDialog::finished);
-    QDropEvent dropEvent(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(area, &dropEvent);
-    QVERIFY(!area->isReceivingDrag());
+    QVERIFY(dragAndDrop(area,
+                        {QUrl::fromLocalFile(a), QUrl::fromLocalFile(b), QUrl(u"https://example.org/x"_s)}));
     // Save and close wait for the copies: the game may be renamed or deleted right after.
     QVERIFY(!editor.findChild<QPushButton*>(u"createConfigFileFromTitle"_s)->isEnabled());
     m_prompter.answers = {1}; // Don't Save the title typed
@@ -330,16 +336,11 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
 
     // The CD area takes CD images only, a store's cue sheet under its own name too, and the
     // image dropped is the game's, mounted through a mended copy of the sheet.
-    QMimeData images;
-    images.setUrls(
+    QVERIFY(dragAndDrop(
+        editor.findChild<DropTargetView*>(u"dropTargetViewISO"_s),
         {QUrl::fromLocalFile(m_home->writeFile(u"src/notes.txt"_s, "n")),
          QUrl::fromLocalFile(m_home->writeFile(u"src/game.bin"_s, "b")),
-         QUrl::fromLocalFile(m_home->writeFile(u"src/game.ins"_s, "FILE \"GAME.BIN\" BINARY\r\n"))});
-    QDropEvent imageDrop(QPointF(5, 5), Qt::CopyAction, &images, Qt::LeftButton, Qt::NoModifier);
-    auto* isoArea = editor.findChild<DropTargetView*>(u"dropTargetViewISO"_s);
-    QDragEnterEvent imageEnter(QPoint(5, 5), Qt::CopyAction, &images, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(isoArea, &imageEnter);
-    QCoreApplication::sendEvent(isoArea, &imageDrop);
+         QUrl::fromLocalFile(m_home->writeFile(u"src/game.ins"_s, "FILE \"GAME.BIN\" BINARY\r\n"))}));
     QVERIFY(copied.wait(10000));
     QCOMPARE(copied.last().first().toInt(), 2);
     const QString iso = m_home->libraryFolder() + u"/Doom (unsaved)/ISO/"_s;
@@ -348,12 +349,7 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     QCOMPARE(readFile(iso + u"game.tandril.cue"_s), QByteArray("FILE \"game.bin\" BINARY\n"));
     QCOMPARE(editor.findChild<QLineEdit*>(u"cd_imageless"_s)->text(), u"game.tandril.cue"_s);
     // A program dropped later leaves the game's program as it is.
-    QMimeData later;
-    later.setUrls({QUrl::fromLocalFile(m_home->writeFile(u"src/C.COM"_s, "c"))});
-    QDragEnterEvent laterEnter(QPoint(5, 5), Qt::CopyAction, &later, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(area, &laterEnter);
-    QDropEvent laterDrop(QPointF(5, 5), Qt::CopyAction, &later, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(area, &laterDrop);
+    QVERIFY(dragAndDrop(area, {QUrl::fromLocalFile(m_home->writeFile(u"src/C.COM"_s, "c"))}));
     QVERIFY(copied.wait(10000));
     QCOMPARE(editor.findChild<QLineEdit*>(u"game_exe"_s)->text(), u"A.EXE"_s);
 }

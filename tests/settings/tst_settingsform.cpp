@@ -258,7 +258,7 @@ void SettingsFormTest::aDosboxThatDoesNotStart()
     const TestHome home;
     qunsetenv(Emulator::OverrideVariable);
     // Crashes on the setting "crash" (or always), else writes back what it read as its account.
-    const QString standIn = home.writeFile(
+    const QString standIn = home.writeProgram(
         u"bin/dosbox-x"_s,
         QByteArray(
             "#!/bin/sh\nconf=; out=\nwhile [ $# -gt 0 ]; do case \"$1\" in -conf) conf=\"$2\"; shift;;\n"
@@ -266,7 +266,6 @@ void SettingsFormTest::aDosboxThatDoesNotStart()
             "shift; done\n") +
             (culprit < 0 ? "kill -SEGV $$\n" : "grep -q crash \"$conf\" 2>/dev/null && kill -SEGV $$\n") +
             "if [ -n \"$conf\" ]; then cp \"$conf\" \"$out\"; else echo '[sdl]' > \"$out\"; fi\n");
-    QFile::setPermissions(standIn, QFile::permissions(standIn) | QFile::ExeOwner);
     QList<DosboxSettings::Setting> written;
     for (int i = 0; i < settings; ++i)
         written.append({u"sdl"_s, u"key%1"_s.arg(i), i == culprit ? u"crash"_s : u"fine"_s});
