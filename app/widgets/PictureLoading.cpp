@@ -7,6 +7,11 @@
 
 namespace PictureLoading {
 
+bool isTooLarge(const QSize& size)
+{
+    return !size.isValid() || qint64(size.width()) * size.height() > MaximumPixels;
+}
+
 QImage load(const QString& path, const QSize& bound)
 {
     // Opened without blocking and checked to be a file (a link to a FIFO would wait for ever),
@@ -21,7 +26,7 @@ QImage load(const QString& path, const QSize& bound)
     QImageReader reader(&bytes);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > MaximumPixels || bound.isEmpty())
+    if (isTooLarge(size) || bound.isEmpty())
         return {};
     if (size.width() > bound.width() || size.height() > bound.height())
         reader.setScaledSize(size.scaled(bound, Qt::KeepAspectRatio));

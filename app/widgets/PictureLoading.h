@@ -12,6 +12,10 @@ inline constexpr qint64 MaximumPixels = 60LL * 1000 * 1000;
 // Nor is a file of more bytes read.
 inline constexpr qint64 MaximumBytes = 64LL * 1024 * 1024;
 
+// Whether a picture of this size is never decoded: an invalid size, or more pixels than the limit
+// (counted so that no size a file claims can overflow the count).
+bool isTooLarge(const QSize& size);
+
 // The picture, scaled once while it is decoded to fit within bound (never enlarged); a null
 // image when the file cannot be read, is no image or is too large. Safe on any thread.
 QImage load(const QString& path, const QSize& bound);

@@ -401,6 +401,13 @@ void MainWindowTest::boundedDetails()
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QVERIFY(QFile::link(fifo, m_home->path() + u"/COVER.png"_s));
     QVERIFY(PictureLoading::load(m_home->path() + u"/COVER.png"_s, {100, 100}).isNull());
+    // Pictures of the limit's pixels are decoded; one more, far more, or a count that would
+    // overflow (65536 x 65536 is 2^32) are not.
+    for (const auto& [size, tooLarge] :
+         {std::pair(QSize(7500, 8000), false), std::pair(QSize(60'000'001, 1), true),
+          std::pair(QSize(100'000, 100'000), true), std::pair(QSize(65536, 65536), true),
+          std::pair(QSize(), true)})
+        QCOMPARE(PictureLoading::isTooLarge(size), tooLarge);
     // Notes of megabytes show their beginning: at the limit whole, one past it and far past it cut.
     for (const auto& [notes, cut] :
          {std::pair(QString(4000, u'n'), false), std::pair(QString(4001, u'n'), true),
