@@ -189,20 +189,12 @@ void SettingsFormTest::otherSettings_data()
             "cycles\ncycles=max\n[ sdl ]\n=5\n[mixer",
             "key=before any section|[cpu]cylces=5000|cycles|=5|[mixer");
     // "check:SECTION.KEY=WRITTEN>HELD" compares what was written with what DOSBox-X held after
-    // reading it (">-": DOSBox-X knows no such key).
-    textRow("lower-cased by DOSBox-X", "check:sblaster.oplmode=OPL2>opl2", "");
-    textRow("a multi-word value",
-            "check:dosbox.configuration tool theme=Black Leather Jacket>black leather jacket", "");
-    textRow("a kind it does not lower-case", "check:cpu.cycles=FIXED 3000>auto",
-            "DOSBox-X reads cycles=FIXED 3000 as auto");
-    textRow("a number past its limit", "check:render.frameskip=99>10", "DOSBox-X reads frameskip=99 as 10");
+    // reading it (">-": DOSBox-X knows no such key); what the real one reads is proven with it.
     textRow("a number written otherwise", "check:render.frameskip=05>5", "");
     textRow("hexadecimal as it stores it", "check:sblaster.sbbase=0x240>240", "");
     textRow("hexadecimal with a suffix, another number", "check:sblaster.sbbase=220h>240",
             "DOSBox-X reads sbbase=220h as 240");
     textRow("its word for true", "check:sdl.autolock=on>true", "");
-    textRow("not its word for true", "check:sdl.fullscreen=yes>false",
-            "DOSBox-X reads fullscreen=yes as false");
     textRow("unknown key", "check:sblaster.oplmod=opl3>-", "Unknown setting \"oplmod\" in [sblaster]");
 }
 
