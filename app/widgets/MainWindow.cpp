@@ -324,8 +324,11 @@ void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     // Back from a game: its play time and last played are shown as they now are.
-    // Screenshots taken meanwhile are shown too.
+    // Screenshots taken meanwhile are shown too, and games another program wrote in place (which
+    // the folder's watch does not see).
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (m_reloadTimer)
+            m_reloadTimer->start();
         m_model->setPlayRecords(PlayRecord::all());
         updateDetailsPanel();
         if (!m_detailsPanel->isHidden())

@@ -16,6 +16,7 @@
 #include "platform/WindowSize.h"
 #include "settings/widgets/Preferences.h"
 
+#include <cstdio>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void titleKeepsItsRoom();
     void newScreenshotShowsAtOnce();
     void renamedGameStaysSelected();
+    void gameEditedElsewhereIsShown();
     void workWaitsForTheJobUnderWay();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
@@ -672,6 +674,28 @@ void MainWindowTest::renamedGameStaysSelected()
     QCOMPARE(shown(*window), (QStringList{u"Keen"_s, u"Zork"_s}));
     QCOMPARE(window->selectedConfig().value_or(ConfigEntry{}).filePath,
              m_home->libraryFolder() + u"/Zork.conf"_s);
+}
+
+void MainWindowTest::gameEditedElsewhereIsShown()
+{
+    // Another program saves over a game's file (as editors and "tandril details" do): the window
+    // shows it at once. One that writes the file in place is seen when the window is back in front.
+    const QString conf = m_home->writeConfig(u"a"_s, "game_title=Doom\n");
+    const auto window = makeWindow();
+    const QString beside = m_home->writeFile(u"elsewhere/a.conf"_s, "game_title=Doom II\n");
+    QVERIFY(::rename(QFile::encodeName(beside).constData(), QFile::encodeName(conf).constData()) == 0);
+    QTRY_COMPARE(shown(*window), QStringList{u"Doom II"_s});
+    QWidget editor;
+    editor.show();
+    editor.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    QFile file(conf);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("game_title=Heretic\n") > 0);
+    file.close();
+    QTest::qWait(500);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTRY_COMPARE(shown(*window), QStringList{u"Heretic"_s});
 }
 
 void MainWindowTest::workWaitsForTheJobUnderWay()
