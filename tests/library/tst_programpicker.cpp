@@ -32,8 +32,9 @@ void ProgramPickerTest::pick_data()
     // The margin of a tie: two candidates 7 points apart are asked about, 8 apart are not.
     row("8 points apart is a choice", "X1.EXE 100;Y2.EXE 68", "Zork", "X1.EXE|||");
     row("7 points apart asks", "X1.EXE 100;Y2.EXE 72", "Zork", "X1.EXE?|||");
-    row("a helper's name holding SETUP is no game and no setup program", "SNDSETUP.EXE 90000;GAME.EXE 1000",
-        "Game", "GAME.EXE|||");
+    // The helper is the larger program, and neither name is like the title's.
+    row("a helper's name holding SETUP is no game and no setup program", "SNDSETUP.EXE 90000;RUN.EXE 1000",
+        "Zork", "RUN.EXE|||");
     row("the title's words before the largest program",
         "KEEN4E.EXE 300000;CK4PATCH.EXE 20000;BIGDATA.EXE 900000", "Commander Keen 4", "KEEN4E.EXE|||");
     row("uninstaller and DOS extender left out", "UNINSTAL.EXE 90000;DOS4GW.EXE 250000;DESCENT.EXE 400000",
