@@ -26,6 +26,8 @@ private Q_SLOTS:
     void consoleAnswers();
     void runtimeFolder_data();
     void runtimeFolder();
+    void driveLinksOnlyWherePlainAndShort_data();
+    void driveLinksOnlyWherePlainAndShort();
     void abandonedScratchFoldersGo();
     void copyRefusesAFifoAtOnce();
 };
@@ -139,6 +141,29 @@ void PlatformTest::runtimeFolder()
     QCOMPARE(QFileInfo(drives + u"/C1"_s).symLinkTarget(), taken ? private_ : QString());
     if (failure)
         QVERIFY2(failure->endsWith(u"no private folder can be made there"_s), qPrintable(*failure));
+}
+
+void PlatformTest::driveLinksOnlyWherePlainAndShort_data()
+{
+    // The private runtime folder's name below the home, and whether the drives' links go in it
+    // (else in the temporary folder): DOSBox-X must take their paths as they are.
+    textColumns({"runtime", "used"});
+    textRow("a plain short name", "run", "yes");
+    textRow("a blank", "run 1", "no");
+    textRow("a percent sign", "run%1", "no");
+    textRow("a quote", "run\"", "no");
+    textRow("a path past 64 bytes", QString(70, u'r'), "no");
+}
+
+void PlatformTest::driveLinksOnlyWherePlainAndShort()
+{
+    const TestHome home;
+    const QString runtime = home.path() + u'/' + cell("runtime");
+    QVERIFY(QDir().mkpath(runtime) &&
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    QCOMPARE(DriveAliases::folder(), cell("used") == u"yes" ? runtime + u"/tandril/drives"_s
+                                                            : u"/tmp/tandril-drives-%1"_s.arg(::geteuid()));
 }
 
 void PlatformTest::abandonedScratchFoldersGo()
