@@ -232,35 +232,44 @@ void SettingsFormTest::otherSettings()
 void SettingsFormTest::aDosboxThatDoesNotStart_data()
 {
     // How many settings are checked, the one that keeps the stand-in from starting (none: it never
-    // starts), and what the check says. Up to six are tried one by one to name the culprit.
+    // starts) and how (it crashes, or hangs until the check's time is up), and what the check says.
+    // Up to six are tried one by one to name the culprit.
     QTest::addColumn<int>("settings");
     QTest::addColumn<int>("culprit");
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("said");
-    QTest::newRow("never starts: not checked, no setting blamed") << 2 << -1 << QString();
-    QTest::newRow("one of six is named") << 6 << 5 << u"DOSBox-X does not start with key5=crash ("_s;
+    QTest::newRow("never starts: not checked, no setting blamed") << 2 << -1 << u"crash"_s << QString();
+    QTest::newRow("one of six is named")
+        << 6 << 5 << u"crash"_s << u"DOSBox-X does not start with key5=crash ("_s;
     QTest::newRow("one of seven: the settings as a whole")
-        << 7 << 6 << u"DOSBox-X does not start with these settings ("_s;
+        << 7 << 6 << u"crash"_s << u"DOSBox-X does not start with these settings ("_s;
+    QTest::newRow("one that hangs is named, never taken as not checked")
+        << 2 << 1 << u"hang"_s << u"DOSBox-X does not start with key1=hang (DOSBox-X did not finish within"_s;
 }
 
 void SettingsFormTest::aDosboxThatDoesNotStart()
 {
     QFETCH(int, settings);
     QFETCH(int, culprit);
+    QFETCH(QString, fault);
     QFETCH(QString, said);
     const TestHome home;
     qunsetenv(Emulator::OverrideVariable);
-    // Crashes on the setting "crash" (or always), else writes back what it read as its account.
+    // Crashes on the setting "crash" (or always), hangs on "hang", else writes back what it read
+    // as its account.
     const QString standIn = home.writeProgram(
         u"bin/dosbox-x"_s,
         QByteArray(
             "#!/bin/sh\nconf=; out=\nwhile [ $# -gt 0 ]; do case \"$1\" in -conf) conf=\"$2\"; shift;;\n"
             "-c) case \"$2\" in 'config -all -wc '*) out=\"${2#config -all -wc }\";; esac; shift;; esac\n"
             "shift; done\n") +
-            (culprit < 0 ? "kill -SEGV $$\n" : "grep -q crash \"$conf\" 2>/dev/null && kill -SEGV $$\n") +
+            (culprit < 0 ? "kill -SEGV $$\n"
+                         : "grep -q crash \"$conf\" 2>/dev/null && kill -SEGV $$\n"
+                           "grep -q hang \"$conf\" 2>/dev/null && exec sleep 60\n") +
             "if [ -n \"$conf\" ]; then cp \"$conf\" \"$out\"; else echo '[sdl]' > \"$out\"; fi\n");
     QList<DosboxSettings::Setting> written;
     for (int i = 0; i < settings; ++i)
-        written.append({u"sdl"_s, u"key%1"_s.arg(i), i == culprit ? u"crash"_s : u"fine"_s});
+        written.append({u"sdl"_s, u"key%1"_s.arg(i), i == culprit ? fault : u"fine"_s});
     const DosboxCheck::Result result = DosboxCheck::check(Emulator({QFileInfo(standIn).path()}), written);
     QCOMPARE(result.notChecked.has_value(), culprit < 0);
     QCOMPARE(result.problems.size(), culprit < 0 ? 0 : 1);
