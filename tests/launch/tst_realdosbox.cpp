@@ -160,6 +160,9 @@ void RealDosboxTest::setChangesTheKeyDosboxReads()
     const TandrilRun set = runTandril(home, {u"set"_s, u"Twice"_s, u"cpu.cycles=fixed 4000"_s});
     QCOMPARE(set.exitCode, 0);
     QCOMPARE(held(conf, u"cpu"_s, u"cycles"_s), u"fixed 4000"_s);
+    // A value holding "=" is kept whole: DOSBox-X splits a line at its first "=".
+    QCOMPARE(runTandril(home, {u"set"_s, u"Twice"_s, u"dosbox.title=Doom = Hell"_s}).exitCode, 0);
+    QCOMPARE(held(conf, u"dosbox"_s, u"title"_s), u"Doom = Hell"_s);
     // A key of one section needs no section; one of several is named with them.
     QCOMPARE(runTandril(home, {u"set"_s, u"Twice"_s, u"machine=cga"_s}).exitCode, 0);
     QCOMPARE(held(conf, u"dosbox"_s, u"machine"_s), u"cga"_s);
