@@ -116,7 +116,18 @@ void CommandLineTest::commands_data()
             noTerminal.arg("Delete"),
         "=");
     textRow("set, unchecked without a reference from DOSBox-X",
-            "set|b|sblaster.oplmode=opl3|joystick.timed=false", "0", "", "=");
+            "set|b|sblaster.oplmode=opl3|joystick.timed=false", "0",
+            "⚠️ Not checked: DOSBox-X did not write its reference of settings.\n", "=");
+    // "$CHECKER": a DOSBox-X that reads opl3 as opl2 and does not start with a setting of "crash".
+    const QString forced = u"\n--force writes them anyway.\n"_s;
+    textRow("set, refused as DOSBox-X reads it",
+            "--emulator|$CHECKER|set|b|sblaster.oplmode=opl3|joystick.timed=false", "1",
+            "Not Saved: DOSBox-X reads oplmode=opl3 as opl2" + forced, "=");
+    textRow("set --force writes what DOSBox-X refuses",
+            "--emulator|$CHECKER|set|b|sblaster.oplmode=opl3|joystick.timed=false|--force", "0", "", "=");
+    textRow("set, refused with the setting DOSBox-X does not start with",
+            "--emulator|$CHECKER|set|b|joystick.timed=false|sdl.output=crash", "1",
+            "Not Saved: DOSBox-X does not start with output=crash (DOSBox-X crashed.)" + forced, "=");
     textRow("set without a value", "set|b|nonsense", "2", "", "=");
     textRow(
         "set without a section, where DOSBox-X cannot say it", "set|b|machine=cga", "1",
@@ -194,8 +205,17 @@ void CommandLineTest::commands()
     const QString library = home.libraryFolder();
     home.writeFile(u"games/Doom/DOOM.EXE"_s, "MZ");
     home.writeFile(u"games/Quake/QUAKE.EXE"_s, "MZ");
-    const QStringList arguments =
-        cell("arguments").replace(u"$LIB"_s, library).replace(u"$HOME"_s, home.path()).split(u'|');
+    const QString checker = writeCheckingEmulator(home, u"checker/dosbox-x"_s);
+    const QStringList arguments = cell("arguments")
+                                      .replace(u"$LIB"_s, library)
+                                      .replace(u"$HOME"_s, home.path())
+                                      .replace(u"$CHECKER"_s, checker)
+                                      .split(u'|');
+    // The command, after the options that go before it.
+    QStringList fromCommand = arguments;
+    while (fromCommand.size() > 1 && fromCommand.first().startsWith(u"--"_s))
+        fromCommand.remove(0, fromCommand.first() == u"--emulator" ? 2 : 1);
+    const QString command = fromCommand.first();
     const int exitCode = cell("exitCode").toInt();
     const QString output = cell("output").replace(u"$LIB"_s, library).replace(u"$HOME"_s, home.path());
     const QString doomSaves =
@@ -228,12 +248,12 @@ void CommandLineTest::commands()
     else
         QCOMPARE(run.err, output);
     QCOMPARE(titles(), cell("titles") == u"=" ? before : cell("titles"));
-    if (arguments.first() == u"launch") {
+    if (command == u"launch") {
         const std::optional<QStringList> started = emulator.takeArguments(exitCode == 0 ? 10000 : 300);
         QCOMPARE(started.has_value() ? started->at(1) : QString(),
                  exitCode == 0 ? library + u"/b.conf"_s : QString());
     }
-    if (arguments.first() == u"details") {
+    if (command == u"details") {
         QCOMPARE(runTandril(home, {u"details"_s, u"b"_s}).out,
                  exitCode == 0
                      ? u"year: 1991\ndeveloper: \npublisher: \ngenre: Platformer\nnotes: Line one\n"_s
@@ -241,7 +261,7 @@ void CommandLineTest::commands()
         QCOMPARE(runTandril(home, {u"settings"_s, u"b"_s}).out,
                  u"sdl.output=surface\n"_s); // no setting changed
     }
-    if (arguments.first() == u"set") {
+    if (command == u"set") {
         QCOMPARE(runTandril(home, {u"settings"_s, u"b"_s}).out,
                  exitCode == 0 ? u"sdl.output=surface\nsblaster.oplmode=opl3\njoystick.timed=false\n"_s
                                : u"sdl.output=surface\n"_s);

@@ -95,18 +95,6 @@ void fillDisk(const QString& folder)
 
 } // namespace
 
-namespace {
-
-void writeEmptyOldLock(const TestHome& home, const QString& path)
-{
-    home.writeFile(path.mid(home.path().size() + 1), {});
-    QFile lock(path);
-    QVERIFY(lock.open(QIODevice::ReadWrite) &&
-            lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
-}
-
-} // namespace
-
 void FaultsTest::init()
 {
     m_home = std::make_unique<TestHome>();
@@ -449,15 +437,12 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
     }
     const QString emptyLocked = m_home->temporaryFolder() + u"/0A1B2C3D-0000-4000-8000-0000000000EE"_s;
     m_home->writeFile(emptyLocked + u"/big.zip"_s, "partial");
-    writeEmptyOldLock(*m_home, emptyLocked + u".lock"_s);
+    QVERIFY(backdate(m_home->writeFile(emptyLocked + u".lock"_s, {}), 60)); // an empty lock, long untouched
     const StagingFolder live;
     QVERIFY(QFileInfo::exists(abandoned + u".lock"_s));
     // An export's copy to the Desktop that a kill stopped, and one that is being written.
     const QString stopped = m_home->writeFile(u"Desktop/.Doom.tdl.partial-"_s + uuid, "half");
-    QFile old(stopped);
-    QVERIFY(old.open(QIODevice::ReadWrite) &&
-            old.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime));
-    old.close();
+    QVERIFY(backdate(stopped, 600));
     const QString writing = m_home->writeFile(u"Desktop/.Keen.tdl.partial-"_s + uuid, "growing");
 
     InterruptedWork::finish();
@@ -563,7 +548,7 @@ void FaultsTest::secondTandrilWaitsForTheLock()
         QCOMPARE(contents(m_home->libraryFolder()), before);
     }
     // A lock left empty by a kill between its making and its writing locks nothing.
-    writeEmptyOldLock(*m_home, LibraryLock::lockFilePath());
+    QVERIFY(backdate(m_home->writeFile(LibraryLock::lockFilePath(), {}), 60));
     QCOMPARE(runTandril(*m_home, {u"--yes"_s, u"delete"_s, u"Doom"_s}).exitCode, 0);
     QCOMPARE(QDir(m_home->libraryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
@@ -730,7 +715,7 @@ void FaultsTest::sharedFilesKeepEveryChange()
         start(play);
         QTest::qWait(2500); // both ended, both wait to record
     } else if (situation == u"empty lock") {
-        writeEmptyOldLock(*m_home, records + u"/PlayRecord.ini.lock"_s);
+        QVERIFY(backdate(m_home->writeFile(records + u"/PlayRecord.ini.lock"_s, {}), 60));
         start(play);
     } else {
         if (!mountSmallDisk(records, u"64k"_s))

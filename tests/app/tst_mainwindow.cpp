@@ -432,11 +432,7 @@ void MainWindowTest::detailsPanelShowsPictures()
         QDir().mkpath(QFileInfo(path).path());
         QImage image(64, 48, QImage::Format_RGB32);
         image.fill(Qt::red);
-        QVERIFY(image.save(path));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(
-            file.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
+        QVERIFY(image.save(path) && backdate(path, age));
     };
     writeImage(library + u"/a/CAPTURE/old.png"_s, 600);
     writeImage(library + u"/a/CAPTURE/new.png"_s, 60);
@@ -471,13 +467,11 @@ void MainWindowTest::detailsPanelShowsPictures()
     const QString cover = m_home->path() + u"/cover.jpg"_s;
     writeImage(cover, 0);
     // What a killed copy of a cover left goes with the next one.
-    QFile abandoned(m_home->writeFile(
-        u"Library/Application Support/Tandril/a/CAPTURE/.COVER.png.partial-0A1B2C3D-0000-4000-8000-00000000000F"_s,
-        "half"));
-    QVERIFY(
-        abandoned.open(QIODevice::ReadWrite) &&
-        abandoned.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime));
-    abandoned.close();
+    QVERIFY(backdate(
+        m_home->writeFile(
+            u"Library/Application Support/Tandril/a/CAPTURE/.COVER.png.partial-0A1B2C3D-0000-4000-8000-00000000000F"_s,
+            "half"),
+        600));
     child(*window, "choosePictureButton")->click();
     QCOMPARE(showsAfter([&] { m_filePanel.choose(cover); }), u"a/CAPTURE/COVER.jpg"_s);
     QCOMPARE(readFile(library + u"/a/CAPTURE/COVER.jpg"_s), readFile(cover));

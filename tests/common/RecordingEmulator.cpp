@@ -1,5 +1,7 @@
 #include "common/RecordingEmulator.h"
 
+#include "common/TestHome.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -38,4 +40,19 @@ std::optional<QStringList> RecordingEmulator::takeArguments(int timeoutMs)
     file.remove();
     bytes.chop(bytes.endsWith('\0') ? 1 : 0);
     return bytes.isEmpty() ? QStringList() : QString::fromUtf8(bytes).split(QChar(u'\0'));
+}
+
+QString writeCheckingEmulator(const TestHome& home, const QString& relativePath, bool starts)
+{
+    return home.writeProgram(
+        relativePath,
+        QByteArray(
+            "#!/bin/sh\nconf=; out=\nwhile [ $# -gt 0 ]; do case \"$1\" in -conf) conf=\"$2\"; shift;;\n"
+            "-c) case \"$2\" in 'config -all -wc '*) out=\"${2#config -all -wc }\";; esac; shift;; esac\n"
+            "shift; done\n") +
+            (starts ? "grep -q crash \"$conf\" 2>/dev/null && kill -SEGV $$\n"
+                      "grep -q hang \"$conf\" 2>/dev/null && exec sleep 60\n"
+                    : "kill -SEGV $$\n") +
+            "if [ -n \"$conf\" ]; then sed 's/opl3/opl2/' \"$conf\" > \"$out\"; else echo '[sdl]' > "
+            "\"$out\"; fi\n");
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class TestHome;
+
 // A stand-in for DOSBox-X: a small program named dosbox-x that writes its arguments,
 // NUL-separated, to a file and exits.
 class RecordingEmulator
@@ -20,3 +22,8 @@ private:
     QString m_folder;
     QString m_record;
 };
+
+// A stand-in for DOSBox-X as the settings check runs it: it writes back the configuration it read
+// as its account, reading "opl3" as "opl2"; it crashes on a configuration holding "crash" and hangs
+// on one holding "hang". One that never starts crashes always. Returns its path.
+QString writeCheckingEmulator(const TestHome& home, const QString& relativePath, bool starts = true);

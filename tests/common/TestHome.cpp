@@ -61,6 +61,13 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool backdate(const QString& path, int seconds)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                                                               QFileDevice::FileModificationTime);
+}
+
 QStringList tree(const QString& folder)
 {
     QStringList items;

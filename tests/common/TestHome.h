@@ -32,6 +32,9 @@ private:
 // The file's bytes; empty when it cannot be read.
 QByteArray readFile(const QString& path);
 
+// Makes the file look written the given number of seconds ago; false when it cannot.
+bool backdate(const QString& path, int seconds);
+
 // Every item below the folder, hidden ones included, sorted, folders ending in "/".
 QStringList tree(const QString& folder);
 

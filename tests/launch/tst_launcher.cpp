@@ -310,10 +310,11 @@ void LauncherTest::flatpakIsGrantedWhatItMounts()
     QVERIFY(!grants.filter(u"/tandril/drives/"_s).isEmpty());
 
     // A CD image in a folder beside the library whose name begins like it is no part of the
-    // library's grant; every path the DOS prompt passes (the file, the capture folder, the
-    // floppies, the image) is inside one granted.
+    // library's grant; every path the DOS prompt passes (a configuration file named from outside
+    // the library, the capture folder, the floppies, the image) is inside one granted.
     const QString beside = home.writeFile(u"Library/Application Support/Tandril2/game.iso"_s, "iso");
-    const QString other = home.writeConfig(u"Other"_s, "game_exe=G.EXE\ncd_image=" + beside.toUtf8() + '\n');
+    const QString other =
+        home.writeFile(u"elsewhere/Other.conf"_s, "game_exe=G.EXE\ncd_image=" + beside.toUtf8() + '\n');
     home.writeFile(u"Library/Application Support/Tandril/Other/FLOPPIES/A.IMA"_s, "x");
     QVERIFY(launcher.launch(LaunchMode::DosPrompt, ConfigEntry{u"O"_s, other}));
     const QStringList prompt = recorder.takeArguments().value_or(QStringList());

@@ -98,21 +98,18 @@ void EntriesTest::adding()
 
 void EntriesTest::titleLine_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("appended in the program's section") << "[sdl]\nx=1"
-                                                       << "[sdl]\nx=1\n[tandril]\ngame_title=$1 \\1 \\0";
-    QTest::newRow("a key line only") << "[tandril]\n# game_title=old\ngame_title2=x\n"
-                                     << "[tandril]\n# game_title=old\ngame_title2=x\ngame_title=$1 \\1 \\0\n";
-    QTest::newRow("two lines rewritten") << "game_title=a\n[t]\ngame_title=\n"
-                                         << "game_title=$1 \\1 \\0\n[t]\ngame_title=$1 \\1 \\0\n";
+    textColumns({"text", "expected"});
+    textRow("appended in the program's section", "[sdl]\nx=1",
+            "[sdl]\nx=1\n[tandril]\ngame_title=$1 \\1 \\0");
+    textRow("a key line only", "[tandril]\n# game_title=old\ngame_title2=x\n",
+            "[tandril]\n# game_title=old\ngame_title2=x\ngame_title=$1 \\1 \\0\n");
+    textRow("two lines rewritten", "game_title=a\n[t]\ngame_title=\n",
+            "game_title=$1 \\1 \\0\n[t]\ngame_title=$1 \\1 \\0\n");
 }
 
 void EntriesTest::titleLine()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(EntryCreation::withTitleLine(text, u"$1 \\1 \\0"_s), expected);
+    QCOMPARE(EntryCreation::withTitleLine(cell("text"), u"$1 \\1 \\0"_s), cell("expected"));
 }
 
 void EntriesTest::unwritableLibraryIsReported()
@@ -326,10 +323,7 @@ void EntriesTest::oneCoverAtATime()
     QCOMPARE(GamePictures::setCover(game, first), std::nullopt);
     QCOMPARE(GamePictures::setCover(game, second), std::nullopt);
     QCOMPARE(contents(GamePictures::captureFolder(game)), QStringList{u"COVER.png=second"_s});
-    QFile cover(game + u"/CAPTURE/COVER.png"_s);
-    QVERIFY(cover.open(QIODevice::ReadWrite) &&
-            cover.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
-    cover.close();
+    QVERIFY(backdate(game + u"/CAPTURE/COVER.png"_s, 60));
     home.writeFile(u"game/CAPTURE/cover.jpg"_s, "by hand");
     home.writeFile(u"game/CAPTURE/shot.png"_s, "shot");
     const QStringList pictures = GamePictures::pictures(game);

@@ -1,3 +1,4 @@
+#include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
 #include "library/HostAccess.h"
@@ -279,30 +280,23 @@ void SavingTest::changedElsewhere()
 
 void SavingTest::refusedSavesChangeNothing_data()
 {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("edited");   // the edited configuration file, in the library
-    QTest::addColumn<QString>("question"); // empty: refused without a question
-    const auto row = [](const char* name, const char* title, const char* edited, const char* question) {
-        QTest::newRow(name) << QString::fromUtf8(title) << QString::fromUtf8(edited)
-                            << QString::fromUtf8(question);
-    };
-    row("blank title", "   ", "Doom.conf", "");
-    row("only removed characters", "???", "Doom.conf", "Invalid Title");
-    row("a line break", "Evil\ngame_exe=C:\\EVIL.BAT", "Doom.conf", "Invalid Title");
-    row("a tab", "Doom\tII", "Doom.conf", "Invalid Title");
-    row("another game has the new name", "Doom 2", "Doom.conf", "Rename Not Possible");
+    // The edited configuration file is in the library; no question: refused without one.
+    textColumns({"title", "edited", "question"});
+    textRow("blank title", "   ", "Doom.conf", "");
+    textRow("only removed characters", "???", "Doom.conf", "Invalid Title");
+    textRow("a line break", "Evil\ngame_exe=C:\\EVIL.BAT", "Doom.conf", "Invalid Title");
+    textRow("a tab", "Doom\tII", "Doom.conf", "Invalid Title");
+    textRow("another game has the new name", "Doom 2", "Doom.conf", "Rename Not Possible");
     // "exe:": the program field holds the rest, under the title Doom.
-    row("a program name with a line break", "exe:GAME\n[autoexec]\nmount e /.EXE", "Doom.conf",
-        "Invalid Settings");
+    textRow("a program name with a line break", "exe:GAME\n[autoexec]\nmount e /.EXE", "Doom.conf",
+            "Invalid Settings");
     // A folder where the configuration file should go cannot be replaced by a file.
-    row("the file cannot be written", "Keen", "Keen.conf", "Could Not Save");
+    textRow("the file cannot be written", "Keen", "Keen.conf", "Could Not Save");
 }
 
 void SavingTest::refusedSavesChangeNothing()
 {
-    QFETCH(QString, title);
-    QFETCH(QString, edited);
-    QFETCH(QString, question);
+    const QString title = cell("title");
     const TestHome home;
     home.writeConfig(u"Doom"_s, "game_title=Doom\n");
     home.writeConfig(u"Doom 2"_s, "game_title=Doom 2\ncycles=max\n");
@@ -316,9 +310,9 @@ void SavingTest::refusedSavesChangeNothing()
         form.title = u"Doom"_s;
         form.gameExe = title.mid(4);
     }
-    const QString file = home.libraryFolder() + u'/' + edited;
+    const QString file = home.libraryFolder() + u'/' + cell("edited");
     QCOMPARE(SettingsSaver::save(form, file, false, prompter), SettingsSaver::Outcome::KeepEditorOpen);
-    QCOMPARE(prompter.questions.isEmpty() ? QString() : prompter.questions.first().title, question);
+    QCOMPARE(prompter.questions.isEmpty() ? QString() : prompter.questions.first().title, cell("question"));
     QCOMPARE(contents(home.libraryFolder()).filter(u"="_s), before);
 }
 

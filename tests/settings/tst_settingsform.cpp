@@ -1,3 +1,4 @@
+#include "common/RecordingEmulator.h"
 #include "common/Rows.h"
 #include "common/TestHome.h"
 #include "library/DosboxCheck.h"
@@ -255,18 +256,7 @@ void SettingsFormTest::aDosboxThatDoesNotStart()
     QFETCH(QString, said);
     const TestHome home;
     qunsetenv(Emulator::OverrideVariable);
-    // Crashes on the setting "crash" (or always), hangs on "hang", else writes back what it read
-    // as its account.
-    const QString standIn = home.writeProgram(
-        u"bin/dosbox-x"_s,
-        QByteArray(
-            "#!/bin/sh\nconf=; out=\nwhile [ $# -gt 0 ]; do case \"$1\" in -conf) conf=\"$2\"; shift;;\n"
-            "-c) case \"$2\" in 'config -all -wc '*) out=\"${2#config -all -wc }\";; esac; shift;; esac\n"
-            "shift; done\n") +
-            (culprit < 0 ? "kill -SEGV $$\n"
-                         : "grep -q crash \"$conf\" 2>/dev/null && kill -SEGV $$\n"
-                           "grep -q hang \"$conf\" 2>/dev/null && exec sleep 60\n") +
-            "if [ -n \"$conf\" ]; then cp \"$conf\" \"$out\"; else echo '[sdl]' > \"$out\"; fi\n");
+    const QString standIn = writeCheckingEmulator(home, u"bin/dosbox-x"_s, culprit >= 0);
     QList<DosboxSettings::Setting> written;
     for (int i = 0; i < settings; ++i)
         written.append({u"sdl"_s, u"key%1"_s.arg(i), i == culprit ? fault : u"fine"_s});
