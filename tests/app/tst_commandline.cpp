@@ -336,6 +336,8 @@ void CommandLineTest::launchModes()
         u"Höhle der Drachen 2"_s, "game_title=Doom\ngame_exe=C:\\HÖHLE\\START.EXE\n"
                                   "setup_exe=" +
                                       setup.toUtf8() + "\n[tandril autoexec]\necho \"q\" $HOME `x`\n");
+    for (const QString& file : {u"HÖHLE/START.EXE"_s, u"FLOPPIES/DISK1.IMA"_s})
+        home.writeFile(u"Library/Application Support/Tandril/Höhle der Drachen 2/"_s + file, "x");
     const TandrilRun run =
         runTandril(home, QStringList{u"launch"_s, u"Doom"_s} + options, emulator.folder(), u"de_DE"_s);
     QCOMPARE(run.err, QString());
@@ -350,6 +352,12 @@ void CommandLineTest::launchModes()
     QCOMPARE(arguments->last(), u"echo \"q\" $HOME `x`"_s);
     QVERIFY(arguments->contains(u"language=de_DE.lng"_s));
     QVERIFY(!mounts.links().isEmpty());
+    // DOSBox-X's shell cannot take the folder's name: its drives and floppies go through the link.
+    for (qsizetype i = 1; i < arguments->size(); ++i) {
+        if (arguments->at(i - 1) == u"-c")
+            QVERIFY2(!arguments->at(i).contains(u"Höhle der"_s), qPrintable(arguments->at(i)));
+    }
+    QCOMPARE(arguments->filter(u"imgmount a"_s).size(), mode == int(LaunchMode::DosPrompt) ? 1 : 0);
     for (const MountPaths::Link& link : mounts.links())
         QCOMPARE(QFileInfo(link.alias).symLinkTarget(), link.target);
 }

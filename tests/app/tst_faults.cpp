@@ -53,6 +53,8 @@ private Q_SLOTS:
     void stoppedExportLeavesNothing();
     void moveAcrossFileSystems();
     void swapRolledBackWhenItsSecondItemCannotStepAside();
+    void deletionPutsBackWhatItSetAside_data();
+    void deletionPutsBackWhatItSetAside();
     void secondTandrilWaitsForTheLock();
     void racesAreDecidedUnderTheLock_data();
     void racesAreDecidedUnderTheLock();
@@ -525,6 +527,44 @@ void FaultsTest::swapRolledBackWhenItsSecondItemCannotStepAside()
                                {m_home->path() + u"/new/Doom"_s, library + u"/Doom"_s}})
                 .has_value());
     QCOMPARE(contents(library), before);
+}
+
+void FaultsTest::deletionPutsBackWhatItSetAside_data()
+{
+    textColumns({"disposal", "busy"}); // the item that cannot go, a mount point
+    for (const char* disposal : {"permanent", "Trash"}) {
+        QTest::addRow("%s: the configuration file cannot go", disposal) << asText(disposal) << u"Doom.conf"_s;
+        QTest::addRow("%s: the saved games cannot go after the game folder did", disposal)
+            << asText(disposal) << u".Doom.saves"_s;
+    }
+}
+
+void FaultsTest::deletionPutsBackWhatItSetAside()
+{
+    makeGame(u"Doom"_s);
+    const QString library = m_home->libraryFolder();
+    const QString busy = library + u'/' + cell("busy");
+    QDir().mkpath(library + u"/.Doom.saves"_s);
+    const bool mounted = busy.endsWith(u".conf"_s)
+                             ? QProcess::execute(u"mount"_s, {u"--bind"_s, busy, busy}) == 0
+                             : mountSmallDisk(busy, u"1m"_s);
+    if (!mounted)
+        QSKIP("mounting is not permitted here");
+    if (!m_mounts.contains(busy))
+        m_mounts.prepend(busy);
+    m_home->writeFile(u"Library/Application Support/Tandril/.Doom.saves/SAVE.DAT"_s, "mine");
+    const QStringList before = contents(library);
+    const bool toTrash = cell("disposal") == u"Trash";
+    QVERIFY(QDir().mkpath(m_home->path() + u"/.local/share"_s)); // a Trash
+    m_prompter.answers = {0};                                    // Delete
+    QCOMPARE(EntryDeletion::deleteSelectedEntry(
+                 LibraryLoader::readEntry(library + u"/Doom.conf"_s), m_prompter,
+                 toTrash ? EntryDeletion::Disposal::TrashWhenAvailable : EntryDeletion::Disposal::Permanent),
+             EntryDeletion::Outcome::Failed);
+    QCOMPARE(m_prompter.takeAlerts().first().title, u"Delete Not Possible"_s);
+    // What had stepped aside is back: the game is whole and listed as before, nothing in the Trash.
+    QCOMPARE(contents(library), before);
+    QCOMPARE(tree(m_home->path() + u"/.local/share/Trash"_s).filter(u"Doom"_s), QStringList());
 }
 
 void FaultsTest::secondTandrilWaitsForTheLock()
