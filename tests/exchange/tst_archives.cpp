@@ -223,6 +223,8 @@ void ArchivesTest::importRefusals_data()
         << outside.arg("G/../../evil.sh");
     QTest::newRow("absolute member") << ZipWriter({"tdl=", "/tmp/evil=x"}).bytes()
                                      << outside.arg("/tmp/evil");
+    QTest::newRow("absolute in DOS's way")
+        << ZipWriter({"tdl=", "\\tmp\\evil=x"}).bytes() << outside.arg("\\tmp\\evil");
     QTest::newRow("backslash parent")
         << ZipWriter({"tdl=", "G\\..\\..\\x=x"}).bytes() << outside.arg("G\\..\\..\\x");
     QTest::newRow("link out of the game")

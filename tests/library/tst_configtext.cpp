@@ -153,11 +153,12 @@ void ConfigTextTest::hostReachIsDropped_data()
     textRow("paths out of the game's folder",
             "[dosbox]\ncaptures=/G/../etc\nsavefile=/G/SAVE.SAV\n[sdl]\nmapperfile=~/.bashrc\n"
             "[midi]\nmt32.romdir=/L/mt32/\nfluid.soundfont=sub/x.sf2\n[printer]\ndocpath=.\n"
-            "fontpath=C:\\FONTS\n[render]\nglshader=crt-lottes.glsl\n",
+            "fontpath=C:\\FONTS\n[render]\nglshader=crt-lottes.glsl\n[log]\nlogfile=~\n[dosbox]\nmemory "
+            "file=D:M\n",
             "[dosbox]\nsavefile=/G/SAVE.SAV\n[sdl]\n[midi]\nmt32.romdir=/L/mt32/\n[printer]\n[render]\n"
-            "glshader=crt-lottes.glsl\n",
+            "glshader=crt-lottes.glsl\n[log]\n[dosbox]\n",
             "[dosbox] captures=/G/../etc|[sdl] mapperfile=~/.bashrc|[midi] fluid.soundfont=sub/x.sf2|"
-            "[printer] docpath=.|[printer] fontpath=C:\\FONTS");
+            "[printer] docpath=.|[printer] fontpath=C:\\FONTS|[log] logfile=~|[dosbox] memory file=D:M");
     textRow("a folder whose name begins like the game's", "[dosbox]\ncaptures=/G2/x\n", "[dosbox]\n",
             "[dosbox] captures=/G2/x");
     textRow("a setup program outside the game's folder",
