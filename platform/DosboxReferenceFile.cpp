@@ -206,11 +206,11 @@ Identity identify(const QString& program)
     return identifyStart({program, {QStringLiteral("-version")}});
 }
 
-bool fitsDosCommand(const QString& path)
+bool fitsDosCommand(const QString& path, qsizetype maximumBytes)
 {
-    static constexpr qsizetype MaximumArgumentBytes = 100; // of 126, with room for the command
-    return path.size() <= MaximumArgumentBytes &&
-           std::all_of(path.cbegin(), path.cend(), [](QChar c) { return c > u' ' && c < QChar(0x7f); });
+    return path.size() <= maximumBytes && std::all_of(path.cbegin(), path.cend(), [](QChar c) {
+               return c > u' ' && c < QChar(0x7f) && c != u'"' && c != u'%';
+           });
 }
 
 Result load(const Emulator& emulator)

@@ -38,7 +38,8 @@ Identity identify(const Emulator& emulator);
 Identity identify(const QString& program);
 
 // Whether DOSBox-X's shell can take the path as one argument of a command: its commands see at
-// most 126 bytes and split at blanks.
-bool fitsDosCommand(const QString& path);
+// most 126 bytes, split at blanks and quotes, and read "%" as the start of a variable.
+// The default leaves room for the command in the 126 bytes.
+bool fitsDosCommand(const QString& path, qsizetype maximumBytes = 100);
 
 } // namespace DosboxReferenceFile

@@ -1,9 +1,9 @@
 #include "platform/DriveAliases.h"
 
+#include "platform/DosboxReferenceFile.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeFolder.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <QCoreApplication>
@@ -20,9 +20,7 @@ namespace {
 // A plain short path that DOSBox-X takes as it is, with room for the links' names.
 bool isPlainShort(const QString& path)
 {
-    return path.size() <= 64 && std::all_of(path.cbegin(), path.cend(), [](QChar c) {
-               return c > u' ' && c < QChar(0x7f) && c != u'"' && c != u'%';
-           });
+    return DosboxReferenceFile::fitsDosCommand(path, 64);
 }
 
 QString systemError()
