@@ -45,6 +45,14 @@ void ConfigTextTest::operations_data()
             "cycles=auto\n");
     textRow("a value with a line separator is refused", "x=1\n", "notes", "a\u2028b", "x=1\n");
     textRow("a value with a tab is refused", "x=1\n", "cycles", "a\tb", "x=1\n");
+    // Every writer refuses it: "lines:" replaces the key's lines only, "set:" sets where DOSBox-X reads.
+    textRow("refused where only lines are replaced", "cycles=auto\n", "lines:cycles", "1\r2",
+            "cycles=auto\n");
+    textRow("refused in a section", "[tandril]\n", "[tandril] cd_image", "a\nb", "[tandril]\n");
+    textRow("refused where DOSBox-X reads", "[cpu]\ncycles=1\n", "set:cpu.cycles", "2\n[autoexec]",
+            "[cpu]\ncycles=1\n");
+    textRow("set where DOSBox-X reads, the last line of the key", "[cpu]\ncycles=1\n[CPU]\ncycles=2\n",
+            "set:cpu.cycles", "3", "[cpu]\ncycles=1\n[CPU]\ncycles=3\n");
     textRow("a line separator inside a line ends no line", "notes=a\u2028old\nx=1\n", "notes", "new",
             "notes=new\nx=1\n");
     textRow("every section gets the value", "[a]\nirq=7\n[b]\nirq=3\n", "irq", "5",
@@ -108,6 +116,10 @@ void ConfigTextTest::operations()
             ConfigText::saveAutoexecToConfig(value, text);
     } else if (key == u"[tandril before]"_s) {
         ConfigText::saveCommandSection(ProgramKeys::BeforeGameSection, value, text);
+    } else if (key.startsWith(u"lines:"_s)) {
+        ConfigText::replaceKeyLines(key.mid(6), value, text);
+    } else if (key.startsWith(u"set:"_s)) {
+        ConfigText::setWhereDosboxReads(key.mid(4).section(u'.', 0, 0), key.section(u'.', 1), value, text);
     } else if (key.startsWith(u"[tandril] "_s)) {
         ConfigText::replaceInSection(u"tandril"_s, key.mid(10), value, text);
     } else {
