@@ -274,11 +274,9 @@ void CommandLineTest::commands()
         QVERIFY(!QFileInfo::exists(library + u"/.b.saves"_s));
     if (arguments.contains(u"--backup"_s)) {
         // A link among the saved games (to a file of the host) stays out of the backup.
-        QProcess listing;
-        listing.start(u"unzip"_s, {u"-Z1"_s, home.path() + u"/Doom saved games.zip"_s});
-        QVERIFY(listing.waitForFinished());
-        QCOMPARE(listing.readAllStandardOutput(),
-                 exitCode == 0 ? "saves/\nsaves/SAVE.DAT\ntandril-saves\n" : "");
+        const QStringList backup{u"saves/"_s, u"saves/SAVE.DAT"_s, u"tandril-saves"_s};
+        QCOMPARE(zipMembers(home.path() + u"/Doom saved games.zip"_s),
+                 exitCode == 0 ? backup : QStringList());
     }
 }
 
@@ -415,7 +413,6 @@ void CommandLineTest::runningWindowTakesTheArchive()
     QVERIFY(QDir(home.libraryFolder() + u"/Doom"_s).removeRecursively());
     RecordingEmulator emulator(home.path() + u"/bin"_s); // no question about a missing emulator
 
-    QProcess window;
     QProcessEnvironment environment = tandrilEnvironment(home, emulator.folder());
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     // The socket lives in the user's private runtime folder, not in the shared temporary one.
@@ -424,9 +421,8 @@ void CommandLineTest::runningWindowTakesTheArchive()
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
-    window.setProcessEnvironment(environment);
-    window.start(QStringLiteral(TANDRIL_EXECUTABLE), {});
-    QVERIFY(window.waitForStarted());
+    QProcess* window = startTandril(environment, {}, this);
+    QVERIFY(window->waitForStarted());
     // Wait until the window listens for files handed over by a second start.
     const QString server = runtime + u"/tandril.socket"_s;
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -440,16 +436,12 @@ void CommandLineTest::runningWindowTakesTheArchive()
     const TandrilRun second = runTandril(home, {home.path() + u"/Desktop/Doom.tdl"_s});
     QCOMPARE(second.exitCode, 0);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.libraryFolder() + u"/Doom.conf"_s), 20000);
-    QCOMPARE(window.state(), QProcess::Running); // one window took it; no second one stayed
+    QCOMPARE(window->state(), QProcess::Running); // one window took it; no second one stayed
     // A plain second start only asks the running one to show its window, and ends.
-    QProcess plain;
-    plain.setProcessEnvironment(environment);
-    plain.start(QStringLiteral(TANDRIL_EXECUTABLE), {});
-    QVERIFY(plain.waitForFinished(20000));
-    QCOMPARE(plain.exitCode(), 0);
-    QCOMPARE(window.state(), QProcess::Running);
-    window.kill();
-    window.waitForFinished();
+    QCOMPARE(runTandril(environment, {}).exitCode, 0);
+    QCOMPARE(window->state(), QProcess::Running);
+    window->kill();
+    window->waitForFinished();
 
     // A runtime folder that others may enter is not used: whoever listens there gets nothing, and
     // the start opens a window of its own.
@@ -458,17 +450,15 @@ void CommandLineTest::runningWindowTakesTheArchive()
     QLocalServer listener;
     QVERIFY(listener.listen(shared + u"/tandril.socket"_s));
     environment.insert(u"XDG_RUNTIME_DIR"_s, shared);
-    QProcess own;
-    own.setProcessEnvironment(environment);
-    own.start(QStringLiteral(TANDRIL_EXECUTABLE), {home.path() + u"/Desktop/Doom.tdl"_s});
+    QProcess* own = startTandril(environment, {home.path() + u"/Desktop/Doom.tdl"_s}, this);
     QByteArray said;
-    QTRY_VERIFY_WITH_TIMEOUT((said += own.readAllStandardOutput()).contains("No private runtime folder"),
+    QTRY_VERIFY_WITH_TIMEOUT((said += own->readAllStandardOutput()).contains("No private runtime folder"),
                              20000);
     QTest::qWait(500);
     QVERIFY(!listener.hasPendingConnections());
-    QCOMPARE(own.state(), QProcess::Running);
-    own.kill();
-    own.waitForFinished();
+    QCOMPARE(own->state(), QProcess::Running);
+    own->kill();
+    own->waitForFinished();
 }
 
 void CommandLineTest::playTimeIsKeptBesideTheGame()

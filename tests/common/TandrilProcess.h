@@ -41,15 +41,19 @@ inline QProcess* startTandril(const QProcessEnvironment& environment, const QStr
     return process;
 }
 
-inline TandrilRun runTandril(const TestHome& home, const QStringList& arguments,
-                             const QString& pathFolder = {},
-                             const QString& language = QStringLiteral("en_US"))
+inline TandrilRun runTandril(const QProcessEnvironment& environment, const QStringList& arguments)
 {
-    const std::unique_ptr<QProcess> process(
-        startTandril(tandrilEnvironment(home, pathFolder, language), arguments, nullptr));
+    const std::unique_ptr<QProcess> process(startTandril(environment, arguments, nullptr));
     if (!process->waitForFinished(60000))
         qFatal("tandril did not finish");
     return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
             QString::fromUtf8(process->readAllStandardOutput()),
             QString::fromUtf8(process->readAllStandardError())};
+}
+
+inline TandrilRun runTandril(const TestHome& home, const QStringList& arguments,
+                             const QString& pathFolder = {},
+                             const QString& language = QStringLiteral("en_US"))
+{
+    return runTandril(tandrilEnvironment(home, pathFolder, language), arguments);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <QDataStream>
 #include <QIODevice>
+#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -69,4 +70,13 @@ QByteArray ZipWriter::bytes() const
     out << quint32(0x06054b50) << quint16(0) << quint16(0) << count << count << quint32(central.size())
         << centralOffset << quint16(0);
     return local;
+}
+
+QStringList zipMembers(const QString& archive)
+{
+    QProcess list;
+    list.start(QStringLiteral("unzip"), {QStringLiteral("-Z1"), archive});
+    if (!list.waitForFinished(30000) || list.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(list.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }

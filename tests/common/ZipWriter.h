@@ -27,3 +27,6 @@ private:
     };
     QList<Entry> m_entries;
 };
+
+// An archive's member names as unzip lists them, in its order; empty when it cannot be read.
+QStringList zipMembers(const QString& archive);

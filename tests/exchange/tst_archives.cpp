@@ -162,13 +162,11 @@ void ArchivesTest::exportLeavesOutLinksThatLeadOut()
     QCOMPARE(alerts.first().message, u"File saved:\n"_s + archive +
                                          u"\n\nLeft out, as links to files outside the game folder:\n"_s
                                          u"BROKEN\nCAPTURE/COVER.png\nCAPTURE/SHOT*[1].png"_s);
-    QProcess list;
-    list.start(u"unzip"_s, {u"-Z1"_s, archive});
-    QVERIFY(list.waitForFinished());
-    const QByteArray members = list.readAllStandardOutput();
-    QVERIFY2(!members.contains("COVER") && !members.contains("BROKEN") && !members.contains("*"),
-             members.constData());
-    QVERIFY(members.contains("-n Doom/CAPTURE/SHOT1.png") && members.contains("-n Doom/CAPTURE/GAME.LNK"));
+    const QString members = zipMembers(archive).join(u'\n');
+    QVERIFY2(!members.contains(u"COVER"_s) && !members.contains(u"BROKEN"_s) && !members.contains(u'*'),
+             qPrintable(members));
+    QVERIFY(members.contains(u"-n Doom/CAPTURE/SHOT1.png"_s) &&
+            members.contains(u"-n Doom/CAPTURE/GAME.LNK"_s));
     QProcess content;
     content.start(u"unzip"_s, {u"-p"_s, archive});
     QVERIFY(content.waitForFinished());

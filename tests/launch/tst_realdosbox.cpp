@@ -223,18 +223,7 @@ void RealDosboxTest::gamesStart()
     QProcessEnvironment environment = tandrilEnvironment(testHome);
     environment.insert(u"HOME"_s, home);
     environment.insert(u"XDG_CACHE_HOME"_s, home + u"/.cache"_s);
-    const auto tandril = [&](const QStringList& arguments) {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(TANDRIL_EXECUTABLE), arguments);
-        process.closeWriteChannel();
-        if (!process.waitForFinished(30000))
-            process.kill();
-        process.waitForFinished();
-        return std::pair(process.exitCode(),
-                         QString::fromUtf8(process.readAll() + process.readAllStandardError()));
-    };
-    QCOMPARE(tandril({u"add"_s, title}).first, 0);
+    QCOMPARE(runTandril(environment, {u"add"_s, title}).exitCode, 0);
     const QString library = home + u"/Library/Application Support/Tandril"_s;
     const QString conf = library + u'/' + title + u".conf"_s;
     const QString game = library + u'/' + title;
@@ -266,8 +255,8 @@ void RealDosboxTest::gamesStart()
     testHome.writeFile(game.mid(testHome.path().size() + 1) + u"/GAME.BAT"_s,
                        batch + "echo game>> C:\\ORDER.TXT\r\n");
 
-    const auto [exitCode, output] = tandril({u"launch"_s, title, u"--wait"_s});
-    QVERIFY2(exitCode == 0, qPrintable(output));
+    const TandrilRun launched = runTandril(environment, {u"launch"_s, title, u"--wait"_s});
+    QVERIFY2(launched.exitCode == 0, qPrintable(launched.out + launched.err));
     // What the game wrote is in its saves folder, whatever the path's length and letters.
     const QString saves = library + u"/."_s + title + u".saves"_s;
     QVERIFY(!QFileInfo::exists(game + u"/STARTED.TXT"_s));
