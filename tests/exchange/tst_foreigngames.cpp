@@ -164,6 +164,10 @@ void ForeignGamesTest::addsEachKind()
     // The settings come along, unchecked here (no DOSBox-X), and the summary says so.
     QVERIFY2(text.contains(u"\ncycles=fixed 8000\n"_s) || kind == u"bundle" || kind == u"collection",
              qPrintable(text));
+    // But for the one that would start the computer's own programs, which is said.
+    QVERIFY(!text.contains(u"startcmd"_s));
+    QCOMPARE(shown.notCarried.contains(u"[dos] startcmd=true — it reaches past the game's own drives"_s),
+             kind != u"bundle" && kind != u"collection");
     QVERIFY(shown.notCarried.join(u'\n').contains(u"unchecked"_s));
     QVERIFY(!text.contains(u"[autoexec]"_s));
     if (kind == u"store") {
