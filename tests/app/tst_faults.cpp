@@ -376,6 +376,9 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
         << QStringList{".tandril-rename-U=Tandril rename journal 1\nDoom\nHeretic\nend\n",
                        "Heretic.conf=game", "Doom/GAME.EXE=old", ".Doom.saves/SAVE.DAT=mine"}
         << QStringList{".Heretic.saves/SAVE.DAT=mine", "Heretic.conf=game", "Heretic/GAME.EXE=old"};
+    QTest::newRow("rename: a journal to a hidden name changes nothing")
+        << QStringList{".tandril-rename-U=Tandril rename journal 1\nDoom\n.hidden\nend\n", "Doom.conf=game"}
+        << QStringList{"Doom.conf=game"};
     QTest::newRow("rename: a journal not written whole changes nothing")
         << QStringList{".tandril-rename-U=Tandril rename journal 1\nDoom\nHeretic", "Doom.conf=game",
                        ".Doom.saves/SAVE.DAT=mine"}
