@@ -4,6 +4,7 @@
 #include "library/EntryCreation.h"
 #include "library/EntryDeletion.h"
 #include "library/GamePictures.h"
+#include "library/HostAccess.h"
 #include "library/LibraryLoader.h"
 #include "library/Mt32Folder.h"
 #include "library/PlayRecord.h"
@@ -60,7 +61,7 @@ void EntriesTest::adding_data()
     textRow("the MT-32 folder", "mt32",
             "Invalid Title: The name \"mt32\" belongs to the folder of the MT-32 ROM files. Please choose "
             "another title.");
-    textRow("one byte more does not", QString(204, u'x'),
+    textRow("one byte more does not", QString(102, QChar(0xe4)),
             "Invalid Title: The title is too long to be used as a file name. Please choose a shorter title.");
     textRow("longer than a file name may be", QString(251, u'x'),
             "Invalid Title: The title is too long to be used as a file name. Please choose a shorter title.");
@@ -76,6 +77,10 @@ void EntriesTest::adding()
     const QString kept =
         made ? home.writeFile(u"Library/Application Support/Tandril/"_s + result + u"/X.EXE"_s, "MZ")
              : QString();
+    // What an earlier game of that name was allowed is not the new one's.
+    const QString configFile = home.libraryFolder() + u'/' + result + u".conf"_s;
+    if (made)
+        QCOMPARE(HostAccess::setAllowed(configFile, true), std::nullopt);
     ScriptedPrompter prompter;
     const std::optional<QString> created = EntryCreation::createConfigEntryAndFolder(title, prompter);
     QVERIFY(prompter.questions.isEmpty());
@@ -87,8 +92,8 @@ void EntriesTest::adding()
         QVERIFY(!QFileInfo::exists(home.libraryFolder())); // nothing made at all
         return;
     }
-    const QString configFile = home.libraryFolder() + u'/' + result + u".conf"_s;
     QCOMPARE(created, std::optional<QString>(configFile));
+    QVERIFY(!HostAccess::isAllowed(configFile));
     QVERIFY(QFileInfo(home.libraryFolder() + u'/' + result + u"/FLOPPIES"_s).isDir());
     QVERIFY(QString::fromUtf8(readFile(configFile)).split(u'\n').contains("game_title=" + title.trimmed()));
     QCOMPARE(LibraryLoader::readEntry(configFile)->title, title.trimmed());
