@@ -1,3 +1,4 @@
+#include "common/ArchiveJobs.h"
 #include "common/Rows.h"
 #include "common/ScriptedPrompter.h"
 #include "common/TestHome.h"
@@ -66,16 +67,7 @@ void FolderAddTest::cleanup()
 bool FolderAddTest::add(const QString& source, bool cancelAtFirstProgress, FolderAddJob::Confirmation confirm)
 {
     ProcessRunner runner;
-    FolderAddJob job(m_prompter, runner);
-    job.setConfirmation(std::move(confirm));
-    QSignalSpy finished(&job, &FolderAddJob::finished);
-    if (cancelAtFirstProgress)
-        connect(&job, &FolderAddJob::progressed, &job, [&job] { job.cancel(); });
-    if (!job.start(source))
-        return false;
-    if (finished.isEmpty() && !finished.wait(60000))
-        qFatal("the add did not finish");
-    return finished.first().first().toBool();
+    return addFromFolder(m_prompter, runner, source, std::move(confirm), cancelAtFirstProgress);
 }
 
 void FolderAddTest::addsTheGame_data()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/ExportJob.h"
+#include "exchange/FolderAddJob.h"
 #include "exchange/ImportJob.h"
 #include "exchange/SavesArchiveJob.h"
 #include "library/LibraryLoader.h"
@@ -44,4 +45,17 @@ inline bool savesJob(Prompter& prompter, ProcessRunner& runner, const QString& c
     const ConfigEntry entry =
         LibraryLoader::readEntry(configFile).value_or(ConfigEntry{QString(), configFile, std::nullopt});
     return (restore ? job.restore(entry, archive) : job.backUp(entry, archive)) && finishJob(job, finished);
+}
+
+// A game added from a folder, an archive or an installer, the proposal answered as given (by
+// default as found); cancelled at its first progress when asked.
+inline bool addFromFolder(Prompter& prompter, ProcessRunner& runner, const QString& source,
+                          FolderAddJob::Confirmation confirm = {}, bool cancelAtFirstProgress = false)
+{
+    FolderAddJob job(prompter, runner);
+    job.setConfirmation(std::move(confirm));
+    if (cancelAtFirstProgress)
+        QObject::connect(&job, &FolderAddJob::progressed, &job, [&job] { job.cancel(); });
+    QSignalSpy finished(&job, &FolderAddJob::finished);
+    return job.start(source) && finishJob(job, finished);
 }

@@ -1,3 +1,4 @@
+#include "common/ArchiveJobs.h"
 #include "common/ForeignFixtures.h"
 #include "common/RewrittenTools.h"
 #include "common/Rows.h"
@@ -74,20 +75,13 @@ void ForeignGamesTest::cleanup()
 bool ForeignGamesTest::add(const QString& source, ProcessRunner& runner, FolderAddJob::Proposal* shown,
                            bool cancelAtFirstProgress)
 {
-    FolderAddJob job(m_prompter, runner);
-    if (cancelAtFirstProgress)
-        connect(&job, &FolderAddJob::progressed, &job, [&job] { job.cancel(); });
+    FolderAddJob::Confirmation keep;
     if (shown)
-        job.setConfirmation([shown](const FolderAddJob::Proposal& proposal, auto answer) {
+        keep = [shown](const FolderAddJob::Proposal& proposal, auto answer) {
             *shown = proposal;
             answer(proposal);
-        });
-    QSignalSpy finished(&job, &FolderAddJob::finished);
-    if (!job.start(source))
-        return false;
-    if (finished.isEmpty() && !finished.wait(60000))
-        qFatal("the add did not finish");
-    return finished.first().first().toBool();
+        };
+    return addFromFolder(m_prompter, runner, source, std::move(keep), cancelAtFirstProgress);
 }
 
 void ForeignGamesTest::addsEachKind_data()
