@@ -51,8 +51,6 @@ void ConfigTextTest::operations_data()
     textRow("refused in a section", "[tandril]\n", "[tandril] cd_image", "a\nb", "[tandril]\n");
     textRow("refused where DOSBox-X reads", "[cpu]\ncycles=1\n", "set:cpu.cycles", "2\n[autoexec]",
             "[cpu]\ncycles=1\n");
-    textRow("set where DOSBox-X reads, the last line of the key", "[cpu]\ncycles=1\n[CPU]\ncycles=2\n",
-            "set:cpu.cycles", "3", "[cpu]\ncycles=1\n[CPU]\ncycles=3\n");
     textRow("a line separator inside a line ends no line", "notes=a\u2028old\nx=1\n", "notes", "new",
             "notes=new\nx=1\n");
     textRow("every section gets the value", "[a]\nirq=7\n[b]\nirq=3\n", "irq", "5",
