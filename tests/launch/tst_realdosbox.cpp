@@ -99,23 +99,23 @@ void RealDosboxTest::referenceUnderAnyHome_data()
 void RealDosboxTest::referenceUnderAnyHome()
 {
     const TestHome home;
-    const QString longHome = home.path() + u'/' + cell("home");
-    QVERIFY(QDir().mkpath(longHome + u"/tmp"_s));
-    qputenv("HOME", QFile::encodeName(longHome));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(longHome + u"/.cache"_s));
-    qputenv("TMPDIR", QFile::encodeName(longHome + u"/tmp"_s));
+    const QString userHome = home.path() + u'/' + cell("home");
+    QVERIFY(QDir().mkpath(userHome + u"/tmp"_s));
+    qputenv("HOME", QFile::encodeName(userHome));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(userHome + u"/.cache"_s));
+    qputenv("TMPDIR", QFile::encodeName(userHome + u"/tmp"_s));
     const DosboxReferenceFile::Result reference = DosboxReferenceFile::load(Emulator());
     qunsetenv("XDG_CACHE_HOME");
     QVERIFY2(reference.text.has_value(), qPrintable(reference.problem));
     QVERIFY(DosboxReference::parse(*reference.text).key(u"sblaster"_s, u"irq"_s).has_value());
     // The reference alone is kept: no partial file, and nothing left in the temporary folders.
-    QCOMPARE(tree(longHome + u"/.cache"_s).filter(u".conf"_s).size(), 1);
-    QVERIFY(tree(longHome + u"/.cache"_s).filter(u"partial"_s).isEmpty());
-    QCOMPARE(tree(longHome + u"/tmp"_s), QStringList());
+    QCOMPARE(tree(userHome + u"/.cache"_s).filter(u".conf"_s).size(), 1);
+    QVERIFY(tree(userHome + u"/.cache"_s).filter(u"partial"_s).isEmpty());
+    QCOMPARE(tree(userHome + u"/tmp"_s), QStringList());
     // A check is made all the same, never given up as "not checked".
     const DosboxCheck::Result checked = DosboxCheck::check(Emulator(), {{u"sblaster"_s, u"irq"_s, u"8"_s}});
     QCOMPARE(checked.problems, QStringList{u"DOSBox-X reads irq=8 as 7"_s});
-    QCOMPARE(tree(longHome + u"/tmp"_s), QStringList());
+    QCOMPARE(tree(userHome + u"/tmp"_s), QStringList());
 }
 
 void RealDosboxTest::checks_data()
