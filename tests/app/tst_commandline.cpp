@@ -39,7 +39,6 @@ private Q_SLOTS:
     void everyListOfCommandsIsTheTable();
     void deleteGoesToTheTrashUnlessPermanent();
     void launchSaysWhenDosboxStopsAtOnce();
-    void emulatorOptionNamesTheProgram();
     void secondExportGoesWhereTheFirstWent();
 };
 
@@ -393,9 +392,7 @@ void CommandLineTest::shortcutStartsTheGame()
     QVERIFY(validate.waitForFinished());
     QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
 
-    QFile entry(entryPath);
-    QVERIFY(entry.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(entry.readAll()).split(u'\n');
+    const QStringList lines = QString::fromUtf8(readFile(entryPath)).split(u'\n');
     // Quoted for the command line, then escaped as a string value; "%" doubled.
     QVERIFY(lines.contains(
         uR"(Exec=%1 launch "%2/Library/Application Support/Tandril/Cost \\$5 \\\\ \\"Deluxe\\" 100%%.conf")"_s
@@ -545,16 +542,6 @@ void CommandLineTest::completionQuotesTitles()
     QVERIFY(!QFile::exists(home.path() + u"/PWNED"_s)); // nothing in a title ran
 }
 
-namespace {
-
-QString readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-} // namespace
-
 void CommandLineTest::everyListOfCommandsIsTheTable()
 {
     // The command table, as "--help" prints it, is the one list: the completion script, the
@@ -565,8 +552,8 @@ void CommandLineTest::everyListOfCommandsIsTheTable()
     static const QRegularExpression option(u"--[a-z]+(-[a-z]+)*"_s);
     static const QStringList globalOptions{u"--yes"_s, u"--emulator"_s, u"--help"_s, u"--version"_s};
     QStringList names;
-    const QString manual = readAll(QStringLiteral(TANDRIL_MANUAL_PAGE));
-    const QString readme = readAll(QStringLiteral(TANDRIL_README));
+    const QString manual = QString::fromUtf8(readFile(QStringLiteral(TANDRIL_MANUAL_PAGE)));
+    const QString readme = QString::fromUtf8(readFile(QStringLiteral(TANDRIL_README)));
     for (const QString& line : commandPart.split(u'\n', Qt::SkipEmptyParts)) {
         const QString entry = line.trimmed().section(u"  "_s, 0, 0);
         const QString name = entry.section(u' ', 0, 0);
@@ -625,14 +612,16 @@ void CommandLineTest::deleteGoesToTheTrashUnlessPermanent()
 
 void CommandLineTest::launchSaysWhenDosboxStopsAtOnce()
 {
-    // A DOSBox-X that prints twenty lines and fails at once: the launch fails and shows the last
-    // twelve; waited for to its end, the launch ends with its status.
+    // A DOSBox-X named by --emulator, not on PATH, that prints twenty lines and fails at once: the
+    // launch fails and shows the last twelve of its lines; waited for to its end, the launch ends
+    // with its status.
     const TestHome home;
     home.writeConfig(u"b"_s, "game_title=Keen\n");
     const QString standIn = home.writeProgram(
-        u"bin/dosbox-x"_s,
+        u"not on path/dosbox-x"_s,
         "#!/bin/sh\ni=1\nwhile [ $i -le 20 ]; do echo \"line $i\"; i=$((i+1)); done\nexit 3\n");
-    const TandrilRun brief = runTandril(home, {u"launch"_s, u"b"_s, u"--dos"_s}, home.path() + u"/bin"_s);
+    const QStringList launch{u"--emulator"_s, standIn, u"launch"_s, u"b"_s, u"--dos"_s};
+    const TandrilRun brief = runTandril(home, launch);
     QCOMPARE(brief.exitCode, 1);
     QStringList last;
     for (int i = 9; i <= 20; ++i)
@@ -640,21 +629,7 @@ void CommandLineTest::launchSaysWhenDosboxStopsAtOnce()
     QVERIFY2(brief.err.startsWith(u"DOSBox-X stopped: "_s) && brief.err.contains(u"exit status 3"_s) &&
                  brief.err.trimmed().endsWith(last.join(u'\n')) && !brief.err.contains(u"line 8\n"_s),
              qPrintable(brief.err));
-    const TandrilRun waited =
-        runTandril(home, {u"launch"_s, u"b"_s, u"--dos"_s, u"--wait"_s}, home.path() + u"/bin"_s);
-    QCOMPARE(waited.exitCode, 3);
-}
-
-void CommandLineTest::emulatorOptionNamesTheProgram()
-{
-    // --emulator names a DOSBox-X that is not on PATH, and the launch starts that one.
-    const TestHome home;
-    home.writeConfig(u"b"_s, "game_title=Keen\n");
-    RecordingEmulator emulator(home.path() + u"/not on path"_s);
-    const TandrilRun run = runTandril(
-        home, {u"--emulator"_s, emulator.folder() + u"/dosbox-x"_s, u"launch"_s, u"b"_s, u"--dos"_s});
-    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QVERIFY(emulator.takeArguments().has_value());
+    QCOMPARE(runTandril(home, launch + QStringList{u"--wait"_s}).exitCode, 3);
 }
 
 void CommandLineTest::secondExportGoesWhereTheFirstWent()

@@ -315,103 +315,82 @@ void FaultsTest::optionLikeNamesStayNames()
 void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
 {
     // What a kill at each step leaves (name → content; "/" a folder), and what the next start
-    // makes of it. "U" stands for the operation's UUID.
-    QTest::addColumn<QStringList>("left");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("delete: folder set aside, game still listed")
-        << QStringList{"Doom.conf=old", ".Doom.deleting-U/GAME.EXE=old"}
-        << QStringList{"Doom.conf=old", "Doom/GAME.EXE=old"};
-    QTest::newRow("delete: configuration already gone")
-        << QStringList{".Doom.deleting-U/GAME.EXE=old"} << QStringList{};
-    QTest::newRow("import: killed while copying in")
-        << QStringList{"Doom.conf=old", "Doom/GAME.EXE=old", ".Doom.conf.incoming-U=new",
-                       ".Doom.partial-U/GAME.EXE=ne"}
-        << QStringList{"Doom.conf=old", "Doom/GAME.EXE=old"};
+    // makes of it, items joined by "|". "U" stands for the operation's UUID; "~/" names the
+    // Trash's files and records.
+    textColumns({"left", "expected"});
+    textRow("delete: folder set aside, game still listed", "Doom.conf=old|.Doom.deleting-U/GAME.EXE=old",
+            "Doom.conf=old|Doom/GAME.EXE=old");
+    textRow("delete: configuration already gone", ".Doom.deleting-U/GAME.EXE=old", "");
+    textRow("import: killed while copying in",
+            "Doom.conf=old|Doom/GAME.EXE=old|.Doom.conf.incoming-U=new|.Doom.partial-U/GAME.EXE=ne",
+            "Doom.conf=old|Doom/GAME.EXE=old");
     const QString journal = u".tandril-swap-U=Tandril swap journal 1\nDoom.conf\nDoom\nend\n"_s;
-    QTest::newRow("import: killed half-way through the swap")
-        << QStringList{journal, "Doom.conf=new", ".Doom.conf.previous-U=old", "Doom/GAME.EXE=old",
-                       ".Doom.incoming-U/GAME.EXE=new"}
-        << QStringList{"Doom.conf=new", "Doom/GAME.EXE=new"};
-    QTest::newRow("import: killed before removing the old game")
-        << QStringList{journal, "Doom.conf=new", ".Doom.conf.previous-U=old", "Doom/GAME.EXE=new",
-                       ".Doom.previous-U/GAME.EXE=old"}
-        << QStringList{"Doom.conf=new", "Doom/GAME.EXE=new"};
-    QTest::newRow("import: a journal not written whole is undone")
-        << QStringList{".tandril-swap-U=Tandril swap journal 1\nDoom.conf", "Doom.conf=new",
-                       ".Doom.conf.previous-U=old", "Doom/GAME.EXE=old", ".Doom.incoming-U/GAME.EXE=new"}
-        << QStringList{"Doom.conf=old", "Doom/GAME.EXE=old"};
-    QTest::newRow("a journal killed while it was written")
-        << QStringList{"Doom.conf=old", "..tandril-swap-U.partial-U=Tandril swap",
-                       "..tandril-trash-U.partial-U=Tandril trash journal 1\nDoom"}
-        << QStringList{"Doom.conf=old"};
+    textRow("import: killed half-way through the swap",
+            journal +
+                u"|Doom.conf=new|.Doom.conf.previous-U=old|Doom/GAME.EXE=old|.Doom.incoming-U/GAME.EXE=new"_s,
+            "Doom.conf=new|Doom/GAME.EXE=new");
+    textRow("import: killed before removing the old game",
+            journal +
+                u"|Doom.conf=new|.Doom.conf.previous-U=old|Doom/GAME.EXE=new|.Doom.previous-U/GAME.EXE=old"_s,
+            "Doom.conf=new|Doom/GAME.EXE=new");
+    textRow("import: a journal not written whole is undone",
+            ".tandril-swap-U=Tandril swap journal 1\nDoom.conf|Doom.conf=new|.Doom.conf.previous-U=old|"
+            "Doom/GAME.EXE=old|.Doom.incoming-U/GAME.EXE=new",
+            "Doom.conf=old|Doom/GAME.EXE=old");
+    textRow("a journal killed while it was written",
+            "Doom.conf=old|..tandril-swap-U.partial-U=Tandril swap|"
+            "..tandril-trash-U.partial-U=Tandril trash journal 1\nDoom",
+            "Doom.conf=old");
     // Games whose names look like Tandril's own working names are games all the same.
-    const QStringList lookAlikes{".Notes.partial-U.conf=game",   ".Notes.partial-U/SAVE.DAT=save",
-                                 ".X.deleting-U.conf=game",      ".X.deleting-U/SAVE.DAT=save",
-                                 ".X.previous-U.conf=game",      ".X.previous-U/SAVE.DAT=save",
-                                 ".tandril-swap-notes.conf=Doom"};
-    QTest::newRow("games named like working files") << lookAlikes << lookAlikes;
-    const QStringList hostile{".Doom.incoming-Z.conf=x", ".tandril-swap-Z.conf=Doom", "Doom.conf=old",
-                              "Doom/GAME.EXE=old"};
-    QTest::newRow("a journal without a UUID") << hostile << hostile;
-    // "~/" names the Trash's files and records.
-    const QString trashJournal = u".tandril-trash-U=Tandril trash journal 1\nDoom\nend\n"_s;
-    QTest::newRow("delete to the Trash: killed after the folder went")
-        << QStringList{trashJournal, "Doom.conf=old", "~/files/Doom/GAME.EXE=old",
-                       "~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"}
-        << QStringList{"~/files/Doom.conf=old", "~/files/Doom/GAME.EXE=old", "~/info/Doom.conf.trashinfo",
-                       "~/info/Doom.trashinfo"};
-    QTest::newRow("delete to the Trash: killed between a record and its move")
-        << QStringList{trashJournal, "Doom.conf=old", "Doom/GAME.EXE=old",
-                       "~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"}
-        << QStringList{"~/files/Doom.2/GAME.EXE=old", "~/files/Doom.conf=old", "~/info/Doom.2.trashinfo",
-                       "~/info/Doom.conf.trashinfo"};
+    const char* lookAlikes =
+        ".Notes.partial-U.conf=game|.Notes.partial-U/SAVE.DAT=save|.X.deleting-U.conf=game|"
+        ".X.deleting-U/SAVE.DAT=save|.X.previous-U.conf=game|.X.previous-U/SAVE.DAT=save|"
+        ".tandril-swap-notes.conf=Doom";
+    textRow("games named like working files", lookAlikes, lookAlikes);
+    const char* hostile = ".Doom.incoming-Z.conf=x|.tandril-swap-Z.conf=Doom|Doom.conf=old|Doom/GAME.EXE=old";
+    textRow("a journal without a UUID", hostile, hostile);
+    const QString trashJournal = u".tandril-trash-U=Tandril trash journal 1\nDoom\nend\n|Doom.conf=old|"_s;
+    const QString trashRecord = u"~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"_s;
+    textRow(
+        "delete to the Trash: killed after the folder went",
+        trashJournal + u"~/files/Doom/GAME.EXE=old|"_s + trashRecord,
+        "~/files/Doom.conf=old|~/files/Doom/GAME.EXE=old|~/info/Doom.conf.trashinfo|~/info/Doom.trashinfo");
+    textRow("delete to the Trash: killed between a record and its move",
+            trashJournal + u"Doom/GAME.EXE=old|"_s + trashRecord,
+            "~/files/Doom.2/GAME.EXE=old|~/files/Doom.conf=old|~/info/Doom.2.trashinfo|"
+            "~/info/Doom.conf.trashinfo");
     // A game's saved games stay with it: they follow a delete, a rename and an import over it.
-    QTest::newRow("delete to the Trash: killed before the saved games went")
-        << QStringList{trashJournal, "Doom.conf=old", ".Doom.saves/SAVE.DAT=mine",
-                       "~/files/Doom/GAME.EXE=old", "~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"}
-        << QStringList{"~/files/.Doom.saves/SAVE.DAT=mine", "~/files/Doom.conf=old",
-                       "~/files/Doom/GAME.EXE=old",         "~/info/.Doom.saves.trashinfo",
-                       "~/info/Doom.conf.trashinfo",        "~/info/Doom.trashinfo"};
-    QTest::newRow("rename: killed after the configuration file moved")
-        << QStringList{".tandril-rename-U=Tandril rename journal 1\nDoom\nHeretic\nend\n",
-                       "Heretic.conf=game", "Doom/GAME.EXE=old", ".Doom.saves/SAVE.DAT=mine"}
-        << QStringList{".Heretic.saves/SAVE.DAT=mine", "Heretic.conf=game", "Heretic/GAME.EXE=old"};
-    QTest::newRow("rename: a journal to a hidden name changes nothing")
-        << QStringList{".tandril-rename-U=Tandril rename journal 1\nDoom\n.hidden\nend\n", "Doom.conf=game"}
-        << QStringList{"Doom.conf=game"};
-    QTest::newRow("rename: a journal not written whole changes nothing")
-        << QStringList{".tandril-rename-U=Tandril rename journal 1\nDoom\nHeretic", "Doom.conf=game",
-                       ".Doom.saves/SAVE.DAT=mine"}
-        << QStringList{".Doom.saves/SAVE.DAT=mine", "Doom.conf=game"};
-    QTest::newRow("restore of saved games: killed half-way through the swap")
-        << QStringList{u".tandril-swap-U=Tandril swap journal 1\n.Doom.saves\nend\n"_s, "Doom.conf=game",
-                       "..Doom.saves.previous-U/SAVE.DAT=old", "..Doom.saves.incoming-U/SAVE.DAT=new",
-                       "~/files/Other=x"}
-        << QStringList{".Doom.saves/SAVE.DAT=new", "Doom.conf=game", "~/files/.Doom.saves/SAVE.DAT=old",
-                       "~/files/Other=x", "~/info/.Doom.saves.trashinfo"};
-    QTest::newRow("import over a game: killed before the old saved games went")
-        << QStringList{u".tandril-swap-U=Tandril swap journal 1\nDoom.conf\nDoom\n/.Doom.saves\nend\n"_s,
-                       "Doom.conf=new",
-                       ".Doom.conf.previous-U=old",
-                       "Doom/GAME.EXE=new",
-                       ".Doom.previous-U/GAME.EXE=old",
-                       ".Doom.saves/SAVE.DAT=mine",
-                       "~/files/Other=x"}
-        << QStringList{"Doom.conf=new",
-                       "Doom/GAME.EXE=new",
-                       "~/files/.Doom.saves/SAVE.DAT=mine",
-                       "~/files/Doom.conf=old",
-                       "~/files/Doom/GAME.EXE=old",
-                       "~/files/Other=x",
-                       "~/info/.Doom.saves.trashinfo",
-                       "~/info/Doom.conf.trashinfo",
-                       "~/info/Doom.trashinfo"};
+    textRow("delete to the Trash: killed before the saved games went",
+            trashJournal + u".Doom.saves/SAVE.DAT=mine|~/files/Doom/GAME.EXE=old|"_s + trashRecord,
+            "~/files/.Doom.saves/SAVE.DAT=mine|~/files/Doom.conf=old|~/files/Doom/GAME.EXE=old|"
+            "~/info/.Doom.saves.trashinfo|~/info/Doom.conf.trashinfo|~/info/Doom.trashinfo");
+    const QString renameJournal = u".tandril-rename-U=Tandril rename journal 1\nDoom\n"_s;
+    textRow("rename: killed after the configuration file moved",
+            renameJournal + u"Heretic\nend\n|Heretic.conf=game|Doom/GAME.EXE=old|.Doom.saves/SAVE.DAT=mine"_s,
+            ".Heretic.saves/SAVE.DAT=mine|Heretic.conf=game|Heretic/GAME.EXE=old");
+    textRow("rename: a journal to a hidden name changes nothing",
+            renameJournal + u".hidden\nend\n|Doom.conf=game"_s, "Doom.conf=game");
+    textRow("rename: a journal not written whole changes nothing",
+            renameJournal + u"Heretic|Doom.conf=game|.Doom.saves/SAVE.DAT=mine"_s,
+            ".Doom.saves/SAVE.DAT=mine|Doom.conf=game");
+    textRow("restore of saved games: killed half-way through the swap",
+            ".tandril-swap-U=Tandril swap journal 1\n.Doom.saves\nend\n|Doom.conf=game|"
+            "..Doom.saves.previous-U/SAVE.DAT=old|..Doom.saves.incoming-U/SAVE.DAT=new|~/files/Other=x",
+            ".Doom.saves/SAVE.DAT=new|Doom.conf=game|~/files/.Doom.saves/SAVE.DAT=old|~/files/Other=x|"
+            "~/info/.Doom.saves.trashinfo");
+    textRow("import over a game: killed before the old saved games went",
+            ".tandril-swap-U=Tandril swap journal 1\nDoom.conf\nDoom\n/.Doom.saves\nend\n|Doom.conf=new|"
+            ".Doom.conf.previous-U=old|Doom/GAME.EXE=new|.Doom.previous-U/GAME.EXE=old|"
+            ".Doom.saves/SAVE.DAT=mine|~/files/Other=x",
+            "Doom.conf=new|Doom/GAME.EXE=new|~/files/.Doom.saves/SAVE.DAT=mine|~/files/Doom.conf=old|"
+            "~/files/Doom/GAME.EXE=old|~/files/Other=x|~/info/.Doom.saves.trashinfo|"
+            "~/info/Doom.conf.trashinfo|~/info/Doom.trashinfo");
 }
 
 void FaultsTest::interruptedWorkIsFinishedOrUndone()
 {
-    QFETCH(QStringList, left);
-    QFETCH(QStringList, expected);
+    const QStringList left = cell("left").split(u'|', Qt::SkipEmptyParts);
+    const QStringList expected = cell("expected").split(u'|', Qt::SkipEmptyParts);
     const QString uuid = u"0A1B2C3D-0000-4000-8000-00000000000F"_s;
     const QString trash = u".local/share/Trash/"_s;
     for (const QString& item : left) {

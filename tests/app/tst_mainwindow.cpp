@@ -131,33 +131,31 @@ void MainWindowTest::cleanup()
 
 void MainWindowTest::selectionFollowsTheGame_data()
 {
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("order");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QStringList>("reloaded"); // after another program added "date" as 0.conf
-    QTest::newRow("image column keeps file-name order")
-        << int(LibraryTableModel::ImageColumn) << int(Qt::AscendingOrder)
-        << QStringList{"banana", "Apple", "cherry"} << QStringList{"date", "banana", "Apple", "cherry"};
-    QTest::newRow("title ascending") << int(LibraryTableModel::TitleColumn) << int(Qt::AscendingOrder)
-                                     << QStringList{"Apple", "banana", "cherry"}
-                                     << QStringList{"Apple", "banana", "cherry", "date"};
-    QTest::newRow("title descending")
-        << int(LibraryTableModel::TitleColumn) << int(Qt::DescendingOrder)
-        << QStringList{"cherry", "banana", "Apple"} << QStringList{"date", "cherry", "banana", "Apple"};
-    QTest::newRow("year") << int(LibraryTableModel::YearColumn) << int(Qt::AscendingOrder)
-                          << QStringList{"Apple", "cherry", "banana"}
-                          << QStringList{"date", "Apple", "cherry", "banana"};
-    QTest::newRow("play time, most first")
-        << int(LibraryTableModel::PlayTimeColumn) << int(Qt::DescendingOrder)
-        << QStringList{"Apple", "cherry", "banana"} << QStringList{"Apple", "cherry", "banana", "date"};
+    // The column sorted by and its order, the titles shown, and those shown after another program
+    // added "date" as 0.conf (joined by "|").
+    textColumns({"column", "order", "shown", "reloaded"});
+    const auto row = [](const char* name, int column, Qt::SortOrder order, const char* shown,
+                        const char* reloaded) {
+        textRow(name, QString::number(column), QString::number(order), shown, reloaded);
+    };
+    row("image column keeps file-name order", LibraryTableModel::ImageColumn, Qt::AscendingOrder,
+        "banana|Apple|cherry", "date|banana|Apple|cherry");
+    row("title ascending", LibraryTableModel::TitleColumn, Qt::AscendingOrder, "Apple|banana|cherry",
+        "Apple|banana|cherry|date");
+    row("title descending", LibraryTableModel::TitleColumn, Qt::DescendingOrder, "cherry|banana|Apple",
+        "date|cherry|banana|Apple");
+    row("year", LibraryTableModel::YearColumn, Qt::AscendingOrder, "Apple|cherry|banana",
+        "date|Apple|cherry|banana");
+    row("play time, most first", LibraryTableModel::PlayTimeColumn, Qt::DescendingOrder,
+        "Apple|cherry|banana", "Apple|cherry|banana|date");
 }
 
 void MainWindowTest::selectionFollowsTheGame()
 {
-    QFETCH(int, column);
-    QFETCH(int, order);
-    QFETCH(QStringList, shown);
-    QFETCH(QStringList, reloaded);
+    const int column = cell("column").toInt();
+    const auto order = Qt::SortOrder(cell("order").toInt());
+    const QStringList shown = cell("shown").split(u'|');
+    const QStringList reloaded = cell("reloaded").split(u'|');
     m_home->writeConfig(u"1"_s, "game_title=banana\ngame_year=1994\n");
     m_home->writeConfig(u"2"_s, "game_title=Apple\ngame_year=1990\n");
     m_home->writeConfig(u"3"_s, "game_title=cherry\ngame_year=1992\n");
@@ -167,7 +165,7 @@ void MainWindowTest::selectionFollowsTheGame()
     {
         const auto window = makeWindow();
         select(*window, {2}); // cherry
-        table(*window)->horizontalHeader()->setSortIndicator(column, Qt::SortOrder(order));
+        table(*window)->horizontalHeader()->setSortIndicator(column, order);
         QCOMPARE(this->shown(*window), shown);
         QCOMPARE(window->selectedConfig()->title, u"cherry"_s);
         QCOMPARE(table(*window)->currentIndex().data().toString(), u"cherry"_s);
@@ -254,37 +252,33 @@ void MainWindowTest::keyboardAndMenus()
 
 void MainWindowTest::buttonStates_data()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QList<int>>("rows");
-    QTest::addColumn<QString>(
-        "expected"); // enabled buttons: Game Setup Dos Edit Delete GotoC Export, and R: choose the program
-    QTest::newRow("nothing selected") << QByteArray("game_title=A\n") << QList<int>{} << "--------";
-    QTest::newRow("executable and setup")
-        << QByteArray("game_title=A\ngame_exe=A.EXE\nsetup_exe=/s/SETUP.EXE\n") << QList<int>{0}
-        << "GSDEXCP-";
-    QTest::newRow("blank executable")
-        << QByteArray("game_title=A\ngame_exe=  \nsetup_exe=\n") << QList<int>{0} << "--DEXCPR";
-    QTest::newRow("later executable line counts")
-        << QByteArray("game_title=A\ngame_exe=\ngame_exe=B.EXE\n") << QList<int>{0} << "G-DEXCP-";
+    // The first game's file, the rows selected, and the buttons enabled: Game Setup Dos Edit Delete
+    // GotoC Export, and R: choose the program.
+    textColumns({"content", "rows", "expected"});
+    textRow("nothing selected", "game_title=A\n", "", "--------");
+    textRow("executable and setup", "game_title=A\ngame_exe=A.EXE\nsetup_exe=/s/SETUP.EXE\n", "0",
+            "GSDEXCP-");
+    textRow("blank executable", "game_title=A\ngame_exe=  \nsetup_exe=\n", "0", "--DEXCPR");
+    textRow("later executable line counts", "game_title=A\ngame_exe=\ngame_exe=B.EXE\n", "0", "G-DEXCP-");
     // The current row (the second) names a program; settings need exactly one game.
-    QTest::newRow("two rows") << QByteArray("game_title=B\n") << QList<int>{0, 1} << "G-D-XCP-";
+    textRow("two rows", "game_title=B\n", "0|1", "G-D-XCP-");
 }
 
 void MainWindowTest::buttonStates()
 {
-    QFETCH(QByteArray, content);
-    QFETCH(QList<int>, rows);
-    QFETCH(QString, expected);
-    m_home->writeConfig(u"a"_s, content);
+    m_home->writeConfig(u"a"_s, cell("content").toUtf8());
     m_home->writeConfig(u"b"_s, "game_title=A\ngame_exe=A.EXE\n");
     const auto window = makeWindow();
+    QList<int> rows;
+    for (const QString& row : cell("rows").split(u'|', Qt::SkipEmptyParts))
+        rows << row.toInt();
     select(*window, rows);
     QString actual;
     for (const char* name : {"launchGameButton", "launchSetupButton", "launchMSDosButton", "EditButton",
                              "DeleteButton", "GotoCButton", "export_game", "chooseProgramButton"})
         actual +=
             child(*window, name)->isEnabled() ? QString::fromLatin1("GSDEXCPR").at(actual.size()) : u'-';
-    QCOMPARE(actual, expected);
+    QCOMPARE(actual, cell("expected"));
 }
 
 void MainWindowTest::gameWithoutProgramGetsOne()
