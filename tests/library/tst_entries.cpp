@@ -319,21 +319,21 @@ void EntriesTest::mt32RomsAsDosboxXFindsThem()
 
 void EntriesTest::oneCoverAtATime()
 {
-    // A second cover of the same kind takes the first one's place; one put in by hand beside
-    // the cover is not shown as a second cover: the newest counts.
+    // A second cover of the same kind takes the first one's place, and so does one of another
+    // kind; one put in by hand beside the cover is not shown as a second cover: the newest counts.
     const TestHome home;
     const QString game = home.path() + u"/game"_s;
-    const QString first = home.writeFile(u"first.png"_s, "first");
-    const QString second = home.writeFile(u"second.png"_s, "second");
-    QCOMPARE(GamePictures::setCover(game, first), std::nullopt);
-    QCOMPARE(GamePictures::setCover(game, second), std::nullopt);
-    QCOMPARE(contents(GamePictures::captureFolder(game)), QStringList{u"COVER.png=second"_s});
-    QVERIFY(backdate(game + u"/CAPTURE/COVER.png"_s, 60));
-    home.writeFile(u"game/CAPTURE/cover.jpg"_s, "by hand");
+    for (const char* file : {"first.png", "second.png"})
+        QCOMPARE(GamePictures::setCover(game, home.writeFile(QString::fromLatin1(file), file)), std::nullopt);
+    QCOMPARE(contents(GamePictures::captureFolder(game)), QStringList{u"COVER.png=second.png"_s});
+    QCOMPARE(GamePictures::setCover(game, home.writeFile(u"third.jpg"_s, "third")), std::nullopt);
+    QCOMPARE(contents(GamePictures::captureFolder(game)), QStringList{u"COVER.jpg=third"_s});
+    QVERIFY(backdate(game + u"/CAPTURE/COVER.jpg"_s, 60));
+    home.writeFile(u"game/CAPTURE/cover.png"_s, "by hand");
     home.writeFile(u"game/CAPTURE/shot.png"_s, "shot");
     const QStringList pictures = GamePictures::pictures(game);
     QCOMPARE(pictures.size(), 2);
-    QVERIFY(pictures.first().endsWith(u"/cover.jpg"_s));
+    QVERIFY(pictures.first().endsWith(u"/cover.png"_s));
 }
 
 void EntriesTest::timePlayedInWords_data()
