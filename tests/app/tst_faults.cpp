@@ -349,19 +349,20 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
     textRow("games named like working files", lookAlikes, lookAlikes);
     const char* hostile = ".Doom.incoming-Z.conf=x|.tandril-swap-Z.conf=Doom|Doom.conf=old|Doom/GAME.EXE=old";
     textRow("a journal without a UUID", hostile, hostile);
-    const QString trashJournal = u".tandril-trash-U=Tandril trash journal 1\nDoom\nend\n|Doom.conf=old|"_s;
+    const QString trashJournalAndConf =
+        u".tandril-trash-U=Tandril trash journal 1\nDoom\nend\n|Doom.conf=old|"_s;
     const QString trashRecord = u"~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"_s;
     textRow(
         "delete to the Trash: killed after the folder went",
-        trashJournal + u"~/files/Doom/GAME.EXE=old|"_s + trashRecord,
+        trashJournalAndConf + u"~/files/Doom/GAME.EXE=old|"_s + trashRecord,
         "~/files/Doom.conf=old|~/files/Doom/GAME.EXE=old|~/info/Doom.conf.trashinfo|~/info/Doom.trashinfo");
     textRow("delete to the Trash: killed between a record and its move",
-            trashJournal + u"Doom/GAME.EXE=old|"_s + trashRecord,
+            trashJournalAndConf + u"Doom/GAME.EXE=old|"_s + trashRecord,
             "~/files/Doom.2/GAME.EXE=old|~/files/Doom.conf=old|~/info/Doom.2.trashinfo|"
             "~/info/Doom.conf.trashinfo");
     // A game's saved games stay with it: they follow a delete, a rename and an import over it.
     textRow("delete to the Trash: killed before the saved games went",
-            trashJournal + u".Doom.saves/SAVE.DAT=mine|~/files/Doom/GAME.EXE=old|"_s + trashRecord,
+            trashJournalAndConf + u".Doom.saves/SAVE.DAT=mine|~/files/Doom/GAME.EXE=old|"_s + trashRecord,
             "~/files/.Doom.saves/SAVE.DAT=mine|~/files/Doom.conf=old|~/files/Doom/GAME.EXE=old|"
             "~/info/.Doom.saves.trashinfo|~/info/Doom.conf.trashinfo|~/info/Doom.trashinfo");
     const QString renameJournal = u".tandril-rename-U=Tandril rename journal 1\nDoom\n"_s;

@@ -280,7 +280,8 @@ void SavingTest::changedElsewhere()
 
 void SavingTest::refusedSavesChangeNothing_data()
 {
-    // The edited configuration file is in the library; no question: refused without one.
+    // The title typed, the configuration file edited (in the library), and the question asked
+    // (none: refused without one).
     textColumns({"title", "edited", "question"});
     textRow("blank title", "   ", "Doom.conf", "");
     textRow("only removed characters", "???", "Doom.conf", "Invalid Title");
