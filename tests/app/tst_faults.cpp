@@ -203,7 +203,11 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
         succeeded = EntryDeletion::deleteSelectedEntry(LibraryLoader::readEntry(library + u"/Doom.conf"_s),
                                                        m_prompter) == EntryDeletion::Outcome::Deleted;
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->path() + u"/.local/share"_s));
-        QCOMPARE(m_prompter.takeAlerts().size(), 1);
+        const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+        // With the reason the disk gave.
+        QVERIFY2(alerts.size() == 1 &&
+                     alerts.first().message.contains(u"to the Trash: No space left on device"_s),
+                 qPrintable(alerts.first().message));
     } else if (operation.startsWith(u"rename"_s)) {
         // The configuration file moves first; its game comes back whole when what follows fails.
         GameForm form;
@@ -352,10 +356,13 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
     const QString trashJournalAndConf =
         u".tandril-trash-U=Tandril trash journal 1\nDoom\nend\n|Doom.conf=old|"_s;
     const QString trashRecord = u"~/info/Doom.trashinfo=[Trash Info]\nPath=$LIB/Doom\n"_s;
-    textRow(
-        "delete to the Trash: killed after the folder went",
-        trashJournalAndConf + u"~/files/Doom/GAME.EXE=old|"_s + trashRecord,
-        "~/files/Doom.conf=old|~/files/Doom/GAME.EXE=old|~/info/Doom.conf.trashinfo|~/info/Doom.trashinfo");
+    textRow("delete to the Trash: killed after the folder went, a file of the user's listed first",
+            trashJournalAndConf + u".notes=mine|~/files/Doom/GAME.EXE=old|"_s + trashRecord,
+            ".notes=mine|~/files/Doom.conf=old|~/files/Doom/GAME.EXE=old|~/info/Doom.conf.trashinfo|"
+            "~/info/Doom.trashinfo");
+    textRow("delete to the Trash: a journal naming a hidden folder changes nothing",
+            ".tandril-trash-U=Tandril trash journal 1\n.Doom.saves\nend\n|.Doom.saves/SAVE.DAT=mine",
+            ".Doom.saves/SAVE.DAT=mine");
     textRow("delete to the Trash: killed between a record and its move",
             trashJournalAndConf + u"Doom/GAME.EXE=old|"_s + trashRecord,
             "~/files/Doom.2/GAME.EXE=old|~/files/Doom.conf=old|~/info/Doom.2.trashinfo|"

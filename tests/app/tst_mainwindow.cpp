@@ -269,6 +269,7 @@ void MainWindowTest::buttonStates()
     m_home->writeConfig(u"a"_s, cell("content").toUtf8());
     m_home->writeConfig(u"b"_s, "game_title=A\ngame_exe=A.EXE\n");
     const auto window = makeWindow();
+    QCOMPARE(window->objectName(), u"MainWindow"_s);
     QList<int> rows;
     for (const QString& row : cell("rows").split(u'|', Qt::SkipEmptyParts))
         rows << row.toInt();
@@ -331,7 +332,7 @@ void MainWindowTest::exportShowsProgressAndCancels()
     QVERIFY(indicator->isVisible());
     // Other games stay playable meanwhile; the game being packed and the library's commands do not.
     QVERIFY(!child(*window, "import_game")->isEnabled());
-    QVERIFY(!child(*window, "launchMSDosButton")->isEnabled());
+    QVERIFY(!child(*window, "launchMSDosButton")->isEnabled() && !child(*window, "GotoCButton")->isEnabled());
     table(*window)->selectRow(1);
     QVERIFY(child(*window, "launchGameButton")->isEnabled());
     QVERIFY(!child(*window, "EditButton")->isEnabled());
@@ -544,6 +545,7 @@ void MainWindowTest::addDialogsHandBackWhatWasChosen()
     for (const QString& typed : {u"  Keen 4 "_s, u"   "_s}) {
         auto* sheet = new EnterTitleController(&parent);
         sheet->setCompletionHandler([&titles](const std::optional<QString>& title) { titles.append(title); });
+        QCOMPARE(sheet->findChild<QLabel*>()->buddy(), sheet->titleInputField()); // its label's shortcut
         sheet->titleInputField()->setText(typed);
         sheet->confirmTitle();
         sheet->cancel(); // closing afterwards hands over nothing more

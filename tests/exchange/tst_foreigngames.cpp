@@ -204,6 +204,8 @@ void ForeignGamesTest::startupLines_data()
             "", "mount e /home — no such folder");
     textRow("a program on another drive", "mount c ..|imgmount d ../cd.iso -t iso|d:|install", "", "", "",
             "imgmount d ../cd.iso -t iso — no such image: ../cd.iso");
+    textRow("a folder is no image", "mount c ..|imgmount d ../GAME -t iso|c:|cd game|play", "GAME/PLAY.EXE",
+            "", "", "imgmount d ../GAME -t iso — no such image: ../GAME");
 }
 
 void ForeignGamesTest::startupLines()

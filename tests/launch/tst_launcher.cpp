@@ -227,12 +227,13 @@ void LauncherTest::startupCommandLimit()
 void LauncherTest::emulatorSearchOrder_data()
 {
     // What is installed: p = dosbox-x on PATH, f = the Flatpak application, c = a chosen program,
-    // e = one named for this run.
-    textColumns({"installed", "expected"}); // "path", "flatpak", "chosen" or "named"
+    // e = one named for this run (d: a folder named so).
+    textColumns({"installed", "expected"}); // "path", "flatpak", "chosen", "named" or "none"
     textRow("PATH before the Flatpak", "pf", "path");
     textRow("the Flatpak", "f", "flatpak");
     textRow("the choice before PATH", "pfc", "chosen");
     textRow("this run's program before everything", "pfce", "named");
+    textRow("a folder named for this run is no program, and none other is taken", "pfcd", "none");
 }
 
 void LauncherTest::emulatorSearchOrder()
@@ -247,17 +248,23 @@ void LauncherTest::emulatorSearchOrder()
     if (installed.contains(u'f')) // a stand-in flatpak that knows the application
         writeScript(home, u"bin/flatpak"_s, "[ \"$1\" = info ] && echo /var/lib/flatpak/app/dosbox\n");
     const QString chosen = writeScript(home, u"chosen/dosbox-x"_s, "");
-    const QString named = writeScript(home, u"named/dosbox-x"_s, "");
+    const QString named = home.path() + u"/named/dosbox-x"_s;
+    if (installed.contains(u'd'))
+        QVERIFY(QDir().mkpath(named));
+    else
+        writeScript(home, u"named/dosbox-x"_s, "");
     if (installed.contains(u'c'))
         UserDefaults().setEmulatorProgram(chosen);
-    if (installed.contains(u'e'))
+    if (installed.contains(u'e') || installed.contains(u'd'))
         qputenv(Emulator::OverrideVariable, QFile::encodeName(named));
     const Emulator emulator({bin});
     const QStringList arguments{"-conf", home.libraryFolder() + u"/G.conf"_s, "-c",
                                 "imgmount d \"/cds/g.iso\" -t iso"};
     const Emulator::Start start = emulator.startCommand(arguments);
     qunsetenv(Emulator::OverrideVariable);
-    QVERIFY(emulator.isInstalled());
+    QCOMPARE(emulator.isInstalled(), expected != u"none");
+    if (expected == u"none")
+        return;
     const bool flatpak = expected == u"flatpak";
     QCOMPARE(start.program, flatpak                 ? bin + u"/flatpak"_s
                             : expected == u"path"   ? bin + u"/dosbox-x"_s

@@ -401,7 +401,7 @@ void PreferencesTest::completionTakesReturnAndTab()
     QTRY_VERIFY(QApplication::activePopupWidget());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
     QTest::keyClick(area, Qt::Key_Return);
-    QTest::keyClicks(area, u"opl"_s);
+    QTest::keyClicks(area, u"op"_s); // two letters are enough to be offered the rest
     QTRY_VERIFY(QApplication::activePopupWidget());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Tab);
     QCOMPARE(area->toPlainText(), u"[sblaster]\noplmode"_s);

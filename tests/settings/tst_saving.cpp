@@ -231,6 +231,7 @@ void SavingTest::rename()
     QCOMPARE(QDir(library).entryList({u"*.conf"_s}), QStringList{fileAfter + u".conf"_s});
     QCOMPARE(LibraryLoader::readEntry(library + u'/' + fileAfter + u".conf"_s)->title, title.trimmed());
     QCOMPARE(QFile::exists(library + u'/' + fileAfter + u"/FLOPPIES/A.IMA"_s), withFolder);
+    QVERIFY(QFileInfo(library + u'/' + fileAfter + u"/FLOPPIES"_s).isDir()); // a new game's made too
     // The saved games go with their game, and no journal stays behind.
     QCOMPARE(readFile(library + u"/."_s + fileAfter + u".saves/SAVE.DAT"_s), withFolder ? "mine" : "");
     QCOMPARE(QDir(library).entryList({u".tandril-*"_s}, QDir::Hidden | QDir::Files), QStringList());
