@@ -137,6 +137,7 @@ void PreferencesTest::loadFillsTheForm()
                                "Sound Blaster 16|240|7|3|7|on|on|off|off|on"_s);
     // The no-break space that keeps DOSBox-X from crashing on "%" is the program's, not the user's.
     QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(), u"echo hi\n%PATH%"_s);
+    QCOMPARE(control<QLineEdit>(*editor, "title_name")->placeholderText(), u"Title"_s);
     control<QLineEdit>(*editor, "title_name")->insert(u"\r\nx"_s);
     QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), u"Doom"_s);
     QVERIFY(control<QWidget>(*editor, "dummy")->hasFocus() || !editor->isActiveWindow());
