@@ -204,9 +204,9 @@ void FaultsTest::fullDiskReportsFailureAndKeepsFiles()
                                                        m_prompter) == EntryDeletion::Outcome::Deleted;
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->path() + u"/.local/share"_s));
         const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
+        QCOMPARE(alerts.size(), 1);
         // With the reason the disk gave.
-        QVERIFY2(alerts.size() == 1 &&
-                     alerts.first().message.contains(u"to the Trash: No space left on device"_s),
+        QVERIFY2(alerts.first().message.contains(u"to the Trash: No space left on device"_s),
                  qPrintable(alerts.first().message));
     } else if (operation.startsWith(u"rename"_s)) {
         // The configuration file moves first; its game comes back whole when what follows fails.
