@@ -79,6 +79,7 @@ void FolderAddTest::addsTheGame_data()
     QTest::newRow("from a .zip of one folder") << "zip" << false << "Keen";
     QTest::newRow("Keep Both beside a game of the same name") << "folder" << true << "Keen (2)";
     QTest::newRow("a FIFO and a link to it are left out, never waited on") << "fifo" << false << "Keen";
+    QTest::newRow("two programs alike: the user is asked which") << "tie" << false << "Keen";
 }
 
 void FolderAddTest::addsTheGame()
@@ -96,20 +97,31 @@ void FolderAddTest::addsTheGame()
         QVERIFY(::mkfifo(QFile::encodeName(path + u"/PIPE"_s).constData(), 0600) == 0);
         QVERIFY(QFile::link(u"PIPE"_s, path + u"/TOPIPE"_s));
     }
+    const QString program = source == u"tie" ? u"KEEN5E.EXE"_s : u"KEEN4E.EXE"_s;
+    if (source == u"tie") {
+        m_home->writeFile(u"src/Keen/KEEN5E.EXE"_s, QByteArray(290000, 'k')); // a little smaller
+        m_prompter.answers = {1};                                             // the second
+    }
     if (existing) {
         m_home->writeConfig(u"Keen"_s, "game_title=Keen\n");
         m_prompter.answers = {0}; // Keep Both
     }
     QVERIFY(add(path));
+    QCOMPARE(std::count_if(m_prompter.questions.cbegin(), m_prompter.questions.cend(),
+                           [](const Prompter::Question& asked) {
+                               return asked.title == u"Which Program Starts the Game?";
+                           }),
+             source == u"tie" ? 1 : 0);
+    QFile::remove(path + u"/KEEN5E.EXE"_s);
     const QString library = m_home->libraryFolder();
     const QString config = library + u'/' + name + u".conf"_s;
     QCOMPARE(LibraryLoader::readEntry(config)->title, name);
     const QByteArray text = readFile(config);
-    QVERIFY(text.contains("\ngame_exe=KEEN4E.EXE\n"));
+    QVERIFY2(text.contains("\ngame_exe=" + program.toUtf8() + '\n'), text.constData());
     QVERIFY(text.contains("\nsetup_exe=" + library.toUtf8() + '/' + name.toUtf8() + "/INSTALL.EXE\n"));
     // The floppy image waits where the DOS prompt mounts floppies from.
     QCOMPARE(readFile(library + u'/' + name + u"/FLOPPIES/DISK1.IMA"_s), QByteArray("floppy"));
-    QVERIFY(QFile::exists(library + u'/' + name + u"/KEEN4E.EXE"_s));
+    QVERIFY(QFile::exists(library + u'/' + name + u'/' + program));
     QVERIFY(!QFileInfo::exists(library + u'/' + name + u"/PIPE"_s) &&
             !QFileInfo(library + u'/' + name + u"/TOPIPE"_s).isSymLink());
     if (existing)

@@ -117,9 +117,12 @@ void ForeignGamesTest::addsEachKind()
     QString stand;
     if (kind == u"store")
         source = ForeignFixtures::storeFolder(fixtures);
-    else if (kind == u"unpacked")
+    else if (kind == u"unpacked") {
         source = ForeignFixtures::unpackedInstaller(fixtures);
-    else if (kind == u"windows") {
+        // This installer kept the store's info file beside the game's folder.
+        QVERIFY(QFile::rename(source + u"/app/goggame-1207658930.info"_s,
+                              source + u"/goggame-1207658930.info"_s));
+    } else if (kind == u"windows") {
         // The oldest innoextract that reads the store's installers.
         stand = ForeignFixtures::innoextractStandIn(
             m_home->path(), ForeignFixtures::unpackedInstaller(m_home->path() + u"/inno"_s),
