@@ -5,9 +5,12 @@
 #include "platform/DriveAliases.h"
 #include "platform/Emulator.h"
 #include "platform/FileOperations.h"
+#include "platform/LockFiles.h"
 #include "platform/RuntimeFolder.h"
 #include "platform/TextFile.h"
 
+#include <QLockFile>
+#include <QProcess>
 #include <QSysInfo>
 #include <QTest>
 #include <sys/stat.h>
@@ -30,6 +33,8 @@ private Q_SLOTS:
     void driveLinksOnlyWherePlainAndShort();
     void abandonedScratchFoldersGo();
     void copyRefusesAFifoAtOnce();
+    void locksAreTakenOverOnlyWhenStale_data();
+    void locksAreTakenOverOnlyWhenStale();
 };
 
 void PlatformTest::readRefusals()
@@ -211,6 +216,46 @@ void PlatformTest::copyRefusesAFifoAtOnce()
     QCOMPARE(QFileInfo(home.path() + u"/COPY.EXE"_s).permissions() & 0x7000,
              QFileInfo(file).permissions() & 0x7000);
     QCOMPARE(QFileInfo(home.path() + u"/COPY.EXE"_s).lastModified(), QFileInfo(file).lastModified());
+}
+
+void PlatformTest::locksAreTakenOverOnlyWhenStale_data()
+{
+    // The process a lock file names ("self": this one, "gone": one that has ended, none: an empty
+    // file), the file's age in seconds, and whether a second holder takes it over.
+    textColumns({"pid", "age", "taken"});
+    textRow("an empty lock a kill left", "", "60", "yes");
+    textRow("an empty lock still being written", "", "0", "no");
+    textRow("a lock naming no process", "0", "60", "yes");
+    textRow("a lock of a process that has ended", "gone", "0", "yes");
+    textRow("a lock that is only old", "self", "600", "no");
+}
+
+void PlatformTest::locksAreTakenOverOnlyWhenStale()
+{
+    const TestHome home;
+    const QString path = home.path() + u"/x.lock"_s;
+    const QString pid = cell("pid");
+    QByteArray content;
+    if (pid == u"self" || pid == u"gone") {
+        QProcess gone;
+        gone.start(u"/bin/true"_s);
+        QVERIFY(gone.waitForStarted());
+        const qint64 named = pid == u"self" ? QCoreApplication::applicationPid() : gone.processId();
+        QVERIFY(gone.waitForFinished());
+        // As a lock file of that process reads.
+        {
+            QLockFile own(path);
+            QVERIFY(own.tryLock(0));
+            content = readFile(path);
+            own.unlock();
+        }
+        content.replace(0, content.indexOf('\n'), QByteArray::number(named));
+    } else if (!pid.isEmpty()) {
+        content = pid.toUtf8() + "\nTandril\nhost\n";
+    }
+    QVERIFY(backdate(home.writeFile(path, content), cell("age").toInt()));
+    QLockFile second(path);
+    QCOMPARE(LockFiles::tryLock(second, 300), cell("taken") == u"yes");
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
