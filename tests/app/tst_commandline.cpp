@@ -99,6 +99,9 @@ void CommandLineTest::commands_data()
     textRow("add a game from each folder, skipping those in the library", "add|--from|$HOME/games|--each",
             "0", "⚠️ Skipped, already in the library: Doom\n", "Twin|Keen 4|Twin|Doom|KEEN 4|Quake");
     textRow("--each without --from", "add|Doom|--each", "2", "", "=");
+    textRow("--each with one program for every game", "add|--from|$HOME/games|--each|--exe|GO.EXE", "2", "",
+            "=");
+    textRow("--each with one title for every game", "add|Game|--from|$HOME/games|--each", "2", "", "=");
     textRow("a title that looks like an option, after --", "add|--|-Pac-Man-", "0", "",
             "-Pac-Man-|Twin|Keen 4|Twin|Doom|KEEN 4");
     textRow("add over an existing game, --yes keeps both", "--yes|add|Doom", "0", "",
