@@ -24,6 +24,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -467,10 +468,16 @@ void MainWindowTest::detailsPanelShowsPictures()
             u"Library/Application Support/Tandril/a/CAPTURE/.COVER.png.partial-0A1B2C3D-0000-4000-8000-00000000000F"_s,
             "half"),
         600));
-    child(*window, "choosePictureButton")->click();
-    QCOMPARE(showsAfter([&] { m_filePanel.choose(cover); }), u"a/CAPTURE/COVER.jpg"_s);
-    QCOMPARE(readFile(library + u"/a/CAPTURE/COVER.jpg"_s), readFile(cover));
+    // Dropped on the panel, the first picture of the items dropped.
     const QString notAPicture = m_home->writeFile(u"notes.txt"_s, "text");
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(notAPicture), QUrl::fromLocalFile(cover)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(panel, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QCOMPARE(showsAfter([&] { QApplication::sendEvent(panel, &drop); }), u"a/CAPTURE/COVER.jpg"_s);
+    QCOMPARE(readFile(library + u"/a/CAPTURE/COVER.jpg"_s), readFile(cover));
     child(*window, "choosePictureButton")->click();
     m_filePanel.choose(notAPicture);
     QCOMPARE(m_prompter.takeAlerts().size(), 1);
