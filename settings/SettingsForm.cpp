@@ -82,9 +82,7 @@ QString shaderName(const QString& glshaderValue)
     const qsizetype slash = path.lastIndexOf(u'/');
     const qsizetype dot = path.lastIndexOf(u'.');
     if (dot > slash + 1)
-        path.truncate(dot);
-    while (path.endsWith(u'/') && path.size() > 1)
-        path.chop(1);
+        path.truncate(dot); // what is left still ends in the name's first part, never in "/"
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
