@@ -24,6 +24,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -623,15 +624,21 @@ void MainWindowTest::titleKeepsItsRoom()
     QCOMPARE(ColumnFit::leaveRoomForTitle(300, 300, {200, 200}, {50, 100}), (QList<int>{50, 100}));
     QCOMPARE(ColumnFit::leaveRoomForTitle(100, 300, {60}, {60}), (QList<int>{60}));
 
-    // Every optional column shown, the window at its least width: the title is still readable.
-    UserDefaults().setVisibleColumns({LibraryTableModel::YearColumn, LibraryTableModel::GenreColumn,
-                                      LibraryTableModel::DeveloperColumn, LibraryTableModel::LastPlayedColumn,
-                                      LibraryTableModel::PlayTimeColumn});
+    // Every optional column shown from the header's menu, the window at its least width: the title
+    // is still readable, and the columns shown are remembered.
+    UserDefaults().setVisibleColumns({LibraryTableModel::YearColumn});
     m_home->writeConfig(u"Doom"_s, "game_title=Indiana Jones and the Fate of Atlantis\n");
     const auto window = makeWindow();
     window->resize(MainWindow::MinimumWidth, 500);
     QTest::qWait(50);
     QTableView* view = table(*window);
+    Q_EMIT view->horizontalHeader()->customContextMenuRequested({10, 5});
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    for (QAction* action : menu->actions())
+        action->setChecked(true);
+    menu->close();
+    QCOMPARE(UserDefaults().visibleColumns().size(), LibraryTableModel::ColumnCount - 2);
     const int title = view->horizontalHeader()->sectionSize(LibraryTableModel::TitleColumn);
     QVERIFY2(title >= (view->viewport()->width() - 32) * 3 / 5 - 2, qPrintable(QString::number(title)));
     UserDefaults().setVisibleColumns({});
