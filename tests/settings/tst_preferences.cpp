@@ -398,7 +398,11 @@ void PreferencesTest::completionTakesReturnAndTab()
     auto* area = control<QPlainTextEdit>(*editor, "otherSettings");
     area->setFocus();
     QTRY_VERIFY(area->hasFocus());
-    QTest::keyClicks(area, u"[sbl"_s);
+    QTest::keyClicks(area, u"[sb"_s);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    // A letter typed while a suggestion is shown is typed.
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_L);
+    QCOMPARE(area->toPlainText(), u"[sbl"_s);
     QTRY_VERIFY(QApplication::activePopupWidget());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
     QTest::keyClick(area, Qt::Key_Return);
