@@ -279,19 +279,30 @@ void ArchivesTest::importOverwrite_data()
     QTest::addColumn<QString>("library"); // afterwards, every item joined by "|"
     QTest::addColumn<QString>("titles");
     QTest::addColumn<QString>("trash"); // the Trash's files afterwards
+    QTest::addColumn<QString>("title"); // the archived game's
     QTest::newRow("Keep Both, what --yes answers")
         << 0
         << "Doom (2)/|Doom (2)/X|Doom (3).conf|Doom (3)/|Doom (3)/DOOM.conf|Doom (3)/NEW.EXE|Doom.conf|Doom/|"
            "Doom/OLD.EXE"
         << "Doom (old)|Doom (new) (3)"
+        << ""
+        << "Doom (new)";
+    QTest::newRow("Keep Both of a game without a title: named by its file")
+        << 0
+        << "Doom (2)/|Doom (2)/X|Doom (3).conf|Doom (3)/|Doom (3)/DOOM.conf|Doom (3)/NEW.EXE|Doom.conf|Doom/|"
+           "Doom/OLD.EXE"
+        << "Doom (old)|Doom (3)"
+        << ""
         << "";
     QTest::newRow("Replace: the old game to the Trash")
         << 1 << "Doom (2)/|Doom (2)/X|Doom.conf|Doom/|Doom/DOOM.conf|Doom/NEW.EXE"
         << "Doom (new)"
-        << "Doom.conf|Doom/|Doom/OLD.EXE";
+        << "Doom.conf|Doom/|Doom/OLD.EXE"
+        << "Doom (new)";
     QTest::newRow("Cancel, the default") << 2 << "Doom (2)/|Doom (2)/X|Doom.conf|Doom/|Doom/OLD.EXE"
                                          << "Doom (old)"
-                                         << "";
+                                         << ""
+                                         << "Doom (new)";
 }
 
 void ArchivesTest::importOverwrite()
@@ -300,12 +311,14 @@ void ArchivesTest::importOverwrite()
     QFETCH(QString, library);
     QFETCH(QString, titles);
     QFETCH(QString, trash);
+    QFETCH(QString, title);
     const QString archive =
         // A configuration file of the game's own inside its folder, listed first, is one of its files.
-        makeArchive(ZipWriter({"Doom/", "Doom/NEW.EXE=new", "Doom/DOOM.conf=game_title=Inner\n",
-                               "Doom.conf=game_title=Doom (new)\nsetup_exe=/home/x/Library/"
-                               "Application Support/Tandril/Doom/NEW.EXE\n",
-                               "tdl="}));
+        makeArchive(
+            ZipWriter({"Doom/", "Doom/NEW.EXE=new", "Doom/DOOM.conf=game_title=Inner\n",
+                       u"Doom.conf=game_title="_s + title +
+                           u"\nsetup_exe=/home/x/Library/Application Support/Tandril/Doom/NEW.EXE\n"_s,
+                       "tdl="}));
     m_home->writeConfig(u"Doom"_s, "game_title=Doom (old)\n");
     m_home->writeFile(u"Library/Application Support/Tandril/Doom/OLD.EXE"_s, "old");
     QVERIFY(QDir().mkpath(m_home->path() + u"/.local/share"_s)); // where the desktop keeps its Trash
