@@ -64,7 +64,7 @@ const QString Template = u"[sdl]\nfullscreen=false\noutput=opengl\n[cpu]\ncycles
 // Written for these tests in DOSBox-X's layout: help after "#", allowed values, then the keys.
 const QString Excerpt =
     u"# A configuration file.\n\n[sblaster]\n# oplmode: The FM chip.\n"
-    "#            More than one line of help.\n#            Possible values: auto, opl2, opl3.\n"
+    "#            More than one line of help [a note]\n#            Possible values: auto, opl2, opl3.\n"
     "oplmode = auto\n\n[cpu]\n#      cycles: How fast.\n#                Possible values: auto, fixed, max.\n"
     "# rdtsc rate: A key with a blank in its name.\ncycles     = auto\nrdtsc rate = 0\n"_s;
 
@@ -217,8 +217,11 @@ void SettingsFormTest::otherSettings()
         OtherSettings::applyTo(value, result);
         OtherSettings::applyTo(value, result);
     } else {
-        QCOMPARE(DosboxReference::parse(Excerpt).key(u"sblaster"_s, u"oplmode"_s)->help,
-                 u"The FM chip.\nMore than one line of help."_s);
+        QCOMPARE(DosboxReference::parse(Excerpt)
+                     .key(u"sblaster"_s, u"oplmode"_s)
+                     .value_or(DosboxReference::Key{})
+                     .help,
+                 u"The FM chip.\nMore than one line of help [a note]"_s);
         const QString name = value.section(u'=', 0, 0);
         const OtherSettings::Setting written{name.section(u'.', 0, 0), name.section(u'.', 1),
                                              value.section(u'=', 1).section(u'>', 0, 0)};
