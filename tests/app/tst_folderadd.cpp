@@ -59,6 +59,7 @@ void FolderAddTest::cleanup()
     QStringList source = tree(m_home->path() + u"/src/Keen"_s);
     source.removeAll(u"PIPE"_s);
     source.removeAll(u"TOPIPE"_s);
+    source.removeAll(u"HUGE.DAT"_s);
     source.removeAll(u"Keen.conf"_s);
     QCOMPARE(source, (QStringList{"DATA/", "DATA/LEVEL1.DAT", "DISK1.IMA", "INSTALL.EXE", "KEEN4E.EXE"}));
     m_home.reset();
@@ -78,7 +79,8 @@ void FolderAddTest::addsTheGame_data()
     QTest::newRow("from a folder") << "folder" << false << "Keen";
     QTest::newRow("from a .zip of one folder") << "zip" << false << "Keen";
     QTest::newRow("Keep Both beside a game of the same name") << "folder" << true << "Keen (2)";
-    QTest::newRow("a FIFO and a link to it are left out, never waited on") << "fifo" << false << "Keen";
+    QTest::newRow("a FIFO, a link to it and one to a huge file outside are left out and not counted")
+        << "fifo" << false << "Keen";
     QTest::newRow("two programs alike: the user is asked which") << "tie" << false << "Keen";
 }
 
@@ -96,6 +98,9 @@ void FolderAddTest::addsTheGame()
     if (source == u"fifo") {
         QVERIFY(::mkfifo(QFile::encodeName(path + u"/PIPE"_s).constData(), 0600) == 0);
         QVERIFY(QFile::link(u"PIPE"_s, path + u"/TOPIPE"_s));
+        QFile huge(m_home->path() + u"/huge"_s); // sparse: a terabyte no disk here has room for
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 40));
+        QVERIFY(QFile::link(huge.fileName(), path + u"/HUGE.DAT"_s));
     }
     const QString program = source == u"tie" ? u"KEEN5E.EXE"_s : u"KEEN4E.EXE"_s;
     if (source == u"tie") {
@@ -123,7 +128,8 @@ void FolderAddTest::addsTheGame()
     QCOMPARE(readFile(library + u'/' + name + u"/FLOPPIES/DISK1.IMA"_s), QByteArray("floppy"));
     QVERIFY(QFile::exists(library + u'/' + name + u'/' + program));
     QVERIFY(!QFileInfo::exists(library + u'/' + name + u"/PIPE"_s) &&
-            !QFileInfo(library + u'/' + name + u"/TOPIPE"_s).isSymLink());
+            !QFileInfo(library + u'/' + name + u"/TOPIPE"_s).isSymLink() &&
+            !QFileInfo(library + u'/' + name + u"/HUGE.DAT"_s).isSymLink());
     if (existing)
         QCOMPARE(readFile(library + u"/Keen.conf"_s), QByteArray("game_title=Keen\n"));
 }
