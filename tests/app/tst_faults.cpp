@@ -363,10 +363,13 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone_data()
     textRow("delete to the Trash: a journal naming a hidden folder changes nothing",
             ".tandril-trash-U=Tandril trash journal 1\n.Doom.saves\nend\n|.Doom.saves/SAVE.DAT=mine",
             ".Doom.saves/SAVE.DAT=mine");
+    // A record no one may read (a link to a write-only file) is passed over, not the end.
+    const QString unreadable = u"~/info/A.trashinfo"_s;
     textRow("delete to the Trash: killed between a record and its move",
-            trashJournalAndConf + u"Doom/GAME.EXE=old|"_s + trashRecord,
-            "~/files/Doom.2/GAME.EXE=old|~/files/Doom.conf=old|~/info/Doom.2.trashinfo|"
-            "~/info/Doom.conf.trashinfo");
+            trashJournalAndConf + u"Doom/GAME.EXE=old|"_s + trashRecord + u'|' + unreadable +
+                u"=->/proc/sys/vm/drop_caches"_s,
+            unreadable + u"|~/files/Doom.2/GAME.EXE=old|~/files/Doom.conf=old|~/info/Doom.2.trashinfo|"
+                         u"~/info/Doom.conf.trashinfo"_s);
     // A game's saved games stay with it: they follow a delete, a rename and an import over it.
     textRow("delete to the Trash: killed before the saved games went",
             trashJournalAndConf + u".Doom.saves/SAVE.DAT=mine|~/files/Doom/GAME.EXE=old|"_s + trashRecord,
@@ -405,7 +408,12 @@ void FaultsTest::interruptedWorkIsFinishedOrUndone()
         QString name = item.section(u'=', 0, 0).replace(u"-U"_s, u'-' + uuid);
         name =
             name.startsWith(u"~/"_s) ? trash + name.mid(2) : u"Library/Application Support/Tandril/"_s + name;
-        m_home->writeFile(name, item.section(u'=', 1).replace(u"$LIB"_s, m_home->libraryFolder()).toUtf8());
+        const QString content = item.section(u'=', 1).replace(u"$LIB"_s, m_home->libraryFolder());
+        if (content.startsWith(u"->"_s))
+            QVERIFY(QDir(m_home->path()).mkpath(QFileInfo(name).path()) &&
+                    QFile::link(content.mid(2), m_home->path() + u'/' + name));
+        else
+            m_home->writeFile(name, content.toUtf8());
     }
     // A staging folder whose process is gone, and one whose process is this one.
     QProcess gone;
