@@ -8,11 +8,16 @@
 #include "platform/LockFiles.h"
 #include "platform/RuntimeFolder.h"
 #include "platform/TextFile.h"
+#include "platform/widgets/DialogPrompter.h"
 
+#include <QApplication>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSysInfo>
 #include <QTest>
+#include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +32,8 @@ private Q_SLOTS:
     void readRefusals();
     void consoleAnswers_data();
     void consoleAnswers();
+    void dialogAnswers_data();
+    void dialogAnswers();
     void runtimeFolder_data();
     void runtimeFolder();
     void driveLinksOnlyWherePlainAndShort_data();
@@ -85,6 +92,37 @@ void PlatformTest::consoleAnswers()
                            {u"Overwrite"_s, u"Cancel"_s}}),
              cell("answer").toInt());
     QVERIFY(!prompter.alertShown());
+}
+
+void PlatformTest::dialogAnswers_data()
+{
+    // Of Keep Both, Replace (the default) and Cancel: what a key, or closing the box, answers.
+    textColumns({"done", "answer"});
+    textRow("Escape answers the last button", "Escape", "2");
+    textRow("Return answers the default button", "Return", "1");
+    textRow("closing the box answers the last button", "close", "2");
+}
+
+void PlatformTest::dialogAnswers()
+{
+    DialogPrompter prompter;
+    QTimer::singleShot(0, [done = cell("done")] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        if (done == u"close")
+            box->close();
+        else
+            QTest::keyClick(box, done == u"Escape" ? Qt::Key_Escape : Qt::Key_Return);
+        // A box the key left open takes Keep Both, so that the answer shows it.
+        if (box->isVisible())
+            box->buttons().constFirst()->click();
+    });
+    QCOMPARE(prompter.ask({u"Doom exists"_s,
+                           u"Replace it?"_s,
+                           Prompter::Style::Warning,
+                           {u"Keep Both"_s, u"Replace"_s, u"Cancel"_s},
+                           1}),
+             cell("answer").toInt());
 }
 
 void PlatformTest::runtimeFolder_data()
@@ -258,5 +296,5 @@ void PlatformTest::locksAreTakenOverOnlyWhenStale()
     QCOMPARE(LockFiles::tryLock(second, 300), cell("taken") == u"yes");
 }
 
-QTEST_GUILESS_MAIN(PlatformTest)
+QTEST_MAIN(PlatformTest)
 #include "tst_platform.moc"
