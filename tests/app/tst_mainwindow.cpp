@@ -519,6 +519,9 @@ void MainWindowTest::addsTheChosenGamesOfAFolder()
     for (const char* game : {"Doom/DOOM.EXE", "Keen/KEEN.EXE", "Quake/QUAKE.EXE"})
         m_home->writeFile(u"games/"_s + QLatin1String(game), "MZ");
     m_home->writeFile(u"games/bad.zip"_s, "not a zip");
+    // A folder chosen after its window closed is not looked into.
+    child<QAction>(*makeWindow(), "addGamesFromFolderAction")->trigger();
+    m_filePanel.choose(m_home->path() + u"/games"_s);
     const auto window = makeWindow();
     child<QAction>(*window, "addGamesFromFolderAction")->trigger();
     QVERIFY(m_filePanel.requests.last().folder);
