@@ -34,7 +34,7 @@ private Q_SLOTS:
 private:
     // Runs the job to its end; false when it did not succeed.
     bool add(const QString& source, bool cancelAtFirstProgress = false,
-             FolderAddJob::Confirmation confirm = {});
+             FolderAddJob::Confirmation confirm = {}, const QString& program = {});
 
     std::unique_ptr<TestHome> m_home;
     ScriptedPrompter m_prompter;
@@ -65,10 +65,11 @@ void FolderAddTest::cleanup()
     m_home.reset();
 }
 
-bool FolderAddTest::add(const QString& source, bool cancelAtFirstProgress, FolderAddJob::Confirmation confirm)
+bool FolderAddTest::add(const QString& source, bool cancelAtFirstProgress, FolderAddJob::Confirmation confirm,
+                        const QString& program)
 {
     ProcessRunner runner;
-    return addFromFolder(m_prompter, runner, source, std::move(confirm), cancelAtFirstProgress);
+    return addFromFolder(m_prompter, runner, source, std::move(confirm), cancelAtFirstProgress, program);
 }
 
 void FolderAddTest::addsTheGame_data()
@@ -82,6 +83,7 @@ void FolderAddTest::addsTheGame_data()
     QTest::newRow("a FIFO, a link to it and one to a huge file outside are left out and not counted")
         << "fifo" << false << "Keen";
     QTest::newRow("two programs alike: the user is asked which") << "tie" << false << "Keen";
+    QTest::newRow("two programs alike: the one named, in another letter case") << "named" << false << "Keen";
 }
 
 void FolderAddTest::addsTheGame()
@@ -102,16 +104,16 @@ void FolderAddTest::addsTheGame()
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 40));
         QVERIFY(QFile::link(huge.fileName(), path + u"/HUGE.DAT"_s));
     }
-    const QString program = source == u"tie" ? u"KEEN5E.EXE"_s : u"KEEN4E.EXE"_s;
-    if (source == u"tie") {
+    const QString program = source == u"tie" || source == u"named" ? u"KEEN5E.EXE"_s : u"KEEN4E.EXE"_s;
+    if (program == u"KEEN5E.EXE")
         m_home->writeFile(u"src/Keen/KEEN5E.EXE"_s, QByteArray(290000, 'k')); // a little smaller
-        m_prompter.answers = {1};                                             // the second
-    }
+    if (source == u"tie")
+        m_prompter.answers = {1}; // the second
     if (existing) {
         m_home->writeConfig(u"Keen"_s, "game_title=Keen\n");
         m_prompter.answers = {0}; // Keep Both
     }
-    QVERIFY(add(path));
+    QVERIFY(add(path, false, {}, source == u"named" ? u"keen5e.exe"_s : QString()));
     QCOMPARE(std::count_if(m_prompter.questions.cbegin(), m_prompter.questions.cend(),
                            [](const Prompter::Question& asked) {
                                return asked.title == u"Which Program Starts the Game?";
@@ -136,11 +138,14 @@ void FolderAddTest::addsTheGame()
 
 void FolderAddTest::refusalsLeaveNothing_data()
 {
-    textColumns({"archive", "alert"}); // no archive: the folder itself, cancelled while copying
-    textRow("not a zip", "text", "Keen.zip is not a zip archive.");
-    textRow("cancelled while copying", "", "");
+    // No archive: the folder itself, cancelled while copying or with the program named.
+    textColumns({"archive", "program", "alert"});
+    textRow("not a zip", "text", "", "Keen.zip is not a zip archive.");
+    textRow("cancelled while copying", "", "", "");
+    textRow("a program named that the game does not have", "", "KEEN.EXE",
+            "Keen has no program called KEEN.EXE.");
     // "dir:": a folder of one file of that name, the game's only program.
-    textRow("a program whose name holds a line break", "dir:G\n[autoexec]\nmount e ~\n.EXE",
+    textRow("a program whose name holds a line break", "dir:G\n[autoexec]\nmount e ~\n.EXE", "",
             "The file name \"G\n[autoexec]\nmount e ~\n.EXE\" holds a line break or another control "
             "character, which a configuration file cannot hold. Rename the file and add the game again.");
 }
@@ -152,7 +157,7 @@ void FolderAddTest::refusalsLeaveNothing()
                            : archive.startsWith(u"dir:"_s)
                                ? QFileInfo(m_home->writeFile(u"src/Evil/"_s + archive.mid(4), "MZ")).path()
                                : m_home->writeFile(u"Keen.zip"_s, archive.toUtf8());
-    QVERIFY(!add(source, archive.isEmpty()));
+    QVERIFY(!add(source, archive.isEmpty() && cell("program").isEmpty(), {}, cell("program")));
     const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
     QCOMPARE(alerts.isEmpty() ? QString() : alerts.first().message, cell("alert"));
     QCOMPARE(tree(m_home->libraryFolder()), QStringList());

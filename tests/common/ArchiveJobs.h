@@ -50,12 +50,13 @@ inline bool savesJob(Prompter& prompter, ProcessRunner& runner, const QString& c
 // A game added from a folder, an archive or an installer, the proposal answered as given (by
 // default as found); cancelled at its first progress when asked.
 inline bool addFromFolder(Prompter& prompter, ProcessRunner& runner, const QString& source,
-                          FolderAddJob::Confirmation confirm = {}, bool cancelAtFirstProgress = false)
+                          FolderAddJob::Confirmation confirm = {}, bool cancelAtFirstProgress = false,
+                          const QString& program = {})
 {
     FolderAddJob job(prompter, runner);
     job.setConfirmation(std::move(confirm));
     if (cancelAtFirstProgress)
         QObject::connect(&job, &FolderAddJob::progressed, &job, [&job] { job.cancel(); });
     QSignalSpy finished(&job, &FolderAddJob::finished);
-    return job.start(source) && finishJob(job, finished);
+    return job.start(source, {}, program) && finishJob(job, finished);
 }
