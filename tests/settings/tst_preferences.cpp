@@ -141,6 +141,17 @@ void PreferencesTest::loadFillsTheForm()
     control<QLineEdit>(*editor, "title_name")->insert(u"\r\nx"_s);
     QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), u"Doom"_s);
     QVERIFY(control<QWidget>(*editor, "dummy")->hasFocus() || !editor->isActiveWindow());
+    // The sound card's defaults only once the user says OK.
+    for (const auto& [answer, values] :
+         {std::pair{1, "Sound Blaster 16|240|7|3|7"}, std::pair{0, "Sound Blaster 1|220|5|1|5"}}) {
+        m_prompter.answers = {answer}; // Cancel, then OK
+        control<QPushButton>(*editor, "resetSoundcardSettings")->click();
+        shown.clear();
+        for (const char* name : {"s_soundcard", "s_sbbase", "s_irq", "s_dma", "s_hdma"})
+            shown << control<QComboBox>(*editor, name)->currentText();
+        QCOMPARE(shown.join(u'|'), QString::fromLatin1(values));
+    }
+    m_prompter.questions.clear();
 }
 
 void PreferencesTest::limitedFieldsSayWhy()
