@@ -240,6 +240,9 @@ void SavingTest::rename()
     // A run that was started before the rename ends after it: its time goes to the game's new name.
     QVERIFY(!PlayRecord::played(library + u"/Doom.conf"_s, 60));
     QCOMPARE(PlayRecord::of(library + u'/' + fileAfter + u".conf"_s).seconds, previous == u"-" ? 0 : 3660);
+    // The old name keeps no time of its own: a new game under it starts at nothing.
+    const bool moved = previous != u"-" && fileAfter != u"Doom";
+    QCOMPARE(PlayRecord::all().value(u"Doom.conf"_s).seconds, moved ? 0 : 3660);
     QCOMPARE(HostAccess::isAllowed(library + u'/' + fileAfter + u".conf"_s), previous != u"-");
     QCOMPARE(HostAccess::isAllowed(library + u"/Doom.conf"_s), fileAfter == u"Doom" || previous == u"-");
 }
