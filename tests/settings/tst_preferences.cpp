@@ -407,6 +407,9 @@ void PreferencesTest::completionTakesReturnAndTab()
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));
     control<QToolButton>(*editor, "otherSettingsToggle")->setChecked(true);
     auto* area = control<QPlainTextEdit>(*editor, "otherSettings");
+    area->insertPlainText(u"[sb"_s); // text put there while the user is elsewhere: nothing offered
+    QVERIFY(!QApplication::activePopupWidget());
+    area->clear();
     area->setFocus();
     QTRY_VERIFY(area->hasFocus());
     QTest::keyClicks(area, u"[sb"_s);
