@@ -502,6 +502,8 @@ void MainWindowTest::detailsPanelShowsPictures()
                  }),
                  (u"%1/CAPTURE/%1_000.png"_s).arg(row == 1 ? u"b"_s : u"c"_s));
         QCOMPARE(child<QLabel>(*window, "pictureLabel")->text(), u"This picture cannot be shown"_s);
+        QVERIFY(!child(*window, "previousPictureButton")->isEnabled() &&
+                !child(*window, "nextPictureButton")->isEnabled()); // one picture: nowhere to step
         QSignalSpy again(panel, &DetailsPanel::pictureShown);
         QVERIFY(!again.wait(200));
     }
