@@ -141,6 +141,18 @@ void PreferencesTest::loadFillsTheForm()
     control<QLineEdit>(*editor, "title_name")->insert(u"\r\nx"_s);
     QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), u"Doom"_s);
     QVERIFY(control<QWidget>(*editor, "dummy")->hasFocus() || !editor->isActiveWindow());
+    // Every control in its place: none left where another is, as one left out of a layout is.
+    QList<QWidget*> controls;
+    for (QWidget* widget : editor->findChildren<QWidget*>())
+        if (widget->isVisible() && (qobject_cast<QComboBox*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                                    qobject_cast<QAbstractButton*>(widget)))
+            controls.append(widget);
+    for (QWidget* one : controls)
+        for (QWidget* other : controls)
+            QVERIFY2(one == other || one->isAncestorOf(other) || other->isAncestorOf(one) ||
+                         !QRect(one->mapTo(editor.get(), QPoint()), one->size())
+                              .intersects(QRect(other->mapTo(editor.get(), QPoint()), other->size())),
+                     qPrintable(one->objectName() + u" covers "_s + other->objectName()));
     // The sound card's defaults only once the user says OK.
     for (const auto& [answer, values] :
          {std::pair{1, "Sound Blaster 16|240|7|3|7"}, std::pair{0, "Sound Blaster 1|220|5|1|5"}}) {
