@@ -141,17 +141,24 @@ void PreferencesTest::loadFillsTheForm()
     control<QLineEdit>(*editor, "title_name")->insert(u"\r\nx"_s);
     QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), u"Doom"_s);
     QVERIFY(control<QWidget>(*editor, "dummy")->hasFocus() || !editor->isActiveWindow());
-    // Every control in its place: none left where another is, as one left out of a layout is.
+    // Every control in its place: none shown where another is, as one left out of a layout is.
+    const auto shownRect = [&editor](const QWidget* widget) {
+        QRect rect(widget->mapTo(editor.get(), QPoint()), widget->size());
+        for (const QWidget* parent = widget->parentWidget(); parent != editor.get();
+             parent = parent->parentWidget())
+            rect &= QRect(parent->mapTo(editor.get(), QPoint()), parent->size()); // scrolled out of sight
+        return rect;
+    };
     QList<QWidget*> controls;
     for (QWidget* widget : editor->findChildren<QWidget*>())
         if (widget->isVisible() && (qobject_cast<QComboBox*>(widget) || qobject_cast<QLineEdit*>(widget) ||
-                                    qobject_cast<QAbstractButton*>(widget)))
+                                    qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget) ||
+                                    qobject_cast<QAbstractScrollArea*>(widget)))
             controls.append(widget);
     for (QWidget* one : controls)
         for (QWidget* other : controls)
             QVERIFY2(one == other || one->isAncestorOf(other) || other->isAncestorOf(one) ||
-                         !QRect(one->mapTo(editor.get(), QPoint()), one->size())
-                              .intersects(QRect(other->mapTo(editor.get(), QPoint()), other->size())),
+                         !shownRect(one).intersects(shownRect(other)),
                      qPrintable(one->objectName() + u" covers "_s + other->objectName()));
     // The sound card's defaults only once the user says OK.
     for (const auto& [answer, values] :
