@@ -599,7 +599,11 @@ void MainWindowTest::mt32LightFollowsTheFolder()
 {
     const auto window = makeWindow();
     QLabel* light = child<QLabel>(*window, "mt32RomStatus");
-    QVERIFY(!light->property("available").toBool());
+    const auto lit = [light](int (QColor::*colour)() const) {
+        const QImage image = light->pixmap().toImage();
+        return (image.pixelColor(image.width() / 2, image.height() / 2).*colour)();
+    };
+    QVERIFY(!light->property("available").toBool() && lit(&QColor::red) > lit(&QColor::green) + 100);
     // Without a file manager, the button says where the files go.
     m_services.hasFileManager = false;
     child(*window, "selectMT32Roms")->click();
@@ -619,6 +623,7 @@ void MainWindowTest::mt32LightFollowsTheFolder()
     control[0] = 'c';
     m_home->writeFile(u"Library/Application Support/Tandril/mt32/MT32_CONTROL.ROM"_s, control);
     QTRY_VERIFY(light->property("available").toBool());
+    QVERIFY(lit(&QColor::green) > lit(&QColor::red) + 100);
 }
 
 void MainWindowTest::titleKeepsItsRoom()
