@@ -331,6 +331,7 @@ void EntriesTest::oneCoverAtATime()
     QVERIFY(backdate(game + u"/CAPTURE/COVER.jpg"_s, 60));
     home.writeFile(u"game/CAPTURE/cover.png"_s, "by hand");
     home.writeFile(u"game/CAPTURE/shot.png"_s, "shot");
+    QVERIFY(backdate(home.writeFile(u"game/CAPTURE/sound.wav"_s, "RIFF"), -60)); // newer, no picture
     const QStringList pictures = GamePictures::pictures(game);
     QCOMPARE(pictures.size(), 2);
     QVERIFY(pictures.first().endsWith(u"/cover.png"_s));
