@@ -182,11 +182,15 @@ QString linuxInstaller(const QString& folder)
 QString bundle(const QString& folder)
 {
     ZipWriter zip;
+    // A floppy image of the computer, reached from the root up: never carried off.
+    write(folder + u"/outside.img"_s, "floppy");
     zip.addFile(
         u".jsdos/dosbox.conf"_s,
         "[sdl]\noutput=surface\nmapperfile=mapper-jsdos.map\n[cpu]\ncycles=max\n[autoexec]\necho off\n"
-        "mount c .\nc:\nimgmount d CD.ISO -t iso\ntype jsdos~1/readme.txt\necho on\ncd cave\ngame.bat\n"
-        "# This file was made by a bundle maker\n# \xE2\x96\x80\xE2\x96\x84\xE2\x96\x80\n");
+        "mount c .\nc:\nimgmount d CD.ISO -t iso\nimgmount a " +
+            QByteArray("../").repeated(32) + QFile::encodeName(folder).mid(1) +
+            "/outside.img -t floppy\ntype jsdos~1/readme.txt\necho on\ncd cave\ngame.bat\n"
+            "# This file was made by a bundle maker\n# \xE2\x96\x80\xE2\x96\x84\xE2\x96\x80\n");
     zip.addFile(u".jsdos/readme.txt"_s, "A bundle\n");
     zip.addFile(u".jsdos/jsdos.json"_s, "{}");
     zip.addFile(u"cave/GAME.BAT"_s, GameBatch);

@@ -103,8 +103,8 @@ void ForeignGamesTest::addsEachKind_data()
     textRow("a store's Linux installer", "linux", "CAVE/GAME.BAT", "CAVE/SETUP.BAT", "ISO/game.tandril.cue",
             "ISO/game.gog ISO/music/track02.wav ISO/game.ins", "support start.sh data",
             "a store's Linux installer");
-    textRow("a browser bundle", "bundle", "cave/GAME.BAT", "", "CD.ISO", ".jsdos/dosbox.conf", "",
-            "a browser bundle");
+    textRow("a browser bundle", "bundle", "cave/GAME.BAT", "", "CD.ISO", ".jsdos/dosbox.conf",
+            "FLOPPIES/outside.ima FLOPPIES/outside.img", "a browser bundle");
     textRow("a collection's DOSBox configuration", "collection", "CAVE/GAME.BAT", "CAVE/SETUP.BAT",
             "cd/cave.tandril.cue", "cd/cave.cue cd/cdfile.iso", "", "a DOSBox configuration");
 }
