@@ -182,6 +182,7 @@ void FolderAddTest::theProposalAsChangedIsAdded()
              u"KEEN4E.EXE|INSTALL.EXE|CD/GAME.ISO|DISK1.IMA"_s);
     QCOMPARE(shown.programs.first(), u"KEEN4E.EXE"_s);
     QVERIFY(shown.programs.contains(u"INSTALL.EXE"_s));
+    QCOMPARE(shown.cdImages, QStringList{u"CD/GAME.ISO"_s});
     // What the user changed is what was added, under the new title's name.
     const QString config = m_home->libraryFolder() + u"/Commander Keen 4.conf"_s;
     QCOMPARE(LibraryLoader::readEntry(config)->title, u"Commander Keen 4"_s);
