@@ -1,4 +1,3 @@
-#include "app/ColumnFit.h"
 #include "app/widgets/DetailsPanel.h"
 #include "app/widgets/EnterTitleController.h"
 #include "app/widgets/FolderAddProposal.h"
@@ -13,8 +12,6 @@
 #include "common/TestHome.h"
 #include "library/PlayRecord.h"
 #include "platform/UserDefaults.h"
-#include "platform/WindowSize.h"
-#include "settings/widgets/Preferences.h"
 
 #include <cstdio>
 #include <QAction>
@@ -24,8 +21,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -44,27 +39,15 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowFitsTheScreen_data();
-    void windowFitsTheScreen();
     void initTestCase() { isolateUserDefaults(); }
     void init();
     void cleanup();
 
-    void selectionFollowsTheGame_data();
     void selectionFollowsTheGame();
-    void searchNarrowsTheList_data();
-    void searchNarrowsTheList();
-    void keyboardAndMenus_data();
-    void keyboardAndMenus();
     void buttonStates_data();
     void buttonStates();
     void gameWithoutProgramGetsOne();
-    void mt32LightFollowsTheFolder();
-    void titleKeepsItsRoom();
-    void newScreenshotShowsAtOnce();
-    void renamedGameStaysSelected();
     void gameEditedElsewhereIsShown();
-    void workWaitsForTheJobUnderWay();
     void exportShowsProgressAndCancels_data();
     void exportShowsProgressAndCancels();
     void detailsPanelShowsPictures();
@@ -131,125 +114,30 @@ void MainWindowTest::cleanup()
     m_home.reset();
 }
 
-void MainWindowTest::selectionFollowsTheGame_data()
-{
-    // The column sorted by and its order, the titles shown, and those shown after another program
-    // added "date" as 0.conf (joined by "|").
-    textColumns({"column", "order", "shown", "reloaded"});
-    const auto row = [](const char* name, int column, Qt::SortOrder order, const char* shown,
-                        const char* reloaded) {
-        textRow(name, QString::number(column), QString::number(order), shown, reloaded);
-    };
-    row("image column keeps file-name order", LibraryTableModel::ImageColumn, Qt::AscendingOrder,
-        "banana|Apple|cherry", "date|banana|Apple|cherry");
-    row("title ascending", LibraryTableModel::TitleColumn, Qt::AscendingOrder, "Apple|banana|cherry",
-        "Apple|banana|cherry|date");
-    row("title descending", LibraryTableModel::TitleColumn, Qt::DescendingOrder, "cherry|banana|Apple",
-        "date|cherry|banana|Apple");
-    row("year", LibraryTableModel::YearColumn, Qt::AscendingOrder, "Apple|cherry|banana",
-        "date|Apple|cherry|banana");
-    row("play time, most first", LibraryTableModel::PlayTimeColumn, Qt::DescendingOrder,
-        "Apple|cherry|banana", "Apple|cherry|banana|date");
-}
-
 void MainWindowTest::selectionFollowsTheGame()
 {
-    const int column = cell("column").toInt();
-    const auto order = Qt::SortOrder(cell("order").toInt());
-    const QStringList shown = cell("shown").split(u'|');
-    const QStringList reloaded = cell("reloaded").split(u'|');
+    // Sorted by year, a change by another program (a game added as 0.conf) keeps the sort and the
+    // game; the game is remembered by its place in file-name order, whatever the sort.
     m_home->writeConfig(u"1"_s, "game_title=banana\ngame_year=1994\n");
     m_home->writeConfig(u"2"_s, "game_title=Apple\ngame_year=1990\n");
     m_home->writeConfig(u"3"_s, "game_title=cherry\ngame_year=1992\n");
-    QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tandril"_s, u"PlayRecord"_s).clear();
-    for (const auto& [file, seconds] : {std::pair{"1", 30}, std::pair{"2", 600}, std::pair{"3", 90}})
-        PlayRecord::played(m_home->libraryFolder() + u'/' + QLatin1String(file) + u".conf"_s, seconds);
     {
         const auto window = makeWindow();
         select(*window, {2}); // cherry
-        table(*window)->horizontalHeader()->setSortIndicator(column, order);
-        QCOMPARE(this->shown(*window), shown);
-        QCOMPARE(window->selectedConfig()->title, u"cherry"_s);
+        table(*window)->horizontalHeader()->setSortIndicator(LibraryTableModel::YearColumn,
+                                                             Qt::AscendingOrder);
+        QCOMPARE(this->shown(*window), (QStringList{"Apple", "cherry", "banana"}));
         QCOMPARE(table(*window)->currentIndex().data().toString(), u"cherry"_s);
-        // Remembered in file-name order, whatever the sort.
         QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::optional<int>(2));
-        // A change by another program keeps the sort and the game.
         m_home->writeConfig(u"0"_s, "game_title=date\n");
         window->reloadTable();
-        QCOMPARE(this->shown(*window), reloaded);
+        QCOMPARE(this->shown(*window), (QStringList{"date", "Apple", "cherry", "banana"}));
         QCOMPARE(window->selectedConfig()->title, u"cherry"_s);
     }
     const auto restarted = makeWindow();
     QCOMPARE(restarted->selectedConfig()->title, u"cherry"_s);
-    QCOMPARE(this->shown(*restarted), (QStringList{"date", "banana", "Apple", "cherry"}));
     table(*restarted)->clearSelection();
     QCOMPARE(UserDefaults().lastSelectedConfigRow(), std::nullopt);
-}
-
-void MainWindowTest::searchNarrowsTheList_data()
-{
-    textColumns({"typed", "shown", "count"}); // the titles shown joined by "|"
-    textRow("any part, any case", "OOM", "Doom", "1 of 3 games");
-    textRow("accents ignored both ways", "cafe", "Café Quest", "1 of 3 games");
-    textRow("no match", "zork", "", "0 of 3 games");
-    textRow("a developer or a genre", "SHOOT", "Doom", "1 of 3 games");
-}
-
-void MainWindowTest::searchNarrowsTheList()
-{
-    const QString typed = cell("typed");
-    const QStringList shown = cell("shown").split(u'|', Qt::SkipEmptyParts);
-    m_home->writeConfig(u"a"_s, "game_title=Café Quest\n");
-    m_home->writeConfig(u"b"_s, "game_title=Doom\ngame_exe=DOOM.EXE\ngame_genre=Shooter\n");
-    m_home->writeConfig(u"c"_s, "game_title=Pac-Man\n");
-    UserDefaults().setLastSelectedConfigRow(2);
-    RecordingEmulator emulator(m_home->path() + u"/bin"_s);
-    const auto window = makeWindow(emulator.folder());
-    auto* search = child<QLineEdit>(*window, "searchField");
-    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
-    QTRY_VERIFY(search->hasFocus());
-    QTest::keyClicks(search, typed);
-    QCOMPARE(this->shown(*window), shown);
-    QCOMPARE(child<QLabel>(*window, "gameCount")->text(), cell("count"));
-    // The first match is selected as the list narrows, never a hidden game; Return plays it.
-    QCOMPARE(window->selectedConfig() ? window->selectedConfig()->title : QString(), shown.value(0));
-    QTest::keyClick(search, Qt::Key_Return);
-    QCOMPARE(emulator.takeArguments(shown.value(0) == u"Doom" ? 10000 : 300).has_value(),
-             shown.value(0) == u"Doom");
-    QTest::keyClick(search, Qt::Key_Escape);
-    QCOMPARE(child<QLabel>(*window, "gameCount")->text(), u"3 games"_s);
-}
-
-void MainWindowTest::keyboardAndMenus_data()
-{
-    textColumns({"keys", "outcome"});
-    textRow("Return plays", "Return", "launch");
-    textRow("Delete asks", "Delete", "Delete Configuration?");
-    textRow("Ctrl+E opens the settings", "Ctrl+E", "editor");
-}
-
-void MainWindowTest::keyboardAndMenus()
-{
-    const QString outcome = cell("outcome");
-    RecordingEmulator emulator(m_home->path() + u"/bin"_s);
-    m_home->writeConfig(u"a"_s, "game_title=A\ngame_exe=A.EXE\n");
-    const auto window = makeWindow(emulator.folder());
-    table(*window)->setFocus();
-    QTest::keySequence(table(*window), QKeySequence(cell("keys")));
-    if (outcome == u"launch") {
-        QVERIFY(emulator.takeArguments().has_value());
-    } else if (outcome == u"editor") {
-        QVERIFY(window->preferencesWindowController());
-        window->preferencesWindowController()->close();
-    } else {
-        QCOMPARE(m_prompter.questions.size(), 1);
-        QCOMPARE(m_prompter.questions.takeFirst().title, outcome);
-    }
-    // The menus' game commands follow the buttons' rules.
-    table(*window)->clearSelection();
-    for (const char* name : {"playAction", "settingsAction", "deleteAction", "exportAction"})
-        QVERIFY(!child<QAction>(*window, name)->isEnabled());
-    QVERIFY(child<QAction>(*window, "addAction")->isEnabled());
 }
 
 void MainWindowTest::buttonStates_data()
@@ -469,15 +357,12 @@ void MainWindowTest::detailsPanelShowsPictures()
             u"Library/Application Support/Tandril/a/CAPTURE/.COVER.png.partial-0A1B2C3D-0000-4000-8000-00000000000F"_s,
             "half"),
         600));
-    // Dropped on the panel, the first picture of the items dropped.
     const QString notAPicture = m_home->writeFile(u"notes.txt"_s, "text");
-    QMimeData dropped;
-    dropped.setUrls({QUrl::fromLocalFile(notAPicture), QUrl::fromLocalFile(cover)});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(panel, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QCOMPARE(showsAfter([&] { QApplication::sendEvent(panel, &drop); }), u"a/CAPTURE/COVER.jpg"_s);
+    QCOMPARE(showsAfter([&] {
+                 child(*window, "choosePictureButton")->click();
+                 m_filePanel.choose(cover);
+             }),
+             u"a/CAPTURE/COVER.jpg"_s);
     QCOMPARE(readFile(library + u"/a/CAPTURE/COVER.jpg"_s), readFile(cover));
     child(*window, "choosePictureButton")->click();
     m_filePanel.choose(notAPicture);
@@ -507,12 +392,6 @@ void MainWindowTest::detailsPanelShowsPictures()
         QSignalSpy again(panel, &DetailsPanel::pictureShown);
         QVERIFY(!again.wait(200));
     }
-
-    // Hidden from the View menu, and so at the next start.
-    child<QAction>(*window, "showDetailsAction")->trigger();
-    QVERIFY(!panel->isVisible());
-    const auto next = makeWindow();
-    QVERIFY(!next->findChild<DetailsPanel*>()->isVisible());
 }
 
 void MainWindowTest::addsTheChosenGamesOfAFolder()
@@ -595,101 +474,6 @@ void MainWindowTest::addDialogsHandBackWhatWasChosen()
     QCOMPARE(answer, std::optional(std::optional(expected)));
 }
 
-void MainWindowTest::mt32LightFollowsTheFolder()
-{
-    const auto window = makeWindow();
-    QLabel* light = child<QLabel>(*window, "mt32RomStatus");
-    const auto lit = [light](int (QColor::*colour)() const) {
-        const QImage image = light->pixmap().toImage();
-        return (image.pixelColor(image.width() / 2, image.height() / 2).*colour)();
-    };
-    QVERIFY(!light->property("available").toBool() && lit(&QColor::red) > lit(&QColor::green) + 100);
-    // Without a file manager, the button says where the files go.
-    m_services.hasFileManager = false;
-    child(*window, "selectMT32Roms")->click();
-    const QList<ScriptedPrompter::Alert> alerts = m_prompter.takeAlerts();
-    QCOMPARE(alerts.size(), 1);
-    QVERIFY2(alerts.first().message.contains(m_home->libraryFolder() + u"/mt32"_s),
-             qPrintable(alerts.first().message));
-    // ROM files put in while the window is open turn it green; a zero-filled one does not.
-    QByteArray control(64 * 1024, '\0');
-    m_home->writeFile(u"Library/Application Support/Tandril/mt32/MT32_CONTROL.ROM"_s, control);
-    QByteArray pcm(512 * 1024, 'p');
-    pcm[1] = 'q';
-    m_home->writeFile(u"Library/Application Support/Tandril/mt32/MT32_PCM.ROM"_s, pcm);
-    QTest::qWait(600);
-    QVERIFY(!light->property("available").toBool());
-    QVERIFY(light->toolTip().startsWith(u"MT32_CONTROL.ROM holds no ROM data"_s));
-    control[0] = 'c';
-    m_home->writeFile(u"Library/Application Support/Tandril/mt32/MT32_CONTROL.ROM"_s, control);
-    QTRY_VERIFY(light->property("available").toBool());
-    QVERIFY(lit(&QColor::green) > lit(&QColor::red) + 100);
-}
-
-void MainWindowTest::titleKeepsItsRoom()
-{
-    // The other columns give up the same share of what they have above their least.
-    QCOMPARE(ColumnFit::leaveRoomForTitle(1000, 300, {200, 200}, {50, 50}), (QList<int>{200, 200}));
-    QCOMPARE(ColumnFit::leaveRoomForTitle(600, 300, {200, 200}, {50, 100}), (QList<int>{140, 160}));
-    QCOMPARE(ColumnFit::leaveRoomForTitle(300, 300, {200, 200}, {50, 100}), (QList<int>{50, 100}));
-    QCOMPARE(ColumnFit::leaveRoomForTitle(100, 300, {60}, {60}), (QList<int>{60}));
-
-    // Every optional column shown from the header's menu, the window at its least width: the title
-    // is still readable, and the columns shown are remembered.
-    UserDefaults().setVisibleColumns({LibraryTableModel::YearColumn});
-    m_home->writeConfig(u"Doom"_s, "game_title=Indiana Jones and the Fate of Atlantis\n");
-    const auto window = makeWindow();
-    window->resize(MainWindow::MinimumWidth, 500);
-    QTest::qWait(50);
-    QTableView* view = table(*window);
-    Q_EMIT view->horizontalHeader()->customContextMenuRequested({10, 5});
-    QMenu* menu = nullptr;
-    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
-    for (QAction* action : menu->actions())
-        action->setChecked(true);
-    menu->close();
-    QCOMPARE(UserDefaults().visibleColumns().size(), LibraryTableModel::ColumnCount - 2);
-    const int title = view->horizontalHeader()->sectionSize(LibraryTableModel::TitleColumn);
-    QVERIFY2(title >= (view->viewport()->width() - 32) * 3 / 5 - 2, qPrintable(QString::number(title)));
-    UserDefaults().setVisibleColumns({});
-}
-
-void MainWindowTest::newScreenshotShowsAtOnce()
-{
-    // A game without pictures says how to take one; a screenshot DOSBox-X writes while the game
-    // runs (its capture folder made only then) shows without a return to the window.
-    m_home->writeConfig(u"a"_s, "game_title=Doom\n");
-    QVERIFY(QDir().mkpath(m_home->libraryFolder() + u"/a"_s));
-    const auto window = makeWindow();
-    auto* panel = window->findChild<DetailsPanel*>();
-    select(*window, {0});
-    QTRY_VERIFY(child<QLabel>(*window, "pictureLabel")->text().contains(u"Capture ▸ Take screenshot"_s));
-    QSignalSpy shown(panel, &DetailsPanel::pictureShown);
-    QImage image(32, 24, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QVERIFY(QDir().mkpath(m_home->libraryFolder() + u"/a/CAPTURE"_s));
-    QVERIFY(image.save(m_home->libraryFolder() + u"/a/CAPTURE/a_000.png"_s));
-    QVERIFY(shown.wait(5000));
-    QCOMPARE(shown.first().first().toString(), m_home->libraryFolder() + u"/a/CAPTURE/a_000.png"_s);
-}
-
-void MainWindowTest::renamedGameStaysSelected()
-{
-    m_home->writeConfig(u"Doom"_s, "[tandril]\ngame_title=Doom\n");
-    m_home->writeConfig(u"Keen"_s, "[tandril]\ngame_title=Keen\n");
-    const auto window = makeWindow();
-    select(*window, {0});
-    child(*window, "EditButton")->click();
-    auto* editor = window->findChild<Preferences*>();
-    QVERIFY(editor);
-    editor->findChild<QLineEdit*>(u"title_name"_s)->setText(u"Zork"_s);
-    editor->findChild<QPushButton*>(u"createConfigFileFromTitle"_s)->click();
-    QTRY_VERIFY(!editor->isVisible());
-    QCOMPARE(shown(*window), (QStringList{u"Keen"_s, u"Zork"_s}));
-    QCOMPARE(window->selectedConfig().value_or(ConfigEntry{}).filePath,
-             m_home->libraryFolder() + u"/Zork.conf"_s);
-}
-
 void MainWindowTest::gameEditedElsewhereIsShown()
 {
     // Another program saves over a game's file (as editors and "tandril details" do): the window
@@ -710,44 +494,6 @@ void MainWindowTest::gameEditedElsewhereIsShown()
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTRY_COMPARE(shown(*window), QStringList{u"Heretic"_s});
-}
-
-void MainWindowTest::workWaitsForTheJobUnderWay()
-{
-    // An archive handed over while an add waits for its proposal to be answered is imported once
-    // the add is over (here: a missing archive, said then and not before).
-    m_home->writeFile(u"games/Doom/DOOM.EXE"_s, "MZ");
-    const auto window = makeWindow();
-    window->startFolderAdd(m_home->path() + u"/games/Doom"_s);
-    QDialog* proposal = nullptr;
-    QTRY_VERIFY((proposal = window->findChild<QDialog*>(u"folderAddProposal"_s)));
-    window->importTDLFile(m_home->path() + u"/missing.tdl"_s);
-    QTest::qWait(100);
-    QVERIFY(m_prompter.alerts.isEmpty());
-    proposal->reject();
-    QTRY_COMPARE(m_prompter.alerts.size(), 1);
-    QVERIFY2(m_prompter.takeAlerts().first().message.contains(u"missing.tdl"_s), "the import's alert");
-}
-
-void MainWindowTest::windowFitsTheScreen_data()
-{
-    // Sizes as "WIDTHxHEIGHT"; the window's own is 715x520, its minimum 715x375.
-    textColumns({"remembered", "screen", "opened"});
-    textRow("a remembered size that fits", "900x600", "1920x1080", "900x600");
-    textRow("remembered on a larger screen", "2400x1500", "1280x800", "1280x800");
-    textRow("never remembered", "0x0", "1920x1080", "715x520");
-    textRow("a screen smaller than the minimum", "0x0", "640x480", "640x480");
-    textRow("remembered below the minimum", "300x200", "1920x1080", "715x375");
-}
-
-void MainWindowTest::windowFitsTheScreen()
-{
-    const auto size = [](const QString& text) {
-        return QSize(text.section(u'x', 0, 0).toInt(), text.section(u'x', 1).toInt());
-    };
-    QCOMPARE(fittedWindowSize(size(cell("remembered")), {715, 520}, {715, 375}, 4000,
-                              QRect(QPoint(0, 0), size(cell("screen")))),
-             size(cell("opened")));
 }
 
 void MainWindowTest::savedGamesWindowAndDriveC()
