@@ -11,7 +11,7 @@
 #include "settings/widgets/DropTargetView.h"
 #include "settings/widgets/Preferences.h"
 
-#include <array>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -22,6 +22,7 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void dropOnTheAreaCopiesAndReports();
     void unsavedChangesAreAskedAbout_data();
     void unsavedChangesAreAskedAbout();
+    void completionTakesReturnAndTab();
     void aFileSavedInGermanIsTheEnglishOne();
 
 private:
@@ -414,6 +416,33 @@ void PreferencesTest::unsavedChangesAreAskedAbout()
     QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Save", "Don't Save", "Cancel"}));
     QCOMPARE(finished.count(), closed ? 2 : 1);
     QCOMPARE(QDir(m_home->libraryFolder()).entryList({u"*.conf"_s}).join(u'|'), files);
+}
+
+void PreferencesTest::completionTakesReturnAndTab()
+{
+    const auto editor = makeEditor(m_home->writeConfig(u"Doom"_s, "game_title=Doom\n"));
+    editor->applyReference(std::make_shared<const DosboxReference>(
+        DosboxReference::parse(u"[sblaster]\n# oplmode: The FM chip.\noplmode = auto\n"_s)));
+    editor->show();
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    control<QToolButton>(*editor, "otherSettingsToggle")->setChecked(true);
+    auto* area = control<QPlainTextEdit>(*editor, "otherSettings");
+    area->insertPlainText(u"[sb"_s); // text put there while the user is elsewhere: nothing offered
+    QVERIFY(!QApplication::activePopupWidget());
+    area->clear();
+    area->setFocus();
+    QTRY_VERIFY(area->hasFocus());
+    QTest::keyClicks(area, u"[sb"_s);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_L); // typed, not taken as the suggestion
+    QCOMPARE(area->toPlainText(), u"[sbl"_s);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    QTest::keyClick(area, Qt::Key_Return);
+    QTest::keyClicks(area, u"op"_s); // two letters are enough to be offered the rest
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Tab);
+    QCOMPARE(area->toPlainText(), u"[sblaster]\noplmode"_s);
 }
 
 void PreferencesTest::aFileSavedInGermanIsTheEnglishOne()
