@@ -26,7 +26,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 

@@ -7,7 +7,6 @@
 #include "exchange/FolderBatch.h"
 #include "library/LibraryLoader.h"
 
-#include <QSignalSpy>
 #include <QTest>
 #include <sys/stat.h>
 

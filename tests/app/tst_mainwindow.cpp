@@ -4,7 +4,6 @@
 #include "app/widgets/LibraryTableModel.h"
 #include "app/widgets/MainWindow.h"
 #include "app/widgets/PictureLoading.h"
-#include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
 #include "common/ScriptedFilePanel.h"
@@ -13,7 +12,6 @@
 #include "library/PlayRecord.h"
 #include "platform/UserDefaults.h"
 
-#include <cstdio>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -23,7 +21,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>

@@ -18,7 +18,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::StringLiterals;

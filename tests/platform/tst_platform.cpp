@@ -10,11 +10,11 @@
 #include "platform/TextFile.h"
 #include "platform/widgets/DialogPrompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QSysInfo>
 #include <QTest>
 #include <QTimer>
