@@ -123,7 +123,7 @@ void PreferencesTest::loadFillsTheForm()
         "[render]\nframeskip=2\nglshader=/usr/share/dosbox-x/glshaders/sharp.glsl/\n[cpu]\ncycles=25000\n"
         "[midi]\nmididevice=mt32\n[sblaster]\nsbtype=sb16\nsbbase=240\nirq=7\ndma=3\nhdma=7\n"
         "[tandril]\ngame_title=Doom\ngame_exe=DOOM.EXE\nsetup_exe=/s/SETUP.EXE\ncd_image=/x/ISO/doom.cue\n"
-        "[tandril autoexec]\necho hi\n\u00A0%PATH%\n");
+        "[tandril before]\nloadfix\n[tandril autoexec]\necho hi\n\u00A0%PATH%\n");
     const auto editor = makeEditor(conf);
     editor->show();
     QStringList shown;
@@ -139,6 +139,7 @@ void PreferencesTest::loadFillsTheForm()
                                "Sound Blaster 16|240|7|3|7|on|on|off|off|on"_s);
     // The no-break space that keeps DOSBox-X from crashing on "%" is the program's, not the user's.
     QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(), u"echo hi\n%PATH%"_s);
+    QCOMPARE(control<QPlainTextEdit>(*editor, "beforeGameTextView")->toPlainText(), u"loadfix"_s);
     QCOMPARE(control<QLineEdit>(*editor, "title_name")->placeholderText(), u"Title"_s);
     control<QLineEdit>(*editor, "title_name")->insert(u"\r\nx"_s);
     QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), u"Doom"_s);
@@ -172,7 +173,6 @@ void PreferencesTest::loadFillsTheForm()
             shown << control<QComboBox>(*editor, name)->currentText();
         QCOMPARE(shown.join(u'|'), QString::fromLatin1(values));
     }
-    m_prompter.questions.clear();
 }
 
 void PreferencesTest::limitedFieldsSayWhy()
@@ -368,12 +368,13 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     QCOMPARE(editor.findChild<QLineEdit*>(u"game_exe"_s)->text(), u"A.EXE"_s);
 
     // The CD area takes CD images only, a store's cue sheet under its own name too, and the
-    // image dropped is the game's, mounted through a mended copy of the sheet.
+    // image dropped is the game's (the sheet, not a file dropped after it), mounted through a
+    // mended copy of the sheet.
     QVERIFY(dragAndDrop(
         editor.findChild<DropTargetView*>(u"dropTargetViewISO"_s),
         {QUrl::fromLocalFile(m_home->writeFile(u"src/notes.txt"_s, "n")),
-         QUrl::fromLocalFile(m_home->writeFile(u"src/game.bin"_s, "b")),
-         QUrl::fromLocalFile(m_home->writeFile(u"src/game.ins"_s, "FILE \"GAME.BIN\" BINARY\r\n"))}));
+         QUrl::fromLocalFile(m_home->writeFile(u"src/game.ins"_s, "FILE \"GAME.BIN\" BINARY\r\n")),
+         QUrl::fromLocalFile(m_home->writeFile(u"src/game.bin"_s, "b"))}));
     QVERIFY(copied.wait(10000));
     QCOMPARE(copied.last().first().toInt(), 2);
     const QString iso = m_home->libraryFolder() + u"/Doom (unsaved)/ISO/"_s;
@@ -427,9 +428,6 @@ void PreferencesTest::completionTakesReturnAndTab()
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));
     control<QToolButton>(*editor, "otherSettingsToggle")->setChecked(true);
     auto* area = control<QPlainTextEdit>(*editor, "otherSettings");
-    area->insertPlainText(u"[sb"_s); // text put there while the user is elsewhere: nothing offered
-    QVERIFY(!QApplication::activePopupWidget());
-    area->clear();
     area->setFocus();
     QTRY_VERIFY(area->hasFocus());
     QTest::keyClicks(area, u"[sb"_s);
