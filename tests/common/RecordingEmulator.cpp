@@ -53,6 +53,7 @@ QString writeCheckingEmulator(const TestHome& home, const QString& relativePath,
             (starts ? "grep -q crash \"$conf\" 2>/dev/null && kill -SEGV $$\n"
                       "grep -q hang \"$conf\" 2>/dev/null && exec sleep 60\n"
                     : "kill -SEGV $$\n") +
-            "if [ -n \"$conf\" ]; then sed 's/opl3/opl2/' \"$conf\" > \"$out\"; else echo '[sdl]' > "
-            "\"$out\"; fi\n");
+            "if [ -n \"$conf\" ]; then sed 's/opl3/opl2/' \"$conf\" > \"$out\"; else printf '[sblaster]\\n"
+            "# sbtype: The card.\\nsbtype = sb16\\n# oplmode: The FM chip.\\noplmode = auto\\n' > \"$out\"; "
+            "fi\n");
 }

@@ -1,3 +1,4 @@
+#include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/ScriptedFilePanel.h"
 #include "common/ScriptedPrompter.h"
@@ -5,6 +6,7 @@
 #include "library/DosboxReference.h"
 #include "library/EntryCreation.h"
 #include "library/GameDetails.h"
+#include "platform/Emulator.h"
 #include "settings/DropCopy.h"
 #include "settings/OtherSettings.h"
 #include "settings/SettingsSaver.h"
@@ -350,8 +352,9 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     auto* area = editor.findChild<DropTargetView*>(u"dropTargetView"_s);
     QSignalSpy copied(&editor, &Preferences::droppedItemsCopied);
     QSignalSpy closed(&editor, &QDialog::finished);
-    QVERIFY(dragAndDrop(area,
-                        {QUrl::fromLocalFile(a), QUrl::fromLocalFile(b), QUrl(u"https://example.org/x"_s)}));
+    const QString iso = m_home->writeFile(u"src/x.iso"_s, "iso");
+    QVERIFY(dragAndDrop(area, {QUrl::fromLocalFile(a), QUrl::fromLocalFile(b), QUrl::fromLocalFile(iso),
+                               QUrl(u"https://example.org/x"_s)}));
     // Save and close wait for the copies: the game may be renamed or deleted right after.
     QVERIFY(!editor.findChild<QPushButton*>(u"createConfigFileFromTitle"_s)->isEnabled());
     m_prompter.answers = {1}; // Don't Save the title typed
@@ -359,13 +362,14 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     QCOMPARE(closed.count(), 0);
     QVERIFY(copied.wait(10000));
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(copied.first().first().toInt(), 2);
+    QCOMPARE(copied.first().first().toInt(), 3);
     QVERIFY(QFile::exists(m_home->libraryFolder() + u"/Doom (unsaved)/B.EXE"_s));
     auto* status = editor.findChild<QLabel*>(u"statusLabel"_s);
     QCOMPARE(status->text(), u"Files/Folders copied"_s);
     QVERIFY(!status->isHidden());
-    // A game without a program takes the first one dropped onto drive C.
+    // A game without a program takes the first one dropped onto drive C; an image there is no CD.
     QCOMPARE(editor.findChild<QLineEdit*>(u"game_exe"_s)->text(), u"A.EXE"_s);
+    QCOMPARE(editor.findChild<QLineEdit*>(u"cd_image"_s)->text(), QString());
 
     // The CD area takes CD images only, a store's cue sheet under its own name too, and the
     // image dropped is the game's (the sheet, not a file dropped after it), mounted through a
@@ -377,10 +381,10 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
          QUrl::fromLocalFile(m_home->writeFile(u"src/game.bin"_s, "b"))}));
     QVERIFY(copied.wait(10000));
     QCOMPARE(copied.last().first().toInt(), 2);
-    const QString iso = m_home->libraryFolder() + u"/Doom (unsaved)/ISO/"_s;
-    QVERIFY(!QFile::exists(iso + u"notes.txt"_s) && QFile::exists(iso + u"game.bin"_s));
-    QCOMPARE(editor.findChild<QLineEdit*>(u"cd_image"_s)->text(), iso + u"game.tandril.cue"_s);
-    QCOMPARE(readFile(iso + u"game.tandril.cue"_s), QByteArray("FILE \"game.bin\" BINARY\n"));
+    const QString isoFolder = m_home->libraryFolder() + u"/Doom (unsaved)/ISO/"_s;
+    QVERIFY(!QFile::exists(isoFolder + u"notes.txt"_s) && QFile::exists(isoFolder + u"game.bin"_s));
+    QCOMPARE(editor.findChild<QLineEdit*>(u"cd_image"_s)->text(), isoFolder + u"game.tandril.cue"_s);
+    QCOMPARE(readFile(isoFolder + u"game.tandril.cue"_s), QByteArray("FILE \"game.bin\" BINARY\n"));
     QCOMPARE(editor.findChild<QLineEdit*>(u"cd_imageless"_s)->text(), u"game.tandril.cue"_s);
     // A program dropped later leaves the game's program as it is.
     QVERIFY(dragAndDrop(area, {QUrl::fromLocalFile(m_home->writeFile(u"src/C.COM"_s, "c"))}));
@@ -422,9 +426,10 @@ void PreferencesTest::unsavedChangesAreAskedAbout()
 void PreferencesTest::completionTakesReturnAndTab()
 {
     const auto editor = makeEditor(m_home->writeConfig(u"Doom"_s, "game_title=Doom\n"));
-    editor->applyReference(std::make_shared<const DosboxReference>(
-        DosboxReference::parse(u"[sblaster]\n# oplmode: The FM chip.\noplmode = auto\n"_s)));
+    // DOSBox-X's own reference, made in the background, explains the form and completes the text.
+    editor->loadReference(Emulator({QFileInfo(writeCheckingEmulator(*m_home, u"bin/dosbox-x"_s)).path()}));
     editor->show();
+    QTRY_COMPARE(control<QComboBox>(*editor, "s_soundcard")->toolTip(), u"The card."_s);
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));
     control<QToolButton>(*editor, "otherSettingsToggle")->setChecked(true);
     auto* area = control<QPlainTextEdit>(*editor, "otherSettings");
