@@ -4,6 +4,7 @@
 #include "app/widgets/LibraryTableModel.h"
 #include "app/widgets/MainWindow.h"
 #include "app/widgets/PictureLoading.h"
+#include "common/RecordingEmulator.h"
 #include "common/RecordingServices.h"
 #include "common/Rows.h"
 #include "common/ScriptedFilePanel.h"
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void selectionFollowsTheGame();
     void buttonStates_data();
     void buttonStates();
+    void eachButtonStartsItsMode();
     void gameWithoutProgramGetsOne();
     void gameEditedElsewhereIsShown();
     void exportShowsProgressAndCancels_data();
@@ -173,6 +175,25 @@ void MainWindowTest::buttonStates()
         actual +=
             child(*window, name)->isEnabled() ? QString::fromLatin1("GSDEXCPR").at(actual.size()) : u'-';
     QCOMPARE(actual, cell("expected"));
+}
+
+void MainWindowTest::eachButtonStartsItsMode()
+{
+    const QString setup = m_home->writeFile(u"setups/SETUP.EXE"_s, "MZ");
+    m_home->writeConfig(u"a"_s, "game_title=A\ngame_exe=A.EXE\nsetup_exe=" + setup.toUtf8() + '\n');
+    RecordingEmulator emulator(m_home->path() + u"/bin"_s);
+    const auto window = makeWindow(emulator.folder());
+    select(*window, {0});
+    m_prompter.answers = {0, 0}; // Start Another, where the one before has not been seen to end
+    for (const auto& [button, end] :
+         {std::pair("launchGameButton", "|A.EXE"), std::pair("launchSetupButton", "|SETUP.EXE|-c|c:"),
+          std::pair("launchMSDosButton", "|config -securemode")}) {
+        child(*window, button)->click();
+        const QString started = emulator.takeArguments().value_or(QStringList()).join(u'|');
+        QVERIFY2(started.endsWith(QLatin1String(end)), qPrintable(started));
+    }
+    m_prompter.answers.clear();
+    m_prompter.questions.clear();
 }
 
 void MainWindowTest::gameWithoutProgramGetsOne()
