@@ -275,11 +275,14 @@ void SavingTest::changedElsewhere()
     QCOMPARE(prompter.questions.size(), 1);
     QCOMPARE(prompter.questions.first().title, u"Settings Changed Elsewhere"_s);
     QCOMPARE(readFile(file) == changed, !written);
-    // Unchanged since it was read: saved without a question.
+    // Unchanged since it was read: saved without a question, and with the file's permissions.
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     ScriptedPrompter quiet;
     QCOMPARE(SettingsSaver::save(form, file, false, quiet, QString::fromUtf8(readFile(file))),
              SettingsSaver::Outcome::Saved);
     QVERIFY(quiet.questions.isEmpty());
+    QCOMPARE(QFileInfo(file).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+             QFileDevice::Permissions(QFile::ReadGroup));
 }
 
 void SavingTest::refusedSavesChangeNothing_data()
