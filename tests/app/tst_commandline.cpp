@@ -13,7 +13,6 @@
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -36,7 +35,6 @@ private Q_SLOTS:
     void homeFolderThatIsNotUtf8IsRefused();
     void completionQuotesTitles_data();
     void completionQuotesTitles();
-    void everyListOfCommandsIsTheTable();
     void deleteGoesToTheTrashUnlessPermanent();
     void launchSaysWhenDosboxStopsAtOnce();
     void secondExportGoesWhereTheFirstWent();
@@ -543,36 +541,6 @@ void CommandLineTest::completionQuotesTitles()
 
     QCOMPARE(completed(home, {u"launch"_s, cell("typed")}, bin).join(u'|'), cell("offered"));
     QVERIFY(!QFile::exists(home.path() + u"/PWNED"_s)); // nothing in a title ran
-}
-
-void CommandLineTest::everyListOfCommandsIsTheTable()
-{
-    // The command table, as "--help" prints it, is the one list: the completion script offers each
-    // command and option it has, and no other.
-    const TestHome home;
-    const TandrilRun help = runTandril(home, {u"--help"_s});
-    const QString commandPart = help.out.section(u"Commands:\n"_s, 1).section(u"\n\n"_s, 0, 0);
-    static const QRegularExpression option(u"--[a-z]+(-[a-z]+)*"_s);
-    static const QStringList globalOptions{u"--yes"_s, u"--emulator"_s, u"--help"_s, u"--version"_s};
-    QStringList names;
-    for (const QString& line : commandPart.split(u'\n', Qt::SkipEmptyParts)) {
-        const QString entry = line.trimmed().section(u"  "_s, 0, 0);
-        const QString name = entry.section(u' ', 0, 0);
-        names.append(name);
-        QSet<QString> options;
-        for (const QRegularExpressionMatch& match : option.globalMatch(entry))
-            options.insert(match.captured());
-        QSet<QString> offered;
-        for (const QString& word : completed(home, {name, u"-"_s})) {
-            if (!globalOptions.contains(word))
-                offered.insert(word);
-        }
-        QCOMPARE(offered, options);
-    }
-    QVERIFY(names.size() >= 10);
-    QStringList offeredCommands = completed(home, {QString()});
-    offeredCommands.removeIf([](const QString& word) { return word.startsWith(u'-'); });
-    QCOMPARE(offeredCommands, names);
 }
 
 void CommandLineTest::deleteGoesToTheTrashUnlessPermanent()
