@@ -72,12 +72,13 @@ void writeCd(const QString& folder)
     write(folder + u"/game.ins"_s, StoreSheet);
 }
 
-const QByteArray StoreSettings = crlf("[sdl]\nfullscreen=false\nfulldouble=false\noutput=overlay\n"
-                                      "usescancodes=true\nmapperfile=mapper-0.74.map\n[dosbox]\n"
-                                      "machine=svga_s3\nmemsize=16\n[cpu]\ncore=auto\ncycles=fixed 8000\n"
-                                      "[sblaster]\nsbtype=sb16\noplemu=nuked\n[midi]\nmpu401=intelligent\n"
-                                      "[dos]\nstartcmd=true\n"
-                                      "[autoexec]\n");
+const QByteArray StoreSettings =
+    crlf("[sdl]\ngame_exe=EVIL.BAT\nfullscreen=false\nfulldouble=false\noutput=overlay\n"
+         "usescancodes=true\nmapperfile=mapper-0.74.map\n[dosbox]\n"
+         "machine=svga_s3\nmemsize=16\n[cpu]\ncore=auto\ncycles=fixed 8000\n"
+         "[sblaster]\nsbtype=sb16\noplemu=nuked\n[midi]\nmpu401=intelligent\n"
+         "[dos]\nstartcmd=true\n"
+         "[autoexec]\n");
 
 // The menu is drawn with code page 437's box characters: the file is no UTF-8.
 QByteArray storeStartup(const QByteArray& mounts)
