@@ -10,6 +10,7 @@
 #include "platform/TextFile.h"
 #include "platform/widgets/DialogPrompter.h"
 
+#include <csignal>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLockFile>
@@ -18,6 +19,7 @@
 #include <QSysInfo>
 #include <QTest>
 #include <QTimer>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,7 +41,7 @@ private Q_SLOTS:
     void driveLinksOnlyWherePlainAndShort_data();
     void driveLinksOnlyWherePlainAndShort();
     void abandonedScratchFoldersGo();
-    void copyRefusesAFifoAtOnce();
+    void copyFailuresSayWhyAndLeaveNothing();
     void locksAreTakenOverOnlyWhenStale_data();
     void locksAreTakenOverOnlyWhenStale();
 };
@@ -234,7 +236,7 @@ void PlatformTest::abandonedScratchFoldersGo()
              (QStringList{u"other-Dead01"_s, u"tandril-Mine01"_s, u"tandril-Young1"_s}));
 }
 
-void PlatformTest::copyRefusesAFifoAtOnce()
+void PlatformTest::copyFailuresSayWhyAndLeaveNothing()
 {
     // Named like a picture, behind a link: opened it would wait for a writer for ever.
     const TestHome home;
@@ -246,6 +248,19 @@ void PlatformTest::copyRefusesAFifoAtOnce()
                                  FileOperations::Links::ContentIfInside, nullptr, {});
     QVERIFY(error && error->contains(u"no regular file"_s));
     QVERIFY(!QFileInfo::exists(home.path() + u"/copy.png"_s));
+    // A write refused for another reason than room (a limit on file sizes) says that reason.
+    const QString big = home.writeFile(u"BIG.DAT"_s, QByteArray(100000, 'b'));
+    rlimit limit{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{4096, limit.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::optional<QString> refused = FileOperations::copyTree(
+        big, home.path() + u"/BIG.COPY"_s, FileOperations::Links::ContentIfInside, nullptr, {});
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+    QVERIFY2(refused && refused->endsWith(u": File too large"_s), qPrintable(refused.value_or(QString())));
+    QVERIFY(!QFileInfo::exists(home.path() + u"/BIG.COPY"_s));
     // A regular file keeps its permissions and time.
     const QString file = home.writeFile(u"GAME.EXE"_s, "MZ");
     QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
