@@ -292,7 +292,6 @@ void FaultsTest::optionLikeNamesStayNames_data()
 {
     QTest::addColumn<QString>("base");
     QTest::newRow("-n") << "-n";
-    QTest::newRow("-Pac-Man-") << "-Pac-Man-";
 }
 
 void FaultsTest::optionLikeNamesStayNames()

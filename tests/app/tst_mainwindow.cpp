@@ -164,7 +164,6 @@ void MainWindowTest::buttonStates()
     m_home->writeConfig(u"a"_s, cell("content").toUtf8());
     m_home->writeConfig(u"b"_s, "game_title=A\ngame_exe=A.EXE\n");
     const auto window = makeWindow();
-    QCOMPARE(window->objectName(), u"MainWindow"_s);
     QList<int> rows;
     for (const QString& row : cell("rows").split(u'|', Qt::SkipEmptyParts))
         rows << row.toInt();
@@ -192,8 +191,7 @@ void MainWindowTest::eachButtonStartsItsMode()
         const QString started = emulator.takeArguments().value_or(QStringList()).join(u'|');
         QVERIFY2(started.endsWith(QLatin1String(end)), qPrintable(started));
     }
-    m_prompter.answers.clear();
-    m_prompter.questions.clear();
+    m_prompter = {}; // Start Another, asked or not
 }
 
 void MainWindowTest::gameWithoutProgramGetsOne()
@@ -253,7 +251,6 @@ void MainWindowTest::exportShowsProgressAndCancels()
     if (cancel)
         child(*window, "cancelWorkButton")->click();
     QTRY_VERIFY_WITH_TIMEOUT(indicator->isHidden(), 30000);
-    QVERIFY(child(*window, "cancelWorkButton")->isHidden());
     QVERIFY(child(*window, "import_game")->isEnabled());
     QCOMPARE(QFile::exists(m_home->path() + u"/Desktop/Doom.tdl"_s), !cancel);
     if (cancel) {
@@ -461,7 +458,6 @@ void MainWindowTest::addDialogsHandBackWhatWasChosen()
     for (const QString& typed : {u"  Keen 4 "_s, u"   "_s}) {
         auto* sheet = new EnterTitleController(&parent);
         sheet->setCompletionHandler([&titles](const std::optional<QString>& title) { titles.append(title); });
-        QCOMPARE(sheet->findChild<QLabel*>()->buddy(), sheet->titleInputField()); // its label's shortcut
         sheet->titleInputField()->setText(typed);
         sheet->confirmTitle();
         sheet->cancel(); // closing afterwards hands over nothing more

@@ -415,9 +415,6 @@ void LauncherTest::dosCommands_data()
     textRow("setup, backslashes", "setup:C:\\GAMES\\DOOM\\SETUP.EXE", "C:|cd GAMES\\DOOM|SETUP.EXE");
     textRow("setup, trailing separator gives an empty program", "setup:C:\\GAME\\", "C:|cd GAME|");
     textRow("setup, batch file is called", "setup:C:\\KEEN\\START.Bat", "C:|cd KEEN|call START.Bat");
-    textRow("relative path", "GAMES/DOOM.EXE", "cd GAMES|DOOM.EXE");
-    textRow("bare file name", "DOOM.EXE", "cd |DOOM.EXE");
-    textRow("batch file", "KEEN/KEEN.BAT", "cd KEEN|call KEEN.BAT");
     textRow("bat inside a name is no batch file", "BATMAN.EXE", "cd |BATMAN.EXE");
     textRow("none", "language:", "en_US.lng keyb us");
     textRow("de-DE", "language:de-DE,fr", "de_DE.lng keyb gr");

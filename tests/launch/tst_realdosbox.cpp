@@ -133,7 +133,6 @@ void RealDosboxTest::checks_data()
     textRow("max in capitals", "cpu.cycles=MAX", "DOSBox-X reads cycles=MAX as auto");
     textRow("max with its own words", "cpu.cycles=max 80%", "");
     textRow("auto with its own words", "cpu.cycles=auto 3000 limit 20000", "");
-    textRow("a number of cycles", "cpu.cycles=500", "");
     textRow("the form's highest number", "cpu.cycles=1000000", "");
     textRow("the machine of the oldest games", "dosbox.machine=cga", "");
     textRow("hexadecimal", "sblaster.sbbase=0x240", "");

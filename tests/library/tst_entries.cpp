@@ -110,8 +110,6 @@ void EntriesTest::titleLine_data()
     textColumns({"text", "expected"});
     textRow("appended in the program's section", "[sdl]\nx=1",
             "[sdl]\nx=1\n[tandril]\ngame_title=$1 \\1 \\0");
-    textRow("a key line only", "[tandril]\n# game_title=old\ngame_title2=x\n",
-            "[tandril]\n# game_title=old\ngame_title2=x\ngame_title=$1 \\1 \\0\n");
     textRow("two lines rewritten", "game_title=a\n[t]\ngame_title=\n",
             "game_title=$1 \\1 \\0\n[t]\ngame_title=$1 \\1 \\0\n");
 }

@@ -142,7 +142,6 @@ void PreferencesTest::loadFillsTheForm()
     // The no-break space that keeps DOSBox-X from crashing on "%" is the program's, not the user's.
     QCOMPARE(control<QPlainTextEdit>(*editor, "autoexecTextView")->toPlainText(), u"echo hi\n%PATH%"_s);
     QCOMPARE(control<QPlainTextEdit>(*editor, "beforeGameTextView")->toPlainText(), u"loadfix"_s);
-    QCOMPARE(control<QLineEdit>(*editor, "title_name")->placeholderText(), u"Title"_s);
     control<QLineEdit>(*editor, "title_name")->insert(u"\r\nx"_s);
     QCOMPARE(control<QLineEdit>(*editor, "title_name")->text(), u"Doom"_s);
     QVERIFY(control<QWidget>(*editor, "dummy")->hasFocus() || !editor->isActiveWindow());
@@ -219,7 +218,6 @@ void PreferencesTest::limitedFieldsSayWhy()
         items << machine->itemText(i);
     QCOMPARE(items, (QStringList{u"mda"_s, u"cga"_s, u"tandy"_s, u"svga_s3"_s}));
     QCOMPARE(machine->currentText(), u"tandy"_s);
-    QCOMPARE(machine->toolTip(), u"The type of machine."_s);
     machine->setCurrentText(u"cga"_s);
     control<QLineEdit>(*editor, "s_cycles")->setText(u" 500 "_s);
     control<QPushButton>(*editor, "createConfigFileFromTitle")->click();
@@ -366,7 +364,6 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     QVERIFY(QFile::exists(m_home->libraryFolder() + u"/Doom (unsaved)/B.EXE"_s));
     auto* status = editor.findChild<QLabel*>(u"statusLabel"_s);
     QCOMPARE(status->text(), u"Files/Folders copied"_s);
-    QVERIFY(!status->isHidden());
     // A game without a program takes the first one dropped onto drive C; an image there is no CD.
     QCOMPARE(editor.findChild<QLineEdit*>(u"game_exe"_s)->text(), u"A.EXE"_s);
     QCOMPARE(editor.findChild<QLineEdit*>(u"cd_image"_s)->text(), QString());
@@ -418,7 +415,6 @@ void PreferencesTest::unsavedChangesAreAskedAbout()
     QTest::keyClick(editor.get(), Qt::Key_Escape);
     QCOMPARE(m_prompter.questions.size(), 1);
     QCOMPARE(m_prompter.questions.first().title, u"Save changes to \"Doom\"?"_s);
-    QCOMPARE(m_prompter.questions.first().buttons, (QStringList{"Save", "Don't Save", "Cancel"}));
     QCOMPARE(finished.count(), closed ? 2 : 1);
     QCOMPARE(QDir(m_home->libraryFolder()).entryList({u"*.conf"_s}).join(u'|'), files);
 }
