@@ -203,8 +203,8 @@ void ForeignGamesTest::startupLines_data()
             "GAME/PLAY.EXE", "", "set BLASTER=A220 I7 D1", "");
     textRow("a line with a control character never runs", "mount c ..|c:|cd game|set T=\x1b[2J|play",
             "GAME/PLAY.EXE", "", "", "set T=\x1b[2J — not understood");
-    textRow("arguments are said", "mount c ..|c:|game\\play.exe -nosound", "GAME/PLAY.EXE", "", "",
-            "game\\play.exe -nosound — the program's arguments (-nosound): Tandril starts it without them");
+    textRow("arguments are said", "mount c ..|c:|C:\\game\\play -nosound", "GAME/PLAY.EXE", "", "",
+            "C:\\game\\play -nosound — the program's arguments (-nosound): Tandril starts it without them");
     textRow("another folder of the computer", "mount c ..|mount e /home|c:|cd game|play", "GAME/PLAY.EXE", "",
             "", "mount e /home — no such folder");
     textRow("a program on another drive", "mount c ..|imgmount d ../cd.iso -t iso|d:|install", "", "", "",
