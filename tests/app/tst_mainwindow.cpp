@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -448,6 +449,14 @@ void MainWindowTest::addsTheChosenGamesOfAFolder()
                    "Failed: bad.zip is not a zip archive."_s}}));
     QCOMPARE(shown(*window), (QStringList{u"Doom"_s, u"Quake"_s}));
     QCOMPARE(readFile(m_home->libraryFolder() + u"/Quake.conf"_s), QByteArray("game_title=Quake\n"));
+    // A game's folder dragged onto the list and dropped there is proposed for adding.
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(m_home->path() + u"/games/Keen"_s)});
+    QWidget* viewport = child<QTableView>(*window, "tableView")->viewport();
+    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop({5, 5}, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QVERIFY(QApplication::sendEvent(viewport, &enter) && QApplication::sendEvent(viewport, &drop));
+    QTRY_VERIFY(window->findChild<QDialog*>(u"folderAddProposal"_s));
 }
 
 void MainWindowTest::addDialogsHandBackWhatWasChosen()

@@ -356,10 +356,13 @@ void ArchivesTest::missingTools()
     makeGame(u"Doom"_s, "game_title=Doom\n");
     QVERIFY(!exportGame(u"Doom"_s, &missing));
     QVERIFY(!importArchive(m_home->writeFile(u"x.tdl"_s, "x"), &missing));
+    QVERIFY(!addFromFolder(m_prompter, missing, m_home->writeFile(u"Keen.zip"_s, "x")));
+    const QString unzipMissing = u"/nonexistent/usr/bin/zipinfo is missing; install the unzip package."_s;
     QCOMPARE(m_prompter.takeAlerts(),
              (QList<ScriptedPrompter::Alert>{
                  {"Export Failed", "/nonexistent/usr/bin/zip is missing; install the zip package."},
-                 {"Import Failed", "/nonexistent/usr/bin/zipinfo is missing; install the unzip package."}}));
+                 {"Import Failed", unzipMissing},
+                 {"Add Game Failed", unzipMissing}}));
 }
 
 void ArchivesTest::cancelLeavesEverythingAsItWas_data()
