@@ -161,7 +161,6 @@ void CommandLineTest::commands_data()
         "=");
     // Doom has written SAVE.DAT; Keen 4 (b) nothing.
     textRow("saves lists what the game wrote", "saves|Doom", "0", "SAVE.DAT\t4\t", "=");
-    textRow("saves of a game that wrote nothing", "saves|b", "0", "", "=");
     textRow("a backup into a folder", "saves|Doom|--backup|$HOME", "0", "", "=");
     textRow("a backup of nothing", "saves|b|--backup|$HOME/b.zip", "1",
             "Nothing to Back Up: The game has written nothing yet.\n", "=");

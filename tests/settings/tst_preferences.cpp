@@ -362,8 +362,7 @@ void PreferencesTest::dropOnTheAreaCopiesAndReports()
     QCOMPARE(closed.count(), 1);
     QCOMPARE(copied.first().first().toInt(), 3);
     QVERIFY(QFile::exists(m_home->libraryFolder() + u"/Doom (unsaved)/B.EXE"_s));
-    auto* status = editor.findChild<QLabel*>(u"statusLabel"_s);
-    QCOMPARE(status->text(), u"Files/Folders copied"_s);
+    QCOMPARE(editor.findChild<QLabel*>(u"statusLabel"_s)->text(), u"Files/Folders copied"_s);
     // A game without a program takes the first one dropped onto drive C; an image there is no CD.
     QCOMPARE(editor.findChild<QLineEdit*>(u"game_exe"_s)->text(), u"A.EXE"_s);
     QCOMPARE(editor.findChild<QLineEdit*>(u"cd_image"_s)->text(), QString());
