@@ -84,6 +84,9 @@ void LauncherTest::argumentLists_data()
     QTest::newRow("notes that mention captures= name no capture folder")
         << int(LaunchMode::DosPrompt) << QByteArray("[tandril]\ngame_notes=Set captures=/tmp/x by hand\n")
         << false << false << head + "-c|c:|" + secure.chopped(1);
+    QTest::newRow("empty paths lead nowhere: they stay")
+        << int(LaunchMode::DosPrompt) << QByteArray("[printer]\ndocpath=\n[midi]\nfluid.soundfont= \n")
+        << false << false << head + "-c|c:|" + secure.chopped(1);
     QTest::newRow("game uses the first game_exe line")
         << int(LaunchMode::Game) << QByteArray("game_exe=A/A.BAT\ngame_exe=B.EXE\n") << false << false
         << head + "-c|c:|" + secure + "-c|clr|-c|cd A|-c|call A.BAT";
