@@ -157,8 +157,8 @@ void SettingsFormTest::otherSettings_data()
             "from:[sdl]\nfullscreen=true\noutput=ddraw\noutput=opengl\n[cpu]\ncycles=max\n[tandril]\nx=1\n"
             "[tandril autoexec]\nmount c /\n[autoexec]\nmount d /\n",
             "");
-    textRow("hand-edited keys in known sections",
-            "from:[sdl]\noutput=surface\n[sblaster]\nirq=5\noplmode=opl3\n",
+    textRow("hand-edited keys in known sections, a repeated one once with its last value",
+            "from:[sdl]\noutput=ddraw\n[sblaster]\nirq=5\noplmode=opl3\n[sdl]\noutput=surface\n",
             "[sdl]\noutput=surface\n[sblaster]\noplmode=opl3\n");
     textRow("a whole section the template lacks",
             "from:[joystick]\njoysticktype=2axis\ntimed=false\n[tandril]\ngame_title=X\n",
